@@ -1,0 +1,110 @@
+#include "league/LeagueFiles.h"
+
+#include <fstream>
+
+namespace korvel {
+namespace fs = std::filesystem;
+
+fs::path WithExtension(const fs::path& base, const char* extension) {
+    return fs::path(base.native() + extension);
+}
+
+fs::path DefaultsFileIn(const fs::path& startFolder) { return startFolder / "korvel.def"; }
+
+void InitialiseVariables(Variables& vars, const fs::path& startFolder) {
+    vars.StartFolder = startFolder;
+    for (int c = 0; c < 2; ++c) {
+        auto& conference = vars.League.Conferences[static_cast<std::size_t>(c)];
+        conference.ConfName = FixedText<12>::FromString("CONF " + std::to_string(c + 1));
+        conference.Divisions[0].DivName = FixedText<10>::FromString("DIV 1");
+        conference.Divisions[1].DivName = FixedText<10>::FromString("DIV 2");
+    }
+    vars.PositionAbbrev = {"C", "LW", "RW", "D", "G"};
+    vars.InjuryCode = {"", "DD", "1W", "3W", "1M", "3M", "IN", ""};
+    vars.SwapTeamFile = startFolder / "swp.t";
+    vars.SwapRosterFile = startFolder / "swp.r";
+    vars.SwapLeagueFile = startFolder / "swp.l";
+}
+
+std::optional<fs::path> ReadDefaultsFile(const fs::path& file) {
+    if (!FileExists(file)) return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw FileError(file, "cannot be read");
+    std::string line;
+    std::getline(in, line);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const auto start = line.find_first_not_of(' ');
+    if (start == std::string::npos) return fs::path();
+    line.erase(0, start);
+    if (line.front() == '"') {
+        const auto closing = line.find('"', 1);
+        return fs::path(line.substr(1, closing == std::string::npos ? std::string::npos : closing - 1));
+    }
+    return fs::path(line.substr(0, line.find(',')));
+}
+
+Bytes DefaultsFileContent(const fs::path& leaguePath) {
+    const std::string line = leaguePath.string() + "\n";
+    return Bytes(line.begin(), line.end());
+}
+
+namespace {
+
+void RequireOneRecord(const fs::path& file, const Bytes& content, std::size_t recordLength,
+                      const char* what) {
+    if (content.size() < recordLength) {
+        throw LeagueError(file.string() + ": too short for a " + what + " (" +
+                          std::to_string(content.size()) + " bytes, one record is " +
+                          std::to_string(recordLength) + ")");
+    }
+}
+
+}  // namespace
+
+LeagueFileSet ReadLeagueFiles(const fs::path& base) {
+    LeagueFileSet set;
+    set.Base = base;
+    const fs::path teamPath = WithExtension(base, ".tms");
+    const fs::path rosterPath = WithExtension(base, ".ros");
+    const fs::path leaguePath = WithExtension(base, ".lge");
+    set.TeamFile = ReadWholeFile(teamPath);
+    set.RosterFile = ReadWholeFile(rosterPath);
+    set.LeagueFile = ReadWholeFile(leaguePath);
+
+    RequireOneRecord(leaguePath, set.LeagueFile, RecordLayout<League>::Size, "league record");
+    RequireOneRecord(teamPath, set.TeamFile, RecordLayout<Team>::Size, "team record");
+    set.League = DecodeRecord<League>(set.LeagueFile);
+    if (set.League.LastTeam >= kMaxTeams) {
+        throw LeagueError(leaguePath.string() + ": names " + std::to_string(set.League.LastTeam + 1) +
+                          " teams; a league holds at most " + std::to_string(kMaxTeams));
+    }
+
+    constexpr std::size_t teamLength = RecordLayout<Team>::Size;
+    for (int t = 0; t <= set.League.LastTeam; ++t) {
+        const std::size_t start = static_cast<std::size_t>(t) * teamLength;
+        Bytes record(teamLength, 0);  // a record past the end of the file reads as zero bytes
+        if (start < set.TeamFile.size()) {
+            const std::size_t available = std::min(teamLength, set.TeamFile.size() - start);
+            std::copy_n(set.TeamFile.begin() + static_cast<std::ptrdiff_t>(start), available,
+                        record.begin());
+        }
+        set.Teams.push_back(DecodeRecord<Team>(record));
+    }
+    return set;
+}
+
+void InstallLeague(Variables& vars, const LeagueFileSet& league) {
+    std::vector<StagedFile> staged;
+    staged.emplace_back(vars.SwapTeamFile, league.TeamFile);
+    staged.emplace_back(vars.SwapRosterFile, league.RosterFile);
+    staged.emplace_back(vars.SwapLeagueFile, league.LeagueFile);
+    staged.emplace_back(DefaultsFileIn(vars.StartFolder), DefaultsFileContent(league.Base));
+    for (auto& file : staged) file.Commit();
+
+    vars.League = league.League;
+    std::copy(league.Teams.begin(), league.Teams.end(), vars.Teams.begin());
+    vars.LeaguePath = league.Base;
+    vars.WaiverFile = WithExtension(league.Base, ".wvr");
+}
+
+}  // namespace korvel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "league/Variables.h"
+#include "platform/Files.h"
+
+namespace korvel {
+
+// A league's files that are present but cannot be used. The message names the file and why.
+class LeagueError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The path of a league file: the base path with an extension such as ".tms" appended.
+std::filesystem::path WithExtension(const std::filesystem::path& base, const char* extension);
+
+// The start folder's fixed files.
+std::filesystem::path DefaultsFileIn(const std::filesystem::path& startFolder);
+
+// Sets the start folder and the working-copy paths, the default conference and division names and
+// the position and injury tables.
+void InitialiseVariables(Variables& vars, const std::filesystem::path& startFolder);
+
+// Reads the first field of the defaults file: the text up to the first comma or the end of the
+// first line, leading spaces skipped, a quoted field without its quotes. No value when the file
+// is missing.
+std::optional<std::filesystem::path> ReadDefaultsFile(const std::filesystem::path& file);
+Bytes DefaultsFileContent(const std::filesystem::path& leaguePath);
+
+// A league read completely from its own files and checked, not yet in use.
+struct LeagueFileSet {
+    std::filesystem::path Base;
+    Bytes TeamFile, RosterFile, LeagueFile;
+    korvel::League League;
+    std::vector<Team> Teams;  // LastTeam + 1 entries
+};
+
+// Reads and checks the league whose base path is `base`. Throws FileError or LeagueError.
+LeagueFileSet ReadLeagueFiles(const std::filesystem::path& base);
+
+// Replaces the working copies and the defaults file with the league's, then takes the league into
+// `vars`. The files are all prepared before any is replaced; on a failure `vars` is untouched.
+void InstallLeague(Variables& vars, const LeagueFileSet& league);
+
+}  // namespace korvel

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace korvel {
+
+// A file operation that failed. The message names the file and the cause.
+class FileError : public std::runtime_error {
+public:
+    FileError(const std::filesystem::path& file, const std::string& cause);
+    const std::filesystem::path& File() const { return file_; }
+
+private:
+    std::filesystem::path file_;
+};
+
+using Bytes = std::vector<std::uint8_t>;
+
+// True when `path` names an existing normal file (not a folder).
+bool FileExists(const std::filesystem::path& path);
+
+Bytes ReadWholeFile(const std::filesystem::path& path);
+
+// Replaces (or creates) `path` with `content`. The bytes go to a temporary file in the same folder
+// that is then renamed over the old file, so a failure leaves the old file as it was.
+void WriteWholeFile(const std::filesystem::path& path, const Bytes& content);
+
+// Copies `from` over `to`, replacing `to` the same safe way.
+void CopyReplace(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// A file written in two steps: Stage writes the temporary file, Commit renames it into place.
+// Lets several files be prepared completely before any of them is replaced. The destructor
+// removes a temporary file that was never committed.
+class StagedFile {
+public:
+    StagedFile(std::filesystem::path target, const Bytes& content);
+    StagedFile(StagedFile&& other) noexcept;
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+    StagedFile& operator=(StagedFile&&) = delete;
+    ~StagedFile();
+    void Commit();
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+};
+
+// A random-access file of fixed-length records numbered from 1. The whole file is read on open;
+// a record past the end reads as zero bytes, and writing past the end extends the file (any gap
+// is filled with zero bytes). Save replaces the file safely.
+class RecordFile {
+public:
+    // Opens an existing file; a missing file starts empty when `mustExist` is false.
+    RecordFile(std::filesystem::path path, std::size_t recordLength, bool mustExist = true);
+
+    std::size_t RecordCount() const { return content_.size() / recordLength_; }
+    Bytes Read(std::size_t recordNumber) const;
+    void Write(std::size_t recordNumber, const std::uint8_t* record);
+    void Save() const;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    std::size_t recordLength_;
+    Bytes content_;
+};
+
+}  // namespace korvel

@@ -1,0 +1,86 @@
+#include "platform/NumberFormat.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace korvel {
+namespace {
+
+// Rounds a plain decimal text such as "-12.345" to `decimals` places, halves away from zero.
+std::string RoundDecimalText(std::string_view text, int decimals) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    const auto point = text.find('.');
+    std::string whole(text.substr(0, point));
+    std::string fraction = point == std::string_view::npos ? "" : std::string(text.substr(point + 1));
+    if (whole.empty()) whole = "0";
+    fraction.resize(static_cast<std::size_t>(decimals) + 1, '0');
+
+    std::string digits = whole + fraction.substr(0, static_cast<std::size_t>(decimals));
+    if (fraction[static_cast<std::size_t>(decimals)] >= '5') {
+        int i = static_cast<int>(digits.size()) - 1;
+        for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i) {
+            digits[static_cast<std::size_t>(i)] = '0';
+        }
+        if (i < 0) digits.insert(digits.begin(), '1');
+        else ++digits[static_cast<std::size_t>(i)];
+    }
+    const std::size_t wholeDigits = digits.size() - static_cast<std::size_t>(decimals);
+    std::string result = digits.substr(0, wholeDigits);
+    if (decimals > 0) result += "." + digits.substr(wholeDigits);
+    const bool isZero = digits.find_first_not_of('0') == std::string::npos;
+    return (negative && !isZero ? "-" : "") + result;
+}
+
+template <class T>
+std::string ShortestFixed(T value) {
+    std::array<char, 128> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string GroupThousands(std::int64_t value) {
+    const bool negative = value < 0;
+    std::string digits = std::to_string(negative ? -static_cast<std::uint64_t>(value)
+                                                 : static_cast<std::uint64_t>(value));
+    if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+}  // namespace
+
+std::string FormatFixed(double value, int decimals) {
+    if (!std::isfinite(value)) return ShortestFixed(value);
+    return RoundDecimalText(ShortestFixed(value), decimals);
+}
+
+std::string FormatFixed(float value, int decimals) {
+    if (!std::isfinite(value)) return ShortestFixed(value);
+    return RoundDecimalText(ShortestFixed(value), decimals);
+}
+
+std::string FormatThousands(std::int64_t value) {
+    return (value < 0 ? "-" : "") + GroupThousands(value);
+}
+
+std::string FormatDollars(std::int64_t value) {
+    return (value < 0 ? "-$" : "$") + GroupThousands(value);
+}
+
+std::string FormatGeneral(float value) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::int64_t RoundHalfAway(double value) { return static_cast<std::int64_t>(std::round(value)); }
+
+}  // namespace korvel

@@ -1,0 +1,81 @@
+#include "platform/Text1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace korvel {
+namespace {
+
+// Code points of bytes 0x80..0x9F. The five bytes Windows leaves undefined keep their own value.
+constexpr std::array<char32_t, 32> kHighControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t CodePointOf(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) return kHighControlRange[byte - 0x80];
+    return byte;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+char ByteOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+    for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
+        if (kHighControlRange[i] == cp) return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+// Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when the bytes are not valid UTF-8.
+std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
+                                       : (lead >> 3) == 0x1E  ? 4
+                                                              : 0;
+    if (length == 0 || i + length > s.size()) return 0;
+    cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(s[i + k]);
+        if ((next & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    return length;
+}
+
+}  // namespace
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char c : bytes) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Utf8ToWindows1252(std::string_view utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        const std::size_t length = DecodeUtf8(utf8, i, cp);
+        if (length == 0) {
+            out += utf8[i++];
+            continue;
+        }
+        out += ByteOf(cp);
+        i += length;
+    }
+    return out;
+}
+
+}  // namespace korvel

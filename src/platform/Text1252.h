@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvel {
+
+// League texts are single-byte Windows-1252. These convert them for display and back.
+std::string Windows1252ToUtf8(std::string_view bytes);
+
+// Characters with no Windows-1252 byte become '?'. Invalid UTF-8 bytes are taken as Latin-1.
+std::string Utf8ToWindows1252(std::string_view utf8);
+
+}  // namespace korvel

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <exception>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace korvel {
+
+class Window;
+
+enum class Buttons { OK, YesNo };
+enum class Icon { None, Information, Critical };
+enum class Answer { OK, Yes, No };
+
+// The title a message box shows when it has none of its own.
+inline constexpr const char* kApplicationTitle = "Korvel";
+
+struct FileFilter {
+    std::string Name;     // "Norrik Files"
+    std::string Pattern;  // "*.tms"
+};
+
+struct FileDialog {
+    std::string Title;
+    std::vector<FileFilter> Filters;
+    std::size_t SelectedFilter = 0;       // index into Filters
+    std::filesystem::path InitialFolder;  // used when it exists...
+    std::vector<std::filesystem::path> FallbackFolders;  // ...else the first of these that does
+    std::string FileName;                                // proposed file name
+};
+
+// Parses a filter list written as "Name|pattern|Name|pattern".
+std::vector<FileFilter> ParseFilterList(const std::string& list);
+
+// The folder a file dialog opens in: the initial folder when it exists, else the first existing
+// fallback folder, else an empty path (the dialog's own choice).
+std::filesystem::path ChooseInitialFolder(const FileDialog& dialog);
+
+// Everything a window asks of the person in front of it goes through this interface.
+class Ui {
+public:
+    virtual ~Ui() = default;
+    // An empty title shows kApplicationTitle.
+    virtual Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
+                          const std::string& title) = 0;
+    // The typed text, or no value when cancelled.
+    virtual std::optional<std::string> InputBox(const std::string& prompt,
+                                                const std::string& title) = 0;
+    // The chosen file, or no value when cancelled.
+    virtual std::optional<std::filesystem::path> OpenFile(const FileDialog& dialog) = 0;
+    // Loads the window (Form_Load) and runs it until it unloads.
+    virtual void ShowModal(Window& window) = 0;
+};
+
+inline std::string TitleOrDefault(const std::string& title) {
+    return title.empty() ? kApplicationTitle : title;
+}
+
+}  // namespace korvel
+
+namespace korvel {
+
+// Runs `action`; a failure it throws is shown as a critical message with `title` and the action
+// ends there. Returns false when the action failed.
+template <class Action>
+bool RunGuarded(Ui& ui, const std::string& title, Action&& action) {
+    try {
+        action();
+        return true;
+    } catch (const std::exception& failure) {
+        ui.MsgBox(failure.what(), Buttons::OK, Icon::Critical, title);
+        return false;
+    }
+}
+
+}  // namespace korvel

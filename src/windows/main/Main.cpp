@@ -1,0 +1,141 @@
+#include "windows/main/Main.h"
+
+#include "league/LeagueFiles.h"
+#include "league/RosterSlots.h"
+
+namespace korvel {
+namespace fs = std::filesystem;
+
+namespace {
+constexpr const char* kLoadLeagueTitle = "Load League";
+
+std::string LoadFailureText(const fs::path& path, const std::exception& failure) {
+    return "The league " + path.string() + " could not be loaded.\n\n" + failure.what();
+}
+}  // namespace
+
+Main::Main(Variables& vars, Ui& ui, fs::path startFolder)
+    : Window(kCaption), vars_(vars), ui_(ui), startFolder_(std::move(startFolder)) {}
+
+void Main::Form_Load() {
+    // A failing start-up is tried once more from the default names on; when it fails again the
+    // window opens with no league and says why.
+    try {
+        StartUp();
+    } catch (const std::exception&) {
+        try {
+            StartUp();
+        } catch (const std::exception& failure) {
+            ui_.MsgBox(failure.what(), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
+        }
+    }
+}
+
+void Main::StartUp() {
+    InitialiseVariables(vars_, startFolder_);
+    const auto remembered = ReadDefaultsFile(DefaultsFileIn(vars_.StartFolder));
+    if (!remembered || !FileExists(WithExtension(*remembered, ".lge"))) return;
+    try {
+        LoadLg(*remembered);
+    } catch (const std::exception& failure) {
+        throw std::runtime_error(LoadFailureText(*remembered, failure));
+    }
+}
+
+void Main::LoadLeague_Click() {
+    FileDialog dialog;
+    dialog.Title = kLoadLeagueTitle;
+    dialog.Filters = ParseFilterList("All Files|*.*|Norrik Files|*.tms");
+    dialog.SelectedFilter = 1;
+    dialog.InitialFolder = "c:\\vessa\\";
+    dialog.FallbackFolders = {vars_.LeaguePath.parent_path(), vars_.StartFolder};
+    dialog.FileName = "test.tms";
+    const auto chosen = ui_.OpenFile(dialog);
+    if (!chosen) return;
+
+    // The league's base path is the chosen name without its last four characters (".tms").
+    std::string name = chosen->string();
+    name.erase(name.size() - std::min<std::size_t>(4, name.size()));
+    try {
+        LoadLg(name);
+    } catch (const std::exception& failure) {
+        ui_.MsgBox(LoadFailureText(name, failure), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
+    }
+}
+
+void Main::LoadLg(const fs::path& path) {
+    const LeagueFileSet league = ReadLeagueFiles(path);
+    InstallLeague(vars_, league);
+    ShowLeague();
+}
+
+void Main::ShowLeague() {
+    for (auto& list : lstDivs) list.Clear();
+    for (auto& list : lstTeams) list.Clear();
+    Label1.Caption = vars_.League.Conferences[0].ConfName.Utf8();
+    Label2.Caption = vars_.League.Conferences[1].ConfName.Utf8();
+    Label3.Caption = vars_.League.LeagueName.Utf8();
+    for (int conf = 0; conf < 2; ++conf) {
+        // Each conference lists its first two divisions only.
+        for (int division = 0; division < 2; ++division) {
+            lstDivs[conf].AddItem(
+                vars_.League.Conferences[conf].Divisions[division].DivName.Utf8());
+        }
+    }
+    for (int conf = 0; conf < 2; ++conf) {
+        lstDivs[conf].ListIndex = 0;
+        lstDivs_Click(conf);
+    }
+    for (int conf = 0; conf < 2; ++conf) {
+        if (lstTeams[conf].ListCount() == 0) continue;
+        lstTeams[conf].ListIndex = 0;
+        lstTeams_Click(conf);
+    }
+    Caption = vars_.LeaguePath.string();
+}
+
+void Main::lstDivs_Click(int conf) {
+    auto& teams = lstTeams[conf];
+    teams.Clear();
+    const int division = lstDivs[conf].ListIndex;
+    if (!vars_.LeagueLoaded()) return;
+    for (int t = 0; t <= vars_.League.LastTeam; ++t) {
+        const Team& team = vars_.Teams[t];
+        if (team.Conference == conf && team.Division == division) teams.AddItem(team.Name.Utf8(), t);
+    }
+}
+
+void Main::lstTeams_Click(int conf) {
+    if (!lstTeams[conf].HasSelection()) return;
+    coach.Enabled = true;
+    manager.Enabled = true;
+    vars_.CurrentTeam = static_cast<std::uint8_t>(lstTeams[conf].SelectedItemData());
+}
+
+void Main::lstTeams_DblClick(int conf) {
+    if (!lstTeams[conf].HasSelection()) return;
+    vars_.CurrentTeam = static_cast<std::uint8_t>(lstTeams[conf].SelectedItemData());
+    ShowTeamInfo();
+}
+
+void Main::ViewTeam_Click() {
+    if (manager.Enabled) ShowTeamInfo();
+}
+
+void Main::ShowTeamInfo() {
+    RunGuarded(ui_, "View Team", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); });
+}
+
+void Main::SetRoster_Click() {
+    if (!coach.Enabled) return;
+    RunGuarded(ui_, "Set Game Roster", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); });
+}
+
+void Main::SetLines_Click() {
+    if (!coach.Enabled) return;
+    RunGuarded(ui_, "Set Lines", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); });
+}
+
+void Main::exit_Click() { Unload(); }
+
+}  // namespace korvel

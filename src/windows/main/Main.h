@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+
+#include "league/Variables.h"
+#include "platform/Controls.h"
+#include "platform/Ui.h"
+#include "platform/Window.h"
+
+namespace korvel {
+
+// The main window: the loaded league's conferences, their divisions and teams, the current team,
+// and the menus that open the other windows for it.
+class Main : public Window {
+public:
+    static constexpr const char* kCaption = "Ostervald";
+
+    Main(Variables& vars, Ui& ui, std::filesystem::path startFolder);
+
+    // Controls.
+    Label Label3{"League Name"};
+    Label Label1{"Conference 1"};
+    Label Label2{"Conference 2"};
+    std::array<ListBox, 2> lstDivs;   // by conference
+    std::array<ListBox, 2> lstTeams;  // by conference; item data is the team index
+
+    MenuItem file{"File"};
+    MenuItem LoadLeague{"Load", true, "Ctrl+L"};
+    MenuItem exit{"Exit"};
+    MenuItem manager{"Manager", false};
+    MenuItem ViewTeam{"View Team", true, "Ctrl+V"};
+    MenuItem coach{"Coach", false};
+    MenuItem SetRoster{"Set Game Roster", true, "Ctrl+R"};
+    MenuItem SetLines{"Set Lines", true, "Ctrl+E"};
+    MenuItem Info{"Info"};
+    MenuItem About{"About"};
+
+    // Start-up: name tables, the defaults file and the league loaded last time.
+    void Form_Load() override;
+
+    void LoadLeague_Click();
+    // Loads the league with base path `path`. The league is read and checked completely before
+    // anything changes; a failure throws and leaves the loaded league as it was.
+    void LoadLg(const std::filesystem::path& path);
+
+    void lstDivs_Click(int conf);
+    void lstTeams_Click(int conf);
+    void lstTeams_DblClick(int conf);
+    void ViewTeam_Click();
+    void SetRoster_Click();
+    void SetLines_Click();
+    void exit_Click();
+    void About_Click() {}
+
+private:
+    void StartUp();
+    void ShowTeamInfo();
+    void ShowLeague();
+
+    Variables& vars_;
+    Ui& ui_;
+    std::filesystem::path startFolder_;
+};
+
+}  // namespace korvel
