@@ -18,7 +18,8 @@ Answer ScriptedUi::MsgBox(const std::string& text, Buttons buttons, Icon icon,
     return next.Reply;
 }
 
-std::optional<std::string> ScriptedUi::InputBox(const std::string& prompt, const std::string& title) {
+std::optional<std::string> ScriptedUi::InputBox(const std::string& prompt,
+                                                const std::string& title) {
     Messages.push_back({prompt, Buttons::OK, Icon::None, TitleOrDefault(title)});
     if (InputAnswers.empty()) return std::nullopt;
     auto answer = InputAnswers.front();

@@ -24,7 +24,7 @@ struct RecordedMessage {
 // dialogs answer from queues (empty queue: cancelled). ShowModal loads the window, runs
 // OnShowModal inside it, then closes it with Unload if it is still open.
 class ScriptedUi : public Ui {
-public:
+  public:
     struct Question {
         std::string Text;
         Answer Reply;

@@ -101,7 +101,8 @@ void Main::lstDivs_Click(int conf) {
     if (!vars_.LeagueLoaded()) return;
     for (int t = 0; t <= vars_.League.LastTeam; ++t) {
         const Team& team = vars_.Teams[t];
-        if (team.Conference == conf && team.Division == division) teams.AddItem(team.Name.Utf8(), t);
+        if (team.Conference == conf && team.Division == division)
+            teams.AddItem(team.Name.Utf8(), t);
     }
 }
 
@@ -136,6 +137,8 @@ void Main::SetLines_Click() {
     RunGuarded(ui_, "Set Lines", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); });
 }
 
-void Main::exit_Click() { Unload(); }
+void Main::exit_Click() {
+    Unload();
+}
 
 }  // namespace korvel

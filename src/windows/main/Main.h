@@ -13,7 +13,7 @@ namespace korvel {
 // The main window: the loaded league's conferences, their divisions and teams, the current team,
 // and the menus that open the other windows for it.
 class Main : public Window {
-public:
+  public:
     static constexpr const char* kCaption = "Ostervald";
 
     Main(Variables& vars, Ui& ui, std::filesystem::path startFolder);
@@ -53,7 +53,7 @@ public:
     void exit_Click();
     void About_Click() {}
 
-private:
+  private:
     void StartUp();
     void ShowTeamInfo();
     void ShowLeague();
