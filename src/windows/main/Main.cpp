@@ -2,6 +2,7 @@
 
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
+#include "windows/lines/Lines.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
@@ -134,7 +135,9 @@ void Main::SetRoster_Click() {
 
 void Main::SetLines_Click() {
     if (!coach.Enabled) return;
-    RunGuarded(ui_, "Set Lines", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); });
+    if (!RunGuarded(ui_, "Set Lines", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); })) return;
+    Lines lines(vars_, ui_);
+    ui_.ShowModal(lines);
 }
 
 void Main::exit_Click() {

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "league/Variables.h"
+#include "platform/Controls.h"
+#include "platform/Ui.h"
+#include "platform/Window.h"
+#include "windows/lines/AutoLines.h"
+
+namespace korvel {
+
+using LineUp = std::array<std::uint8_t, kLineRows * kLineColumns>;
+
+// The lines window: the current team's line-up (even strength, power play, penalty kill, goalie
+// and extra skaters), edited on a working copy from the dressed players of roster slot 0.
+class Lines : public Window {
+  public:
+    static constexpr const char* kCaption = "Edit Lines";
+    static constexpr int kSlotLabels = 23;
+    static constexpr int kGoalieLabel = 20;
+
+    Lines(Variables& vars, Ui& ui);
+
+    // State. LineBuffer has the layout of Team::LineSlots (row r, column c at LineIndex(r, c)).
+    LineUp LineBuffer{};
+    std::array<std::uint8_t, kRosterPlaces> ListMap{};
+    bool Changed = false;
+    std::array<bool, kRosterPlaces> InUnit{};
+    std::array<bool, kRosterPlaces> InGroup{};
+
+    // Controls.
+    std::array<Label, kSlotLabels> lblPlayer;  // 5 * view row + column; 20 goalie; 21, 22 extras
+    std::array<Label, 4> Label1;               // captions of the four view rows
+    std::array<Label, 10> Label2;              // column letters
+    Label Label3{"Goalie"};
+    Label Label4{"Extra Skaters"};
+    Label Label5;   // title of the view
+    Label Label6;   // "Lines for " and the team name
+    ListBox List2;  // candidates; ListMap gives their roster indexes
+    std::array<CheckBox, 5> Check1{CheckBox{"C", true}, CheckBox{"LW", true}, CheckBox{"RW", true},
+                                   CheckBox{"D", true}, CheckBox{"G", true}};
+    OptionButton optEven{"Even", true};
+    OptionButton optPP{"PP"};
+    OptionButton optPK{"PK"};
+    Button cmdAuto{"Auto"};
+    Button cmdLoadLines{"Load Lines", false};
+    Button cmdSaveLines{"Save Lines", false};
+    Button cmdExit{"Exit"};
+
+    void AddPlayers();
+    void DisplayLines();
+    // Stores LineBuffer into the current team's record and saves the team and roster slot `slot`.
+    // On a failure the team record in memory is left as it was and the failure is passed on.
+    void TransferBuffer(int slot);
+    // True when a used entry of LineBuffer does not name a player of roster slot 0.
+    bool LinesIncomplete() const;
+
+    // Automatic lines (AutoLines.cpp).
+    std::uint8_t BestPlayer(int slot, int WantedPosition, Rating RatingKind);
+    void AutoLines(int slot);
+
+    void Form_Load() override;
+    void Form_Unload(bool& Cancel) override;
+    void optEven_Click();
+    void optPP_Click();
+    void optPK_Click();
+    void Check1_Click(int Index);
+    void lblPlayer_Click(int Index);
+    void Label6_Click();
+    void cmdAuto_Click();
+    void cmdExit_Click();
+
+    // The line-up row shown in view row 0: 0 even strength, 4 power play, 8 penalty kill.
+    int FirstViewRow() const;
+
+  private:
+    enum class View { Even, PowerPlay, PenaltyKill };
+    void ShowView(View view);
+    // True when `entry` is a roster index whose place in slot 0 holds a player.
+    bool NamesPlayer(std::uint8_t entry) const;
+    std::string EntryCaption(std::uint8_t entry) const;
+
+    Variables& vars_;
+    Ui& ui_;
+};
+
+}  // namespace korvel
