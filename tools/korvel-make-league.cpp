@@ -1,1 +1,124 @@
-int main() { return 0; }
+// korvel-make-league: writes a generated league (BASE.lge, .tms, .ros and an empty .wvr).
+
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "generator/LeagueGenerator.h"
+#include "league/Condense.h"
+#include "league/Records.h"
+#include "platform/Text1252.h"
+
+namespace {
+
+using namespace korvel;
+namespace fs = std::filesystem;
+
+constexpr int kBadUse = 2;
+constexpr std::size_t kTeamSize = RecordLayout<Team>::Size;
+constexpr std::size_t kPlayerSize = RecordLayout<Player>::Size;
+
+// "demo.lge" names the same league as "demo".
+fs::path BaseOf(fs::path path) {
+    for (const char* extension : {".lge", ".tms", ".ros", ".wvr"}) {
+        if (path.extension() == extension) return path.replace_extension();
+    }
+    return path;
+}
+
+std::string Shown(std::string_view windows1252) {
+    return Condense(Windows1252ToUtf8(windows1252));
+}
+
+template <std::size_t N>
+std::string Shown(const FixedText<N>& text) {
+    return Shown(std::string_view(text.Bytes.data(), N));
+}
+
+std::string Summary(const fs::path& base, const gen::GeneratedLeague& files,
+                    const gen::GeneratorOptions& options) {
+    const auto league = DecodeRecord<League>(files.LeagueFile);
+    const int teams = league.LastTeam + 1;
+    std::array<std::array<int, 2>, 2> perDivision{};
+    for (int t = 0; t < teams; ++t) {
+        const auto team = DecodeRecord<Team>(
+            std::span(files.TeamFile).subspan(static_cast<std::size_t>(t) * kTeamSize, kTeamSize));
+        ++perDivision[team.Conference % 2][team.Division % 2];
+    }
+    int players = 0;
+    for (std::size_t at = 0; at < files.RosterFile.size(); at += kPlayerSize) {
+        if (files.RosterFile[at] != 0) ++players;
+    }
+
+    std::string text = "Wrote the league \"" + Shown(league.LeagueName) + "\" to " + base.string() +
+                       ".lge, .tms, .ros and an empty .wvr: " + std::to_string(teams) +
+                       (teams == 1 ? " team" : " teams");
+    for (std::size_t c = 0; c < 2; ++c) {
+        const Conference& conference = league.Conferences[c];
+        text += std::string(c == 0 ? " (" : "; ") + Shown(conference.ConfName) + " conference " +
+                std::to_string(perDivision[c][0] + perDivision[c][1]) + ": " +
+                Shown(conference.Divisions[0].DivName) + " " + std::to_string(perDivision[c][0]) +
+                ", " + Shown(conference.Divisions[1].DivName) + " " +
+                std::to_string(perDivision[c][1]);
+    }
+    text += "), " + std::to_string(players) + " players. Seed " + std::to_string(options.Seed) +
+            (options.AllTeamsReady ? ", every team ready for its next game."
+                                   : ", some teams not ready for their next game.");
+    return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{
+        "Writes a generated ice-hockey league: BASE.lge, BASE.tms, BASE.ros and an empty "
+        "BASE.wvr. The same options always give the same files.",
+        "korvel-make-league"};
+    gen::GeneratorOptions options;
+    bool notReady = false;
+    std::string base;
+    app.add_option("--seed", options.Seed, "Seed of the generator (0 to 4294967295)")
+        ->capture_default_str();
+    app.add_option("--teams", options.Teams, "Number of teams, 1 to 50")
+        ->check(CLI::Range(1, kMaxTeams))
+        ->capture_default_str();
+    app.add_option("--games", options.GamesPlayed,
+                   "Games each team has played, 0 to 82 (0: the season has not started); "
+                   "by default the seed chooses 20 to 50")
+        ->check(CLI::Range(0, 82));
+    app.add_flag("--not-ready", notReady,
+                 "Leave every third team (from the second) without a valid game roster: 19 or "
+                 "21 dressed players, or an injured dressed player");
+    app.add_option("BASE", base,
+                   "Base path of the league files, without extension (a folder that exists)")
+        ->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int code = app.exit(error);
+        return code == 0 ? 0 : kBadUse;
+    }
+    options.AllTeamsReady = !notReady;
+
+    const fs::path basePath = BaseOf(base);
+    if (basePath.filename().empty()) {
+        std::cerr << "korvel-make-league: BASE must end in a file name, not a folder: " << base
+                  << "\n";
+        return kBadUse;
+    }
+    try {
+        const gen::GeneratedLeague files = gen::GenerateLeague(options);
+        gen::WriteLeague(basePath, files);
+        std::cout << Summary(basePath, files, options) << "\n";
+    } catch (const std::exception& error) {
+        std::cerr << "korvel-make-league: the league was not written: " << error.what() << "\n";
+        return kBadUse;
+    }
+    return 0;
+}
