@@ -1,0 +1,73 @@
+#include "app/cli/Cli.h"
+
+#include <vector>
+
+#include "app/cli/Commands.h"
+#include "app/cli/ExitCodes.h"
+
+namespace korvel::cli {
+
+namespace {
+
+constexpr const char* kDescription =
+    "korvel-cli: the Korvel windows on the command line. It opens the main window as the program "
+    "does (start-up loads the league named in korvel.def of the start folder), loads --league "
+    "as File > Load would, picks --team, then runs one command.";
+
+constexpr const char* kExitCodes =
+    "Options may stand before or after the command.\n"
+    "Messages the windows show go to standard error as \"Title: text\"; a question (Yes/No) is "
+    "answered by --yes or --no, and without either the run stops with exit code 2.\n"
+    "Exit codes:\n"
+    "  0  done\n"
+    "  1  the program refused: a message stopped the action (see standard error)\n"
+    "  2  usage error (bad option or team, missing folder, unanswered question) or no league "
+    "could be loaded\n"
+    "Run 'korvel-cli COMMAND --help' for a command's output and its JSON shape.";
+
+}  // namespace
+
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    CLI::App app(kDescription, "korvel-cli");
+    GlobalOptions options;
+    AddGlobalOptions(app, options);
+    app.fallthrough();
+    app.require_subcommand(1);
+    app.footer(kExitCodes);
+
+    std::vector<Command> commands;
+    commands.push_back(AddLeagueCommand(app));
+    commands.push_back(AddPlayersCommand(app));
+    commands.push_back(AddLinesCommand(app));
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int code = app.exit(error, out, err);
+        return code == 0 ? kDone : kUsage;
+    }
+
+    try {
+        Session session(options, out, err);
+        session.UiOfCli().SetDefaultAnswer(options.Yes  ? std::optional(Answer::Yes)
+                                           : options.No ? std::optional(Answer::No)
+                                                        : std::nullopt);
+        session.Open();
+        for (auto& command : commands) {
+            if (command.Parser->parsed()) return command.Run(session);
+        }
+        return kUsage;
+    } catch (const UsageError& error) {
+        err << "korvel-cli: " << error.what() << '\n';
+        return kUsage;
+    } catch (const AnswerNeeded& question) {
+        err << "korvel-cli: the question \"" << question.Question << "\" (" << question.Title
+            << ") needs an answer; add --yes or --no\n";
+        return kUsage;
+    } catch (const std::exception& error) {
+        err << "korvel-cli: " << error.what() << '\n';
+        return kRefused;
+    }
+}
+
+}  // namespace korvel::cli

@@ -1,0 +1,117 @@
+#include <string>
+
+#include "app/cli/Commands.h"
+#include "app/cli/ExitCodes.h"
+#include "app/cli/Output.h"
+
+namespace korvel::cli {
+namespace {
+
+constexpr const char* kHelp =
+    "Output: the league's name and path, each conference with its divisions 0 and 1 and the "
+    "teams the main window lists for each (index and name), and the current team.\n"
+    "JSON: {\"LeagueName\", \"LeaguePath\", \"CurrentTeam\" (index), \"CurrentTeamName\", "
+    "\"Conferences\": [{\"ConfName\", \"Divisions\": [{\"DivName\", \"Teams\": [{\"Index\", "
+    "\"Name\"}]}]}]}\n"
+    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+
+struct DivisionShown {
+    std::string Name;
+    std::vector<std::pair<int, std::string>> Teams;
+};
+
+struct ConferenceShown {
+    std::string Name;
+    std::vector<DivisionShown> Divisions;
+};
+
+// Reads the main window as a user would: each division of each conference in turn is selected
+// and the team list it fills is read.
+std::vector<ConferenceShown> ReadConferences(korvel::Main& main) {
+    const Label* confLabels[2] = {&main.Label1, &main.Label2};
+    std::vector<ConferenceShown> conferences;
+    for (int conf = 0; conf < 2; ++conf) {
+        ConferenceShown conference{ShownText(confLabels[conf]->Caption), {}};
+        auto& divisions = main.lstDivs[conf];
+        const int selected = divisions.ListIndex;
+        for (int entry = 0; entry < divisions.ListCount(); ++entry) {
+            divisions.ListIndex = entry;
+            main.lstDivs_Click(conf);
+            DivisionShown division{ShownText(divisions.Items[entry].Text), {}};
+            for (const auto& item : main.lstTeams[conf].Items) {
+                division.Teams.emplace_back(item.ItemData, ShownText(item.Text));
+            }
+            conference.Divisions.push_back(std::move(division));
+        }
+        // Leave the division list as it was found.
+        divisions.ListIndex = selected;
+        if (selected >= 0) main.lstDivs_Click(conf);
+        conferences.push_back(std::move(conference));
+    }
+    return conferences;
+}
+
+void PrintText(Session& session, const std::vector<ConferenceShown>& conferences,
+               const std::string& currentName) {
+    auto& out = session.Out();
+    out << "League: " << ShownText(session.MainWindow().Label3.Caption) << '\n';
+    out << "Path:   " << session.Vars().LeaguePath.string() << '\n';
+    for (std::size_t conf = 0; conf < conferences.size(); ++conf) {
+        out << "\nConference " << conf << ": " << conferences[conf].Name << '\n';
+        const auto& divisions = conferences[conf].Divisions;
+        for (std::size_t d = 0; d < divisions.size(); ++d) {
+            out << "  Division " << d << ": " << divisions[d].Name << '\n';
+            if (divisions[d].Teams.empty()) out << "    (no teams)\n";
+            for (const auto& [index, name] : divisions[d].Teams) {
+                const std::string number = std::to_string(index);
+                out << "    " << std::string(number.size() < 2 ? 2 - number.size() : 0, ' ')
+                    << number << "  " << name << '\n';
+            }
+        }
+    }
+    out << "\nCurrent team: " << session.CurrentTeam() << "  " << currentName << '\n';
+}
+
+nlohmann::json ToJson(Session& session, const std::vector<ConferenceShown>& conferences,
+                      const std::string& currentName) {
+    nlohmann::json result;
+    result["LeagueName"] = ShownText(session.MainWindow().Label3.Caption);
+    result["LeaguePath"] = session.Vars().LeaguePath.string();
+    result["CurrentTeam"] = session.CurrentTeam();
+    result["CurrentTeamName"] = currentName;
+    result["Conferences"] = nlohmann::json::array();
+    for (const auto& conference : conferences) {
+        nlohmann::json divisions = nlohmann::json::array();
+        for (const auto& division : conference.Divisions) {
+            nlohmann::json teams = nlohmann::json::array();
+            for (const auto& [index, name] : division.Teams) {
+                teams.push_back({{"Index", index}, {"Name", name}});
+            }
+            divisions.push_back({{"DivName", division.Name}, {"Teams", teams}});
+        }
+        result["Conferences"].push_back({{"ConfName", conference.Name}, {"Divisions", divisions}});
+    }
+    return result;
+}
+
+int RunLeague(Session& session) {
+    const auto conferences = ReadConferences(session.MainWindow());
+    const std::string currentName = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
+    if (session.Options().Json) {
+        PrintJson(session.Out(), ToJson(session, conferences, currentName));
+    } else {
+        PrintText(session, conferences, currentName);
+    }
+    return kDone;
+}
+
+}  // namespace
+
+Command AddLeagueCommand(CLI::App& app) {
+    auto* parser = app.add_subcommand(
+        "league", "Show the league: conferences, divisions, their teams, and the current team.");
+    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
+    return {parser, RunLeague};
+}
+
+}  // namespace korvel::cli

@@ -1,0 +1,150 @@
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/cli/Commands.h"
+#include "app/cli/ExitCodes.h"
+#include "app/cli/Output.h"
+#include "windows/lines/Lines.h"
+
+namespace korvel::cli {
+namespace {
+
+constexpr const char* kHelp =
+    "Opens the team's lines window as Coach > Set Lines does (the team's roster is read into "
+    "roster slot 0), optionally presses Auto (--auto) and Exit answering Yes to \"Keep Line "
+    "Changes?\" (--keep), and prints the working line-up: each of the 13 rows with its caption "
+    "and its entries as roster index and name (\"-\" for an empty entry). Without --keep "
+    "nothing is stored. A refusal (\"Set roster first\", \"Lines are not complete\") goes to "
+    "standard error and gives exit code 1.\n"
+    "JSON: {\"Team\", \"TeamIndex\", \"LineBuffer\": [13 rows of 5 roster indexes, 255 for "
+    "empty], \"Kept\": true when the line-up was stored}\n"
+    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+
+constexpr const char* kKeepQuestion = "Keep Line Changes?";
+
+struct LinesOptions {
+    bool Auto = false;
+    bool Keep = false;
+};
+
+// What the command read from the lines window before it closed.
+struct LinesShown {
+    bool Opened = false;
+    LineUp LineBuffer{};
+    std::array<std::string, kLineRows> Captions;
+    bool Kept = false;
+};
+
+constexpr int UsedColumns(int row) {
+    return row <= 5 ? 5 : row <= 9 ? 4 : 3;
+}
+
+// The row captions the window shows, read by choosing each view in turn; the view the window
+// showed is chosen again afterwards.
+void ReadCaptions(Lines& lines, LinesShown& shown) {
+    const int firstRowBefore = lines.FirstViewRow();
+    lines.optEven_Click();
+    for (int v = 0; v < 4; ++v) shown.Captions[v] = lines.Label1[v].Caption;
+    lines.optPP_Click();
+    for (int v = 0; v < 4; ++v) shown.Captions[4 + v] = lines.Label1[v].Caption;
+    lines.optPK_Click();
+    for (int v = 0; v < 4; ++v) shown.Captions[8 + v] = lines.Label1[v].Caption;
+    shown.Captions[12] = lines.Label3.Caption + " / " + lines.Label4.Caption;
+    if (firstRowBefore == 0) lines.optEven_Click();
+    if (firstRowBefore == 4) lines.optPP_Click();
+}
+
+void UseLinesWindow(Lines& lines, const LinesOptions& options, CliUi& ui, LinesShown& shown) {
+    shown.Opened = true;
+    if (options.Auto) {
+        lines.cmdAuto_Click();
+        if (ui.Refused()) return;
+    }
+    shown.LineBuffer = lines.LineBuffer;
+    ReadCaptions(lines, shown);
+    if (options.Keep) {
+        const bool changed = lines.Changed;
+        lines.cmdExit_Click();
+        shown.Kept = changed && ui.AnswerGiven(kKeepQuestion) == Answer::Yes &&
+                     lines.IsUnloaded() && !ui.Refused();
+    }
+}
+
+std::string EntryText(const Variables& vars, std::uint8_t entry) {
+    if (entry == kNoPlayer) return "-";
+    if (entry >= kRosterPlaces || vars.Players[0][entry].IsEmptyPlace()) {
+        return std::to_string(entry) + " (no player)";
+    }
+    return std::to_string(entry) + " " + RecordText(vars.Players[0][entry].Name);
+}
+
+void PrintText(Session& session, const std::string& team, const LinesShown& shown) {
+    auto& out = session.Out();
+    out << "Team " << session.CurrentTeam() << ": " << team << (shown.Kept ? " (line-up kept)" : "")
+        << "\n\n";
+    TextTable table({{"Row"}, {"1"}, {"2"}, {"3"}, {"4"}, {"5"}});
+    for (int row = 0; row < kLineRows; ++row) {
+        std::vector<std::string> cells{shown.Captions[row]};
+        for (int c = 0; c < UsedColumns(row); ++c) {
+            cells.push_back(EntryText(session.Vars(), shown.LineBuffer[LineIndex(row, c)]));
+        }
+        table.AddRow(std::move(cells));
+    }
+    table.Print(out);
+}
+
+nlohmann::json ToJson(Session& session, const std::string& team, const LinesShown& shown) {
+    nlohmann::json rows = nlohmann::json::array();
+    for (int row = 0; row < kLineRows; ++row) {
+        nlohmann::json entries = nlohmann::json::array();
+        for (int c = 0; c < kLineColumns; ++c)
+            entries.push_back(shown.LineBuffer[LineIndex(row, c)]);
+        rows.push_back(entries);
+    }
+    return {{"Team", team},
+            {"TeamIndex", session.CurrentTeam()},
+            {"LineBuffer", rows},
+            {"Kept", shown.Kept}};
+}
+
+int RunLines(Session& session, const LinesOptions& options) {
+    CliUi& ui = session.UiOfCli();
+    if (options.Keep) ui.SetAnswer(kKeepQuestion, Answer::Yes);
+    LinesShown shown;
+    ui.SetModalAction([&](Window& window) {
+        if (auto* lines = dynamic_cast<Lines*>(&window)) UseLinesWindow(*lines, options, ui, shown);
+    });
+    session.MainWindow().SetLines_Click();
+    ui.SetModalAction(nullptr);
+    if (ui.Refused()) return kRefused;
+    if (!shown.Opened) {
+        throw UsageError(
+            "the lines window did not open: Coach > Set Lines is disabled until a "
+            "team is listed in the main window");
+    }
+    const std::string name = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
+    if (session.Options().Json) {
+        PrintJson(session.Out(), ToJson(session, name, shown));
+    } else {
+        PrintText(session, name, shown);
+    }
+    return kDone;
+}
+
+}  // namespace
+
+Command AddLinesCommand(CLI::App& app) {
+    auto options = std::make_shared<LinesOptions>();
+    auto* parser =
+        app.add_subcommand("lines", "Show, fill automatically and keep the team's lines.");
+    parser->add_flag("--auto", options->Auto,
+                     "Press Auto: automatic lines from the 20 dressed healthy players.");
+    parser->add_flag("--keep", options->Keep,
+                     "Press Exit and answer Yes to \"Keep Line Changes?\": a changed, complete "
+                     "line-up is stored in the working team file.");
+    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
+    return {parser, [options](Session& session) { return RunLines(session, *options); }};
+}
+
+}  // namespace korvel::cli

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+
+#include "app/cli/CliUi.h"
+#include "app/cli/GlobalOptions.h"
+#include "league/Variables.h"
+#include "windows/main/Main.h"
+
+namespace korvel::cli {
+
+// One run of korvel-cli: the shared state, the command line's Ui and the main window, brought to
+// the point where a user would pick a command from the menus.
+class Session {
+  public:
+    Session(const GlobalOptions& options, std::ostream& out, std::ostream& err);
+
+    // Start-up as when the main window opens, then --league as File > Load, then --team as a
+    // click in the team lists. Throws UsageError when no league is loaded or the team is unknown.
+    void Open();
+
+    const GlobalOptions& Options() const { return options_; }
+    Variables& Vars() { return vars_; }
+    CliUi& UiOfCli() { return ui_; }
+    korvel::Main& MainWindow() { return *main_; }
+    std::ostream& Out() { return out_; }
+    int CurrentTeam() const { return vars_.CurrentTeam; }
+
+  private:
+    std::filesystem::path ResolveStartFolder() const;
+    void LoadRequestedLeague(const std::filesystem::path& startFolder);
+    void SelectTeam(int team);
+
+    const GlobalOptions& options_;
+    std::ostream& out_;
+    Variables vars_;
+    CliUi ui_;
+    std::unique_ptr<korvel::Main> main_;  // made by Open, once the start folder is known
+};
+
+// The team named on the command line: an index 0 to LastTeam, or a name compared without its
+// trailing blanks and ignoring the case of ASCII letters. Throws UsageError.
+int ResolveTeam(const Variables& vars, const std::string& text);
+
+}  // namespace korvel::cli
