@@ -1,1 +1,69 @@
-int main() { return 0; }
+// The korvel program: the main window of the league browser and the windows it opens.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPixmap>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "league/Variables.h"
+#include "platform/qt/QtUi.h"
+#include "windows/main/Main.h"
+#include "windows/main/MainForm.h"
+
+namespace {
+
+// With nobody to answer, messages go to the error stream and questions are answered No.
+void AnswerWithoutDialogs(korvel::qt::QtUi& ui) {
+    ui.MsgBoxHook = [](const std::string& text, korvel::Buttons buttons, korvel::Icon,
+                       const std::string& title) {
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+        return buttons == korvel::Buttons::YesNo ? korvel::Answer::No : korvel::Answer::OK;
+    };
+    ui.InputBoxHook = [](const std::string&, const std::string&) {
+        return std::optional<std::string>();
+    };
+    ui.OpenFileHook = [](const korvel::FileDialog&) {
+        return std::optional<std::filesystem::path>();
+    };
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(korvel::kApplicationTitle);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Prepares the game roster and lines of a hockey team.");
+    parser.addHelpOption();
+    const QCommandLineOption screenshot(
+        "screenshot", "Start up, write a picture of the main window to <path> and quit.", "path");
+    parser.addOption(screenshot);
+    parser.process(app);
+
+    korvel::Variables vars;
+    korvel::qt::QtUi ui;
+    korvel::RegisterWindowForms(ui);
+    if (parser.isSet(screenshot)) AnswerWithoutDialogs(ui);
+
+    korvel::Main window(vars, ui, std::filesystem::current_path());
+    window.Form_Load();
+    korvel::MainForm form(window, vars);
+
+    if (parser.isSet(screenshot)) {
+        form.setAttribute(Qt::WA_DontShowOnScreen);
+        form.show();
+        const QString path = parser.value(screenshot);
+        if (!form.grab().save(path, "PNG")) {
+            std::fprintf(stderr, "Could not write the picture %s\n",
+                         path.toLocal8Bit().constData());
+            return 1;
+        }
+        return 0;
+    }
+
+    form.show();
+    return QApplication::exec();
+}

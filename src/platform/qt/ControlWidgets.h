@@ -1,0 +1,42 @@
+#pragma once
+
+// Shows the plain controls of a window in Qt widgets, and reads the user's input back into them.
+// Each Show function makes the widget show everything its control holds; each Read function copies
+// what the user changed in the widget into the control. Neither knows anything about the window.
+
+#include <qnamespace.h>
+
+#include "platform/Controls.h"
+
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+
+namespace korvel::qt {
+
+// Caption (as plain text), visibility and text colour.
+void Show(QLabel& widget, const Label& control);
+// Entries (text, item data in Qt::UserRole), the selection and the selection mode (single or
+// extended). The entries are only rebuilt when they differ, so scrolling survives a refresh.
+void Show(QListWidget& widget, const ListBox& control);
+// Caption, checked state, enabled state and visibility (any checkable button: QCheckBox,
+// a checkable QPushButton or QToolButton...).
+void Show(QAbstractButton& widget, const CheckBox& control);
+void Show(QAbstractButton& widget, const OptionButton& control);
+void Show(QAbstractButton& widget, const Button& control);
+// Text, enabled state and shortcut ("Ctrl+L").
+void Show(QAction& action, const MenuItem& control);
+// A top-level menu: its title and whether it can be opened.
+void Show(QMenu& menu, const MenuItem& control);
+
+// The focused entry becomes ListIndex; for extended selection every entry's Selected flag too.
+void Read(const QListWidget& widget, ListBox& control);
+void Read(const QAbstractButton& widget, CheckBox& control);
+void Read(const QAbstractButton& widget, OptionButton& control);
+
+// The item data of a list entry as Show stores it.
+inline constexpr int kItemDataRole = Qt::UserRole;
+
+}  // namespace korvel::qt

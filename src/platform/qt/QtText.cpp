@@ -1,0 +1,15 @@
+#include "platform/qt/QtText.h"
+
+#include <QFile>
+
+namespace korvel::qt {
+
+QString PathToQString(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+
+std::filesystem::path QStringToPath(const QString& text) {
+    return std::filesystem::path(QFile::encodeName(text).toStdString());
+}
+
+}  // namespace korvel::qt

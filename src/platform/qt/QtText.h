@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <string>
+
+namespace korvel::qt {
+
+// Control texts are UTF-8.
+inline QString ToQString(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+inline std::string ToUtf8(const QString& text) {
+    return text.toStdString();
+}
+
+// Paths cross into Qt in the file system's own encoding.
+QString PathToQString(const std::filesystem::path& path);
+std::filesystem::path QStringToPath(const QString& text);
+
+}  // namespace korvel::qt

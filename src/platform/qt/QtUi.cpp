@@ -1,0 +1,155 @@
+#include "platform/qt/QtUi.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include <stdexcept>
+
+#include "platform/qt/QtText.h"
+
+namespace korvel::qt {
+
+namespace {
+
+// Modal dialogs sit over the window the user is working in.
+QWidget* DialogParent() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon ToQtIcon(Icon icon) {
+    switch (icon) {
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::Critical:
+            return QMessageBox::Critical;
+        case Icon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+std::string NoFormText(const Window& window) {
+    return "The window \"" + window.Caption + "\" has no form to show it.";
+}
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons buttons, Icon icon,
+                                            const std::string& title, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setWindowTitle(ToQString(TitleOrDefault(title)));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(ToQString(text));
+    box->setIcon(ToQtIcon(icon));
+    if (buttons == Buttons::YesNo) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+        box->setDefaultButton(QMessageBox::Ok);
+    }
+    return box;
+}
+
+Answer AnswerOf(const QMessageBox& box, Buttons buttons) {
+    if (buttons == Buttons::OK) return Answer::OK;
+    const QAbstractButton* clicked = box.clickedButton();
+    return clicked != nullptr && clicked == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
+}
+
+std::unique_ptr<QInputDialog> MakeInputDialog(const std::string& prompt, const std::string& title,
+                                              QWidget* parent) {
+    auto dialog = std::make_unique<QInputDialog>(parent);
+    dialog->setWindowTitle(ToQString(TitleOrDefault(title)));
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setLabelText(ToQString(prompt));
+    return dialog;
+}
+
+QString NameFilter(const FileFilter& filter) {
+    // "*.*" means every file; on this platform that is "*" (a name need not have a dot).
+    // Several patterns are separated by ";" in a filter list and by spaces in the dialog.
+    QString pattern = ToQString(filter.Pattern);
+    pattern.replace(';', ' ');
+    if (pattern.trimmed() == "*.*") pattern = "*";
+    return ToQString(filter.Name) + " (" + pattern + ")";
+}
+
+std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialog& spec, QWidget* parent) {
+    auto dialog = std::make_unique<QFileDialog>(parent, ToQString(spec.Title));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    QStringList filters;
+    for (const FileFilter& filter : spec.Filters) filters << NameFilter(filter);
+    if (!filters.isEmpty()) {
+        dialog->setNameFilters(filters);
+        if (spec.SelectedFilter < static_cast<std::size_t>(filters.size())) {
+            dialog->selectNameFilter(filters[static_cast<qsizetype>(spec.SelectedFilter)]);
+        }
+    }
+    const std::filesystem::path folder = ChooseInitialFolder(spec);
+    if (!folder.empty()) dialog->setDirectory(PathToQString(folder));
+    if (!spec.FileName.empty()) dialog->selectFile(ToQString(spec.FileName));
+    return dialog;
+}
+
+Answer QtUi::MsgBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+    if (MsgBoxHook) return MsgBoxHook(text, buttons, icon, TitleOrDefault(title));
+    const auto box = MakeMessageBox(text, buttons, icon, title, DialogParent());
+    box->exec();
+    return AnswerOf(*box, buttons);
+}
+
+std::optional<std::string> QtUi::InputBox(const std::string& prompt, const std::string& title) {
+    if (InputBoxHook) return InputBoxHook(prompt, TitleOrDefault(title));
+    const auto dialog = MakeInputDialog(prompt, title, DialogParent());
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return ToUtf8(dialog->textValue());
+}
+
+std::optional<std::filesystem::path> QtUi::OpenFile(const FileDialog& spec) {
+    if (OpenFileHook) return OpenFileHook(spec);
+    const auto dialog = MakeFileDialog(spec, DialogParent());
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog->selectedFiles();
+    if (chosen.isEmpty()) return std::nullopt;
+    return QStringToPath(chosen.front());
+}
+
+bool QtUi::HasForm(const Window& window) const {
+    return forms_.count(std::type_index(typeid(window))) != 0;
+}
+
+std::unique_ptr<QDialog> QtUi::CreateForm(Window& window, QWidget* parent) const {
+    const auto found = forms_.find(std::type_index(typeid(window)));
+    if (found == forms_.end()) {
+        throw std::logic_error(NoFormText(window));
+    }
+    return found->second(window, parent);
+}
+
+void QtUi::ShowModal(Window& window) {
+    if (!HasForm(window)) throw std::logic_error(NoFormText(window));
+    window.Form_Load();
+    if (window.IsUnloaded()) return;
+    const std::unique_ptr<QDialog> form = CreateForm(window, DialogParent());
+    form->setWindowModality(Qt::ApplicationModal);
+    if (ModalHook) {
+        form->show();
+        ModalHook(*form);
+        if (!window.IsUnloaded()) window.Unload();
+        return;
+    }
+    // The form closes itself when the window unloads; should it be closed any other way, the
+    // window decides whether it really goes.
+    while (!window.IsUnloaded()) {
+        form->exec();
+        if (!window.IsUnloaded()) window.Unload();
+    }
+}
+
+}  // namespace korvel::qt

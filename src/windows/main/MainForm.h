@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+
+#include "league/Variables.h"
+#include "platform/qt/QtUi.h"
+#include "platform/qt/WindowForm.h"
+#include "windows/main/Main.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+
+namespace korvel {
+
+// Registers the form of every window that the main window, and the windows it opens, show.
+void RegisterWindowForms(qt::QtUi& ui);
+
+// The main window on screen: the league name, the two conference columns with their division and
+// team lists, and the menus, over a picture of a rink.
+class MainForm : public qt::MainWindowForm {
+  public:
+    MainForm(Main& window, const Variables& vars, QWidget* parent = nullptr);
+
+    // The widgets, named after the controls they show.
+    QLabel* Label3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    std::array<QListWidget*, 2> lstDivs{};
+    std::array<QListWidget*, 2> lstTeams{};
+    QMenu* file = nullptr;
+    QMenu* manager = nullptr;
+    QMenu* coach = nullptr;
+    QMenu* Info = nullptr;
+    QAction* LoadLeague = nullptr;
+    QAction* exit = nullptr;
+    QAction* ViewTeam = nullptr;
+    QAction* SetRoster = nullptr;
+    QAction* SetLines = nullptr;
+    QAction* About = nullptr;
+
+  private:
+    void CreateWidgets();
+    void CreateMenus();
+    void ShowStatus();
+
+    QLabel* status_ = nullptr;
+    Main& window_;
+    const Variables& vars_;
+};
+
+}  // namespace korvel

@@ -1,0 +1,49 @@
+#pragma once
+
+// What the offscreen tests of the forms share: clicking list entries as a user does, reading what
+// a list shows, and writing pictures of the windows.
+
+#include <QListWidget>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+#include <filesystem>
+#include <string>
+
+namespace korvel::test {
+
+inline QPoint RowCentre(QListWidget& list, int row) {
+    return list.visualItemRect(list.item(row)).center();
+}
+
+inline void ClickRow(QListWidget& list, int row) {
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowCentre(list, row));
+}
+
+// The events a real double click brings: press, release, double click, release.
+inline void DoubleClick(QWidget& widget, QPoint at = {}) {
+    QTest::mousePress(&widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(&widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, at);
+}
+
+inline void DoubleClickRow(QListWidget& list, int row) {
+    DoubleClick(*list.viewport(), RowCentre(list, row));
+}
+
+inline QStringList Texts(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
+    return texts;
+}
+
+// Writes a PNG of the window under the build folder's screenshots folder; true when written.
+inline bool SaveScreenshot(QWidget& window, const std::string& name) {
+    const std::filesystem::path folder = KORVEL_SCREENSHOT_DIR;
+    std::filesystem::create_directories(folder);
+    return window.grab().save(QString::fromStdString((folder / name).string()), "PNG");
+}
+
+}  // namespace korvel::test
