@@ -29,67 +29,83 @@ constexpr std::array kCities{
 static_assert(kCities.size() == 50);
 
 constexpr std::array kCanadianFirst{
-    "Connor"sv,  "Tyler"sv,   "Ryan"sv,   "Brett"sv,     "Jordan"sv, "Scott"sv,    "Mark"sv,
-    "Kevin"sv,   "Dylan"sv,   "Cole"sv,   "Shane"sv,     "Wade"sv,   "Jean-Luc"sv, "Frédéric"sv,
-    "Mathieu"sv, "Étienne"sv, "Jérôme"sv, "Sébastien"sv, "Benoît"sv, "Luc"sv,      "Maxime"sv,
+    "Connor"sv,   "Tyler"sv,    "Ryan"sv,    "Brett"sv,   "Jordan"sv, "Scott"sv,
+    "Mark"sv,     "Kevin"sv,    "Dylan"sv,   "Cole"sv,    "Shane"sv,  "Wade"sv,
+    "Jean-Luc"sv, "Frédéric"sv, "Mathieu"sv, "Étienne"sv, "Jérôme"sv, "Sébastien"sv,
+    "Benoît"sv,   "Luc"sv,      "Maxime"sv,  "Curtis"sv,  "Darryl"sv, "Travis"sv,
+    "Logan"sv,    "Brandon"sv,  "Derek"sv,   "Gaétan"sv,  "Rémi"sv,   "Hugo"sv,
 };
 constexpr std::array kCanadianLast{
     "MacDonald"sv, "Campbell"sv,  "Fraser"sv,    "Gagné"sv,     "Bélanger"sv,  "Lévesque"sv,
     "Côté"sv,      "Tremblay"sv,  "Bouchard"sv,  "Pelletier"sv, "Morrison"sv,  "Sinclair"sv,
     "Henderson"sv, "McKenzie"sv,  "Robertson"sv, "Lachance"sv,  "Thériault"sv, "Desjardins"sv,
-    "Ouellet"sv,   "Kowalchuk"sv, "Boucher"sv,   "Chiasson"sv,
+    "Ouellet"sv,   "Kowalchuk"sv, "Boucher"sv,   "Chiasson"sv,  "Gauthier"sv,  "Bergeron"sv,
+    "Paquette"sv,  "Cormier"sv,   "Stewart"sv,   "MacLeod"sv,   "Gillis"sv,    "Hébert"sv,
 };
 constexpr std::array kAmericanFirst{
-    "Jack"sv, "Matt"sv, "Chris"sv,  "Brian"sv, "Mike"sv, "Kyle"sv,
-    "Nick"sv, "Zach"sv, "Trevor"sv, "Adam"sv,  "Jake"sv, "Sean"sv,
+    "Jack"sv,   "Matt"sv, "Chris"sv, "Brian"sv, "Mike"sv,   "Kyle"sv, "Nick"sv,  "Zach"sv,
+    "Trevor"sv, "Adam"sv, "Jake"sv,  "Sean"sv,  "Tom"sv,    "Eric"sv, "Ben"sv,   "Joe"sv,
+    "Tony"sv,   "Pat"sv,  "Danny"sv, "Alex"sv,  "Justin"sv, "Cody"sv, "Brady"sv, "Hunter"sv,
 };
 constexpr std::array kAmericanLast{
-    "Miller"sv,   "Johnson"sv, "O'Brien"sv, "Sullivan"sv,   "Walsh"sv, "Anderson"sv, "Carlson"sv,
-    "Peterson"sv, "Murphy"sv,  "Donovan"sv, "Fitzgerald"sv, "Hayes"sv, "Barrett"sv,  "Kowalski"sv,
+    "Miller"sv,  "Johnson"sv,  "O'Brien"sv,  "Sullivan"sv,   "Walsh"sv,      "Anderson"sv,
+    "Carlson"sv, "Peterson"sv, "Murphy"sv,   "Donovan"sv,    "Fitzgerald"sv, "Hayes"sv,
+    "Barrett"sv, "Kowalski"sv, "Thompson"sv, "Reynolds"sv,   "Brennan"sv,    "Gallagher"sv,
+    "Dempsey"sv, "Carter"sv,   "Foley"sv,    "Harrington"sv, "Nolan"sv,      "Mahoney"sv,
 };
 constexpr std::array kSwedishFirst{
-    "Björn"sv, "Göran"sv, "Mårten"sv, "Henrik"sv, "Niklas"sv,  "Anders"sv,
-    "Erik"sv,  "Jonas"sv, "Oskar"sv,  "Pär"sv,    "Mattias"sv, "Linus"sv,
+    "Björn"sv,  "Göran"sv,   "Mårten"sv, "Henrik"sv, "Niklas"sv,  "Anders"sv,
+    "Erik"sv,   "Jonas"sv,   "Oskar"sv,  "Pär"sv,    "Mattias"sv, "Linus"sv,
+    "Magnus"sv, "Fredrik"sv, "Johan"sv,  "Viktor"sv, "Håkan"sv,   "Ulf"sv,
 };
 constexpr std::array kSwedishLast{
-    "Öberg"sv,    "Åström"sv,  "Sjögren"sv, "Lindén"sv,    "Lindqvist"sv, "Johansson"sv,
-    "Karlsson"sv, "Nyström"sv, "Wallin"sv,  "Bergström"sv, "Hedlund"sv,   "Söderberg"sv,
+    "Öberg"sv,    "Åström"sv,   "Sjögren"sv,   "Lindén"sv,    "Lindqvist"sv, "Johansson"sv,
+    "Karlsson"sv, "Nyström"sv,  "Wallin"sv,    "Bergström"sv, "Hedlund"sv,   "Söderberg"sv,
+    "Ekström"sv,  "Holmgren"sv, "Lundqvist"sv, "Dahlén"sv,    "Sandberg"sv,  "Engström"sv,
 };
 constexpr std::array kFinnishFirst{
-    "Jukka"sv, "Mikko"sv, "Antti"sv,  "Ville"sv, "Janne"sv,
-    "Petri"sv, "Sami"sv,  "Tuomas"sv, "Jyrki"sv, "Ossi"sv,
+    "Jukka"sv, "Mikko"sv, "Antti"sv, "Ville"sv, "Janne"sv, "Petri"sv, "Sami"sv,  "Tuomas"sv,
+    "Jyrki"sv, "Ossi"sv,  "Kalle"sv, "Lauri"sv, "Eero"sv,  "Veli"sv,  "Hannu"sv, "Timo"sv,
 };
 constexpr std::array kFinnishLast{
-    "Mäkinen"sv,  "Hämäläinen"sv, "Törmä"sv,     "Väänänen"sv, "Virtanen"sv,   "Korhonen"sv,
-    "Nieminen"sv, "Lehtonen"sv,   "Heikkinen"sv, "Järvinen"sv, "Kärkkäinen"sv, "Salminen"sv,
+    "Mäkinen"sv,   "Hämäläinen"sv, "Törmä"sv,     "Väänänen"sv, "Virtanen"sv,   "Korhonen"sv,
+    "Nieminen"sv,  "Lehtonen"sv,   "Heikkinen"sv, "Järvinen"sv, "Kärkkäinen"sv, "Salminen"sv,
+    "Laaksonen"sv, "Hyvönen"sv,    "Mäkelä"sv,    "Rantanen"sv, "Koskinen"sv,   "Pöyhönen"sv,
 };
 constexpr std::array kRussianFirst{
-    "Dmitri"sv, "Sergei"sv, "Alexei"sv,   "Nikolai"sv, "Pavel"sv,
-    "Andrei"sv, "Igor"sv,   "Vladimir"sv, "Yevgeni"sv, "Maxim"sv,
+    "Dmitri"sv, "Sergei"sv,   "Alexei"sv,  "Nikolai"sv, "Pavel"sv, "Andrei"sv,
+    "Igor"sv,   "Vladimir"sv, "Yevgeni"sv, "Maxim"sv,   "Oleg"sv,  "Ilya"sv,
+    "Roman"sv,  "Artyom"sv,   "Kirill"sv,  "Boris"sv,
 };
 constexpr std::array kRussianLast{
-    "Ivanov"sv,    "Petrov"sv, "Volkov"sv,  "Morozov"sv, "Sokolov"sv, "Lebedev"sv,
-    "Kuznetsov"sv, "Popov"sv,  "Zaitsev"sv, "Orlov"sv,   "Belov"sv,   "Gusev"sv,
+    "Ivanov"sv,    "Petrov"sv,   "Volkov"sv,  "Morozov"sv, "Sokolov"sv, "Lebedev"sv,
+    "Kuznetsov"sv, "Popov"sv,    "Zaitsev"sv, "Orlov"sv,   "Belov"sv,   "Gusev"sv,
+    "Smirnov"sv,   "Vasiliev"sv, "Nikitin"sv, "Golubev"sv, "Yegorov"sv, "Lavrov"sv,
 };
 constexpr std::array kCzechFirst{
-    "Tomáš"sv, "Lukáš"sv, "Jan"sv,    "Petr"sv,    "Jakub"sv,
-    "Radek"sv, "Milan"sv, "Václav"sv, "Jaromír"sv, "Josef"sv,
+    "Tomáš"sv,  "Lukáš"sv,   "Jan"sv,   "Petr"sv,   "Jakub"sv, "Radek"sv,  "Milan"sv,
+    "Václav"sv, "Jaromír"sv, "Josef"sv, "Martin"sv, "Karel"sv, "Zdenek"sv, "Aleš"sv,
 };
 constexpr std::array kCzechLast{
-    "Novák"sv,    "Procházka"sv, "Šimek"sv, "Žák"sv,    "Horák"sv, "Veselý"sv,
-    "Pospíšil"sv, "Beneš"sv,     "Fiala"sv, "Sedlák"sv, "Zeman"sv, "Doležal"sv,
+    "Novák"sv,    "Procházka"sv, "Šimek"sv,  "Žák"sv,    "Horák"sv, "Veselý"sv,
+    "Pospíšil"sv, "Beneš"sv,     "Fiala"sv,  "Sedlák"sv, "Zeman"sv, "Doležal"sv,
+    "Kadlec"sv,   "Vávra"sv,     "Bartoš"sv, "Holub"sv,
 };
 constexpr std::array kSlovakFirst{
-    "Marián"sv, "Peter"sv, "Miroslav"sv, "Róbert"sv, "Ján"sv, "Juraj"sv, "Michal"sv,
+    "Marián"sv, "Peter"sv,  "Miroslav"sv, "Róbert"sv, "Ján"sv,
+    "Juraj"sv,  "Michal"sv, "Tibor"sv,    "Štefan"sv, "Pavol"sv,
 };
 constexpr std::array kSlovakLast{
-    "Šulek"sv, "Hudák"sv, "Baláž"sv, "Šimko"sv, "Oravec"sv, "Gajdoš"sv, "Mráz"sv, "Žilka"sv,
+    "Šulek"sv, "Hudák"sv, "Baláž"sv,  "Šimko"sv, "Oravec"sv, "Gajdoš"sv,
+    "Mráz"sv,  "Žilka"sv, "Kollár"sv, "Tóth"sv,  "Bielik"sv, "Kubiš"sv,
 };
 constexpr std::array kGermanFirst{
-    "Jürgen"sv, "Uwe"sv, "Stefan"sv, "Dieter"sv, "Tobias"sv, "Lars"sv,
+    "Jürgen"sv, "Uwe"sv,  "Stefan"sv, "Dieter"sv,  "Tobias"sv,
+    "Lars"sv,   "Jörg"sv, "Markus"sv, "Florian"sv, "Sven"sv,
 };
 constexpr std::array kGermanLast{
-    "Müller"sv, "Schröder"sv, "Böhm"sv, "Weiß"sv, "Krüger"sv, "Hoffmann"sv,
+    "Müller"sv,   "Schröder"sv, "Böhm"sv,   "Weiß"sv,   "Krüger"sv,
+    "Hoffmann"sv, "Schäfer"sv,  "Köhler"sv, "Becker"sv, "Wagner"sv,
 };
 
 const std::array kNations{

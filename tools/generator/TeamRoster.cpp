@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "generator/Names.h"
@@ -76,13 +78,18 @@ const Nation& PickNation(Random& rng) {
     return Nations().front();
 }
 
-// A first and last name of the nation, in Windows-1252, not used before in the league.
-std::string UniqueName(Random& rng, const Nation& nation, std::set<std::string>& usedNames) {
-    for (;;) {
-        const std::string name = Utf8ToWindows1252(std::string(rng.Pick(nation.FirstNames)) + " " +
-                                                   std::string(rng.Pick(nation.LastNames)));
-        if (name.size() <= kNameWidth && usedNames.insert(name).second) return name;
+// A first and last name, in Windows-1252, not used before in the league, with the nation it
+// comes from. The tables hold some 2,800 names for at most 2,000 players.
+std::pair<std::string, const Nation*> UniqueName(Random& rng, std::set<std::string>& usedNames) {
+    for (int attempt = 0; attempt < 100'000; ++attempt) {
+        const Nation& nation = PickNation(rng);
+        std::string name = Utf8ToWindows1252(std::string(rng.Pick(nation.FirstNames)) + " " +
+                                             std::string(rng.Pick(nation.LastNames)));
+        if (name.size() <= kNameWidth && usedNames.insert(name).second) {
+            return {std::move(name), &nation};
+        }
     }
+    throw std::logic_error("the generator's name tables hold too few names");
 }
 
 int Age(Random& rng, int place) {
@@ -198,9 +205,9 @@ Player MakePlayer(Random& rng, const Role& role, int teamGames, std::vector<bool
                   std::set<std::string>& usedNames) {
     Player p;
     for (auto& byte : p.Raw) byte = Byte(rng.Between(1, 254));  // the bytes no field covers
-    const Nation& nation = PickNation(rng);
-    p.Name = FixedText<22>::FromString(UniqueName(rng, nation, usedNames));
-    p.Birthplace = FixedText<3>::FromString(nation.Birthplace);
+    const auto [name, nation] = UniqueName(rng, usedNames);
+    p.Name = FixedText<22>::FromString(name);
+    p.Birthplace = FixedText<3>::FromString(nation->Birthplace);
     p.Position = role.Position;
     int number = rng.Between(1, 98);
     while (usedNumbers[static_cast<std::size_t>(number)]) number = number % 98 + 1;
