@@ -43,6 +43,11 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
+        if (app.get_subcommands().empty() && !app.remaining().empty()) {
+            err << "korvel-cli: unknown command \"" << app.remaining().front()
+                << "\"; the commands are league, players and lines (see korvel-cli --help)\n";
+            return kUsage;
+        }
         const int code = app.exit(error, out, err);
         return code == 0 ? kDone : kUsage;
     }

@@ -1,0 +1,125 @@
+#include "cli/CliRun.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace korvel::test {
+namespace fs = std::filesystem;
+
+nlohmann::json RunResult::Json() const {
+    try {
+        return nlohmann::json::parse(Out);
+    } catch (const nlohmann::json::exception& error) {
+        ADD_FAILURE() << "no JSON on stdout (" << error.what() << "):\n"
+                      << Out << "\nstderr:\n"
+                      << Err;
+        return nlohmann::json::object();
+    }
+}
+
+namespace {
+
+std::string ReadText(const fs::path& file) {
+    const Bytes bytes = ReadWholeFile(file);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     const fs::path& cwd) {
+    TempFolder capture;
+    const fs::path outFile = capture / "stdout";
+    const fs::path errFile = capture / "stderr";
+    std::vector<std::string> argvText{program};
+    argvText.insert(argvText.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& arg : argvText) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(126);
+        if (!cwd.empty() && ::chdir(cwd.c_str()) != 0) ::_exit(126);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    RunResult result;
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) {
+        ADD_FAILURE() << "could not run " << program;
+        return result;
+    }
+    result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.Out = ReadText(outFile);
+    result.Err = ReadText(errFile);
+    return result;
+}
+
+RunResult RunCli(const std::vector<std::string>& args, const fs::path& cwd) {
+    return RunProgram(KORVEL_CLI, args, cwd);
+}
+
+void MakeLeague(const fs::path& base, const std::vector<std::string>& args) {
+    std::vector<std::string> all = args;
+    all.push_back(base.string());
+    const RunResult made = RunProgram(KORVEL_MAKE_LEAGUE, all);
+    ASSERT_EQ(made.ExitCode, 0) << made.Err;
+}
+
+fs::path WithExt(const fs::path& base, const char* extension) {
+    return fs::path(base.native() + extension);
+}
+
+LeagueOnDisk LeagueOnDisk::Read(const fs::path& base) {
+    LeagueOnDisk league;
+    league.LeagueRecord = DecodeRecord<League>(ReadWholeFile(WithExt(base, ".lge")));
+    const Bytes teams = ReadWholeFile(WithExt(base, ".tms"));
+    constexpr std::size_t teamSize = RecordLayout<Team>::Size;
+    for (std::size_t at = 0; at + teamSize <= teams.size(); at += teamSize) {
+        league.Teams.push_back(DecodeRecord<Team>(std::span(teams).subspan(at, teamSize)));
+    }
+    league.RosterFile = ReadWholeFile(WithExt(base, ".ros"));
+    return league;
+}
+
+std::vector<Player> LeagueOnDisk::Roster(int team) const {
+    constexpr std::size_t playerSize = RecordLayout<Player>::Size;
+    std::vector<Player> players;
+    for (int index = 0; index < kRosterPlaces; ++index) {
+        const std::size_t at =
+            (static_cast<std::size_t>(team) * kRosterPlaces + index) * playerSize;
+        players.push_back(at + playerSize <= RosterFile.size()
+                              ? DecodeRecord<Player>(std::span(RosterFile).subspan(at, playerSize))
+                              : Player{});
+    }
+    return players;
+}
+
+Team ReadTeamRecord(const fs::path& teamFile, int team) {
+    const Bytes bytes = ReadWholeFile(teamFile);
+    constexpr std::size_t teamSize = RecordLayout<Team>::Size;
+    const std::size_t at = static_cast<std::size_t>(team) * teamSize;
+    EXPECT_LE(at + teamSize, bytes.size()) << teamFile;
+    if (at + teamSize > bytes.size()) return Team{};
+    return DecodeRecord<Team>(std::span(bytes).subspan(at, teamSize));
+}
+
+CliFixtureFolders::CliFixtureFolders() : start_(folder_ / "start"), leagues_(folder_ / "league") {
+    fs::create_directories(start_);
+    fs::create_directories(leagues_);
+}
+
+std::vector<std::string> CliFixtureFolders::With(const fs::path& base,
+                                                 std::vector<std::string> args) const {
+    std::vector<std::string> all{"-C", start_.string(), "--league", base.string()};
+    all.insert(all.end(), args.begin(), args.end());
+    return all;
+}
+
+}  // namespace korvel::test
