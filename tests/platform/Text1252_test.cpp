@@ -1,0 +1,68 @@
+#include "platform/Text1252.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace korvel {
+namespace {
+
+using namespace std::string_literals;
+
+std::string Byte(unsigned value) {
+    return std::string(1, static_cast<char>(value));
+}
+
+// UTF-8 of the characters Windows-1252 puts at 0x80..0x9F; the five undefined bytes keep their
+// own code point (U+0081, U+008D, U+008F, U+0090, U+009D).
+const std::array<std::string, 32> kHighRange = {
+    "€", "\xC2\x81", "‚",        "ƒ", "„",        "…",        "†", "‡",        "ˆ", "‰", "Š",
+    "‹", "Œ",        "\xC2\x8D", "Ž", "\xC2\x8F", "\xC2\x90", "‘", "’",        "“", "”", "•",
+    "–", "—",        "˜",        "™", "š",        "›",        "œ", "\xC2\x9D", "ž", "Ÿ"};
+
+TEST(Text1252, HighControlRangeBecomesTheWindowsCharacters) {
+    for (unsigned b = 0x80; b <= 0x9F; ++b) {
+        EXPECT_EQ(Windows1252ToUtf8(Byte(b)), kHighRange[b - 0x80]) << "byte " << std::hex << b;
+    }
+    EXPECT_EQ(Windows1252ToUtf8(Byte(0x80)), "€");
+    EXPECT_EQ(Windows1252ToUtf8(Byte(0x9A)), "š");
+    EXPECT_EQ(Windows1252ToUtf8(Byte(0x8E)), "Ž");
+}
+
+TEST(Text1252, AsciiAndLatin1RangeKeepTheirCodePoints) {
+    EXPECT_EQ(Windows1252ToUtf8("Smith 99"), "Smith 99");
+    EXPECT_EQ(Windows1252ToUtf8(Byte(0xE9)), "é");
+    EXPECT_EQ(Windows1252ToUtf8(Byte(0xA0)), "\xC2\xA0");
+    EXPECT_EQ(Windows1252ToUtf8(Byte(0xD6)), "Ö");
+    EXPECT_EQ(Windows1252ToUtf8(Byte(0xFF)), "ÿ");
+    EXPECT_EQ(Windows1252ToUtf8("A\0B"s), "A\0B"s);
+    EXPECT_EQ(Windows1252ToUtf8("J\xF6rgen \x8A"
+                                "ed\xE9"),
+              "Jörgen Šedé");
+}
+
+TEST(Text1252, EveryByteSurvivesTheRoundTrip) {
+    std::string all;
+    for (unsigned b = 0; b < 256; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(all)), all);
+    EXPECT_EQ(Utf8ToWindows1252("Jörgen Šedé €"),
+              "J\xF6rgen \x8A"
+              "ed\xE9 \x80");
+}
+
+TEST(Text1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    EXPECT_EQ(Utf8ToWindows1252("Ā"), "?");         // U+0100
+    EXPECT_EQ(Utf8ToWindows1252("a中b"), "a?b");    // three-byte sequence
+    EXPECT_EQ(Utf8ToWindows1252("😀"), "?");         // four-byte sequence
+    EXPECT_EQ(Utf8ToWindows1252("\xC2\x80"), "?");  // U+0080 has no byte of its own
+}
+
+TEST(Text1252, InvalidUtf8BytesAreTakenAsLatin1) {
+    EXPECT_EQ(Utf8ToWindows1252("caf\xE9"), "caf\xE9");  // a lone lead byte at the end
+    EXPECT_EQ(Utf8ToWindows1252("\xE9t\xE9"), "\xE9t\xE9");
+    EXPECT_EQ(Utf8ToWindows1252("\x80"), "\x80");
+}
+
+}  // namespace
+}  // namespace korvel
