@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <stdexcept>
 #include <system_error>
 #include <utility>
 
@@ -94,7 +95,12 @@ RecordFile::RecordFile(fs::path path, std::size_t recordLength, bool mustExist)
     if (mustExist || FileExists(path_)) content_ = ReadWholeFile(path_);
 }
 
+void RecordFile::CheckRecordNumber(std::size_t recordNumber) const {
+    if (recordNumber == 0) throw std::out_of_range(path_.string() + ": record numbers start at 1");
+}
+
 Bytes RecordFile::Read(std::size_t recordNumber) const {
+    CheckRecordNumber(recordNumber);
     Bytes record(recordLength_, 0);
     const std::size_t start = (recordNumber - 1) * recordLength_;
     if (start < content_.size()) {
@@ -105,6 +111,7 @@ Bytes RecordFile::Read(std::size_t recordNumber) const {
 }
 
 void RecordFile::Write(std::size_t recordNumber, const std::uint8_t* record) {
+    CheckRecordNumber(recordNumber);
     const std::size_t start = (recordNumber - 1) * recordLength_;
     if (content_.size() < start + recordLength_) content_.resize(start + recordLength_, 0);
     std::memcpy(content_.data() + start, record, recordLength_);

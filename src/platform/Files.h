@@ -66,6 +66,9 @@ public:
     const std::filesystem::path& Path() const { return path_; }
 
 private:
+    // Record 0 does not exist; without this check it would address memory before the content.
+    void CheckRecordNumber(std::size_t recordNumber) const;
+
     std::filesystem::path path_;
     std::size_t recordLength_;
     Bytes content_;

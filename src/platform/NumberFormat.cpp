@@ -34,9 +34,10 @@ std::string RoundDecimalText(std::string_view text, int decimals) {
     return (negative && !isZero ? "-" : "") + result;
 }
 
+// Plain notation of the largest double needs 309 digits and of the smallest about 330 characters.
 template <class T>
 std::string ShortestFixed(T value) {
-    std::array<char, 128> buffer{};
+    std::array<char, 512> buffer{};
     const auto result =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
     return std::string(buffer.data(), result.ptr);
