@@ -57,7 +57,7 @@ class LeagueCommand : public ::testing::Test {
 };
 
 TEST_F(LeagueCommand, JsonListsWhatTheLeagueFilesHold) {
-    for (const char* teams : {"2", "6", "20"}) {
+    for (const char* teams : {"2", "6", "20", "50"}) {
         SCOPED_TRACE(std::string("teams ") + teams);
         const fs::path base = folders.LeagueBase(std::string("lg") + teams);
         MakeLeague(base, {"--teams", teams, "--seed", "7"});

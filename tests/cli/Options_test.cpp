@@ -52,6 +52,26 @@ TEST_F(CliOptions, TeamByIndexOrByNameIgnoringCase) {
     }
 }
 
+TEST_F(CliOptions, TeamOfAnUnlistedDivisionCanStillBeChosen) {
+    // Team 5 moves to division 2, which the main window never lists.
+    Bytes teams = ReadWholeFile(WithExt(base, ".tms"));
+    teams[5 * RecordLayout<Team>::Size + 98] = 2;
+    WriteWholeFile(WithExt(base, ".tms"), teams);
+
+    const RunResult run = RunCli(folders.With(base, {"league", "--json", "--team", "5"}));
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const nlohmann::json result = run.Json();
+    EXPECT_EQ(result["CurrentTeam"], 5);
+    for (const auto& conference : result["Conferences"]) {
+        for (const auto& division : conference["Divisions"]) {
+            for (const auto& team : division["Teams"]) EXPECT_NE(team["Index"], 5);
+        }
+    }
+    const RunResult players = RunCli(folders.With(base, {"players", "--json", "--team", "5"}));
+    ASSERT_EQ(players.ExitCode, 0) << players.Err;
+    EXPECT_EQ(players.Json()["Team"], Printed(league.Teams[5].Name));
+}
+
 TEST_F(CliOptions, GlobalOptionsMayFollowTheCommand) {
     const RunResult run = RunCli({"players", "--team", "4", "--json", "-C",
                                   folders.Start().string(), "--league", base.string()});
