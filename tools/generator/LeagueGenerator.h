@@ -48,8 +48,9 @@ struct GeneratedLeague {
 // Throws std::invalid_argument when Teams is outside 1 to 50 or GamesPlayed outside -1 to 82.
 GeneratedLeague GenerateLeague(const GeneratorOptions& options);
 
-// Writes base.lge, base.tms, base.ros and an empty base.wvr. All four are prepared before any of
-// them is replaced, so a failure (a FileError naming the file) leaves the old files as they were.
+// Writes base.lge, base.tms, base.ros and an empty base.wvr. All four are written to temporary
+// files before any of them is renamed into place, so a failure while writing (a FileError naming
+// the file) leaves the old files as they were.
 void WriteLeague(const std::filesystem::path& base, const GeneratedLeague& league);
 
 }  // namespace korvel::gen
