@@ -58,6 +58,12 @@ Bytes ReadWholeFile(const fs::path& path) {
 
 StagedFile::StagedFile(fs::path target, const Bytes& content)
     : target_(std::move(target)), temporary_(TemporaryNameFor(target_)) {
+    // Found now rather than at Commit, so that a set of files fails before any is replaced.
+    std::error_code error;
+    if (fs::is_directory(target_, error)) {
+        temporary_.clear();
+        throw FileError(target_, "is a folder, not a file");
+    }
     try {
         WriteBytes(temporary_, content);
     } catch (const FileError&) {
