@@ -29,9 +29,10 @@ std::string RoundDecimalText(std::string_view text, int decimals) {
     }
     const std::size_t wholeDigits = digits.size() - static_cast<std::size_t>(decimals);
     std::string result = digits.substr(0, wholeDigits);
-    if (decimals > 0) result += "." + digits.substr(wholeDigits);
+    if (decimals > 0) result.append(1, '.').append(digits, wholeDigits);
     const bool isZero = digits.find_first_not_of('0') == std::string::npos;
-    return (negative && !isZero ? "-" : "") + result;
+    if (negative && !isZero) result.insert(0, 1, '-');
+    return result;
 }
 
 // Plain notation of the largest double needs 309 digits and of the smallest about 330 characters.
@@ -69,11 +70,15 @@ std::string FormatFixed(float value, int decimals) {
 }
 
 std::string FormatThousands(std::int64_t value) {
-    return (value < 0 ? "-" : "") + GroupThousands(value);
+    std::string text = GroupThousands(value);
+    if (value < 0) text.insert(0, 1, '-');
+    return text;
 }
 
 std::string FormatDollars(std::int64_t value) {
-    return (value < 0 ? "-$" : "$") + GroupThousands(value);
+    std::string text = GroupThousands(value);
+    text.insert(0, value < 0 ? "-$" : "$");
+    return text;
 }
 
 std::string FormatGeneral(float value) {

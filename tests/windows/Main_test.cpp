@@ -149,7 +149,7 @@ TEST_F(MainWindow, DropsTheLastFourCharactersOfAnyChosenName) {
 
 TEST_F(MainWindow, ReadsOnlyTheTeamsUpToLastTeam) {
     LeagueBuilder builder;
-    for (int t = 0; t < 12; ++t) builder.AddTeam("T" + std::to_string(t), 0, 0);
+    for (int t = 0; t < 12; ++t) builder.AddTeam(std::string(1, 'T') + std::to_string(t), 0, 0);
     builder.Write(folder / "ten", 9);
     main.Form_Load();
     vars.Teams[10].Name = FixedText<10>::FromString("earlier");
