@@ -122,7 +122,7 @@ template <class R>
 R DecodeRecord(std::span<const std::uint8_t> bytes) {
     R record;
     const std::size_t n = std::min(bytes.size(), RecordLayout<R>::Size);
-    std::memcpy(record.Raw.data(), bytes.data(), n);
+    if (n > 0) std::memcpy(record.Raw.data(), bytes.data(), n);
     DecodeFields(record.Raw.data(), record);
     return record;
 }
