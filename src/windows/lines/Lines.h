@@ -74,6 +74,10 @@ class Lines : public Window {
 
     // The line-up row shown in view row 0: 0 even strength, 4 power play, 8 penalty kill.
     int FirstViewRow() const;
+    // A player of roster slot 0, for front ends that show more of him than his name.
+    const Player& RosterPlayer(int index) const {
+        return vars_.Players[0].at(static_cast<std::size_t>(index));
+    }
 
   private:
     enum class View { Even, PowerPlay, PenaltyKill };

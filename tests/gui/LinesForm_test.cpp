@@ -1,0 +1,239 @@
+#include "windows/lines/LinesForm.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "gui/GuiTest.h"
+#include "league/LeagueFiles.h"
+#include "league/RosterSlots.h"
+#include "platform/qt/QtUi.h"
+#include "support/TempFolder.h"
+#include "windows/main/Main.h"
+
+namespace korvel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void Click(QWidget& widget) {
+    QTest::mouseClick(&widget, Qt::LeftButton);
+}
+
+// Sends the events of a list entry dragged from `list` and dropped onto `target`.
+void DropRow(QListWidget& list, int row, QWidget& target) {
+    std::unique_ptr<QMimeData> mime(list.model()->mimeData({list.model()->index(row, 0)}));
+    const QPointF at = QRectF(target.rect()).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    enter.setAccepted(false);
+    QApplication::sendEvent(&target, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(&target, &drop);
+}
+
+struct ShownMessage {
+    std::string Text;
+    std::string Title;
+};
+
+// A generated league loaded as the program loads it; Set Lines opens the lines window through
+// the Qt Ui, whose modal loop is replaced by `Act` and whose questions are answered Yes.
+class LinesFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(start);
+        const fs::path base = WriteGeneratedLeague(folder.Path(), "LINES", {.Seed = 7, .Teams = 4});
+        WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
+        ui.RegisterForm<Lines, LinesForm>();
+        ui.MsgBoxHook = [this](const std::string& text, Buttons buttons, Icon,
+                               const std::string& title) {
+            messages.push_back({text, title});
+            return buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
+        };
+        main = std::make_unique<Main>(vars, ui, start);
+        main->Form_Load();
+        ASSERT_TRUE(vars.LeagueLoaded());
+        vars.CurrentTeam = 2;
+    }
+
+    // Opens the lines window from the main window and runs `act` on its form.
+    void OpenLines(const std::function<void(Lines&, LinesForm&)>& act) {
+        bool opened = false;
+        ui.ModalHook = [&](QDialog& dialog) {
+            auto& form = dynamic_cast<LinesForm&>(dialog);
+            opened = true;
+            act(dynamic_cast<Lines&>(form.Binder().BoundWindow()), form);
+        };
+        main->SetLines_Click();
+        EXPECT_TRUE(opened);
+    }
+
+    Team StoredTeam() const {
+        const RecordFile teams(vars.SwapTeamFile, RecordLayout<Team>::Size);
+        return DecodeRecord<Team>(teams.Read(TeamRecordNumber(vars.CurrentTeam)));
+    }
+
+    // The first list row whose player is a skater not standing in line-up row `row`.
+    static int SkaterRowOutside(const Lines& lines, int row) {
+        for (int k = 0; k < lines.List2.ListCount(); ++k) {
+            const std::uint8_t p = lines.ListMap[k];
+            if (lines.RosterPlayer(p).Position == Goalie) continue;
+            bool inRow = false;
+            for (int c = 0; c < kLineColumns; ++c)
+                inRow |= lines.LineBuffer[LineIndex(row, c)] == p;
+            if (!inRow) return k;
+        }
+        return -1;
+    }
+
+    static void ExpectSlotsShowTheControls(const Lines& lines, const LinesForm& form) {
+        for (int n = 0; n < Lines::kSlotLabels; ++n) {
+            EXPECT_EQ(form.lblPlayer[n]->text(), Q(lines.lblPlayer[n].Caption)) << n;
+            EXPECT_EQ(form.lblPlayer[n]->isVisible(), lines.lblPlayer[n].Visible) << n;
+        }
+    }
+
+    TempFolder folder;
+    fs::path start = folder / "start";
+    Variables vars;
+    qt::QtUi ui;
+    std::unique_ptr<Main> main;
+    std::vector<ShownMessage> messages;
+};
+
+TEST_F(LinesFormTest, AutoViewsPlacingAndKeepingTheLines) {
+    LineUp kept{};
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        EXPECT_EQ(form.windowTitle(), "Edit Lines");
+        EXPECT_EQ(form.Label6->text(), Q("Lines for " + vars.CurrentTeamRecord().Name.Utf8()));
+        EXPECT_TRUE(form.optEven->isChecked());
+        EXPECT_FALSE(form.cmdLoadLines->isEnabled());
+        EXPECT_FALSE(form.cmdSaveLines->isEnabled());
+        ASSERT_GT(form.List2->count(), 19);
+
+        Click(*form.cmdAuto);
+        ASSERT_TRUE(messages.empty()) << messages[0].Text;
+        EXPECT_TRUE(lines.Changed);
+        ExpectSlotsShowTheControls(lines, form);
+        for (int n = 0; n < Lines::kSlotLabels; ++n)
+            EXPECT_FALSE(form.lblPlayer[n]->text().isEmpty());
+        ClickRow(*form.List2, 3);
+        EXPECT_TRUE(SaveScreenshot(form, "lines-even.png"));
+
+        Click(*form.optPP);
+        EXPECT_EQ(form.Label5->text(), "Power Play Lines");
+        EXPECT_EQ(form.Label1[2]->text(), "PP Line 1 (4 on 3)");
+        EXPECT_FALSE(form.lblPlayer[14]->isVisible());
+        ExpectSlotsShowTheControls(lines, form);
+        EXPECT_TRUE(SaveScreenshot(form, "lines-pp.png"));
+
+        Click(*form.optPK);
+        EXPECT_EQ(form.Label5->text(), "Penalty Kill Lines");
+        for (int n : {4, 9, 13, 14, 18, 19}) EXPECT_FALSE(form.lblPlayer[n]->isVisible()) << n;
+        ExpectSlotsShowTheControls(lines, form);
+        EXPECT_TRUE(SaveScreenshot(form, "lines-pk.png"));
+
+        // Select a player and click the left wing of line 1.
+        Click(*form.optEven);
+        const int row = SkaterRowOutside(lines, 0);
+        ASSERT_GE(row, 0);
+        ClickRow(*form.List2, row);
+        Click(*form.lblPlayer[1]);
+        EXPECT_EQ(lines.LineBuffer[LineIndex(0, 1)], lines.ListMap[row]);
+        EXPECT_EQ(form.lblPlayer[1]->text(), form.List2->item(row)->text());
+
+        // Drag another onto the right wing of line 2.
+        const int dragged = SkaterRowOutside(lines, 1);
+        ASSERT_GE(dragged, 0);
+        DropRow(*form.List2, dragged, *form.lblPlayer[7]);
+        EXPECT_EQ(lines.LineBuffer[LineIndex(1, 2)], lines.ListMap[dragged]);
+        EXPECT_EQ(form.lblPlayer[7]->text(), form.List2->item(dragged)->text());
+
+        kept = lines.LineBuffer;
+        Click(*form.cmdExit);
+        EXPECT_TRUE(lines.IsUnloaded());
+        EXPECT_FALSE(form.isVisible());
+    });
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].Text, "Keep Line Changes?");
+    EXPECT_EQ(messages[0].Title, "Keep Changes");
+    const Team team = StoredTeam();
+    EXPECT_EQ(team.LinesSet, kTrue);
+    EXPECT_EQ(team.LineSlots[LineIndex(0, 1)], kept[LineIndex(0, 1)]);
+    EXPECT_EQ(team.LineSlots[LineIndex(1, 2)], kept[LineIndex(1, 2)]);
+    EXPECT_EQ(team.LineSlots[LineIndex(12, 0)], kept[LineIndex(12, 0)]);
+}
+
+TEST_F(LinesFormTest, EmptySlotsStayEmptyAndTheCloseBoxWarns) {
+    vars.CurrentTeamRecord().LineSlots.fill(kNoPlayer);
+    const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        for (SlotLabel* slot : form.lblPlayer) {
+            EXPECT_TRUE(slot->text().isEmpty());
+            EXPECT_FALSE(slot->property("filled").toBool());
+        }
+        EXPECT_TRUE(SaveScreenshot(form, "lines-empty.png"));
+
+        // Nothing selected: a click places nobody.
+        form.List2->setCurrentRow(-1);
+        lines.List2.ListIndex = -1;
+        Click(*form.lblPlayer[0]);
+        EXPECT_FALSE(lines.Changed);
+
+        // Unchecking the goalie filter hides the goalies.
+        const int before = form.List2->count();
+        Click(*form.Check1[4]);
+        EXPECT_FALSE(lines.Check1[4].Value);
+        EXPECT_LT(form.List2->count(), before);
+        EXPECT_EQ(form.List2->count(), lines.List2.ListCount());
+
+        ClickRow(*form.List2, 0);
+        Click(*form.lblPlayer[0]);
+        EXPECT_TRUE(lines.Changed);
+        EXPECT_TRUE(form.lblPlayer[0]->property("filled").toBool());
+        form.close();
+        EXPECT_TRUE(lines.IsUnloaded());
+    });
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].Text, "Changes were not saved");
+    EXPECT_EQ(messages[0].Title, "Edit Lines");
+    EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), teamFile);
+}
+
+TEST_F(LinesFormTest, IncompleteLinesKeepTheFormOpen) {
+    vars.CurrentTeamRecord().LineSlots.fill(kNoPlayer);
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        const int row = SkaterRowOutside(lines, 12);
+        ASSERT_GE(row, 0);
+        ClickRow(*form.List2, row);
+        Click(*form.lblPlayer[21]);
+        Click(*form.cmdExit);
+        EXPECT_FALSE(lines.IsUnloaded());
+        EXPECT_TRUE(form.isVisible());
+        Click(*form.Label6);  // redraws; changes nothing
+        EXPECT_EQ(form.lblPlayer[21]->text(), form.List2->item(row)->text());
+    });
+    // The window left open is closed afterwards like a close box would, with its warning.
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].Text, "Keep Line Changes?");
+    EXPECT_EQ(messages[1].Text, "Lines are not complete");
+    EXPECT_EQ(messages[2].Text, "Changes were not saved");
+}
+
+}  // namespace
+}  // namespace korvel::test
