@@ -9,8 +9,6 @@
 
 #include "league/Variables.h"
 #include "platform/qt/QtUi.h"
-#include "windows/lines/Lines.h"
-#include "windows/lines/LinesForm.h"
 #include "windows/main/Main.h"
 #include "windows/main/MainForm.h"
 
@@ -48,7 +46,6 @@ int main(int argc, char* argv[]) {
     korvel::Variables vars;
     korvel::qt::QtUi ui;
     korvel::RegisterWindowForms(ui);
-    ui.RegisterForm<korvel::Lines, korvel::LinesForm>();
     if (parser.isSet(screenshot)) AnswerWithoutDialogs(ui);
 
     korvel::Main window(vars, ui, std::filesystem::current_path());

@@ -19,6 +19,7 @@
 #include "platform/qt/QtUi.h"
 #include "support/TempFolder.h"
 #include "windows/main/Main.h"
+#include "windows/main/MainForm.h"
 
 namespace korvel::test {
 namespace {
@@ -58,7 +59,7 @@ class LinesFormTest : public ::testing::Test {
         fs::create_directories(start);
         const fs::path base = WriteGeneratedLeague(folder.Path(), "LINES", {.Seed = 7, .Teams = 4});
         WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
-        ui.RegisterForm<Lines, LinesForm>();
+        RegisterWindowForms(ui);
         ui.MsgBoxHook = [this](const std::string& text, Buttons buttons, Icon,
                                const std::string& title) {
             messages.push_back({text, title});

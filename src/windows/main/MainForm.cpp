@@ -9,6 +9,8 @@
 
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
+#include "windows/lines/Lines.h"
+#include "windows/lines/LinesForm.h"
 
 namespace korvel {
 
@@ -40,8 +42,7 @@ QListWidget* MakeList(QWidget* parent, const QRect& geometry, int fontPixels) {
 }  // namespace
 
 void RegisterWindowForms(qt::QtUi& ui) {
-    // Each window's form is added here as it is built: ui.RegisterForm<Lines, LinesForm>()...
-    (void)ui;
+    ui.RegisterForm<Lines, LinesForm>();
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
