@@ -2,7 +2,9 @@
 
 namespace korvel {
 namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\0'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\0';
+}
 }  // namespace
 
 std::string Condense(std::string_view text) {

@@ -9,7 +9,9 @@ fs::path WithExtension(const fs::path& base, const char* extension) {
     return fs::path(base.native() + extension);
 }
 
-fs::path DefaultsFileIn(const fs::path& startFolder) { return startFolder / "korvel.def"; }
+fs::path DefaultsFileIn(const fs::path& startFolder) {
+    return startFolder / "korvel.def";
+}
 
 void InitialiseVariables(Variables& vars, const fs::path& startFolder) {
     vars.StartFolder = startFolder;
@@ -38,7 +40,8 @@ std::optional<fs::path> ReadDefaultsFile(const fs::path& file) {
     line.erase(0, start);
     if (line.front() == '"') {
         const auto closing = line.find('"', 1);
-        return fs::path(line.substr(1, closing == std::string::npos ? std::string::npos : closing - 1));
+        return fs::path(
+            line.substr(1, closing == std::string::npos ? std::string::npos : closing - 1));
     }
     return fs::path(line.substr(0, line.find(',')));
 }
@@ -75,7 +78,8 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     RequireOneRecord(teamPath, set.TeamFile, RecordLayout<Team>::Size, "team record");
     set.League = DecodeRecord<League>(set.LeagueFile);
     if (set.League.LastTeam >= kMaxTeams) {
-        throw LeagueError(leaguePath.string() + ": names " + std::to_string(set.League.LastTeam + 1) +
+        throw LeagueError(leaguePath.string() + ": names " +
+                          std::to_string(set.League.LastTeam + 1) +
                           " teams; a league holds at most " + std::to_string(kMaxTeams));
     }
 

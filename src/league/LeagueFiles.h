@@ -13,7 +13,7 @@ namespace korvel {
 
 // A league's files that are present but cannot be used. The message names the file and why.
 class LeagueError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -65,8 +65,9 @@ void EncodeValue(const T& value, std::uint8_t* to);
 
 template <class R>
 void DecodeFields(const std::uint8_t* from, R& record) {
-    std::apply([&](auto... field) { (DecodeValue(from + field.Offset, record.*field.Member), ...); },
-               RecordLayout<R>::Fields);
+    std::apply(
+        [&](auto... field) { (DecodeValue(from + field.Offset, record.*field.Member), ...); },
+        RecordLayout<R>::Fields);
 }
 
 template <class R>
@@ -108,10 +109,10 @@ template <class R>
 constexpr bool FieldsFit() {
     return std::apply(
         [](auto... field) {
-            return ((field.Offset +
-                         EncodedSize<std::remove_cvref_t<decltype(R{}.*field.Member)>>() <=
-                     RecordLayout<R>::Size) &&
-                    ...);
+            return (
+                (field.Offset + EncodedSize<std::remove_cvref_t<decltype(R{}.*field.Member)>>() <=
+                 RecordLayout<R>::Size) &&
+                ...);
         },
         RecordLayout<R>::Fields);
 }

@@ -56,11 +56,11 @@ template <>
 struct RecordLayout<League> {
     static constexpr std::size_t Size = 459;
     static constexpr auto Fields = std::tuple{
-        At(0, &League::LeagueName),      At(25, &League::LastTeam),
-        At(26, &League::Conferences),    At(220, &League::SeasonStarted),
-        At(231, &League::WaiverSwitch),  At(274, &League::ScheduledGames),
-        At(394, &League::WaiverGames),   At(395, &League::WaiverAge),
-        At(396, &League::FarmPayGames),  At(419, &League::WaiverBlock),
+        At(0, &League::LeagueName),     At(25, &League::LastTeam),
+        At(26, &League::Conferences),   At(220, &League::SeasonStarted),
+        At(231, &League::WaiverSwitch), At(274, &League::ScheduledGames),
+        At(394, &League::WaiverGames),  At(395, &League::WaiverAge),
+        At(396, &League::FarmPayGames), At(419, &League::WaiverBlock),
     };
 };
 
@@ -110,20 +110,34 @@ template <>
 struct RecordLayout<Team> {
     static constexpr std::size_t Size = 254;
     static constexpr auto Fields = std::tuple{
-        At(0, &Team::Name),               At(10, &Team::Owner),
-        At(36, &Team::ICQ),               At(48, &Team::Password),
-        At(61, &Team::Abbrev),            At(64, &Team::Arena),
-        At(94, &Team::Seats),             At(96, &Team::TicketPrice),
-        At(97, &Team::Conference),        At(98, &Team::Division),
-        At(99, &Team::Finances),          At(103, &Team::Coach),
-        At(132, &Team::Wins),             At(135, &Team::Losses),
-        At(138, &Team::Ties),             At(141, &Team::GoalsAgainst),
-        At(143, &Team::GoalsFor),         At(156, &Team::PPOpportunities),
-        At(158, &Team::PPGoals),          At(159, &Team::TimesShorthanded),
-        At(161, &Team::PPGoalsAgainst),   At(162, &Team::ShotsFor),
-        At(166, &Team::ShotsAgainst),     At(170, &Team::PenaltyMinutes),
-        At(174, &Team::LineSlots),        At(241, &Team::HomeGamesPlayed),
-        At(242, &Team::RevenuePerGame),   At(252, &Team::LinesSet),
+        At(0, &Team::Name),
+        At(10, &Team::Owner),
+        At(36, &Team::ICQ),
+        At(48, &Team::Password),
+        At(61, &Team::Abbrev),
+        At(64, &Team::Arena),
+        At(94, &Team::Seats),
+        At(96, &Team::TicketPrice),
+        At(97, &Team::Conference),
+        At(98, &Team::Division),
+        At(99, &Team::Finances),
+        At(103, &Team::Coach),
+        At(132, &Team::Wins),
+        At(135, &Team::Losses),
+        At(138, &Team::Ties),
+        At(141, &Team::GoalsAgainst),
+        At(143, &Team::GoalsFor),
+        At(156, &Team::PPOpportunities),
+        At(158, &Team::PPGoals),
+        At(159, &Team::TimesShorthanded),
+        At(161, &Team::PPGoalsAgainst),
+        At(162, &Team::ShotsFor),
+        At(166, &Team::ShotsAgainst),
+        At(170, &Team::PenaltyMinutes),
+        At(174, &Team::LineSlots),
+        At(241, &Team::HomeGamesPlayed),
+        At(242, &Team::RevenuePerGame),
+        At(252, &Team::LinesSet),
     };
 };
 
@@ -164,15 +178,15 @@ template <>
 struct RecordLayout<Player> {
     static constexpr std::size_t Size = 86;
     static constexpr auto Fields = std::tuple{
-        At(0, &Player::Name),         At(22, &Player::Position),    At(23, &Player::Number),
-        At(24, &Player::Rookie),      At(26, &Player::Hand),        At(27, &Player::Height),
-        At(28, &Player::Weight),      At(29, &Player::Age),         At(30, &Player::Status),
-        At(31, &Player::Condition),   At(32, &Player::Skills),      At(46, &Player::Salary),
-        At(50, &Player::Contract),    At(51, &Player::Suspension),  At(52, &Player::GamesPlayed),
-        At(53, &Player::Goals),       At(54, &Player::Assists),     At(55, &Player::PlusMinus),
-        At(57, &Player::PenaltyMin),  At(59, &Player::Shots),       At(61, &Player::PPGoals),
-        At(62, &Player::SHGoals),     At(63, &Player::GWGoals),     At(64, &Player::GTGoals),
-        At(67, &Player::Protected),   At(75, &Player::WaiverMark),  At(76, &Player::Birthplace),
+        At(0, &Player::Name),        At(22, &Player::Position),   At(23, &Player::Number),
+        At(24, &Player::Rookie),     At(26, &Player::Hand),       At(27, &Player::Height),
+        At(28, &Player::Weight),     At(29, &Player::Age),        At(30, &Player::Status),
+        At(31, &Player::Condition),  At(32, &Player::Skills),     At(46, &Player::Salary),
+        At(50, &Player::Contract),   At(51, &Player::Suspension), At(52, &Player::GamesPlayed),
+        At(53, &Player::Goals),      At(54, &Player::Assists),    At(55, &Player::PlusMinus),
+        At(57, &Player::PenaltyMin), At(59, &Player::Shots),      At(61, &Player::PPGoals),
+        At(62, &Player::SHGoals),    At(63, &Player::GWGoals),    At(64, &Player::GTGoals),
+        At(67, &Player::Protected),  At(75, &Player::WaiverMark), At(76, &Player::Birthplace),
     };
 };
 
@@ -186,11 +200,28 @@ constexpr std::size_t LineIndex(int row, int column) {
 
 // Skill indexes of Player::Skills.
 enum Skill : int {
-    Intensity, Speed, Strength, Endurance, Durability, Discipline, Skating,
-    Passing, Stickhandle, Defence, Scoring, Experience, Leadership,
+    Intensity,
+    Speed,
+    Strength,
+    Endurance,
+    Durability,
+    Discipline,
+    Skating,
+    Passing,
+    Stickhandle,
+    Defence,
+    Scoring,
+    Experience,
+    Leadership,
 };
 
 // Position codes of Player::Position.
-enum PositionCode : std::uint8_t { Centre = 0, LeftWing = 1, RightWing = 2, Defenceman = 3, Goalie = 4 };
+enum PositionCode : std::uint8_t {
+    Centre = 0,
+    LeftWing = 1,
+    RightWing = 2,
+    Defenceman = 3,
+    Goalie = 4
+};
 
 }  // namespace korvel

@@ -16,6 +16,8 @@ void SaveTeam(Variables& vars, int team, int slot);
 constexpr std::size_t PlayerRecordNumber(int team, int index) {
     return static_cast<std::size_t>(team) * kRosterPlaces + static_cast<std::size_t>(index) + 1;
 }
-constexpr std::size_t TeamRecordNumber(int team) { return static_cast<std::size_t>(team) + 1; }
+constexpr std::size_t TeamRecordNumber(int team) {
+    return static_cast<std::size_t>(team) + 1;
+}
 
 }  // namespace korvel

@@ -35,7 +35,9 @@ struct ListBox {
         Items.clear();
         ListIndex = -1;
     }
-    void AddItem(std::string text, int itemData = 0) { Items.push_back({std::move(text), itemData}); }
+    void AddItem(std::string text, int itemData = 0) {
+        Items.push_back({std::move(text), itemData});
+    }
     void RemoveItem(int index) {
         Items.erase(Items.begin() + index);
         if (ListIndex >= ListCount()) ListIndex = ListCount() - 1;

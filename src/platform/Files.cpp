@@ -18,7 +18,9 @@ FileError::FileError(const fs::path& file, const std::string& cause)
 
 namespace {
 
-std::string ErrnoText() { return std::strerror(errno); }
+std::string ErrnoText() {
+    return std::strerror(errno);
+}
 
 fs::path TemporaryNameFor(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
@@ -48,8 +50,8 @@ Bytes ReadWholeFile(const fs::path& path) {
     if (fs::is_directory(path, error)) throw FileError(path, "is a folder, not a file");
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw FileError(path, FileExists(path) ? "cannot be read (" + ErrnoText() + ")"
-                                               : "file not found");
+        throw FileError(
+            path, FileExists(path) ? "cannot be read (" + ErrnoText() + ")" : "file not found");
     }
     Bytes content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw FileError(path, "reading failed (" + ErrnoText() + ")");
@@ -94,7 +96,9 @@ void WriteWholeFile(const fs::path& path, const Bytes& content) {
     StagedFile(path, content).Commit();
 }
 
-void CopyReplace(const fs::path& from, const fs::path& to) { WriteWholeFile(to, ReadWholeFile(from)); }
+void CopyReplace(const fs::path& from, const fs::path& to) {
+    WriteWholeFile(to, ReadWholeFile(from));
+}
 
 RecordFile::RecordFile(fs::path path, std::size_t recordLength, bool mustExist)
     : path_(std::move(path)), recordLength_(recordLength) {
@@ -123,6 +127,8 @@ void RecordFile::Write(std::size_t recordNumber, const std::uint8_t* record) {
     std::memcpy(content_.data() + start, record, recordLength_);
 }
 
-void RecordFile::Save() const { WriteWholeFile(path_, content_); }
+void RecordFile::Save() const {
+    WriteWholeFile(path_, content_);
+}
 
 }  // namespace korvel

@@ -10,11 +10,11 @@ namespace korvel {
 
 // A file operation that failed. The message names the file and the cause.
 class FileError : public std::runtime_error {
-public:
+  public:
     FileError(const std::filesystem::path& file, const std::string& cause);
     const std::filesystem::path& File() const { return file_; }
 
-private:
+  private:
     std::filesystem::path file_;
 };
 
@@ -36,7 +36,7 @@ void CopyReplace(const std::filesystem::path& from, const std::filesystem::path&
 // Lets several files be prepared completely before any of them is replaced. The destructor
 // removes a temporary file that was never committed.
 class StagedFile {
-public:
+  public:
     StagedFile(std::filesystem::path target, const Bytes& content);
     StagedFile(StagedFile&& other) noexcept;
     StagedFile(const StagedFile&) = delete;
@@ -45,7 +45,7 @@ public:
     ~StagedFile();
     void Commit();
 
-private:
+  private:
     std::filesystem::path target_;
     std::filesystem::path temporary_;
 };
@@ -54,7 +54,7 @@ private:
 // a record past the end reads as zero bytes, and writing past the end extends the file (any gap
 // is filled with zero bytes). Save replaces the file safely.
 class RecordFile {
-public:
+  public:
     // Opens an existing file; a missing file starts empty when `mustExist` is false.
     RecordFile(std::filesystem::path path, std::size_t recordLength, bool mustExist = true);
 
@@ -65,7 +65,7 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     // Record 0 does not exist; without this check it would address memory before the content.
     void CheckRecordNumber(std::size_t recordNumber) const;
 

@@ -14,7 +14,8 @@ std::string RoundDecimalText(std::string_view text, int decimals) {
     if (negative) text.remove_prefix(1);
     const auto point = text.find('.');
     std::string whole(text.substr(0, point));
-    std::string fraction = point == std::string_view::npos ? "" : std::string(text.substr(point + 1));
+    std::string fraction =
+        point == std::string_view::npos ? "" : std::string(text.substr(point + 1));
     if (whole.empty()) whole = "0";
     fraction.resize(static_cast<std::size_t>(decimals) + 1, '0');
 
@@ -24,8 +25,10 @@ std::string RoundDecimalText(std::string_view text, int decimals) {
         for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i) {
             digits[static_cast<std::size_t>(i)] = '0';
         }
-        if (i < 0) digits.insert(digits.begin(), '1');
-        else ++digits[static_cast<std::size_t>(i)];
+        if (i < 0)
+            digits.insert(digits.begin(), '1');
+        else
+            ++digits[static_cast<std::size_t>(i)];
     }
     const std::size_t wholeDigits = digits.size() - static_cast<std::size_t>(decimals);
     std::string result = digits.substr(0, wholeDigits);
@@ -39,8 +42,8 @@ std::string RoundDecimalText(std::string_view text, int decimals) {
 template <class T>
 std::string ShortestFixed(T value) {
     std::array<char, 512> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
     return std::string(buffer.data(), result.ptr);
 }
 
@@ -87,6 +90,8 @@ std::string FormatGeneral(float value) {
     return std::string(buffer.data(), result.ptr);
 }
 
-std::int64_t RoundHalfAway(double value) { return static_cast<std::int64_t>(std::round(value)); }
+std::int64_t RoundHalfAway(double value) {
+    return static_cast<std::int64_t>(std::round(value));
+}
 
 }  // namespace korvel

@@ -41,9 +41,11 @@ char ByteOf(char32_t cp) {
 // Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when the bytes are not valid UTF-8.
 std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
     const auto lead = static_cast<unsigned char>(s[i]);
-    std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                       : (lead >> 3) == 0x1E  ? 4
-                                                              : 0;
+    std::size_t length = lead < 0x80           ? 1
+                         : (lead >> 5) == 0x6  ? 2
+                         : (lead >> 4) == 0xE  ? 3
+                         : (lead >> 3) == 0x1E ? 4
+                                               : 0;
     if (length == 0 || i + length > s.size()) return 0;
     cp = length == 1 ? lead : lead & (0x7F >> length);
     for (std::size_t k = 1; k < length; ++k) {

@@ -10,13 +10,15 @@ std::vector<FileFilter> ParseFilterList(const std::string& list) {
     std::stringstream stream(list);
     for (std::string part; std::getline(stream, part, '|');) parts.push_back(part);
     std::vector<FileFilter> filters;
-    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) filters.push_back({parts[i], parts[i + 1]});
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2)
+        filters.push_back({parts[i], parts[i + 1]});
     return filters;
 }
 
 std::filesystem::path ChooseInitialFolder(const FileDialog& dialog) {
     std::error_code error;
-    if (!dialog.InitialFolder.empty() && std::filesystem::is_directory(dialog.InitialFolder, error)) {
+    if (!dialog.InitialFolder.empty() &&
+        std::filesystem::is_directory(dialog.InitialFolder, error)) {
         return dialog.InitialFolder;
     }
     for (const auto& folder : dialog.FallbackFolders) {

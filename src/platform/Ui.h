@@ -25,8 +25,8 @@ struct FileFilter {
 struct FileDialog {
     std::string Title;
     std::vector<FileFilter> Filters;
-    std::size_t SelectedFilter = 0;       // index into Filters
-    std::filesystem::path InitialFolder;  // used when it exists...
+    std::size_t SelectedFilter = 0;                      // index into Filters
+    std::filesystem::path InitialFolder;                 // used when it exists...
     std::vector<std::filesystem::path> FallbackFolders;  // ...else the first of these that does
     std::string FileName;                                // proposed file name
 };
@@ -40,7 +40,7 @@ std::filesystem::path ChooseInitialFolder(const FileDialog& dialog);
 
 // Everything a window asks of the person in front of it goes through this interface.
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
     // An empty title shows kApplicationTitle.
     virtual Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,

@@ -7,7 +7,7 @@ namespace korvel {
 // A window of the program: its caption, its load and unload events and whether it is still open.
 // Front ends call Form_Load through Ui::ShowModal and Unload when the user closes the window.
 class Window {
-public:
+  public:
     explicit Window(std::string caption) : Caption(std::move(caption)) {}
     virtual ~Window() = default;
     Window(const Window&) = delete;
@@ -29,7 +29,7 @@ public:
     }
     bool IsUnloaded() const { return unloaded_; }
 
-private:
+  private:
     bool unloaded_ = false;
 };
 

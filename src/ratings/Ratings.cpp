@@ -39,17 +39,25 @@ const Player& At(const Variables& vars, int slot, int index) {
 
 std::optional<int> OverallOf(const Player& player) {
     switch (player.Position) {
-        case Goalie: return Rate(player, kGoalie);
-        case Defenceman: return Rate(player, kDefence);
+        case Goalie:
+            return Rate(player, kGoalie);
+        case Defenceman:
+            return Rate(player, kDefence);
         case Centre:
         case LeftWing:
-        case RightWing: return Rate(player, kForward);
-        default: return std::nullopt;
+        case RightWing:
+            return Rate(player, kForward);
+        default:
+            return std::nullopt;
     }
 }
 
-int OffenseRatingOf(const Player& player) { return Rate(player, kOffence); }
-int DefenseRatingOf(const Player& player) { return Rate(player, kDefensive); }
+int OffenseRatingOf(const Player& player) {
+    return Rate(player, kOffence);
+}
+int DefenseRatingOf(const Player& player) {
+    return Rate(player, kDefensive);
+}
 
 std::optional<int> Overall(const Variables& vars, int slot, int index) {
     return OverallOf(At(vars, slot, index));

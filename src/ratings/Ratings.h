@@ -18,6 +18,8 @@ int OffenseRatingOf(const Player& player);
 int DefenseRatingOf(const Player& player);
 
 // An empty overall compares as 0.
-inline int OverallOrZero(const std::optional<int>& overall) { return overall.value_or(0); }
+inline int OverallOrZero(const std::optional<int>& overall) {
+    return overall.value_or(0);
+}
 
 }  // namespace korvel

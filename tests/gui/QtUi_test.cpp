@@ -58,15 +58,15 @@ TEST(QtUiDialogs, InputBoxShowsPromptAndTitle) {
 
 TEST(QtUiDialogs, FileDialogOpensWithFiltersFolderAndProposedName) {
     TempFolder folder;
-    FileDialog spec;
-    spec.Title = "Load League";
-    spec.Filters = ParseFilterList("All Files|*.*|Norrik Files|*.tms");
-    spec.SelectedFilter = 1;
-    spec.InitialFolder = folder / "missing";
-    spec.FallbackFolders = {folder / "also-missing", folder.Path()};
-    spec.FileName = "test.tms";
+    FileDialog request;
+    request.Title = "Load League";
+    request.Filters = ParseFilterList("All Files|*.*|Norrik Files|*.tms");
+    request.SelectedFilter = 1;
+    request.InitialFolder = folder / "missing";
+    request.FallbackFolders = {folder / "also-missing", folder.Path()};
+    request.FileName = "test.tms";
 
-    const auto dialog = qt::MakeFileDialog(spec);
+    const auto dialog = qt::MakeFileDialog(request);
 
     EXPECT_EQ(dialog->windowTitle(), "Load League");
     EXPECT_EQ(dialog->nameFilters(), (QStringList{"All Files (*)", "Norrik Files (*.tms)"}));

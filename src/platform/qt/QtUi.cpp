@@ -79,21 +79,21 @@ QString NameFilter(const FileFilter& filter) {
     return ToQString(filter.Name) + " (" + pattern + ")";
 }
 
-std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialog& spec, QWidget* parent) {
-    auto dialog = std::make_unique<QFileDialog>(parent, ToQString(spec.Title));
+std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialog& request, QWidget* parent) {
+    auto dialog = std::make_unique<QFileDialog>(parent, ToQString(request.Title));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     QStringList filters;
-    for (const FileFilter& filter : spec.Filters) filters << NameFilter(filter);
+    for (const FileFilter& filter : request.Filters) filters << NameFilter(filter);
     if (!filters.isEmpty()) {
         dialog->setNameFilters(filters);
-        if (spec.SelectedFilter < static_cast<std::size_t>(filters.size())) {
-            dialog->selectNameFilter(filters[static_cast<qsizetype>(spec.SelectedFilter)]);
+        if (request.SelectedFilter < static_cast<std::size_t>(filters.size())) {
+            dialog->selectNameFilter(filters[static_cast<qsizetype>(request.SelectedFilter)]);
         }
     }
-    const std::filesystem::path folder = ChooseInitialFolder(spec);
+    const std::filesystem::path folder = ChooseInitialFolder(request);
     if (!folder.empty()) dialog->setDirectory(PathToQString(folder));
-    if (!spec.FileName.empty()) dialog->selectFile(ToQString(spec.FileName));
+    if (!request.FileName.empty()) dialog->selectFile(ToQString(request.FileName));
     return dialog;
 }
 
@@ -111,9 +111,9 @@ std::optional<std::string> QtUi::InputBox(const std::string& prompt, const std::
     return ToUtf8(dialog->textValue());
 }
 
-std::optional<std::filesystem::path> QtUi::OpenFile(const FileDialog& spec) {
-    if (OpenFileHook) return OpenFileHook(spec);
-    const auto dialog = MakeFileDialog(spec, DialogParent());
+std::optional<std::filesystem::path> QtUi::OpenFile(const FileDialog& request) {
+    if (OpenFileHook) return OpenFileHook(request);
+    const auto dialog = MakeFileDialog(request, DialogParent());
     if (dialog->exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog->selectedFiles();
     if (chosen.isEmpty()) return std::nullopt;
