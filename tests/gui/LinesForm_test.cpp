@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -234,6 +235,37 @@ TEST_F(LinesFormTest, IncompleteLinesKeepTheFormOpen) {
     EXPECT_EQ(messages[0].Text, "Keep Line Changes?");
     EXPECT_EQ(messages[1].Text, "Lines are not complete");
     EXPECT_EQ(messages[2].Text, "Changes were not saved");
+}
+
+// Fires the form's shortcut for `sequence`, as the key press would.
+bool Press(LinesForm& form, const char* sequence) {
+    for (QShortcut* shortcut : form.findChildren<QShortcut*>()) {
+        if (shortcut->key() != QKeySequence(sequence)) continue;
+        emit shortcut->activated();
+        return true;
+    }
+    return false;
+}
+
+TEST_F(LinesFormTest, KeyboardShortcutsRunTheButtons) {
+    vars.CurrentTeamRecord().LineSlots.fill(kNoPlayer);
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        ASSERT_TRUE(Press(form, "Ctrl+2"));
+        EXPECT_TRUE(lines.optPP.Value);
+        EXPECT_EQ(form.Label5->text(), "Power Play Lines");
+        ASSERT_TRUE(Press(form, "Ctrl+3"));
+        EXPECT_EQ(form.Label5->text(), "Penalty Kill Lines");
+        ASSERT_TRUE(Press(form, "Ctrl+U"));
+        EXPECT_TRUE(lines.Changed);
+        EXPECT_FALSE(form.lblPlayer[20]->text().isEmpty());
+        ASSERT_TRUE(Press(form, "Ctrl+1"));
+        EXPECT_TRUE(lines.optEven.Value);
+        ASSERT_TRUE(Press(form, "Ctrl+Q"));
+        EXPECT_TRUE(lines.IsUnloaded());
+    });
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].Text, "Keep Line Changes?");
+    EXPECT_EQ(StoredTeam().LinesSet, kTrue);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
@@ -221,6 +222,7 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     CreateWidgets();
     CreateSlots();
     CreateChoosers();
+    CreateShortcuts();
     Binder().OnRefresh([this] { ShowStyles(); });
     setFixedSize(kClientSize);
     Binder().RefreshAll();
@@ -334,6 +336,33 @@ void LinesForm::CreateChoosers() {
     binder.Bind(*cmdLoadLines, window_.cmdLoadLines, [] {});
     binder.Bind(*cmdSaveLines, window_.cmdSaveLines, [] {});
     binder.Bind(*cmdExit, window_.cmdExit, [this] { window_.cmdExit_Click(); });
+}
+
+// Each shortcut clicks its button, so it runs exactly what the mouse would and respects a
+// disabled button.
+void LinesForm::CreateShortcuts() {
+    struct Key {
+        QPushButton* Button;
+        const char* Sequence;
+        const char* Purpose;
+    };
+    const std::array<Key, 5> keys{{
+        {optEven, "Ctrl+1", "Even strength lines"},
+        {optPP, "Ctrl+2", "Power play lines"},
+        {optPK, "Ctrl+3", "Penalty kill lines"},
+        {cmdAuto, "Ctrl+U", "Set all lines automatically"},
+        {cmdExit, "Ctrl+Q", "Keep or drop the changes and close"},
+    }};
+    for (const Key& key : keys) {
+        const QKeySequence sequence(key.Sequence);
+        auto* shortcut = new QShortcut(sequence, this);
+        QPushButton* button = key.Button;
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isEnabled()) button->click();
+        });
+        button->setToolTip(
+            QString("%1 (%2)").arg(key.Purpose, sequence.toString(QKeySequence::NativeText)));
+    }
 }
 
 void LinesForm::ShowStyles() {

@@ -64,6 +64,7 @@ class LinesForm : public qt::DialogForm {
     void CreateWidgets();
     void CreateSlots();
     void CreateChoosers();
+    void CreateShortcuts();
     void ShowStyles();
     void DropOnSlot(int n, int row);
 
