@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "league/RosterStatus.h"
+
 namespace korvel::gen {
 namespace {
 
@@ -46,7 +48,7 @@ LineUp MakeLineUp(const RosterSlot& places) {
     std::array<std::vector<std::uint8_t>, WantCount> pools;
     for (std::size_t i = 0; i < places.size(); ++i) {
         const Player& p = places[i];
-        if (p.IsEmptyPlace() || p.Status / 100 != 2 || p.Position > Goalie) continue;
+        if (p.IsEmptyPlace() || PlaceOf(p.Status) != Dressed || p.Position > Goalie) continue;
         const auto index = static_cast<std::uint8_t>(i);
         pools[p.Position].push_back(index);
         if (p.Position == LeftWing || p.Position == RightWing) pools[WantWing].push_back(index);

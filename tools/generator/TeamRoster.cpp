@@ -7,15 +7,16 @@
 #include <vector>
 
 #include "generator/Names.h"
+#include "league/RosterStatus.h"
 #include "platform/Text1252.h"
 #include "ratings/Ratings.h"
 
 namespace korvel::gen {
 namespace {
 
-constexpr int kFarm = 0;
-constexpr int kScratch = 1;
-constexpr int kDressed = 2;
+constexpr int kFarm = RosterPlace::Farm;
+constexpr int kScratch = RosterPlace::Scratch;
+constexpr int kDressed = RosterPlace::Dressed;
 constexpr std::size_t kNameWidth = 22;
 
 // Dressed players per position code (C, LW, RW, D, G); each mix is a complete game roster.
@@ -224,7 +225,7 @@ Player MakePlayer(Random& rng, const Role& role, int teamGames, std::vector<bool
     int injury = 0;
     if (role.Place == kScratch && rng.Chance(30)) injury = rng.Between(1, 6);
     if (role.Place == kFarm && rng.Chance(8)) injury = rng.Between(1, 6);
-    p.Status = Byte(100 * role.Place + injury);
+    p.Status = MakeStatus(role.Place, injury);
     p.Condition = Byte(injury > 0 ? rng.Between(40, 85) : rng.Between(75, 100));
     if (role.Place == kFarm && injury == 0 && rng.Chance(4)) p.Condition = 0;  // shown as 100
     p.Skills = Skills(rng, role.Position, quality, age);
@@ -247,10 +248,10 @@ Player MakePlayer(Random& rng, const Role& role, int teamGames, std::vector<bool
 }
 
 int PlaceOf(const Player& player) {
-    return player.Status / 100;
+    return korvel::PlaceOf(player.Status);
 }
 bool IsHealthy(const Player& player) {
-    return player.Status % 100 == 0;
+    return korvel::IsHealthy(player.Status);
 }
 
 // One player of those matching `wanted`, or none.
@@ -272,10 +273,11 @@ void ApplyFault(Random& rng, std::vector<Player>& players, RosterFault fault) {
         case RosterFault::None:
             break;
         case RosterFault::NineteenDressed:
-            PickWhere(rng, players, dressedSkater)->Status = 100;
+            PickWhere(rng, players, dressedSkater)->Status = MakeStatus(kScratch, 0);
             break;
         case RosterFault::InjuredDressed:
-            PickWhere(rng, players, dressedSkater)->Status = Byte(200 + rng.Between(1, 6));
+            PickWhere(rng, players, dressedSkater)->Status =
+                MakeStatus(kDressed, rng.Between(1, 6));
             break;
         case RosterFault::TwentyOneDressed: {
             Player* extra = PickWhere(rng, players, [](const Player& p) {
@@ -287,7 +289,7 @@ void ApplyFault(Random& rng, std::vector<Player>& players, RosterFault fault) {
                     return PlaceOf(p) != kDressed && p.Position != Goalie;
                 });
             }
-            extra->Status = 200;
+            extra->Status = kDressedHealthy;
             extra->Suspension = 0;
             extra->Condition = std::max<std::uint8_t>(extra->Condition, 75);
             break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "league/RosterStatus.h"
 #include "league/Variables.h"
 
 namespace korvel {
@@ -9,9 +10,6 @@ enum class Rating { Offense = 0, Defense = 1, Overall = 2 };
 
 // Wanted position of automatic lines that admits any skater (any position but goalie).
 constexpr int kAnySkater = 5;
-
-// A player automatic lines may take in a first choice: dressed and healthy.
-constexpr std::uint8_t kDressedHealthy = 200;
 
 // Automatic lines need exactly this many dressed healthy players.
 constexpr int kPlayersDressed = 20;

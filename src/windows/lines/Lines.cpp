@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "league/RosterSlots.h"
+#include "league/RosterStatus.h"
 
 namespace korvel {
 
@@ -59,7 +60,7 @@ void Lines::AddPlayers() {
     for (int i = 0; i < kRosterPlaces; ++i) {
         const Player& player = vars_.Players[0][i];
         if (player.Position >= Check1.size() || !Check1[player.Position].Value) continue;
-        if (player.Status / 100 != 2) continue;
+        if (PlaceOf(player.Status) != Dressed) continue;
         List2.AddItem(player.Name.Utf8(), i);
         ListMap[static_cast<std::size_t>(List2.NewIndex())] = static_cast<std::uint8_t>(i);
     }
