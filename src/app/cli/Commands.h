@@ -18,5 +18,6 @@ struct Command {
 Command AddLeagueCommand(CLI::App& app);
 Command AddPlayersCommand(CLI::App& app);
 Command AddLinesCommand(CLI::App& app);
+Command AddCardCommand(CLI::App& app);
 
 }  // namespace korvel::cli

@@ -226,18 +226,20 @@ void PlayerInfo::Command1_Click() {
 
 namespace {
 
-// Calls visit(name, caption, label) for every field of the card in order; `Card` is PlayerInfo or
-// const PlayerInfo.
+// Calls visit(name, caption, label, isStatistic) for every field of the card in order; `Card` is
+// PlayerInfo or const PlayerInfo.
 template <class Card, class Visit>
 void ForEachField(Card& card, Visit visit) {
-    for (const auto& field : kIdentityFields) visit(field.Name, field.Caption, card.*field.Value);
-    for (int i = 0; i < PlayerInfo::kSkillLabels; ++i) {
-        visit(IndexedName("lblSkill", i), kSkillCaptions[i], card.lblSkill[i]);
+    for (const auto& field : kIdentityFields) {
+        visit(field.Name, field.Caption, card.*field.Value, false);
     }
-    visit("HgtValue", "", card.HgtValue);
+    for (int i = 0; i < PlayerInfo::kSkillLabels; ++i) {
+        visit(IndexedName("lblSkill", i), kSkillCaptions[i], card.lblSkill[i], false);
+    }
+    visit("HgtValue", "", card.HgtValue, false);
     for (std::size_t i = 0; i < kStatisticFields.size(); ++i) {
         const auto& field = kStatisticFields[i];
-        visit(field.Name, card.lblStatCaption[i].Caption, card.*field.Value);
+        visit(field.Name, card.lblStatCaption[i].Caption, card.*field.Value, true);
     }
 }
 
@@ -245,10 +247,10 @@ void ForEachField(Card& card, Visit visit) {
 
 std::vector<PlayerInfo::Field> PlayerInfo::Fields() const {
     std::vector<Field> fields;
-    ForEachField(*this,
-                 [&](const std::string& name, const std::string& caption, const Label& value) {
-                     fields.push_back({name, caption, &value});
-                 });
+    ForEachField(*this, [&](const std::string& name, const std::string& caption, const Label& value,
+                            bool isStatistic) {
+        fields.push_back({name, caption, &value, isStatistic});
+    });
     return fields;
 }
 
@@ -257,7 +259,7 @@ Label* PlayerInfo::Control(std::string_view name) {
         if (name == IndexedName("lblStatCaption", i)) return &lblStatCaption[i];
     }
     Label* found = nullptr;
-    ForEachField(*this, [&](const std::string& fieldName, const std::string&, Label& value) {
+    ForEachField(*this, [&](const std::string& fieldName, const std::string&, Label& value, bool) {
         if (fieldName == name) found = &value;
     });
     return found;

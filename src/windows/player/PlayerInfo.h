@@ -44,11 +44,12 @@ class PlayerInfo : public Window {
     void Command1_Click();
 
     // One field of the card: its control name ("lblPos", "lblSkill(3)"), the caption beside it
-    // (empty for none) and its control.
+    // (empty for none), its control and whether it is one of the statistics.
     struct Field {
         std::string Name;
         std::string Caption;
         const Label* Value;
+        bool IsStatistic = false;
     };
     // Every field of the card in order: title, identity, skills and overall, HgtValue, then the
     // statistics with their current captions.
