@@ -11,6 +11,7 @@
 #include "platform/qt/RinkPicture.h"
 #include "windows/lines/Lines.h"
 #include "windows/lines/LinesForm.h"
+#include "windows/player/PlayerInfoForm.h"
 
 namespace korvel {
 
@@ -43,6 +44,7 @@ QListWidget* MakeList(QWidget* parent, const QRect& geometry, int fontPixels) {
 
 void RegisterWindowForms(qt::QtUi& ui) {
     ui.RegisterForm<Lines, LinesForm>();
+    ui.RegisterForm<PlayerInfo, PlayerInfoForm>();
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)

@@ -1,0 +1,126 @@
+#include "windows/player/PlayerInfoForm.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "gui/GuiTest.h"
+#include "league/LeagueFiles.h"
+#include "league/RosterSlots.h"
+#include "platform/qt/QtUi.h"
+#include "support/TempFolder.h"
+#include "windows/main/MainForm.h"
+
+namespace korvel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A generated league loaded as the program loads it, one team's roster in slot 0; the card opens
+// through the Qt Ui, whose modal loop is replaced by the test's part.
+class PlayerInfoFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const fs::path base = WriteGeneratedLeague(folder.Path(), "CARD", {.Seed = 5, .Teams = 4});
+        InitialiseVariables(vars, folder / "start");
+        fs::create_directories(vars.StartFolder);
+        InstallLeague(vars, ReadLeagueFiles(base));
+        vars.CurrentTeam = 1;
+        LoadTeam(vars, vars.CurrentTeam, 0);
+        RegisterWindowForms(ui);
+    }
+
+    int FirstPlace(bool goalie) const {
+        for (int index = 0; index < kRosterPlaces; ++index) {
+            const Player& player = vars.Players[0][index];
+            if (!player.IsEmptyPlace() && (player.Position == Goalie) == goalie) return index;
+        }
+        ADD_FAILURE() << "no such player";
+        return 0;
+    }
+
+    void OpenCard(int index, const std::function<void(PlayerInfo&, PlayerInfoForm&)>& act) {
+        bool opened = false;
+        ui.ModalHook = [&](QDialog& dialog) {
+            auto& form = dynamic_cast<PlayerInfoForm&>(dialog);
+            QApplication::setActiveWindow(&form);
+            opened = true;
+            act(dynamic_cast<PlayerInfo&>(form.Binder().BoundWindow()), form);
+        };
+        EXPECT_TRUE(ShowPlayerCard(vars, ui, index));
+        EXPECT_TRUE(opened);
+    }
+
+    // Every field label shows its control, and each bar its skill.
+    static void ExpectCardShown(const PlayerInfo& card, const PlayerInfoForm& form) {
+        for (const auto& field : card.Fields()) {
+            if (field.Name == "HgtValue") continue;
+            const QLabel* label = form.FieldLabel(QString::fromStdString(field.Name));
+            ASSERT_NE(label, nullptr) << field.Name;
+            EXPECT_EQ(label->text().toStdString(), field.Value->Caption) << field.Name;
+            EXPECT_EQ(label->isVisibleTo(&form), field.Value->Visible) << field.Name;
+        }
+        for (int n = 0; n < PlayerInfo::kSkillLabels; ++n) {
+            const auto& text = card.lblSkill[n].Caption;
+            const auto bar = form.skillBars[n]->Value();
+            EXPECT_EQ(bar ? std::to_string(*bar) : "N/A", text == "n/a" ? "N/A" : text) << n;
+        }
+    }
+
+    TempFolder folder;
+    Variables vars;
+    qt::QtUi ui;
+};
+
+TEST_F(PlayerInfoFormTest, SkatersCardTogglesTheHeightByMouseAndKeyAndClosesOnEscape) {
+    OpenCard(FirstPlace(false), [&](PlayerInfo& card, PlayerInfoForm& form) {
+        EXPECT_EQ(form.windowTitle(), "Player Info");
+        ExpectCardShown(card, form);
+        EXPECT_EQ(form.FieldLabel("lblStatCaption(11)")->text(), "Sh%");
+        EXPECT_TRUE(SaveScreenshot(form, "player-card-skater.png"));
+
+        QLabel* height = form.FieldLabel("lblHgt");
+        const QString feet = height->text();
+        QTest::mouseClick(height, Qt::LeftButton);
+        EXPECT_TRUE(height->text().endsWith(" cm")) << height->text().toStdString();
+
+        // Tab through the card until the height has the focus, then toggle it with the keyboard.
+        for (int tab = 0; tab < 5 && QApplication::focusWidget() != height; ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        ASSERT_EQ(QApplication::focusWidget(), height);
+        QTest::keyClick(height, Qt::Key_Space);
+        EXPECT_EQ(height->text(), feet);
+        QTest::keyClick(height, Qt::Key_Return);
+        EXPECT_FALSE(card.InchesShown);
+
+        const int barWidth = form.skillBars[0]->width();
+        form.resize(form.width() + 200, form.height() + 100);
+        QApplication::processEvents();
+        EXPECT_GT(form.skillBars[0]->width(), barWidth);
+
+        QTest::keyClick(height, Qt::Key_Escape);
+        EXPECT_TRUE(card.IsUnloaded());
+        EXPECT_FALSE(form.isVisible());
+    });
+}
+
+TEST_F(PlayerInfoFormTest, GoaliesCardHasNoBarsForDefenceAndScoringAndExitCloses) {
+    OpenCard(FirstPlace(true), [&](PlayerInfo& card, PlayerInfoForm& form) {
+        ExpectCardShown(card, form);
+        EXPECT_FALSE(form.skillBars[Defence]->Value());
+        EXPECT_FALSE(form.skillBars[Scoring]->Value());
+        EXPECT_TRUE(form.skillBars[13]->Value());
+        EXPECT_EQ(form.FieldLabel("lblStatCaption(1)")->text(), "W");
+        EXPECT_FALSE(form.FieldLabel("lblStatCaption(9)")->isVisibleTo(&form));
+        EXPECT_TRUE(SaveScreenshot(form, "player-card-goalie.png"));
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        EXPECT_TRUE(card.IsUnloaded());
+    });
+}
+
+}  // namespace
+}  // namespace korvel::test
