@@ -116,6 +116,22 @@ TEST_F(FormBinderTest, ListClicksFollowTheSelectionLikeTheUserSeesIt) {
                                         "List1_DblClick 2", "List1_Click 3"}));
 }
 
+// Taking the focus makes a list's first entry current without selecting it: that is no choice.
+TEST_F(FormBinderTest, FocusAloneSelectsNothing) {
+    form.exit->setFocus();
+    ASSERT_TRUE(Activate(form));
+    ASSERT_TRUE(TabTo(*form.list));
+    EXPECT_TRUE(form.list->selectedItems().isEmpty());
+    QTest::mouseClick(form.label, Qt::LeftButton);
+    EXPECT_EQ(window.List1.ListIndex, -1);
+
+    QTest::keyClick(form.list, Qt::Key_Space);  // the keyboard's own way to select
+    EXPECT_EQ(window.List1.ListIndex, 0);
+    QTest::keyClick(form.list, Qt::Key_Down);
+    EXPECT_EQ(window.Events,
+              (std::vector<std::string>{"lblSlot_Click", "List1_Click 0", "List1_Click 1"}));
+}
+
 TEST_F(FormBinderTest, ExtendedListReadsEverySelectedEntry) {
     window.List1.MultiSelect = true;
     form.Binder().RefreshAll();

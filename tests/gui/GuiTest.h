@@ -3,6 +3,7 @@
 // What the offscreen tests of the forms share: clicking list entries as a user does, reading what
 // a list shows, and writing pictures of the windows.
 
+#include <QApplication>
 #include <QListWidget>
 #include <QStringList>
 #include <QTest>
@@ -31,6 +32,24 @@ inline void DoubleClick(QWidget& widget, QPoint at = {}) {
 
 inline void DoubleClickRow(QListWidget& list, int row) {
     DoubleClick(*list.viewport(), RowCentre(list, row));
+}
+
+// Shows the window and makes it the active window, so that focus moves among its widgets as it
+// does on a desktop (the first widget of the tab chain takes the focus).
+inline bool Activate(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// Presses Tab in the focused widget until `target` has the focus; false when it never gets it.
+inline bool TabTo(const QWidget& target) {
+    for (int presses = 0; presses < 100 && !target.hasFocus(); ++presses) {
+        QWidget* focused = QApplication::focusWidget();
+        if (focused == nullptr) return false;
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    return target.hasFocus();
 }
 
 inline QStringList Texts(const QListWidget& list) {

@@ -191,11 +191,12 @@ TEST_F(LinesFormTest, EmptySlotsStayEmptyAndTheCloseBoxWarns) {
         }
         EXPECT_TRUE(SaveScreenshot(form, "lines-empty.png"));
 
-        // Nothing selected: a click places nobody.
-        form.List2->setCurrentRow(-1);
-        lines.List2.ListIndex = -1;
+        // The list takes the focus, but nobody is selected: a click places nobody.
+        ASSERT_TRUE(Activate(form));
+        ASSERT_TRUE(TabTo(*form.List2));
         Click(*form.lblPlayer[0]);
         EXPECT_FALSE(lines.Changed);
+        EXPECT_TRUE(form.lblPlayer[0]->text().isEmpty());
 
         // Unchecking the goalie filter hides the goalies.
         const int before = form.List2->count();

@@ -176,6 +176,23 @@ TEST_F(MainFormTest, ClicksAndKeysOnTeamListsChooseTheCurrentTeam) {
     EXPECT_EQ(vars.CurrentTeam, conf0[3]);
 }
 
+// Tabbing into a freshly filled team list makes its first entry current, but chooses no team.
+TEST_F(MainFormTest, FocusOnATeamListChoosesNoTeam) {
+    const fs::path base = WriteGeneratedLeague(folder.Path(), "FIRST", kFirstLeague);
+    const ExpectedLeague expected(kFirstLeague);
+    Start(base);
+    ASSERT_TRUE(Activate(*form));
+    ClickRow(*form->lstDivs[0], 1);
+    const int current = vars.CurrentTeam;
+
+    ASSERT_TRUE(TabTo(*form->lstTeams[0]));
+    EXPECT_EQ(vars.CurrentTeam, current);
+    EXPECT_TRUE(form->lstTeams[0]->selectedItems().isEmpty());
+
+    QTest::keyClick(form->lstTeams[0], Qt::Key_Space);
+    EXPECT_EQ(vars.CurrentTeam, expected.TeamIndexes(0, 1).front());
+}
+
 TEST_F(MainFormTest, ChoosingADivisionRefillsItsTeamListOnly) {
     const fs::path base = WriteGeneratedLeague(folder.Path(), "FIRST", kFirstLeague);
     const ExpectedLeague expected(kFirstLeague);

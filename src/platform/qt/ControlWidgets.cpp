@@ -71,8 +71,8 @@ void Show(QListWidget& widget, const ListBox& control) {
     } else if (control.HasSelection()) {
         widget.setCurrentRow(control.ListIndex, QItemSelectionModel::ClearAndSelect);
     } else {
+        // The focus cursor stays where it is, so that the keyboard can still select from there.
         widget.clearSelection();
-        widget.setCurrentRow(-1, QItemSelectionModel::Clear);
     }
 }
 
@@ -119,7 +119,14 @@ void Show(QMenu& menu, const MenuItem& control) {
 }
 
 void Read(const QListWidget& widget, ListBox& control) {
-    const int row = widget.currentRow();
+    // A single-selection list's index is its selected entry. The current entry is only where the
+    // focus cursor stands (Qt puts it on the first entry when the list takes the focus); in an
+    // extended-selection list that cursor is the focused entry the control reports.
+    int row = widget.currentRow();
+    if (!control.MultiSelect) {
+        const QList<QListWidgetItem*> selected = widget.selectedItems();
+        row = selected.isEmpty() ? -1 : widget.row(selected.front());
+    }
     control.ListIndex = row < control.ListCount() ? row : -1;
     if (!control.MultiSelect) return;
     for (int index = 0; index < control.ListCount() && index < widget.count(); ++index) {

@@ -31,7 +31,8 @@ void Show(QAction& action, const MenuItem& control);
 // A top-level menu: its title and whether it can be opened.
 void Show(QMenu& menu, const MenuItem& control);
 
-// The focused entry becomes ListIndex; for extended selection every entry's Selected flag too.
+// Single selection: the selected entry becomes ListIndex (-1 for none). Extended selection: the
+// focused entry becomes ListIndex, and every entry's Selected flag is read.
 void Read(const QListWidget& widget, ListBox& control);
 void Read(const QAbstractButton& widget, CheckBox& control);
 void Read(const QAbstractButton& widget, OptionButton& control);

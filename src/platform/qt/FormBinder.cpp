@@ -118,13 +118,9 @@ void FormBinder::Bind(QListWidget& widget, ListBox& control, Handler click, Hand
         Read(widget, control);
         if (click) Run(click);
     };
-    connect(&widget, &QListWidget::currentRowChanged, this, [mouse, &control, clicked](int) {
-        if (control.MultiSelect) return;
-        mouse->SelectionChanged();
-        clicked();
-    });
-    connect(&widget, &QListWidget::itemSelectionChanged, this, [mouse, &control, clicked] {
-        if (!control.MultiSelect) return;
+    // Only a change of the selection counts. Qt moves the current entry (the focus cursor) on its
+    // own, for instance to the first entry when the list takes the focus; that chooses nothing.
+    connect(&widget, &QListWidget::itemSelectionChanged, this, [mouse, clicked] {
         mouse->SelectionChanged();
         clicked();
     });

@@ -31,7 +31,8 @@ class FormBinder : public QObject {
     // A label; `click` (optional) runs on a click, `dblClick` on a double click.
     void Bind(QLabel& widget, Label& control, Handler click = {}, Handler dblClick = {});
     // A list: `click` runs when the user changes the selection (mouse or keyboard) and when he
-    // clicks an entry that is already selected; `dblClick` on a double click on an entry.
+    // clicks an entry that is already selected; `dblClick` on a double click on an entry. Moving
+    // the focus into the list, or the focus cursor within it, selects nothing.
     void Bind(QListWidget& widget, ListBox& control, Handler click = {}, Handler dblClick = {});
     // A check box (or any checkable button): the new value goes into the control, then `click`.
     void Bind(QAbstractButton& widget, CheckBox& control, Handler click = {});
