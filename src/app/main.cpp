@@ -10,7 +10,7 @@
 #include "league/Variables.h"
 #include "platform/qt/QtUi.h"
 #include "windows/main/Main.h"
-#include "windows/main/MainForm.h"
+#include "windows/main/qt/MainForm.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "windows/lines/LinesForm.h"
+#include "windows/lines/qt/LinesForm.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -20,7 +20,7 @@
 #include "platform/qt/QtUi.h"
 #include "support/TempFolder.h"
 #include "windows/main/Main.h"
-#include "windows/main/MainForm.h"
+#include "windows/main/qt/MainForm.h"
 
 namespace korvel::test {
 namespace {
@@ -185,7 +185,7 @@ TEST_F(LinesFormTest, EmptySlotsStayEmptyAndTheCloseBoxWarns) {
     vars.CurrentTeamRecord().LineSlots.fill(kNoPlayer);
     const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
     OpenLines([&](Lines& lines, LinesForm& form) {
-        for (SlotLabel* slot : form.lblPlayer) {
+        for (qt::SlotLabel* slot : form.lblPlayer) {
             EXPECT_TRUE(slot->text().isEmpty());
             EXPECT_FALSE(slot->property("filled").toBool());
         }

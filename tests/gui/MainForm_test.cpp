@@ -1,4 +1,4 @@
-#include "windows/main/MainForm.h"
+#include "windows/main/qt/MainForm.h"
 
 #include <QAction>
 #include <QLabel>

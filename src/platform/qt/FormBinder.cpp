@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -21,11 +22,18 @@ namespace korvel::qt {
 
 namespace {
 
+bool IsPressKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return modifiers == Qt::NoModifier && !key.isAutoRepeat() &&
+           (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter ||
+            key.key() == Qt::Key_Space);
+}
+
 // Turns a label's mouse events into clicks and double clicks. The release that ends a double
-// click is no second click.
-class LabelMouse : public QObject {
+// click is no second click. A label that takes the focus is clicked by Enter or Space as well.
+class LabelInput : public QObject {
   public:
-    LabelMouse(QLabel& label, FormBinder::Handler click, FormBinder::Handler dblClick)
+    LabelInput(QLabel& label, FormBinder::Handler click, FormBinder::Handler dblClick)
         : QObject(&label), click_(std::move(click)), dblClick_(std::move(dblClick)) {
         label.installEventFilter(this);
     }
@@ -33,6 +41,12 @@ class LabelMouse : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* label = static_cast<QLabel*>(watched);
         switch (event->type()) {
+            case QEvent::KeyPress:
+                if (click_ && IsPressKey(*static_cast<QKeyEvent*>(event))) {
+                    click_();
+                    return true;
+                }
+                break;
             case QEvent::MouseButtonPress:
                 pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
                 break;
@@ -108,7 +122,7 @@ void FormBinder::Bind(QLabel& widget, Label& control, Handler click, Handler dbl
         if (!handler) return {};
         return [this, handler] { Run(handler); };
     };
-    new LabelMouse(widget, wrap(std::move(click)), wrap(std::move(dblClick)));
+    new LabelInput(widget, wrap(std::move(click)), wrap(std::move(dblClick)));
 }
 
 void FormBinder::Bind(QListWidget& widget, ListBox& control, Handler click, Handler dblClick) {

@@ -28,7 +28,8 @@ class FormBinder : public QObject {
 
     FormBinder(QWidget& form, Window& window);
 
-    // A label; `click` (optional) runs on a click, `dblClick` on a double click.
+    // A label; `click` (optional) runs on a click, and on Enter or Space while the label has the
+    // focus (when its focus policy lets it take the focus); `dblClick` on a double click.
     void Bind(QLabel& widget, Label& control, Handler click = {}, Handler dblClick = {});
     // A list: `click` runs when the user changes the selection (mouse or keyboard) and when he
     // clicks an entry that is already selected; `dblClick` on a double click on an entry. Moving

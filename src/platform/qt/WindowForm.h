@@ -5,16 +5,20 @@
 #include <QMainWindow>
 
 #include "platform/qt/FormBinder.h"
+#include "platform/qt/Style.h"
 
 namespace korvel::qt {
 
-// The Qt side of a window: a QMainWindow or QDialog whose close box unloads the window (and stays
-// open when the window's unload event cancels). Derived forms lay out their widgets, bind them
-// through Binder() and call Binder().RefreshAll() once at the end of their constructor.
+// The Qt side of a window: a QMainWindow or QDialog in the program's shared style, whose close box
+// unloads the window (and stays open when the window's unload event cancels). Derived forms lay
+// out their widgets, bind them through Binder() and call Binder().RefreshAll() once at the end of
+// their constructor.
 template <class QtBase>
 class WindowForm : public QtBase {
   public:
-    WindowForm(Window& window, QWidget* parent) : QtBase(parent), binder_(*this, window) {}
+    WindowForm(Window& window, QWidget* parent) : QtBase(parent), binder_(*this, window) {
+        this->setStyleSheet(StyleSheet());
+    }
 
     FormBinder& Binder() { return binder_; }
 

@@ -1,4 +1,4 @@
-#include "windows/player/PlayerInfoForm.h"
+#include "windows/player/qt/PlayerInfoForm.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "windows/main/MainForm.h"
+#include "windows/main/qt/MainForm.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -10,8 +10,8 @@
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
 #include "windows/lines/Lines.h"
-#include "windows/lines/LinesForm.h"
-#include "windows/player/PlayerInfoForm.h"
+#include "windows/lines/qt/LinesForm.h"
+#include "windows/player/qt/PlayerInfoForm.h"
 
 namespace korvel {
 

@@ -3,8 +3,8 @@
 #include <QLabel>
 
 #include <array>
-#include <functional>
 
+#include "platform/qt/SlotLabel.h"
 #include "platform/qt/WindowForm.h"
 #include "windows/lines/Lines.h"
 
@@ -14,27 +14,6 @@ class QPushButton;
 
 namespace korvel {
 
-// A slot of the line-up on screen: framed, lit when the pointer is over it or a player is dragged
-// onto it, and showing a faint placeholder while it holds nobody (its caption stays empty).
-class SlotLabel : public QLabel {
-  public:
-    explicit SlotLabel(QWidget* parent);
-
-    // Runs with the list row of a candidate dropped onto the slot.
-    std::function<void(int row)> OnDrop;
-    // The list whose entries may be dropped here.
-    const QListWidget* DragSource = nullptr;
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragLeaveEvent(QDragLeaveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
-  private:
-    void SetDragOver(bool over);
-};
-
 // The lines window on screen: the four lines of the chosen view over a rink, the goalie and extra
 // skaters at the left, the dressed players to choose from at the right. A player is placed by
 // selecting him in the list and clicking a slot, or by dragging him onto the slot.
@@ -43,7 +22,7 @@ class LinesForm : public qt::DialogForm {
     explicit LinesForm(Lines& window, QWidget* parent = nullptr);
 
     // The widgets, named after the controls they show.
-    std::array<SlotLabel*, Lines::kSlotLabels> lblPlayer{};
+    std::array<qt::SlotLabel*, Lines::kSlotLabels> lblPlayer{};
     std::array<QLabel*, 4> Label1{};
     std::array<QLabel*, 10> Label2{};
     QLabel* Label3 = nullptr;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QLabel>
+
+#include <functional>
+
+class QListWidget;
+
+namespace korvel::qt {
+
+// A slot on screen that a player is put into: framed, lit when the pointer is over it, when it
+// has the focus or when a list entry is dragged onto it, and showing a faint "empty" while its
+// caption is empty. It takes the focus by Tab; bound with a click handler (FormBinder), Enter or
+// Space clicks it.
+class SlotLabel : public QLabel {
+  public:
+    explicit SlotLabel(QWidget* parent = nullptr);
+
+    // Runs with the list row of an entry of `DragSource` dropped onto the slot.
+    std::function<void(int row)> OnDrop;
+    // The list whose entries may be dropped here.
+    const QListWidget* DragSource = nullptr;
+
+    // Restyles the slot as filled or empty after its caption changed.
+    void ShowFilled();
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void SetDragOver(bool over);
+};
+
+}  // namespace korvel::qt

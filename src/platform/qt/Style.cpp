@@ -1,0 +1,46 @@
+#include "platform/qt/Style.h"
+
+#include <QFile>
+#include <QStyle>
+#include <QWidget>
+
+#include "platform/qt/Positions.h"
+
+namespace korvel::qt {
+
+namespace {
+
+// A checked position filter takes its position's colour.
+QString PositionRules() {
+    QString rules;
+    for (const PositionLook& look : PositionLooks()) {
+        rules += QString(
+                     "QPushButton[filter=\"true\"][position=\"%1\"]:checked {"
+                     " background: %2; border-color: %2; }\n")
+                     .arg(look.Name, look.Colour.name());
+    }
+    return rules;
+}
+
+QString BaseRules() {
+    QFile file(":/korvel/style/korvel.qss");
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+}  // namespace
+
+QString StyleSheet() {
+    static const QString sheet = BaseRules() + PositionRules();
+    return sheet;
+}
+
+void SetStyleProperty(QWidget& widget, const char* name, const QVariant& value) {
+    if (widget.property(name) == value) return;
+    widget.setProperty(name, value);
+    widget.style()->unpolish(&widget);
+    widget.style()->polish(&widget);
+    widget.update();
+}
+
+}  // namespace korvel::qt
