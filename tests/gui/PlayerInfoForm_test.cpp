@@ -12,7 +12,7 @@
 #include "league/RosterSlots.h"
 #include "platform/qt/QtUi.h"
 #include "support/TempFolder.h"
-#include "windows/main/MainForm.h"
+#include "windows/main/qt/MainForm.h"
 
 namespace korvel::test {
 namespace {
