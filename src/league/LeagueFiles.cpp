@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "platform/ReadOnlyFile.h"
+
 namespace korvel {
 namespace fs = std::filesystem;
 
@@ -70,9 +72,12 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     const fs::path teamPath = WithExtension(base, ".tms");
     const fs::path rosterPath = WithExtension(base, ".ros");
     const fs::path leaguePath = WithExtension(base, ".lge");
-    set.TeamFile = ReadWholeFile(teamPath);
-    set.RosterFile = ReadWholeFile(rosterPath);
-    set.LeagueFile = ReadWholeFile(leaguePath);
+    // Bytes past the last record a league can have are never used, so they are not read, and the
+    // working copies end there.
+    set.TeamFile = ReadWholeFile(teamPath, kTeamFileLimit);
+    set.RosterFile = rosterPath;
+    ReadOnlyFile{rosterPath};  // only opened: missing, unreadable or not a file fails here
+    set.LeagueFile = ReadWholeFile(leaguePath, kLeagueFileLimit);
 
     RequireOneRecord(leaguePath, set.LeagueFile, RecordLayout<League>::Size, "league record");
     RequireOneRecord(teamPath, set.TeamFile, RecordLayout<Team>::Size, "team record");
@@ -99,10 +104,17 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
 
 void InstallLeague(Variables& vars, const LeagueFileSet& league) {
     std::vector<StagedFile> staged;
-    staged.emplace_back(vars.SwapTeamFile, league.TeamFile);
-    staged.emplace_back(vars.SwapRosterFile, league.RosterFile);
-    staged.emplace_back(vars.SwapLeagueFile, league.LeagueFile);
-    staged.emplace_back(DefaultsFileIn(vars.StartFolder), DefaultsFileContent(league.Base));
+    // A file that already holds its new bytes (the usual case at start-up) is left alone.
+    const auto stage = [&](const fs::path& target, const Bytes& content) {
+        if (!FileHolds(target, content)) staged.emplace_back(target, content);
+    };
+    stage(vars.SwapTeamFile, league.TeamFile);
+    if (!IsCopyOf(vars.SwapRosterFile, league.RosterFile, kRosterFileLimit)) {
+        staged.emplace_back(vars.SwapRosterFile,
+                            ReadWholeFile(league.RosterFile, kRosterFileLimit));
+    }
+    stage(vars.SwapLeagueFile, league.LeagueFile);
+    stage(DefaultsFileIn(vars.StartFolder), DefaultsFileContent(league.Base));
     for (auto& file : staged) file.Commit();
 
     vars.League = league.League;

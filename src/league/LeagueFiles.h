@@ -33,19 +33,29 @@ void InitialiseVariables(Variables& vars, const std::filesystem::path& startFold
 std::optional<std::filesystem::path> ReadDefaultsFile(const std::filesystem::path& file);
 Bytes DefaultsFileContent(const std::filesystem::path& leaguePath);
 
-// A league read completely from its own files and checked, not yet in use.
+// A league read from its own files and checked, not yet in use. The roster file is only copied,
+// never decoded here: it is checked to be a readable file and read when it is installed.
 struct LeagueFileSet {
     std::filesystem::path Base;
-    Bytes TeamFile, RosterFile, LeagueFile;
+    Bytes TeamFile, LeagueFile;
+    std::filesystem::path RosterFile;
     korvel::League League;
     std::vector<Team> Teams;  // LastTeam + 1 entries
 };
 
-// Reads and checks the league whose base path is `base`. Throws FileError or LeagueError.
+// The most bytes of a league's files that any record number of a league can address: one league
+// record, 50 team records and 50 teams' players.
+constexpr std::size_t kLeagueFileLimit = RecordLayout<League>::Size;
+constexpr std::size_t kTeamFileLimit = kMaxTeams * RecordLayout<Team>::Size;
+constexpr std::size_t kRosterFileLimit = kMaxTeams * kRosterPlaces * RecordLayout<Player>::Size;
+
+// Reads and checks the league whose base path is `base`, up to the limits above (longer files
+// are not read further). Throws FileError or LeagueError.
 LeagueFileSet ReadLeagueFiles(const std::filesystem::path& base);
 
 // Replaces the working copies and the defaults file with the league's, then takes the league into
-// `vars`. The files are all prepared before any is replaced; on a failure `vars` is untouched.
+// `vars`. The files are all prepared before any is replaced; on a failure `vars` is untouched. A
+// file that already holds exactly its new bytes is not written again.
 void InstallLeague(Variables& vars, const LeagueFileSet& league);
 
 }  // namespace korvel

@@ -1,6 +1,8 @@
 #include "league/RosterSlots.h"
 
+#include <span>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/Files.h"
 
@@ -18,9 +20,13 @@ void CheckTeamAndSlot(int team, int slot) {
 
 void LoadTeam(Variables& vars, int team, int slot) {
     CheckTeamAndSlot(team, slot);
-    const RecordFile roster(vars.SwapRosterFile, RecordLayout<Player>::Size);
+    constexpr std::size_t playerLength = RecordLayout<Player>::Size;
+    const Bytes records =
+        ReadRecords(vars.SwapRosterFile, playerLength, PlayerRecordNumber(team, 0), kRosterPlaces);
     for (int index = 0; index < kRosterPlaces; ++index) {
-        Player player = DecodeRecord<Player>(roster.Read(PlayerRecordNumber(team, index)));
+        const auto bytes = std::span(records).subspan(
+            static_cast<std::size_t>(index) * playerLength, playerLength);
+        Player player = DecodeRecord<Player>(bytes);
         vars.Players[slot][index] = player.IsEmptyPlace() ? Player{} : player;
     }
 }
@@ -34,8 +40,13 @@ void SaveTeam(Variables& vars, int team, int slot) {
                      EncodeRecord(vars.Players[slot][index]).data());
     }
     teams.Write(TeamRecordNumber(team), EncodeRecord(vars.Teams[team]).data());
-    roster.Save();
-    teams.Save();
+    // Each working copy is replaced whole (a new file renamed over the old), never patched in
+    // place, so a save cut short leaves every record of the old file. Both are written out
+    // before either is replaced.
+    std::vector<StagedFile> staged;
+    staged.push_back(roster.Stage());
+    staged.push_back(teams.Stage());
+    for (auto& file : staged) file.Commit();
 }
 
 }  // namespace korvel

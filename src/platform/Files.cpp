@@ -1,5 +1,7 @@
 #include "platform/Files.h"
 
+#include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -9,6 +11,8 @@
 #include <utility>
 
 #include <unistd.h>
+
+#include "platform/ReadOnlyFile.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
@@ -45,17 +49,68 @@ bool FileExists(const fs::path& path) {
     return fs::is_regular_file(path, error);
 }
 
-Bytes ReadWholeFile(const fs::path& path) {
-    std::error_code error;
-    if (fs::is_directory(path, error)) throw FileError(path, "is a folder, not a file");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw FileError(
-            path, FileExists(path) ? "cannot be read (" + ErrnoText() + ")" : "file not found");
-    }
-    Bytes content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw FileError(path, "reading failed (" + ErrnoText() + ")");
+Bytes ReadWholeFile(const fs::path& path, std::size_t limit) {
+    const ReadOnlyFile file(path);
+    Bytes content(std::min(file.Size(), limit));
+    content.resize(file.ReadAt(0, content.size(), content.data()));
     return content;
+}
+
+Bytes ReadRecords(const fs::path& path, std::size_t recordLength, std::size_t first,
+                  std::size_t count) {
+    if (first == 0) throw std::out_of_range(path.string() + ": record numbers start at 1");
+    const ReadOnlyFile file(path);
+    Bytes records(recordLength * count, 0);
+    file.ReadAt((first - 1) * recordLength, records.size(), records.data());
+    return records;
+}
+
+namespace {
+
+using Chunk = std::array<std::uint8_t, 32 * 1024>;  // never cleared: only bytes read are used
+
+// True when `file` holds `length` bytes, each chunk of which `matches(offset, bytes, count)`.
+template <class Matches>
+bool EveryChunkMatches(const ReadOnlyFile& file, std::size_t length, Matches matches) {
+    if (file.Size() != length) return false;
+    Chunk held;
+    for (std::size_t offset = 0; offset < length; offset += held.size()) {
+        const std::size_t count = std::min(held.size(), length - offset);
+        if (file.ReadAt(offset, count, held.data()) != count ||
+            !matches(offset, held.data(), count)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool FileHolds(const fs::path& path, const Bytes& content) {
+    try {
+        return EveryChunkMatches(
+            ReadOnlyFile(path), content.size(),
+            [&](std::size_t offset, const std::uint8_t* bytes, std::size_t count) {
+                return std::memcmp(bytes, content.data() + offset, count) == 0;
+            });
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
+bool IsCopyOf(const fs::path& copy, const fs::path& source, std::size_t limit) {
+    try {
+        const ReadOnlyFile original(source);
+        Chunk expected;
+        return EveryChunkMatches(
+            ReadOnlyFile(copy), std::min(original.Size(), limit),
+            [&](std::size_t offset, const std::uint8_t* bytes, std::size_t count) {
+                return original.ReadAt(offset, count, expected.data()) == count &&
+                       std::memcmp(bytes, expected.data(), count) == 0;
+            });
+    } catch (const FileError&) {
+        return false;
+    }
 }
 
 StagedFile::StagedFile(fs::path target, const Bytes& content)
@@ -129,6 +184,10 @@ void RecordFile::Write(std::size_t recordNumber, const std::uint8_t* record) {
 
 void RecordFile::Save() const {
     WriteWholeFile(path_, content_);
+}
+
+StagedFile RecordFile::Stage() const {
+    return StagedFile(path_, content_);
 }
 
 }  // namespace korvel

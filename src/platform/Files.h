@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -23,7 +24,24 @@ using Bytes = std::vector<std::uint8_t>;
 // True when `path` names an existing normal file (not a folder).
 bool FileExists(const std::filesystem::path& path);
 
-Bytes ReadWholeFile(const std::filesystem::path& path);
+constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
+
+// Reads the normal file `path` with one sized read: all of it, or its first `limit` bytes when it
+// is longer (the rest is not read). Anything but a normal file (a folder, a pipe, a device) is
+// refused at once, without waiting on it or reading from it.
+Bytes ReadWholeFile(const std::filesystem::path& path, std::size_t limit = kNoLimit);
+
+// Reads `count` records of `recordLength` bytes, the first being record number `first` (from 1),
+// from the normal file `path`, reading only their bytes. Records past the end read as zero bytes.
+Bytes ReadRecords(const std::filesystem::path& path, std::size_t recordLength, std::size_t first,
+                  std::size_t count);
+
+// True when `path` is a normal file holding exactly `content`. Reads it only when its size fits.
+bool FileHolds(const std::filesystem::path& path, const Bytes& content);
+
+// True when `copy` is a normal file holding exactly what ReadWholeFile(source, limit) gives.
+bool IsCopyOf(const std::filesystem::path& copy, const std::filesystem::path& source,
+              std::size_t limit = kNoLimit);
 
 // Replaces (or creates) `path` with `content`. The bytes go to a temporary file in the same folder
 // that is then renamed over the old file, so a failure leaves the old file as it was.
@@ -62,6 +80,8 @@ class RecordFile {
     Bytes Read(std::size_t recordNumber) const;
     void Write(std::size_t recordNumber, const std::uint8_t* record);
     void Save() const;
+    // Writes the new content to a temporary file, to be committed in place of the file.
+    StagedFile Stage() const;
 
     const std::filesystem::path& Path() const { return path_; }
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+
+#include <sys/stat.h>
 
 #include "league/LeagueTestFiles.h"
 #include "league/RosterSlots.h"
@@ -152,7 +155,7 @@ TEST(ReadLeagueFiles, ReadsTheLeagueRecordAndLastTeamPlusOneTeamRecords) {
         EXPECT_EQ(ToBytes(EncodeRecord(set.Teams[t])), Slice(bytes.Teams, t * 254, 254)) << t;
     }
     EXPECT_EQ(set.TeamFile, bytes.Teams);
-    EXPECT_EQ(set.RosterFile, bytes.Roster);
+    EXPECT_EQ(set.RosterFile, WithExtension(base, ".ros"));
     EXPECT_EQ(set.LeagueFile, bytes.League);
 }
 
@@ -270,6 +273,48 @@ TEST_F(InstallLeagueTest, APathWithACommaIsReadBackUpToTheComma) {
     const fs::path base = WriteLeague(folder / "x,y", "ABC", MakeLeague(1));
     InstallLeague(vars, ReadLeagueFiles(base));
     EXPECT_EQ(ReadDefaultsFile(DefaultsFileIn(start)), folder / "x");
+}
+
+// The identity of a file on disk: a file replaced by a rename gets a new one.
+ino_t InodeOf(const fs::path& file) {
+    struct stat status {};
+    EXPECT_EQ(::stat(file.c_str(), &status), 0) << file;
+    return status.st_ino;
+}
+
+TEST_F(InstallLeagueTest, ReloadingWritesOnlyTheFilesThatChanged) {
+    const LeagueBytes bytes = MakeLeague(3);
+    const fs::path base = WriteLeague(folder / "leagues", "ABC", bytes);
+    InstallLeague(vars, ReadLeagueFiles(base));
+    const Names files{"korvel.def", "swp.l", "swp.r", "swp.t"};
+    std::map<std::string, ino_t> before;
+    for (const auto& name : files) before[name] = InodeOf(start / name);
+
+    InstallLeague(vars, ReadLeagueFiles(base));
+    for (const auto& name : files) EXPECT_EQ(InodeOf(start / name), before[name]) << name;
+
+    Bytes roster = bytes.Roster;
+    roster.back() ^= 0xFF;
+    WriteWholeFile(WithExtension(base, ".ros"), roster);
+    InstallLeague(vars, ReadLeagueFiles(base));
+    EXPECT_NE(InodeOf(start / "swp.r"), before["swp.r"]);
+    EXPECT_EQ(ReadWholeFile(start / "swp.r"), roster);
+    EXPECT_EQ(InodeOf(start / "swp.t"), before["swp.t"]);
+}
+
+TEST_F(InstallLeagueTest, BytesPastTheLastRecordOfFiftyTeamsAreNotCopied) {
+    LeagueBytes bytes = MakeLeague(2);
+    Bytes roster = bytes.Roster;
+    roster.resize(kRosterFileLimit + 5'000'000, 0xAB);
+    bytes.Teams.resize(kTeamFileLimit + 1, 0xCD);
+    bytes.League.resize(kLeagueFileLimit + 10, 0xEF);
+    const fs::path base =
+        WriteLeague(folder / "leagues", "BIG", {bytes.League, bytes.Teams, roster});
+
+    InstallLeague(vars, ReadLeagueFiles(base));
+    EXPECT_EQ(ReadWholeFile(start / "swp.r"), Slice(roster, 0, kRosterFileLimit));
+    EXPECT_EQ(ReadWholeFile(start / "swp.t"), Slice(bytes.Teams, 0, kTeamFileLimit));
+    EXPECT_EQ(ReadWholeFile(start / "swp.l"), Slice(bytes.League, 0, kLeagueFileLimit));
 }
 
 // The variables as a league load could change them, to compare before and after.

@@ -103,6 +103,30 @@ TEST_F(RosterSlotsTest, SaveOfTeamThreeWritesOnlyRosterRecords151To200AndTeamRec
     EXPECT_EQ(Slice(teamsAfter, 4 * kTeamSize, kTeamSize), Slice(teams, 4 * kTeamSize, kTeamSize));
 }
 
+TEST_F(RosterSlotsTest, SaveLeavesEveryOtherByteOfTheFilesUnchanged) {
+    // Both files end in a part of a record that no team owns.
+    roster.insert(roster.end(), {1, 2, 3});
+    teams.insert(teams.end(), {4, 5});
+    WriteWholeFile(vars.SwapRosterFile, roster);
+    WriteWholeFile(vars.SwapTeamFile, teams);
+    for (int i = 0; i < kRosterPlaces; ++i) vars.Players[0][i] = OccupiedPlayer(600u + i);
+    vars.Teams[2] = RandomTeam(601);
+
+    SaveTeam(vars, 2, 0);
+
+    Bytes expectedRoster = roster;
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        const auto record = EncodeRecord(vars.Players[0][i]);
+        std::copy(record.begin(), record.end(), expectedRoster.begin() + PlayerOffset(2, i));
+    }
+    Bytes expectedTeams = teams;
+    const auto team = EncodeRecord(vars.Teams[2]);
+    std::copy(team.begin(), team.end(), expectedTeams.begin() + 2 * kTeamSize);
+    EXPECT_EQ(RosterOnDisk(), expectedRoster);
+    EXPECT_EQ(TeamsOnDisk(), expectedTeams);
+    EXPECT_EQ(test::FolderEntries(folder.Path()), (std::set<std::string>{"swp.r", "swp.t"}));
+}
+
 TEST_F(RosterSlotsTest, SaveBeyondTheEndOfTheFilesFillsTheGapWithZeros) {
     WriteWholeFile(vars.SwapRosterFile, Slice(roster, 0, 50 * kPlayerSize));
     WriteWholeFile(vars.SwapTeamFile, Slice(teams, 0, kTeamSize));

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "league/LeagueTestFiles.h"
@@ -63,6 +64,70 @@ TEST(ReadWholeFile, ReadsEveryByteAndNamesAMissingFileOrFolder) {
     }
     EXPECT_NE(FileErrorOf([&] { ReadWholeFile(folder.Path()); }).find(folder.Path().string()),
               std::string::npos);
+}
+
+TEST(ReadWholeFile, ReadsNoMoreThanTheLimit) {
+    TempFolder folder;
+    WriteWholeFile(folder / "a.ros", Text("0123456789"));
+    EXPECT_EQ(ReadWholeFile(folder / "a.ros", 4), Text("0123"));
+    EXPECT_EQ(ReadWholeFile(folder / "a.ros", 20), Text("0123456789"));
+    const Bytes pastTheEnd{'4', '5', '6', '7', '8', '9', 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(ReadRecords(folder / "a.ros", 4, 2, 3), pastTheEnd);
+    EXPECT_THROW(ReadRecords(folder / "a.ros", 4, 0, 1), std::out_of_range);
+}
+
+// Each makes something other than a normal file at the path it is given.
+struct NotAFile {
+    const char* Name;
+    void (*Make)(const fs::path&);
+    const char* Cause;
+};
+
+class ReadingNotAFile : public ::testing::TestWithParam<NotAFile> {};
+
+// A pipe would block a reader until a writer comes; a device could be read for ever.
+TEST_P(ReadingNotAFile, IsRefusedAtOnceNamingTheFile) {
+    TempFolder folder;
+    const fs::path path = folder / "L.ros";
+    GetParam().Make(path);
+    const std::string message = FileErrorOf([&] { ReadWholeFile(path); });
+    EXPECT_EQ(message, path.string() + ": " + GetParam().Cause);
+    EXPECT_THROW(ReadRecords(path, 86, 1, 50), FileError);
+    EXPECT_FALSE(FileHolds(path, Bytes{}));
+    EXPECT_FALSE(IsCopyOf(path, path));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ReadingNotAFile,
+    ::testing::Values(NotAFile{"Pipe",
+                               [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+                               "is a pipe, not a file"},
+                      NotAFile{"LinkToDevZero",
+                               [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
+                               "is a device, not a file"},
+                      NotAFile{"Folder", [](const fs::path& p) { fs::create_directory(p); },
+                               "is a folder, not a file"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(FileHolds, ComparesSizeAndEveryByte) {
+    TempFolder folder;
+    Bytes big(100'000);
+    for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<std::uint8_t>(i * 7);
+    WriteWholeFile(folder / "swp.r", big);
+    EXPECT_TRUE(FileHolds(folder / "swp.r", big));
+    WriteWholeFile(folder / "L.ros", big);
+    EXPECT_TRUE(IsCopyOf(folder / "swp.r", folder / "L.ros"));
+    EXPECT_FALSE(IsCopyOf(folder / "swp.r", folder / "L.ros", 99'999));
+    EXPECT_FALSE(IsCopyOf(folder / "swp.r", folder / "missing.ros"));
+
+    Bytes changed = big;
+    changed[70'000] ^= 1;  // in the third chunk compared
+    EXPECT_FALSE(FileHolds(folder / "swp.r", changed));
+    WriteWholeFile(folder / "L.ros", changed);
+    EXPECT_FALSE(IsCopyOf(folder / "swp.r", folder / "L.ros"));
+    changed.push_back(0);
+    EXPECT_FALSE(FileHolds(folder / "swp.r", changed));
+    EXPECT_FALSE(FileHolds(folder / "missing", Bytes{}));
 }
 
 TEST(WriteWholeFile, CreatesAndReplacesLeavingNoTemporaryFile) {

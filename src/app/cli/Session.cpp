@@ -91,6 +91,9 @@ void Session::Open() {
 
 void Session::LoadRequestedLeague(const fs::path& startFolder) {
     const fs::path base = (startFolder / options_.League).lexically_normal();
+    // Start-up has just loaded the league korvel.def names; File > Load of the same league would
+    // only read the same files again.
+    if (vars_.LeaguePath == base) return;
     // File > Load: the dialog chooses BASE.tms and the window drops the extension again.
     ui_.SetFileToOpen(fs::path(base.native() + ".tms"));
     const auto messagesBefore = ui_.MessageCount();
