@@ -3,6 +3,7 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "windows/lines/Lines.h"
+#include "windows/team/DisplayTeam.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
@@ -124,8 +125,12 @@ void Main::ViewTeam_Click() {
     if (manager.Enabled) ShowTeamInfo();
 }
 
+// The team information window reads the team's roster itself, on every refresh.
 void Main::ShowTeamInfo() {
-    RunGuarded(ui_, "View Team", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); });
+    RunGuarded(ui_, "View Team", [&] {
+        DisplayTeam info(vars_, ui_);
+        ui_.ShowModal(info);
+    });
 }
 
 void Main::SetRoster_Click() {
