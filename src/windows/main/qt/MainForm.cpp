@@ -12,6 +12,8 @@
 #include "windows/lines/Lines.h"
 #include "windows/lines/qt/LinesForm.h"
 #include "windows/player/qt/PlayerInfoForm.h"
+#include "windows/team/DisplayTeam.h"
+#include "windows/team/qt/DisplayTeamForm.h"
 
 namespace korvel {
 
@@ -45,6 +47,7 @@ QListWidget* MakeList(QWidget* parent, const QRect& geometry, int fontPixels) {
 void RegisterWindowForms(qt::QtUi& ui) {
     ui.RegisterForm<Lines, LinesForm>();
     ui.RegisterForm<PlayerInfo, PlayerInfoForm>();
+    ui.RegisterForm<DisplayTeam, DisplayTeamForm>();
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)

@@ -1,0 +1,335 @@
+#include "windows/team/qt/DisplayTeamForm.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "platform/qt/QtText.h"
+
+namespace korvel {
+
+namespace {
+
+const QString kStyle = R"(
+QLabel[role="caption"] { color: #b9cde6; font-size: 12px; font-weight: 600; }
+QLabel[role="value"] { font-size: 14px; font-weight: bold; }
+QLabel[role="heading"] {
+    color: #ffd25e; font-size: 13px; font-weight: bold; letter-spacing: 1px;
+    padding-bottom: 4px; border-bottom: 1px solid rgba(255, 255, 255, 60);
+}
+QLabel#lblTeam { font-size: 28px; font-weight: bold; }
+QFrame#panel {
+    background: rgba(4, 12, 28, 150); border: 1px solid rgba(255, 255, 255, 45);
+    border-radius: 10px;
+}
+QPushButton {
+    background: #1f5fbf; color: white; border: 1px solid #6f9fe0; border-radius: 6px;
+    font-size: 13px; font-weight: bold; padding: 6px 18px;
+}
+QPushButton:hover { background: #2b6fd6; }
+QPushButton:focus { border: 2px solid #ffd25e; }
+QPushButton#Command1 { background: #2c3e57; border-color: #7d90a8; }
+QToolTip { color: #14213d; background: #fdfdf6; border: 1px solid #8da2b8; }
+)";
+
+// The identity rows, two pairs of caption and value each.
+const std::vector<std::array<const char*, 2>> kIdentityRows = {
+    {"lblConf", "lblOwner"},  {"lblDiv", "lblEmail"},    {"lblAbbrev", "lblICQ"},
+    {"lblArena", "lblCoach"}, {"lblSeats", "lblTicket"},
+};
+const std::vector<const char*> kFinanceFields = {
+    "lblCurFin", "lblRev", "lblHome", "lblEst", "lblExpGame", "lblGR", "lblProjExp", "lblProjBal",
+};
+const std::vector<const char*> kRosterFields = {
+    "lblPro", "lblFarm", "lblFA", "lblAvgHgt", "lblAvgWgt", "lblAvgAge",
+};
+const std::vector<const char*> kRecordFields = {
+    "lblGP", "lblW", "lblL", "lblT", "lblGF", "lblGA", "lblPP", "lblPK", "lblSF", "lblSA", "lblPIM",
+};
+
+const std::map<std::string, const char*> kToolTips = {
+    {"lblTeam", "The team's name as the league stores it."},
+    {"lblConf", "The conference the team plays in."},
+    {"lblDiv", "The team's division within its conference."},
+    {"lblAbbrev", "The team's three-letter abbreviation."},
+    {"lblOwner", "The team's owner."},
+    {"lblEmail", "The league files keep no e-mail address."},
+    {"lblICQ", "The owner's ICQ number."},
+    {"lblCoach", "The head coach. Half of his salary is a season expense."},
+    {"lblArena", "The team's home arena."},
+    {"lblSeats", "Seats in the arena."},
+    {"lblTicket", "Price of one ticket, in dollars."},
+    {"lblGP", "Games played: wins + losses + ties."},
+    {"lblW", "Wins."},
+    {"lblL", "Losses."},
+    {"lblT", "Ties."},
+    {"lblGF", "Goals scored."},
+    {"lblGA", "Goals allowed."},
+    {"lblPP",
+     "Power-play goals per 100 power plays, cut to one decimal. Empty until the team "
+     "has had a power play."},
+    {"lblPK", "Per cent of times shorthanded without a goal against, cut to one decimal."},
+    {"lblSF", "Shots on goal per game played."},
+    {"lblSA", "Shots against per game played."},
+    {"lblPIM", "Penalty minutes per game played."},
+    {"lblAvgHgt", "Average height of the pro players, in the league's units."},
+    {"lblAvgWgt", "Average weight of the pro players, in the league's units."},
+    {"lblAvgAge", "Average age of the pro players."},
+    {"lblPro", "Players on the pro roster, dressed or scratched, injured or not."},
+    {"lblFarm", "Healthy players with the farm club."},
+    {"lblFA", "Not worked out: the league files do not say whose contracts end."},
+    {"lblRev", "Gate revenue of one home game."},
+    {"lblEst",
+     "Revenue still to come: home games remaining x revenue per game. Nothing before "
+     "the season starts."},
+    {"lblExpGame",
+     "Season expenses (pro salaries, a tenth of each healthy farm player's salary, "
+     "half the coach's salary) spread over 84 games."},
+    {"lblProjExp",
+     "Expenses still to come: games remaining x expenses per game. Nothing before "
+     "the season starts."},
+    {"lblProjBal",
+     "Current finances + estimated revenue - projected expenses, from the amounts "
+     "shown. Red when the team ends the season in the red."},
+    {"lblCurFin", "The team's money now."},
+    {"lblHome", "Half the season's games less the home games played."},
+    {"lblGR",
+     "The season's games per team less the games played. Negative when the team has "
+     "played more games than the season has."},
+};
+
+QLabel* MakeRoleLabel(const QString& text, const char* role, QWidget* parent = nullptr) {
+    auto* label = new QLabel(text, parent);
+    label->setProperty("role", role);
+    return label;
+}
+
+QString CaptionOf(std::string_view name) {
+    for (const auto& field : DisplayTeam::Fields) {
+        if (name == field.Name) return field.Caption;
+    }
+    return {};
+}
+
+// "$1.2M", "-$350k", "$900": short enough to sit on a bar.
+QString ShortAmount(std::int64_t amount) {
+    const double size = std::abs(static_cast<double>(amount));
+    const QString sign = amount < 0 ? "-$" : "$";
+    if (size >= 1e6) return sign + QString::number(size / 1e6, 'f', 1) + "M";
+    if (size >= 1e4) return sign + QString::number(size / 1e3, 'f', 0) + "k";
+    return sign + QString::number(size, 'f', 0);
+}
+
+}  // namespace
+
+FinanceChart::FinanceChart(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(220, 150);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setToolTip(
+        "Current finances, estimated revenue, projected expenses and projected balance, as "
+        "shown above. Amounts below zero hang under the line.");
+}
+
+void FinanceChart::SetAmounts(const Amounts& amounts) {
+    if (amounts == amounts_) return;
+    amounts_ = amounts;
+    update();
+}
+
+void FinanceChart::paintEvent(QPaintEvent*) {
+    static const std::array<const char*, kBars> kNames = {"Now", "Revenue", "Expenses", "Balance"};
+    static const std::array<QColor, kBars - 1> kColours = {QColor("#5da9ff"), QColor("#3ecf8e"),
+                                                           QColor("#ff9f43")};
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics metrics(font());
+    const int textHeight = metrics.height();
+    const QRectF plot = QRectF(rect()).adjusted(8, textHeight + 4, -8, -(2 * textHeight + 12));
+
+    const std::int64_t high =
+        std::max<std::int64_t>(0, *std::max_element(amounts_.begin(), amounts_.end()));
+    const std::int64_t low =
+        std::min<std::int64_t>(0, *std::min_element(amounts_.begin(), amounts_.end()));
+    const double span = std::max<double>(1.0, static_cast<double>(high - low));
+    auto yOf = [&](std::int64_t amount) {
+        return plot.top() + static_cast<double>(high - amount) / span * plot.height();
+    };
+    const double zero = yOf(0);
+
+    const double slot = plot.width() / kBars;
+    for (int bar = 0; bar < kBars; ++bar) {
+        const std::int64_t amount = amounts_[static_cast<std::size_t>(bar)];
+        const QColor colour = bar < kBars - 1 ? kColours[static_cast<std::size_t>(bar)]
+                              : amount < 0    ? QColor("#ff4d4d")
+                                              : QColor("#3ecf8e");
+        const double left = plot.left() + bar * slot + slot * 0.2;
+        const double width = slot * 0.6;
+        const double end = yOf(amount);
+        QRectF body(left, std::min(zero, end), width, std::max(1.0, std::abs(end - zero)));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawRoundedRect(body, 3, 3);
+
+        painter.setPen(Qt::white);
+        const QRectF valueBox =
+            amount < 0 ? QRectF(left - slot * 0.2, body.bottom() + 2, slot, textHeight)
+                       : QRectF(left - slot * 0.2, body.top() - textHeight - 2, slot, textHeight);
+        painter.drawText(valueBox, Qt::AlignCenter, ShortAmount(amount));
+        painter.setPen(QColor("#b9cde6"));
+        painter.drawText(
+            QRectF(plot.left() + bar * slot, rect().bottom() - textHeight - 2, slot, textHeight),
+            Qt::AlignCenter, kNames[static_cast<std::size_t>(bar)]);
+    }
+    painter.setPen(QPen(QColor(255, 255, 255, 170), 1.5));
+    painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
+}
+
+DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
+    : qt::DialogForm(window, parent), window_(window) {
+    setStyleSheet(kStyle);
+    BindFields();
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(22, 16, 22, 16);
+    root->setSpacing(14);
+    root->addWidget(&Value("lblTeam"));
+    root->addWidget(MakeIdentity());
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(14);
+    QWidget* finances = MakePanel("FINANCES", kFinanceFields);
+    Chart = new FinanceChart(finances);
+    static_cast<QVBoxLayout*>(finances->layout())->addWidget(Chart, 1);
+    columns->addWidget(finances, 4);
+    columns->addWidget(MakePanel("ROSTER", kRosterFields), 3);
+    columns->addWidget(MakePanel("RECORD AND STATISTICS", kRecordFields), 3);
+    root->addLayout(columns, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    Command2 = MakeButton("Team &Lines", "Command2");
+    Command3 = MakeButton("Team &Roster", "Command3");
+    Command1 = MakeButton("&Exit", "Command1");
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { Binder().Run([this] { window_.Command1_Click(); }); });
+    connect(Command2, &QPushButton::clicked, this,
+            [this] { Binder().Run([this] { window_.Command2_Click(); }); });
+    connect(Command3, &QPushButton::clicked, this,
+            [this] { Binder().Run([this] { window_.Command3_Click(); }); });
+    for (QPushButton* button : {Command2, Command3, Command1}) buttons->addWidget(button);
+    root->addLayout(buttons);
+
+    Binder().OnRefresh([this] { ShowChart(); });
+    Binder().RefreshAll();
+    setMinimumSize(820, 560);
+    resize(900, 620);
+    Command1->setFocus();
+}
+
+// Every value field and its caption, made and bound by the control's name.
+void DisplayTeamForm::BindFields() {
+    for (const DisplayTeam::FieldInfo& field : DisplayTeam::Fields) {
+        auto* value = MakeRoleLabel({}, "value", this);
+        value->setObjectName(field.Name);
+        const QString tip = kToolTips.at(field.Name);
+        value->setToolTip(tip);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        values_[field.Name] = value;
+        Binder().Bind(*value, window_.Field(field.Name));
+    }
+}
+
+QWidget* DisplayTeamForm::MakeIdentity() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(4);
+    for (int row = 0; row < static_cast<int>(kIdentityRows.size()); ++row) {
+        for (int pair = 0; pair < 2; ++pair) {
+            const char* name =
+                kIdentityRows[static_cast<std::size_t>(row)][static_cast<std::size_t>(pair)];
+            auto* caption = MakeRoleLabel(CaptionOf(name), "caption", box);
+            caption->setToolTip(kToolTips.at(name));
+            grid->addWidget(caption, row, pair * 2);
+            grid->addWidget(&Value(name), row, pair * 2 + 1);
+        }
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return box;
+}
+
+QWidget* DisplayTeamForm::MakePanel(const char* title, const std::vector<const char*>& fields) {
+    auto* panel = new QFrame(this);
+    panel->setObjectName("panel");
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(14, 10, 14, 12);
+    layout->addWidget(MakeRoleLabel(title, "heading", panel));
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(5);
+    for (int row = 0; row < static_cast<int>(fields.size()); ++row) {
+        const char* name = fields[static_cast<std::size_t>(row)];
+        auto* caption = MakeRoleLabel(CaptionOf(name), "caption", panel);
+        caption->setToolTip(kToolTips.at(name));
+        QLabel& value = Value(name);
+        value.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(&value, row, 1);
+    }
+    grid->setColumnStretch(0, 1);
+    layout->addLayout(grid);
+    layout->addStretch(0);
+    return panel;
+}
+
+QPushButton* DisplayTeamForm::MakeButton(const QString& text, const char* name) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+void DisplayTeamForm::ShowChart() {
+    Chart->SetAmounts({ReadDisplayedAmount(window_.lblCurFin.Caption),
+                       ReadDisplayedAmount(window_.lblEst.Caption),
+                       ReadDisplayedAmount(window_.lblProjExp.Caption),
+                       ReadDisplayedAmount(window_.lblProjBal.Caption)});
+}
+
+void DisplayTeamForm::reject() {
+    Binder().Run([this] { window_.Command1_Click(); });
+}
+
+// A dark arena of the form's own: a deep blue gradient with the faint outline of a rink.
+void DisplayTeamForm::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient gradient(rect().topLeft(), rect().bottomRight());
+    gradient.setColorAt(0, QColor("#0a1a33"));
+    gradient.setColorAt(1, QColor("#173d70"));
+    painter.fillRect(rect(), gradient);
+
+    const QRectF rink = QRectF(rect()).adjusted(40, 70, -40, -60);
+    painter.setPen(QPen(QColor(255, 255, 255, 22), 3));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(rink, rink.height() / 4, rink.height() / 4);
+    painter.drawLine(QPointF(rink.center().x(), rink.top()),
+                     QPointF(rink.center().x(), rink.bottom()));
+    painter.drawEllipse(rink.center(), rink.height() / 7, rink.height() / 7);
+    painter.setPen(QPen(QColor(120, 170, 255, 26), 5));
+    for (double share : {0.33, 0.67}) {
+        const double x = rink.left() + rink.width() * share;
+        painter.drawLine(QPointF(x, rink.top()), QPointF(x, rink.bottom()));
+    }
+}
+
+}  // namespace korvel
