@@ -58,6 +58,12 @@ constexpr std::size_t EncodedSize() {
     }
 }
 
+// Records that keep the whole record as read, so that uninterpreted bytes go back unchanged.
+template <class T>
+concept HasRawBytes = requires(T record) {
+    record.Raw.size();
+};
+
 template <class T>
 void DecodeValue(const std::uint8_t* from, T& value);
 template <class T>
@@ -86,6 +92,8 @@ void DecodeValue(const std::uint8_t* from, T& value) {
         constexpr std::size_t step = EncodedSize<typename T::value_type>();
         for (std::size_t i = 0; i < value.size(); ++i) DecodeValue(from + i * step, value[i]);
     } else {
+        // A nested top-level record (a player inside a waiver entry) keeps its raw bytes too.
+        if constexpr (HasRawBytes<T>) std::memcpy(value.Raw.data(), from, value.Raw.size());
         DecodeFields(from, value);
     }
 }
@@ -100,6 +108,7 @@ void EncodeValue(const T& value, std::uint8_t* to) {
         constexpr std::size_t step = EncodedSize<typename T::value_type>();
         for (std::size_t i = 0; i < value.size(); ++i) EncodeValue(value[i], to + i * step);
     } else {
+        if constexpr (HasRawBytes<T>) std::memcpy(to, value.Raw.data(), value.Raw.size());
         EncodeFields(value, to);
     }
 }

@@ -190,8 +190,22 @@ struct RecordLayout<Player> {
     };
 };
 
+// One record of the league's waiver list file (.wvr): a waived player's whole record.
+struct WaiverEntry {
+    std::array<std::uint8_t, 88> Raw{};
+    std::int16_t WaiverState = 0;
+    korvel::Player Player;
+};
+template <>
+struct RecordLayout<WaiverEntry> {
+    static constexpr std::size_t Size = 88;
+    static constexpr auto Fields =
+        std::tuple{At(0, &WaiverEntry::WaiverState), At(2, &WaiverEntry::Player)};
+};
+
 static_assert(FieldsFit<Division>() && FieldsFit<Conference>() && FieldsFit<League>());
 static_assert(FieldsFit<Coach>() && FieldsFit<Team>() && FieldsFit<Player>());
+static_assert(FieldsFit<WaiverEntry>());
 
 // Line-up entries are stored column by column: row r, column c lies at r + 13 * c.
 constexpr std::size_t LineIndex(int row, int column) {

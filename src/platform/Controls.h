@@ -67,6 +67,19 @@ struct Button {
     bool Visible = true;
 };
 
+struct TextBox {
+    std::string Text;           // UTF-8, as typed
+    std::size_t MaxLength = 0;  // in characters; 0 for no limit
+};
+
+// A whole number typed or stepped within its range.
+struct NumberBox {
+    std::string Caption;
+    int Min = 0;
+    int Max = 0;
+    int Value = 0;
+};
+
 struct MenuItem {
     explicit MenuItem(std::string caption = {}, bool enabled = true, std::string shortcut = {})
         : Caption(std::move(caption)), Enabled(enabled), Shortcut(std::move(shortcut)) {}

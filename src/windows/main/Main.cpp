@@ -3,6 +3,7 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "windows/lines/Lines.h"
+#include "windows/roster/Roster.h"
 #include "windows/team/DisplayTeam.h"
 
 namespace korvel {
@@ -135,7 +136,9 @@ void Main::ShowTeamInfo() {
 
 void Main::SetRoster_Click() {
     if (!coach.Enabled) return;
-    RunGuarded(ui_, "Set Game Roster", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); });
+    if (!RunGuarded(ui_, "Set Game Roster", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); })) return;
+    Roster roster(vars_, ui_);
+    ui_.ShowModal(roster);
 }
 
 void Main::SetLines_Click() {

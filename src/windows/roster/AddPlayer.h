@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "league/Variables.h"
+#include "platform/Controls.h"
+#include "platform/Ui.h"
+#include "platform/Window.h"
+
+namespace korvel {
+
+// The first empty place of a roster slot, or -1 when all 50 are taken.
+int FirstEmptyPlace(const RosterSlot& slot);
+
+// The add-player window: the manager describes a new player for the current team. OK checks the
+// entries and hands the player back in NewPlayer; the roster window puts him in his place.
+class AddPlayer : public Window {
+  public:
+    static constexpr const char* kCaption = "Add Player";
+    static constexpr int kSkills = 13;
+
+    AddPlayer(const Variables& vars, Ui& ui);
+
+    // Controls.
+    Label Label1;  // "Add player to " and the team name
+    TextBox txtName{"", 22};
+    ListBox cboPosition;  // C, LW, RW, D, G
+    NumberBox txtNumber{"Number", 0, 99, 1};
+    ListBox cboHand;  // Left, Right
+    NumberBox txtHeight{"Height (in)", 60, 84, 72};
+    NumberBox txtWeight{"Weight", 120, 255, 190};
+    NumberBox txtAge{"Age", 16, 45, 20};
+    TextBox txtBirthplace{"", 3};
+    CheckBox chkRookie{"Rookie", true};
+    NumberBox txtSalary{"Salary", 0, 20'000'000, 500'000};
+    NumberBox txtContract{"Contract", 0, 10, 1};
+    std::array<NumberBox, kSkills> txtSkill;
+    Button cmdOK{"OK"};
+    Button cmdCancel{"Cancel"};
+
+    // The player to add, set by OK.
+    std::optional<Player> NewPlayer;
+
+    void Form_Load() override;
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+  private:
+    // The first number from 1 to 99 that no player of the team wears, else 1.
+    int FreeNumber() const;
+    Player MakePlayer() const;
+
+    const Variables& vars_;
+    Ui& ui_;
+};
+
+}  // namespace korvel

@@ -1,0 +1,151 @@
+#include "windows/roster/Roster.h"
+
+#include <optional>
+
+#include "league/RosterSlots.h"
+#include "league/RosterStatus.h"
+#include "windows/roster/WaiverList.h"
+#include "windows/roster/Waivers.h"
+
+namespace korvel {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kEditRosterTitle = "Edit Roster";
+constexpr std::uint8_t kWaived = 1;
+
+bool IsPosition(std::uint8_t position) {
+    return position <= Goalie;
+}
+
+// Puts the old waiver list file back after a later step of the same save failed.
+void RestoreWaiverList(const fs::path& file, const std::optional<Bytes>& before) {
+    std::error_code ignored;
+    try {
+        if (before) {
+            WriteWholeFile(file, *before);
+        } else {
+            fs::remove(file, ignored);
+        }
+    } catch (const std::exception&) {
+        // The failure that brought us here is the one to report.
+    }
+}
+
+}  // namespace
+
+Roster::Roster(Variables& vars, Ui& ui) : Window(kCaption), vars_(vars), ui_(ui) {}
+
+void Roster::Form_Load() {
+    ResetFlags(0);
+    Label1.Caption = "Roster of the " + vars_.CurrentTeamRecord().Name.Utf8();
+    listPlayers();
+    RosterChanged = false;
+}
+
+void Roster::Form_Unload(bool& Cancel) {
+    (void)Cancel;
+    if (RosterChanged) {
+        ui_.MsgBox("Changes were not saved", Buttons::OK, Icon::Critical, kEditRosterTitle);
+    }
+}
+
+void Roster::ResetFlags(int slot) {
+    RosterSlot& players = vars_.Players.at(static_cast<std::size_t>(slot));
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        Player& player = players[i];
+        const int injury = InjuryOf(player.Status);
+        if (injury > 0) {
+            PlayerFlags[i] = MakeStatus(Scratch, injury);
+            if (!IsPro(player.Status)) player.Status = PlayerFlags[i];
+        } else {
+            PlayerFlags[i] = player.Status;
+        }
+    }
+}
+
+bool Roster::IsListed(const Player& player) const {
+    return player.WaiverMark == 0 && !player.IsEmptyPlace();
+}
+
+std::string Roster::LineText(const Player& player, bool marked) const {
+    return (marked ? "*" : "") + player.Name.Utf8();
+}
+
+void Roster::listPlayers() {
+    for (auto& list : list1) list.Clear();
+    for (auto& map : ListMap) map.fill(0);
+    PositionCount.fill(0);
+    dressed_ = 0;
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        const Player& player = vars_.Players[0][i];
+        if (!IsListed(player)) continue;
+        const int place = PlaceOf(PlayerFlags[i]);
+        // A position code without a filter box is never hidden, and counts in no position.
+        const bool known = IsPosition(player.Position);
+        if (!known || Check1[player.Position].Value) {
+            const bool marked = chkProtect.Value && (player.Protected != 0 || player.Rookie != 0);
+            ListBox& list = list1[place];
+            list.AddItem(LineText(player, marked), i);
+            ListMap[place][list.NewIndex()] = static_cast<std::uint8_t>(i);
+        }
+        if (place == Dressed) {
+            ++dressed_;
+            if (known) ++PositionCount[player.Position];
+        }
+    }
+    RosterComplete = dressed_ == kPlayersDressed && PositionCount[Centre] >= 3 &&
+                     PositionCount[LeftWing] >= 3 && PositionCount[RightWing] >= 3 &&
+                     PositionCount[Defenceman] >= 6 && PositionCount[Goalie] == 2;
+    Label4.Caption = std::to_string(dressed_) + " Total Players";
+    Label5.Visible = RosterComplete;
+}
+
+void Roster::Check1_Click(int Index) {
+    (void)Index;
+    listPlayers();
+}
+
+void Roster::chkProtect_Click() {
+    listPlayers();
+}
+
+void Roster::TransferBuffer(int slot) {
+    RosterSlot& players = vars_.Players.at(static_cast<std::size_t>(slot));
+    bool anyWaived = false;
+    for (const Player& player : players) anyWaived = anyWaived || player.WaiverMark == kWaived;
+
+    // The waiver list is written completely before any player leaves the slot.
+    std::optional<Bytes> waiversBefore;
+    if (anyWaived) {
+        if (FileExists(vars_.WaiverFile)) waiversBefore = ReadWholeFile(vars_.WaiverFile);
+        RecordFile waivers(vars_.WaiverFile, RecordLayout<WaiverEntry>::Size, false);
+        for (const Player& player : players) {
+            if (player.WaiverMark == kWaived) PutOnWaiverList(waivers, player);
+        }
+        waivers.Save();
+    }
+
+    const RosterSlot before = players;
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        if (players[i].WaiverMark == kWaived) {
+            players[i] = Player{};
+        } else {
+            players[i].Status = PlayerFlags[i];
+        }
+    }
+    try {
+        SaveTeam(vars_, vars_.CurrentTeam, slot);
+    } catch (...) {
+        players = before;
+        if (anyWaived) RestoreWaiverList(vars_.WaiverFile, waiversBefore);
+        throw;
+    }
+}
+
+bool Roster::CheckWaivers(int index, int slot) {
+    return korvel::CheckWaivers(vars_, ui_, index, slot);
+}
+
+}  // namespace korvel

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "league/Variables.h"
+#include "platform/Controls.h"
+#include "platform/Ui.h"
+#include "platform/Window.h"
+#include "windows/lines/AutoLines.h"
+
+namespace korvel {
+
+// The game roster window: every player of the current team (roster slot 0) is dressed for the next
+// game, a scratch, or in the farm club. Moves edit working places (PlayerFlags); Exit writes them
+// into the players' Status, sends waived players to the league's waiver list and saves the team.
+class Roster : public Window {
+  public:
+    static constexpr const char* kCaption = "Set Game Roster";
+    static constexpr int kLists = 3;  // list1 index = place: 0 farm, 1 scratches, 2 game roster
+    static constexpr int kMoveButtons = 4;
+    static constexpr int kPlayersDressed = 20;
+
+    Roster(Variables& vars, Ui& ui);
+
+    // State. PlayerFlags holds the working place of each player, encoded like Status.
+    std::array<std::uint8_t, kRosterPlaces> PlayerFlags{};
+    std::array<std::array<std::uint8_t, kRosterPlaces>, kLists> ListMap{};  // [list][line]
+    std::array<std::uint8_t, 5> PositionCount{};  // dressed players per position
+    bool RosterComplete = false;
+    bool RosterChanged = false;
+
+    // Controls.
+    Label Label1;
+    Label Label5{"Roster Complete", false};
+    Label Label2{"Game Roster"};
+    Label Label3{"Scratches"};
+    Label Label6{"Farm Roster"};
+    std::array<ListBox, kLists> list1{ListBox{{}, -1, true}, ListBox{{}, -1, true},
+                                      ListBox{{}, -1, true}};
+    std::array<Button, kMoveButtons> cmdMovePlayer{Button{"Scratch"}, Button{"Dress"},
+                                                   Button{"To Farm"}, Button{"To Pros"}};
+    std::array<CheckBox, 5> Check1{CheckBox{"C", true}, CheckBox{"LW", true}, CheckBox{"RW", true},
+                                   CheckBox{"D", true}, CheckBox{"G", true}};
+    Label Label4{"0 Total Players"};
+    CheckBox chkProtect{"Protect"};
+    Button cmdAuto{"Auto"};
+    Button cmdAdd{"Add Player"};
+    Button cmdExit{"Exit"};
+
+    // Builds PlayerFlags from the Status bytes of roster slot `slot`. An injured player starts as
+    // a scratch; an injured farm player's Status moves to the pro roster at once.
+    void ResetFlags(int slot);
+    // Rebuilds the lists, ListMap, the dressed counts and the completeness test from slot 0.
+    void listPlayers();
+    // Writes the working places into slot `slot`, puts the players marked for waivers on the
+    // league's waiver list and empties their places, then saves the slot as the current team's.
+    // A failure throws with the slot, the team and the waiver list file as they were.
+    void TransferBuffer(int slot);
+    // The waiver question asked before pro player `index` of roster slot `slot` goes down to the
+    // farm club; see Waivers.h.
+    bool CheckWaivers(int index, int slot);
+
+    // Automatic roster (AutoRoster.cpp): dresses 20 players by a fixed recipe.
+    void AutoRoster(int slot);
+    // The best farm player to call up for `position`; -1 when there is nobody at all.
+    int PromoteMinor(int slot, int position);
+
+    void Form_Load() override;
+    void Form_Unload(bool& Cancel) override;
+    void Check1_Click(int Index);
+    void chkProtect_Click();
+    void cmdMovePlayer_Click(int Index);
+    void List1_DblClick(int Index);
+    void cmdAuto_Click();
+    void cmdAdd_Click();
+    void cmdExit_Click();
+
+    int DressedCount() const { return dressed_; }
+    // A player of roster slot 0, for front ends that show more of him than his line.
+    const Player& RosterPlayer(int index) const {
+        return vars_.Players[0].at(static_cast<std::size_t>(index));
+    }
+
+  private:
+    int PickBestAvailable(int slot, int position, Rating kind);
+    bool IsListed(const Player& player) const;
+    std::string LineText(const Player& player, bool marked) const;
+    void TakeUndressedOutOfLineUp();
+
+    Variables& vars_;
+    Ui& ui_;
+    int dressed_ = 0;
+};
+
+}  // namespace korvel
