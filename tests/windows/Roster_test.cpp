@@ -221,6 +221,15 @@ TEST_F(RosterWindow, DoubleClickInTheProtectionViewTogglesTheMarkInPlace) {
     EXPECT_EQ(vars.Players[0][22].Protected, kTrue);
     EXPECT_EQ(window.list1[1].Items[2].Text, "*" + vars.Players[0][22].Name.Utf8());
     EXPECT_TRUE(ui.Messages.empty());
+
+    // Outside the protection view a double click opens the player's card.
+    window.chkProtect.Value = false;
+    window.chkProtect_Click();
+    window.list1[1].ListIndex = 1;
+    window.List1_DblClick(1);
+    EXPECT_THAT(ui.WindowsShown, ElementsAre("Player Info"));
+    EXPECT_EQ(vars.CurrentPlayerIndex, 21);
+    EXPECT_EQ(vars.Players[0][21].Protected, kTrue);
 }
 
 TEST_F(RosterWindow, ExitKeepsACompleteRosterAndTakesTheUndressedOutOfTheLineUp) {

@@ -5,6 +5,7 @@
 
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
+#include "windows/player/PlayerInfo.h"
 #include "windows/roster/AddPlayer.h"
 #include "windows/roster/ProtectionQuota.h"
 #include "windows/roster/Roster.h"
@@ -61,7 +62,7 @@ void Roster::List1_DblClick(int Index) {
     const std::uint8_t p = ListMap[Index][line];
     vars_.CurrentPlayerIndex = p;
     if (!chkProtect.Value) {
-        // The player card opens here once it exists.
+        ShowPlayerCard(vars_, ui_, p);
         return;
     }
     Player& player = vars_.Players[0][p];
