@@ -353,7 +353,8 @@ TEST_F(MainWindow, CoachCommandsLoadTheCurrentTeamIntoSlotZero) {
         EXPECT_EQ(vars.Players[0][49].Name.Str(),
                   FixedText<22>::FromString("Team7 player 49").Str());
     }
-    EXPECT_THAT(ui.WindowsShown, testing::ElementsAre("Set Game Roster", "Edit Lines"));
+    EXPECT_THAT(ui.WindowsShown,
+                testing::ElementsAre("Set Game Roster", "Edit Lines", "Team Info"));
 }
 
 TEST_F(MainWindow, CoachCommandWithAMissingWorkingCopySaysWhy) {
