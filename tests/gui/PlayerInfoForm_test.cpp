@@ -46,7 +46,7 @@ class PlayerInfoFormTest : public ::testing::Test {
         bool opened = false;
         ui.ModalHook = [&](QDialog& dialog) {
             auto& form = dynamic_cast<PlayerInfoForm&>(dialog);
-            QApplication::setActiveWindow(&form);
+            ASSERT_TRUE(Activate(form));
             opened = true;
             act(dynamic_cast<PlayerInfo&>(form.Binder().BoundWindow()), form);
         };
@@ -88,10 +88,7 @@ TEST_F(PlayerInfoFormTest, SkatersCardTogglesTheHeightByMouseAndKeyAndClosesOnEs
         EXPECT_TRUE(height->text().endsWith(" cm")) << height->text().toStdString();
 
         // Tab through the card until the height has the focus, then toggle it with the keyboard.
-        for (int tab = 0; tab < 5 && QApplication::focusWidget() != height; ++tab) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        ASSERT_EQ(QApplication::focusWidget(), height);
+        ASSERT_TRUE(TabTo(*height));
         QTest::keyClick(height, Qt::Key_Space);
         EXPECT_EQ(height->text(), feet);
         QTest::keyClick(height, Qt::Key_Return);

@@ -2,17 +2,17 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <charconv>
 
+#include "platform/qt/PositionBadge.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/Style.h"
 
 namespace korvel {
 
@@ -21,44 +21,38 @@ namespace {
 constexpr int kIdentityColumns = 4;  // caption and value pairs per row
 constexpr int kSkillRows = 7;        // two columns of seven: thirteen skills and the overall
 
-const QString kStyle = R"(
+// The card's own rules on top of the shared style sheet; sizes come from Scaled below, so that the
+// card follows the desktop's font.
+const QString kCardRules = R"(
 QDialog#PlayerInfoForm { background: #f4f6f9; }
 QWidget#header { background: #14213d; }
-QLabel#Label1 { color: white; font-size: 20px; font-weight: bold; }
+QWidget#header QLabel[title="true"] { color: white; }
 QLabel#lblExp {
-    color: #14213d; background: #e9eef5; border-radius: 9px; padding: 2px 10px;
-    font-size: 11px; font-weight: bold;
+    color: #14213d; background: #e9eef5; border-radius: 8px; padding: 1px 10px; font-weight: bold;
 }
 QLabel#lblExp[rookie="true"] { background: #ffd166; }
 QWidget[section="true"] { background: white; border: 1px solid #d5dde6; border-radius: 8px; }
-QLabel[heading="true"] {
-    color: #44607e; font-size: 11px; font-weight: bold; letter-spacing: 1px;
-    border: none; background: transparent;
-}
-QLabel[caption="true"] { color: #5b6f84; font-size: 12px; border: none; background: transparent; }
-QLabel[value="true"] {
-    color: #14213d; font-size: 13px; font-weight: bold; border: none; background: transparent;
-}
-QLabel[statCaption="true"] {
-    color: #5b6f84; font-size: 11px; font-weight: bold; border: none; background: transparent;
-}
-QLabel[statValue="true"] {
-    color: #14213d; font-size: 15px; font-weight: bold; border: none; background: transparent;
-}
-QLabel[overall="true"] { font-size: 15px; }
-QLabel#lblHgt {
-    color: #1f5fbf; border: none; border-bottom: 1px dotted #1f5fbf; border-radius: 0px;
-}
+QWidget[section="true"] QLabel { border: none; background: transparent; }
+QLabel[heading="true"] { color: #44607e; letter-spacing: 1px; }
+QLabel[caption="true"] { color: #5b6f84; }
+QLabel[value="true"], QLabel[statValue="true"] { color: #14213d; font-weight: bold; }
+QLabel[statCaption="true"] { color: #5b6f84; font-weight: bold; }
+QLabel#lblHgt { color: #1f5fbf; border-bottom: 1px dotted #1f5fbf; }
 QLabel#lblHgt:hover { background: #eaf2ff; }
-QLabel#lblHgt:focus { background: #eaf2ff; border: 1px solid #1f5fbf; border-radius: 3px; }
-QPushButton#Command1 {
-    background: white; color: #14213d; border: 1px solid #8da2b8; border-radius: 6px;
-    font-size: 13px; font-weight: bold; padding: 6px 28px;
-}
-QPushButton#Command1:hover, QPushButton#Command1:focus {
-    background: #eaf2ff; border-color: #1f5fbf;
-}
+QLabel#lblHgt:focus { background: #fff8dc; border: 1px solid #14213d; border-radius: 3px; }
+QPushButton#Command1 { padding: 5px 28px; }
 )";
+
+// The desktop's font, `factor` times its size.
+QFont Scaled(QFont font, double factor, bool bold = false) {
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    } else {
+        font.setPixelSize(static_cast<int>(font.pixelSize() * factor + 0.5));
+    }
+    if (bold) font.setBold(true);
+    return font;
+}
 
 bool IsSkill(const std::string& name) {
     return name.rfind("lblSkill(", 0) == 0;
@@ -74,8 +68,10 @@ QLabel* MakeLabel(const QString& text, const char* role, QWidget* parent) {
     return label;
 }
 
+// A label that shows the control `name`; the position shows as its badge.
 QLabel* MakeField(const std::string& name, const char* role, QWidget* parent) {
-    auto* label = MakeLabel({}, role, parent);
+    QLabel* label = name == "lblPos" ? new qt::PositionBadgeLabel(parent) : new QLabel(parent);
+    label->setProperty(role, true);
     label->setObjectName(qt::ToQString(name));
     return label;
 }
@@ -87,7 +83,9 @@ QWidget* MakeSection(const QString& heading, QLayout* body, QWidget* parent) {
     auto* layout = new QVBoxLayout(section);
     layout->setContentsMargins(14, 10, 14, 12);
     layout->setSpacing(8);
-    layout->addWidget(MakeLabel(heading, "heading", section));
+    auto* title = MakeLabel(heading, "heading", section);
+    title->setFont(Scaled(title->font(), 0.85, true));
+    layout->addWidget(title);
     layout->addLayout(body);
     return section;
 }
@@ -139,7 +137,7 @@ void SkillBar::paintEvent(QPaintEvent*) {
 PlayerInfoForm::PlayerInfoForm(PlayerInfo& window, QWidget* parent)
     : qt::DialogForm(window, parent), window_(window) {
     setObjectName("PlayerInfoForm");
-    setStyleSheet(kStyle);
+    setStyleSheet(qt::StyleSheet() + kCardRules);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 14);
     layout->setSpacing(12);
@@ -176,7 +174,9 @@ QWidget* PlayerInfoForm::CreateHeader() {
     header->setAttribute(Qt::WA_StyledBackground);
     auto* layout = new QHBoxLayout(header);
     layout->setContentsMargins(18, 14, 18, 14);
-    layout->addWidget(MakeField("Label1", "title", header), 1);
+    QLabel* title = MakeField("Label1", "title", header);
+    title->setFont(Scaled(title->font(), 1.6, true));
+    layout->addWidget(title, 1);
     layout->addWidget(MakeField("lblExp", "tag", header), 0, Qt::AlignVCenter);
     return header;
 }
@@ -215,7 +215,7 @@ QWidget* PlayerInfoForm::CreateSkills() {
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance("000") + 6);
         if (overall) {
             caption->setProperty("value", true);
-            value->setProperty("overall", true);
+            value->setFont(Scaled(value->font(), 1.2, true));
         }
         skillBars[n] = new SkillBar(this);
         grid->addWidget(caption, row, column);
@@ -240,7 +240,9 @@ QWidget* PlayerInfoForm::CreateStatistics() {
         auto* caption = MakeField("lblStatCaption(" + std::to_string(n) + ")", "statCaption", this);
         auto* value = MakeField(field.Name, "statValue", this);
         caption->setAlignment(Qt::AlignCenter);
+        caption->setFont(Scaled(caption->font(), 0.9));
         value->setAlignment(Qt::AlignCenter);
+        value->setFont(Scaled(value->font(), 1.25, true));
         grid->addWidget(caption, 0, n);
         grid->addWidget(value, 1, n);
         grid->setColumnStretch(n, 1);
@@ -254,10 +256,8 @@ void PlayerInfoForm::BindLabelsByName() {
         Label* control = window_.Control(qt::ToUtf8(label->objectName()));
         if (control == nullptr) continue;
         if (control == &window_.lblHgt) {
-            lblHgt_ = label;
             label->setFocusPolicy(Qt::StrongFocus);
             label->setToolTip("Click, or press Space, to switch between feet and centimetres");
-            label->installEventFilter(this);
             Binder().Bind(*label, *control, [this] { window_.lblHgt_Click(); });
         } else {
             Binder().Bind(*label, *control);
@@ -279,25 +279,12 @@ void PlayerInfoForm::ShowBarsAndCaptions() {
         statistics_->setColumnStretch(n++, field.Value->Visible ? 1 : 0);
     }
     if (QLabel* experience = FieldLabel("lblExp")) {
-        experience->setProperty("rookie", window_.lblExp.Caption == "Rookie");
-        experience->style()->unpolish(experience);
-        experience->style()->polish(experience);
+        qt::SetStyleProperty(*experience, "rookie", window_.lblExp.Caption == "Rookie");
     }
 }
 
 QLabel* PlayerInfoForm::FieldLabel(const QString& name) const {
     return findChild<QLabel*>(name);
-}
-
-bool PlayerInfoForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblHgt_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Binder().Run([this] { window_.lblHgt_Click(); });
-            return true;
-        }
-    }
-    return qt::DialogForm::eventFilter(watched, event);
 }
 
 }  // namespace korvel

@@ -46,9 +46,6 @@ class PlayerInfoForm : public qt::DialogForm {
     std::array<SkillBar*, PlayerInfo::kSkillLabels> skillBars{};
     QPushButton* Command1 = nullptr;
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     QWidget* CreateHeader();
     QWidget* CreateIdentity();
@@ -58,7 +55,6 @@ class PlayerInfoForm : public qt::DialogForm {
     void ShowBarsAndCaptions();
 
     PlayerInfo& window_;
-    QLabel* lblHgt_ = nullptr;
     QGridLayout* statistics_ = nullptr;
 };
 
