@@ -19,5 +19,6 @@ Command AddLeagueCommand(CLI::App& app);
 Command AddPlayersCommand(CLI::App& app);
 Command AddLinesCommand(CLI::App& app);
 Command AddCardCommand(CLI::App& app);
+Command AddRosterCommand(CLI::App& app);
 
 }  // namespace korvel::cli

@@ -1,0 +1,135 @@
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/cli/Commands.h"
+#include "app/cli/ExitCodes.h"
+#include "app/cli/Output.h"
+#include "windows/roster/Roster.h"
+
+namespace korvel::cli {
+namespace {
+
+constexpr const char* kHelp =
+    "Opens the team's game roster window as Coach > Set Game Roster does (the team's roster is "
+    "read into roster slot 0), optionally presses Auto (--auto) and Exit answering Yes to \"Keep "
+    "Roster Changes?\" (--keep), and prints the three lists (roster index and name), the number "
+    "of dressed players and whether the roster is complete. Any other question follows --yes or "
+    "--no. Without --keep nothing is stored. A refusal (\"Not enough players\", \"Roster not "
+    "complete\", a failed save) goes to standard error and gives exit code 1.\n"
+    "JSON: {\"Team\", \"TeamIndex\", \"GameRoster\", \"Scratches\", \"Farm\": [roster indexes in "
+    "list order], \"Dressed\", \"RosterComplete\", \"Kept\": true when the roster was stored}\n"
+    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+
+constexpr const char* kKeepQuestion = "Keep Roster Changes?";
+
+struct RosterOptions {
+    bool Auto = false;
+    bool Keep = false;
+};
+
+// What the command read from the roster window before it closed.
+struct RosterShown {
+    bool Opened = false;
+    std::array<std::vector<int>, Roster::kLists> Lists;  // by place: farm, scratches, dressed
+    int Dressed = 0;
+    bool Complete = false;
+    bool Kept = false;
+};
+
+void UseRosterWindow(Roster& roster, const RosterOptions& options, CliUi& ui, RosterShown& shown) {
+    shown.Opened = true;
+    if (options.Auto) {
+        roster.cmdAuto_Click();
+        if (ui.Refused()) return;
+    }
+    for (int place = 0; place < Roster::kLists; ++place) {
+        for (const ListItem& item : roster.list1[place].Items)
+            shown.Lists[place].push_back(item.ItemData);
+    }
+    shown.Dressed = roster.DressedCount();
+    shown.Complete = roster.RosterComplete;
+    if (options.Keep) {
+        const bool changed = roster.RosterChanged;
+        roster.cmdExit_Click();
+        shown.Kept = changed && ui.AnswerGiven(kKeepQuestion) == Answer::Yes &&
+                     roster.IsUnloaded() && !ui.Refused();
+    }
+}
+
+constexpr std::array<const char*, Roster::kLists> kListTitles{"Farm Roster", "Scratches",
+                                                              "Game Roster"};
+
+void PrintText(Session& session, const std::string& team, const RosterShown& shown) {
+    auto& out = session.Out();
+    out << "Team " << session.CurrentTeam() << ": " << team << (shown.Kept ? " (roster kept)" : "")
+        << "\n";
+    for (int place : {Dressed, Scratch, Farm}) {
+        out << "\n" << kListTitles[place] << " (" << shown.Lists[place].size() << ")\n";
+        TextTable table({{"#", TextTable::Align::Right}, {"Name"}});
+        for (int index : shown.Lists[place]) {
+            table.AddRow(
+                {std::to_string(index), RecordText(session.Vars().Players[0][index].Name)});
+        }
+        table.Print(out, "  ");
+    }
+    out << "\n"
+        << shown.Dressed << " Total Players"
+        << (shown.Complete ? ", Roster Complete" : ", roster not complete") << "\n";
+}
+
+nlohmann::json ToJson(Session& session, const std::string& team, const RosterShown& shown) {
+    return {{"Team", team},
+            {"TeamIndex", session.CurrentTeam()},
+            {"GameRoster", shown.Lists[Dressed]},
+            {"Scratches", shown.Lists[Scratch]},
+            {"Farm", shown.Lists[Farm]},
+            {"Dressed", shown.Dressed},
+            {"RosterComplete", shown.Complete},
+            {"Kept", shown.Kept}};
+}
+
+int RunRoster(Session& session, const RosterOptions& options) {
+    CliUi& ui = session.UiOfCli();
+    if (options.Keep) ui.SetAnswer(kKeepQuestion, Answer::Yes);
+    RosterShown shown;
+    ui.SetModalAction([&](Window& window) {
+        if (auto* roster = dynamic_cast<Roster*>(&window)) {
+            UseRosterWindow(*roster, options, ui, shown);
+        }
+    });
+    session.MainWindow().SetRoster_Click();
+    ui.SetModalAction(nullptr);
+    if (ui.Refused()) return kRefused;
+    if (!shown.Opened) {
+        throw UsageError(
+            "the game roster window did not open: Coach > Set Game Roster is disabled until a "
+            "team is listed in the main window");
+    }
+    const std::string name = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
+    if (session.Options().Json) {
+        PrintJson(session.Out(), ToJson(session, name, shown));
+    } else {
+        PrintText(session, name, shown);
+    }
+    return kDone;
+}
+
+}  // namespace
+
+Command AddRosterCommand(CLI::App& app) {
+    auto options = std::make_shared<RosterOptions>();
+    auto* parser =
+        app.add_subcommand("roster", "Show, fill automatically and keep the team's game roster.");
+    parser->add_flag("--auto", options->Auto,
+                     "Press Auto: dress 20 players by the automatic roster's recipe.");
+    parser->add_flag("--keep", options->Keep,
+                     "Press Exit and answer Yes to \"Keep Roster Changes?\": a changed, complete "
+                     "roster is stored in the working roster file, waived players in the "
+                     "league's waiver list.");
+    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
+    return {parser, [options](Session& session) { return RunRoster(session, *options); }};
+}
+
+}  // namespace korvel::cli
