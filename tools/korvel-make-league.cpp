@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/Version.h"
 #include "generator/LeagueGenerator.h"
 #include "league/Condense.h"
 #include "league/Records.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
         "Writes a generated ice-hockey league: BASE.lge, BASE.tms, BASE.ros and an empty "
         "BASE.wvr. The same options always give the same files.",
         "korvel-make-league"};
+    app.set_version_flag("--version", std::string("korvel-make-league ") + kVersion);
     gen::GeneratorOptions options;
     bool notReady = false;
     std::string base;

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "league/Variables.h"
+#include "platform/qt/DesktopIdentity.h"
 #include "platform/qt/QtUi.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
@@ -33,11 +34,12 @@ void AnswerWithoutDialogs(korvel::qt::QtUi& ui) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(korvel::kApplicationTitle);
+    korvel::qt::SetUpDesktopIdentity();
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Prepares the game roster and lines of a hockey team.");
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption screenshot(
         "screenshot", "Start up, write a picture of the main window to <path> and quit.", "path");
     parser.addOption(screenshot);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/Version.h"
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
 
@@ -29,6 +30,7 @@ constexpr const char* kExitCodes =
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app(kDescription, "korvel-cli");
+    app.set_version_flag("--version", std::string("korvel-cli ") + kVersion);
     GlobalOptions options;
     AddGlobalOptions(app, options);
     app.fallthrough();
