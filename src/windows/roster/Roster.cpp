@@ -4,6 +4,7 @@
 
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
+#include "ratings/Ratings.h"
 #include "windows/roster/WaiverList.h"
 #include "windows/roster/Waivers.h"
 
@@ -142,6 +143,28 @@ void Roster::TransferBuffer(int slot) {
         if (anyWaived) RestoreWaiverList(vars_.WaiverFile, waiversBefore);
         throw;
     }
+}
+
+Roster::LineDetails Roster::Details(int index) const {
+    const Player& player = RosterPlayer(index);
+    LineDetails details{PositionName(vars_, player.Position),
+                        OverallOf(player),
+                        OffenseRatingOf(player),
+                        DefenseRatingOf(player),
+                        {}};
+    const int injury = InjuryOf(player.Status);
+    // An injury code beyond the table is shown by its number.
+    if (injury > 0) {
+        const bool known = injury < static_cast<int>(vars_.InjuryCode.size()) &&
+                           !vars_.InjuryCode[static_cast<std::size_t>(injury)].empty();
+        details.Absence = known ? vars_.InjuryCode[static_cast<std::size_t>(injury)]
+                                : "Injury " + std::to_string(injury);
+    }
+    if (player.Suspension > 0) {
+        if (!details.Absence.empty()) details.Absence += ", ";
+        details.Absence += "Susp " + std::to_string(player.Suspension);
+    }
+    return details;
 }
 
 bool Roster::CheckWaivers(int index, int slot) {

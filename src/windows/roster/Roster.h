@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "league/Variables.h"
 #include "platform/Controls.h"
@@ -75,6 +77,16 @@ class Roster : public Window {
     void cmdAuto_Click();
     void cmdAdd_Click();
     void cmdExit_Click();
+
+    // What a front end may show beside a player's line besides his name.
+    struct LineDetails {
+        std::string Position;  // "?" for a code that is no position
+        std::optional<int> Overall;
+        int Offence = 0;
+        int Defence = 0;
+        std::string Absence;  // injury code and games suspended; empty when available
+    };
+    LineDetails Details(int index) const;
 
     int DressedCount() const { return dressed_; }
     // A player of roster slot 0, for front ends that show more of him than his line.

@@ -12,6 +12,8 @@
 #include "windows/lines/Lines.h"
 #include "windows/lines/qt/LinesForm.h"
 #include "windows/player/qt/PlayerInfoForm.h"
+#include "windows/roster/qt/AddPlayerForm.h"
+#include "windows/roster/qt/RosterForm.h"
 #include "windows/team/DisplayTeam.h"
 #include "windows/team/qt/DisplayTeamForm.h"
 
@@ -48,6 +50,8 @@ void RegisterWindowForms(qt::QtUi& ui) {
     ui.RegisterForm<Lines, LinesForm>();
     ui.RegisterForm<PlayerInfo, PlayerInfoForm>();
     ui.RegisterForm<DisplayTeam, DisplayTeamForm>();
+    ui.RegisterForm<Roster, RosterForm>();
+    ui.RegisterForm<AddPlayer, AddPlayerForm>();
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)

@@ -1,0 +1,127 @@
+#include "windows/roster/qt/AddPlayerForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "platform/qt/QtText.h"
+
+namespace korvel {
+
+namespace {
+
+QSpinBox* MakeNumber(QWidget* parent, const NumberBox& control) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(control.Min, control.Max);
+    box->setValue(control.Value);
+    box->setAccelerated(true);
+    return box;
+}
+
+QComboBox* MakeChoice(QWidget* parent, const ListBox& control) {
+    auto* box = new QComboBox(parent);
+    for (const ListItem& item : control.Items) box->addItem(qt::ToQString(item.Text));
+    box->setCurrentIndex(control.ListIndex);
+    return box;
+}
+
+}  // namespace
+
+AddPlayerForm::AddPlayerForm(AddPlayer& window, QWidget* parent)
+    : qt::DialogForm(window, parent), window_(window) {
+    Label1 = new QLabel(this);
+    Label1->setProperty("title", true);
+
+    auto* profile = new QGroupBox("Player", this);
+    auto* form = new QFormLayout(profile);
+    txtName = new QLineEdit(profile);
+    txtName->setMaxLength(static_cast<int>(window.txtName.MaxLength));
+    txtName->setPlaceholderText("First and last name");
+    txtName->setText(qt::ToQString(window.txtName.Text));
+    cboPosition = MakeChoice(profile, window.cboPosition);
+    txtNumber = MakeNumber(profile, window.txtNumber);
+    cboHand = MakeChoice(profile, window.cboHand);
+    txtHeight = MakeNumber(profile, window.txtHeight);
+    txtHeight->setSuffix(" in");
+    txtWeight = MakeNumber(profile, window.txtWeight);
+    txtAge = MakeNumber(profile, window.txtAge);
+    txtBirthplace = new QLineEdit(profile);
+    txtBirthplace->setMaxLength(static_cast<int>(window.txtBirthplace.MaxLength));
+    txtBirthplace->setPlaceholderText("CAN");
+    txtBirthplace->setToolTip("Country of birth, three letters");
+    chkRookie = new QCheckBox("Rookie", profile);
+    chkRookie->setChecked(window.chkRookie.Value);
+    txtSalary = MakeNumber(profile, window.txtSalary);
+    txtSalary->setSingleStep(10'000);
+    txtSalary->setGroupSeparatorShown(true);
+    txtSalary->setPrefix("$ ");
+    txtContract = MakeNumber(profile, window.txtContract);
+    form->addRow("&Name", txtName);
+    form->addRow("&Position", cboPosition);
+    form->addRow("N&umber", txtNumber);
+    form->addRow("&Hand", cboHand);
+    form->addRow("Hei&ght", txtHeight);
+    form->addRow("&Weight", txtWeight);
+    form->addRow("&Age", txtAge);
+    form->addRow("&Birthplace", txtBirthplace);
+    form->addRow("", chkRookie);
+    form->addRow("&Salary", txtSalary);
+    form->addRow("&Contract", txtContract);
+
+    auto* skills = new QGroupBox("Skills (0 to 99)", this);
+    auto* skillForm = new QFormLayout(skills);
+    for (int s = 0; s < AddPlayer::kSkills; ++s) {
+        txtSkill[s] = MakeNumber(skills, window.txtSkill[s]);
+        txtSkill[s]->setMinimumWidth(64);
+        skillForm->addRow(qt::ToQString(window.txtSkill[s].Caption), txtSkill[s]);
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    cmdOK = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    cmdCancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    cmdOK->setDefault(true);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(profile, 3);
+    columns->addWidget(skills, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addLayout(columns, 1);
+    layout->addWidget(buttons);
+
+    auto& binder = Binder();
+    binder.Bind(*Label1, window_.Label1);
+    binder.Bind(*cmdOK, window_.cmdOK, [this] {
+        ReadInput();
+        window_.cmdOK_Click();
+    });
+    binder.Bind(*cmdCancel, window_.cmdCancel, [this] { window_.cmdCancel_Click(); });
+    setSizeGripEnabled(true);
+    Binder().RefreshAll();
+    txtName->setFocus();
+}
+
+void AddPlayerForm::ReadInput() {
+    window_.txtName.Text = qt::ToUtf8(txtName->text());
+    window_.cboPosition.ListIndex = cboPosition->currentIndex();
+    window_.txtNumber.Value = txtNumber->value();
+    window_.cboHand.ListIndex = cboHand->currentIndex();
+    window_.txtHeight.Value = txtHeight->value();
+    window_.txtWeight.Value = txtWeight->value();
+    window_.txtAge.Value = txtAge->value();
+    window_.txtBirthplace.Text = qt::ToUtf8(txtBirthplace->text());
+    window_.chkRookie.Value = chkRookie->isChecked();
+    window_.txtSalary.Value = txtSalary->value();
+    window_.txtContract.Value = txtContract->value();
+    for (int s = 0; s < AddPlayer::kSkills; ++s) window_.txtSkill[s].Value = txtSkill[s]->value();
+}
+
+}  // namespace korvel

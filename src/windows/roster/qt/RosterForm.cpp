@@ -1,0 +1,258 @@
+#include "windows/roster/qt/RosterForm.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+
+#include <algorithm>
+
+#include "platform/qt/QtText.h"
+#include "platform/qt/Style.h"
+
+namespace korvel {
+
+namespace {
+
+constexpr int kScratch = 0, kDress = 1, kToFarm = 2, kToPros = 3;
+
+// The move buttons that take players from one list to another, in the order they run.
+std::vector<int> MovesBetween(int from, int to) {
+    if (from == Dressed && to == Scratch) return {kScratch};
+    if (from == Scratch && to == Dressed) return {kDress};
+    if (from == Scratch && to == Farm) return {kToFarm};
+    if (from == Farm && to == Scratch) return {kToPros};
+    if (from == Dressed && to == Farm) return {kScratch, kToFarm};
+    if (from == Farm && to == Dressed) return {kToPros, kDress};
+    return {};
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* styleRole) {
+    auto* label = new QLabel(parent);
+    label->setProperty(styleRole, true);
+    return label;
+}
+
+}  // namespace
+
+RosterForm::RosterForm(Roster& window, QWidget* parent)
+    : qt::DialogForm(window, parent), window_(window) {
+    CreateWidgets();
+    CreateButtons();
+    CreateShortcuts();
+    Bind();
+    setSizeGripEnabled(true);
+    resize(1120, 640);
+    Binder().RefreshAll();
+    list1[Dressed]->setFocus();
+}
+
+void RosterForm::CreateWidgets() {
+    Label1 = MakeLabel(this, "title");
+    Label5 = MakeLabel(this, "heading");
+    Label5->setStyleSheet("color: #1b7f3b;");
+    Label2 = MakeLabel(this, "heading");
+    Label3 = MakeLabel(this, "heading");
+    Label6 = MakeLabel(this, "heading");
+    Label4 = MakeLabel(this, "heading");
+    for (int place = 0; place < Roster::kLists; ++place) {
+        auto* table = new RosterTable(place, window_, this);
+        table->setObjectName(QString("list1(%1)").arg(place));
+        table->OnDrop = [this, place](int from) { MoveByDrop(from, place); };
+        table->setMinimumSize(280, 260);
+        connect(table, &QTreeWidget::itemSelectionChanged, this,
+                [this, table, place] { table->ReadList(window_.list1[place]); });
+        connect(table, &QTreeWidget::itemDoubleClicked, this, [this, place](QTreeWidgetItem* item) {
+            RunWithSelection([this, place, item] {
+                window_.list1[place].ListIndex = list1[place]->indexOfTopLevelItem(item);
+                window_.List1_DblClick(place);
+            });
+        });
+        list1[place] = table;
+    }
+}
+
+void RosterForm::CreateButtons() {
+    constexpr std::array<const char*, Roster::kMoveButtons> kMoveTips{
+        "Scratch the selected dressed players", "Dress the selected scratches",
+        "Send the selected scratches to the farm club", "Call the selected farm players up"};
+    for (int n = 0; n < Roster::kMoveButtons; ++n) {
+        QPushButton* button = MakeButton(this, "cmdMovePlayer");
+        const bool right = n == kScratch || n == kToFarm;
+        button->setIcon(
+            style()->standardIcon(right ? QStyle::SP_ArrowRight : QStyle::SP_ArrowLeft));
+        // The arrow points where the players go: after the caption when they go right.
+        if (right) button->setLayoutDirection(Qt::RightToLeft);
+        button->setToolTip(kMoveTips[static_cast<std::size_t>(n)]);
+        cmdMovePlayer[n] = button;
+    }
+    constexpr std::array<const char*, 5> kFilterPositions{"C", "LW", "RW", "D", "G"};
+    for (int p = 0; p < 5; ++p) {
+        Check1[p] = MakeButton(this, "Check1");
+        Check1[p]->setProperty("filter", true);
+        Check1[p]->setProperty("position", kFilterPositions[static_cast<std::size_t>(p)]);
+        Check1[p]->setToolTip("Show or hide this position in the lists");
+    }
+    chkProtect = new QCheckBox(this);
+    chkProtect->setObjectName("chkProtect");
+    chkProtect->setToolTip(
+        "Protection view: * marks protected players and rookies; a double "
+        "click protects a player or lifts his protection");
+    cmdAuto = MakeButton(this, "cmdAuto");
+    cmdAuto->setProperty("primary", true);
+    cmdAdd = MakeButton(this, "cmdAdd");
+    cmdExit = MakeButton(this, "cmdExit");
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(16, 12, 16, 12);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(8);
+    grid->addWidget(Label1, 0, 0, 1, 2);
+    grid->addWidget(Label5, 0, 2, Qt::AlignRight);
+    const std::array<QLabel*, Roster::kLists> headings{Label6, Label3, Label2};
+    // Left to right: game roster, scratches, farm club.
+    for (int place = 0; place < Roster::kLists; ++place) {
+        const int column = Roster::kLists - 1 - place;
+        grid->addWidget(headings[static_cast<std::size_t>(place)], 1, column);
+        grid->addWidget(list1[place], 2, column);
+        grid->setColumnStretch(column, 1);
+    }
+    grid->setRowStretch(2, 1);
+
+    auto* scratchRow = new QHBoxLayout;
+    scratchRow->addStretch();
+    scratchRow->addWidget(cmdMovePlayer[kScratch]);
+    auto* middleRow = new QHBoxLayout;
+    middleRow->addWidget(cmdMovePlayer[kDress]);
+    middleRow->addStretch();
+    middleRow->addWidget(cmdMovePlayer[kToFarm]);
+    auto* farmRow = new QHBoxLayout;
+    farmRow->addWidget(cmdMovePlayer[kToPros]);
+    farmRow->addStretch();
+    grid->addLayout(scratchRow, 3, 0);
+    grid->addLayout(middleRow, 3, 1);
+    grid->addLayout(farmRow, 3, 2);
+
+    auto* filters = new QHBoxLayout;
+    filters->setSpacing(6);
+    for (QPushButton* filter : Check1) filters->addWidget(filter);
+    filters->addStretch();
+    grid->addLayout(filters, 4, 0, 1, 2);
+    grid->addWidget(Label4, 4, 2, Qt::AlignRight);
+
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(10);
+    commands->addWidget(chkProtect);
+    commands->addStretch();
+    for (QPushButton* button : {cmdAuto, cmdAdd, cmdExit}) {
+        button->setMinimumWidth(120);
+        commands->addWidget(button);
+    }
+    grid->addLayout(commands, 5, 0, 1, 3);
+}
+
+void RosterForm::Bind() {
+    auto& binder = Binder();
+    binder.Bind(*Label1, window_.Label1);
+    binder.Bind(*Label5, window_.Label5);
+    binder.Bind(*Label2, window_.Label2);
+    binder.Bind(*Label3, window_.Label3);
+    binder.Bind(*Label6, window_.Label6);
+    binder.Bind(*Label4, window_.Label4);
+    for (int n = 0; n < Roster::kMoveButtons; ++n) {
+        binder.Bind(*cmdMovePlayer[n], window_.cmdMovePlayer[n],
+                    [this, n] { RunWithSelection([this, n] { window_.cmdMovePlayer_Click(n); }); });
+    }
+    for (int p = 0; p < 5; ++p) {
+        binder.Bind(*Check1[p], window_.Check1[p], [this, p] { window_.Check1_Click(p); });
+    }
+    binder.Bind(*chkProtect, window_.chkProtect, [this] { window_.chkProtect_Click(); });
+    binder.Bind(*cmdAuto, window_.cmdAuto, [this] { window_.cmdAuto_Click(); });
+    binder.Bind(*cmdAdd, window_.cmdAdd, [this] { window_.cmdAdd_Click(); });
+    binder.Bind(*cmdExit, window_.cmdExit, [this] { window_.cmdExit_Click(); });
+    binder.OnRefresh([this] {
+        for (int place = 0; place < Roster::kLists; ++place) {
+            list1[place]->ShowList(window_.list1[place]);
+        }
+    });
+}
+
+// Each shortcut clicks its button, so it runs exactly what the mouse would.
+void RosterForm::CreateShortcuts() {
+    struct Key {
+        QAbstractButton* Button;
+        const char* Sequence;
+    };
+    const std::array<Key, 8> keys{{
+        {cmdMovePlayer[kScratch], "Ctrl+S"},
+        {cmdMovePlayer[kDress], "Ctrl+D"},
+        {cmdMovePlayer[kToFarm], "Ctrl+F"},
+        {cmdMovePlayer[kToPros], "Ctrl+P"},
+        {chkProtect, "Ctrl+T"},
+        {cmdAuto, "Ctrl+U"},
+        {cmdAdd, "Ctrl+N"},
+        {cmdExit, "Ctrl+Q"},
+    }};
+    for (const Key& key : keys) {
+        const QKeySequence sequence(key.Sequence);
+        auto* shortcut = new QShortcut(sequence, this);
+        QAbstractButton* button = key.Button;
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isEnabled()) button->click();
+        });
+        const QString tip = button->toolTip();
+        button->setToolTip((tip.isEmpty() ? QString() : tip + " ") +
+                           QString("(%1)").arg(sequence.toString(QKeySequence::NativeText)));
+    }
+    cmdAuto->setToolTip("Dress 20 players automatically " + cmdAuto->toolTip());
+    cmdAdd->setToolTip("Add a new player to the farm club " + cmdAdd->toolTip());
+    cmdExit->setToolTip("Keep or drop the changes and close " + cmdExit->toolTip());
+}
+
+void RosterForm::reject() {
+    cmdExit->click();
+}
+
+void RosterForm::RunWithSelection(const std::function<void()>& handler) {
+    for (int place = 0; place < Roster::kLists; ++place) {
+        list1[place]->ReadList(window_.list1[place]);
+    }
+    Binder().Run(handler);
+}
+
+void RosterForm::MoveByDrop(int from, int to) {
+    const std::vector<int> moves = MovesBetween(from, to);
+    if (moves.empty()) return;
+    RunWithSelection([this, from, moves] {
+        std::vector<int> players;
+        for (const ListItem& line : window_.list1[from].Items) {
+            if (line.Selected) players.push_back(line.ItemData);
+        }
+        for (std::size_t step = 0; step < moves.size(); ++step) {
+            if (step > 0) {
+                // The players who reached the middle list go on from there.
+                for (ListBox& list : window_.list1) {
+                    for (ListItem& line : list.Items) {
+                        line.Selected = &list == &window_.list1[Scratch] &&
+                                        std::find(players.begin(), players.end(), line.ItemData) !=
+                                            players.end();
+                    }
+                }
+            }
+            window_.cmdMovePlayer_Click(moves[step]);
+        }
+    });
+}
+
+}  // namespace korvel

@@ -1,0 +1,222 @@
+#include "windows/roster/qt/RosterForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "gui/GuiTest.h"
+#include "league/LeagueFiles.h"
+#include "league/RosterSlots.h"
+#include "platform/qt/QtUi.h"
+#include "support/TempFolder.h"
+#include "windows/main/Main.h"
+#include "windows/main/qt/MainForm.h"
+#include "windows/roster/qt/AddPlayerForm.h"
+
+namespace korvel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Click(QWidget& widget) {
+    QTest::mouseClick(&widget, Qt::LeftButton);
+}
+
+void ClickTableRow(RosterTable& table, int row, Qt::KeyboardModifiers modifiers = {}) {
+    const QRect rect = table.visualItemRect(table.topLevelItem(row));
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, modifiers, rect.center());
+}
+
+// Sends the events of the selected rows of table `from` dragged and dropped onto `target`.
+void DropSelection(const RosterTable& from, RosterTable& target) {
+    QMimeData mime;
+    mime.setData(RosterTable::kMimeType, QByteArray::number(from.Place()));
+    const QPoint at = target.viewport()->rect().center();
+    QDragEnterEvent enter(at, Qt::MoveAction, &mime, Qt::LeftButton, {});
+    enter.setAccepted(false);
+    QApplication::sendEvent(target.viewport(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::MoveAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(target.viewport(), &drop);
+}
+
+// Every row shows the window's line exactly, and the row's player.
+void ExpectTablesShowTheLists(const Roster& roster, const RosterForm& form) {
+    for (int place = 0; place < Roster::kLists; ++place) {
+        const ListBox& list = roster.list1[place];
+        ASSERT_EQ(form.list1[place]->topLevelItemCount(), list.ListCount()) << place;
+        for (int row = 0; row < list.ListCount(); ++row) {
+            const QTreeWidgetItem* item = form.list1[place]->topLevelItem(row);
+            EXPECT_EQ(item->text(0), QString::fromStdString(list.Items[row].Text));
+            EXPECT_EQ(item->data(0, Qt::UserRole).toInt(), list.Items[row].ItemData);
+        }
+    }
+}
+
+// A generated league loaded as the program loads it; Set Game Roster opens the roster window
+// through the Qt Ui, whose modal loop is replaced by `act` and whose questions are answered Yes.
+class RosterFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(start);
+        const fs::path base =
+            WriteGeneratedLeague(folder.Path(), "ROSTER", {.Seed = 3, .Teams = 4});
+        WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
+        RegisterWindowForms(ui);
+        ui.MsgBoxHook = [this](const std::string& text, Buttons buttons, Icon, const std::string&) {
+            messages.push_back(text);
+            return buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
+        };
+        main = std::make_unique<Main>(vars, ui, start);
+        main->Form_Load();
+        ASSERT_TRUE(vars.LeagueLoaded());
+        main->lstTeams[0].ListIndex = 0;
+        main->lstTeams_Click(0);
+    }
+
+    void OpenRoster(const std::function<void(Roster&, RosterForm&)>& act,
+                    const std::function<void(AddPlayer&, AddPlayerForm&)>& add = {}) {
+        bool opened = false;
+        ui.ModalHook = [&](QDialog& dialog) {
+            if (auto* form = dynamic_cast<AddPlayerForm*>(&dialog)) {
+                ASSERT_TRUE(add);
+                add(dynamic_cast<AddPlayer&>(form->Binder().BoundWindow()), *form);
+                return;
+            }
+            auto& form = dynamic_cast<RosterForm&>(dialog);
+            opened = true;
+            act(dynamic_cast<Roster&>(form.Binder().BoundWindow()), form);
+        };
+        main->SetRoster_Click();
+        EXPECT_TRUE(opened);
+    }
+
+    Player StoredPlayer(int index) const {
+        const RecordFile roster(vars.SwapRosterFile, RecordLayout<Player>::Size);
+        return DecodeRecord<Player>(roster.Read(PlayerRecordNumber(vars.CurrentTeam, index)));
+    }
+
+    TempFolder folder;
+    fs::path start = folder / "start";
+    Variables vars;
+    qt::QtUi ui;
+    std::unique_ptr<Main> main;
+    std::vector<std::string> messages;
+};
+
+TEST_F(RosterFormTest, MovesByButtonDragAndKeysThenEscapeKeepsTheRoster) {
+    std::array<std::uint8_t, kRosterPlaces> kept{};
+    OpenRoster([&](Roster& roster, RosterForm& form) {
+        ASSERT_TRUE(Activate(form));
+        EXPECT_EQ(form.windowTitle(), "Set Game Roster");
+        EXPECT_EQ(form.Label1->text().toStdString(),
+                  "Roster of the " + vars.CurrentTeamRecord().Name.Utf8());
+        EXPECT_TRUE(form.Label5->isVisible());
+        EXPECT_EQ(form.Label4->text(), "20 Total Players");
+        ExpectTablesShowTheLists(roster, form);
+        // The game roster takes the focus, and the focus selects nothing.
+        EXPECT_TRUE(form.list1[Dressed]->hasFocus());
+        EXPECT_TRUE(form.list1[Dressed]->selectedItems().isEmpty());
+
+        // Scratch two dressed players with the mouse and the button.
+        ClickTableRow(*form.list1[Dressed], 0);
+        ClickTableRow(*form.list1[Dressed], 1, Qt::ControlModifier);
+        const int first = roster.list1[Dressed].Items[0].ItemData;
+        Click(*form.cmdMovePlayer[0]);
+        EXPECT_EQ(form.Label4->text(), "18 Total Players");
+        EXPECT_FALSE(form.Label5->isVisible());
+        EXPECT_EQ(roster.PlayerFlags[first], 100);
+
+        // Drag one of them back onto the game roster: Dress.
+        const int scratchRow = [&] {
+            for (int row = 0; row < roster.list1[Scratch].ListCount(); ++row) {
+                if (roster.list1[Scratch].Items[row].ItemData == first) return row;
+            }
+            return -1;
+        }();
+        ASSERT_GE(scratchRow, 0);
+        ClickTableRow(*form.list1[Scratch], scratchRow);
+        DropSelection(*form.list1[Scratch], *form.list1[Dressed]);
+        EXPECT_EQ(roster.PlayerFlags[first], 200);
+        EXPECT_EQ(form.Label4->text(), "19 Total Players");
+        ExpectTablesShowTheLists(roster, form);
+
+        // The filters hide rows, the Protect box marks them; Ctrl+U presses Auto.
+        Click(*form.Check1[Goalie]);
+        EXPECT_FALSE(roster.Check1[Goalie].Value);
+        EXPECT_EQ(form.list1[Dressed]->topLevelItemCount(), 17);
+        QTest::keyClick(&form, Qt::Key_U, Qt::ControlModifier);
+        EXPECT_TRUE(messages.empty());
+        EXPECT_TRUE(form.Label5->isVisible());
+        Click(*form.Check1[Goalie]);
+        Click(*form.chkProtect);
+        ExpectTablesShowTheLists(roster, form);
+        EXPECT_TRUE(roster.RosterChanged);
+        EXPECT_TRUE(SaveScreenshot(form, "roster.png"));
+        Click(*form.chkProtect);
+        kept = roster.PlayerFlags;
+
+        QTest::keyClick(form.list1[Dressed], Qt::Key_Escape);
+        EXPECT_TRUE(roster.IsUnloaded());
+    });
+    EXPECT_EQ(messages, std::vector<std::string>{"Keep Roster Changes?"});
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        if (!vars.Players[0][i].IsEmptyPlace()) {
+            EXPECT_EQ(StoredPlayer(i).Status, kept[i]) << i;
+        }
+    }
+}
+
+TEST_F(RosterFormTest, AddPlayerFormTakesANameByKeyboardAndThePlayerJoinsTheFarm) {
+    int emptyPlace = -1;
+    OpenRoster(
+        [&](Roster& roster, RosterForm& form) {
+            ASSERT_TRUE(Activate(form));
+            emptyPlace = FirstEmptyPlace(vars.Players[0]);
+            QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
+            ASSERT_TRUE(roster.RosterChanged);
+            const auto& farm = roster.list1[Farm].Items;
+            EXPECT_TRUE(std::any_of(farm.begin(), farm.end(), [&](const ListItem& line) {
+                return line.ItemData == emptyPlace;
+            }));
+            ExpectTablesShowTheLists(roster, form);
+            QTest::keyClick(form.list1[Dressed], Qt::Key_Escape);
+        },
+        [&](AddPlayer&, AddPlayerForm& form) {
+            ASSERT_TRUE(Activate(form));
+            EXPECT_EQ(form.windowTitle(), "Add Player");
+            EXPECT_EQ(form.Label1->text().toStdString(),
+                      "Add player to " + vars.CurrentTeamRecord().Name.Utf8());
+            ASSERT_TRUE(form.txtName->hasFocus());
+            // OK without a name is refused and the form stays.
+            QTest::keyClick(form.txtName, Qt::Key_Return);
+            EXPECT_EQ(messages, std::vector<std::string>{"Enter the player's name."});
+            QTest::keyClicks(form.txtName, "Nils Berg");
+            ASSERT_TRUE(TabTo(*form.cboPosition));
+            QTest::keyClick(form.cboPosition, Qt::Key_Down);
+            EXPECT_EQ(form.cboPosition->currentText(), "LW");
+            EXPECT_TRUE(SaveScreenshot(form, "add-player.png"));
+            QTest::keyClick(form.cboPosition, Qt::Key_Return);
+        });
+    ASSERT_GE(emptyPlace, 0);
+    const Player added = StoredPlayer(emptyPlace);
+    EXPECT_EQ(added.Name.Str(), FixedText<22>::FromString("Nils Berg").Str());
+    EXPECT_EQ(added.Position, LeftWing);
+    EXPECT_EQ(added.Status, 0);
+}
+
+}  // namespace
+}  // namespace korvel::test
