@@ -9,6 +9,7 @@
 
 #include "league/Variables.h"
 #include "platform/qt/DesktopIdentity.h"
+#include "platform/qt/DesktopSettings.h"
 #include "platform/qt/QtUi.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
@@ -66,6 +67,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    korvel::qt::KeepPlacement(form, "Main");
     form.show();
     return QApplication::exec();
 }

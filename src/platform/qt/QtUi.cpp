@@ -8,6 +8,7 @@
 
 #include <stdexcept>
 
+#include "platform/qt/DesktopSettings.h"
 #include "platform/qt/QtText.h"
 
 namespace korvel::qt {
@@ -30,6 +31,14 @@ QMessageBox::Icon ToQtIcon(Icon icon) {
             break;
     }
     return QMessageBox::NoIcon;
+}
+
+std::optional<std::filesystem::path> RunFileDialog(const FileDialog& request) {
+    const auto dialog = MakeFileDialog(request, DialogParent());
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog->selectedFiles();
+    if (chosen.isEmpty()) return std::nullopt;
+    return QStringToPath(chosen.front());
 }
 
 std::string NoFormText(const Window& window) {
@@ -111,13 +120,16 @@ std::optional<std::string> QtUi::InputBox(const std::string& prompt, const std::
     return ToUtf8(dialog->textValue());
 }
 
+// Each file dialog remembers the folder it last chose from, between runs too, and opens there
+// when the folder the request names does not exist.
 std::optional<std::filesystem::path> QtUi::OpenFile(const FileDialog& request) {
-    if (OpenFileHook) return OpenFileHook(request);
-    const auto dialog = MakeFileDialog(request, DialogParent());
-    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
-    const QStringList chosen = dialog->selectedFiles();
-    if (chosen.isEmpty()) return std::nullopt;
-    return QStringToPath(chosen.front());
+    FileDialog shown = request;
+    if (const auto folder = RememberedFolder(request.Title)) {
+        shown.FallbackFolders.insert(shown.FallbackFolders.begin(), *folder);
+    }
+    const auto chosen = OpenFileHook ? OpenFileHook(shown) : RunFileDialog(shown);
+    if (chosen) RememberFolder(request.Title, chosen->parent_path());
+    return chosen;
 }
 
 bool QtUi::HasForm(const Window& window) const {

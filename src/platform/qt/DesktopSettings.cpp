@@ -1,0 +1,61 @@
+#include "platform/qt/DesktopSettings.h"
+
+#include <QEvent>
+#include <QSettings>
+#include <QWidget>
+
+#include <system_error>
+
+#include "platform/qt/QtText.h"
+
+namespace korvel::qt {
+
+namespace {
+
+QString PlacementKey(const QString& name) {
+    return "Windows/" + name + "/Geometry";
+}
+
+QString FolderKey(const std::string& dialogTitle) {
+    return "FileDialogs/" + ToQString(dialogTitle) + "/Folder";
+}
+
+// Saves the place of the window it watches each time that window closes.
+class PlacementKeeper : public QObject {
+  public:
+    PlacementKeeper(QWidget& window, const QString& name) : QObject(&window), name_(name) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close) {
+            QSettings().setValue(PlacementKey(name_),
+                                 static_cast<QWidget*>(watched)->saveGeometry());
+        }
+        return false;
+    }
+
+  private:
+    QString name_;
+};
+
+}  // namespace
+
+void KeepPlacement(QWidget& window, const QString& name) {
+    const QByteArray kept = QSettings().value(PlacementKey(name)).toByteArray();
+    if (!kept.isEmpty()) window.restoreGeometry(kept);
+    window.installEventFilter(new PlacementKeeper(window, name));
+}
+
+std::optional<std::filesystem::path> RememberedFolder(const std::string& dialogTitle) {
+    const QString kept = QSettings().value(FolderKey(dialogTitle)).toString();
+    if (kept.isEmpty()) return std::nullopt;
+    const std::filesystem::path folder = QStringToPath(kept);
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) return std::nullopt;
+    return folder;
+}
+
+void RememberFolder(const std::string& dialogTitle, const std::filesystem::path& folder) {
+    QSettings().setValue(FolderKey(dialogTitle), PathToQString(folder));
+}
+
+}  // namespace korvel::qt

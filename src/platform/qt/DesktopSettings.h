@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace korvel::qt {
+
+// What the desktop program keeps between runs, in QSettings under the organisation and
+// application names (see DesktopIdentity.h).
+
+// Puts the window where it stood when it last closed (moved onto a screen if that place is off
+// every screen), and saves its place whenever it closes from now on. Without a kept place the
+// window stays where it is.
+void KeepPlacement(QWidget& window, const QString& name);
+
+// The folder a file dialog of this title last chose a file from, when that folder still exists.
+std::optional<std::filesystem::path> RememberedFolder(const std::string& dialogTitle);
+void RememberFolder(const std::string& dialogTitle, const std::filesystem::path& folder);
+
+}  // namespace korvel::qt

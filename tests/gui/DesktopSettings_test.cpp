@@ -1,0 +1,69 @@
+#include "platform/qt/DesktopSettings.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/qt/QtUi.h"
+#include "support/TempFolder.h"
+
+namespace korvel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(DesktopSettings, AWindowOpensWhereItLastClosed) {
+    const QRect place(40, 30, 220, 160);
+    {
+        QWidget first;
+        qt::KeepPlacement(first, "PlacementTest");
+        first.setGeometry(place);
+        first.show();
+        first.close();
+    }
+    QWidget second;
+    second.setGeometry(0, 0, 100, 100);
+    qt::KeepPlacement(second, "PlacementTest");
+    EXPECT_EQ(second.geometry(), place);
+
+    QWidget other;
+    other.setGeometry(5, 5, 100, 100);
+    qt::KeepPlacement(other, "NeverClosed");
+    EXPECT_EQ(other.geometry(), QRect(5, 5, 100, 100));
+}
+
+TEST(DesktopSettings, AFileDialogOpensInTheFolderItLastChoseFrom) {
+    TempFolder start;
+    const fs::path leagues = start / "leagues";
+    fs::create_directory(leagues);
+    qt::QtUi ui;
+    std::vector<fs::path> openedIn;
+    std::optional<fs::path> answer = leagues / "DEMO.tms";
+    ui.OpenFileHook = [&](const FileDialog& dialog) {
+        openedIn.push_back(ChooseInitialFolder(dialog));
+        return answer;
+    };
+    FileDialog load;
+    load.Title = "Folder Memory Test";
+    load.InitialFolder = "c:\\vessa\\";
+    load.FallbackFolders = {start.Path()};
+
+    ui.OpenFile(load);  // chooses leagues/DEMO.tms
+    answer.reset();
+    ui.OpenFile(load);  // cancelled: the folder stays remembered
+    ui.OpenFile(load);
+    FileDialog other = load;
+    other.Title = "Another Dialog";
+    ui.OpenFile(other);
+    fs::remove(leagues);
+    ui.OpenFile(load);
+
+    // The other dialog keeps its own folder; the last one's remembered folder is gone.
+    EXPECT_EQ(openedIn,
+              (std::vector<fs::path>{start.Path(), leagues, leagues, start.Path(), start.Path()}));
+}
+
+}  // namespace
+}  // namespace korvel::test
