@@ -1,0 +1,131 @@
+// korvel-screenshots FOLDER: writes a PNG of every window that has a form, as the program shows it
+// on the league named in korvel.def of the current folder. Run under the offscreen platform by
+// scripts/screenshots, which makes the league and keeps the pictures in docs/screenshots.
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "league/RosterSlots.h"
+#include "league/Variables.h"
+#include "platform/qt/DesktopIdentity.h"
+#include "platform/qt/QtUi.h"
+#include "windows/lines/Lines.h"
+#include "windows/lines/qt/LinesForm.h"
+#include "windows/main/Main.h"
+#include "windows/main/qt/MainForm.h"
+#include "windows/player/PlayerInfo.h"
+#include "windows/roster/AddPlayer.h"
+#include "windows/roster/Roster.h"
+#include "windows/team/DisplayTeam.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace korvel;
+
+class Pictures {
+  public:
+    Pictures(fs::path folder, qt::QtUi& ui) : folder_(std::move(folder)), ui_(ui) {}
+
+    bool Save(QWidget& window, const std::string& name) {
+        const fs::path path = folder_ / (name + ".png");
+        if (window.grab().save(QString::fromStdString(path.string()), "PNG")) {
+            std::printf("%s\n", path.c_str());
+            return true;
+        }
+        std::fprintf(stderr, "korvel-screenshots: could not write %s\n", path.c_str());
+        failed_ = true;
+        return false;
+    }
+
+    // Shows the window modally and hands its form to `act`; a window without a form is skipped.
+    void Show(Window& window, const std::function<void(QDialog&)>& act) {
+        if (!ui_.HasForm(window)) {
+            std::printf("skipped \"%s\": no form yet\n", window.Caption.c_str());
+            return;
+        }
+        ui_.ModalHook = act;
+        ui_.ShowModal(window);
+        ui_.ModalHook = nullptr;
+    }
+
+    bool Failed() const { return failed_; }
+
+  private:
+    fs::path folder_;
+    qt::QtUi& ui_;
+    bool failed_ = false;
+};
+
+// Roster index of the first player of the current team, for the player card.
+int FirstPlayer(const Variables& vars) {
+    for (int index = 0; index < kRosterPlaces; ++index) {
+        if (!vars.Players[0][index].IsEmptyPlace()) return index;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    qt::SetUpDesktopIdentity();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: korvel-screenshots FOLDER\n");
+        return 2;
+    }
+    const fs::path folder = argv[1];
+    fs::create_directories(folder);
+
+    Variables vars;
+    qt::QtUi ui;
+    RegisterWindowForms(ui);
+    ui.MsgBoxHook = [](const std::string& text, Buttons buttons, Icon, const std::string& title) {
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+        return buttons == Buttons::YesNo ? Answer::No : Answer::OK;
+    };
+    Pictures pictures(folder, ui);
+
+    Main window(vars, ui, fs::current_path());
+    window.Form_Load();
+    MainForm main(window, vars);
+    main.show();
+    if (vars.League.LeagueName.Utf8().empty()) {
+        std::fprintf(stderr, "korvel-screenshots: korvel.def names no league that loads\n");
+        return 1;
+    }
+    pictures.Save(main, "main");
+
+    LoadTeam(vars, vars.CurrentTeam, 0);
+    Lines lines(vars, ui);
+    pictures.Show(lines, [&](QDialog& dialog) {
+        auto& form = static_cast<LinesForm&>(dialog);
+        pictures.Save(form, "lines-even");
+        form.optPP->click();
+        pictures.Save(form, "lines-power-play");
+        form.optPK->click();
+        pictures.Save(form, "lines-penalty-kill");
+    });
+
+    LoadTeam(vars, vars.CurrentTeam, 0);
+    Roster roster(vars, ui);
+    pictures.Show(roster, [&](QDialog& form) { pictures.Save(form, "roster"); });
+    AddPlayer addPlayer(vars, ui);
+    pictures.Show(addPlayer, [&](QDialog& form) { pictures.Save(form, "add-player"); });
+
+    DisplayTeam team(vars, ui);
+    pictures.Show(team, [&](QDialog& form) { pictures.Save(form, "team-info"); });
+
+    LoadTeam(vars, vars.CurrentTeam, 0);
+    vars.CurrentPlayerIndex = FirstPlayer(vars);
+    PlayerInfo card(vars);
+    pictures.Show(card, [&](QDialog& form) { pictures.Save(form, "player-card"); });
+
+    return pictures.Failed() ? 1 : 0;
+}
