@@ -75,7 +75,7 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     // Bytes past the last record a league can have are never used, so they are not read, and the
     // working copies end there.
     set.TeamFile = ReadWholeFile(teamPath, kTeamFileLimit);
-    set.RosterFile = rosterPath;
+    set.RosterPath = rosterPath;
     ReadOnlyFile{rosterPath};  // only opened: missing, unreadable or not a file fails here
     set.LeagueFile = ReadWholeFile(leaguePath, kLeagueFileLimit);
 
@@ -109,9 +109,9 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league) {
         if (!FileHolds(target, content)) staged.emplace_back(target, content);
     };
     stage(vars.SwapTeamFile, league.TeamFile);
-    if (!IsCopyOf(vars.SwapRosterFile, league.RosterFile, kRosterFileLimit)) {
+    if (!IsCopyOf(vars.SwapRosterFile, league.RosterPath, kRosterFileLimit)) {
         staged.emplace_back(vars.SwapRosterFile,
-                            ReadWholeFile(league.RosterFile, kRosterFileLimit));
+                            ReadWholeFile(league.RosterPath, kRosterFileLimit));
     }
     stage(vars.SwapLeagueFile, league.LeagueFile);
     stage(DefaultsFileIn(vars.StartFolder), DefaultsFileContent(league.Base));

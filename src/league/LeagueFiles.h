@@ -38,7 +38,7 @@ Bytes DefaultsFileContent(const std::filesystem::path& leaguePath);
 struct LeagueFileSet {
     std::filesystem::path Base;
     Bytes TeamFile, LeagueFile;
-    std::filesystem::path RosterFile;
+    std::filesystem::path RosterPath;
     korvel::League League;
     std::vector<Team> Teams;  // LastTeam + 1 entries
 };

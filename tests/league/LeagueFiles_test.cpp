@@ -155,7 +155,7 @@ TEST(ReadLeagueFiles, ReadsTheLeagueRecordAndLastTeamPlusOneTeamRecords) {
         EXPECT_EQ(ToBytes(EncodeRecord(set.Teams[t])), Slice(bytes.Teams, t * 254, 254)) << t;
     }
     EXPECT_EQ(set.TeamFile, bytes.Teams);
-    EXPECT_EQ(set.RosterFile, WithExtension(base, ".ros"));
+    EXPECT_EQ(set.RosterPath, WithExtension(base, ".ros"));
     EXPECT_EQ(set.LeagueFile, bytes.League);
 }
 
