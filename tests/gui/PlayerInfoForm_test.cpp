@@ -7,50 +7,73 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "gui/GuiTest.h"
 #include "league/LeagueFiles.h"
-#include "league/RosterSlots.h"
 #include "platform/qt/QtUi.h"
 #include "support/TempFolder.h"
+#include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
+#include "windows/roster/qt/RosterForm.h"
 
 namespace korvel::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A generated league loaded as the program loads it, one team's roster in slot 0; the card opens
-// through the Qt Ui, whose modal loop is replaced by the test's part.
+// A generated league loaded as the program loads it. Set Game Roster opens the roster window, and
+// a double click on a player's row there opens his card, both through the Qt Ui, whose modal loop
+// is replaced by the test's part.
 class PlayerInfoFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        fs::create_directories(start);
         const fs::path base = WriteGeneratedLeague(folder.Path(), "CARD", {.Seed = 5, .Teams = 4});
-        InitialiseVariables(vars, folder / "start");
-        fs::create_directories(vars.StartFolder);
-        InstallLeague(vars, ReadLeagueFiles(base));
-        vars.CurrentTeam = 1;
-        LoadTeam(vars, vars.CurrentTeam, 0);
+        WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
         RegisterWindowForms(ui);
+        ui.MsgBoxHook = [](const std::string& text, Buttons, Icon, const std::string&) {
+            ADD_FAILURE() << "unexpected message: " << text;
+            return Answer::No;
+        };
+        main = std::make_unique<Main>(vars, ui, start);
+        main->Form_Load();
+        ASSERT_TRUE(vars.LeagueLoaded());
+        main->lstTeams[0].ListIndex = 1;
+        main->lstTeams_Click(0);
     }
 
-    int FirstPlace(bool goalie) const {
-        for (int index = 0; index < kRosterPlaces; ++index) {
-            const Player& player = vars.Players[0][index];
-            if (!player.IsEmptyPlace() && (player.Position == Goalie) == goalie) return index;
+    // Double-clicks the row of the first goalie (or skater) in the roster window's tables.
+    static void DoubleClickPlayer(RosterForm& roster, const Variables& vars, bool goalie) {
+        for (RosterTable* table : roster.list1) {
+            for (int row = 0; row < table->topLevelItemCount(); ++row) {
+                QTreeWidgetItem* item = table->topLevelItem(row);
+                const int index = item->data(0, Qt::UserRole).toInt();
+                if ((vars.Players[0][index].Position == Goalie) != goalie) continue;
+                table->scrollToItem(item);
+                DoubleClick(*table->viewport(), table->visualItemRect(item).center());
+                return;
+            }
         }
-        ADD_FAILURE() << "no such player";
-        return 0;
+        ADD_FAILURE() << "no such player on the roster";
     }
 
-    void OpenCard(int index, const std::function<void(PlayerInfo&, PlayerInfoForm&)>& act) {
+    void OpenCard(bool goalie, const std::function<void(PlayerInfo&, PlayerInfoForm&)>& act) {
         bool opened = false;
         ui.ModalHook = [&](QDialog& dialog) {
+            if (auto* roster = dynamic_cast<RosterForm*>(&dialog)) {
+                ASSERT_TRUE(Activate(*roster));
+                DoubleClickPlayer(*roster, vars, goalie);
+                return;
+            }
             auto& form = dynamic_cast<PlayerInfoForm&>(dialog);
             ASSERT_TRUE(Activate(form));
             opened = true;
-            act(dynamic_cast<PlayerInfo&>(form.Binder().BoundWindow()), form);
+            auto& card = dynamic_cast<PlayerInfo&>(form.Binder().BoundWindow());
+            EXPECT_EQ(vars.Players[0][vars.CurrentPlayerIndex].Position == Goalie, goalie);
+            act(card, form);
         };
-        EXPECT_TRUE(ShowPlayerCard(vars, ui, index));
+        main->SetRoster_Click();
         EXPECT_TRUE(opened);
     }
 
@@ -71,12 +94,14 @@ class PlayerInfoFormTest : public ::testing::Test {
     }
 
     TempFolder folder;
+    fs::path start = folder / "start";
     Variables vars;
     qt::QtUi ui;
+    std::unique_ptr<Main> main;
 };
 
 TEST_F(PlayerInfoFormTest, SkatersCardTogglesTheHeightByMouseAndKeyAndClosesOnEscape) {
-    OpenCard(FirstPlace(false), [&](PlayerInfo& card, PlayerInfoForm& form) {
+    OpenCard(false, [&](PlayerInfo& card, PlayerInfoForm& form) {
         EXPECT_EQ(form.windowTitle(), "Player Info");
         ExpectCardShown(card, form);
         EXPECT_EQ(form.FieldLabel("lblStatCaption(11)")->text(), "Sh%");
@@ -106,7 +131,7 @@ TEST_F(PlayerInfoFormTest, SkatersCardTogglesTheHeightByMouseAndKeyAndClosesOnEs
 }
 
 TEST_F(PlayerInfoFormTest, GoaliesCardHasNoBarsForDefenceAndScoringAndExitCloses) {
-    OpenCard(FirstPlace(true), [&](PlayerInfo& card, PlayerInfoForm& form) {
+    OpenCard(true, [&](PlayerInfo& card, PlayerInfoForm& form) {
         ExpectCardShown(card, form);
         EXPECT_FALSE(form.skillBars[Defence]->Value());
         EXPECT_FALSE(form.skillBars[Scoring]->Value());

@@ -267,13 +267,5 @@ TEST_F(PlayerCard, OpensOnlyForAnOccupiedPlaceAndClosesOnExit) {
     EXPECT_THAT(ui.Messages, IsEmpty());
 }
 
-TEST_F(PlayerCard, FindsItsControlsByName) {
-    PlayerInfo card(vars);
-    EXPECT_EQ(card.Control("lblSkill(13)"), &card.lblSkill[13]);
-    EXPECT_EQ(card.Control("lblStatCaption(11)"), &card.lblStatCaption[11]);
-    EXPECT_EQ(card.Control("HgtValue"), &card.HgtValue);
-    EXPECT_EQ(card.Control("lblNothing"), nullptr);
-}
-
 }  // namespace
 }  // namespace korvel
