@@ -212,6 +212,12 @@ constexpr std::size_t LineIndex(int row, int column) {
     return static_cast<std::size_t>(row + kLineRows * column);
 }
 
+// The columns a line-up row uses: rows 0 to 5 five, rows 6 to 9 four, rows 10 to 12 three. The
+// others are spare.
+constexpr int UsedLineColumns(int row) {
+    return row <= 5 ? 5 : row <= 9 ? 4 : 3;
+}
+
 // Skill indexes of Player::Skills.
 enum Skill : int {
     Intensity,

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace korvel {
 namespace {
@@ -30,12 +31,12 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-char ByteOf(char32_t cp) {
+std::optional<char> ByteOf(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
     for (std::size_t i = 0; i < kHighControlRange.size(); ++i) {
         if (kHighControlRange[i] == cp) return static_cast<char>(0x80 + i);
     }
-    return '?';
+    return std::nullopt;
 }
 
 // Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when the bytes are not valid UTF-8.
@@ -74,10 +75,24 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
             out += utf8[i++];
             continue;
         }
-        out += ByteOf(cp);
+        out += ByteOf(cp).value_or('?');
         i += length;
     }
     return out;
+}
+
+std::string FirstCharacterOutside1252(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        const std::size_t length = DecodeUtf8(utf8, i, cp);
+        if (length == 0) {
+            ++i;  // taken as Latin-1, which has a byte
+            continue;
+        }
+        if (!ByteOf(cp)) return std::string(utf8.substr(i, length));
+        i += length;
+    }
+    return {};
 }
 
 }  // namespace korvel

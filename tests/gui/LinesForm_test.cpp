@@ -123,8 +123,8 @@ TEST_F(LinesFormTest, AutoViewsPlacingAndKeepingTheLines) {
         EXPECT_EQ(form.windowTitle(), "Edit Lines");
         EXPECT_EQ(form.Label6->text(), Q("Lines for " + vars.CurrentTeamRecord().Name.Utf8()));
         EXPECT_TRUE(form.optEven->isChecked());
-        EXPECT_FALSE(form.cmdLoadLines->isEnabled());
-        EXPECT_FALSE(form.cmdSaveLines->isEnabled());
+        EXPECT_TRUE(form.cmdLoadLines->isEnabled());
+        EXPECT_TRUE(form.cmdSaveLines->isEnabled());
         ASSERT_GT(form.List2->count(), 19);
 
         Click(*form.cmdAuto);

@@ -56,6 +56,8 @@ TEST(Text1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToWindows1252("a中b"), "a?b");    // three-byte sequence
     EXPECT_EQ(Utf8ToWindows1252("😀"), "?");         // four-byte sequence
     EXPECT_EQ(Utf8ToWindows1252("\xC2\x80"), "?");  // U+0080 has no byte of its own
+    EXPECT_EQ(FirstCharacterOutside1252("Åke € a中Ā"), "中");
+    EXPECT_EQ(FirstCharacterOutside1252("Åke € \xE9"), "");  // an invalid byte is read as Latin-1
 }
 
 TEST(Text1252, InvalidUtf8BytesAreTakenAsLatin1) {

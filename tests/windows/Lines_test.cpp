@@ -96,8 +96,8 @@ TEST_F(LinesWindow, AnEmptyLineUpOpensEmptyAndClosesWithoutAQuestion) {
     EXPECT_TRUE(lines.optEven.Value);
     EXPECT_FALSE(lines.optPP.Value || lines.optPK.Value);
     for (const CheckBox& box : lines.Check1) EXPECT_TRUE(box.Value);
-    EXPECT_FALSE(lines.cmdLoadLines.Enabled);
-    EXPECT_FALSE(lines.cmdSaveLines.Enabled);
+    EXPECT_TRUE(lines.cmdLoadLines.Enabled);
+    EXPECT_TRUE(lines.cmdSaveLines.Enabled);
     EXPECT_FALSE(lines.Changed);
 
     lines.cmdExit_Click();

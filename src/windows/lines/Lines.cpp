@@ -13,11 +13,6 @@ constexpr const char* kEditLinesTitle = "Edit Lines";
 constexpr int kViewRows = 4;
 constexpr int kGoalieRow = 12;
 
-// Rows 0 to 5 use five columns, rows 6 to 9 four, rows 10 to 12 three.
-constexpr int UsedColumns(int row) {
-    return row <= 5 ? 5 : row <= 9 ? 4 : 3;
-}
-
 }  // namespace
 
 Lines::Lines(Variables& vars, Ui& ui) : Window(kCaption), vars_(vars), ui_(ui) {
@@ -166,7 +161,7 @@ bool Lines::LinesIncomplete() const {
     // An entry that names no player of the roster (255, a byte above 49, or an empty place) would
     // store a line-up the game cannot play, so it counts as empty.
     for (int row = 0; row < kLineRows; ++row) {
-        for (int c = 0; c < UsedColumns(row); ++c) {
+        for (int c = 0; c < UsedLineColumns(row); ++c) {
             if (!NamesPlayer(LineBuffer[LineIndex(row, c)])) return true;
         }
     }

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <string>
 
 #include "league/Variables.h"
 #include "platform/Controls.h"
@@ -45,8 +47,8 @@ class Lines : public Window {
     OptionButton optPP{"PP"};
     OptionButton optPK{"PK"};
     Button cmdAuto{"Auto"};
-    Button cmdLoadLines{"Load Lines", false};
-    Button cmdSaveLines{"Save Lines", false};
+    Button cmdLoadLines{"Load Lines"};
+    Button cmdSaveLines{"Save Lines"};
     Button cmdExit{"Exit"};
 
     void AddPlayers();
@@ -56,6 +58,14 @@ class Lines : public Window {
     void TransferBuffer(int slot);
     // True when a used entry of LineBuffer does not name a player of roster slot 0.
     bool LinesIncomplete() const;
+
+    // Lines files (SaveLoadLines.cpp). SaveLines writes the working line-up and the roster
+    // places and protection marks of slot 0 to the team's lines file in the start folder;
+    // ImportLines reads a chosen lines file back into roster slot `slot` and the working line-up.
+    void SaveLines();
+    void ImportLines(int slot);
+    // Where Save Lines writes: the start folder and the team's lines file name.
+    std::filesystem::path LinesFilePath() const;
 
     // Automatic lines (AutoLines.cpp).
     std::uint8_t BestPlayer(int slot, int WantedPosition, Rating RatingKind);
@@ -70,6 +80,8 @@ class Lines : public Window {
     void lblPlayer_Click(int Index);
     void Label6_Click();
     void cmdAuto_Click();
+    void cmdLoadLines_Click();
+    void cmdSaveLines_Click();
     void cmdExit_Click();
 
     // The line-up row shown in view row 0: 0 even strength, 4 power play, 8 penalty kill.
@@ -85,6 +97,8 @@ class Lines : public Window {
     // True when `entry` is a roster index whose place in slot 0 holds a player.
     bool NamesPlayer(std::uint8_t entry) const;
     std::string EntryCaption(std::uint8_t entry) const;
+    // The current team's name without its trailing blanks, for messages.
+    std::string TeamNameText() const;
 
     Variables& vars_;
     Ui& ui_;

@@ -172,8 +172,8 @@ void LinesForm::CreateChoosers() {
     cmdSaveLines = MakeButton(this, QRect(kLeftColumn, 426, kLeftWidth, 34), "cmdSaveLines");
     cmdExit = MakeButton(this, QRect(kLeftColumn, 506, kLeftWidth, 38), "cmdExit");
     binder.Bind(*cmdAuto, window_.cmdAuto, [this] { window_.cmdAuto_Click(); });
-    binder.Bind(*cmdLoadLines, window_.cmdLoadLines, [] {});
-    binder.Bind(*cmdSaveLines, window_.cmdSaveLines, [] {});
+    binder.Bind(*cmdLoadLines, window_.cmdLoadLines, [this] { window_.cmdLoadLines_Click(); });
+    binder.Bind(*cmdSaveLines, window_.cmdSaveLines, [this] { window_.cmdSaveLines_Click(); });
     binder.Bind(*cmdExit, window_.cmdExit, [this] { window_.cmdExit_Click(); });
 }
 
