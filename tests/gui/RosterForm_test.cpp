@@ -193,7 +193,10 @@ TEST_F(RosterFormTest, AddPlayerFormTakesANameByKeyboardAndThePlayerJoinsTheFarm
                 return line.ItemData == emptyPlace;
             }));
             ExpectTablesShowTheLists(roster, form);
-            QTest::keyClick(form.list1[Dressed], Qt::Key_Escape);
+            // The close box drops the changes with a word, and asks nothing.
+            form.close();
+            EXPECT_TRUE(roster.IsUnloaded());
+            EXPECT_FALSE(form.isVisible());
         },
         [&](AddPlayer&, AddPlayerForm& form) {
             ASSERT_TRUE(Activate(form));
@@ -211,6 +214,8 @@ TEST_F(RosterFormTest, AddPlayerFormTakesANameByKeyboardAndThePlayerJoinsTheFarm
             EXPECT_TRUE(SaveScreenshot(form, "add-player.png"));
             QTest::keyClick(form.cboPosition, Qt::Key_Return);
         });
+    EXPECT_EQ(messages,
+              (std::vector<std::string>{"Enter the player's name.", "Changes were not saved"}));
     ASSERT_GE(emptyPlace, 0);
     const Player added = StoredPlayer(emptyPlace);
     EXPECT_EQ(added.Name.Str(), FixedText<22>::FromString("Nils Berg").Str());

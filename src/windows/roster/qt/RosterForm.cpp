@@ -221,6 +221,8 @@ void RosterForm::CreateShortcuts() {
 }
 
 void RosterForm::reject() {
+    // The close box unloads the window before it gets here: then the form just closes.
+    if (window_.IsUnloaded()) return qt::DialogForm::reject();
     cmdExit->click();
 }
 
