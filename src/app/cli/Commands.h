@@ -20,5 +20,6 @@ Command AddPlayersCommand(CLI::App& app);
 Command AddLinesCommand(CLI::App& app);
 Command AddCardCommand(CLI::App& app);
 Command AddRosterCommand(CLI::App& app);
+Command AddPrepareCommand(CLI::App& app);
 
 }  // namespace korvel::cli

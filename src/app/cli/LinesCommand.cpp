@@ -1,9 +1,12 @@
 #include <array>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
+#include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
 #include "windows/lines/Lines.h"
 
@@ -12,19 +15,26 @@ namespace {
 
 constexpr const char* kHelp =
     "Opens the team's lines window as Coach > Set Lines does (the team's roster is read into "
-    "roster slot 0), optionally presses Auto (--auto) and Exit answering Yes to \"Keep Line "
-    "Changes?\" (--keep), and prints the working line-up: each of the 13 rows with its caption "
-    "and its entries as roster index and name (\"-\" for an empty entry). Without --keep "
-    "nothing is stored. A refusal (\"Set roster first\", \"Lines are not complete\") goes to "
-    "standard error and gives exit code 1.\n"
+    "roster slot 0), then, in this order and each only when asked for: presses Load Lines "
+    "choosing FILE (--import; waiver questions follow --yes or --no), Auto (--auto), Save Lines "
+    "answering the password question (--save-lines; the file goes to the start folder and its "
+    "path is printed) and Exit answering Yes to \"Keep Line Changes?\" (--keep). It prints the "
+    "working line-up: each of the 13 rows with its caption and its entries as roster index and "
+    "name (\"-\" for an empty entry). Without --keep nothing is stored in the working files. A "
+    "refusal (\"Password Incorrect\", \"... lines are not valid\", \"Errors in File\", \"Set "
+    "roster first\", \"Lines are not complete\", a failed save) goes to standard error and "
+    "gives exit code 1.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LineBuffer\": [13 rows of 5 roster indexes, 255 for "
-    "empty], \"Kept\": true when the line-up was stored}\n"
+    "empty], \"Kept\": true when the line-up was stored, \"LinesFile\": the saved lines "
+    "file's path or null}\n"
     "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
 
 constexpr const char* kKeepQuestion = "Keep Line Changes?";
 
 struct LinesOptions {
+    std::optional<std::string> Import;  // the lines file to load
     bool Auto = false;
+    std::optional<std::string> Password;  // Save Lines with this password
     bool Keep = false;
 };
 
@@ -34,6 +44,7 @@ struct LinesShown {
     LineUp LineBuffer{};
     std::array<std::string, kLineRows> Captions;
     bool Kept = false;
+    std::optional<std::filesystem::path> Saved;
 };
 
 constexpr int UsedColumns(int row) {
@@ -55,11 +66,24 @@ void ReadCaptions(Lines& lines, LinesShown& shown) {
     if (firstRowBefore == 4) lines.optPP_Click();
 }
 
-void UseLinesWindow(Lines& lines, const LinesOptions& options, CliUi& ui, LinesShown& shown) {
+void UseLinesWindow(Lines& lines, const LinesOptions& options, Session& session,
+                    LinesShown& shown) {
+    CliUi& ui = session.UiOfCli();
     shown.Opened = true;
+    if (options.Import) {
+        ui.SetFileToOpen(session.Vars().StartFolder / *options.Import);
+        lines.cmdLoadLines_Click();
+        if (ui.Refused()) return;
+    }
     if (options.Auto) {
         lines.cmdAuto_Click();
         if (ui.Refused()) return;
+    }
+    if (options.Password) {
+        ui.SetInputText(*options.Password);
+        if (!lines.SaveLines()) return;
+        ui.ClearRefusal();  // "Lines Saved" reports; it does not refuse
+        shown.Saved = lines.LinesFilePath();
     }
     shown.LineBuffer = lines.LineBuffer;
     ReadCaptions(lines, shown);
@@ -92,6 +116,7 @@ void PrintText(Session& session, const std::string& team, const LinesShown& show
         table.AddRow(std::move(cells));
     }
     table.Print(out);
+    if (shown.Saved) out << "\nLines saved as " << shown.Saved->string() << "\n";
 }
 
 nlohmann::json ToJson(Session& session, const std::string& team, const LinesShown& shown) {
@@ -105,15 +130,18 @@ nlohmann::json ToJson(Session& session, const std::string& team, const LinesShow
     return {{"Team", team},
             {"TeamIndex", session.CurrentTeam()},
             {"LineBuffer", rows},
-            {"Kept", shown.Kept}};
+            {"Kept", shown.Kept},
+            {"LinesFile", shown.Saved ? nlohmann::json(shown.Saved->string()) : nlohmann::json()}};
 }
 
 int RunLines(Session& session, const LinesOptions& options) {
+    if (options.Password) RequireLinesPassword(*options.Password);
     CliUi& ui = session.UiOfCli();
     if (options.Keep) ui.SetAnswer(kKeepQuestion, Answer::Yes);
     LinesShown shown;
     ui.SetModalAction([&](Window& window) {
-        if (auto* lines = dynamic_cast<Lines*>(&window)) UseLinesWindow(*lines, options, ui, shown);
+        if (auto* lines = dynamic_cast<Lines*>(&window))
+            UseLinesWindow(*lines, options, session, shown);
     });
     session.MainWindow().SetLines_Click();
     ui.SetModalAction(nullptr);
@@ -136,10 +164,20 @@ int RunLines(Session& session, const LinesOptions& options) {
 
 Command AddLinesCommand(CLI::App& app) {
     auto options = std::make_shared<LinesOptions>();
-    auto* parser =
-        app.add_subcommand("lines", "Show, fill automatically and keep the team's lines.");
+    auto* parser = app.add_subcommand(
+        "lines", "Show, import, fill automatically, save and keep the team's lines.");
+    parser
+        ->add_option("--import", options->Import,
+                     "Press Load Lines and choose FILE, a lines file saved with the team's "
+                     "password; a relative path is taken from the start folder.")
+        ->type_name("FILE");
     parser->add_flag("--auto", options->Auto,
                      "Press Auto: automatic lines from the 20 dressed healthy players.");
+    parser
+        ->add_option("--save-lines", options->Password,
+                     "Press Save Lines and answer \"Password?\" with PASSWORD (cut to 10 "
+                     "characters): the lines file is written to the start folder.")
+        ->type_name("PASSWORD");
     parser->add_flag("--keep", options->Keep,
                      "Press Exit and answer Yes to \"Keep Line Changes?\": a changed, complete "
                      "line-up is stored in the working team file.");

@@ -62,7 +62,8 @@ class Lines : public Window {
     // Lines files (SaveLoadLines.cpp). SaveLines writes the working line-up and the roster
     // places and protection marks of slot 0 to the team's lines file in the start folder;
     // ImportLines reads a chosen lines file back into roster slot `slot` and the working line-up.
-    void SaveLines();
+    // SaveLines returns true when the file was written.
+    bool SaveLines();
     void ImportLines(int slot);
     // Where Save Lines writes: the start folder and the team's lines file name.
     std::filesystem::path LinesFilePath() const;

@@ -58,7 +58,7 @@ std::filesystem::path Lines::LinesFilePath() const {
     return (error ? vars_.StartFolder : folder) / name;
 }
 
-void Lines::SaveLines() {
+bool Lines::SaveLines() {
     const std::string typed = ui_.InputBox("Password?", kSaveTitle).value_or("");
     std::string refused;
     const auto password = LinesPassword(typed, refused);
@@ -66,7 +66,7 @@ void Lines::SaveLines() {
         ui_.MsgBox("The password cannot hold \"" + refused +
                        "\": a lines file keeps only characters of the Windows-1252 set.",
                    Buttons::OK, Icon::Critical, kSaveTitle);
-        return;
+        return false;
     }
     const std::filesystem::path path = LinesFilePath();
     try {
@@ -74,9 +74,10 @@ void Lines::SaveLines() {
     } catch (const std::exception& failure) {
         ui_.MsgBox(std::string("The lines were not saved.\n") + failure.what(), Buttons::OK,
                    Icon::Critical, kSaveTitle);
-        return;
+        return false;
     }
     ui_.MsgBox("Lines saved as " + path.string(), Buttons::OK, Icon::Information, "Lines Saved");
+    return true;
 }
 
 void Lines::ImportLines(int slot) {
