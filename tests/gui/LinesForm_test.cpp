@@ -269,5 +269,52 @@ TEST_F(LinesFormTest, KeyboardShortcutsRunTheButtons) {
     EXPECT_EQ(StoredTeam().LinesSet, kTrue);
 }
 
+TEST_F(LinesFormTest, SaveLinesAndLoadThemBackWithTheKeyboard) {
+    const std::string password = vars.CurrentTeamRecord().Password.Utf8();
+    std::vector<FileDialog> fileDialogs;
+    fs::path saved;
+    ui.InputBoxHook = [&](const std::string& prompt, const std::string& title) {
+        messages.push_back({prompt, title});
+        return std::optional<std::string>(password);
+    };
+    ui.OpenFileHook = [&](const FileDialog& dialog) {
+        fileDialogs.push_back(dialog);
+        return std::optional<fs::path>(saved);
+    };
+    LineUp savedLineUp{};
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        ASSERT_TRUE(Activate(form));
+        QTest::keyClick(&form, Qt::Key_U, Qt::ControlModifier);
+        savedLineUp = lines.LineBuffer;
+        QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+        saved = lines.LinesFilePath();
+        ASSERT_EQ(ReadWholeFile(saved).size(), 226u);
+
+        // A change after saving, then the file loaded back over it.
+        const int row = SkaterRowOutside(lines, 0);
+        ASSERT_GE(row, 0);
+        ClickRow(*form.List2, row);
+        Click(*form.lblPlayer[1]);
+        ASSERT_NE(lines.LineBuffer, savedLineUp);
+        QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
+        EXPECT_EQ(lines.LineBuffer, savedLineUp);
+        ExpectSlotsShowTheControls(lines, form);
+        EXPECT_TRUE(lines.Changed);
+        QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_TRUE(lines.IsUnloaded());
+    });
+
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].Text, "Password?");
+    EXPECT_EQ(messages[0].Title, "Save Lines");
+    EXPECT_EQ(messages[1].Text, "Lines saved as " + saved.string());
+    EXPECT_EQ(messages[1].Title, "Lines Saved");
+    EXPECT_EQ(messages[2].Text, "Keep Line Changes?");
+    ASSERT_EQ(fileDialogs.size(), 1u);
+    EXPECT_EQ(fileDialogs[0].Title, "Import Lines");
+    EXPECT_EQ(StoredTeam().LineSlots, savedLineUp);
+    EXPECT_EQ(StoredTeam().LinesSet, kTrue);
+}
+
 }  // namespace
 }  // namespace korvel::test

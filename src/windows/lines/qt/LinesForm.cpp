@@ -185,11 +185,13 @@ void LinesForm::CreateShortcuts() {
         const char* Sequence;
         const char* Purpose;
     };
-    const std::array<Key, 5> keys{{
+    const std::array<Key, 7> keys{{
         {optEven, "Ctrl+1", "Even strength lines"},
         {optPP, "Ctrl+2", "Power play lines"},
         {optPK, "Ctrl+3", "Penalty kill lines"},
         {cmdAuto, "Ctrl+U", "Set all lines automatically"},
+        {cmdLoadLines, "Ctrl+O", "Import a lines file"},
+        {cmdSaveLines, "Ctrl+S", "Save the lines file for the league"},
         {cmdExit, "Ctrl+Q", "Keep or drop the changes and close"},
     }};
     for (const Key& key : keys) {
