@@ -44,14 +44,15 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     commands.push_back(AddCardCommand(app));
     commands.push_back(AddRosterCommand(app));
     commands.push_back(AddPrepareCommand(app));
+    commands.push_back(AddTeamCommand(app));
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         if (app.get_subcommands().empty() && !app.remaining().empty()) {
             err << "korvel-cli: unknown command \"" << app.remaining().front()
-                << "\"; the commands are league, players, lines, card, roster and prepare (see "
-                   "korvel-cli --help)\n";
+                << "\"; the commands are league, players, lines, card, roster, prepare and team "
+                   "(see korvel-cli --help)\n";
             return kUsage;
         }
         const int code = app.exit(error, out, err);

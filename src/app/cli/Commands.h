@@ -21,5 +21,6 @@ Command AddLinesCommand(CLI::App& app);
 Command AddCardCommand(CLI::App& app);
 Command AddRosterCommand(CLI::App& app);
 Command AddPrepareCommand(CLI::App& app);
+Command AddTeamCommand(CLI::App& app);
 
 }  // namespace korvel::cli

@@ -1,0 +1,103 @@
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/cli/Commands.h"
+#include "app/cli/ExitCodes.h"
+#include "app/cli/Output.h"
+#include "windows/team/DisplayTeam.h"
+
+namespace korvel::cli {
+namespace {
+
+constexpr const char* kHelp =
+    "Opens the team information window as Manager > View Team does (the window reads the team's "
+    "roster into roster slot 0 itself), presses Team Roster --refreshes minus 1 times, closing "
+    "the roster window unchanged each time (the window refreshes after each), and prints every "
+    "field the window shows as \"Caption: value\", from the team name to Games Remaining.\n"
+    "JSON: {\"Team\", \"TeamIndex\", \"Fields\": {control name: text exactly as shown, for "
+    "lblTeam to lblGR, the never-filled lblEmail and lblFA included}, "
+    "\"ProjectedBalanceColour\": \"#RRGGBB\", red #FF0000 when the projected balance is below 0, "
+    "white #FFFFFF otherwise}\n"
+    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+
+struct TeamOptions {
+    int Refreshes = 1;
+};
+
+struct TeamShown {
+    bool Opened = false;
+    std::vector<std::pair<std::string, std::string>> Fields;  // control name, text
+    Colour BalanceColour = 0;
+};
+
+std::string ColourText(Colour colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(colour & 0xFFFFFF));
+    return text;
+}
+
+void UseTeamWindow(DisplayTeam& info, const TeamOptions& options, TeamShown& shown) {
+    shown.Opened = true;
+    // The roster windows these presses open close unchanged: the command acts in no other window.
+    for (int refresh = 1; refresh < options.Refreshes; ++refresh) info.Command3_Click();
+    for (const auto& field : DisplayTeam::Fields) {
+        shown.Fields.emplace_back(field.Name, info.Field(field.Name).Caption);
+    }
+    shown.BalanceColour = info.lblProjBal.ForeColor;
+}
+
+void PrintText(std::ostream& out, const TeamShown& shown) {
+    for (std::size_t f = 0; f < shown.Fields.size(); ++f) {
+        const std::string value = ShownText(shown.Fields[f].second);
+        out << DisplayTeam::Fields[f].Caption << ':' << (value.empty() ? "" : " " + value) << '\n';
+    }
+}
+
+nlohmann::json ToJson(Session& session, const TeamShown& shown) {
+    nlohmann::json fields = nlohmann::json::object();
+    for (const auto& [name, text] : shown.Fields) fields[name] = text;
+    return {{"Team", RecordText(session.Vars().Teams[session.CurrentTeam()].Name)},
+            {"TeamIndex", session.CurrentTeam()},
+            {"Fields", fields},
+            {"ProjectedBalanceColour", ColourText(shown.BalanceColour)}};
+}
+
+int RunTeam(Session& session, const TeamOptions& options) {
+    CliUi& ui = session.UiOfCli();
+    TeamShown shown;
+    ui.SetModalAction([&](Window& window) {
+        if (auto* info = dynamic_cast<DisplayTeam*>(&window)) UseTeamWindow(*info, options, shown);
+    });
+    session.MainWindow().ViewTeam_Click();
+    ui.SetModalAction(nullptr);
+    if (ui.Refused()) return kRefused;
+    if (!shown.Opened) {
+        throw UsageError(
+            "the team information window did not open: Manager > View Team is disabled until a "
+            "team is listed in the main window");
+    }
+    if (session.Options().Json) {
+        PrintJson(session.Out(), ToJson(session, shown));
+    } else {
+        PrintText(session.Out(), shown);
+    }
+    return kDone;
+}
+
+}  // namespace
+
+Command AddTeamCommand(CLI::App& app) {
+    auto options = std::make_shared<TeamOptions>();
+    auto* parser = app.add_subcommand("team", "Show the team's information and finances.");
+    parser
+        ->add_option("--refreshes", options->Refreshes,
+                     "Refresh the window this many times in all: the first when it opens, each "
+                     "further one by pressing Team Roster.")
+        ->check(CLI::Range(1, 1000));
+    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
+    return {parser, [options](Session& session) { return RunTeam(session, *options); }};
+}
+
+}  // namespace korvel::cli
