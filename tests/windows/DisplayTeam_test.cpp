@@ -221,11 +221,17 @@ TEST_F(TeamInfoWindow, RosterMakeUpCountsHealthyFarmAndAllProPlayers) {
     // Season expenses 1000 + 2000 + 9 - 1: 3008 / 84 = 35.8.
     EXPECT_EQ(info.lblExpGame.Caption, "$0,035");
 
-    // Team Roster reads the stored roster again: without pro players the averages stay as shown,
-    // and counts of zero show as empty fields.
-    for (int i : {0, 1, 2}) StorePlayer(i, MakePlayer("Now Farm", 0, 0));
-    for (int i : {3, 6}) StorePlayer(i, Player{});
+    // Team Roster opens the roster window on this team's players; what it stores shows after it
+    // closes: without pro players the averages stay as shown, and counts of zero show empty.
+    ui.OnShowModal = [&](Window& window) {
+        EXPECT_EQ(window.Caption, "Set Game Roster");
+        EXPECT_EQ(vars.Players[0][1].Name, roster[1].Name);
+        for (int i : {0, 1, 2}) StorePlayer(i, MakePlayer("Now Farm", 0, 0));
+        for (int i : {3, 6}) StorePlayer(i, Player{});
+    };
     info.Command3_Click();
+    ui.OnShowModal = nullptr;
+    EXPECT_EQ(ui.WindowsShown, std::vector<std::string>{"Set Game Roster"});
     EXPECT_EQ(info.lblPro.Caption, "");
     EXPECT_EQ(info.lblFarm.Caption, "3");
     EXPECT_EQ(info.lblAvgHgt.Caption, "72.0");

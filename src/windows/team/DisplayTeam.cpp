@@ -8,6 +8,7 @@
 #include "league/RosterStatus.h"
 #include "platform/NumberFormat.h"
 #include "windows/lines/Lines.h"
+#include "windows/roster/Roster.h"
 
 namespace korvel {
 namespace {
@@ -229,7 +230,13 @@ void DisplayTeam::Command2_Click() {
     ui_.ShowModal(lines);
 }
 
+// The roster window works on slot 0, which the last refresh filled with this team's roster; the
+// refresh after it shows the moves made there.
 void DisplayTeam::Command3_Click() {
+    RunGuarded(ui_, kTeamRosterTitle, [&] {
+        Roster roster(vars_, ui_);
+        ui_.ShowModal(roster);
+    });
     RunGuarded(ui_, kTeamRosterTitle, [&] { DisplayInfo(); });
 }
 
