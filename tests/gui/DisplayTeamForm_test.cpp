@@ -16,6 +16,7 @@
 #include "windows/lines/qt/LinesForm.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
+#include "windows/roster/qt/RosterForm.h"
 
 namespace korvel::test {
 namespace {
@@ -83,9 +84,14 @@ TEST_F(DisplayTeamFormTest, WalkThroughWithKeysInTheBlackAndInTheRed) {
         vars.CurrentTeamRecord().Finances = finances;
         bool opened = false;
         bool linesOpened = false;
+        bool rosterOpened = false;
         ui.ModalHook = [&](QDialog& dialog) {
             if (dynamic_cast<LinesForm*>(&dialog) != nullptr) {
                 linesOpened = true;
+                return;
+            }
+            if (dynamic_cast<RosterForm*>(&dialog) != nullptr) {
+                rosterOpened = true;
                 return;
             }
             auto& form = dynamic_cast<DisplayTeamForm&>(dialog);
@@ -102,11 +108,16 @@ TEST_F(DisplayTeamFormTest, WalkThroughWithKeysInTheBlackAndInTheRed) {
             EXPECT_EQ(form.Chart->Shown()[3], c.balance);
             EXPECT_TRUE(SaveScreenshot(form, c.picture));
 
-            // The buttons by their keys: Team Lines opens the lines window.
+            // The buttons by their keys: Team Lines opens the lines window, Team Roster the roster
+            // window and then refreshes.
             EXPECT_TRUE(form.Command1->hasFocus());
             QTest::keyClick(&form, Qt::Key_L, Qt::AltModifier);
             // A mnemonic presses its button with a short animation: the click comes a moment later.
             EXPECT_TRUE(QTest::qWaitFor([&] { return linesOpened; }));
+            vars.CurrentTeamRecord().Coach.Name = FixedText<22>::FromString("Refreshed Coach");
+            QTest::keyClick(&form, Qt::Key_R, Qt::AltModifier);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return rosterOpened; }));
+            EXPECT_EQ(form.Value("lblCoach").text().trimmed(), "Refreshed Coach");
             QTest::keyClick(&form, Qt::Key_Tab);
             EXPECT_FALSE(form.Command1->hasFocus());
 
