@@ -18,27 +18,34 @@ namespace korvel {
 
 namespace {
 
-const QString kStyle = R"(
-QLabel[role="caption"] { color: #b9cde6; font-size: 12px; font-weight: 600; }
-QLabel[role="value"] { font-size: 14px; font-weight: bold; }
-QLabel[role="heading"] {
-    color: #ffd25e; font-size: 13px; font-weight: bold; letter-spacing: 1px;
+// The window's own rules on top of the shared style sheet: light text on its dark backdrop. Sizes
+// come from Scaled below, so that the window follows the desktop's font. Value fields take their
+// colour from their controls (white, or red for a deficit).
+const QString kTeamRules = R"(
+QLabel[teamCaption="true"] { color: #b9cde6; font-weight: bold; }
+QLabel[teamValue="true"] { font-weight: bold; }
+QLabel[teamHeading="true"] {
+    color: #ffd25e; font-weight: bold; letter-spacing: 1px;
     padding-bottom: 4px; border-bottom: 1px solid rgba(255, 255, 255, 60);
 }
-QLabel#lblTeam { font-size: 28px; font-weight: bold; }
 QFrame#panel {
     background: rgba(4, 12, 28, 150); border: 1px solid rgba(255, 255, 255, 45);
     border-radius: 10px;
 }
-QPushButton {
-    background: #1f5fbf; color: white; border: 1px solid #6f9fe0; border-radius: 6px;
-    font-size: 13px; font-weight: bold; padding: 6px 18px;
-}
-QPushButton:hover { background: #2b6fd6; }
+QFrame#panel QLabel { background: transparent; }
 QPushButton:focus { border: 2px solid #ffd25e; }
-QPushButton#Command1 { background: #2c3e57; border-color: #7d90a8; }
 QToolTip { color: #14213d; background: #fdfdf6; border: 1px solid #8da2b8; }
 )";
+
+// The desktop's font, `factor` times its size.
+QFont Scaled(QFont font, double factor) {
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    } else {
+        font.setPixelSize(static_cast<int>(font.pixelSize() * factor + 0.5));
+    }
+    return font;
+}
 
 // The identity rows, two pairs of caption and value each.
 const std::vector<std::array<const char*, 2>> kIdentityRows = {
@@ -108,7 +115,7 @@ const std::map<std::string, const char*> kToolTips = {
 
 QLabel* MakeRoleLabel(const QString& text, const char* role, QWidget* parent = nullptr) {
     auto* label = new QLabel(text, parent);
-    label->setProperty("role", role);
+    label->setProperty(role, true);
     return label;
 }
 
@@ -131,7 +138,7 @@ QString ShortAmount(std::int64_t amount) {
 }  // namespace
 
 FinanceChart::FinanceChart(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(220, 150);
+    setMinimumSize(fontMetrics().horizontalAdvance("Expenses") * 5, fontMetrics().height() * 6);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setToolTip(
         "Current finances, estimated revenue, projected expenses and projected balance, as "
@@ -194,8 +201,9 @@ void FinanceChart::paintEvent(QPaintEvent*) {
 
 DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
     : qt::DialogForm(window, parent), window_(window) {
-    setStyleSheet(kStyle);
+    setStyleSheet(qt::StyleSheet() + kTeamRules);
     BindFields();
+    Value("lblTeam").setFont(Scaled(font(), 2.0));
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(22, 16, 22, 16);
@@ -229,19 +237,20 @@ DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
 
     Binder().OnRefresh([this] { ShowChart(); });
     Binder().RefreshAll();
-    setMinimumSize(820, 560);
-    resize(900, 620);
+    // The layout decides the size: what the contents need at the desktop's font and scale.
+    adjustSize();
     Command1->setFocus();
 }
 
 // Every value field and its caption, made and bound by the control's name.
 void DisplayTeamForm::BindFields() {
     for (const DisplayTeam::FieldInfo& field : DisplayTeam::Fields) {
-        auto* value = MakeRoleLabel({}, "value", this);
+        auto* value = MakeRoleLabel({}, "teamValue", this);
         value->setObjectName(field.Name);
         const QString tip = kToolTips.at(field.Name);
         value->setToolTip(tip);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setFont(Scaled(font(), 1.1));
         values_[field.Name] = value;
         Binder().Bind(*value, window_.Field(field.Name));
     }
@@ -257,7 +266,7 @@ QWidget* DisplayTeamForm::MakeIdentity() {
         for (int pair = 0; pair < 2; ++pair) {
             const char* name =
                 kIdentityRows[static_cast<std::size_t>(row)][static_cast<std::size_t>(pair)];
-            auto* caption = MakeRoleLabel(CaptionOf(name), "caption", box);
+            auto* caption = MakeRoleLabel(CaptionOf(name), "teamCaption", box);
             caption->setToolTip(kToolTips.at(name));
             grid->addWidget(caption, row, pair * 2);
             grid->addWidget(&Value(name), row, pair * 2 + 1);
@@ -273,12 +282,12 @@ QWidget* DisplayTeamForm::MakePanel(const char* title, const std::vector<const c
     panel->setObjectName("panel");
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(14, 10, 14, 12);
-    layout->addWidget(MakeRoleLabel(title, "heading", panel));
+    layout->addWidget(MakeRoleLabel(title, "teamHeading", panel));
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(5);
     for (int row = 0; row < static_cast<int>(fields.size()); ++row) {
         const char* name = fields[static_cast<std::size_t>(row)];
-        auto* caption = MakeRoleLabel(CaptionOf(name), "caption", panel);
+        auto* caption = MakeRoleLabel(CaptionOf(name), "teamCaption", panel);
         caption->setToolTip(kToolTips.at(name));
         QLabel& value = Value(name);
         value.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
