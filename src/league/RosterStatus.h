@@ -11,6 +11,7 @@ enum RosterPlace : int { Farm = 0, Scratch = 1, Dressed = 2 };
 
 constexpr int kInjuryCodes = 8;  // InjuryCode has entries 0..7; codes 1..6 are real injuries
 constexpr std::uint8_t kDressedHealthy = 200;
+constexpr int kGameRosterSize = 20;  // players dressed for a game
 
 // 0 farm, 1 scratch, 2 dressed (a byte caps it at 2: 200..255 are all dressed).
 constexpr int PlaceOf(std::uint8_t status) {

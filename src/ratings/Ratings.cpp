@@ -69,4 +69,16 @@ int DefenseRating(const Variables& vars, int index, int slot) {
     return DefenseRatingOf(At(vars, slot, index));
 }
 
+int RatingOf(const Variables& vars, int slot, int index, Rating kind) {
+    switch (kind) {
+        case Rating::Offense:
+            return OffenseRating(vars, index, slot);
+        case Rating::Defense:
+            return DefenseRating(vars, index, slot);
+        case Rating::Overall:
+            break;
+    }
+    return OverallOrZero(Overall(vars, slot, index));
+}
+
 }  // namespace korvel

@@ -17,6 +17,12 @@ std::optional<int> OverallOf(const Player& player);
 int OffenseRatingOf(const Player& player);
 int DefenseRatingOf(const Player& player);
 
+// The rating by which the automatic lines and roster rank candidates.
+enum class Rating { Offense = 0, Defense = 1, Overall = 2 };
+
+// Rating `kind` of player `index` of roster slot `slot`; an empty overall counts as 0.
+int RatingOf(const Variables& vars, int slot, int index, Rating kind);
+
 // An empty overall compares as 0.
 inline int OverallOrZero(const std::optional<int>& overall) {
     return overall.value_or(0);

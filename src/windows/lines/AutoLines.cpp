@@ -51,18 +51,6 @@ const std::vector<AutoLineStep> kAutoLineSteps = {
 };
 // clang-format on
 
-int RatingOf(const Variables& vars, int slot, int index, Rating kind) {
-    switch (kind) {
-        case Rating::Offense:
-            return OffenseRating(vars, index, slot);
-        case Rating::Defense:
-            return DefenseRating(vars, index, slot);
-        case Rating::Overall:
-            break;
-    }
-    return OverallOrZero(Overall(vars, slot, index));
-}
-
 bool IsForward(std::uint8_t position) {
     return position <= RightWing;
 }

@@ -38,18 +38,6 @@ constexpr std::array<int, 5> kAutoMinimumAt{3, 3, 3, 5, 2};
 
 constexpr std::uint8_t kUndressedHealthy = 100;
 
-int RatingOf(const Variables& vars, int slot, int index, Rating kind) {
-    switch (kind) {
-        case Rating::Offense:
-            return OffenseRating(vars, index, slot);
-        case Rating::Defense:
-            return DefenseRating(vars, index, slot);
-        case Rating::Overall:
-            break;
-    }
-    return OverallOrZero(Overall(vars, slot, index));
-}
-
 bool HasPosition(const Player& player, int position) {
     return position == kAnySkater ? player.Position != Goalie : player.Position == position;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "league/RosterStatus.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
 #include "platform/Ui.h"
@@ -21,7 +22,7 @@ class Roster : public Window {
     static constexpr const char* kCaption = "Set Game Roster";
     static constexpr int kLists = 3;  // list1 index = place: 0 farm, 1 scratches, 2 game roster
     static constexpr int kMoveButtons = 4;
-    static constexpr int kPlayersDressed = 20;
+    static constexpr int kPlayersDressed = kGameRosterSize;
 
     Roster(Variables& vars, Ui& ui);
 
