@@ -6,8 +6,11 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "league/Variables.h"
+#include "platform/Files.h"
+#include "platform/FolderLock.h"
 #include "platform/qt/DesktopIdentity.h"
 #include "platform/qt/DesktopSettings.h"
 #include "platform/qt/QtUi.h"
@@ -51,7 +54,18 @@ int main(int argc, char* argv[]) {
     korvel::RegisterWindowForms(ui);
     if (parser.isSet(screenshot)) AnswerWithoutDialogs(ui);
 
-    korvel::Main window(vars, ui, std::filesystem::current_path());
+    // The start folder must exist, and only one program may work in it at a time.
+    std::filesystem::path startFolder;
+    std::optional<korvel::FolderLock> lock;
+    try {
+        startFolder = korvel::CurrentFolder();
+        lock.emplace(startFolder);
+    } catch (const std::exception& failure) {
+        ui.MsgBox(failure.what(), korvel::Buttons::OK, korvel::Icon::Critical, "");
+        return 1;
+    }
+
+    korvel::Main window(vars, ui, startFolder);
     window.Form_Load();
     korvel::MainForm form(window, vars);
 

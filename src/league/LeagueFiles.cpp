@@ -1,6 +1,6 @@
 #include "league/LeagueFiles.h"
 
-#include <fstream>
+#include <string_view>
 
 #include "platform/ReadOnlyFile.h"
 
@@ -30,26 +30,53 @@ void InitialiseVariables(Variables& vars, const fs::path& startFolder) {
     vars.SwapLeagueFile = startFolder / "swp.l";
 }
 
+namespace {
+
+// Longer than any path the system can open; a longer first line is no league path.
+constexpr std::size_t kLongestPath = 4096;
+
+}  // namespace
+
+std::optional<fs::path> ParseDefaultsLine(std::string_view content) {
+    std::string_view line = content.substr(0, content.find('\n'));
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const auto start = line.find_first_not_of(' ');
+    if (start == std::string_view::npos) return fs::path();
+    line.remove_prefix(start);
+    std::string_view field;
+    if (line.front() == '"') {
+        line.remove_prefix(1);
+        field = line.substr(0, line.find('"'));
+    } else {
+        field = line.substr(0, line.find(','));
+    }
+    if (field.find('\0') != std::string_view::npos || field.size() > kLongestPath) {
+        return std::nullopt;
+    }
+    return fs::path(std::string(field));
+}
+
 std::optional<fs::path> ReadDefaultsFile(const fs::path& file) {
     if (!FileExists(file)) return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw FileError(file, "cannot be read");
-    std::string line;
-    std::getline(in, line);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const auto start = line.find_first_not_of(' ');
-    if (start == std::string::npos) return fs::path();
-    line.erase(0, start);
-    if (line.front() == '"') {
-        const auto closing = line.find('"', 1);
-        return fs::path(
-            line.substr(1, closing == std::string::npos ? std::string::npos : closing - 1));
-    }
-    return fs::path(line.substr(0, line.find(',')));
+    const Bytes start = ReadWholeFile(file, kLongestPath + 3);  // a path, quotes and a line end
+    const std::string content(start.begin(), start.end());
+    auto path = ParseDefaultsLine(content);
+    if (!path) throw FileError(file, "holds no league path (binary or overlong first line)");
+    return path;
 }
 
 Bytes DefaultsFileContent(const fs::path& leaguePath) {
-    const std::string line = leaguePath.string() + "\n";
+    const std::string& text = leaguePath.native();
+    for (const auto& [character, name] :
+         {std::pair{'"', "a double quote"}, std::pair{'\n', "a line break"},
+          std::pair{'\r', "a line break"}}) {
+        if (text.find(character) == std::string::npos) continue;
+        throw LeagueError("The league path " + text + " contains " + name +
+                          ", which korvel.def cannot remember. Rename the league's folder or "
+                          "files and load it again.");
+    }
+    // Quoted, so that commas and leading spaces read back as written.
+    const std::string line = "\"" + text + "\"\n";
     return Bytes(line.begin(), line.end());
 }
 
@@ -103,6 +130,7 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
 }
 
 void InstallLeague(Variables& vars, const LeagueFileSet& league) {
+    const Bytes defaults = DefaultsFileContent(league.Base);
     std::vector<StagedFile> staged;
     // A file that already holds its new bytes (the usual case at start-up) is left alone.
     const auto stage = [&](const fs::path& target, const Bytes& content) {
@@ -114,7 +142,7 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league) {
                             ReadWholeFile(league.RosterPath, kRosterFileLimit));
     }
     stage(vars.SwapLeagueFile, league.LeagueFile);
-    stage(DefaultsFileIn(vars.StartFolder), DefaultsFileContent(league.Base));
+    stage(DefaultsFileIn(vars.StartFolder), defaults);
     for (auto& file : staged) file.Commit();
 
     vars.League = league.League;

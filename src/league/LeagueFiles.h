@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "league/Variables.h"
@@ -27,10 +28,17 @@ std::filesystem::path DefaultsFileIn(const std::filesystem::path& startFolder);
 // the position and injury tables.
 void InitialiseVariables(Variables& vars, const std::filesystem::path& startFolder);
 
-// Reads the first field of the defaults file: the text up to the first comma or the end of the
-// first line, leading spaces skipped, a quoted field without its quotes. No value when the file
-// is missing.
+// The first field of the defaults file's content: the text up to the first comma or the end of the
+// first line, leading spaces skipped, a quoted field without its quotes. No value when the field
+// cannot be a path (a zero byte, longer than any path).
+std::optional<std::filesystem::path> ParseDefaultsLine(std::string_view content);
+
+// The first field of the defaults file, as above; no value when the file is missing. Reads only
+// the start of the file. Throws FileError when it cannot be read or holds no path.
 std::optional<std::filesystem::path> ReadDefaultsFile(const std::filesystem::path& file);
+
+// The defaults file for `leaguePath`: the path quoted, and a line end. Throws LeagueError for a
+// path that would not read back (a double quote or a line break in it).
 Bytes DefaultsFileContent(const std::filesystem::path& leaguePath);
 
 // A league read from its own files and checked, not yet in use. The roster file is only copied,

@@ -5,11 +5,14 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 #include <utility>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/ReadOnlyFile.h"
@@ -22,27 +25,102 @@ FileError::FileError(const fs::path& file, const std::string& cause)
 
 namespace {
 
-std::string ErrnoText() {
-    return std::strerror(errno);
+constexpr const char* kTemporaryMarker = ".tmp";
+
+std::string ErrnoText(int error = errno) {
+    return std::strerror(error);
 }
 
 fs::path TemporaryNameFor(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
-    auto name = target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
+    auto name = target.filename().string() + kTemporaryMarker + std::to_string(::getpid()) + "-" +
                 std::to_string(counter++);
     return target.parent_path() / ("." + name);
 }
 
-void WriteBytes(const fs::path& path, const Bytes& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError(path, "cannot be written (" + ErrnoText() + ")");
-    out.write(reinterpret_cast<const char*>(content.data()),
-              static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) throw FileError(path, "writing failed (" + ErrnoText() + ")");
+// The permission bits of an existing `target`, which its replacement keeps.
+std::optional<mode_t> PermissionsOf(const fs::path& target) {
+    struct stat status {};
+    if (::stat(target.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    return status.st_mode & 07777;
+}
+
+// Writes a new file and flushes it to the disk before it is closed, so that a rename of it
+// cannot be seen before its bytes are stored. Throws the failure's errno.
+void WriteNewFile(const fs::path& path, const Bytes& content, std::optional<mode_t> permissions) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) throw std::system_error(errno, std::generic_category());
+    auto fail = [&](int error) {
+        ::close(fd);
+        throw std::system_error(error, std::generic_category());
+    };
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) fail(errno);
+        written += static_cast<std::size_t>(n);
+    }
+    if (permissions && ::fchmod(fd, *permissions) != 0) fail(errno);
+    if (::fsync(fd) != 0) fail(errno);
+    if (::close(fd) != 0) throw std::system_error(errno, std::generic_category());
+}
+
+// Makes a rename in `folder` durable. File systems that cannot sync a folder say EINVAL.
+void SyncFolder(const fs::path& folder, const fs::path& target) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;  // nothing to sync through; the rename itself has happened
+    const int result = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (result != 0 && error != EINVAL) {
+        throw FileError(target, "was replaced but not flushed to disk (" + ErrnoText(error) + ")");
+    }
+}
+
+// True when `name` is one of our temporary files (".NAME.tmpPID-N") and the program that made it is
+// no longer running.
+bool IsLeftoverTemporaryName(const std::string& name) {
+    const auto marker = name.rfind(kTemporaryMarker);
+    if (name.size() < 2 || name.front() != '.' || marker == std::string::npos || marker < 2) {
+        return false;
+    }
+    const std::string tail = name.substr(marker + std::strlen(kTemporaryMarker));
+    const auto dash = tail.find('-');
+    const auto isDigits = [](const std::string& text) {
+        return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (dash == std::string::npos || !isDigits(tail.substr(0, dash)) ||
+        !isDigits(tail.substr(dash + 1)) || dash > 9) {
+        return false;
+    }
+    const pid_t pid = static_cast<pid_t>(std::stol(tail.substr(0, dash)));
+    return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
 }  // namespace
+
+fs::path CurrentFolder() {
+    std::error_code error;
+    fs::path folder = fs::current_path(error);
+    if (error) {
+        throw std::runtime_error(
+            "The current folder cannot be used as the start folder (" + error.message() +
+            "); it may have been deleted. Start Korvel in an existing folder.");
+    }
+    return folder;
+}
+
+void RemoveLeftoverTemporaryFiles(const fs::path& folder) {
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (!IsLeftoverTemporaryName(entry->path().filename().string())) continue;
+        std::error_code ignored;
+        if (entry->is_regular_file(ignored)) fs::remove(entry->path(), ignored);
+    }
+}
 
 bool FileExists(const fs::path& path) {
     std::error_code error;
@@ -122,12 +200,12 @@ StagedFile::StagedFile(fs::path target, const Bytes& content)
         throw FileError(target_, "is a folder, not a file");
     }
     try {
-        WriteBytes(temporary_, content);
-    } catch (const FileError&) {
-        const std::string cause = ErrnoText();
+        WriteNewFile(temporary_, content, PermissionsOf(target_));
+    } catch (const std::system_error& failure) {
         std::error_code ignored;
         fs::remove(temporary_, ignored);
-        throw FileError(target_, "cannot be written (" + cause + ")");
+        temporary_.clear();
+        throw FileError(target_, "cannot be written (" + ErrnoText(failure.code().value()) + ")");
     }
 }
 
@@ -145,6 +223,7 @@ void StagedFile::Commit() {
     fs::rename(temporary_, target_, error);
     if (error) throw FileError(target_, "cannot be replaced (" + error.message() + ")");
     temporary_.clear();
+    SyncFolder(target_.parent_path(), target_);
 }
 
 void WriteWholeFile(const fs::path& path, const Bytes& content) {

@@ -43,12 +43,20 @@ bool FileHolds(const std::filesystem::path& path, const Bytes& content);
 bool IsCopyOf(const std::filesystem::path& copy, const std::filesystem::path& source,
               std::size_t limit = kNoLimit);
 
-// Replaces (or creates) `path` with `content`. The bytes go to a temporary file in the same folder
-// that is then renamed over the old file, so a failure leaves the old file as it was.
+// Replaces (or creates) `path` with `content`. The bytes go to a temporary file in the same folder,
+// are flushed to the disk, and the file is renamed over the old one (keeping its permissions),
+// after which the folder is flushed too. A failure or a crash leaves the old file as it was.
 void WriteWholeFile(const std::filesystem::path& path, const Bytes& content);
 
 // Copies `from` over `to`, replacing `to` the same safe way.
 void CopyReplace(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// The process's current folder. Throws std::runtime_error saying why when it has none (deleted).
+std::filesystem::path CurrentFolder();
+
+// Removes the temporary files that writes of a program killed midway left in `folder`. Only our
+// own names whose program is no longer running are touched.
+void RemoveLeftoverTemporaryFiles(const std::filesystem::path& folder);
 
 // A file written in two steps: Stage writes the temporary file, Commit renames it into place.
 // Lets several files be prepared completely before any of them is replaced. The destructor

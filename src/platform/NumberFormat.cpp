@@ -1,5 +1,6 @@
 #include "platform/NumberFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -63,12 +64,12 @@ std::string GroupThousands(std::int64_t value) {
 }  // namespace
 
 std::string FormatFixed(double value, int decimals) {
-    if (!std::isfinite(value)) return ShortestFixed(value);
+    if (!std::isfinite(value)) return {};
     return RoundDecimalText(ShortestFixed(value), decimals);
 }
 
 std::string FormatFixed(float value, int decimals) {
-    if (!std::isfinite(value)) return ShortestFixed(value);
+    if (!std::isfinite(value)) return {};
     return RoundDecimalText(ShortestFixed(value), decimals);
 }
 
@@ -85,13 +86,17 @@ std::string FormatDollars(std::int64_t value) {
 }
 
 std::string FormatGeneral(float value) {
+    if (!std::isfinite(value)) return {};
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), result.ptr);
 }
 
 std::int64_t RoundHalfAway(double value) {
-    return static_cast<std::int64_t>(std::round(value));
+    // Converting a value outside the integer's range is undefined; such values are clamped.
+    constexpr double kLimit = 9.2e18;  // below 2^63, which a double holds exactly
+    if (std::isnan(value)) return 0;
+    return static_cast<std::int64_t>(std::round(std::clamp(value, -kLimit, kLimit)));
 }
 
 }  // namespace korvel

@@ -5,6 +5,9 @@
 
 namespace korvel {
 
+// A float read from a file may hold NaN or infinity: the formats below show such a value as
+// empty text.
+
 // "0.0", "0.00", "0.000": at least one digit before the point and exactly `decimals` after it,
 // halves rounded away from zero. The value is rounded from its shortest decimal form, so 0.05f
 // gives "0.1" as a person reading 0.05 expects.
@@ -20,7 +23,8 @@ std::string FormatDollars(std::int64_t value);
 // The shortest form that reads back as the same single-precision number: 41, 40.5, -1, 162.5.
 std::string FormatGeneral(float value);
 
-// Rounds to a whole number, halves away from zero.
+// Rounds to a whole number, halves away from zero. Not-a-number gives 0; a value beyond about
+// ±9.2e18 gives that limit.
 std::int64_t RoundHalfAway(double value);
 
 }  // namespace korvel

@@ -132,7 +132,7 @@ TEST_F(LeagueCommand, LoadCopiesTheWorkingFilesAndRemembersTheLeague) {
     EXPECT_EQ(ReadWholeFile(folders.Start() / "swp.r"), ReadWholeFile(WithExt(base, ".ros")));
     EXPECT_EQ(ReadWholeFile(folders.Start() / "swp.l"), ReadWholeFile(WithExt(base, ".lge")));
     const Bytes defaults = ReadWholeFile(folders.Start() / "korvel.def");
-    EXPECT_EQ(std::string(defaults.begin(), defaults.end()), base.string() + "\n");
+    EXPECT_EQ(std::string(defaults.begin(), defaults.end()), "\"" + base.string() + "\"\n");
     EXPECT_EQ(ReadWholeFile(WithExt(base, ".tms")), teamFile) << "the league's own file changed";
 }
 

@@ -123,7 +123,7 @@ TEST_F(CliOptions, LeaguesThatCannotBeLoadedEndWithExitCode2) {
     ASSERT_EQ(RunCli(folders.With(base, {"league"})).ExitCode, 0);
     ExpectUsageError(folders.With(truncated, {"players"}), "truncated.lge");
     const Bytes defaults = ReadWholeFile(folders.Start() / "korvel.def");
-    EXPECT_EQ(std::string(defaults.begin(), defaults.end()), base.string() + "\n");
+    EXPECT_EQ(std::string(defaults.begin(), defaults.end()), "\"" + base.string() + "\"\n");
     EXPECT_EQ(ReadWholeFile(folders.Start() / "swp.t"), ReadWholeFile(WithExt(base, ".tms")));
 }
 

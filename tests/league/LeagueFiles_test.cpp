@@ -132,10 +132,26 @@ TEST_F(DefaultsFile, CommaEndsTheFieldUnlessItIsQuoted) {
     EXPECT_EQ(ReadBack(""), fs::path());
 }
 
-TEST_F(DefaultsFile, ContentIsThePathAndALineEnd) {
-    EXPECT_EQ(DefaultsFileContent("/leagues/North"), Text("/leagues/North\n"));
-    WriteWholeFile(file, DefaultsFileContent("/leagues/My League"));
-    EXPECT_EQ(ReadDefaultsFile(file), fs::path("/leagues/My League"));
+TEST_F(DefaultsFile, ContentIsTheQuotedPathAndReadsBackAsWritten) {
+    EXPECT_EQ(DefaultsFileContent("/leagues/North"), Text("\"/leagues/North\"\n"));
+    for (const char* path : {"/leagues/My League", "/x,y/lg", " leading space", "/caf\xe9/\x01"}) {
+        WriteWholeFile(file, DefaultsFileContent(path));
+        EXPECT_EQ(ReadDefaultsFile(file), fs::path(path)) << path;
+    }
+}
+
+TEST_F(DefaultsFile, RefusesPathsItCannotRememberAndFilesHoldingNoPath) {
+    for (const char* path : {"/a\"b/lg", "/line\nbreak/lg", "/cr\r/lg"}) {
+        const std::string message = MessageOf<LeagueError>([&] { DefaultsFileContent(path); });
+        EXPECT_NE(message.find("korvel.def cannot remember"), std::string::npos) << message;
+    }
+    for (const std::string& content :
+         {std::string("/bin\0ary\n", 9), std::string(5000, 'x'), "\"" + std::string(5000, 'x')}) {
+        WriteWholeFile(file, Text(content));
+        const std::string message = MessageOf<FileError>([&] { ReadDefaultsFile(file); });
+        EXPECT_NE(message.find(file.string() + ": holds no league path"), std::string::npos)
+            << message;
+    }
 }
 
 // ---- Reading a league ---------------------------------------------------------------------
@@ -242,7 +258,7 @@ TEST_F(InstallLeagueTest, WritesExactWorkingCopiesAndTheDefaultsFile) {
     EXPECT_EQ(ReadWholeFile(start / "swp.t"), bytes.Teams);
     EXPECT_EQ(ReadWholeFile(start / "swp.r"), bytes.Roster);
     EXPECT_EQ(ReadWholeFile(start / "swp.l"), bytes.League);
-    EXPECT_EQ(ReadWholeFile(start / "korvel.def"), Text(base.string() + "\n"));
+    EXPECT_EQ(ReadWholeFile(start / "korvel.def"), Text("\"" + base.string() + "\"\n"));
     EXPECT_EQ(ReadDefaultsFile(DefaultsFileIn(start)), base);
     EXPECT_EQ(FolderEntries(start), (Names{"korvel.def", "swp.l", "swp.r", "swp.t"}));
     EXPECT_EQ(FolderEntries(folder / "leagues"), (Names{"ABC.lge", "ABC.ros", "ABC.tms"}));
@@ -269,10 +285,10 @@ TEST_F(InstallLeagueTest, TakesTheLeagueIntoTheVariables) {
               Slice(bytes.Roster, (2 * 50 + 49) * 86, 86));
 }
 
-TEST_F(InstallLeagueTest, APathWithACommaIsReadBackUpToTheComma) {
+TEST_F(InstallLeagueTest, APathWithACommaIsReadBackWhole) {
     const fs::path base = WriteLeague(folder / "x,y", "ABC", MakeLeague(1));
     InstallLeague(vars, ReadLeagueFiles(base));
-    EXPECT_EQ(ReadDefaultsFile(DefaultsFileIn(start)), folder / "x");
+    EXPECT_EQ(ReadDefaultsFile(DefaultsFileIn(start)), base);
 }
 
 // The identity of a file on disk: a file replaced by a rename gets a new one.

@@ -190,6 +190,42 @@ TEST(WriteWholeFile, ReadOnlyFolderKeepsTheOldFile) {
     EXPECT_EQ(FolderEntries(folder.Path()), Names{"korvel.def"});
 }
 
+TEST(WriteWholeFile, AReplacedFileKeepsItsPermissions) {
+    TempFolder folder;
+    const fs::path file = folder / "DEMO.wvr";
+    WriteWholeFile(file, Text("old"));
+    const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                        fs::perms::group_write;
+    fs::permissions(file, shared);
+    WriteWholeFile(file, Text("new"));
+    EXPECT_EQ(fs::status(file).permissions(), shared);
+}
+
+TEST(RemoveLeftoverTemporaryFiles, RemovesOnlyOurTemporaryFilesOfProgramsNoLongerRunning) {
+    TempFolder folder;
+    const std::string mine = ".swp.r.tmp" + std::to_string(::getpid()) + "-7";
+    const std::vector<std::string> names{".swp.t.tmp99999999-0",
+                                         ".korvel.def.tmp99999999-12",
+                                         mine,
+                                         "swp.t",
+                                         ".notes.tmp",
+                                         ".x.tmp12-ab",
+                                         "a.tmp99999999-0"};
+    for (const auto& name : names) WriteWholeFile(folder / name, Text("x"));
+    RemoveLeftoverTemporaryFiles(folder.Path());
+    EXPECT_EQ(FolderEntries(folder.Path()),
+              (Names{mine, "swp.t", ".notes.tmp", ".x.tmp12-ab", "a.tmp99999999-0"}));
+}
+
+TEST(ReadWholeFile, NamesTheRealCauseOfAFailedOpen) {
+    TempFolder folder;
+    fs::create_symlink(folder / "loop.ros", folder / "loop.ros");
+    EXPECT_NE(FileErrorOf([&] {
+                  ReadWholeFile(folder / "loop.ros");
+              }).find("loop.ros: cannot be read (Too many levels of symbolic links)"),
+              std::string::npos);
+}
+
 TEST(CopyReplace, CopiesOverTheTargetAndKeepsItWhenTheSourceIsMissing) {
     TempFolder folder;
     WriteWholeFile(folder / "a.ros", Text("league roster"));

@@ -94,5 +94,18 @@ TEST(RoundHalfAway, RoundsHalvesAwayFromZero) {
     EXPECT_EQ(RoundHalfAway(-0.4), 0);
 }
 
+TEST(NumberFormats, ShowNonFiniteValuesEmptyAndRoundThemWithoutOverflow) {
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    for (const float value : {nan, inf, -inf}) {
+        EXPECT_EQ(FormatFixed(value, 1), "");
+        EXPECT_EQ(FormatFixed(static_cast<double>(value), 3), "");
+        EXPECT_EQ(FormatGeneral(value), "");
+    }
+    EXPECT_EQ(RoundHalfAway(nan), 0);
+    EXPECT_GT(RoundHalfAway(inf), 9'000'000'000'000'000'000);
+    EXPECT_LT(RoundHalfAway(-1e300), -9'000'000'000'000'000'000);
+}
+
 }  // namespace
 }  // namespace korvel

@@ -108,7 +108,7 @@ TEST_F(MainWindow, LoadMenuShowsTheLeagueDialogAndLoadsTheChosenLeague) {
     EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), teamsBefore);
     EXPECT_EQ(ReadWholeFile(vars.SwapLeagueFile), leagueBefore);
     const Bytes defaults = ReadWholeFile(start / "korvel.def");
-    EXPECT_EQ(std::string(defaults.begin(), defaults.end()), base.string() + "\n");
+    EXPECT_EQ(std::string(defaults.begin(), defaults.end()), "\"" + base.string() + "\"\n");
 
     EXPECT_EQ(main.Label3.Caption, FixedText<25>::FromString("Northern League").Utf8());
     EXPECT_EQ(main.Label1.Caption, FixedText<12>::FromString("East").Utf8());
@@ -287,7 +287,7 @@ TEST_F(MainWindow, FailedLoadKeepsThePreviousLeagueWhole) {
         EXPECT_EQ(vars.CurrentTeam, currentBefore);
         EXPECT_EQ(ReadWholeFile(vars.SwapRosterFile), goodRoster);
         const Bytes defaults = ReadWholeFile(start / "korvel.def");
-        EXPECT_EQ(std::string(defaults.begin(), defaults.end()), good.string() + "\n");
+        EXPECT_EQ(std::string(defaults.begin(), defaults.end()), "\"" + good.string() + "\"\n");
     }
 }
 
@@ -304,20 +304,41 @@ TEST_F(MainWindow, StartUpReloadsTheLeagueNamedInTheDefaultsFile) {
     EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), ReadWholeFile(base.string() + ".tms"));
 }
 
-TEST_F(MainWindow, DefaultsFilePathWithACommaIsReadUpToTheComma) {
-    const fs::path base = WriteStandardLeague("Comma", folder / "x,y" / "lg");
+TEST_F(MainWindow, TheNextStartUpReopensPathsWithCommasAndRelativePathsFromTheStartFolder) {
+    const fs::path base = WriteStandardLeague("Comma", folder / "x,y" / " lg");
     main.Form_Load();
     LoadThroughMenu(base.string() + ".tms");
     ASSERT_EQ(main.Caption, base.string());
+    // Started again somewhere else, with the start folder given: the same league opens.
+    const fs::path elsewhere = fs::current_path();
+    auto startAgain = [&] {
+        Variables nextVars;
+        test::ScriptedUi nextUi;
+        Main next(nextVars, nextUi, start);
+        next.Form_Load();
+        EXPECT_TRUE(nextUi.Messages.empty());
+        return nextVars.LeaguePath;
+    };
+    EXPECT_EQ(startAgain(), base);
 
-    // The next start-up reads "<folder>/x", which names no league: the window opens empty.
-    Variables nextVars;
-    test::ScriptedUi nextUi;
-    Main next(nextVars, nextUi, start);
-    next.Form_Load();
-    EXPECT_EQ(next.Caption, "Ostervald");
-    EXPECT_EQ(nextVars.LeaguePath, fs::path());
-    EXPECT_TRUE(nextUi.Messages.empty());
+    WriteWholeFile(start / "korvel.def", DefaultsFileContent("../x,y/ lg"));
+    ASSERT_NE(fs::current_path(), start);
+    EXPECT_EQ(startAgain(), start / "../x,y/ lg");
+    EXPECT_EQ(fs::current_path(), elsewhere);
+}
+
+TEST_F(MainWindow, ALeaguePathKorvelDefCannotHoldIsRefusedAndNothingChanges) {
+    const fs::path good = WriteStandardLeague("Good", folder / "good");
+    const fs::path quoted = WriteStandardLeague("Quote", folder / "a\"b");
+    main.Form_Load();
+    LoadThroughMenu(good.string() + ".tms");
+    const Bytes defaults = ReadWholeFile(start / "korvel.def");
+    LoadThroughMenu(quoted.string() + ".tms");
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_THAT(ui.Messages[0].Text, HasSubstr("contains a double quote"));
+    EXPECT_EQ(main.Caption, good.string());
+    EXPECT_EQ(ReadWholeFile(start / "korvel.def"), defaults);
+    EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), ReadWholeFile(good.string() + ".tms"));
 }
 
 TEST_F(MainWindow, StartUpThatFailsTwiceSaysSoAndOpensEmpty) {

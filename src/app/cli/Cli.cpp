@@ -22,8 +22,8 @@ constexpr const char* kExitCodes =
     "Exit codes:\n"
     "  0  done\n"
     "  1  the program refused: a message stopped the action (see standard error)\n"
-    "  2  usage error (bad option or team, missing folder, unanswered question) or no league "
-    "could be loaded\n"
+    "  2  usage error (bad option or team, missing folder, unanswered question), no league "
+    "could be loaded, or the start folder is in use by another Korvel program\n"
     "Run 'korvel-cli COMMAND --help' for a command's output and its JSON shape.";
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "app/cli/Output.h"
 #include "league/Condense.h"
 #include "league/LeagueFiles.h"
+#include "platform/FolderLock.h"
 
 namespace korvel::cli {
 namespace fs = std::filesystem;
@@ -66,7 +67,13 @@ Session::Session(const GlobalOptions& options, std::ostream& out, std::ostream& 
     : options_(options), out_(out), ui_(err) {}
 
 fs::path Session::ResolveStartFolder() const {
-    if (options_.StartFolder.empty()) return fs::current_path();
+    if (options_.StartFolder.empty()) {
+        try {
+            return CurrentFolder();
+        } catch (const std::runtime_error& failure) {
+            throw UsageError(failure.what());
+        }
+    }
     std::error_code error;
     const fs::path folder = fs::absolute(options_.StartFolder, error);
     if (error || !fs::is_directory(folder, error)) {
@@ -77,10 +84,17 @@ fs::path Session::ResolveStartFolder() const {
 
 void Session::Open() {
     const fs::path startFolder = ResolveStartFolder();
+    try {
+        lock_.emplace(startFolder);
+    } catch (const FolderInUse& busy) {
+        throw UsageError(busy.what());
+    }
     main_ = std::make_unique<korvel::Main>(vars_, ui_, startFolder);
     main_->Form_Load();
     if (!options_.League.empty()) LoadRequestedLeague(startFolder);
     if (!vars_.LeagueLoaded()) {
+        // When start-up said why it loaded nothing, that is the cause; korvel.def is not.
+        if (ui_.MessageCount() > 0) throw UsageError("no league is loaded; give --league BASE");
         throw UsageError("no league is loaded: " + DefaultsFileIn(vars_.StartFolder).string() +
                          " names none that can be loaded; give --league BASE");
     }
@@ -99,7 +113,10 @@ void Session::LoadRequestedLeague(const fs::path& startFolder) {
     const auto messagesBefore = ui_.MessageCount();
     main_->LoadLeague_Click();
     if (ui_.MessageCount() == messagesBefore && vars_.LeaguePath == base) return;
-    std::string message = "the league " + base.string() + " could not be loaded";
+    // A message shown named the file and the cause; only say what it means for the run.
+    std::string message = ui_.MessageCount() > messagesBefore
+                              ? std::string("--league was not loaded")
+                              : "the league " + base.string() + " could not be loaded";
     if (HasLeagueExtension(base)) message += "; give its base path without the extension";
     throw UsageError(message);
 }

@@ -2,11 +2,13 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 #include "app/cli/CliUi.h"
 #include "app/cli/GlobalOptions.h"
 #include "league/Variables.h"
+#include "platform/FolderLock.h"
 #include "windows/main/Main.h"
 
 namespace korvel::cli {
@@ -37,6 +39,7 @@ class Session {
     std::ostream& out_;
     Variables vars_;
     CliUi ui_;
+    std::optional<FolderLock> lock_;      // held from Open to the end of the run
     std::unique_ptr<korvel::Main> main_;  // made by Open, once the start folder is known
 };
 

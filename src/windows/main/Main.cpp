@@ -21,6 +21,7 @@ Main::Main(Variables& vars, Ui& ui, fs::path startFolder)
     : Window(kCaption), vars_(vars), ui_(ui), startFolder_(std::move(startFolder)) {}
 
 void Main::Form_Load() {
+    RemoveLeftoverTemporaryFiles(startFolder_);
     // A failing start-up is tried once more from the default names on; when it fails again the
     // window opens with no league and says why.
     try {
@@ -37,11 +38,14 @@ void Main::Form_Load() {
 void Main::StartUp() {
     InitialiseVariables(vars_, startFolder_);
     const auto remembered = ReadDefaultsFile(DefaultsFileIn(vars_.StartFolder));
-    if (!remembered || !FileExists(WithExtension(*remembered, ".lge"))) return;
+    if (!remembered || remembered->empty()) return;
+    // A relative path was written relative to the start folder, whatever folder we run in now.
+    const fs::path base = vars_.StartFolder / *remembered;
+    if (!FileExists(WithExtension(base, ".lge"))) return;
     try {
-        LoadLg(*remembered);
+        LoadLg(base);
     } catch (const std::exception& failure) {
-        throw std::runtime_error(LoadFailureText(*remembered, failure));
+        throw std::runtime_error(LoadFailureText(base, failure));
     }
 }
 

@@ -1,0 +1,101 @@
+// How a replaced file reaches the disk. The test program puts its own fsync and close in front of
+// the C library's, to see which files and folders are flushed in which order and to make a close
+// fail on purpose.
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+#include "league/LeagueTestFiles.h"
+#include "platform/Files.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+struct FileCallWatch {
+    bool On = false;
+    std::vector<std::string> Synced;  // paths, in order
+    std::string FailCloseOf;          // a close of a file whose path holds this fails with EIO
+} watch;
+
+std::string PathOf(int fd) {
+    char target[4096];
+    const std::string link = "/proc/self/fd/" + std::to_string(fd);
+    const ssize_t length = ::readlink(link.c_str(), target, sizeof target);
+    return length < 0 ? std::string() : std::string(target, static_cast<std::size_t>(length));
+}
+
+template <class Function>
+Function Real(const char* name) {
+    return reinterpret_cast<Function>(::dlsym(RTLD_NEXT, name));
+}
+
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    static const auto real = Real<int (*)(int)>("fsync");
+    if (watch.On) watch.Synced.push_back(PathOf(fd));
+    return real(fd);
+}
+
+extern "C" int close(int fd) {
+    static const auto real = Real<int (*)(int)>("close");
+    const bool fail = watch.On && !watch.FailCloseOf.empty() &&
+                      PathOf(fd).find(watch.FailCloseOf) != std::string::npos;
+    const int result = real(fd);
+    if (!fail) return result;
+    errno = EIO;
+    return -1;
+}
+
+namespace korvel {
+namespace {
+
+using test::FolderEntries;
+
+struct Watching {
+    Watching() { watch = {true, {}, {}}; }
+    ~Watching() { watch.On = false; }
+};
+
+TEST(FileReplacement, FlushesTheNewFileBeforeItsRenameAndTheFolderAfterIt) {
+    test::TempFolder folder;
+    const Bytes old{1, 2, 3};
+    WriteWholeFile(folder / "swp.r", old);
+    std::vector<std::string> synced;
+    {
+        Watching watching;
+        WriteWholeFile(folder / "swp.r", Bytes{4, 5});
+        synced = watch.Synced;
+    }
+    ASSERT_EQ(synced.size(), 2u);
+    // Flushed while it still had its temporary name, so before the rename.
+    EXPECT_EQ(synced[0].rfind((folder / ".swp.r.tmp").string(), 0), 0u) << synced[0];
+    EXPECT_EQ(synced[1], folder.Path().string());
+}
+
+TEST(FileReplacement, AFailedCloseFailsTheWriteAndKeepsTheOldFile) {
+    test::TempFolder folder;
+    WriteWholeFile(folder / "swp.t", Bytes{1, 2, 3});
+    std::string message;
+    {
+        Watching watching;
+        watch.FailCloseOf = ".swp.t.tmp";
+        try {
+            WriteWholeFile(folder / "swp.t", Bytes{9});
+        } catch (const FileError& error) {
+            message = error.what();
+        }
+    }
+    EXPECT_EQ(message, (folder / "swp.t").string() + ": cannot be written (Input/output error)");
+    EXPECT_EQ(ReadWholeFile(folder / "swp.t"), (Bytes{1, 2, 3}));
+    EXPECT_EQ(FolderEntries(folder.Path()), std::set<std::string>{"swp.t"});
+}
+
+}  // namespace
+}  // namespace korvel
