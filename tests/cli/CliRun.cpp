@@ -1,8 +1,12 @@
 #include "cli/CliRun.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +35,13 @@ std::string ReadText(const fs::path& file) {
 
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                      const fs::path& cwd) {
+    RunOptions options;
+    options.Cwd = cwd;
+    return RunProgram(program, args, options);
+}
+
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     const RunOptions& options) {
     TempFolder capture;
     const fs::path outFile = capture / "stdout";
     const fs::path errFile = capture / "stderr";
@@ -40,12 +51,30 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     for (auto& arg : argvText) argv.push_back(arg.data());
     argv.push_back(nullptr);
 
+    const passwd* nobody =
+        options.Unprivileged && ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    if (options.Unprivileged && ::geteuid() == 0 && nobody == nullptr) {
+        ADD_FAILURE() << "no user nobody to run " << program << " as";
+    }
     const pid_t child = ::fork();
     if (child == 0) {
         const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(126);
-        if (!cwd.empty() && ::chdir(cwd.c_str()) != 0) ::_exit(126);
+        if (!options.Cwd.empty() && ::chdir(options.Cwd.c_str()) != 0) ::_exit(126);
+        if (options.FileSizeLimit >= 0) {
+            const rlimit limit{static_cast<rlim_t>(options.FileSizeLimit),
+                               static_cast<rlim_t>(options.FileSizeLimit)};
+            // A write past the limit then fails with EFBIG instead of ending the program.
+            if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+                ::_exit(126);
+            }
+        }
+        if (nobody && (::setgroups(0, nullptr) != 0 || ::setgid(nobody->pw_gid) != 0 ||
+                       ::setuid(nobody->pw_uid) != 0)) {
+            ::_exit(126);
+        }
+        ::alarm(options.TimeoutSeconds);
         ::execv(program.c_str(), argv.data());
         ::_exit(127);
     }

@@ -22,8 +22,17 @@ struct RunResult {
     nlohmann::json Json() const;  // stdout parsed; fails the test when it is no JSON
 };
 
-// Runs `program` with `args` in the folder `cwd` (the test's current folder when empty),
-// capturing standard output, standard error and the exit code.
+// How a program is run besides its arguments.
+struct RunOptions {
+    std::filesystem::path Cwd;     // the test's current folder when empty
+    unsigned TimeoutSeconds = 60;  // then the program is killed (exit code 128 + SIGALRM)
+    long FileSizeLimit = -1;       // bytes a file may grow to, as on a full disk; -1: no limit
+    bool Unprivileged = false;     // as the user nobody when the test runs as root
+};
+
+// Runs `program` with `args`, capturing standard output, standard error and the exit code.
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     const RunOptions& options);
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::filesystem::path& cwd = {});
 RunResult RunCli(const std::vector<std::string>& args, const std::filesystem::path& cwd = {});

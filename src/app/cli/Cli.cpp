@@ -1,10 +1,12 @@
 #include "app/cli/Cli.h"
 
+#include <sstream>
 #include <vector>
 
 #include "app/Version.h"
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
+#include "app/cli/Output.h"
 
 namespace korvel::cli {
 
@@ -28,7 +30,9 @@ constexpr const char* kExitCodes =
 
 }  // namespace
 
-int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+namespace {
+
+int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app(kDescription, "korvel-cli");
     app.set_version_flag("--version", std::string("korvel-cli ") + kVersion);
     GlobalOptions options;
@@ -80,6 +84,18 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
         err << "korvel-cli: " << error.what() << '\n';
         return kRefused;
     }
+}
+
+}  // namespace
+
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    // Everything printed passes one filter, so no name from a league file reaches the terminal
+    // as a control sequence.
+    std::ostringstream rawOut, rawErr;
+    const int code = RunCommand(argc, argv, rawOut, rawErr);
+    out << TerminalText(rawOut.str()) << std::flush;
+    err << TerminalText(rawErr.str()) << std::flush;
+    return code;
 }
 
 }  // namespace korvel::cli

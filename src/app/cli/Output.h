@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -46,5 +47,10 @@ class TextTable {
 std::size_t Utf8Length(const std::string& text);
 
 void PrintJson(std::ostream& out, const nlohmann::json& value);
+
+// What korvel-cli writes to a terminal: control characters (escape sequences, bell, carriage
+// return; all but the line end) shown as \u001b, and bytes that are no UTF-8 as U+FFFD. JSON
+// stays valid, as it holds no raw control characters and \u001b is its own escape.
+std::string TerminalText(std::string_view text);
 
 }  // namespace korvel::cli
