@@ -1,0 +1,88 @@
+// Writes the seed corpus of each fuzz target, from generated leagues, into FOLDER/<target>/.
+// Usage: korvel-fuzz-seeds FOLDER
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "generator/LeagueGenerator.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using korvel::Bytes;
+
+void WriteSeed(const fs::path& folder, const std::string& name, const Bytes& bytes) {
+    fs::create_directories(folder);
+    std::ofstream(folder / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes Part(const Bytes& file, std::size_t start, std::size_t length) {
+    return Bytes(file.begin() + static_cast<std::ptrdiff_t>(start),
+                 file.begin() + static_cast<std::ptrdiff_t>(start + length));
+}
+
+void AppendLength(Bytes& out, std::size_t length) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(length >> (8 * i)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: korvel-fuzz-seeds FOLDER\n");
+        return 2;
+    }
+    const fs::path corpus = argv[1];
+    for (const int teams : {1, 2, 4}) {
+        for (const std::uint32_t seed : {1u, 2u}) {
+            const auto league = korvel::gen::GenerateLeague(
+                {.Seed = seed, .Teams = teams, .AllTeamsReady = seed == 1, .GamesPlayed = -1});
+            const std::string name = std::to_string(teams) + "-" + std::to_string(seed);
+
+            WriteSeed(corpus / "FuzzRecords", "league-" + name, league.LeagueFile);
+            WriteSeed(corpus / "FuzzRecords", "team-" + name, Part(league.TeamFile, 0, 254));
+            WriteSeed(corpus / "FuzzRecords", "player-" + name, Part(league.RosterFile, 0, 86));
+
+            // The league, and a script of clicks: every kind of click in turn, with the roster and
+            // lines windows' clicks inside them.
+            Bytes framed;
+            AppendLength(framed, league.LeagueFile.size());
+            AppendLength(framed, league.TeamFile.size());
+            AppendLength(framed, league.RosterFile.size());
+            AppendLength(framed, 0);  // an empty waiver list
+            for (const Bytes* file : {&league.LeagueFile, &league.TeamFile, &league.RosterFile}) {
+                framed.insert(framed.end(), file->begin(), file->end());
+            }
+            for (std::uint8_t click = 0; click < 9; ++click) {
+                framed.insert(framed.end(), {static_cast<std::uint8_t>(click % 2), click, click});
+                if (click == 4) {
+                    for (std::uint8_t inner = 0; inner < 9; ++inner) {
+                        framed.insert(framed.end(),
+                                      {inner, static_cast<std::uint8_t>(inner + 1), 0, 1});
+                    }
+                }
+                if (click == 5) {
+                    for (std::uint8_t inner = 0; inner < 10; ++inner) {
+                        framed.insert(framed.end(),
+                                      {inner, static_cast<std::uint8_t>(inner + 3), 1});
+                    }
+                }
+            }
+            WriteSeed(corpus / "FuzzLeague", "league-" + name, framed);
+        }
+    }
+    const char* defaults[] = {"/leagues/DEMO\n",        "\"/x,y/ lg\"\r\n", "C:\\LG\\ABC\r\n",
+                              "  /spaces,more\n",       "\"unclosed",       "",
+                              "relative/league\nnext\n"};
+    int n = 0;
+    for (const std::string text : defaults) {
+        WriteSeed(corpus / "FuzzDefaultsFile", "def-" + std::to_string(n++),
+                  Bytes(text.begin(), text.end()));
+    }
+    return 0;
+}
