@@ -164,301 +164,141 @@ const RunOptions kAsNobody = With(true);
 const std::vector<std::string> kGui{"--screenshot", "shot.png"};
 const std::vector<std::string> kStartUpOnly{"-C", "{start}", "league"};
 
+// Spoilers of the league "bad" and of the start folder.
+using Spoiler = std::function<void(Scene&)>;
+Spoiler Remove(const char* ext) {
+    return [=](Scene& s) { fs::remove(s.BadFile(ext)); };
+}
+Spoiler Resize(const char* ext, std::size_t size) {
+    return [=](Scene& s) { s.Resize(ext, size); };
+}
+Spoiler Patch(const char* ext, std::size_t at, Bytes bytes) {
+    return [=](Scene& s) { s.Patch(ext, at, bytes); };
+}
+Spoiler Put(const char* ext, void (*make)(const fs::path&)) {
+    return [=](Scene& s) { s.Replace(ext, make); };
+}
+Spoiler Defaults(std::string content) {
+    return [=](Scene& s) { s.WriteDefaults(content); };
+}
+// Makes `file` unreadable for the program, which then runs as nobody when the test runs as root.
+Spoiler Unreadable(std::function<fs::path(const Scene&)> file) {
+    return [=](Scene& s) {
+        GiveToNobody(s.Root());
+        fs::permissions(file(s), fs::perms::none);
+    };
+}
+void LinkToDevZero(const fs::path& file) {
+    fs::create_symlink("/dev/zero", file);
+}
+void LinkToItself(const fs::path& file) {
+    fs::create_symlink(file, file);
+}
+void Nothing(Scene&) {}
+void ReadOnlyStart(Scene& s) {
+    GiveToNobody(s.Root());
+    fs::permissions(s.Start(), fs::perms::owner_read | fs::perms::owner_exec);
+}
+
+std::vector<std::string> Cli(std::vector<std::string> args) {
+    std::vector<std::string> all{"-C", "{start}", "--league", "{bad}"};
+    all.insert(all.end(), args.begin(), args.end());
+    return all;
+}
+const auto kPlayers = Cli({"players"});
+const auto kLines = Cli({"--team", "0", "lines"});
+const auto kAutoLines = Cli({"--team", "0", "lines", "--auto"});
+const auto kLeague = Cli({"--team", "0", "league"});
+constexpr auto Good = Outcome::KeepsGood;
+constexpr auto Bad = Outcome::LoadsBad;
+
+// clang-format off
 const BadInput kCases[] = {
-    // The league's three files: missing, empty, cut short, too long, not files at all.
-    {"LgeMissing",
-     [](Scene& s) { fs::remove(s.BadFile(".lge")); },
-     2,
-     {"{bad}.lge: file not found"}},
-    {"TmsMissing",
-     [](Scene& s) { fs::remove(s.BadFile(".tms")); },
-     2,
-     {"{bad}.tms: file not found"}},
-    {"RosMissing",
-     [](Scene& s) { fs::remove(s.BadFile(".ros")); },
-     2,
-     {"{bad}.ros: file not found"}},
-    {"LgeEmpty", [](Scene& s) { s.Resize(".lge", 0); }, 2, {"{bad}.lge: too short"}},
-    {"TmsEmpty", [](Scene& s) { s.Resize(".tms", 0); }, 2, {"{bad}.tms: too short"}},
-    {"RosEmptyShowsNoPlayers", [](Scene& s) { s.Resize(".ros", 0); }, 0, {}, Outcome::LoadsBad},
-    {"LgeOneByteShort", [](Scene& s) { s.Resize(".lge", 458); }, 2, {"{bad}.lge: too short"}},
-    {"TmsCutInATeam", [](Scene& s) { s.Resize(".tms", kTeam + 100); }, 0, {}, Outcome::LoadsBad},
-    {"RosCutInAPlayer",
-     [](Scene& s) { s.Resize(".ros", 7 * kPlayer + 5); },
-     0,
-     {},
-     Outcome::LoadsBad},
-    {"LgeTooLong", [](Scene& s) { s.Resize(".lge", 5000); }, 0, {}, Outcome::LoadsBad},
-    {"TmsTooLong", [](Scene& s) { s.Resize(".tms", 100 * kTeam + 3); }, 0, {}, Outcome::LoadsBad},
-    {"RosHugeSparse", [](Scene& s) { s.Resize(".ros", 50 << 20); }, 0, {}, Outcome::LoadsBad},
-    {"LgeIsAFolder",
-     [](Scene& s) { s.Replace(".lge", MakeFolder); },
-     2,
-     {"{bad}.lge: is a folder"}},
-    {"RosIsAFolder",
-     [](Scene& s) { s.Replace(".ros", MakeFolder); },
-     2,
-     {"{bad}.ros: is a folder"}},
-    {"TmsIsAFifo",
-     [](Scene& s) { s.Replace(".tms", MakeFifo); },
-     2,
-     {"{bad}.tms: is a pipe, not a file"}},
-    {"RosIsAFifo",
-     [](Scene& s) { s.Replace(".ros", MakeFifo); },
-     2,
-     {"{bad}.ros: is a pipe, not a file"}},
-    {"RosLinksToDevZero",
-     [](Scene& s) {
-         s.Replace(".ros", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); });
-     },
-     2,
-     {"{bad}.ros: is a device, not a file"}},
-    {"LgeLinkLoop",
-     [](Scene& s) { s.Replace(".lge", [](const fs::path& f) { fs::create_symlink(f, f); }); },
-     2,
+    // The league's three files: missing, empty, cut short, too long, not normal files at all.
+    {"LgeMissing", Remove(".lge"), 2, {"{bad}.lge: file not found"}},
+    {"TmsMissing", Remove(".tms"), 2, {"{bad}.tms: file not found"}},
+    {"RosMissing", Remove(".ros"), 2, {"{bad}.ros: file not found"}},
+    {"LgeEmpty", Resize(".lge", 0), 2, {"{bad}.lge: too short"}},
+    {"TmsEmpty", Resize(".tms", 0), 2, {"{bad}.tms: too short"}},
+    {"RosEmptyShowsNoPlayers", Resize(".ros", 0), 0, {}, Bad},
+    {"LgeOneByteShort", Resize(".lge", 458), 2, {"{bad}.lge: too short"}},
+    {"TmsCutInATeam", Resize(".tms", kTeam + 100), 0, {}, Bad},
+    {"RosCutInAPlayer", Resize(".ros", 7 * kPlayer + 5), 0, {}, Bad},
+    {"LgeTooLong", Resize(".lge", 5000), 0, {}, Bad},
+    {"TmsTooLong", Resize(".tms", 100 * kTeam + 3), 0, {}, Bad},
+    {"RosHugeSparse", Resize(".ros", 50 << 20), 0, {}, Bad},
+    {"LgeIsAFolder", Put(".lge", MakeFolder), 2, {"{bad}.lge: is a folder"}},
+    {"RosIsAFolder", Put(".ros", MakeFolder), 2, {"{bad}.ros: is a folder"}},
+    {"TmsIsAFifo", Put(".tms", MakeFifo), 2, {"{bad}.tms: is a pipe, not a file"}},
+    {"RosIsAFifo", Put(".ros", MakeFifo), 2, {"{bad}.ros: is a pipe, not a file"}},
+    {"RosLinksToDevZero", Put(".ros", LinkToDevZero), 2, {"{bad}.ros: is a device, not a file"}},
+    {"LgeLinkLoop", Put(".lge", LinkToItself), 2,
      {"{bad}.lge: cannot be read (Too many levels of symbolic links)"}},
-    {"LgeUnreadable",
-     [](Scene& s) {
-         GiveToNobody(s.Root());
-         fs::permissions(s.BadFile(".lge"), fs::perms::none);
-     },
-     2,
-     {"{bad}.lge: cannot be read (Permission denied)"},
-     Outcome::KeepsGood,
-     {"-C", "{start}", "--league", "{bad}", "players"},
-     Program::Cli,
-     kAsNobody},
-    {"RosUnreadable",
-     [](Scene& s) {
-         GiveToNobody(s.Root());
-         fs::permissions(s.BadFile(".ros"), fs::perms::none);
-     },
-     2,
-     {"{bad}.ros: cannot be read (Permission denied)"},
-     Outcome::KeepsGood,
-     {"-C", "{start}", "--league", "{bad}", "players"},
-     Program::Cli,
-     kAsNobody},
+    {"LgeUnreadable", Unreadable([](const Scene& s) { return s.BadFile(".lge"); }), 2,
+     {"{bad}.lge: cannot be read (Permission denied)"}, Good, kPlayers, Program::Cli, kAsNobody},
+    {"RosUnreadable", Unreadable([](const Scene& s) { return s.BadFile(".ros"); }), 2,
+     {"{bad}.ros: cannot be read (Permission denied)"}, Good, kPlayers, Program::Cli, kAsNobody},
 
     // Counts, codes and indexes out of range.
-    {"LastTeam0", [](Scene& s) { s.Patch(".lge", 25, {0}); }, 0, {}, Outcome::LoadsBad},
-    {"LastTeam49PastTheTeamFile",
-     [](Scene& s) { s.Patch(".lge", 25, {49}); },
-     0,
-     {},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--team", "49", "lines"}},
-    {"LastTeam50",
-     [](Scene& s) { s.Patch(".lge", 25, {50}); },
-     2,
-     {"{bad}.lge: names 51 teams; a league holds at most 50"}},
-    {"LastTeam255", [](Scene& s) { s.Patch(".lge", 25, {255}); }, 2, {"{bad}.lge: names 256"}},
-    {"ConferenceOutOfRange",
-     [](Scene& s) { s.Patch(".tms", 97, {2}); },
-     0,
-     {},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--team", "0", "league"}},
-    {"Conference255",
-     [](Scene& s) { s.Patch(".tms", kTeam + 97, {255}); },
-     0,
-     {},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--team", "1", "lines"}},
-    {"DivisionOutOfRange",
-     [](Scene& s) { s.Patch(".tms", 98, {9}); },
-     0,
-     {},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--team", "0", "lines", "--auto"}},
-    {"PositionOutOfRange",
-     [](Scene& s) { s.Patch(".ros", 22, {9}); },
-     0,
-     {},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--team", "0", "lines", "--auto"}},
-    {"Status255", [](Scene& s) { s.Patch(".ros", kPlayer + 30, {255}); }, 0, {}, Outcome::LoadsBad},
-    {"InjuryCode99",
-     [](Scene& s) { s.Patch(".ros", 2 * kPlayer + 30, {199}); },
-     1,
-     {"Auto Lines: Set roster first"},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--team", "0", "lines", "--auto"}},
-    {"LineUpIndexesOutOfRange",
-     [](Scene& s) {
-         s.Patch(".tms", 174, {50, 77, 254, 49, 0});
-     },
-     0,
-     {},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--team", "0", "lines"}},
-    {"LineUpNamesEmptyPlaces",
-     [](Scene& s) {
-         s.Patch(".ros", 0, Bytes(kPlayer, 0));
-         s.Patch(".tms", 174, {0, 0, 0});
-     },
-     0,
-     {},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--team", "0", "lines"}},
+    {"LastTeam0", Patch(".lge", 25, {0}), 0, {}, Bad},
+    {"LastTeam49PastTheTeamFile", Patch(".lge", 25, {49}), 0, {}, Bad, Cli({"--team", "49", "lines"})},
+    {"LastTeam50", Patch(".lge", 25, {50}), 2, {"{bad}.lge: names 51 teams; a league holds at most 50"}},
+    {"LastTeam255", Patch(".lge", 25, {255}), 2, {"{bad}.lge: names 256"}},
+    {"ConferenceOutOfRange", Patch(".tms", 97, {2}), 0, {}, Bad, kLeague},
+    {"Conference255", Patch(".tms", kTeam + 97, {255}), 0, {}, Bad, Cli({"--team", "1", "lines"})},
+    {"DivisionOutOfRange", Patch(".tms", 98, {9}), 0, {}, Bad, kAutoLines},
+    {"PositionOutOfRange", Patch(".ros", 22, {9}), 0, {}, Bad, kAutoLines},
+    {"Status255", Patch(".ros", kPlayer + 30, {255}), 0, {}, Bad},
+    {"InjuryCode99", Patch(".ros", 2 * kPlayer + 30, {199}), 1, {"Auto Lines: Set roster first"}, Bad, kAutoLines},
+    {"LineUpIndexesOutOfRange", Patch(".tms", 174, {50, 77, 254, 49, 0}), 0, {}, Bad, kLines},
+    {"LineUpNamesAnEmptyPlace", [](Scene& s) { s.Patch(".ros", 0, Bytes(kPlayer, 0)); s.Patch(".tms", 174, {0, 0}); },
+     0, {}, Bad, kLines},
 
     // Names: path separators, control bytes, bytes Windows-1252 leaves undefined.
-    {"TeamNameWithPathSeparators",
-     [](Scene& s) { s.Patch(".tms", 0, Text("../..\\a/b")); },
-     0,
-     {},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--team", "0", "league"}},
-    {"TeamNameWithEscapeSequence",
-     [](Scene& s) { s.Patch(".tms", 0, Text("\x1b[2J\x07\x1b]0;x")); },
-     0,
-     {},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--team", "0", "league"}},
-    {"PlayerNameWithControlBytes",
-     [](Scene& s) {
-         s.Patch(".ros", 0,
-                 Text("A\r\n\b\x9b"
-                      "1m"));
-     },
-     0,
-     {},
-     Outcome::LoadsBad},
-    {"LeagueNameWithUndefinedBytes",
-     [](Scene& s) {
-         s.Patch(".lge", 0, {'L', 0x81, 0x8d, 0x8f, 0x90, 0x9d, 0xff});
-     },
-     0,
-     {},
-     Outcome::LoadsBad,
-     {"-C", "{start}", "--league", "{bad}", "--json", "league"}},
+    {"TeamNameWithPathSeparators", Patch(".tms", 0, Text("../..\\a/b")), 0, {}, Bad, kLeague},
+    {"TeamNameWithEscapeSequence", Patch(".tms", 0, Text("\x1b[2J\x07\x1b]0;x")), 0, {}, Bad, kLeague},
+    {"PlayerNameWithControlBytes", Patch(".ros", 0, Text("A\r\n\b\x9b" "1m")), 0, {}, Bad},
+    {"LeagueNameWithUndefinedBytes", Patch(".lge", 0, {'L', 0x81, 0x8d, 0x8f, 0x90, 0x9d, 0xff}), 0,
+     {}, Bad, Cli({"--json", "league"})},
 
-    // The defaults file.
-    {"DefaultsEmpty",
-     [](Scene& s) { s.WriteDefaults(""); },
-     2,
-     {"no league is loaded"},
-     Outcome::KeepsGood,
-     kStartUpOnly},
-    {"DefaultsBinary",
-     [](Scene& s) { s.WriteDefaults(std::string("\0\x01\xff\n", 4)); },
-     2,
-     {"{start}/korvel.def: holds no league path"},
-     Outcome::KeepsGood,
-     kStartUpOnly},
-    {"DefaultsHuge",
-     [](Scene& s) { s.WriteDefaults(std::string(10 << 20, 'x')); },
-     2,
-     {"{start}/korvel.def: holds no league path"},
-     Outcome::KeepsGood,
-     kStartUpOnly},
-    {"DefaultsQuotedWithComma",
-     [](Scene& s) { s.WriteDefaults("  \"" + s.Good().string() + "\",\"other\"\r\n"); },
-     0,
-     {},
-     Outcome::KeepsGood,
-     kStartUpOnly},
-    {"DefaultsRelativeToTheStartFolder",
-     [](Scene& s) { s.WriteDefaults("../leagues/good\n"); },
-     0,
-     {},
-     Outcome::KeepsGood,
-     kStartUpOnly},
-    {"DefaultsPointingNowhere",
-     [](Scene& s) { s.WriteDefaults("/nowhere/at/all\n"); },
-     2,
-     {"{start}/korvel.def names none that can be loaded"},
-     Outcome::KeepsGood,
-     kStartUpOnly},
-    {"DefaultsIsAFolder",
-     [](Scene& s) {
-         fs::remove(s.Start() / "korvel.def");
-         fs::create_directory(s.Start() / "korvel.def");
-     },
-     2,
-     {"korvel.def names none"},
-     Outcome::KeepsGood,
-     kStartUpOnly},
-    {"DefaultsUnreadable",
-     [](Scene& s) {
-         GiveToNobody(s.Root());
-         fs::permissions(s.Start() / "korvel.def", fs::perms::none);
-     },
-     2,
-     {"{start}/korvel.def: cannot be read (Permission denied)"},
-     Outcome::KeepsGood,
-     kStartUpOnly,
-     Program::Cli,
-     kAsNobody},
-    {"LeaguePathWithALineBreak",
-     [](Scene& s) { s.CopyBadTo("line\nbreak"); },
-     2,
-     {"korvel.def cannot remember"},
-     Outcome::KeepsGood,
-     {"-C", "{start}", "--league", "{start}/../leagues/line\nbreak/bad", "league"}},
-    {"LeagueFolderNotUtf8",
-     [](Scene& s) { s.CopyBadTo("caf\xe9"); },
-     0,
-     {},
-     Outcome::LoadsBad,
+    // The defaults file, read at start-up.
+    {"DefaultsEmpty", Defaults(""), 2, {"no league is loaded"}, Good, kStartUpOnly},
+    {"DefaultsBinary", Defaults(std::string("\0\x01\xff\n", 4)), 2,
+     {"{start}/korvel.def: holds no league path"}, Good, kStartUpOnly},
+    {"DefaultsHuge", Defaults(std::string(10 << 20, 'x')), 2,
+     {"{start}/korvel.def: holds no league path"}, Good, kStartUpOnly},
+    {"DefaultsQuotedWithComma", [](Scene& s) { s.WriteDefaults("  \"" + s.Good().string() + "\",\"x\"\r\n"); },
+     0, {}, Good, kStartUpOnly},
+    {"DefaultsRelativeToTheStartFolder", Defaults("../leagues/good\n"), 0, {}, Good, kStartUpOnly},
+    {"DefaultsPointingNowhere", Defaults("/nowhere/at/all\n"), 2,
+     {"{start}/korvel.def names none that can be loaded"}, Good, kStartUpOnly},
+    {"DefaultsIsAFolder", [](Scene& s) { fs::remove(s.Start() / "korvel.def"); fs::create_directory(s.Start() / "korvel.def"); },
+     2, {"korvel.def names none"}, Good, kStartUpOnly},
+    {"DefaultsUnreadable", Unreadable([](const Scene& s) { return s.Start() / "korvel.def"; }), 2,
+     {"{start}/korvel.def: cannot be read (Permission denied)"}, Good, kStartUpOnly, Program::Cli, kAsNobody},
+    {"LeaguePathWithALineBreak", [](Scene& s) { s.CopyBadTo("line\nbreak"); }, 2,
+     {"korvel.def cannot remember"}, Good, {"-C", "{start}", "--league", "{start}/../leagues/line\nbreak/bad", "league"}},
+    {"LeagueFolderNotUtf8", [](Scene& s) { s.CopyBadTo("caf\xe9"); }, 0, {}, Bad,
      {"-C", "{start}", "--league", "{start}/../leagues/caf\xe9/bad", "--json", "league"}},
-    {"LeagueFolderNotUtf8AsText",
-     [](Scene& s) { s.CopyBadTo("caf\xe9"); },
-     0,
-     {},
-     Outcome::LoadsBad,
+    {"LeagueFolderNotUtf8AsText", [](Scene& s) { s.CopyBadTo("caf\xe9"); }, 0, {}, Bad,
      {"-C", "{start}", "--league", "{start}/../leagues/caf\xe9/bad", "league"}},
 
-    // The start folder.
-    {"StartFolderReadOnly",
-     [](Scene& s) {
-         GiveToNobody(s.Root());
-         fs::permissions(s.Start(), fs::perms::owner_read | fs::perms::owner_exec);
-     },
-     2,
-     {"{start}/swp.t: cannot be written (Permission denied)"},
-     Outcome::KeepsGood,
-     {"-C", "{start}", "--league", "{bad}", "players"},
-     Program::Cli,
-     kAsNobody},
-    {"StartFolderDeletedCli",
-     [](Scene&) {},
-     2,
-     {"it may have been deleted"},
-     Outcome::KeepsGood,
-     InDeletedFolder({KORVEL_CLI, "league"})},
-    {"StartFolderDeletedGui",
-     [](Scene&) {},
-     1,
-     {"it may have been deleted"},
-     Outcome::KeepsGood,
+    // The start folder: read-only, deleted, in use, left untidy by a killed save, on a full disk.
+    {"StartFolderReadOnly", ReadOnlyStart, 2,
+     {"{start}/swp.t: cannot be written (Permission denied)"}, Good, kPlayers, Program::Cli, kAsNobody},
+    {"StartFolderDeletedCli", Nothing, 2, {"it may have been deleted"}, Good, InDeletedFolder({KORVEL_CLI, "league"})},
+    {"StartFolderDeletedGui", Nothing, 1, {"it may have been deleted"}, Good,
      InDeletedFolder({KORVEL_GUI, "--screenshot", "shot.png"})},
-    {"StartFolderInUseCli",
-     [](Scene& s) { otherProgram.emplace(s.Start()); },
-     2,
-     {"The folder {start} is in use by another Korvel program"},
-     Outcome::KeepsGood},
-    {"StartFolderInUseGui",
-     [](Scene& s) { otherProgram.emplace(s.Start()); },
-     1,
-     {"The folder {start} is in use by another Korvel program"},
-     Outcome::KeepsGood,
-     kGui,
-     Program::Gui},
-    {"LeftoverOfAKilledSave",
-     [](Scene& s) { WriteWholeFile(s.Start() / ".swp.r.tmp99999999-3", Text("half")); },
-     0,
-     {},
-     Outcome::LoadsBad},
-    {"DiskFullWhileCopying",
-     [](Scene&) {},
-     2,
-     {"{start}/swp.r: cannot be written (File too large)"},
-     Outcome::KeepsGood,
-     {"-C", "{start}", "--league", "{bad}", "players"},
-     Program::Cli,
-     With(false, 10000)},
+    {"StartFolderInUseCli", [](Scene& s) { otherProgram.emplace(s.Start()); }, 2,
+     {"The folder {start} is in use by another Korvel program"}},
+    {"StartFolderInUseGui", [](Scene& s) { otherProgram.emplace(s.Start()); }, 1,
+     {"The folder {start} is in use by another Korvel program"}, Good, kGui, Program::Gui},
+    {"LeftoverOfAKilledSave", [](Scene& s) { WriteWholeFile(s.Start() / ".swp.r.tmp99999999-3", Text("half")); },
+     0, {}, Bad},
+    {"DiskFullWhileCopying", Nothing, 2, {"{start}/swp.r: cannot be written (File too large)"}, Good, kPlayers,
+     Program::Cli, With(false, 10000)},
 };
+// clang-format on
 
 class BadInputTable : public testing::TestWithParam<BadInput> {
   protected:
