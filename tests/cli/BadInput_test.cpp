@@ -250,6 +250,8 @@ const BadInput kCases[] = {
     {"PositionOutOfRange", Patch(".ros", 22, {9}), 0, {}, Bad, kAutoLines},
     {"Status255", Patch(".ros", kPlayer + 30, {255}), 0, {}, Bad},
     {"InjuryCode99", Patch(".ros", 2 * kPlayer + 30, {199}), 1, {"Auto Lines: Set roster first"}, Bad, kAutoLines},
+    {"ShotsForNaNAndPenaltyMinutesInfinite", Patch(".tms", 162, {0, 0, 0xc0, 0x7f, 0, 0, 0x80, 0xff, 0, 0, 0x80, 0x7f}),
+     0, {}, Bad, Cli({"--team", "0", "team"})},
     {"LineUpIndexesOutOfRange", Patch(".tms", 174, {50, 77, 254, 49, 0}), 0, {}, Bad, kLines},
     {"LineUpNamesAnEmptyPlace", [](Scene& s) { s.Patch(".ros", 0, Bytes(kPlayer, 0)); s.Patch(".tms", 174, {0, 0}); },
      0, {}, Bad, kLines},
