@@ -1,10 +1,11 @@
 // Loading a league from fuzzed files, then clicking through the windows a user would open: the
-// main window's lists and menus, the game roster window with the waiver list, the lines window,
-// the team information window and the player card.
+// main window's lists and menus, the game roster window with the waiver list, the lines window
+// with a lines file to import, the team information window and the player card.
 //
-// Input: four little-endian 32-bit lengths, the .lge, .tms, .ros and .wvr files of those lengths
-// (cut short where the input ends), then a script: each byte picks the next click, the byte after
-// it where to click. Files go to a folder under /dev/shm when there is one, so saves stay cheap.
+// Input: five little-endian 32-bit lengths, the .lge, .tms, .ros and .wvr files and a lines file
+// of those lengths (cut short where the input ends), then a script: each byte picks the next click,
+// the byte after it where to click. Files go to a folder under /dev/shm when there is one, so saves
+// stay cheap.
 
 #include <unistd.h>
 
@@ -56,7 +57,8 @@ class Script {
 // Answers every question from the script and runs each modal window with the script's clicks.
 class FuzzUi : public Ui {
   public:
-    explicit FuzzUi(Script& script) : script_(script) {}
+    FuzzUi(Script& script, fs::path linesFile)
+        : script_(script), linesFile_(std::move(linesFile)) {}
     Answer MsgBox(const std::string&, Buttons buttons, Icon, const std::string&) override {
         if (buttons == Buttons::OK) return Answer::OK;
         return script_.Next() % 2 ? Answer::Yes : Answer::No;
@@ -65,7 +67,10 @@ class FuzzUi : public Ui {
         if (script_.Next() % 2) return std::nullopt;
         return script_.Take(script_.Next() % 12);
     }
-    std::optional<fs::path> OpenFile(const FileDialog&) override { return std::nullopt; }
+    std::optional<fs::path> OpenFile(const FileDialog&) override {
+        if (script_.Next() % 2) return std::nullopt;
+        return linesFile_;
+    }
     void ShowModal(Window& window) override;
 
   private:
@@ -74,6 +79,7 @@ class FuzzUi : public Ui {
     void Click(DisplayTeam& team);
     void Click(PlayerInfo& card);
     Script& script_;
+    fs::path linesFile_;
     int depth_ = 0;
 };
 
@@ -135,7 +141,13 @@ void FuzzUi::Click(Roster& roster) {
 
 void FuzzUi::Click(Lines& lines) {
     const std::uint8_t where = script_.Next();
-    switch (script_.Next() % 10) {
+    switch (script_.Next() % 12) {
+        case 10:
+            lines.cmdLoadLines_Click();
+            break;
+        case 11:
+            lines.cmdSaveLines_Click();
+            break;
         case 0:
             lines.optEven_Click();
             break;
@@ -261,20 +273,22 @@ void Play(Main& main, Variables& vars, FuzzUi& ui, Script& script) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Folders folders;
     Script script(data, size);
-    const std::uint32_t lengths[4] = {script.Length(), script.Length(), script.Length(),
-                                      script.Length()};
+    const std::uint32_t lengths[5] = {script.Length(), script.Length(), script.Length(),
+                                      script.Length(), script.Length()};
     const fs::path base = folders.League / "FUZZ";
     WritePlain(WithExtension(base, ".lge"), script.Take(lengths[0]));
     WritePlain(WithExtension(base, ".tms"), script.Take(lengths[1]));
     WritePlain(WithExtension(base, ".ros"), script.Take(lengths[2]));
     WritePlain(WithExtension(base, ".wvr"), script.Take(lengths[3]));
+    const fs::path linesFile = folders.League / "IMPORT.lns";
+    WritePlain(linesFile, script.Take(lengths[4]));
     for (const char* name : {"swp.t", "swp.r", "swp.l", "korvel.def"}) {
         std::error_code ignored;
         fs::remove(folders.Start / name, ignored);
     }
 
     Variables vars;
-    FuzzUi ui(script);
+    FuzzUi ui(script, linesFile);
     Main main(vars, ui, folders.Start);
     main.Form_Load();
     try {

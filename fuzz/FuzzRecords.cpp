@@ -1,5 +1,6 @@
-// Record decoding and encoding of every record type: any bytes decode, the texts convert for
-// display, and encoding the record gives back exactly the bytes it was decoded from.
+// Record decoding and encoding of every record type (league, team, player, lines file): any bytes
+// decode, the texts convert for display, and encoding the record gives back exactly the bytes it
+// was decoded from.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include "league/Records.h"
 #include "league/RosterStatus.h"
 #include "platform/Files.h"
+#include "windows/lines/LinesFile.h"
 
 namespace {
 
@@ -38,6 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckRoundTrip<League>(data, size);
     CheckRoundTrip<Team>(data, size);
     CheckRoundTrip<Player>(data, size);
+    CheckRoundTrip<LinesRecord>(data, size);
 
     Bytes bytes(RecordLayout<League>::Size, 0);
     std::memcpy(bytes.data(), data, std::min(size, bytes.size()));

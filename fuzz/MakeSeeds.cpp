@@ -1,6 +1,7 @@
 // Writes the seed corpus of each fuzz target, from generated leagues, into FOLDER/<target>/.
 // Usage: korvel-fuzz-seeds FOLDER
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -30,6 +31,16 @@ void AppendLength(Bytes& out, std::size_t length) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(length >> (8 * i)));
 }
 
+// A lines file as Save Lines writes it for team 0: its index, password, line-up and the roster
+// places of its players (protection marks left clear).
+Bytes LinesFileOfTeam0(const korvel::gen::GeneratedLeague& league) {
+    Bytes file(226, 0);
+    std::copy_n(league.TeamFile.begin() + 48, 10, file.begin() + 1);
+    std::copy_n(league.TeamFile.begin() + 174, 65, file.begin() + 11);
+    for (std::size_t i = 0; i < 50; ++i) file[76 + i] = league.RosterFile[i * 86 + 30];
+    return file;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,7 +66,10 @@ int main(int argc, char** argv) {
             AppendLength(framed, league.TeamFile.size());
             AppendLength(framed, league.RosterFile.size());
             AppendLength(framed, 0);  // an empty waiver list
-            for (const Bytes* file : {&league.LeagueFile, &league.TeamFile, &league.RosterFile}) {
+            const Bytes linesFile = LinesFileOfTeam0(league);
+            AppendLength(framed, linesFile.size());
+            for (const Bytes* file :
+                 {&league.LeagueFile, &league.TeamFile, &league.RosterFile, &linesFile}) {
                 framed.insert(framed.end(), file->begin(), file->end());
             }
             for (std::uint8_t click = 0; click < 9; ++click) {
@@ -67,7 +81,7 @@ int main(int argc, char** argv) {
                     }
                 }
                 if (click == 5) {
-                    for (std::uint8_t inner = 0; inner < 10; ++inner) {
+                    for (std::uint8_t inner = 0; inner < 12; ++inner) {
                         framed.insert(framed.end(),
                                       {inner, static_cast<std::uint8_t>(inner + 3), 1});
                     }
