@@ -97,6 +97,10 @@ TEST_F(CliOptions, UnknownTeamsAreUsageErrors) {
 TEST_F(CliOptions, BadCommandLinesAreUsageErrors) {
     ExpectUsageError(folders.With(base, {"league", "--frobnicate"}), "--frobnicate");
     ExpectUsageError(folders.With(base, {"standings"}), "standings");
+    const std::string unknown = RunCli(folders.With(base, {"standings"})).Err;
+    for (const char* command : {"league", "players", "lines", "card"}) {
+        EXPECT_NE(unknown.find(command), std::string::npos) << unknown;
+    }
     ExpectUsageError(folders.With(base, {}), "subcommand");
     ExpectUsageError(folders.With(base, {"league", "--yes", "--no"}), "--no");
     ExpectUsageError({"-C", (folders.Start() / "missing").string(), "league"}, "missing");
@@ -138,6 +142,7 @@ TEST_F(CliOptions, HelpExplainsOptionsExitCodesAndJson) {
     EXPECT_EQ(players.ExitCode, 0);
     EXPECT_NE(players.Out.find("\"OffenseRating\""), std::string::npos) << players.Out;
     EXPECT_NE(players.Out.find("Exit codes"), std::string::npos);
+    EXPECT_NE(players.Out.find("Global options"), std::string::npos);
     const RunResult lines = RunCli({"lines", "--help"});
     EXPECT_NE(lines.Out.find("--auto"), std::string::npos) << lines.Out;
     EXPECT_NE(lines.Out.find("\"LineBuffer\""), std::string::npos);

@@ -23,8 +23,7 @@ constexpr const char* kHelp =
     "JSON: {\"Team\", \"TeamIndex\", \"Index\", \"Fields\": {control name: text as shown, for "
     "Label1, lblPos, lblNum, lblHD, lblHgt, lblWgt, lblAge, lblSts, lblCon, lblBirthplace, "
     "lblContract, lblSalary, lblExp, lblSkill(0) to lblSkill(13), HgtValue and each visible "
-    "statistic}, \"Captions\": {statistic's control name: its caption}}\n"
-    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+    "statistic}, \"Captions\": {statistic's control name: its caption}}";
 
 struct CardOptions {
     int Index = 0;
@@ -105,25 +104,21 @@ int RunCard(Session& session, const CardOptions& options) {
     ui.SetModalAction(nullptr);
     if (!opened || ui.Refused()) return kRefused;
 
-    if (session.Options().Json) {
-        PrintJson(session.Out(), ToJson(session, options.Index, fields));
-    } else {
-        PrintText(session.Out(), fields);
-    }
-    return kDone;
+    return PrintResult(
+        session, [&] { return ToJson(session, options.Index, fields); },
+        [&](std::ostream& out) { PrintText(out, fields); });
 }
 
 }  // namespace
 
 Command AddCardCommand(CLI::App& app) {
     auto options = std::make_shared<CardOptions>();
-    auto* parser = app.add_subcommand("card", "Show a player's card.");
+    auto* parser = AddCommand(app, "card", "Show a player's card.", kHelp);
     parser->add_option("INDEX", options->Index, "The player's roster place, 0 to 49.")->required();
     parser
         ->add_option("--height-clicks", options->HeightClicks,
                      "Click the height this many times before reading the card.")
         ->check(CLI::Range(0, 1000));
-    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
     return {parser, [options](Session& session) { return RunCard(session, *options); }};
 }
 

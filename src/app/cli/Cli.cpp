@@ -1,6 +1,7 @@
 #include "app/cli/Cli.h"
 
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "app/Version.h"
@@ -28,6 +29,16 @@ constexpr const char* kExitCodes =
     "could be loaded, or the start folder is in use by another Korvel program\n"
     "Run 'korvel-cli COMMAND --help' for a command's output and its JSON shape.";
 
+// "league, players and lines".
+std::string CommandNames(const std::vector<Command>& commands) {
+    std::string names;
+    for (std::size_t c = 0; c < commands.size(); ++c) {
+        if (c > 0) names += c + 1 == commands.size() ? " and " : ", ";
+        names += commands[c].Parser->get_name();
+    }
+    return names;
+}
+
 }  // namespace
 
 namespace {
@@ -42,21 +53,15 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     app.footer(kExitCodes);
 
     std::vector<Command> commands;
-    commands.push_back(AddLeagueCommand(app));
-    commands.push_back(AddPlayersCommand(app));
-    commands.push_back(AddLinesCommand(app));
-    commands.push_back(AddCardCommand(app));
-    commands.push_back(AddRosterCommand(app));
-    commands.push_back(AddPrepareCommand(app));
-    commands.push_back(AddTeamCommand(app));
+    for (const CommandFactory add : kCommandRegistry) commands.push_back(add(app));
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         if (app.get_subcommands().empty() && !app.remaining().empty()) {
             err << "korvel-cli: unknown command \"" << app.remaining().front()
-                << "\"; the commands are league, players, lines, card, roster, prepare and team "
-                   "(see korvel-cli --help)\n";
+                << "\"; the commands are " << CommandNames(commands)
+                << " (see korvel-cli --help)\n";
             return kUsage;
         }
         const int code = app.exit(error, out, err);

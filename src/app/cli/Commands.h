@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 
 #include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
 
 #include "app/cli/Session.h"
 
@@ -14,7 +16,9 @@ struct Command {
     CLI::App* Parser = nullptr;
     std::function<int(Session&)> Run;
 };
+using CommandFactory = Command (*)(CLI::App& app);
 
+// The commands, one file each. A new command is one declaration here and one line in the registry.
 Command AddLeagueCommand(CLI::App& app);
 Command AddPlayersCommand(CLI::App& app);
 Command AddLinesCommand(CLI::App& app);
@@ -22,5 +26,19 @@ Command AddCardCommand(CLI::App& app);
 Command AddRosterCommand(CLI::App& app);
 Command AddPrepareCommand(CLI::App& app);
 Command AddTeamCommand(CLI::App& app);
+
+// Every command of korvel-cli, in the order its help lists them.
+inline constexpr CommandFactory kCommandRegistry[] = {
+    AddLeagueCommand, AddPlayersCommand, AddLinesCommand, AddCardCommand, AddRosterCommand,
+};
+
+// Adds the subcommand `name` to `app`: `summary` is its line in korvel-cli --help, `help` the
+// description of its output and JSON shape that its own --help shows above the common footer.
+CLI::App* AddCommand(CLI::App& app, const char* name, const char* summary, const char* help);
+
+// Prints what a command shows: JSON with --json, otherwise text for people. Only the form asked
+// for is built. Returns kDone.
+int PrintResult(Session& session, const std::function<nlohmann::json()>& json,
+                const std::function<void(std::ostream& out)>& text);
 
 }  // namespace korvel::cli

@@ -12,8 +12,7 @@ constexpr const char* kHelp =
     "teams the main window lists for each (index and name), and the current team.\n"
     "JSON: {\"LeagueName\", \"LeaguePath\", \"CurrentTeam\" (index), \"CurrentTeamName\", "
     "\"Conferences\": [{\"ConfName\", \"Divisions\": [{\"DivName\", \"Teams\": [{\"Index\", "
-    "\"Name\"}]}]}]}\n"
-    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+    "\"Name\"}]}]}]}";
 
 struct DivisionShown {
     std::string Name;
@@ -51,9 +50,8 @@ std::vector<ConferenceShown> ReadConferences(korvel::Main& main) {
     return conferences;
 }
 
-void PrintText(Session& session, const std::vector<ConferenceShown>& conferences,
+void PrintText(std::ostream& out, Session& session, const std::vector<ConferenceShown>& conferences,
                const std::string& currentName) {
-    auto& out = session.Out();
     out << "League: " << ShownText(session.MainWindow().Label3.Caption) << '\n';
     out << "Path:   " << session.Vars().LeaguePath.string() << '\n';
     for (std::size_t conf = 0; conf < conferences.size(); ++conf) {
@@ -97,20 +95,17 @@ nlohmann::json ToJson(Session& session, const std::vector<ConferenceShown>& conf
 int RunLeague(Session& session) {
     const auto conferences = ReadConferences(session.MainWindow());
     const std::string currentName = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
-    if (session.Options().Json) {
-        PrintJson(session.Out(), ToJson(session, conferences, currentName));
-    } else {
-        PrintText(session, conferences, currentName);
-    }
-    return kDone;
+    return PrintResult(
+        session, [&] { return ToJson(session, conferences, currentName); },
+        [&](std::ostream& out) { PrintText(out, session, conferences, currentName); });
 }
 
 }  // namespace
 
 Command AddLeagueCommand(CLI::App& app) {
-    auto* parser = app.add_subcommand(
-        "league", "Show the league: conferences, divisions, their teams, and the current team.");
-    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
+    auto* parser = AddCommand(
+        app, "league",
+        "Show the league: conferences, divisions, their teams, and the current team.", kHelp);
     return {parser, RunLeague};
 }
 

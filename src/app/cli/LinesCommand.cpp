@@ -26,8 +26,7 @@ constexpr const char* kHelp =
     "gives exit code 1.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LineBuffer\": [13 rows of 5 roster indexes, 255 for "
     "empty], \"Kept\": true when the line-up was stored, \"LinesFile\": the saved lines "
-    "file's path or null}\n"
-    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+    "file's path or null}";
 
 constexpr const char* kKeepQuestion = "Keep Line Changes?";
 
@@ -103,8 +102,8 @@ std::string EntryText(const Variables& vars, std::uint8_t entry) {
     return std::to_string(entry) + " " + RecordText(vars.Players[0][entry].Name);
 }
 
-void PrintText(Session& session, const std::string& team, const LinesShown& shown) {
-    auto& out = session.Out();
+void PrintText(std::ostream& out, Session& session, const std::string& team,
+               const LinesShown& shown) {
     out << "Team " << session.CurrentTeam() << ": " << team << (shown.Kept ? " (line-up kept)" : "")
         << "\n\n";
     TextTable table({{"Row"}, {"1"}, {"2"}, {"3"}, {"4"}, {"5"}});
@@ -152,20 +151,17 @@ int RunLines(Session& session, const LinesOptions& options) {
             "team is listed in the main window");
     }
     const std::string name = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
-    if (session.Options().Json) {
-        PrintJson(session.Out(), ToJson(session, name, shown));
-    } else {
-        PrintText(session, name, shown);
-    }
-    return kDone;
+    return PrintResult(
+        session, [&] { return ToJson(session, name, shown); },
+        [&](std::ostream& out) { PrintText(out, session, name, shown); });
 }
 
 }  // namespace
 
 Command AddLinesCommand(CLI::App& app) {
     auto options = std::make_shared<LinesOptions>();
-    auto* parser = app.add_subcommand(
-        "lines", "Show, import, fill automatically, save and keep the team's lines.");
+    auto* parser = AddCommand(
+        app, "lines", "Show, import, fill automatically, save and keep the team's lines.", kHelp);
     parser
         ->add_option("--import", options->Import,
                      "Press Load Lines and choose FILE, a lines file saved with the team's "
@@ -181,7 +177,6 @@ Command AddLinesCommand(CLI::App& app) {
     parser->add_flag("--keep", options->Keep,
                      "Press Exit and answer Yes to \"Keep Line Changes?\": a changed, complete "
                      "line-up is stored in the working team file.");
-    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
     return {parser, [options](Session& session) { return RunLines(session, *options); }};
 }
 

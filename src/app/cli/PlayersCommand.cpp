@@ -17,8 +17,7 @@ constexpr const char* kHelp =
     "DefenseRating.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"Players\": [{\"Index\", \"Name\", \"Position\", \"Status\", "
     "\"Suspension\", \"Overall\" (null when it has none), \"OffenseRating\", "
-    "\"DefenseRating\"}]}\n"
-    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+    "\"DefenseRating\"}]}";
 
 struct PlayerShown {
     int Index;
@@ -43,9 +42,9 @@ std::vector<PlayerShown> ReadPlayers(const Variables& vars) {
     return players;
 }
 
-void PrintText(Session& session, const std::string& team, const std::vector<PlayerShown>& players) {
+void PrintText(std::ostream& out, Session& session, const std::string& team,
+               const std::vector<PlayerShown>& players) {
     using Align = TextTable::Align;
-    auto& out = session.Out();
     out << "Team " << session.CurrentTeam() << ": " << team << "\n\n";
     TextTable table({{"Index", Align::Right},
                      {"Name", Align::Left},
@@ -89,19 +88,15 @@ int RunPlayers(Session& session) {
     if (!loaded) return kRefused;
     const auto players = ReadPlayers(vars);
     const std::string name = RecordText(vars.Teams[team].Name);
-    if (session.Options().Json) {
-        PrintJson(session.Out(), ToJson(session, name, players));
-    } else {
-        PrintText(session, name, players);
-    }
-    return kDone;
+    return PrintResult(
+        session, [&] { return ToJson(session, name, players); },
+        [&](std::ostream& out) { PrintText(out, session, name, players); });
 }
 
 }  // namespace
 
 Command AddPlayersCommand(CLI::App& app) {
-    auto* parser = app.add_subcommand("players", "List the team's players with their ratings.");
-    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
+    auto* parser = AddCommand(app, "players", "List the team's players with their ratings.", kHelp);
     return {parser, RunPlayers};
 }
 

@@ -20,8 +20,7 @@ constexpr const char* kHelp =
     "the lines file's path. It stops at the first refusal (\"Not enough players\", \"Roster not "
     "complete\", \"Set roster first\", \"Lines are not complete\", a failed save) with exit code "
     "1 and writes no lines file. Waiver questions follow --yes or --no.\n"
-    "JSON: {\"Team\", \"TeamIndex\", \"LinesFile\": the lines file's path}\n"
-    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+    "JSON: {\"Team\", \"TeamIndex\", \"LinesFile\": the lines file's path}";
 
 struct PrepareOptions {
     std::string Password;
@@ -75,30 +74,29 @@ int RunPrepare(Session& session, const PrepareOptions& options) {
             "are disabled until a team is listed in the main window");
     }
     const std::string path = prepared.LinesFile->string();
-    if (session.Options().Json) {
-        PrintJson(session.Out(),
-                  {{"Team", RecordText(session.Vars().Teams[session.CurrentTeam()].Name)},
-                   {"TeamIndex", session.CurrentTeam()},
-                   {"LinesFile", path}});
-    } else {
-        session.Out() << path << "\n";
-    }
-    return kDone;
+    return PrintResult(
+        session,
+        [&]() -> nlohmann::json {
+            return {{"Team", RecordText(session.Vars().Teams[session.CurrentTeam()].Name)},
+                    {"TeamIndex", session.CurrentTeam()},
+                    {"LinesFile", path}};
+        },
+        [&](std::ostream& out) { out << path << "\n"; });
 }
 
 }  // namespace
 
 Command AddPrepareCommand(CLI::App& app) {
     auto options = std::make_shared<PrepareOptions>();
-    auto* parser = app.add_subcommand(
-        "prepare",
-        "Set the game roster and the lines automatically, keep them and save the lines file.");
+    auto* parser = AddCommand(
+        app, "prepare",
+        "Set the game roster and the lines automatically, keep them and save the lines file.",
+        kHelp);
     parser
         ->add_option("--password", options->Password,
                      "The team's lines password, the answer to \"Password?\" of Save Lines.")
         ->type_name("PASSWORD")
         ->required();
-    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
     return {parser, [options](Session& session) { return RunPrepare(session, *options); }};
 }
 
