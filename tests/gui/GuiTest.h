@@ -14,6 +14,11 @@
 
 namespace korvel::test {
 
+// A control's text (UTF-8) as Qt shows it.
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 inline QPoint RowCentre(QListWidget& list, int row) {
     return list.visualItemRect(list.item(row)).center();
 }

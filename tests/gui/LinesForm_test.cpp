@@ -27,10 +27,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 void Click(QWidget& widget) {
     QTest::mouseClick(&widget, Qt::LeftButton);
 }

@@ -22,10 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // What a generated league holds, read straight from the generator's bytes.
 struct ExpectedLeague {
     League Record;

@@ -9,6 +9,7 @@
 
 #include "league/LeagueTestFiles.h"
 #include "league/RosterSlots.h"
+#include "support/Checks.h"
 #include "support/TempFolder.h"
 
 namespace korvel {
@@ -20,10 +21,6 @@ using test::Slice;
 using test::TempFolder;
 using test::ToBytes;
 using Names = std::set<std::string>;
-
-Bytes Text(const std::string& text) {
-    return Bytes(text.begin(), text.end());
-}
 
 // The bytes of a league's three files, made record by record.
 struct LeagueBytes {
@@ -59,18 +56,6 @@ fs::path WriteLeague(const fs::path& folder, const std::string& name, const Leag
     return base;
 }
 
-// The message of the exception of type E that `action` throws.
-template <class E, class Action>
-std::string MessageOf(Action action) {
-    try {
-        action();
-    } catch (const E& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "expected exception not thrown";
-    return {};
-}
-
 // ---- Start-up state -----------------------------------------------------------------------
 
 TEST(InitialiseVariables, SetsDefaultNamesTablesAndWorkingCopyPaths) {
@@ -102,7 +87,7 @@ TEST(InitialiseVariables, SetsDefaultNamesTablesAndWorkingCopyPaths) {
 class DefaultsFile : public ::testing::Test {
   protected:
     std::optional<fs::path> ReadBack(const std::string& content) {
-        WriteWholeFile(file, Text(content));
+        WriteWholeFile(file, test::BytesOf(content));
         return ReadDefaultsFile(file);
     }
     TempFolder folder;
@@ -133,7 +118,7 @@ TEST_F(DefaultsFile, CommaEndsTheFieldUnlessItIsQuoted) {
 }
 
 TEST_F(DefaultsFile, ContentIsTheQuotedPathAndReadsBackAsWritten) {
-    EXPECT_EQ(DefaultsFileContent("/leagues/North"), Text("\"/leagues/North\"\n"));
+    EXPECT_EQ(DefaultsFileContent("/leagues/North"), test::BytesOf("\"/leagues/North\"\n"));
     for (const char* path : {"/leagues/My League", "/x,y/lg", " leading space", "/caf\xe9/\x01"}) {
         WriteWholeFile(file, DefaultsFileContent(path));
         EXPECT_EQ(ReadDefaultsFile(file), fs::path(path)) << path;
@@ -142,13 +127,14 @@ TEST_F(DefaultsFile, ContentIsTheQuotedPathAndReadsBackAsWritten) {
 
 TEST_F(DefaultsFile, RefusesPathsItCannotRememberAndFilesHoldingNoPath) {
     for (const char* path : {"/a\"b/lg", "/line\nbreak/lg", "/cr\r/lg"}) {
-        const std::string message = MessageOf<LeagueError>([&] { DefaultsFileContent(path); });
+        const std::string message =
+            test::MessageOf<LeagueError>([&] { DefaultsFileContent(path); });
         EXPECT_NE(message.find("korvel.def cannot remember"), std::string::npos) << message;
     }
     for (const std::string& content :
          {std::string("/bin\0ary\n", 9), std::string(5000, 'x'), "\"" + std::string(5000, 'x')}) {
-        WriteWholeFile(file, Text(content));
-        const std::string message = MessageOf<FileError>([&] { ReadDefaultsFile(file); });
+        WriteWholeFile(file, test::BytesOf(content));
+        const std::string message = test::MessageOf<FileError>([&] { ReadDefaultsFile(file); });
         EXPECT_NE(message.find(file.string() + ": holds no league path"), std::string::npos)
             << message;
     }
@@ -191,13 +177,13 @@ TEST(ReadLeagueFiles, RefusesFilesTooShortForOneRecordNamingThem) {
     LeagueBytes bytes = MakeLeague(1);
     bytes.League.resize(458);
     const fs::path base = WriteLeague(folder.Path(), "cut", bytes);
-    const std::string league = MessageOf<LeagueError>([&] { ReadLeagueFiles(base); });
+    const std::string league = test::MessageOf<LeagueError>([&] { ReadLeagueFiles(base); });
     EXPECT_NE(league.find(WithExtension(base, ".lge").string()), std::string::npos) << league;
 
     bytes = MakeLeague(1);
     bytes.Teams.resize(253);
     WriteLeague(folder.Path(), "cut", bytes);
-    const std::string team = MessageOf<LeagueError>([&] { ReadLeagueFiles(base); });
+    const std::string team = test::MessageOf<LeagueError>([&] { ReadLeagueFiles(base); });
     EXPECT_NE(team.find(WithExtension(base, ".tms").string()), std::string::npos) << team;
 
     bytes.Teams.resize(254);
@@ -214,7 +200,7 @@ TEST(ReadLeagueFiles, RefusesMoreThanFiftyTeamsNamingTheLeagueFile) {
     for (std::uint8_t lastTeam : {50, 255}) {
         bytes.League[25] = lastTeam;
         WriteLeague(folder.Path(), "big", bytes);
-        const std::string message = MessageOf<LeagueError>([&] { ReadLeagueFiles(base); });
+        const std::string message = test::MessageOf<LeagueError>([&] { ReadLeagueFiles(base); });
         EXPECT_NE(message.find(WithExtension(base, ".lge").string()), std::string::npos) << message;
     }
 }
@@ -249,7 +235,7 @@ class InstallLeagueTest : public ::testing::Test {
 };
 
 TEST_F(InstallLeagueTest, WritesExactWorkingCopiesAndTheDefaultsFile) {
-    WriteWholeFile(vars.SwapRosterFile, Text("left over from an earlier league"));
+    WriteWholeFile(vars.SwapRosterFile, test::BytesOf("left over from an earlier league"));
     const LeagueBytes bytes = MakeLeague(3);
     const fs::path base = WriteLeague(folder / "leagues", "ABC", bytes);
 
@@ -258,7 +244,7 @@ TEST_F(InstallLeagueTest, WritesExactWorkingCopiesAndTheDefaultsFile) {
     EXPECT_EQ(ReadWholeFile(start / "swp.t"), bytes.Teams);
     EXPECT_EQ(ReadWholeFile(start / "swp.r"), bytes.Roster);
     EXPECT_EQ(ReadWholeFile(start / "swp.l"), bytes.League);
-    EXPECT_EQ(ReadWholeFile(start / "korvel.def"), Text("\"" + base.string() + "\"\n"));
+    EXPECT_EQ(ReadWholeFile(start / "korvel.def"), test::BytesOf("\"" + base.string() + "\"\n"));
     EXPECT_EQ(ReadDefaultsFile(DefaultsFileIn(start)), base);
     EXPECT_EQ(FolderEntries(start), (Names{"korvel.def", "swp.l", "swp.r", "swp.t"}));
     EXPECT_EQ(FolderEntries(folder / "leagues"), (Names{"ABC.lge", "ABC.ros", "ABC.tms"}));
@@ -349,7 +335,7 @@ LoadedState StateOf(const Variables& vars) {
 
 TEST_F(InstallLeagueTest, AStartFolderThatCannotBeWrittenLeavesTheVariablesAlone) {
     InstallLeague(vars, ReadLeagueFiles(WriteLeague(folder / "old", "OLD", MakeLeague(4, 2))));
-    WriteWholeFile(folder / "plain", Text("a file, not a folder"));
+    WriteWholeFile(folder / "plain", test::BytesOf("a file, not a folder"));
     InitialiseVariables(vars, folder / "plain" / "start");
     const LoadedState before = StateOf(vars);
     const fs::path base = WriteLeague(folder / "new", "NEW", MakeLeague(3, 3));
@@ -357,7 +343,7 @@ TEST_F(InstallLeagueTest, AStartFolderThatCannotBeWrittenLeavesTheVariablesAlone
 
     EXPECT_TRUE(StateOf(vars) == before);
     EXPECT_EQ(vars.LeaguePath, folder / "old" / "OLD");
-    EXPECT_EQ(ReadWholeFile(folder / "plain"), Text("a file, not a folder"));
+    EXPECT_EQ(ReadWholeFile(folder / "plain"), test::BytesOf("a file, not a folder"));
 }
 
 TEST_F(InstallLeagueTest, ADefaultsFileThatCannotBeReplacedLeavesTheVariablesAndNoTemporaryFile) {
@@ -368,7 +354,7 @@ TEST_F(InstallLeagueTest, ADefaultsFileThatCannotBeReplacedLeavesTheVariablesAnd
 
     const fs::path base = WriteLeague(folder / "new", "NEW", MakeLeague(3, 3));
     const std::string message =
-        MessageOf<FileError>([&] { InstallLeague(vars, ReadLeagueFiles(base)); });
+        test::MessageOf<FileError>([&] { InstallLeague(vars, ReadLeagueFiles(base)); });
     EXPECT_NE(message.find((start / "korvel.def").string()), std::string::npos) << message;
 
     EXPECT_TRUE(StateOf(vars) == before);

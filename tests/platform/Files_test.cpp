@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "league/LeagueTestFiles.h"
+#include "support/Checks.h"
 #include "support/TempFolder.h"
 
 namespace korvel {
@@ -21,25 +22,9 @@ using test::FolderEntries;
 using test::TempFolder;
 using Names = std::set<std::string>;
 
-Bytes Text(const std::string& text) {
-    return Bytes(text.begin(), text.end());
-}
-
-// The message of the FileError that `action` throws; fails the test when it throws none.
-template <class Action>
-std::string FileErrorOf(Action action) {
-    try {
-        action();
-    } catch (const FileError& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "no FileError thrown";
-    return {};
-}
-
 TEST(FileExists, IsTrueOnlyForNormalFiles) {
     TempFolder folder;
-    WriteWholeFile(folder / "a.tms", Text("x"));
+    WriteWholeFile(folder / "a.tms", test::BytesOf("x"));
     fs::create_directory(folder / "sub.tms");
     EXPECT_TRUE(FileExists(folder / "a.tms"));
     EXPECT_FALSE(FileExists(folder / "sub.tms"));
@@ -62,7 +47,7 @@ TEST(ReadWholeFile, ReadsEveryByteAndNamesAMissingFileOrFolder) {
         EXPECT_EQ(error.File(), missing);
         EXPECT_NE(std::string(error.what()).find(missing.string()), std::string::npos);
     }
-    EXPECT_NE(FileErrorOf([&] { ReadWholeFile(folder.Path()); }).find(folder.Path().string()),
+    EXPECT_NE(test::MessageOf([&] { ReadWholeFile(folder.Path()); }).find(folder.Path().string()),
               std::string::npos);
 }
 
@@ -133,9 +118,9 @@ TEST(FileHolds, ComparesSizeAndEveryByte) {
 TEST(WriteWholeFile, CreatesAndReplacesLeavingNoTemporaryFile) {
     TempFolder folder;
     const fs::path file = folder / "swp.t";
-    WriteWholeFile(file, Text("first, longer content"));
-    WriteWholeFile(file, Text("second"));
-    EXPECT_EQ(ReadWholeFile(file), Text("second"));
+    WriteWholeFile(file, test::BytesOf("first, longer content"));
+    WriteWholeFile(file, test::BytesOf("second"));
+    EXPECT_EQ(ReadWholeFile(file), test::BytesOf("second"));
     WriteWholeFile(file, Bytes{});
     EXPECT_EQ(fs::file_size(file), 0u);
     EXPECT_EQ(FolderEntries(folder.Path()), Names{"swp.t"});
@@ -144,22 +129,23 @@ TEST(WriteWholeFile, CreatesAndReplacesLeavingNoTemporaryFile) {
 TEST(WriteWholeFile, ReplacesByRenameSoAReaderKeepsTheOldContent) {
     TempFolder folder;
     const fs::path file = folder / "swp.r";
-    WriteWholeFile(file, Text("old content"));
+    WriteWholeFile(file, test::BytesOf("old content"));
     std::ifstream reader(file, std::ios::binary);
-    WriteWholeFile(file, Text("new"));
+    WriteWholeFile(file, test::BytesOf("new"));
     const std::string seen((std::istreambuf_iterator<char>(reader)),
                            std::istreambuf_iterator<char>());
     EXPECT_EQ(seen, "old content");
-    EXPECT_EQ(ReadWholeFile(file), Text("new"));
+    EXPECT_EQ(ReadWholeFile(file), test::BytesOf("new"));
 }
 
 TEST(WriteWholeFile, FailsNamingTheFileWhenItsParentIsAFile) {
     TempFolder folder;
-    WriteWholeFile(folder / "plain", Text("not a folder"));
+    WriteWholeFile(folder / "plain", test::BytesOf("not a folder"));
     const fs::path target = folder / "plain" / "korvel.def";
-    const std::string message = FileErrorOf([&] { WriteWholeFile(target, Text("x")); });
+    const std::string message =
+        test::MessageOf([&] { WriteWholeFile(target, test::BytesOf("x")); });
     EXPECT_NE(message.find(target.string()), std::string::npos) << message;
-    EXPECT_EQ(ReadWholeFile(folder / "plain"), Text("not a folder"));
+    EXPECT_EQ(ReadWholeFile(folder / "plain"), test::BytesOf("not a folder"));
     EXPECT_EQ(FolderEntries(folder.Path()), Names{"plain"});
 }
 
@@ -167,11 +153,12 @@ TEST(WriteWholeFile, FailureToReplaceLeavesTheTargetAndNoTemporaryFile) {
     // The temporary file is written, but a file cannot be renamed over a folder.
     TempFolder folder;
     fs::create_directory(folder / "swp.l");
-    WriteWholeFile(folder / "swp.l" / "inside", Text("kept"));
-    const std::string message = FileErrorOf([&] { WriteWholeFile(folder / "swp.l", Text("x")); });
+    WriteWholeFile(folder / "swp.l" / "inside", test::BytesOf("kept"));
+    const std::string message =
+        test::MessageOf([&] { WriteWholeFile(folder / "swp.l", test::BytesOf("x")); });
     EXPECT_NE(message.find((folder / "swp.l").string()), std::string::npos) << message;
     EXPECT_TRUE(fs::is_directory(folder / "swp.l"));
-    EXPECT_EQ(ReadWholeFile(folder / "swp.l" / "inside"), Text("kept"));
+    EXPECT_EQ(ReadWholeFile(folder / "swp.l" / "inside"), test::BytesOf("kept"));
     EXPECT_EQ(FolderEntries(folder.Path()), Names{"swp.l"});
 }
 
@@ -181,12 +168,13 @@ TEST(WriteWholeFile, ReadOnlyFolderKeepsTheOldFile) {
     }
     TempFolder folder;
     const fs::path file = folder / "korvel.def";
-    WriteWholeFile(file, Text("old\n"));
+    WriteWholeFile(file, test::BytesOf("old\n"));
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const std::string message = FileErrorOf([&] { WriteWholeFile(file, Text("new\n")); });
+    const std::string message =
+        test::MessageOf([&] { WriteWholeFile(file, test::BytesOf("new\n")); });
     fs::permissions(folder.Path(), fs::perms::owner_all);
     EXPECT_NE(message.find(file.string()), std::string::npos) << message;
-    EXPECT_EQ(ReadWholeFile(file), Text("old\n"));
+    EXPECT_EQ(ReadWholeFile(file), test::BytesOf("old\n"));
     EXPECT_EQ(FolderEntries(folder.Path()), Names{"korvel.def"});
 }
 
@@ -228,46 +216,47 @@ TEST(ReadWholeFile, NamesTheRealCauseOfAFailedOpen) {
 
 TEST(CopyReplace, CopiesOverTheTargetAndKeepsItWhenTheSourceIsMissing) {
     TempFolder folder;
-    WriteWholeFile(folder / "a.ros", Text("league roster"));
-    WriteWholeFile(folder / "swp.r", Text("old working copy, longer"));
+    WriteWholeFile(folder / "a.ros", test::BytesOf("league roster"));
+    WriteWholeFile(folder / "swp.r", test::BytesOf("old working copy, longer"));
     CopyReplace(folder / "a.ros", folder / "swp.r");
-    EXPECT_EQ(ReadWholeFile(folder / "swp.r"), Text("league roster"));
+    EXPECT_EQ(ReadWholeFile(folder / "swp.r"), test::BytesOf("league roster"));
 
     const std::string message =
-        FileErrorOf([&] { CopyReplace(folder / "b.ros", folder / "swp.r"); });
+        test::MessageOf([&] { CopyReplace(folder / "b.ros", folder / "swp.r"); });
     EXPECT_NE(message.find((folder / "b.ros").string()), std::string::npos) << message;
-    EXPECT_EQ(ReadWholeFile(folder / "swp.r"), Text("league roster"));
+    EXPECT_EQ(ReadWholeFile(folder / "swp.r"), test::BytesOf("league roster"));
     EXPECT_EQ(FolderEntries(folder.Path()), (Names{"a.ros", "swp.r"}));
 }
 
 TEST(StagedFile, ReplacesOnlyOnCommitAndRemovesAnUncommittedTemporaryFile) {
     TempFolder folder;
     const fs::path target = folder / "swp.t";
-    WriteWholeFile(target, Text("old"));
+    WriteWholeFile(target, test::BytesOf("old"));
     {
-        StagedFile staged(target, Text("never used"));
+        StagedFile staged(target, test::BytesOf("never used"));
         EXPECT_EQ(FolderEntries(folder.Path()).size(), 2u);  // the target and the staged bytes
-        EXPECT_EQ(ReadWholeFile(target), Text("old"));
+        EXPECT_EQ(ReadWholeFile(target), test::BytesOf("old"));
     }
     EXPECT_EQ(FolderEntries(folder.Path()), Names{"swp.t"});
-    EXPECT_EQ(ReadWholeFile(target), Text("old"));
+    EXPECT_EQ(ReadWholeFile(target), test::BytesOf("old"));
 
     std::vector<StagedFile> files;
-    files.emplace_back(target, Text("new team file"));
-    files.emplace_back(folder / "swp.r", Text("new roster file"));  // moves the first one
-    EXPECT_EQ(ReadWholeFile(target), Text("old"));
+    files.emplace_back(target, test::BytesOf("new team file"));
+    files.emplace_back(folder / "swp.r", test::BytesOf("new roster file"));  // moves the first one
+    EXPECT_EQ(ReadWholeFile(target), test::BytesOf("old"));
     for (auto& file : files) file.Commit();
     files.clear();
-    EXPECT_EQ(ReadWholeFile(target), Text("new team file"));
-    EXPECT_EQ(ReadWholeFile(folder / "swp.r"), Text("new roster file"));
+    EXPECT_EQ(ReadWholeFile(target), test::BytesOf("new team file"));
+    EXPECT_EQ(ReadWholeFile(folder / "swp.r"), test::BytesOf("new roster file"));
     EXPECT_EQ(FolderEntries(folder.Path()), (Names{"swp.r", "swp.t"}));
 }
 
 TEST(StagedFile, FailureToStageNamesTheTargetAndLeavesNothing) {
     TempFolder folder;
-    WriteWholeFile(folder / "plain", Text("x"));
+    WriteWholeFile(folder / "plain", test::BytesOf("x"));
     const fs::path target = folder / "plain" / "swp.t";
-    const std::string message = FileErrorOf([&] { StagedFile staged(target, Text("bytes")); });
+    const std::string message =
+        test::MessageOf([&] { StagedFile staged(target, test::BytesOf("bytes")); });
     EXPECT_NE(message.find(target.string()), std::string::npos) << message;
     EXPECT_EQ(FolderEntries(folder.Path()), Names{"plain"});
 }
@@ -275,10 +264,11 @@ TEST(StagedFile, FailureToStageNamesTheTargetAndLeavesNothing) {
 TEST(RecordFile, ReadsZeroBytesPastTheEnd) {
     TempFolder folder;
     const fs::path file = folder / "swp.r";
-    WriteWholeFile(file, Text("AAAABB"));  // one whole record of 4 bytes and half of another
+    WriteWholeFile(file,
+                   test::BytesOf("AAAABB"));  // one whole record of 4 bytes and half of another
     const RecordFile records(file, 4);
     EXPECT_EQ(records.RecordCount(), 1u);
-    EXPECT_EQ(records.Read(1), Text("AAAA"));
+    EXPECT_EQ(records.Read(1), test::BytesOf("AAAA"));
     EXPECT_EQ(records.Read(2), (Bytes{'B', 'B', 0, 0}));
     EXPECT_EQ(records.Read(3), Bytes(4, 0));
     EXPECT_EQ(records.Read(1000), Bytes(4, 0));
@@ -288,13 +278,13 @@ TEST(RecordFile, ReadsZeroBytesPastTheEnd) {
 TEST(RecordFile, WritingPastTheEndFillsTheGapWithZerosOnSave) {
     TempFolder folder;
     const fs::path file = folder / "swp.t";
-    WriteWholeFile(file, Text("AAAABBBB"));
+    WriteWholeFile(file, test::BytesOf("AAAABBBB"));
     RecordFile records(file, 4);
-    records.Write(2, Text("bbbb").data());
-    records.Write(4, Text("DDDD").data());
-    EXPECT_THROW(records.Write(0, Text("0000").data()), std::out_of_range);
-    EXPECT_EQ(ReadWholeFile(file), Text("AAAABBBB"));  // nothing written before Save
-    EXPECT_EQ(records.Read(4), Text("DDDD"));
+    records.Write(2, test::BytesOf("bbbb").data());
+    records.Write(4, test::BytesOf("DDDD").data());
+    EXPECT_THROW(records.Write(0, test::BytesOf("0000").data()), std::out_of_range);
+    EXPECT_EQ(ReadWholeFile(file), test::BytesOf("AAAABBBB"));  // nothing written before Save
+    EXPECT_EQ(records.Read(4), test::BytesOf("DDDD"));
     records.Save();
     EXPECT_EQ(ReadWholeFile(file),
               (Bytes{'A', 'A', 'A', 'A', 'b', 'b', 'b', 'b', 0, 0, 0, 0, 'D', 'D', 'D', 'D'}));
@@ -304,15 +294,15 @@ TEST(RecordFile, WritingPastTheEndFillsTheGapWithZerosOnSave) {
 TEST(RecordFile, AMissingFileFailsUnlessItMayStartEmpty) {
     TempFolder folder;
     const fs::path file = folder / "list.wvr";
-    const std::string message = FileErrorOf([&] { RecordFile records(file, 88); });
+    const std::string message = test::MessageOf([&] { RecordFile records(file, 88); });
     EXPECT_NE(message.find(file.string()), std::string::npos) << message;
 
     RecordFile records(file, 3, false);
     EXPECT_EQ(records.RecordCount(), 0u);
     EXPECT_EQ(records.Read(1), Bytes(3, 0));
-    records.Write(1, Text("abc").data());
+    records.Write(1, test::BytesOf("abc").data());
     records.Save();
-    EXPECT_EQ(ReadWholeFile(file), Text("abc"));
+    EXPECT_EQ(ReadWholeFile(file), test::BytesOf("abc"));
 }
 
 }  // namespace

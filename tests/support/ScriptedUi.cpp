@@ -4,6 +4,15 @@
 
 namespace korvel::test {
 
+void PrintTo(const RecordedMessage& message, std::ostream* out) {
+    *out << "{\"" << message.Text << "\", "
+         << (message.ButtonSet == Buttons::YesNo ? "YesNo" : "OK") << ", "
+         << (message.IconShown == Icon::Critical      ? "Critical"
+             : message.IconShown == Icon::Information ? "Information"
+                                                      : "None")
+         << ", \"" << message.Title << "\"}";
+}
+
 Answer ScriptedUi::MsgBox(const std::string& text, Buttons buttons, Icon icon,
                           const std::string& title) {
     Messages.push_back({text, buttons, icon, TitleOrDefault(title)});

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,11 @@ struct RecordedMessage {
     Buttons ButtonSet;
     Icon IconShown;
     std::string Title;  // as shown: an empty title reads "Korvel"
+
+    bool operator==(const RecordedMessage&) const = default;
 };
+// Shows a message in a failed check as {"text", buttons, icon, "title"}.
+void PrintTo(const RecordedMessage& message, std::ostream* out);
 
 // A Ui for tests. Every message is recorded; Yes/No questions are answered from a queue of
 // expected questions (an unexpected question fails the test and answers No); input boxes and file

@@ -79,10 +79,8 @@ TEST_F(AutoLinesTest, TheAutoButtonWantsExactlyTwentyDressedHealthyPlayers) {
     const LineUp before = lines.LineBuffer;
     lines.cmdAuto_Click();
     ASSERT_EQ(ui.Messages.size(), 1u);
-    EXPECT_EQ(ui.Messages[0].Text, "Set roster first");
-    EXPECT_EQ(ui.Messages[0].ButtonSet, Buttons::OK);
-    EXPECT_EQ(ui.Messages[0].IconShown, Icon::Information);
-    EXPECT_EQ(ui.Messages[0].Title, "Auto Lines");
+    EXPECT_EQ(ui.Messages[0], (test::RecordedMessage{"Set roster first", Buttons::OK,
+                                                     Icon::Information, "Auto Lines"}));
     EXPECT_EQ(lines.LineBuffer, before);
     EXPECT_FALSE(lines.Changed);
 

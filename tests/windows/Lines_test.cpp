@@ -6,6 +6,7 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/Files.h"
+#include "support/Checks.h"
 #include "support/LeagueBuilder.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -17,17 +18,13 @@ namespace {
 namespace fs = std::filesystem;
 using test::CompleteLineUp;
 using test::EmptyLineUp;
+using test::RecordedMessage;
 using test::ShownName;
+using test::TextsOf;
 using testing::ElementsAre;
 using testing::HasSubstr;
 
 constexpr int kTeam = 1;  // the edited team; team 0 is a neighbour that must stay untouched
-
-std::vector<std::string> TextsOf(const ListBox& list) {
-    std::vector<std::string> texts;
-    for (const auto& item : list.Items) texts.push_back(item.Text);
-    return texts;
-}
 
 std::vector<int> VisibleSlotLabels(const Lines& lines) {
     std::vector<int> visible;
@@ -302,13 +299,11 @@ TEST_F(LinesWindow, AnEmptyExtraSkaterIsIncompleteButAnEmptySpareColumnIsNot) {
 
     ui.ExpectQuestion("Keep Line Changes?", Answer::Yes);
     lines.cmdExit_Click();
-    ASSERT_EQ(ui.Messages.size(), 2u);
-    EXPECT_EQ(ui.Messages[0].ButtonSet, Buttons::YesNo);
-    EXPECT_EQ(ui.Messages[0].Title, "Keep Changes");
-    EXPECT_EQ(ui.Messages[1].Text, "Lines are not complete");
-    EXPECT_EQ(ui.Messages[1].ButtonSet, Buttons::OK);
-    EXPECT_EQ(ui.Messages[1].IconShown, Icon::Critical);
-    EXPECT_EQ(ui.Messages[1].Title, "Edit Lines");
+    EXPECT_THAT(
+        ui.Messages,
+        ElementsAre(
+            RecordedMessage{"Keep Line Changes?", Buttons::YesNo, Icon::None, "Keep Changes"},
+            RecordedMessage{"Lines are not complete", Buttons::OK, Icon::Critical, "Edit Lines"}));
     EXPECT_FALSE(lines.IsUnloaded());
     EXPECT_TRUE(lines.Changed);
     EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), teamFile);
@@ -382,10 +377,8 @@ TEST_F(LinesWindow, TheCloseBoxWarnsOfUnsavedChangesAndClosesAllTheSame) {
     Place(lines, 9, 0);
     EXPECT_TRUE(lines.Unload());
     ASSERT_EQ(ui.Messages.size(), 1u);
-    EXPECT_EQ(ui.Messages[0].Text, "Changes were not saved");
-    EXPECT_EQ(ui.Messages[0].ButtonSet, Buttons::OK);
-    EXPECT_EQ(ui.Messages[0].IconShown, Icon::Critical);
-    EXPECT_EQ(ui.Messages[0].Title, "Edit Lines");
+    EXPECT_EQ(ui.Messages[0], (RecordedMessage{"Changes were not saved", Buttons::OK,
+                                               Icon::Critical, "Edit Lines"}));
     EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), teamFile);
     EXPECT_EQ(vars.Teams[kTeam].LineSlots, CompleteLineUp());
 }

@@ -6,6 +6,7 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/Files.h"
+#include "support/Checks.h"
 #include "support/LeagueBuilder.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -13,20 +14,10 @@
 namespace korvel {
 namespace {
 namespace fs = std::filesystem;
+using test::ItemDataOf;
 using test::LeagueBuilder;
+using test::TextsOf;
 using testing::HasSubstr;
-
-std::vector<std::string> TextsOf(const ListBox& list) {
-    std::vector<std::string> texts;
-    for (const auto& item : list.Items) texts.push_back(item.Text);
-    return texts;
-}
-
-std::vector<int> TeamIndexesOf(const ListBox& list) {
-    std::vector<int> indexes;
-    for (const auto& item : list.Items) indexes.push_back(item.ItemData);
-    return indexes;
-}
 
 std::string TeamName(const std::string& name) {
     return FixedText<10>::FromString(name).Utf8();
@@ -155,8 +146,7 @@ TEST_F(MainWindow, ReadsOnlyTheTeamsUpToLastTeam) {
     vars.Teams[10].Name = FixedText<10>::FromString("earlier");
     LoadThroughMenu(folder / "ten.tms");
 
-    EXPECT_THAT(TeamIndexesOf(main.lstTeams[0]),
-                testing::ElementsAre(0, 1, 2, 3, 4, 5, 6, 7, 8, 9));
+    EXPECT_THAT(ItemDataOf(main.lstTeams[0]), testing::ElementsAre(0, 1, 2, 3, 4, 5, 6, 7, 8, 9));
     EXPECT_EQ(vars.Teams[9].Name.Str(), FixedText<10>::FromString("T9").Str());
     // Entries past LastTeam keep what they held.
     EXPECT_EQ(vars.Teams[10].Name.Str(), FixedText<10>::FromString("earlier").Str());
@@ -191,10 +181,10 @@ TEST_F(MainWindow, DivisionListsOfferTheFirstTwoDivisionsOnly) {
     ASSERT_EQ(main.lstDivs[1].ListCount(), 2);
     main.lstDivs[1].ListIndex = 1;
     main.lstDivs_Click(1);
-    EXPECT_THAT(TeamIndexesOf(main.lstTeams[1]), testing::ElementsAre(3));
+    EXPECT_THAT(ItemDataOf(main.lstTeams[1]), testing::ElementsAre(3));
     main.lstDivs[1].ListIndex = 0;
     main.lstDivs_Click(1);
-    EXPECT_THAT(TeamIndexesOf(main.lstTeams[1]), testing::ElementsAre(0));
+    EXPECT_THAT(ItemDataOf(main.lstTeams[1]), testing::ElementsAre(0));
 }
 
 TEST_F(MainWindow, SelectingAnEmptyDivisionKeepsTheCurrentTeam) {
@@ -246,7 +236,7 @@ TEST_F(MainWindow, FailedLoadKeepsThePreviousLeagueWhole) {
     LoadThroughMenu(good.string() + ".tms");
     const Bytes goodRoster = ReadWholeFile(vars.SwapRosterFile);
     const auto divsBefore = TextsOf(main.lstDivs[0]);
-    const auto teamsBefore = TeamIndexesOf(main.lstTeams[1]);
+    const auto teamsBefore = ItemDataOf(main.lstTeams[1]);
     const std::uint8_t currentBefore = vars.CurrentTeam;
 
     struct Broken {
@@ -283,7 +273,7 @@ TEST_F(MainWindow, FailedLoadKeepsThePreviousLeagueWhole) {
         EXPECT_EQ(main.Caption, good.string());
         EXPECT_EQ(vars.League.LeagueName.Str(), FixedText<25>::FromString("Good League").Str());
         EXPECT_EQ(TextsOf(main.lstDivs[0]), divsBefore);
-        EXPECT_EQ(TeamIndexesOf(main.lstTeams[1]), teamsBefore);
+        EXPECT_EQ(ItemDataOf(main.lstTeams[1]), teamsBefore);
         EXPECT_EQ(vars.CurrentTeam, currentBefore);
         EXPECT_EQ(ReadWholeFile(vars.SwapRosterFile), goodRoster);
         const Bytes defaults = ReadWholeFile(start / "korvel.def");
