@@ -53,9 +53,9 @@ TEST(ReadWholeFile, ReadsEveryByteAndNamesAMissingFileOrFolder) {
 
 TEST(ReadWholeFile, ReadsNoMoreThanTheLimit) {
     TempFolder folder;
-    WriteWholeFile(folder / "a.ros", Text("0123456789"));
-    EXPECT_EQ(ReadWholeFile(folder / "a.ros", 4), Text("0123"));
-    EXPECT_EQ(ReadWholeFile(folder / "a.ros", 20), Text("0123456789"));
+    WriteWholeFile(folder / "a.ros", test::BytesOf("0123456789"));
+    EXPECT_EQ(ReadWholeFile(folder / "a.ros", 4), test::BytesOf("0123"));
+    EXPECT_EQ(ReadWholeFile(folder / "a.ros", 20), test::BytesOf("0123456789"));
     const Bytes pastTheEnd{'4', '5', '6', '7', '8', '9', 0, 0, 0, 0, 0, 0};
     EXPECT_EQ(ReadRecords(folder / "a.ros", 4, 2, 3), pastTheEnd);
     EXPECT_THROW(ReadRecords(folder / "a.ros", 4, 0, 1), std::out_of_range);
@@ -75,7 +75,7 @@ TEST_P(ReadingNotAFile, IsRefusedAtOnceNamingTheFile) {
     TempFolder folder;
     const fs::path path = folder / "L.ros";
     GetParam().Make(path);
-    const std::string message = FileErrorOf([&] { ReadWholeFile(path); });
+    const std::string message = test::MessageOf([&] { ReadWholeFile(path); });
     EXPECT_EQ(message, path.string() + ": " + GetParam().Cause);
     EXPECT_THROW(ReadRecords(path, 86, 1, 50), FileError);
     EXPECT_FALSE(FileHolds(path, Bytes{}));
