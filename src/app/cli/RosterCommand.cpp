@@ -19,8 +19,7 @@ constexpr const char* kHelp =
     "--no. Without --keep nothing is stored. A refusal (\"Not enough players\", \"Roster not "
     "complete\", a failed save) goes to standard error and gives exit code 1.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"GameRoster\", \"Scratches\", \"Farm\": [roster indexes in "
-    "list order], \"Dressed\", \"RosterComplete\", \"Kept\": true when the roster was stored}\n"
-    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+    "list order], \"Dressed\", \"RosterComplete\", \"Kept\": true when the roster was stored}";
 
 constexpr const char* kKeepQuestion = "Keep Roster Changes?";
 
@@ -61,8 +60,8 @@ void UseRosterWindow(Roster& roster, const RosterOptions& options, CliUi& ui, Ro
 constexpr std::array<const char*, Roster::kLists> kListTitles{"Farm Roster", "Scratches",
                                                               "Game Roster"};
 
-void PrintText(Session& session, const std::string& team, const RosterShown& shown) {
-    auto& out = session.Out();
+void PrintText(std::ostream& out, Session& session, const std::string& team,
+               const RosterShown& shown) {
     out << "Team " << session.CurrentTeam() << ": " << team << (shown.Kept ? " (roster kept)" : "")
         << "\n";
     for (int place : {Dressed, Scratch, Farm}) {
@@ -108,27 +107,23 @@ int RunRoster(Session& session, const RosterOptions& options) {
             "team is listed in the main window");
     }
     const std::string name = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
-    if (session.Options().Json) {
-        PrintJson(session.Out(), ToJson(session, name, shown));
-    } else {
-        PrintText(session, name, shown);
-    }
-    return kDone;
+    return PrintResult(
+        session, [&] { return ToJson(session, name, shown); },
+        [&](std::ostream& out) { PrintText(out, session, name, shown); });
 }
 
 }  // namespace
 
 Command AddRosterCommand(CLI::App& app) {
     auto options = std::make_shared<RosterOptions>();
-    auto* parser =
-        app.add_subcommand("roster", "Show, fill automatically and keep the team's game roster.");
+    auto* parser = AddCommand(app, "roster",
+                              "Show, fill automatically and keep the team's game roster.", kHelp);
     parser->add_flag("--auto", options->Auto,
                      "Press Auto: dress 20 players by the automatic roster's recipe.");
     parser->add_flag("--keep", options->Keep,
                      "Press Exit and answer Yes to \"Keep Roster Changes?\": a changed, complete "
                      "roster is stored in the working roster file, waived players in the "
                      "league's waiver list.");
-    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
     return {parser, [options](Session& session) { return RunRoster(session, *options); }};
 }
 
