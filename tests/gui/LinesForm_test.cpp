@@ -234,6 +234,33 @@ TEST_F(LinesFormTest, IncompleteLinesKeepTheFormOpen) {
     EXPECT_EQ(messages[2].Text, "Changes were not saved");
 }
 
+// Without a mouse: Tab to the list, arrow keys to a player, Tab to a slot, Enter places him. Escape
+// presses Exit, which asks before anything is kept or dropped.
+TEST_F(LinesFormTest, KeyboardAlonePlacesAPlayerAndEscapeAsksToKeepTheLines) {
+    std::uint8_t placed = kNoPlayer;
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        ASSERT_TRUE(Activate(form));
+        ASSERT_TRUE(TabTo(*form.List2));
+        const int row = SkaterRowOutside(lines, 0);
+        ASSERT_GE(row, 0);
+        QTest::keyClick(form.List2, Qt::Key_Space);
+        for (int k = 0; k < row; ++k) QTest::keyClick(form.List2, Qt::Key_Down);
+        ASSERT_EQ(lines.List2.ListIndex, row);
+        placed = lines.ListMap[row];
+
+        ASSERT_TRUE(TabTo(*form.lblPlayer[1]));
+        QTest::keyClick(form.lblPlayer[1], Qt::Key_Return);
+        EXPECT_EQ(lines.LineBuffer[LineIndex(0, 1)], placed);
+        EXPECT_EQ(form.lblPlayer[1]->text(), form.List2->item(row)->text());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(lines.IsUnloaded());
+    });
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].Text, "Keep Line Changes?");
+    EXPECT_EQ(StoredTeam().LineSlots[LineIndex(0, 1)], placed);
+}
+
 // Fires the form's shortcut for `sequence`, as the key press would.
 bool Press(LinesForm& form, const char* sequence) {
     for (QShortcut* shortcut : form.findChildren<QShortcut*>()) {

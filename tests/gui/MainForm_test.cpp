@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include "gui/GuiTest.h"
 #include "league/LeagueFiles.h"
 #include "league/RecordCodec.h"
+#include "support/LeagueBuilder.h"
 #include "support/TempFolder.h"
 
 namespace korvel::test {
@@ -113,15 +115,16 @@ TEST_F(MainFormTest, WithoutLeagueShowsDesignCaptionsAndLocksTheTeamMenus) {
 TEST_F(MainFormTest, MenusCarryTheirCaptionsAndShortcuts) {
     Start(std::nullopt);
 
-    const std::vector<std::tuple<QMenu*, QString>> menus = {{form->file, "File"},
-                                                            {form->manager, "Manager"},
-                                                            {form->coach, "Coach"},
-                                                            {form->Info, "Info"}};
+    // The captions with their Alt letters.
+    const std::vector<std::tuple<QMenu*, QString>> menus = {{form->file, "&File"},
+                                                            {form->manager, "&Manager"},
+                                                            {form->coach, "&Coach"},
+                                                            {form->Info, "&Info"}};
     for (const auto& [menu, title] : menus) EXPECT_EQ(menu->title(), title);
     const std::vector<std::tuple<QAction*, QString, QString>> items = {
-        {form->LoadLeague, "Load", "Ctrl+L"},    {form->exit, "Exit", ""},
-        {form->ViewTeam, "View Team", "Ctrl+V"}, {form->SetRoster, "Set Game Roster", "Ctrl+R"},
-        {form->SetLines, "Set Lines", "Ctrl+E"}, {form->About, "About", ""}};
+        {form->LoadLeague, "&Load", "Ctrl+L"},    {form->exit, "E&xit", ""},
+        {form->ViewTeam, "&View Team", "Ctrl+V"}, {form->SetRoster, "Set Game &Roster", "Ctrl+R"},
+        {form->SetLines, "Set &Lines", "Ctrl+E"}, {form->About, "&About", ""}};
     for (const auto& [action, text, shortcut] : items) {
         EXPECT_EQ(action->text(), text);
         EXPECT_EQ(action->shortcut(), QKeySequence(shortcut)) << text.toStdString();
@@ -187,6 +190,34 @@ TEST_F(MainFormTest, FocusOnATeamListChoosesNoTeam) {
 
     QTest::keyClick(form->lstTeams[0], Qt::Key_Space);
     EXPECT_EQ(vars.CurrentTeam, expected.TeamIndexes(0, 1).front());
+}
+
+// After a load that lists no team, nothing may open for the team chosen in the league before.
+TEST_F(MainFormTest, LoadThatListsNoTeamLocksTheTeamMenus) {
+    const fs::path first = WriteGeneratedLeague(folder.Path(), "FIRST", kFirstLeague);
+    LeagueBuilder hidden("Hidden Divisions");
+    for (int t = 0; t < 4; ++t) hidden.AddTeam("Hidden " + std::to_string(t), t % 2, 2 + t / 2);
+    hidden.Write(folder / "HIDDEN");
+    Start(first);
+    ASSERT_TRUE(Activate(*form));
+    ClickRow(*form->lstTeams[0], 1);
+    ui.OpenFileHook = [&](const FileDialog&) {
+        return std::optional<fs::path>(folder / "HIDDEN.tms");
+    };
+    int windowsOpened = 0;
+    ui.ModalHook = [&](QDialog&) { ++windowsOpened; };
+
+    QTest::keyClick(form.get(), Qt::Key_L, Qt::ControlModifier);
+    ASSERT_EQ(form->windowTitle(), Q((folder / "HIDDEN").string()));
+    EXPECT_FALSE(form->manager->menuAction()->isEnabled());
+    EXPECT_FALSE(form->coach->menuAction()->isEnabled());
+    for (const Qt::Key key : {Qt::Key_E, Qt::Key_R, Qt::Key_V}) {
+        QTest::keyClick(form.get(), key, Qt::ControlModifier);
+    }
+    EXPECT_EQ(windowsOpened, 0);
+    const auto* status = form->statusBar()->findChild<QLabel*>();
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->text(), "No team in the divisions shown");
 }
 
 TEST_F(MainFormTest, ChoosingADivisionRefillsItsTeamListOnly) {

@@ -1,6 +1,7 @@
 #include "platform/qt/QtUi.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/GuiTest.h"
 #include "platform/qt/QtText.h"
 #include "support/TempFolder.h"
 
@@ -32,6 +34,30 @@ TEST(QtUiDialogs, MessageBoxShowsTextButtonsIconAndTitle) {
     const auto untitled = qt::MakeMessageBox("Lines Saved", Buttons::OK, Icon::Information, "");
     EXPECT_EQ(untitled->windowTitle(), "Korvel");
     EXPECT_EQ(untitled->icon(), QMessageBox::Information);
+}
+
+// A question has no Cancel: Escape and the close box leave it open, only Yes or No answers it.
+TEST(QtUiDialogs, QuestionIsAnsweredOnlyByItsButtons) {
+    const auto question =
+        qt::MakeMessageBox("Keep Line Changes?", Buttons::YesNo, Icon::None, "Keep Changes");
+    ASSERT_TRUE(Activate(*question));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(question->isVisible());
+    EXPECT_FALSE(question->close());
+    EXPECT_TRUE(question->isVisible());
+    EXPECT_EQ(question->clickedButton(), nullptr);
+    EXPECT_FALSE(question->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+
+    QTest::keyClick(question->button(QMessageBox::No), Qt::Key_Space);
+    EXPECT_FALSE(question->isVisible());
+    EXPECT_EQ(qt::AnswerOf(*question, Buttons::YesNo), Answer::No);
+
+    // A notice has one answer, which Escape gives.
+    const auto notice =
+        qt::MakeMessageBox("Changes were not saved", Buttons::OK, Icon::Critical, "Edit Lines");
+    ASSERT_TRUE(Activate(*notice));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(notice->isVisible());
 }
 
 TEST(QtUiDialogs, AnswerIsTheButtonPressed) {

@@ -103,16 +103,24 @@ void Show(QAbstractButton& widget, const Button& control) {
     widget.setVisible(control.Visible);
 }
 
-void Show(QAction& action, const MenuItem& control) {
-    const QString text = ToQString(control.Caption);
+QString WithMnemonic(const QString& caption, QChar mnemonic) {
+    QString text = caption;
+    text.replace('&', "&&");
+    const qsizetype at = mnemonic.isNull() ? -1 : text.indexOf(mnemonic);
+    if (at >= 0) text.insert(at, '&');
+    return text;
+}
+
+void Show(QAction& action, const MenuItem& control, QChar mnemonic) {
+    const QString text = WithMnemonic(ToQString(control.Caption), mnemonic);
     if (action.text() != text) action.setText(text);
     action.setEnabled(control.Enabled);
     const QKeySequence shortcut(ToQString(control.Shortcut));
     if (action.shortcut() != shortcut) action.setShortcut(shortcut);
 }
 
-void Show(QMenu& menu, const MenuItem& control) {
-    const QString title = ToQString(control.Caption);
+void Show(QMenu& menu, const MenuItem& control, QChar mnemonic) {
+    const QString title = WithMnemonic(ToQString(control.Caption), mnemonic);
     if (menu.title() != title) menu.setTitle(title);
     menu.setEnabled(control.Enabled);
     menu.menuAction()->setEnabled(control.Enabled);

@@ -5,6 +5,8 @@
 // what the user changed in the widget into the control. Neither knows anything about the window.
 
 #include <qnamespace.h>
+#include <QChar>
+#include <QString>
 
 #include "platform/Controls.h"
 
@@ -26,10 +28,13 @@ void Show(QListWidget& widget, const ListBox& control);
 void Show(QAbstractButton& widget, const CheckBox& control);
 void Show(QAbstractButton& widget, const OptionButton& control);
 void Show(QAbstractButton& widget, const Button& control);
-// Text, enabled state and shortcut ("Ctrl+L").
-void Show(QAction& action, const MenuItem& control);
+// Text, enabled state and shortcut ("Ctrl+L"). `mnemonic`, a letter of the caption, is
+// underlined and opens the menu or runs the item with Alt (in a menu: alone).
+void Show(QAction& action, const MenuItem& control, QChar mnemonic = {});
 // A top-level menu: its title and whether it can be opened.
-void Show(QMenu& menu, const MenuItem& control);
+void Show(QMenu& menu, const MenuItem& control, QChar mnemonic = {});
+// The caption with `mnemonic` marked at its first occurrence ("E&xit"); unchanged without one.
+QString WithMnemonic(const QString& caption, QChar mnemonic);
 
 // Single selection: the selected entry becomes ListIndex (-1 for none). Extended selection: the
 // focused entry becomes ListIndex, and every entry's Selected flag is read.

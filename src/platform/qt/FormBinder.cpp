@@ -175,13 +175,13 @@ void FormBinder::Bind(QAbstractButton& widget, Button& control, Handler click) {
     connect(&widget, &QAbstractButton::clicked, this, [this, click] { Run(click); });
 }
 
-void FormBinder::Bind(QAction& action, MenuItem& control, Handler click) {
-    refreshers_.push_back([&action, &control] { Show(action, control); });
+void FormBinder::Bind(QAction& action, MenuItem& control, Handler click, QChar mnemonic) {
+    refreshers_.push_back([&action, &control, mnemonic] { Show(action, control, mnemonic); });
     connect(&action, &QAction::triggered, this, [this, click] { Run(click); });
 }
 
-void FormBinder::Bind(QMenu& menu, MenuItem& control) {
-    refreshers_.push_back([&menu, &control] { Show(menu, control); });
+void FormBinder::Bind(QMenu& menu, MenuItem& control, QChar mnemonic) {
+    refreshers_.push_back([&menu, &control, mnemonic] { Show(menu, control, mnemonic); });
 }
 
 void FormBinder::OnRefresh(Handler refresh) {

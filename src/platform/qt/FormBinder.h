@@ -41,8 +41,9 @@ class FormBinder : public QObject {
     // buttons go into their controls, then `click`.
     void Bind(QAbstractButton& widget, OptionButton& control, Handler click = {});
     void Bind(QAbstractButton& widget, Button& control, Handler click);
-    void Bind(QAction& action, MenuItem& control, Handler click);
-    void Bind(QMenu& menu, MenuItem& control);
+    // A menu item or a top-level menu; `mnemonic` is the caption's letter for Alt (see Show).
+    void Bind(QAction& action, MenuItem& control, Handler click, QChar mnemonic = {});
+    void Bind(QMenu& menu, MenuItem& control, QChar mnemonic = {});
     // Anything else the form shows, called on every refresh after the bound widgets.
     void OnRefresh(Handler refresh);
 

@@ -1,8 +1,10 @@
 #include "platform/qt/QtUi.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -41,6 +43,26 @@ std::optional<std::filesystem::path> RunFileDialog(const FileDialog& request) {
     return QStringToPath(chosen.front());
 }
 
+// A message box that only its buttons close. A Yes/No question has no Cancel: neither Escape nor
+// the close box may answer it for the user.
+class QuestionBox : public QMessageBox {
+  public:
+    explicit QuestionBox(QWidget* parent) : QMessageBox(parent) {
+        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
+                       ~Qt::WindowCloseButtonHint);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Cancel)) return event->accept();
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (clickedButton() == nullptr) return event->ignore();
+        QMessageBox::closeEvent(event);
+    }
+};
+
 std::string NoFormText(const Window& window) {
     return "The window \"" + window.Caption + "\" has no form to show it.";
 }
@@ -49,7 +71,12 @@ std::string NoFormText(const Window& window) {
 
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons buttons, Icon icon,
                                             const std::string& title, QWidget* parent) {
-    auto box = std::make_unique<QMessageBox>(parent);
+    std::unique_ptr<QMessageBox> box;
+    if (buttons == Buttons::YesNo) {
+        box = std::make_unique<QuestionBox>(parent);
+    } else {
+        box = std::make_unique<QMessageBox>(parent);
+    }
     box->setWindowTitle(ToQString(TitleOrDefault(title)));
     box->setTextFormat(Qt::PlainText);
     box->setText(ToQString(text));

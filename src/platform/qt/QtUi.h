@@ -68,8 +68,8 @@ class QtUi : public Ui {
 // them.
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons buttons, Icon icon,
                                             const std::string& title, QWidget* parent = nullptr);
-// The answer of a message box that has been run: Yes or No for a Yes/No box (closing it any other
-// way is No), otherwise OK.
+// A Yes/No box can only be closed by its buttons: Escape and the close box do nothing.
+// The answer of a message box that has been run: Yes or No for a Yes/No box, otherwise OK.
 Answer AnswerOf(const QMessageBox& box, Buttons buttons);
 std::unique_ptr<QInputDialog> MakeInputDialog(const std::string& prompt, const std::string& title,
                                               QWidget* parent = nullptr);

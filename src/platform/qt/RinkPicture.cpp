@@ -151,13 +151,8 @@ void PaintRink(QPainter& painter, const QRectF& area) {
     painter.restore();
 }
 
-void RinkBackground::SetRinkArea(const QRect& area) {
-    rinkArea_ = area;
-    update();
-}
-
-void RinkBackground::SetBannerHeight(int height) {
-    bannerHeight_ = height;
+void RinkBackground::SetBanner(const QWidget* lowest) {
+    bannerBottom_ = lowest;
     update();
 }
 
@@ -168,18 +163,20 @@ void RinkBackground::paintEvent(QPaintEvent*) {
     backdrop.setColorAt(1, QColor(222, 229, 236));
     painter.fillRect(rect(), backdrop);
 
-    if (bannerHeight_ > 0) {
-        const QRect banner(0, 0, width(), bannerHeight_);
+    const int bannerHeight = bannerBottom_ != nullptr ? bannerBottom_->geometry().bottom() + 8 : 0;
+    if (bannerHeight > 0) {
+        const QRect banner(0, 0, width(), bannerHeight);
         QLinearGradient shine(banner.topLeft(), banner.bottomLeft());
         shine.setColorAt(0, QColor(255, 255, 255));
         shine.setColorAt(1, QColor(236, 241, 246));
         painter.fillRect(banner, shine);
         // A red and a blue stripe under the banner, as along the boards of an arena.
-        painter.fillRect(QRect(0, bannerHeight_, width(), 2), QColor(206, 52, 58, 170));
-        painter.fillRect(QRect(0, bannerHeight_ + 2, width(), 2), QColor(52, 96, 200, 150));
+        painter.fillRect(QRect(0, bannerHeight, width(), 2), QColor(206, 52, 58, 170));
+        painter.fillRect(QRect(0, bannerHeight + 2, width(), 2), QColor(52, 96, 200, 150));
     }
 
-    PaintRink(painter, QRectF(rinkArea_.isEmpty() ? rect() : rinkArea_));
+    const int rinkTop = bannerHeight > 0 ? bannerHeight + 8 : 0;
+    PaintRink(painter, QRectF(rect().adjusted(6, rinkTop + 2, -6, -6)));
 }
 
 }  // namespace korvel::qt

@@ -17,17 +17,15 @@ class RinkBackground : public QWidget {
   public:
     explicit RinkBackground(QWidget* parent = nullptr) : QWidget(parent) {}
 
-    // Where the rink goes, in this widget's coordinates; an empty rectangle means everywhere.
-    void SetRinkArea(const QRect& area);
-    // The height of the banner across the top, behind a window's title; 0 for none.
-    void SetBannerHeight(int height);
+    // A banner runs across the top, behind a window's title, down to just below `lowest` (a widget
+    // laid out on this one); the rink fills the rest. Without a banner the rink fills everything.
+    void SetBanner(const QWidget* lowest);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRect rinkArea_;
-    int bannerHeight_ = 0;
+    const QWidget* bannerBottom_ = nullptr;
 };
 
 }  // namespace korvel::qt

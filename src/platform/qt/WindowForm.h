@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QMainWindow>
@@ -37,14 +38,25 @@ class WindowForm : public QtBase {
 
 using MainWindowForm = WindowForm<QMainWindow>;
 
-// A modal window. Escape closes it the same way as its close box.
+// A modal window. Escape presses its Exit button, which asks before anything is dropped; a form
+// that names no Exit button closes as by its close box.
 class DialogForm : public WindowForm<QDialog> {
   public:
     using WindowForm<QDialog>::WindowForm;
 
+    void SetExitButton(QAbstractButton& button) { exitButton_ = &button; }
+
     void reject() override {
+        // The close box unloads the window before it gets here: then the form just closes.
+        if (exitButton_ != nullptr && !Binder().BoundWindow().IsUnloaded()) {
+            if (exitButton_->isEnabled()) exitButton_->click();
+            return;
+        }
         if (Binder().RequestClose()) QDialog::reject();
     }
+
+  private:
+    QAbstractButton* exitButton_ = nullptr;
 };
 
 }  // namespace korvel::qt

@@ -93,6 +93,10 @@ void Main::ShowLeague() {
         lstDivs[conf].ListIndex = 0;
         lstDivs_Click(conf);
     }
+    // The team menus wait for a team of this league: when the load selects none (no team is
+    // listed), CurrentTeam still names a team of the league before and must not be opened.
+    coach.Enabled = false;
+    manager.Enabled = false;
     for (int conf = 0; conf < 2; ++conf) {
         if (lstTeams[conf].ListCount() == 0) continue;
         lstTeams[conf].ListIndex = 0;

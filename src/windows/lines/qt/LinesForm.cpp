@@ -1,7 +1,11 @@
 #include "windows/lines/qt/LinesForm.h"
 
+#include <QBoxLayout>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 
 #include "platform/qt/PositionBadge.h"
@@ -13,35 +17,18 @@ namespace korvel {
 
 namespace {
 
-constexpr QSize kClientSize(960, 600);
-constexpr int kBannerHeight = 64;
+// The candidate list is wide enough for a name (22 characters) and its position badge.
+constexpr int kNameCharacters = 22;
+constexpr int kListRows = 10;
 
-// The four view blocks: two pairs one above the other, each slot row under its block's caption.
-constexpr int kLettersLeft = 244;
-constexpr int kLetterSize = 30;
-constexpr std::array<int, 2> kBlockLeft{282, 496};
-constexpr std::array<int, 2> kPairTop{88, 330};
-constexpr int kBlockWidth = 200;
-constexpr int kSlotHeight = 30;
-constexpr int kSlotPitch = 38;
-constexpr int kCaptionHeight = 24;
-constexpr int kFirstSlotBelowCaption = 32;
-
-constexpr int kLeftColumn = 16;
-constexpr int kLeftWidth = 200;
-constexpr int kRightColumn = 720;
-constexpr int kRightWidth = 224;
-
-QLabel* MakeLabel(QWidget* parent, const QRect& geometry, const char* styleRole) {
+QLabel* MakeLabel(QWidget* parent, const char* styleRole) {
     auto* label = new QLabel(parent);
-    label->setGeometry(geometry);
     label->setProperty(styleRole, true);
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const QRect& geometry, const char* name) {
+QPushButton* MakeButton(QWidget* parent, const char* name) {
     auto* button = new QPushButton(parent);
-    button->setGeometry(geometry);
     button->setObjectName(name);
     button->setCursor(Qt::PointingHandCursor);
     return button;
@@ -55,45 +42,27 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     CreateSlots();
     CreateChoosers();
     CreateShortcuts();
+    LayOut();
     Binder().OnRefresh([this] { ShowStyles(); });
-    setFixedSize(kClientSize);
     Binder().RefreshAll();
+    // As large as the content asks at the desktop's font and scale, but never beyond the screen.
+    QSize size = sizeHint();
+    if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableSize());
+    resize(size);
 }
 
 void LinesForm::CreateWidgets() {
-    auto* background = new qt::RinkBackground(this);
-    background->setGeometry(QRect(QPoint(0, 0), kClientSize));
-    background->SetBannerHeight(kBannerHeight);
-    background->SetRinkArea(QRect(8, kBannerHeight + 8, kClientSize.width() - 16,
-                                  kClientSize.height() - kBannerHeight - 16));
+    background_ = new qt::RinkBackground(this);
 
-    Label6 = new QLabel(this);
-    Label6->setProperty("title", true);
-    Label6->setGeometry(20, 6, 460, 32);
+    Label6 = MakeLabel(background_, "title");
     Label6->setToolTip("Click to redraw the lines");
-    Label5 = new QLabel(this);
-    Label5->setProperty("subtitle", true);
-    Label5->setGeometry(20, 38, 460, 20);
+    Label5 = MakeLabel(background_, "subtitle");
+    Label3 = MakeLabel(background_, "heading");
+    Label4 = MakeLabel(background_, "heading");
+    for (QLabel*& caption : Label1) caption = MakeLabel(background_, "rowCaption");
+    for (QLabel*& letter : Label2) letter = new qt::PositionBadgeLabel(background_);
 
-    Label3 = MakeLabel(this, QRect(kLeftColumn, 88, kLeftWidth, 24), "heading");
-    Label4 = MakeLabel(this, QRect(kLeftColumn, 170, kLeftWidth, 24), "heading");
-
-    for (int v = 0; v < 4; ++v) {
-        const int top = kPairTop[static_cast<std::size_t>(v / 2)];
-        Label1[v] = MakeLabel(
-            this,
-            QRect(kBlockLeft[static_cast<std::size_t>(v % 2)], top, kBlockWidth, kCaptionHeight),
-            "rowCaption");
-    }
-    for (int k = 0; k < 10; ++k) {
-        const int top = kPairTop[static_cast<std::size_t>(k / 5)] + kFirstSlotBelowCaption +
-                        (k % 5) * kSlotPitch;
-        Label2[k] = new qt::PositionBadgeLabel(this);
-        Label2[k]->setGeometry(kLettersLeft, top, kLetterSize, kLetterSize);
-    }
-
-    List2 = new QListWidget(this);
-    List2->setGeometry(kRightColumn, 128, kRightWidth, 416);
+    List2 = new QListWidget(background_);
     List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List2->setDragEnabled(true);
     List2->setDragDropMode(QAbstractItemView::DragOnly);
@@ -106,10 +75,15 @@ void LinesForm::CreateWidgets() {
         },
         List2));
 
-    auto* hint =
-        new QLabel("Select a player, then click a slot,\nor drag him onto the slot.", this);
-    hint->setProperty("hint", true);
-    hint->setGeometry(kRightColumn, 550, kRightWidth, 36);
+    const QFontMetrics metrics = List2->fontMetrics();
+    List2->setMinimumSize(metrics.averageCharWidth() * kNameCharacters +
+                              qt::PositionBadgeSize(List2->font()).width() + 40,
+                          (metrics.height() + 8) * kListRows);
+
+    hint_ = new QLabel(
+        "Select a player, then click a slot or press Enter on it,\nor drag him onto the slot.",
+        background_);
+    hint_->setProperty("hint", true);
 
     auto& binder = Binder();
     binder.Bind(*Label6, window_.Label6, [this] { window_.Label6_Click(); });
@@ -123,21 +97,7 @@ void LinesForm::CreateWidgets() {
 
 void LinesForm::CreateSlots() {
     for (int n = 0; n < Lines::kSlotLabels; ++n) {
-        QRect geometry;
-        if (n < Lines::kGoalieLabel) {
-            const int v = n / 5;
-            const int c = n % 5;
-            geometry = QRect(
-                kBlockLeft[static_cast<std::size_t>(v % 2)],
-                kPairTop[static_cast<std::size_t>(v / 2)] + kFirstSlotBelowCaption + c * kSlotPitch,
-                kBlockWidth, kSlotHeight);
-        } else if (n == Lines::kGoalieLabel) {
-            geometry = QRect(kLeftColumn, 120, kLeftWidth, kSlotHeight);
-        } else {
-            geometry = QRect(kLeftColumn, 202 + (n - 21) * kSlotPitch, kLeftWidth, kSlotHeight);
-        }
-        auto* slot = new qt::SlotLabel(this);
-        slot->setGeometry(geometry);
+        auto* slot = new qt::SlotLabel(background_);
         slot->DragSource = List2;
         slot->OnDrop = [this, n](int row) { DropOnSlot(n, row); };
         lblPlayer[n] = slot;
@@ -147,34 +107,102 @@ void LinesForm::CreateSlots() {
 
 void LinesForm::CreateChoosers() {
     auto& binder = Binder();
-    constexpr int kFilterWidth = 40;
-    constexpr std::array<const char*, 5> kFilterPositions{"C", "LW", "RW", "D", "G"};
     for (int p = 0; p < 5; ++p) {
-        Check1[p] = MakeButton(
-            this, QRect(kRightColumn + p * (kFilterWidth + 6), 88, kFilterWidth, 28), "Check1");
+        Check1[p] = MakeButton(background_, "Check1");
         Check1[p]->setProperty("filter", true);
-        Check1[p]->setProperty("position", kFilterPositions[static_cast<std::size_t>(p)]);
+        Check1[p]->setProperty("position", qt::LookOfPosition(p)->Name);
         Check1[p]->setToolTip("Show or hide this position in the list");
         binder.Bind(*Check1[p], window_.Check1[p], [this, p] { window_.Check1_Click(p); });
     }
 
-    optEven = MakeButton(this, QRect(kRightColumn, 16, 70, 32), "optEven");
-    optPP = MakeButton(this, QRect(kRightColumn + 77, 16, 70, 32), "optPP");
-    optPK = MakeButton(this, QRect(kRightColumn + 154, 16, 70, 32), "optPK");
+    optEven = MakeButton(background_, "optEven");
+    optPP = MakeButton(background_, "optPP");
+    optPK = MakeButton(background_, "optPK");
     for (QPushButton* option : {optEven, optPP, optPK}) option->setProperty("view", true);
     binder.Bind(*optEven, window_.optEven, [this] { window_.optEven_Click(); });
     binder.Bind(*optPP, window_.optPP, [this] { window_.optPP_Click(); });
     binder.Bind(*optPK, window_.optPK, [this] { window_.optPK_Click(); });
 
-    cmdAuto = MakeButton(this, QRect(kLeftColumn, 330, kLeftWidth, 38), "cmdAuto");
+    cmdAuto = MakeButton(background_, "cmdAuto");
     cmdAuto->setProperty("primary", true);
-    cmdLoadLines = MakeButton(this, QRect(kLeftColumn, 384, kLeftWidth, 34), "cmdLoadLines");
-    cmdSaveLines = MakeButton(this, QRect(kLeftColumn, 426, kLeftWidth, 34), "cmdSaveLines");
-    cmdExit = MakeButton(this, QRect(kLeftColumn, 506, kLeftWidth, 38), "cmdExit");
+    cmdLoadLines = MakeButton(background_, "cmdLoadLines");
+    cmdSaveLines = MakeButton(background_, "cmdSaveLines");
+    cmdExit = MakeButton(background_, "cmdExit");
     binder.Bind(*cmdAuto, window_.cmdAuto, [this] { window_.cmdAuto_Click(); });
     binder.Bind(*cmdLoadLines, window_.cmdLoadLines, [this] { window_.cmdLoadLines_Click(); });
     binder.Bind(*cmdSaveLines, window_.cmdSaveLines, [this] { window_.cmdSaveLines_Click(); });
     binder.Bind(*cmdExit, window_.cmdExit, [this] { window_.cmdExit_Click(); });
+    SetExitButton(*cmdExit);
+}
+
+// The arrangement: the title and the view buttons in the banner; below it the goalie, the extra
+// skaters and the buttons at the left, the four view rows in two pairs of blocks (letters beside
+// them) in the middle, the position filters and the candidates at the right.
+void LinesForm::LayOut() {
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(background_);
+
+    auto* root = new QVBoxLayout(background_);
+    root->setContentsMargins(16, 8, 16, 12);
+    root->setSpacing(18);
+
+    auto* titles = new QVBoxLayout;
+    titles->setSpacing(2);
+    titles->addWidget(Label6);
+    titles->addWidget(Label5);
+    auto* banner = new QHBoxLayout;
+    banner->addLayout(titles);
+    banner->addStretch(1);
+    for (QPushButton* view : {optEven, optPP, optPK}) banner->addWidget(view);
+    root->addLayout(banner);
+    background_->SetBanner(Label5);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    left->addWidget(Label3);
+    left->addWidget(lblPlayer[Lines::kGoalieLabel]);
+    left->addSpacing(12);
+    left->addWidget(Label4);
+    left->addWidget(lblPlayer[Lines::kGoalieLabel + 1]);
+    left->addWidget(lblPlayer[Lines::kGoalieLabel + 2]);
+    left->addStretch(1);
+    for (QPushButton* button : {cmdAuto, cmdLoadLines, cmdSaveLines}) left->addWidget(button);
+    left->addStretch(1);
+    left->addWidget(cmdExit);
+
+    auto* blocks = new QGridLayout;
+    blocks->setHorizontalSpacing(12);
+    blocks->setVerticalSpacing(6);
+    constexpr int kPairRows = 7;  // the captions, five slots and a gap
+    for (int v = 0; v < 4; ++v) {
+        const int top = (v / 2) * kPairRows;
+        const int column = 1 + v % 2;
+        blocks->addWidget(Label1[v], top, column);
+        for (int c = 0; c < 5; ++c) blocks->addWidget(lblPlayer[5 * v + c], top + 1 + c, column);
+    }
+    for (int k = 0; k < 10; ++k) {
+        blocks->addWidget(Label2[k], (k / 5) * kPairRows + 1 + k % 5, 0, Qt::AlignCenter);
+    }
+    blocks->setRowMinimumHeight(kPairRows - 1, 8);
+    blocks->setRowStretch(kPairRows - 1, 1);
+    blocks->setRowStretch(2 * kPairRows - 1, 1);
+
+    auto* filters = new QHBoxLayout;
+    filters->setSpacing(6);
+    for (QPushButton* filter : Check1) filters->addWidget(filter);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(8);
+    right->addLayout(filters);
+    right->addWidget(List2, 1);
+    right->addWidget(hint_);
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    body->addLayout(left);
+    body->addLayout(blocks);
+    body->addLayout(right, 1);
+    root->addLayout(body, 1);
 }
 
 // Each shortcut clicks its button, so it runs exactly what the mouse would and respects a

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "platform/qt/RinkPicture.h"
 #include "platform/qt/SlotLabel.h"
 #include "platform/qt/WindowForm.h"
 #include "windows/lines/Lines.h"
@@ -44,10 +45,13 @@ class LinesForm : public qt::DialogForm {
     void CreateSlots();
     void CreateChoosers();
     void CreateShortcuts();
+    void LayOut();
     void ShowStyles();
     void DropOnSlot(int n, int row);
 
     Lines& window_;
+    qt::RinkBackground* background_ = nullptr;
+    QLabel* hint_ = nullptr;
 };
 
 }  // namespace korvel

@@ -1,7 +1,8 @@
 #include "windows/main/qt/MainForm.h"
 
+#include <QBoxLayout>
+#include <QFontMetrics>
 #include <QLabel>
-#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,26 +22,20 @@ namespace korvel {
 
 namespace {
 
-// Positions are laid out in twips, 15 to a pixel.
-QRect Twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
+// Lists sized for their entries in the desktop's font: team names are up to 10 characters.
+constexpr int kNameCharacters = 14;
+constexpr int kDivisionRows = 2;
+constexpr int kTeamRows = 7;
 
-constexpr QSize kClientSize(410, 224);
-constexpr int kBannerHeight = 40;
-
-QFont WithPixelSize(QFont font, int pixels, bool bold) {
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QListWidget* MakeList(QWidget* parent, const QRect& geometry, int fontPixels) {
+QListWidget* MakeList(QWidget* parent, int rows) {
     auto* list = new QListWidget(parent);
-    list->setGeometry(geometry);
-    list->setFont(WithPixelSize(list->font(), fontPixels, false));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setUniformItemSizes(true);
+    const QFontMetrics metrics = list->fontMetrics();
+    list->setMinimumWidth(metrics.averageCharWidth() * kNameCharacters + 24);
+    // An entry is a line of text and its padding (the style sheet's 3 pixels above and below).
+    const int rowHeight = metrics.height() + 8;
+    list->setMinimumHeight(rowHeight * rows + 8);
     return list;
 }
 
@@ -62,35 +57,42 @@ MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
     status_ = new QLabel(statusBar());
     statusBar()->addWidget(status_, 1);
     Binder().OnRefresh([this] { ShowStatus(); });
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     Binder().RefreshAll();
+    resize(sizeHint());
 }
 
 void MainForm::CreateWidgets() {
     auto* background = new qt::RinkBackground(this);
-    background->setFixedSize(kClientSize);
-    background->SetBannerHeight(kBannerHeight);
-    background->SetRinkArea(QRect(4, kBannerHeight + 8, kClientSize.width() - 8,
-                                  kClientSize.height() - kBannerHeight - 12));
     setCentralWidget(background);
 
     Label3 = new QLabel(background);
-    Label3->setGeometry(Twips(120, 120, 5895, 375));
-    Label3->setFont(WithPixelSize(Label3->font(), 17, true));
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label3->setProperty("title", true);
     Label1 = new QLabel(background);
-    Label1->setGeometry(Twips(120, 900, 1575, 255));
     Label2 = new QLabel(background);
-    Label2->setGeometry(Twips(1920, 900, 1335, 255));
-    for (QLabel* conference : {Label1, Label2}) {
-        conference->setFont(WithPixelSize(conference->font(), 11, true));
-        conference->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    }
+    auto* layout = new QVBoxLayout(background);
+    layout->setContentsMargins(12, 10, 12, 12);
+    layout->setSpacing(14);
+    layout->addWidget(Label3);
+    background->SetBanner(Label3);
 
-    lstDivs[0] = MakeList(background, Twips(120, 1200, 1575, 450), 11);
-    lstDivs[1] = MakeList(background, Twips(1920, 1200, 1575, 450), 11);
-    lstTeams[0] = MakeList(background, Twips(120, 1800, 1575, 1425), 11);
-    lstTeams[1] = MakeList(background, Twips(1920, 1800, 1575, 1425), 11);
+    // One column per conference: its name, its divisions, the teams of the division chosen.
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(16);
+    const std::array<QLabel*, 2> conferences{Label1, Label2};
+    for (int conf = 0; conf < 2; ++conf) {
+        conferences[conf]->setProperty("heading", true);
+        lstDivs[conf] = MakeList(background, kDivisionRows);
+        lstDivs[conf]->setMaximumHeight(lstDivs[conf]->minimumHeight());
+        lstTeams[conf] = MakeList(background, kTeamRows);
+        auto* column = new QVBoxLayout;
+        column->setSpacing(6);
+        column->addWidget(conferences[conf]);
+        column->addWidget(lstDivs[conf]);
+        column->addWidget(lstTeams[conf], 1);
+        columns->addLayout(column);
+    }
+    columns->addStretch(1);
+    layout->addLayout(columns, 1);
 
     auto& binder = Binder();
     binder.Bind(*Label3, window_.Label3);
@@ -107,34 +109,38 @@ void MainForm::CreateWidgets() {
 
 void MainForm::CreateMenus() {
     auto& binder = Binder();
-    auto addMenu = [&](MenuItem& control) {
+    // Each menu and item has its Alt letter: Alt+C, then L opens Set Lines.
+    auto addMenu = [&](MenuItem& control, QChar mnemonic) {
         QMenu* menu = menuBar()->addMenu(QString());
-        binder.Bind(*menu, control);
+        binder.Bind(*menu, control, mnemonic);
         return menu;
     };
-    auto addItem = [&](QMenu* menu, MenuItem& control, qt::FormBinder::Handler click) {
+    auto addItem = [&](QMenu* menu, MenuItem& control, QChar mnemonic,
+                       qt::FormBinder::Handler click) {
         QAction* action = menu->addAction(QString());
-        binder.Bind(*action, control, std::move(click));
+        binder.Bind(*action, control, std::move(click), mnemonic);
         return action;
     };
 
-    file = addMenu(window_.file);
-    LoadLeague = addItem(file, window_.LoadLeague, [this] { window_.LoadLeague_Click(); });
+    file = addMenu(window_.file, 'F');
+    LoadLeague = addItem(file, window_.LoadLeague, 'L', [this] { window_.LoadLeague_Click(); });
     file->addSeparator();
-    exit = addItem(file, window_.exit, [this] { window_.exit_Click(); });
-    manager = addMenu(window_.manager);
-    ViewTeam = addItem(manager, window_.ViewTeam, [this] { window_.ViewTeam_Click(); });
-    coach = addMenu(window_.coach);
-    SetRoster = addItem(coach, window_.SetRoster, [this] { window_.SetRoster_Click(); });
-    SetLines = addItem(coach, window_.SetLines, [this] { window_.SetLines_Click(); });
-    Info = addMenu(window_.Info);
-    About = addItem(Info, window_.About, [this] { window_.About_Click(); });
+    exit = addItem(file, window_.exit, 'x', [this] { window_.exit_Click(); });
+    manager = addMenu(window_.manager, 'M');
+    ViewTeam = addItem(manager, window_.ViewTeam, 'V', [this] { window_.ViewTeam_Click(); });
+    coach = addMenu(window_.coach, 'C');
+    SetRoster = addItem(coach, window_.SetRoster, 'R', [this] { window_.SetRoster_Click(); });
+    SetLines = addItem(coach, window_.SetLines, 'L', [this] { window_.SetLines_Click(); });
+    Info = addMenu(window_.Info, 'I');
+    About = addItem(Info, window_.About, 'A', [this] { window_.About_Click(); });
 }
 
 void MainForm::ShowStatus() {
     QString status;
-    if (window_.lstTeams[0].ListCount() == 0 && window_.lstTeams[1].ListCount() == 0) {
+    if (!vars_.LeagueLoaded()) {
         status = "Open a league with File > Load";
+    } else if (window_.lstTeams[0].ListCount() == 0 && window_.lstTeams[1].ListCount() == 0) {
+        status = "No team in the divisions shown";
     } else if (!window_.manager.Enabled) {
         status = "Select a team";
     } else {
