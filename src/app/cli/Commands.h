@@ -27,10 +27,18 @@ Command AddRosterCommand(CLI::App& app);
 Command AddPrepareCommand(CLI::App& app);
 Command AddTeamCommand(CLI::App& app);
 
-// Every command of korvel-cli, in the order its help lists them.
+// Every command of korvel-cli, in the order its help lists them: one line each.
+// clang-format off
 inline constexpr CommandFactory kCommandRegistry[] = {
-    AddLeagueCommand, AddPlayersCommand, AddLinesCommand, AddCardCommand, AddRosterCommand,
+    AddLeagueCommand,
+    AddPlayersCommand,
+    AddLinesCommand,
+    AddCardCommand,
+    AddRosterCommand,
+    AddPrepareCommand,
+    AddTeamCommand,
 };
+// clang-format on
 
 // Adds the subcommand `name` to `app`: `summary` is its line in korvel-cli --help, `help` the
 // description of its output and JSON shape that its own --help shows above the common footer.
