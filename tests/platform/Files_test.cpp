@@ -181,11 +181,11 @@ TEST(WriteWholeFile, ReadOnlyFolderKeepsTheOldFile) {
 TEST(WriteWholeFile, AReplacedFileKeepsItsPermissions) {
     TempFolder folder;
     const fs::path file = folder / "DEMO.wvr";
-    WriteWholeFile(file, Text("old"));
+    WriteWholeFile(file, test::BytesOf("old"));
     const auto shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                         fs::perms::group_write;
     fs::permissions(file, shared);
-    WriteWholeFile(file, Text("new"));
+    WriteWholeFile(file, test::BytesOf("new"));
     EXPECT_EQ(fs::status(file).permissions(), shared);
 }
 
@@ -199,7 +199,7 @@ TEST(RemoveLeftoverTemporaryFiles, RemovesOnlyOurTemporaryFilesOfProgramsNoLonge
                                          ".notes.tmp",
                                          ".x.tmp12-ab",
                                          "a.tmp99999999-0"};
-    for (const auto& name : names) WriteWholeFile(folder / name, Text("x"));
+    for (const auto& name : names) WriteWholeFile(folder / name, test::BytesOf("x"));
     RemoveLeftoverTemporaryFiles(folder.Path());
     EXPECT_EQ(FolderEntries(folder.Path()),
               (Names{mine, "swp.t", ".notes.tmp", ".x.tmp12-ab", "a.tmp99999999-0"}));
@@ -208,7 +208,7 @@ TEST(RemoveLeftoverTemporaryFiles, RemovesOnlyOurTemporaryFilesOfProgramsNoLonge
 TEST(ReadWholeFile, NamesTheRealCauseOfAFailedOpen) {
     TempFolder folder;
     fs::create_symlink(folder / "loop.ros", folder / "loop.ros");
-    EXPECT_NE(FileErrorOf([&] {
+    EXPECT_NE(test::MessageOf([&] {
                   ReadWholeFile(folder / "loop.ros");
               }).find("loop.ros: cannot be read (Too many levels of symbolic links)"),
               std::string::npos);
