@@ -181,6 +181,7 @@ void RosterForm::Bind() {
     binder.Bind(*cmdAuto, window_.cmdAuto, [this] { window_.cmdAuto_Click(); });
     binder.Bind(*cmdAdd, window_.cmdAdd, [this] { window_.cmdAdd_Click(); });
     binder.Bind(*cmdExit, window_.cmdExit, [this] { window_.cmdExit_Click(); });
+    SetExitButton(*cmdExit);
     binder.OnRefresh([this] {
         for (int place = 0; place < Roster::kLists; ++place) {
             list1[place]->ShowList(window_.list1[place]);
@@ -218,12 +219,6 @@ void RosterForm::CreateShortcuts() {
     cmdAuto->setToolTip("Dress 20 players automatically " + cmdAuto->toolTip());
     cmdAdd->setToolTip("Add a new player to the farm club " + cmdAdd->toolTip());
     cmdExit->setToolTip("Keep or drop the changes and close " + cmdExit->toolTip());
-}
-
-void RosterForm::reject() {
-    // The close box unloads the window before it gets here: then the form just closes.
-    if (window_.IsUnloaded()) return qt::DialogForm::reject();
-    cmdExit->click();
 }
 
 void RosterForm::RunWithSelection(const std::function<void()>& handler) {

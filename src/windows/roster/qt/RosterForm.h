@@ -35,9 +35,6 @@ class RosterForm : public qt::DialogForm {
     QPushButton* cmdAdd = nullptr;
     QPushButton* cmdExit = nullptr;
 
-    // Escape presses Exit.
-    void reject() override;
-
   private:
     void CreateWidgets();
     void CreateButtons();

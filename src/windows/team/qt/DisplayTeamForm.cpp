@@ -240,6 +240,7 @@ DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
     // The layout decides the size: what the contents need at the desktop's font and scale.
     adjustSize();
     Command1->setFocus();
+    SetExitButton(*Command1);
 }
 
 // Every value field and its caption, made and bound by the control's name.
@@ -312,10 +313,6 @@ void DisplayTeamForm::ShowChart() {
                        ReadDisplayedAmount(window_.lblEst.Caption),
                        ReadDisplayedAmount(window_.lblProjExp.Caption),
                        ReadDisplayedAmount(window_.lblProjBal.Caption)});
-}
-
-void DisplayTeamForm::reject() {
-    Binder().Run([this] { window_.Command1_Click(); });
 }
 
 // A dark arena of the form's own: a deep blue gradient with the faint outline of a rink.

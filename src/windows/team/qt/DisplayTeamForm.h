@@ -47,9 +47,6 @@ class DisplayTeamForm : public qt::DialogForm {
     QPushButton* Command3 = nullptr;  // Team Roster
     FinanceChart* Chart = nullptr;
 
-    // Escape presses Exit.
-    void reject() override;
-
   protected:
     void paintEvent(QPaintEvent* event) override;
 
