@@ -17,7 +17,7 @@ std::string RoundDecimalText(std::string_view text, int decimals) {
     std::string whole(text.substr(0, point));
     std::string fraction =
         point == std::string_view::npos ? "" : std::string(text.substr(point + 1));
-    if (whole.empty()) whole = "0";
+    if (whole.empty()) whole.push_back('0');
     fraction.resize(static_cast<std::size_t>(decimals) + 1, '0');
 
     std::string digits = whole + fraction.substr(0, static_cast<std::size_t>(decimals));

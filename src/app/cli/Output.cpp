@@ -75,7 +75,7 @@ std::string TerminalText(std::string_view text) {
         }
         const bool control = (cp < 0x20 && cp != '\n') || (cp >= 0x7F && cp <= 0x9F);
         if (control) {
-            char escaped[8];
+            char escaped[16];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(cp));
             shown += escaped;
         } else {

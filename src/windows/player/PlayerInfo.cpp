@@ -131,7 +131,7 @@ void PlayerInfo::Form_Load() {
     ShowFeetAndInches();
     lblWgt.Caption = std::to_string(player.Weight);
     lblContract.Caption = std::to_string(player.Contract);
-    lblHD.Caption = player.Hand == 0 ? "L" : "R";
+    lblHD.Caption = std::string(1, player.Hand == 0 ? 'L' : 'R');
     lblSalary.Caption = FormatThousands(SalaryShown(vars_, player));
     lblSts.Caption = StatusText(vars_, player);
     lblExp.Caption = player.Rookie != 0 ? "Rookie" : "Veteran";

@@ -71,7 +71,9 @@ bool Roster::IsListed(const Player& player) const {
 }
 
 std::string Roster::LineText(const Player& player, bool marked) const {
-    return (marked ? "*" : "") + player.Name.Utf8();
+    std::string text = marked ? "*" : "";
+    text += player.Name.Utf8();
+    return text;
 }
 
 void Roster::listPlayers() {
