@@ -133,17 +133,18 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league) {
     const Bytes defaults = DefaultsFileContent(league.Base);
     std::vector<StagedFile> staged;
     // A file that already holds its new bytes (the usual case at start-up) is left alone.
-    const auto stage = [&](const fs::path& target, const Bytes& content) {
-        if (!FileHolds(target, content)) staged.emplace_back(target, content);
+    const auto stage = [&](const fs::path& target, const Bytes& content, Flush flush) {
+        if (!FileHolds(target, content)) staged.emplace_back(target, content, flush);
     };
-    stage(vars.SwapTeamFile, league.TeamFile);
+    stage(vars.SwapTeamFile, league.TeamFile, Flush::NotNeeded);
     if (!IsCopyOf(vars.SwapRosterFile, league.RosterPath, kRosterFileLimit)) {
-        staged.emplace_back(vars.SwapRosterFile,
-                            ReadWholeFile(league.RosterPath, kRosterFileLimit));
+        staged.emplace_back(vars.SwapRosterFile, ReadWholeFile(league.RosterPath, kRosterFileLimit),
+                            Flush::NotNeeded);
     }
-    stage(vars.SwapLeagueFile, league.LeagueFile);
-    stage(DefaultsFileIn(vars.StartFolder), defaults);
-    for (auto& file : staged) file.Commit();
+    stage(vars.SwapLeagueFile, league.LeagueFile, Flush::NotNeeded);
+    // The one file of a load that outlives it: the next start-up finds the league through it.
+    stage(DefaultsFileIn(vars.StartFolder), defaults, Flush::ToDisk);
+    CommitAll(staged);
 
     vars.League = league.League;
     std::copy(league.Teams.begin(), league.Teams.end(), vars.Teams.begin());

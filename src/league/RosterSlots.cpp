@@ -44,9 +44,9 @@ void SaveTeam(Variables& vars, int team, int slot) {
     // place, so a save cut short leaves every record of the old file. Both are written out
     // before either is replaced.
     std::vector<StagedFile> staged;
-    staged.push_back(roster.Stage());
-    staged.push_back(teams.Stage());
-    for (auto& file : staged) file.Commit();
+    staged.push_back(roster.Stage(Flush::NotNeeded));
+    staged.push_back(teams.Stage(Flush::NotNeeded));
+    CommitAll(staged);
 }
 
 }  // namespace korvel

@@ -45,9 +45,10 @@ std::optional<mode_t> PermissionsOf(const fs::path& target) {
     return status.st_mode & 07777;
 }
 
-// Writes a new file and flushes it to the disk before it is closed, so that a rename of it
-// cannot be seen before its bytes are stored. Throws the failure's errno.
-void WriteNewFile(const fs::path& path, const Bytes& content, std::optional<mode_t> permissions) {
+// Writes a new file. Flushed to the disk before it is closed, a rename of it cannot be seen before
+// its bytes are stored. Throws the failure's errno.
+void WriteNewFile(const fs::path& path, const Bytes& content, std::optional<mode_t> permissions,
+                  Flush flush) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) throw std::system_error(errno, std::generic_category());
     auto fail = [&](int error) {
@@ -62,7 +63,7 @@ void WriteNewFile(const fs::path& path, const Bytes& content, std::optional<mode
         written += static_cast<std::size_t>(n);
     }
     if (permissions && ::fchmod(fd, *permissions) != 0) fail(errno);
-    if (::fsync(fd) != 0) fail(errno);
+    if (flush == Flush::ToDisk && ::fsync(fd) != 0) fail(errno);
     if (::close(fd) != 0) throw std::system_error(errno, std::generic_category());
 }
 
@@ -191,8 +192,8 @@ bool IsCopyOf(const fs::path& copy, const fs::path& source, std::size_t limit) {
     }
 }
 
-StagedFile::StagedFile(fs::path target, const Bytes& content)
-    : target_(std::move(target)), temporary_(TemporaryNameFor(target_)) {
+StagedFile::StagedFile(fs::path target, const Bytes& content, Flush flush)
+    : target_(std::move(target)), temporary_(TemporaryNameFor(target_)), flush_(flush) {
     // Found now rather than at Commit, so that a set of files fails before any is replaced.
     std::error_code error;
     if (fs::is_directory(target_, error)) {
@@ -200,7 +201,7 @@ StagedFile::StagedFile(fs::path target, const Bytes& content)
         throw FileError(target_, "is a folder, not a file");
     }
     try {
-        WriteNewFile(temporary_, content, PermissionsOf(target_));
+        WriteNewFile(temporary_, content, PermissionsOf(target_), flush_);
     } catch (const std::system_error& failure) {
         std::error_code ignored;
         fs::remove(temporary_, ignored);
@@ -210,7 +211,9 @@ StagedFile::StagedFile(fs::path target, const Bytes& content)
 }
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
-    : target_(std::move(other.target_)), temporary_(std::exchange(other.temporary_, {})) {}
+    : target_(std::move(other.target_)),
+      temporary_(std::exchange(other.temporary_, {})),
+      flush_(other.flush_) {}
 
 StagedFile::~StagedFile() {
     if (temporary_.empty()) return;
@@ -218,16 +221,33 @@ StagedFile::~StagedFile() {
     fs::remove(temporary_, ignored);
 }
 
-void StagedFile::Commit() {
+bool StagedFile::Rename() {
     std::error_code error;
     fs::rename(temporary_, target_, error);
     if (error) throw FileError(target_, "cannot be replaced (" + error.message() + ")");
     temporary_.clear();
-    SyncFolder(target_.parent_path(), target_);
+    return flush_ == Flush::ToDisk;
 }
 
-void WriteWholeFile(const fs::path& path, const Bytes& content) {
-    StagedFile(path, content).Commit();
+void StagedFile::Commit() {
+    if (Rename()) SyncFolder(target_.parent_path(), target_);
+}
+
+void CommitAll(std::vector<StagedFile>& files) {
+    std::vector<const StagedFile*> toSync;  // the first file to flush in each folder
+    for (StagedFile& file : files) {
+        const fs::path folder = file.target_.parent_path();
+        if (file.Rename() && std::none_of(toSync.begin(), toSync.end(), [&](const StagedFile* f) {
+                return f->target_.parent_path() == folder;
+            })) {
+            toSync.push_back(&file);
+        }
+    }
+    for (const StagedFile* file : toSync) SyncFolder(file->target_.parent_path(), file->target_);
+}
+
+void WriteWholeFile(const fs::path& path, const Bytes& content, Flush flush) {
+    StagedFile(path, content, flush).Commit();
 }
 
 void CopyReplace(const fs::path& from, const fs::path& to) {
@@ -265,8 +285,8 @@ void RecordFile::Save() const {
     WriteWholeFile(path_, content_);
 }
 
-StagedFile RecordFile::Stage() const {
-    return StagedFile(path_, content_);
+StagedFile RecordFile::Stage(Flush flush) const {
+    return StagedFile(path_, content_, flush);
 }
 
 }  // namespace korvel

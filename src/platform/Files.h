@@ -43,10 +43,21 @@ bool FileHolds(const std::filesystem::path& path, const Bytes& content);
 bool IsCopyOf(const std::filesystem::path& copy, const std::filesystem::path& source,
               std::size_t limit = kNoLimit);
 
+// How far a replaced file is protected. Every replacement is whole: a failure or a killed program
+// leaves the old file as it was, never a mix of old and new bytes.
+enum class Flush {
+    // Also survives a power cut: the new file is flushed to the disk before its rename, and its
+    // folder after it.
+    ToDisk,
+    // Not flushed: for the working copies, which every league load rebuilds from the league's own
+    // files, so a power cut cannot lose anything they hold.
+    NotNeeded,
+};
+
 // Replaces (or creates) `path` with `content`. The bytes go to a temporary file in the same folder,
-// are flushed to the disk, and the file is renamed over the old one (keeping its permissions),
-// after which the folder is flushed too. A failure or a crash leaves the old file as it was.
-void WriteWholeFile(const std::filesystem::path& path, const Bytes& content);
+// which is renamed over the old one (keeping its permissions).
+void WriteWholeFile(const std::filesystem::path& path, const Bytes& content,
+                    Flush flush = Flush::ToDisk);
 
 // Copies `from` over `to`, replacing `to` the same safe way.
 void CopyReplace(const std::filesystem::path& from, const std::filesystem::path& to);
@@ -63,7 +74,7 @@ void RemoveLeftoverTemporaryFiles(const std::filesystem::path& folder);
 // removes a temporary file that was never committed.
 class StagedFile {
   public:
-    StagedFile(std::filesystem::path target, const Bytes& content);
+    StagedFile(std::filesystem::path target, const Bytes& content, Flush flush = Flush::ToDisk);
     StagedFile(StagedFile&& other) noexcept;
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
@@ -72,9 +83,17 @@ class StagedFile {
     void Commit();
 
   private:
+    friend void CommitAll(std::vector<StagedFile>& files);
+    // Renames the temporary file into place; true when its folder is still to be flushed.
+    bool Rename();
+
     std::filesystem::path target_;
     std::filesystem::path temporary_;
+    Flush flush_;
 };
+
+// Commits every file in order, then flushes each of their folders once rather than once per file.
+void CommitAll(std::vector<StagedFile>& files);
 
 // A random-access file of fixed-length records numbered from 1. The whole file is read on open;
 // a record past the end reads as zero bytes, and writing past the end extends the file (any gap
@@ -89,7 +108,7 @@ class RecordFile {
     void Write(std::size_t recordNumber, const std::uint8_t* record);
     void Save() const;
     // Writes the new content to a temporary file, to be committed in place of the file.
-    StagedFile Stage() const;
+    StagedFile Stage(Flush flush = Flush::ToDisk) const;
 
     const std::filesystem::path& Path() const { return path_; }
 

@@ -11,8 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "league/LeagueFiles.h"
 #include "league/LeagueTestFiles.h"
+#include "league/RosterSlots.h"
+#include "league/Variables.h"
 #include "platform/Files.h"
+#include "support/LeagueBuilder.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -77,6 +81,35 @@ TEST(FileReplacement, FlushesTheNewFileBeforeItsRenameAndTheFolderAfterIt) {
     // Flushed while it still had its temporary name, so before the rename.
     EXPECT_EQ(synced[0].rfind((folder / ".swp.r.tmp").string(), 0), 0u) << synced[0];
     EXPECT_EQ(synced[1], folder.Path().string());
+}
+
+// The working copies are rebuilt from the league's own files by every load, so only korvel.def,
+// which outlives the program, is flushed, and its folder once for the whole set.
+TEST(FileReplacement, ALeagueLoadAndATeamSaveFlushOnlyWhatOutlivesTheProgram) {
+    test::TempFolder folder;
+    const auto base = folder / "league" / "L";
+    std::filesystem::create_directories(base.parent_path());
+    test::LeagueBuilder builder;
+    builder.AddTeam("Wolves", 0, 0);
+    builder.Write(base);
+    Variables vars;
+    InitialiseVariables(vars, folder.Path());
+
+    std::vector<std::string> loadSynced, saveSynced;
+    {
+        Watching watching;
+        InstallLeague(vars, ReadLeagueFiles(base));
+        loadSynced = watch.Synced;
+        watch.Synced.clear();
+        LoadTeam(vars, 0, 0);
+        SaveTeam(vars, 0, 0);
+        saveSynced = watch.Synced;
+    }
+    ASSERT_EQ(loadSynced.size(), 2u);
+    EXPECT_EQ(loadSynced[0].rfind((folder / ".korvel.def.tmp").string(), 0), 0u) << loadSynced[0];
+    EXPECT_EQ(loadSynced[1], folder.Path().string());
+    EXPECT_TRUE(saveSynced.empty());
+    EXPECT_TRUE(FileHolds(vars.SwapTeamFile, ReadWholeFile(WithExtension(base, ".tms"))));
 }
 
 TEST(FileReplacement, AFailedCloseFailsTheWriteAndKeepsTheOldFile) {

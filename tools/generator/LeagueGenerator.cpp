@@ -185,7 +185,7 @@ void WriteLeague(const std::filesystem::path& base, const GeneratedLeague& leagu
     staged.emplace_back(WithExtension(base, ".tms"), league.TeamFile);
     staged.emplace_back(WithExtension(base, ".ros"), league.RosterFile);
     staged.emplace_back(WithExtension(base, ".wvr"), Bytes{});
-    for (StagedFile& file : staged) file.Commit();
+    CommitAll(staged);
 }
 
 }  // namespace korvel::gen
