@@ -136,14 +136,14 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league) {
     const auto stage = [&](const fs::path& target, const Bytes& content, Flush flush) {
         if (!FileHolds(target, content)) staged.emplace_back(target, content, flush);
     };
-    stage(vars.SwapTeamFile, league.TeamFile, Flush::NotNeeded);
+    stage(vars.SwapTeamFile, league.TeamFile, Flush::Never);
     if (!IsCopyOf(vars.SwapRosterFile, league.RosterPath, kRosterFileLimit)) {
         staged.emplace_back(vars.SwapRosterFile, ReadWholeFile(league.RosterPath, kRosterFileLimit),
-                            Flush::NotNeeded);
+                            Flush::Never);
     }
-    stage(vars.SwapLeagueFile, league.LeagueFile, Flush::NotNeeded);
+    stage(vars.SwapLeagueFile, league.LeagueFile, Flush::Never);
     // The one file of a load that outlives it: the next start-up finds the league through it.
-    stage(DefaultsFileIn(vars.StartFolder), defaults, Flush::ToDisk);
+    stage(DefaultsFileIn(vars.StartFolder), defaults, Flush::WhenReplacing);
     CommitAll(staged);
 
     vars.League = league.League;

@@ -44,8 +44,8 @@ void SaveTeam(Variables& vars, int team, int slot) {
     // place, so a save cut short leaves every record of the old file. Both are written out
     // before either is replaced.
     std::vector<StagedFile> staged;
-    staged.push_back(roster.Stage(Flush::NotNeeded));
-    staged.push_back(teams.Stage(Flush::NotNeeded));
+    staged.push_back(roster.Stage(Flush::Never));
+    staged.push_back(teams.Stage(Flush::Never));
     CommitAll(staged);
 }
 

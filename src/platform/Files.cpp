@@ -63,7 +63,7 @@ void WriteNewFile(const fs::path& path, const Bytes& content, std::optional<mode
         written += static_cast<std::size_t>(n);
     }
     if (permissions && ::fchmod(fd, *permissions) != 0) fail(errno);
-    if (flush == Flush::ToDisk && ::fsync(fd) != 0) fail(errno);
+    if (flush == Flush::Always && ::fsync(fd) != 0) fail(errno);
     if (::close(fd) != 0) throw std::system_error(errno, std::generic_category());
 }
 
@@ -201,7 +201,9 @@ StagedFile::StagedFile(fs::path target, const Bytes& content, Flush flush)
         throw FileError(target_, "is a folder, not a file");
     }
     try {
-        WriteNewFile(temporary_, content, PermissionsOf(target_), flush_);
+        const std::optional<mode_t> permissions = PermissionsOf(target_);
+        if (flush_ == Flush::WhenReplacing) flush_ = permissions ? Flush::Always : Flush::Never;
+        WriteNewFile(temporary_, content, permissions, flush_);
     } catch (const std::system_error& failure) {
         std::error_code ignored;
         fs::remove(temporary_, ignored);
@@ -226,7 +228,7 @@ bool StagedFile::Rename() {
     fs::rename(temporary_, target_, error);
     if (error) throw FileError(target_, "cannot be replaced (" + error.message() + ")");
     temporary_.clear();
-    return flush_ == Flush::ToDisk;
+    return flush_ == Flush::Always;
 }
 
 void StagedFile::Commit() {

@@ -44,20 +44,23 @@ bool IsCopyOf(const std::filesystem::path& copy, const std::filesystem::path& so
               std::size_t limit = kNoLimit);
 
 // How far a replaced file is protected. Every replacement is whole: a failure or a killed program
-// leaves the old file as it was, never a mix of old and new bytes.
+// leaves the old file as it was, never a mix of old and new bytes. Flushing to the disk (the new
+// file before its rename, its folder after it) also makes a power cut leave the old file or the
+// new one, whole.
 enum class Flush {
-    // Also survives a power cut: the new file is flushed to the disk before its rename, and its
-    // folder after it.
-    ToDisk,
+    Always,
+    // Only when an older file is replaced: a new file cut by a power cut loses nothing that was
+    // there before. For korvel.def, which only remembers the league to open next.
+    WhenReplacing,
     // Not flushed: for the working copies, which every league load rebuilds from the league's own
     // files, so a power cut cannot lose anything they hold.
-    NotNeeded,
+    Never,
 };
 
 // Replaces (or creates) `path` with `content`. The bytes go to a temporary file in the same folder,
 // which is renamed over the old one (keeping its permissions).
 void WriteWholeFile(const std::filesystem::path& path, const Bytes& content,
-                    Flush flush = Flush::ToDisk);
+                    Flush flush = Flush::Always);
 
 // Copies `from` over `to`, replacing `to` the same safe way.
 void CopyReplace(const std::filesystem::path& from, const std::filesystem::path& to);
@@ -74,7 +77,7 @@ void RemoveLeftoverTemporaryFiles(const std::filesystem::path& folder);
 // removes a temporary file that was never committed.
 class StagedFile {
   public:
-    StagedFile(std::filesystem::path target, const Bytes& content, Flush flush = Flush::ToDisk);
+    StagedFile(std::filesystem::path target, const Bytes& content, Flush flush = Flush::Always);
     StagedFile(StagedFile&& other) noexcept;
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
@@ -108,7 +111,7 @@ class RecordFile {
     void Write(std::size_t recordNumber, const std::uint8_t* record);
     void Save() const;
     // Writes the new content to a temporary file, to be committed in place of the file.
-    StagedFile Stage(Flush flush = Flush::ToDisk) const;
+    StagedFile Stage(Flush flush = Flush::Always) const;
 
     const std::filesystem::path& Path() const { return path_; }
 

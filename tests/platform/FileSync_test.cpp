@@ -84,32 +84,41 @@ TEST(FileReplacement, FlushesTheNewFileBeforeItsRenameAndTheFolderAfterIt) {
 }
 
 // The working copies are rebuilt from the league's own files by every load, so only korvel.def,
-// which outlives the program, is flushed, and its folder once for the whole set.
-TEST(FileReplacement, ALeagueLoadAndATeamSaveFlushOnlyWhatOutlivesTheProgram) {
+// which outlives the program, is flushed, and only when it replaces one naming another league.
+TEST(FileReplacement, ALeagueLoadAndATeamSaveFlushOnlyARememberedLeagueReplaced) {
     test::TempFolder folder;
-    const auto base = folder / "league" / "L";
-    std::filesystem::create_directories(base.parent_path());
-    test::LeagueBuilder builder;
-    builder.AddTeam("Wolves", 0, 0);
-    builder.Write(base);
+    const auto first = folder / "one" / "L";
+    const auto second = folder / "two" / "L";
+    for (const auto& base : {first, second}) {
+        std::filesystem::create_directories(base.parent_path());
+        test::LeagueBuilder builder;
+        builder.AddTeam("Wolves", 0, 0);
+        builder.Write(base);
+    }
     Variables vars;
     InitialiseVariables(vars, folder.Path());
 
-    std::vector<std::string> loadSynced, saveSynced;
+    std::vector<std::vector<std::string>> synced;  // first load, team save, second load
     {
         Watching watching;
-        InstallLeague(vars, ReadLeagueFiles(base));
-        loadSynced = watch.Synced;
-        watch.Synced.clear();
-        LoadTeam(vars, 0, 0);
-        SaveTeam(vars, 0, 0);
-        saveSynced = watch.Synced;
+        const auto step = [&](auto action) {
+            watch.Synced.clear();
+            action();
+            synced.push_back(watch.Synced);
+        };
+        step([&] { InstallLeague(vars, ReadLeagueFiles(first)); });
+        step([&] {
+            LoadTeam(vars, 0, 0);
+            SaveTeam(vars, 0, 0);
+        });
+        step([&] { InstallLeague(vars, ReadLeagueFiles(second)); });
     }
-    ASSERT_EQ(loadSynced.size(), 2u);
-    EXPECT_EQ(loadSynced[0].rfind((folder / ".korvel.def.tmp").string(), 0), 0u) << loadSynced[0];
-    EXPECT_EQ(loadSynced[1], folder.Path().string());
-    EXPECT_TRUE(saveSynced.empty());
-    EXPECT_TRUE(FileHolds(vars.SwapTeamFile, ReadWholeFile(WithExtension(base, ".tms"))));
+    EXPECT_TRUE(synced[0].empty());
+    EXPECT_TRUE(synced[1].empty());
+    ASSERT_EQ(synced[2].size(), 2u);
+    EXPECT_EQ(synced[2][0].rfind((folder / ".korvel.def.tmp").string(), 0), 0u) << synced[2][0];
+    EXPECT_EQ(synced[2][1], folder.Path().string());
+    EXPECT_TRUE(FileHolds(vars.SwapTeamFile, ReadWholeFile(WithExtension(second, ".tms"))));
 }
 
 TEST(FileReplacement, AFailedCloseFailsTheWriteAndKeepsTheOldFile) {
