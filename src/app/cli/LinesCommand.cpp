@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/cli/Commands.h"
+#include "app/cli/DriveWindow.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
@@ -39,7 +40,6 @@ struct LinesOptions {
 
 // What the command read from the lines window before it closed.
 struct LinesShown {
-    bool Opened = false;
     LineUp LineBuffer{};
     std::array<std::string, kLineRows> Captions;
     bool Kept = false;
@@ -68,7 +68,6 @@ void ReadCaptions(Lines& lines, LinesShown& shown) {
 void UseLinesWindow(Lines& lines, const LinesOptions& options, Session& session,
                     LinesShown& shown) {
     CliUi& ui = session.UiOfCli();
-    shown.Opened = true;
     if (options.Import) {
         ui.SetFileToOpen(session.Vars().StartFolder / *options.Import);
         lines.cmdLoadLines_Click();
@@ -138,14 +137,11 @@ int RunLines(Session& session, const LinesOptions& options) {
     CliUi& ui = session.UiOfCli();
     if (options.Keep) ui.SetAnswer(kKeepQuestion, Answer::Yes);
     LinesShown shown;
-    ui.SetModalAction([&](Window& window) {
-        if (auto* lines = dynamic_cast<Lines*>(&window))
-            UseLinesWindow(*lines, options, session, shown);
+    const bool opened = DriveWindow<Lines>(session, &Main::SetLines_Click, [&](Lines& lines) {
+        UseLinesWindow(lines, options, session, shown);
     });
-    session.MainWindow().SetLines_Click();
-    ui.SetModalAction(nullptr);
     if (ui.Refused()) return kRefused;
-    if (!shown.Opened) {
+    if (!opened) {
         throw UsageError(
             "the lines window did not open: Coach > Set Lines is disabled until a "
             "team is listed in the main window");

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/cli/Commands.h"
+#include "app/cli/DriveWindow.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
@@ -32,14 +33,12 @@ struct Prepared {
     std::optional<std::filesystem::path> LinesFile;
 };
 
-void PrepareRoster(Roster& roster, CliUi& ui, Prepared& prepared) {
-    prepared.RosterOpened = true;
+void PrepareRoster(Roster& roster, CliUi& ui) {
     roster.cmdAuto_Click();
     if (!ui.Refused()) roster.cmdExit_Click();
 }
 
 void PrepareLines(Lines& lines, const std::string& password, CliUi& ui, Prepared& prepared) {
-    prepared.LinesOpened = true;
     lines.cmdAuto_Click();
     if (ui.Refused()) return;
     if (lines.LinesIncomplete()) {
@@ -59,14 +58,13 @@ int RunPrepare(Session& session, const PrepareOptions& options) {
     ui.SetAnswer("Keep Roster Changes?", Answer::Yes);
     ui.SetAnswer("Keep Line Changes?", Answer::Yes);
     Prepared prepared;
-    ui.SetModalAction([&](Window& window) {
-        if (auto* roster = dynamic_cast<Roster*>(&window)) PrepareRoster(*roster, ui, prepared);
-        if (auto* lines = dynamic_cast<Lines*>(&window))
-            PrepareLines(*lines, options.Password, ui, prepared);
-    });
-    session.MainWindow().SetRoster_Click();
-    if (!ui.Refused() && prepared.RosterOpened) session.MainWindow().SetLines_Click();
-    ui.SetModalAction(nullptr);
+    prepared.RosterOpened = DriveWindow<Roster>(session, &Main::SetRoster_Click,
+                                                [&](Roster& roster) { PrepareRoster(roster, ui); });
+    if (!ui.Refused() && prepared.RosterOpened) {
+        prepared.LinesOpened = DriveWindow<Lines>(
+            session, &Main::SetLines_Click,
+            [&](Lines& lines) { PrepareLines(lines, options.Password, ui, prepared); });
+    }
     if (ui.Refused() || (prepared.LinesOpened && !prepared.LinesFile)) return kRefused;
     if (!prepared.RosterOpened || !prepared.LinesOpened) {
         throw UsageError(

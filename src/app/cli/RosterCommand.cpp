@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/cli/Commands.h"
+#include "app/cli/DriveWindow.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/Output.h"
 #include "windows/roster/Roster.h"
@@ -30,7 +31,6 @@ struct RosterOptions {
 
 // What the command read from the roster window before it closed.
 struct RosterShown {
-    bool Opened = false;
     std::array<std::vector<int>, Roster::kLists> Lists;  // by place: farm, scratches, dressed
     int Dressed = 0;
     bool Complete = false;
@@ -38,7 +38,6 @@ struct RosterShown {
 };
 
 void UseRosterWindow(Roster& roster, const RosterOptions& options, CliUi& ui, RosterShown& shown) {
-    shown.Opened = true;
     if (options.Auto) {
         roster.cmdAuto_Click();
         if (ui.Refused()) return;
@@ -93,15 +92,11 @@ int RunRoster(Session& session, const RosterOptions& options) {
     CliUi& ui = session.UiOfCli();
     if (options.Keep) ui.SetAnswer(kKeepQuestion, Answer::Yes);
     RosterShown shown;
-    ui.SetModalAction([&](Window& window) {
-        if (auto* roster = dynamic_cast<Roster*>(&window)) {
-            UseRosterWindow(*roster, options, ui, shown);
-        }
+    const bool opened = DriveWindow<Roster>(session, &Main::SetRoster_Click, [&](Roster& roster) {
+        UseRosterWindow(roster, options, ui, shown);
     });
-    session.MainWindow().SetRoster_Click();
-    ui.SetModalAction(nullptr);
     if (ui.Refused()) return kRefused;
-    if (!shown.Opened) {
+    if (!opened) {
         throw UsageError(
             "the game roster window did not open: Coach > Set Game Roster is disabled until a "
             "team is listed in the main window");
