@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/cli/Commands.h"
+#include "app/cli/DriveWindow.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/Output.h"
 #include "windows/team/DisplayTeam.h"
@@ -19,15 +20,13 @@ constexpr const char* kHelp =
     "JSON: {\"Team\", \"TeamIndex\", \"Fields\": {control name: text exactly as shown, for "
     "lblTeam to lblGR, the never-filled lblEmail and lblFA included}, "
     "\"ProjectedBalanceColour\": \"#RRGGBB\", red #FF0000 when the projected balance is below 0, "
-    "white #FFFFFF otherwise}\n"
-    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+    "white #FFFFFF otherwise}";
 
 struct TeamOptions {
     int Refreshes = 1;
 };
 
 struct TeamShown {
-    bool Opened = false;
     std::vector<std::pair<std::string, std::string>> Fields;  // control name, text
     Colour BalanceColour = 0;
 };
@@ -39,7 +38,6 @@ std::string ColourText(Colour colour) {
 }
 
 void UseTeamWindow(DisplayTeam& info, const TeamOptions& options, TeamShown& shown) {
-    shown.Opened = true;
     // The roster windows these presses open close unchanged: the command acts in no other window.
     for (int refresh = 1; refresh < options.Refreshes; ++refresh) info.Command3_Click();
     for (const auto& field : DisplayTeam::Fields) {
@@ -67,36 +65,30 @@ nlohmann::json ToJson(Session& session, const TeamShown& shown) {
 int RunTeam(Session& session, const TeamOptions& options) {
     CliUi& ui = session.UiOfCli();
     TeamShown shown;
-    ui.SetModalAction([&](Window& window) {
-        if (auto* info = dynamic_cast<DisplayTeam*>(&window)) UseTeamWindow(*info, options, shown);
-    });
-    session.MainWindow().ViewTeam_Click();
-    ui.SetModalAction(nullptr);
+    const bool opened =
+        DriveWindow<DisplayTeam>(session, &Main::ViewTeam_Click,
+                                 [&](DisplayTeam& info) { UseTeamWindow(info, options, shown); });
     if (ui.Refused()) return kRefused;
-    if (!shown.Opened) {
+    if (!opened) {
         throw UsageError(
             "the team information window did not open: Manager > View Team is disabled until a "
             "team is listed in the main window");
     }
-    if (session.Options().Json) {
-        PrintJson(session.Out(), ToJson(session, shown));
-    } else {
-        PrintText(session.Out(), shown);
-    }
-    return kDone;
+    return PrintResult(
+        session, [&] { return ToJson(session, shown); },
+        [&](std::ostream& out) { PrintText(out, shown); });
 }
 
 }  // namespace
 
 Command AddTeamCommand(CLI::App& app) {
     auto options = std::make_shared<TeamOptions>();
-    auto* parser = app.add_subcommand("team", "Show the team's information and finances.");
+    auto* parser = AddCommand(app, "team", "Show the team's information and finances.", kHelp);
     parser
         ->add_option("--refreshes", options->Refreshes,
                      "Refresh the window this many times in all: the first when it opens, each "
                      "further one by pressing Team Roster.")
         ->check(CLI::Range(1, 1000));
-    parser->footer(std::string(kHelp) + "\n\n" + app.get_footer());
     return {parser, [options](Session& session) { return RunTeam(session, *options); }};
 }
 
