@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <system_error>
@@ -45,8 +46,8 @@ std::optional<mode_t> PermissionsOf(const fs::path& target) {
     return status.st_mode & 07777;
 }
 
-// Writes a new file. Flushed to the disk before it is closed, a rename of it cannot be seen before
-// its bytes are stored. Throws the failure's errno.
+// Writes a new file. With Flush::Always it is flushed to the disk before it is closed, so that a
+// rename of it cannot be seen before its bytes are stored. Throws the failure's errno.
 void WriteNewFile(const fs::path& path, const Bytes& content, std::optional<mode_t> permissions,
                   Flush flush) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -236,20 +237,15 @@ void StagedFile::Commit() {
 }
 
 void CommitAll(std::vector<StagedFile>& files) {
-    std::vector<const StagedFile*> toSync;  // the first file to flush in each folder
+    std::map<fs::path, fs::path> toSync;  // folder, and the first file to flush in it
     for (StagedFile& file : files) {
-        const fs::path folder = file.target_.parent_path();
-        if (file.Rename() && std::none_of(toSync.begin(), toSync.end(), [&](const StagedFile* f) {
-                return f->target_.parent_path() == folder;
-            })) {
-            toSync.push_back(&file);
-        }
+        if (file.Rename()) toSync.try_emplace(file.target_.parent_path(), file.target_);
     }
-    for (const StagedFile* file : toSync) SyncFolder(file->target_.parent_path(), file->target_);
+    for (const auto& [folder, target] : toSync) SyncFolder(folder, target);
 }
 
-void WriteWholeFile(const fs::path& path, const Bytes& content, Flush flush) {
-    StagedFile(path, content, flush).Commit();
+void WriteWholeFile(const fs::path& path, const Bytes& content) {
+    StagedFile(path, content).Commit();
 }
 
 void CopyReplace(const fs::path& from, const fs::path& to) {

@@ -57,10 +57,9 @@ enum class Flush {
     Never,
 };
 
-// Replaces (or creates) `path` with `content`. The bytes go to a temporary file in the same folder,
-// which is renamed over the old one (keeping its permissions).
-void WriteWholeFile(const std::filesystem::path& path, const Bytes& content,
-                    Flush flush = Flush::Always);
+// Replaces (or creates) `path` with `content`, flushed to the disk. The bytes go to a temporary
+// file in the same folder, which is renamed over the old one (keeping its permissions).
+void WriteWholeFile(const std::filesystem::path& path, const Bytes& content);
 
 // Copies `from` over `to`, replacing `to` the same safe way.
 void CopyReplace(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+#include "app/cli/ExitCodes.h"
 #include "app/cli/Session.h"
 
 namespace korvel::cli {
@@ -20,6 +23,12 @@ bool DriveWindow(Session& session, void (korvel::Main::*menuItem)(), Use use) {
     (session.MainWindow().*menuItem)();
     ui.SetModalAction(nullptr);
     return opened;
+}
+
+// The error of a command whose window, opened by the menu item `menuPath`, did not open.
+inline UsageError WindowNotOpened(const std::string& window, const std::string& menuPath) {
+    return UsageError("the " + window + " did not open: " + menuPath +
+                      " is disabled until a team is listed in the main window");
 }
 
 }  // namespace korvel::cli

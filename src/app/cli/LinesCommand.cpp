@@ -141,11 +141,7 @@ int RunLines(Session& session, const LinesOptions& options) {
         UseLinesWindow(lines, options, session, shown);
     });
     if (ui.Refused()) return kRefused;
-    if (!opened) {
-        throw UsageError(
-            "the lines window did not open: Coach > Set Lines is disabled until a "
-            "team is listed in the main window");
-    }
+    if (!opened) throw WindowNotOpened("lines window", "Coach > Set Lines");
     const std::string name = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
     return PrintResult(
         session, [&] { return ToJson(session, name, shown); },

@@ -96,11 +96,7 @@ int RunRoster(Session& session, const RosterOptions& options) {
         UseRosterWindow(roster, options, ui, shown);
     });
     if (ui.Refused()) return kRefused;
-    if (!opened) {
-        throw UsageError(
-            "the game roster window did not open: Coach > Set Game Roster is disabled until a "
-            "team is listed in the main window");
-    }
+    if (!opened) throw WindowNotOpened("game roster window", "Coach > Set Game Roster");
     const std::string name = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
     return PrintResult(
         session, [&] { return ToJson(session, name, shown); },

@@ -69,11 +69,7 @@ int RunTeam(Session& session, const TeamOptions& options) {
         DriveWindow<DisplayTeam>(session, &Main::ViewTeam_Click,
                                  [&](DisplayTeam& info) { UseTeamWindow(info, options, shown); });
     if (ui.Refused()) return kRefused;
-    if (!opened) {
-        throw UsageError(
-            "the team information window did not open: Manager > View Team is disabled until a "
-            "team is listed in the main window");
-    }
+    if (!opened) throw WindowNotOpened("team information window", "Manager > View Team");
     return PrintResult(
         session, [&] { return ToJson(session, shown); },
         [&](std::ostream& out) { PrintText(out, shown); });
