@@ -4,9 +4,11 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -31,7 +33,40 @@ std::string ReadText(const fs::path& file) {
     return std::string(bytes.begin(), bytes.end());
 }
 
+bool RunsAsNobody(const RunOptions& options) {
+    return options.Unprivileged && ::geteuid() == 0;
+}
+
+// A copy of `program` that nobody may run, for checkouts nobody may enter (a root's home folder,
+// a mktemp -d folder): made once per program, in a folder of its own under the temporary folder.
+std::string ProgramNobodyCanRun(const std::string& program) {
+    struct stat info {};
+    const bool othersMayRun = ::stat(program.c_str(), &info) == 0 && (info.st_mode & S_IXOTH) != 0;
+    if (othersMayRun && OthersCanReach(program)) return program;
+    static TempFolder copies;
+    static std::map<std::string, std::string> copied;
+    if (const auto found = copied.find(program); found != copied.end()) return found->second;
+    const fs::path folder = copies / std::to_string(copied.size());
+    fs::create_directory(folder);
+    const fs::path copy = folder / fs::path(program).filename();
+    fs::copy_file(program, copy);
+    constexpr auto kReadAndRun = fs::perms::owner_all | fs::perms::group_read |
+                                 fs::perms::group_exec | fs::perms::others_read |
+                                 fs::perms::others_exec;
+    for (const fs::path& made : {copies.Path(), folder, copy}) fs::permissions(made, kReadAndRun);
+    return copied[program] = copy.string();
+}
+
 }  // namespace
+
+bool OthersCanReach(const fs::path& path) {
+    const fs::path absolute = fs::absolute(path);
+    for (fs::path folder = absolute.parent_path();; folder = folder.parent_path()) {
+        struct stat info {};
+        if (::stat(folder.c_str(), &info) != 0 || (info.st_mode & S_IXOTH) == 0) return false;
+        if (folder == folder.root_path()) return true;
+    }
+}
 
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                      const fs::path& cwd) {
@@ -51,11 +86,11 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     for (auto& arg : argvText) argv.push_back(arg.data());
     argv.push_back(nullptr);
 
-    const passwd* nobody =
-        options.Unprivileged && ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
-    if (options.Unprivileged && ::geteuid() == 0 && nobody == nullptr) {
+    const passwd* nobody = RunsAsNobody(options) ? ::getpwnam("nobody") : nullptr;
+    if (RunsAsNobody(options) && nobody == nullptr) {
         ADD_FAILURE() << "no user nobody to run " << program << " as";
     }
+    const std::string runnable = nobody ? ProgramNobodyCanRun(program) : program;
     const pid_t child = ::fork();
     if (child == 0) {
         const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -75,7 +110,7 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
             ::_exit(126);
         }
         ::alarm(options.TimeoutSeconds);
-        ::execv(program.c_str(), argv.data());
+        ::execv(runnable.c_str(), argv.data());
         ::_exit(127);
     }
     RunResult result;

@@ -27,8 +27,13 @@ struct RunOptions {
     std::filesystem::path Cwd;     // the test's current folder when empty
     unsigned TimeoutSeconds = 60;  // then the program is killed (exit code 128 + SIGALRM)
     long FileSizeLimit = -1;       // bytes a file may grow to, as on a full disk; -1: no limit
-    bool Unprivileged = false;     // as the user nobody when the test runs as root
+    bool Unprivileged = false;     // as the user nobody when the test runs as root (from a copy
+                                   // nobody may run when the checkout is closed to others)
 };
+
+// Whether every folder above `path` lets other users through, so that a program run as nobody
+// reaches it.
+bool OthersCanReach(const std::filesystem::path& path);
 
 // Runs `program` with `args`, capturing standard output, standard error and the exit code.
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
