@@ -397,6 +397,7 @@ TEST_F(MainWindow, ChangedLeagueShowsTheBarAndReloadLoadsItAgain) {
     ASSERT_EQ(vars.CurrentTeam, 1);
     EXPECT_FALSE(main.CheckLeagueFiles());
     EXPECT_FALSE(main.lblLeagueChanged.Visible);
+    EXPECT_FALSE(main.cmdReload.Visible);
 
     WriteStandardLeague("New", folder / "lg");
     const fs::path teams = folder / "lg.tms";
@@ -409,6 +410,7 @@ TEST_F(MainWindow, ChangedLeagueShowsTheBarAndReloadLoadsItAgain) {
     EXPECT_EQ(main.Label3.Caption.substr(0, 3), "New");
     EXPECT_EQ(vars.CurrentTeam, 2);  // the first team of the second column, as after File > Load
     EXPECT_FALSE(main.lblLeagueChanged.Visible);
+    EXPECT_FALSE(main.cmdReload.Visible);
     EXPECT_FALSE(main.CheckLeagueFiles());
     EXPECT_TRUE(ui.Messages.empty());
 }

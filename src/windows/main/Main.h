@@ -40,7 +40,7 @@ class Main : public Window {
 
     // The bar above the lists when the league's files changed on disk after the load.
     Label lblLeagueChanged{"The league's files changed on disk since they were loaded.", false};
-    Button cmdReload{"Reload", false};
+    Button cmdReload{"Reload", true, false};
 
     // Start-up: name tables, the defaults file and the league loaded last time.
     void Form_Load() override;

@@ -11,6 +11,10 @@ Standings::Standings(const Variables& vars, MakeCurrent makeCurrent)
 void Standings::Form_Load() {
     Shown = ComputeStandings(vars_.League, vars_.Teams);
     CurrentTeam = vars_.CurrentTeam;
+    for (std::size_t conf = 0; conf < ConferenceNames.size(); ++conf) {
+        ConferenceNames[conf] =
+            Windows1252ToUtf8(Condense(vars_.League.Conferences[conf].ConfName.Str()));
+    }
     std::string unlisted;
     for (const int team : Shown.Unlisted) {
         const std::string name = Windows1252ToUtf8(Condense(vars_.Teams[team].Name.Str()));
@@ -18,6 +22,10 @@ void Standings::Form_Load() {
     }
     lblUnlisted.Caption = unlisted;
     lblUnlisted.Visible = !unlisted.empty();
+}
+
+std::string Standings::Heading(const DivisionStandings& division) {
+    return division.Name.empty() ? "Division " + std::to_string(division.Division) : division.Name;
 }
 
 void Standings::Team_DblClick(int teamIndex) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -23,6 +24,10 @@ class Standings : public Window {
     // State: the tables as computed when the window loaded, and the team shown as current.
     LeagueStandings Shown;
     int CurrentTeam = -1;
+    std::array<std::string, 2> ConferenceNames;  // without trailing blanks
+
+    // A division's name, or "Division 2" when the league leaves it blank.
+    static std::string Heading(const DivisionStandings& division);
 
     // "Unlisted: 7 Oslo, 9 Bern" under the tables; hidden when every team has a division.
     Label lblUnlisted{"", false};

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -86,14 +87,18 @@ QWidget* MainForm::MakeLeagueChangedBar(QWidget* parent) {
     LeagueChangedBar->setObjectName("leagueChangedBar");
     LeagueChangedBar->setFrameShape(QFrame::StyledPanel);
     LeagueChangedBar->setAutoFillBackground(true);
-    QPalette colours = LeagueChangedBar->palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
-    LeagueChangedBar->setPalette(colours);
+    // Roles, not colours: the bar follows a change of the desktop's palette.
+    LeagueChangedBar->setBackgroundRole(QPalette::ToolTipBase);
     lblLeagueChanged = new QLabel(LeagueChangedBar);
+    lblLeagueChanged->setForegroundRole(QPalette::ToolTipText);
     lblLeagueChanged->setWordWrap(true);
     cmdReload = new QPushButton(LeagueChangedBar);
-    cmdReload->setToolTip("Loads the league again from its files, as File > Load does.");
+    cmdReload->setToolTip("Loads the league again from its files, as File > Load does (F5).");
+    // Not the button's own shortcut: showing its caption resets that.
+    auto* reloadKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(reloadKey, &QShortcut::activated, this, [this] {
+        if (cmdReload->isVisible() && cmdReload->isEnabled()) cmdReload->click();
+    });
     auto* layout = new QHBoxLayout(LeagueChangedBar);
     layout->setContentsMargins(10, 6, 6, 6);
     layout->addWidget(lblLeagueChanged, 1);

@@ -2,9 +2,11 @@
 
 #include <QBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <array>
@@ -13,6 +15,8 @@
 
 namespace korvel {
 namespace {
+
+constexpr int kMostHeight = 600;
 
 struct ColumnInfo {
     const char* Header;
@@ -43,16 +47,26 @@ QTableWidgetItem* Cell(const QString& text, int teamIndex, bool number) {
     return item;
 }
 
-// The table as tall as its rows, so that the window, not each table, scrolls.
-void FitHeight(QTableWidget& table) {
+QFont Bold(QFont font, double scale) {
+    font.setBold(true);
+    if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+}
+
+// The table as tall as its rows, so that the window, not each table, scrolls; columns as wide as
+// their cells in bold, the current team's row.
+void FitSize(QTableWidget& table) {
+    const QFont normal = table.font();
+    table.setFont(Bold(normal, 1.0));
     table.resizeColumnsToContents();
+    table.setFont(normal);
     table.resizeRowsToContents();
     const int height = table.horizontalHeader()->height() + table.verticalHeader()->length() +
                        2 * table.frameWidth();
     table.setFixedHeight(height);
-    int width = 2 * table.frameWidth();
+    int width = 2 * table.frameWidth() + table.verticalHeader()->sizeHint().width();
     for (int column = 0; column < table.columnCount(); ++column) width += table.columnWidth(column);
-    table.setMinimumWidth(width);
+    table.setFixedWidth(width);
 }
 
 }  // namespace
@@ -63,15 +77,19 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
     auto* columns = new QHBoxLayout(content);
     columns->setSpacing(18);
     std::array<QVBoxLayout*, 2> conference{new QVBoxLayout, new QVBoxLayout};
-    for (QVBoxLayout* column : conference) {
-        column->setSpacing(6);
-        columns->addLayout(column, 1);
+    for (std::size_t conf = 0; conf < conference.size(); ++conf) {
+        conference[conf]->setSpacing(6);
+        columns->addLayout(conference[conf], 1);
+        auto* name = new QLabel(qt::ToQString(window_.ConferenceNames[conf]), content);
+        name->setFont(Bold(name->font(), 1.25));
+        conference[conf]->addWidget(name);
     }
     for (const DivisionStandings& division : window_.Shown.Divisions) {
         conference[static_cast<std::size_t>(division.Conference)]->addWidget(
             MakeDivision(division));
     }
     for (QVBoxLayout* column : conference) column->addStretch(1);
+    SameColumnWidths();
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(content);
@@ -100,10 +118,14 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
     });
     Binder().RefreshAll();
     SetExitButton(*cmdExit);
-    // Wide enough for both columns of tables; as tall as they are, up to most of a screen.
-    const QSize wanted = content->sizeHint() + QSize(40, 0);
-    resize(wanted.width() + 24,
-           std::min(wanted.height() + cmdExit->sizeHint().height() + 60, 760));
+    // Wide enough for both columns of tables and a scroll bar; as tall as they are, up to most of
+    // a screen, beyond which the tables scroll.
+    const QSize wanted = content->sizeHint();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(wanted.width() + scrollBar + 4);
+    scroll->setMinimumHeight(std::min(wanted.height() + 12, kMostHeight));
+    adjustSize();
     if (!Tables.empty()) Tables.front()->setFocus();
 }
 
@@ -111,8 +133,8 @@ QWidget* StandingsForm::MakeDivision(const DivisionStandings& division) {
     auto* box = new QWidget;
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 8);
-    auto* heading = new QLabel(qt::ToQString(division.Name), box);
-    heading->setProperty("heading", true);
+    auto* heading = new QLabel(qt::ToQString(Standings::Heading(division)), box);
+    heading->setFont(Bold(heading->font(), 1.0));
     layout->addWidget(heading);
 
     auto* table = new QTableWidget(static_cast<int>(division.Teams.size()), kColumns, box);
@@ -139,16 +161,54 @@ QWidget* StandingsForm::MakeDivision(const DivisionStandings& division) {
     // The rank within the division, 1 first.
     table->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table->horizontalHeader()->setStretchLastSection(false);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    FitHeight(*table);
-    // Double click, and Enter on the focused row, both activate it.
-    connect(table, &QTableWidget::activated, this, [this, table](const QModelIndex& index) {
-        const int team = TeamOfRow(*table, index.row());
-        Binder().Run([this, team] { window_.Team_DblClick(team); });
-    });
+    FitSize(*table);
+    connect(table, &QTableWidget::doubleClicked, this,
+            [this, table](const QModelIndex& index) { MakeCurrent(*table, index.row()); });
+    table->installEventFilter(this);
     layout->addWidget(table);
     Tables.push_back(table);
     return box;
+}
+
+void StandingsForm::MakeCurrent(const QTableWidget& table, int row) {
+    if (row < 0 || row >= table.rowCount()) return;
+    const int team = TeamOfRow(table, row);
+    Binder().Run([this, team] { window_.Team_DblClick(team); });
+}
+
+// Enter on a table acts on its focused row as a double click does, instead of pressing Exit.
+bool StandingsForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* table = qobject_cast<QTableWidget*>(watched);
+        if (table != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            MakeCurrent(*table, table->currentRow());
+            return true;
+        }
+    }
+    return qt::DialogForm::eventFilter(watched, event);
+}
+
+// Every table with the same column widths, so that the columns line up from table to table.
+void StandingsForm::SameColumnWidths() {
+    std::array<int, kColumns> widths{};
+    int rankWidth = 0;
+    for (const QTableWidget* table : Tables) {
+        for (int column = 0; column < kColumns; ++column) {
+            widths[static_cast<std::size_t>(column)] =
+                std::max(widths[static_cast<std::size_t>(column)], table->columnWidth(column));
+        }
+        rankWidth = std::max(rankWidth, table->verticalHeader()->sizeHint().width());
+    }
+    for (QTableWidget* table : Tables) {
+        int width = 2 * table->frameWidth() + rankWidth;
+        table->verticalHeader()->setFixedWidth(rankWidth);
+        for (int column = 0; column < kColumns; ++column) {
+            table->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+            width += widths[static_cast<std::size_t>(column)];
+        }
+        table->setFixedWidth(width);
+    }
 }
 
 int StandingsForm::TeamOfRow(const QTableWidget& table, int row) {

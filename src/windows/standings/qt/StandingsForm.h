@@ -28,9 +28,14 @@ class StandingsForm : public qt::DialogForm {
     // The team index a table row shows.
     static int TeamOfRow(const QTableWidget& table, int row);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void MakeCurrent(const QTableWidget& table, int row);
     QWidget* MakeDivision(const DivisionStandings& division);
     void ShowCurrentTeam();
+    void SameColumnWidths();
 
     Standings& window_;
 };

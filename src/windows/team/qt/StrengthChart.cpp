@@ -13,7 +13,8 @@ constexpr double kTopRating = 99.0;
 }  // namespace
 
 StrengthChart::StrengthChart(QWidget* parent) : QWidget(parent) {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setMinimumHeight(sizeHint().height());
     setToolTip(
         "Mean overall rating of the best players of each position that a game roster asks for "
         "(3 C, 3 LW, 3 RW, 6 D, 1 G). Solid bar and first number: the dressed players. Pale bar "
