@@ -22,6 +22,7 @@
 #include "windows/player/PlayerInfo.h"
 #include "windows/roster/AddPlayer.h"
 #include "windows/roster/Roster.h"
+#include "windows/standings/Standings.h"
 #include "windows/team/DisplayTeam.h"
 
 namespace {
@@ -118,6 +119,9 @@ int main(int argc, char* argv[]) {
     pictures.Show(roster, [&](QDialog& form) { pictures.Save(form, "roster"); });
     AddPlayer addPlayer(vars, ui);
     pictures.Show(addPlayer, [&](QDialog& form) { pictures.Save(form, "add-player"); });
+
+    Standings standings(vars, [&](int team) { window.SelectTeam(team); });
+    pictures.Show(standings, [&](QDialog& form) { pictures.Save(form, "standings"); });
 
     DisplayTeam team(vars, ui);
     pictures.Show(team, [&](QDialog& form) { pictures.Save(form, "team-info"); });

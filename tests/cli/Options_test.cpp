@@ -96,8 +96,8 @@ TEST_F(CliOptions, UnknownTeamsAreUsageErrors) {
 
 TEST_F(CliOptions, BadCommandLinesAreUsageErrors) {
     ExpectUsageError(folders.With(base, {"league", "--frobnicate"}), "--frobnicate");
-    ExpectUsageError(folders.With(base, {"standings"}), "standings");
-    const std::string unknown = RunCli(folders.With(base, {"standings"})).Err;
+    ExpectUsageError(folders.With(base, {"schedule"}), "schedule");
+    const std::string unknown = RunCli(folders.With(base, {"schedule"})).Err;
     for (const char* command : {"league", "players", "lines", "card"}) {
         EXPECT_NE(unknown.find(command), std::string::npos) << unknown;
     }

@@ -40,7 +40,7 @@ TEST_F(TeamCommand, JsonHoldsEveryFieldAsShownAndTheBalanceColour) {
     const RunResult run = Team({"--json"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const json shown = run.Json();
-    EXPECT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown.size(), 5u);
     EXPECT_EQ(shown["TeamIndex"], kTeam);
     const korvel::Team& team = league.Teams[kTeam];
     EXPECT_EQ(shown["Team"], Printed(team.Name));
@@ -55,6 +55,25 @@ TEST_F(TeamCommand, JsonHoldsEveryFieldAsShownAndTheBalanceColour) {
     EXPECT_EQ(fields["lblRev"], FormatDollars(team.RevenuePerGame));
     const bool inTheRed = fields["lblProjBal"].get<std::string>().front() == '-';
     EXPECT_EQ(shown["ProjectedBalanceColour"], inTheRed ? "#FF0000" : "#FFFFFF");
+}
+
+// Every generated team is ready for its game: 20 dressed, so each position's best are dressed.
+TEST_F(TeamCommand, JsonStrengthHoldsEveryPosition) {
+    const RunResult run = Team({"--json"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const json shown = run.Json();
+    const json& strength = shown["Strength"];
+    const std::vector<std::pair<std::string, int>> wanted = {
+        {"C", 3}, {"LW", 3}, {"RW", 3}, {"D", 6}, {"G", 1}};
+    ASSERT_EQ(strength.size(), wanted.size());
+    for (const auto& [position, count] : wanted) {
+        const json& row = strength[position];
+        EXPECT_EQ(row["Wanted"], count) << position;
+        EXPECT_EQ(row["DressedCounted"], count) << position;
+        ASSERT_TRUE(row["Dressed"].is_number()) << position;
+        EXPECT_GE(row["Pro"].get<double>(), row["Dressed"].get<double>()) << position;
+        EXPECT_LE(row["Pro"].get<double>(), 99.0) << position;
+    }
 }
 
 TEST_F(TeamCommand, TextIsOneCaptionedLinePerField) {

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/Files.h"
@@ -383,6 +385,49 @@ TEST_F(MainWindow, ExitClosesTheWindow) {
     main.Form_Load();
     main.exit_Click();
     EXPECT_TRUE(main.IsUnloaded());
+}
+
+// The simulation rewrote the league: the bar shows, and Reload loads it as File > Load does.
+TEST_F(MainWindow, ChangedLeagueShowsTheBarAndReloadLoadsItAgain) {
+    WriteStandardLeague("Old", folder / "lg");
+    main.Form_Load();
+    LoadThroughMenu(folder / "lg.tms");
+    main.lstTeams[0].ListIndex = 1;
+    main.lstTeams_Click(0);
+    ASSERT_EQ(vars.CurrentTeam, 1);
+    EXPECT_FALSE(main.CheckLeagueFiles());
+    EXPECT_FALSE(main.lblLeagueChanged.Visible);
+    EXPECT_FALSE(main.cmdReload.Visible);
+
+    WriteStandardLeague("New", folder / "lg");
+    const fs::path teams = folder / "lg.tms";
+    fs::last_write_time(teams, fs::last_write_time(teams) + std::chrono::seconds(5));
+    EXPECT_TRUE(main.CheckLeagueFiles());
+    EXPECT_TRUE(main.lblLeagueChanged.Visible);
+    EXPECT_TRUE(main.cmdReload.Visible);
+
+    main.cmdReload_Click();
+    EXPECT_EQ(main.Label3.Caption.substr(0, 3), "New");
+    EXPECT_EQ(vars.CurrentTeam, 2);  // the first team of the second column, as after File > Load
+    EXPECT_FALSE(main.lblLeagueChanged.Visible);
+    EXPECT_FALSE(main.cmdReload.Visible);
+    EXPECT_FALSE(main.CheckLeagueFiles());
+    EXPECT_TRUE(ui.Messages.empty());
+}
+
+TEST_F(MainWindow, ReloadOfALeagueGoneBadSaysWhyAndKeepsTheLoadedOne) {
+    WriteStandardLeague("Old", folder / "lg");
+    main.Form_Load();
+    LoadThroughMenu(folder / "lg.tms");
+    fs::remove(folder / "lg.ros");
+    EXPECT_TRUE(main.CheckLeagueFiles());
+
+    main.cmdReload_Click();
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.Messages[0].Title, "Load League");
+    EXPECT_THAT(ui.Messages[0].Text, HasSubstr("lg.ros"));
+    EXPECT_EQ(main.Label3.Caption.substr(0, 3), "Old");
+    EXPECT_TRUE(main.lblLeagueChanged.Visible);
 }
 
 }  // namespace

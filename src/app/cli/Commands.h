@@ -26,6 +26,7 @@ Command AddCardCommand(CLI::App& app);
 Command AddRosterCommand(CLI::App& app);
 Command AddPrepareCommand(CLI::App& app);
 Command AddTeamCommand(CLI::App& app);
+Command AddStandingsCommand(CLI::App& app);
 
 // Every command of korvel-cli, in the order its help lists them: one line each.
 // clang-format off
@@ -37,6 +38,7 @@ inline constexpr CommandFactory kCommandRegistry[] = {
     AddRosterCommand,
     AddPrepareCommand,
     AddTeamCommand,
+    AddStandingsCommand,
 };
 // clang-format on
 

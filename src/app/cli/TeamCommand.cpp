@@ -1,4 +1,7 @@
+#include <array>
+#include <cmath>
 #include <cstdio>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,7 +23,10 @@ constexpr const char* kHelp =
     "JSON: {\"Team\", \"TeamIndex\", \"Fields\": {control name: text exactly as shown, for "
     "lblTeam to lblGR, the never-filled lblEmail and lblFA included}, "
     "\"ProjectedBalanceColour\": \"#RRGGBB\", red #FF0000 when the projected balance is below 0, "
-    "white #FFFFFF otherwise}";
+    "white #FFFFFF otherwise, \"Strength\": {\"C\", \"LW\", \"RW\", \"D\", \"G\": {\"Wanted\": "
+    "players a game roster asks for (3, 3, 3, 6, 1), \"Dressed\" and \"Pro\": mean Overall of the "
+    "best of them among the dressed players and the whole pro roster, to one decimal, null when "
+    "there is none, \"DressedCounted\", \"ProCounted\": how many were averaged}}}";
 
 struct TeamOptions {
     int Refreshes = 1;
@@ -29,6 +35,7 @@ struct TeamOptions {
 struct TeamShown {
     std::vector<std::pair<std::string, std::string>> Fields;  // control name, text
     Colour BalanceColour = 0;
+    TeamStrength Strength{};
 };
 
 std::string ColourText(Colour colour) {
@@ -44,6 +51,26 @@ void UseTeamWindow(DisplayTeam& info, const TeamOptions& options, TeamShown& sho
         shown.Fields.emplace_back(field.Name, info.Field(field.Name).Caption);
     }
     shown.BalanceColour = info.lblProjBal.ForeColor;
+    shown.Strength = info.Strength;
+}
+
+nlohmann::json MeanJson(const std::optional<double>& mean) {
+    if (!mean) return nullptr;
+    return std::round(*mean * 10.0) / 10.0;
+}
+
+nlohmann::json StrengthJson(const TeamStrength& strength) {
+    static constexpr std::array<const char*, 5> kPositions = {"C", "LW", "RW", "D", "G"};
+    nlohmann::json json = nlohmann::json::object();
+    for (std::size_t p = 0; p < kPositions.size(); ++p) {
+        const PositionStrength& position = strength[p];
+        json[kPositions[p]] = {{"Wanted", position.Wanted},
+                               {"Dressed", MeanJson(position.Dressed)},
+                               {"DressedCounted", position.DressedCounted},
+                               {"Pro", MeanJson(position.Pro)},
+                               {"ProCounted", position.ProCounted}};
+    }
+    return json;
 }
 
 void PrintText(std::ostream& out, const TeamShown& shown) {
@@ -59,7 +86,8 @@ nlohmann::json ToJson(Session& session, const TeamShown& shown) {
     return {{"Team", RecordText(session.Vars().Teams[session.CurrentTeam()].Name)},
             {"TeamIndex", session.CurrentTeam()},
             {"Fields", fields},
-            {"ProjectedBalanceColour", ColourText(shown.BalanceColour)}};
+            {"ProjectedBalanceColour", ColourText(shown.BalanceColour)},
+            {"Strength", StrengthJson(shown.Strength)}};
 }
 
 int RunTeam(Session& session, const TeamOptions& options) {

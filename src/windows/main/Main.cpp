@@ -4,6 +4,7 @@
 #include "league/RosterSlots.h"
 #include "windows/lines/Lines.h"
 #include "windows/roster/Roster.h"
+#include "windows/standings/Standings.h"
 #include "windows/team/DisplayTeam.h"
 
 namespace korvel {
@@ -63,16 +64,42 @@ void Main::LoadLeague_Click() {
     // The league's base path is the chosen name without its last four characters (".tms").
     std::string name = chosen->string();
     name.erase(name.size() - std::min<std::size_t>(4, name.size()));
+    LoadChosenLeague(name);
+}
+
+void Main::LoadChosenLeague(const fs::path& base) {
     try {
-        LoadLg(name);
+        LoadLg(base);
     } catch (const std::exception& failure) {
-        ui_.MsgBox(LoadFailureText(name, failure), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
+        ui_.MsgBox(LoadFailureText(base, failure), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
     }
 }
 
+void Main::cmdReload_Click() {
+    if (!vars_.LeagueLoaded()) return;
+    const fs::path base = vars_.LeaguePath;
+    LoadChosenLeague(base);
+}
+
+bool Main::CheckLeagueFiles() {
+    if (!vars_.LeagueLoaded()) return false;
+    const bool changed = !(StampLeagueFiles(vars_.LeaguePath) == loadedStamp_);
+    ShowLeagueChanged(changed);
+    return changed;
+}
+
+void Main::ShowLeagueChanged(bool changed) {
+    lblLeagueChanged.Visible = changed;
+    cmdReload.Visible = changed;
+}
+
 void Main::LoadLg(const fs::path& path) {
+    // Stamped before reading: a write the reading overlaps shows as a change afterwards.
+    const LeagueFileStamp stamp = StampLeagueFiles(path);
     const LeagueFileSet league = ReadLeagueFiles(path);
     InstallLeague(vars_, league);
+    loadedStamp_ = stamp;
+    ShowLeagueChanged(false);
     ShowLeague();
 }
 
@@ -154,6 +181,32 @@ void Main::SetLines_Click() {
     if (!RunGuarded(ui_, "Set Lines", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); })) return;
     Lines lines(vars_, ui_);
     ui_.ShowModal(lines);
+}
+
+void Main::Standings_Click() {
+    if (!manager.Enabled) return;
+    korvel::Standings standings(vars_, [this](int team) { SelectTeam(team); });
+    ui_.ShowModal(standings);
+}
+
+void Main::SelectTeam(int team) {
+    if (!vars_.LeagueLoaded() || team < 0 || team > vars_.League.LastTeam) return;
+    const Team& record = vars_.Teams[static_cast<std::size_t>(team)];
+    const int conf = record.Conference;
+    if (conf < 2 && record.Division < lstDivs[conf].ListCount()) {
+        lstDivs[conf].ListIndex = record.Division;
+        lstDivs_Click(conf);
+        for (int entry = 0; entry < lstTeams[conf].ListCount(); ++entry) {
+            if (lstTeams[conf].Items[entry].ItemData != team) continue;
+            lstTeams[conf].ListIndex = entry;
+            lstTeams_Click(conf);
+            return;
+        }
+    }
+    // A team the lists do not show becomes current all the same, as a click would make it.
+    coach.Enabled = true;
+    manager.Enabled = true;
+    vars_.CurrentTeam = static_cast<std::uint8_t>(team);
 }
 
 void Main::exit_Click() {

@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 
+#include "league/LeagueFileStamp.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
 #include "platform/Ui.h"
@@ -30,11 +31,16 @@ class Main : public Window {
     MenuItem exit{"Exit"};
     MenuItem manager{"Manager", false};
     MenuItem ViewTeam{"View Team", true, "Ctrl+V"};
+    MenuItem Standings{"Standings", true, "Ctrl+T"};
     MenuItem coach{"Coach", false};
     MenuItem SetRoster{"Set Game Roster", true, "Ctrl+R"};
     MenuItem SetLines{"Set Lines", true, "Ctrl+E"};
     MenuItem Info{"Info"};
     MenuItem About{"About"};
+
+    // The bar above the lists when the league's files changed on disk after the load.
+    Label lblLeagueChanged{"The league's files changed on disk since they were loaded.", false};
+    Button cmdReload{"Reload", true, false};
 
     // Start-up: name tables, the defaults file and the league loaded last time.
     void Form_Load() override;
@@ -51,16 +57,28 @@ class Main : public Window {
     void SetRoster_Click();
     void SetLines_Click();
     void exit_Click();
+    void Standings_Click();
+    // Makes `team` current as a click on it in a team list does, selecting its division and entry
+    // when the lists show it.
+    void SelectTeam(int team);
+
+    // Shows the bar when the league's files differ from those loaded; true when they do.
+    bool CheckLeagueFiles();
+    // Loads the current league again, as File > Load does when it is chosen.
+    void cmdReload_Click();
     void About_Click() {}
 
   private:
     void StartUp();
     void ShowTeamInfo();
     void ShowLeague();
+    void ShowLeagueChanged(bool changed);
+    void LoadChosenLeague(const std::filesystem::path& base);
 
     Variables& vars_;
     Ui& ui_;
     std::filesystem::path startFolder_;
+    LeagueFileStamp loadedStamp_;
 };
 
 }  // namespace korvel

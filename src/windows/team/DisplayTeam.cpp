@@ -129,6 +129,7 @@ void DisplayTeam::DisplayInfo() {
 
     LoadTeam(vars_, vars_.CurrentTeam, 0);
     const RosterMakeUp makeUp = ScanRoster(vars_.Players[0]);
+    Strength = StrengthOf(vars_.Players[0]);
     season.ProSalaries = makeUp.ProSalaries;
     season.FarmSalaries = makeUp.FarmSalaries;
 

@@ -7,6 +7,7 @@
 #include "platform/Controls.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
+#include "ratings/PositionalStrength.h"
 #include "windows/team/TeamFinances.h"
 
 namespace korvel {
@@ -24,6 +25,8 @@ class DisplayTeam : public Window {
 
     // State: false until the first refresh has filled the identity fields.
     bool InfoShown = false;
+    // The strength of each position, from the roster read by the latest refresh.
+    TeamStrength Strength{};
 
     // Value fields (the captions beside them are in Fields).
     Label lblTeam{"Team Name"};

@@ -1,12 +1,16 @@
 #include "windows/main/qt/MainForm.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
@@ -15,6 +19,7 @@
 #include "windows/player/qt/PlayerInfoForm.h"
 #include "windows/roster/qt/AddPlayerForm.h"
 #include "windows/roster/qt/RosterForm.h"
+#include "windows/standings/qt/StandingsForm.h"
 #include "windows/team/DisplayTeam.h"
 #include "windows/team/qt/DisplayTeamForm.h"
 
@@ -26,6 +31,7 @@ namespace {
 constexpr int kNameCharacters = 14;
 constexpr int kDivisionRows = 2;
 constexpr int kTeamRows = 7;
+constexpr int kFileCheckMilliseconds = 2000;
 
 QListWidget* MakeList(QWidget* parent, int rows) {
     auto* list = new QListWidget(parent);
@@ -47,6 +53,7 @@ void RegisterWindowForms(qt::QtUi& ui) {
     ui.RegisterForm<DisplayTeam, DisplayTeamForm>();
     ui.RegisterForm<Roster, RosterForm>();
     ui.RegisterForm<AddPlayer, AddPlayerForm>();
+    ui.RegisterForm<Standings, StandingsForm>();
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
@@ -59,6 +66,49 @@ MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
     Binder().OnRefresh([this] { ShowStatus(); });
     Binder().RefreshAll();
     resize(sizeHint());
+
+    fileCheck_ = new QTimer(this);
+    connect(fileCheck_, &QTimer::timeout, this, [this] {
+        // Never under an open window: it has the team's data in hand.
+        if (QApplication::activeModalWidget() == nullptr) CheckLeagueFiles();
+    });
+    fileCheck_->start(kFileCheckMilliseconds);
+}
+
+void MainForm::CheckLeagueFiles() {
+    const bool shown = window_.lblLeagueChanged.Visible;
+    window_.CheckLeagueFiles();
+    if (window_.lblLeagueChanged.Visible != shown) Binder().RefreshAll();
+}
+
+// Information colours of the palette (those of tool tips), so that it reads in light and dark.
+QWidget* MainForm::MakeLeagueChangedBar(QWidget* parent) {
+    LeagueChangedBar = new QFrame(parent);
+    LeagueChangedBar->setObjectName("leagueChangedBar");
+    LeagueChangedBar->setFrameShape(QFrame::StyledPanel);
+    LeagueChangedBar->setAutoFillBackground(true);
+    // Roles, not colours: the bar follows a change of the desktop's palette.
+    LeagueChangedBar->setBackgroundRole(QPalette::ToolTipBase);
+    lblLeagueChanged = new QLabel(LeagueChangedBar);
+    lblLeagueChanged->setForegroundRole(QPalette::ToolTipText);
+    lblLeagueChanged->setWordWrap(true);
+    cmdReload = new QPushButton(LeagueChangedBar);
+    cmdReload->setToolTip("Loads the league again from its files, as File > Load does (F5).");
+    // Not the button's own shortcut: showing its caption resets that.
+    auto* reloadKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(reloadKey, &QShortcut::activated, this, [this] {
+        if (cmdReload->isVisible() && cmdReload->isEnabled()) cmdReload->click();
+    });
+    auto* layout = new QHBoxLayout(LeagueChangedBar);
+    layout->setContentsMargins(10, 6, 6, 6);
+    layout->addWidget(lblLeagueChanged, 1);
+    layout->addWidget(cmdReload);
+    Binder().Bind(*cmdReload, window_.cmdReload, [this] { window_.cmdReload_Click(); });
+    Binder().OnRefresh([this] {
+        lblLeagueChanged->setText(qt::ToQString(window_.lblLeagueChanged.Caption));
+        LeagueChangedBar->setVisible(window_.lblLeagueChanged.Visible);
+    });
+    return LeagueChangedBar;
 }
 
 void MainForm::CreateWidgets() {
@@ -74,6 +124,7 @@ void MainForm::CreateWidgets() {
     layout->setSpacing(14);
     layout->addWidget(Label3);
     background->SetBanner(Label3);
+    layout->addWidget(MakeLeagueChangedBar(background));
 
     // One column per conference: its name, its divisions, the teams of the division chosen.
     auto* columns = new QHBoxLayout;
@@ -128,6 +179,7 @@ void MainForm::CreateMenus() {
     exit = addItem(file, window_.exit, 'x', [this] { window_.exit_Click(); });
     manager = addMenu(window_.manager, 'M');
     ViewTeam = addItem(manager, window_.ViewTeam, 'V', [this] { window_.ViewTeam_Click(); });
+    Standings = addItem(manager, window_.Standings, 'S', [this] { window_.Standings_Click(); });
     coach = addMenu(window_.coach, 'C');
     SetRoster = addItem(coach, window_.SetRoster, 'R', [this] { window_.SetRoster_Click(); });
     SetLines = addItem(coach, window_.SetLines, 'L', [this] { window_.SetLines_Click(); });

@@ -8,7 +8,10 @@
 #include "windows/main/Main.h"
 
 class QAction;
+class QFrame;
 class QLabel;
+class QPushButton;
+class QTimer;
 class QListWidget;
 class QMenu;
 
@@ -36,16 +39,27 @@ class MainForm : public qt::MainWindowForm {
     QAction* LoadLeague = nullptr;
     QAction* exit = nullptr;
     QAction* ViewTeam = nullptr;
+    QAction* Standings = nullptr;
     QAction* SetRoster = nullptr;
     QAction* SetLines = nullptr;
     QAction* About = nullptr;
+    // The bar above the lists that says the league changed on disk, with its Reload button.
+    QFrame* LeagueChangedBar = nullptr;
+    QLabel* lblLeagueChanged = nullptr;
+    QPushButton* cmdReload = nullptr;
+
+    // Looks at the league's files now (a timer does it every few seconds while no other window is
+    // open) and shows or hides the bar.
+    void CheckLeagueFiles();
 
   private:
+    QWidget* MakeLeagueChangedBar(QWidget* parent);
     void CreateWidgets();
     void CreateMenus();
     void ShowStatus();
 
     QLabel* status_ = nullptr;
+    QTimer* fileCheck_ = nullptr;
     Main& window_;
     const Variables& vars_;
 };

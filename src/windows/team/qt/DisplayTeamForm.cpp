@@ -217,7 +217,11 @@ DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
     Chart = new FinanceChart(finances);
     static_cast<QVBoxLayout*>(finances->layout())->addWidget(Chart, 1);
     columns->addWidget(finances, 4);
-    columns->addWidget(MakePanel("ROSTER", kRosterFields), 3);
+    auto* rosterColumn = new QVBoxLayout;
+    rosterColumn->setSpacing(14);
+    rosterColumn->addWidget(MakePanel("ROSTER", kRosterFields));
+    rosterColumn->addWidget(MakeStrengthPanel(), 1);
+    columns->addLayout(rosterColumn, 3);
     columns->addWidget(MakePanel("RECORD AND STATISTICS", kRecordFields), 3);
     root->addLayout(columns, 1);
 
@@ -235,7 +239,10 @@ DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
     for (QPushButton* button : {Command2, Command3, Command1}) buttons->addWidget(button);
     root->addLayout(buttons);
 
-    Binder().OnRefresh([this] { ShowChart(); });
+    Binder().OnRefresh([this] {
+        ShowChart();
+        Strength->SetStrength(window_.Strength);
+    });
     Binder().RefreshAll();
     // The layout decides the size: what the contents need at the desktop's font and scale.
     adjustSize();
@@ -298,6 +305,22 @@ QWidget* DisplayTeamForm::MakePanel(const char* title, const std::vector<const c
     grid->setColumnStretch(0, 1);
     layout->addLayout(grid);
     layout->addStretch(0);
+    return panel;
+}
+
+// The chart takes its texts in the value fields' colour, on this window's own backdrop.
+QWidget* DisplayTeamForm::MakeStrengthPanel() {
+    auto* panel = new QFrame(this);
+    panel->setObjectName("panel");
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(14, 10, 14, 12);
+    layout->addWidget(MakeRoleLabel("STRENGTH", "teamHeading", panel));
+    Strength = new StrengthChart(panel);
+    QPalette colours = Strength->palette();
+    colours.setColor(QPalette::WindowText, QColor(QRgb{DisplayTeam::kValueColour}));
+    Strength->setPalette(colours);
+    layout->addWidget(Strength);
+    layout->addStretch(1);
     return panel;
 }
 

@@ -9,6 +9,7 @@
 
 #include "platform/qt/WindowForm.h"
 #include "windows/team/DisplayTeam.h"
+#include "windows/team/qt/StrengthChart.h"
 
 class QLabel;
 class QPushButton;
@@ -46,6 +47,7 @@ class DisplayTeamForm : public qt::DialogForm {
     QPushButton* Command2 = nullptr;  // Team Lines
     QPushButton* Command3 = nullptr;  // Team Roster
     FinanceChart* Chart = nullptr;
+    StrengthChart* Strength = nullptr;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,6 +55,7 @@ class DisplayTeamForm : public qt::DialogForm {
   private:
     QWidget* MakeIdentity();
     QWidget* MakePanel(const char* title, const std::vector<const char*>& fields);
+    QWidget* MakeStrengthPanel();
     QPushButton* MakeButton(const QString& text, const char* name);
     void BindFields();
     void ShowChart();

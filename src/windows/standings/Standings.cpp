@@ -1,0 +1,41 @@
+#include "windows/standings/Standings.h"
+
+#include "league/Condense.h"
+#include "platform/Text1252.h"
+
+namespace korvel {
+
+Standings::Standings(const Variables& vars, MakeCurrent makeCurrent)
+    : Window(kCaption), vars_(vars), makeCurrent_(std::move(makeCurrent)) {}
+
+void Standings::Form_Load() {
+    Shown = ComputeStandings(vars_.League, vars_.Teams);
+    CurrentTeam = vars_.CurrentTeam;
+    for (std::size_t conf = 0; conf < ConferenceNames.size(); ++conf) {
+        ConferenceNames[conf] =
+            Windows1252ToUtf8(Condense(vars_.League.Conferences[conf].ConfName.Str()));
+    }
+    std::string unlisted;
+    for (const int team : Shown.Unlisted) {
+        const std::string name = Windows1252ToUtf8(Condense(vars_.Teams[team].Name.Str()));
+        unlisted += (unlisted.empty() ? "Unlisted: " : ", ") + std::to_string(team) + " " + name;
+    }
+    lblUnlisted.Caption = unlisted;
+    lblUnlisted.Visible = !unlisted.empty();
+}
+
+std::string Standings::Heading(const DivisionStandings& division) {
+    return division.Name.empty() ? "Division " + std::to_string(division.Division) : division.Name;
+}
+
+void Standings::Team_DblClick(int teamIndex) {
+    if (teamIndex < 0 || teamIndex > vars_.League.LastTeam) return;
+    makeCurrent_(teamIndex);
+    CurrentTeam = vars_.CurrentTeam;
+}
+
+void Standings::cmdExit_Click() {
+    Unload();
+}
+
+}  // namespace korvel

@@ -1,0 +1,69 @@
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+
+#include "gui/GuiTest.h"
+#include "gui/Palettes.h"
+#include "league/LeagueFiles.h"
+#include "support/TempFolder.h"
+#include "windows/main/qt/MainForm.h"
+
+namespace korvel::test {
+namespace {
+namespace fs = std::filesystem;
+
+TEST(LeagueChangedBar, ShowsWhenTheLeagueChangedAndReloadLoadsIt) {
+    TempFolder folder;
+    const fs::path start = folder / "start";
+    fs::create_directories(start);
+    const fs::path base = WriteGeneratedLeague(folder.Path(), "LIVE", {.Seed = 3, .Teams = 8});
+    WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
+    Variables vars;
+    qt::QtUi ui;
+    RegisterWindowForms(ui);
+    ui.MsgBoxHook = [](const std::string& text, Buttons, Icon, const std::string&) {
+        ADD_FAILURE() << "unexpected message: " << text;
+        return Answer::OK;
+    };
+    Main main(vars, ui, start);
+    main.Form_Load();
+    const int winsBefore = vars.Teams[0].Wins[0];
+
+    // The simulation plays a night: a team's record changes on disk.
+    auto playANight = [&] {
+        Bytes teams = ReadWholeFile(WithExtension(base, ".tms"));
+        teams[132] = static_cast<std::uint8_t>(teams[132] + 1);  // Wins of team 0
+        WriteWholeFile(WithExtension(base, ".tms"), teams);
+        const fs::path file = WithExtension(base, ".tms");
+        fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(5));
+    };
+
+    int nights = 0;
+    InLightAndDark([&](bool dark) {
+        MainForm form(main, vars);
+        ASSERT_TRUE(Activate(form));
+        form.CheckLeagueFiles();
+        EXPECT_FALSE(form.LeagueChangedBar->isVisible());
+        playANight();
+        ++nights;
+        form.CheckLeagueFiles();
+        EXPECT_TRUE(form.LeagueChangedBar->isVisible());
+        EXPECT_EQ(form.cmdReload->text(), "Reload");
+        EXPECT_FALSE(form.lblLeagueChanged->text().isEmpty());
+        EXPECT_TRUE(SaveScreenshot(form, dark ? "main-league-changed-dark.png"
+                                              : "main-league-changed.png"));
+        // F5 presses Reload, which loads the league again.
+        QTest::keyClick(&form, Qt::Key_F5);
+        EXPECT_EQ(vars.Teams[0].Wins[0], winsBefore + nights);
+        EXPECT_FALSE(form.LeagueChangedBar->isVisible());
+    });
+}
+
+}  // namespace
+}  // namespace korvel::test

@@ -1,0 +1,114 @@
+#include "windows/standings/qt/StandingsForm.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "gui/GuiTest.h"
+#include "gui/Palettes.h"
+#include "league/LeagueFiles.h"
+#include "support/TempFolder.h"
+#include "windows/main/qt/MainForm.h"
+
+namespace korvel::test {
+namespace {
+namespace fs = std::filesystem;
+
+class StandingsFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(start);
+        const fs::path base = WriteGeneratedLeague(folder.Path(), "TABLE", {.Seed = 4, .Teams = 14});
+        WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
+        RegisterWindowForms(ui);
+        ui.MsgBoxHook = [](const std::string& text, Buttons, Icon, const std::string&) {
+            ADD_FAILURE() << "unexpected message: " << text;
+            return Answer::OK;
+        };
+        main = std::make_unique<Main>(vars, ui, start);
+        main->Form_Load();
+        ASSERT_TRUE(vars.LeagueLoaded());
+        vars.Teams[12].Division = 3;     // a division no main window list shows
+        vars.Teams[13].Conference = 2;   // no division at all
+        form = std::make_unique<MainForm>(*main, vars);
+    }
+
+    static QString RowText(const QTableWidget& table, int row) {
+        QStringList cells;
+        for (int column = 0; column < table.columnCount(); ++column)
+            cells << table.item(row, column)->text();
+        return cells.join(' ');
+    }
+
+    TempFolder folder;
+    fs::path start = folder / "start";
+    Variables vars;
+    qt::QtUi ui;
+    std::unique_ptr<Main> main;
+    std::unique_ptr<MainForm> form;
+};
+
+TEST_F(StandingsFormTest, WalkThroughByKeysAndMouse) {
+    InLightAndDark([&](bool dark) {
+        bool opened = false;
+        ui.ModalHook = [&](QDialog& dialog) {
+            auto& standings = dynamic_cast<StandingsForm&>(dialog);
+            auto& window = dynamic_cast<Standings&>(standings.Binder().BoundWindow());
+            opened = true;
+            ASSERT_TRUE(Activate(standings));
+            EXPECT_EQ(standings.windowTitle(), "Standings");
+            // Every table shows its division's rows as computed.
+            ASSERT_EQ(standings.Tables.size(), window.Shown.Divisions.size());
+            EXPECT_EQ(standings.Tables.size(), 5u);
+            for (std::size_t d = 0; d < standings.Tables.size(); ++d) {
+                const QTableWidget& table = *standings.Tables[d];
+                const auto& rows = window.Shown.Divisions[d].Teams;
+                ASSERT_EQ(table.rowCount(), static_cast<int>(rows.size()));
+                for (int r = 0; r < table.rowCount(); ++r) {
+                    const StandingsRow& row = rows[static_cast<std::size_t>(r)];
+                    EXPECT_EQ(RowText(table, r),
+                              QString("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                                  .arg(Q(row.Team)).arg(row.GP).arg(row.W).arg(row.L).arg(row.T)
+                                  .arg(row.PTS).arg(row.GF).arg(row.GA).arg(row.DIFF));
+                }
+            }
+            EXPECT_TRUE(standings.lblUnlisted->isVisible());
+            EXPECT_TRUE(standings.lblUnlisted->text().startsWith("Unlisted: 13 "));
+            EXPECT_TRUE(SaveScreenshot(standings, dark ? "standings-dark.png" : "standings.png"));
+
+            // Enter on the second row of the focused first table makes that team current.
+            QTableWidget& first = *standings.Tables.front();
+            ASSERT_TRUE(first.hasFocus());
+            QTest::keyClick(&first, Qt::Key_Home, Qt::ControlModifier);
+            QTest::keyClick(&first, Qt::Key_Down);
+            const int second = StandingsForm::TeamOfRow(first, 1);
+            QTest::keyClick(&first, Qt::Key_Return);
+            EXPECT_EQ(vars.CurrentTeam, second);
+            EXPECT_TRUE(first.item(1, 0)->font().bold());
+            EXPECT_FALSE(first.item(0, 0)->font().bold());
+
+            // A double click on the division-3 team makes it current too.
+            ASSERT_EQ(window.Shown.Divisions[2].Division, 3);
+            QTableWidget& last = *standings.Tables[2];
+            const QRect cell = last.visualItemRect(last.item(0, 0));
+            DoubleClick(*last.viewport(), cell.center());
+            EXPECT_EQ(vars.CurrentTeam, StandingsForm::TeamOfRow(last, 0));
+            EXPECT_TRUE(last.item(0, 0)->font().bold());
+            EXPECT_FALSE(first.item(1, 0)->font().bold());
+
+            QTest::keyClick(&standings, Qt::Key_Escape);
+            EXPECT_TRUE(window.IsUnloaded());
+        };
+        ASSERT_TRUE(Activate(*form));
+        QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
+        EXPECT_TRUE(opened);
+    });
+}
+
+}  // namespace
+}  // namespace korvel::test
