@@ -23,7 +23,7 @@
 #include "windows/main/Main.h"
 #include "windows/player/PlayerInfo.h"
 #include "windows/roster/Roster.h"
-#include "windows/roster/Waivers.h"
+#include "session/Waivers.h"
 #include "windows/team/DisplayTeam.h"
 
 namespace {

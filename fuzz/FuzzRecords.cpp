@@ -11,7 +11,7 @@
 #include "league/Records.h"
 #include "league/RosterStatus.h"
 #include "platform/Files.h"
-#include "windows/lines/LinesFile.h"
+#include "league/LinesFile.h"
 
 namespace {
 

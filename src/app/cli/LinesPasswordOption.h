@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/cli/ExitCodes.h"
-#include "windows/lines/LinesFile.h"
+#include "league/LinesFile.h"
 
 namespace korvel::cli {
 

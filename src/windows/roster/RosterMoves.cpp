@@ -93,34 +93,14 @@ void Roster::cmdAdd_Click() {
     RosterChanged = true;
 }
 
-void Roster::TakeUndressedOutOfLineUp() {
-    Team& team = vars_.CurrentTeamRecord();
-    for (int i = 0; i < kRosterPlaces; ++i) {
-        if (PlaceOf(vars_.Players[0][i].Status) == Dressed) continue;
-        for (int row = 0; row < kLineRows; ++row) {
-            // The last row holds the goalie and two extra skaters; its spare entries stay.
-            const int columns = row < kLineRows - 1 ? kLineColumns : 3;
-            for (int c = 0; c < columns; ++c) {
-                std::uint8_t& entry = team.LineSlots[LineIndex(row, c)];
-                if (entry != i) continue;
-                entry = kNoPlayer;
-                team.LinesSet = kFalse;
-            }
-        }
-    }
-}
-
 void Roster::cmdExit_Click() {
     if (RosterChanged) {
         const Answer keep =
             ui_.MsgBox("Keep Roster Changes?", Buttons::YesNo, Icon::None, "Keep Changes");
         if (keep == Answer::Yes) {
-            if (!RosterComplete) {
-                ui_.MsgBox("Roster not complete", Buttons::OK, Icon::Critical, kEditRosterTitle);
-                return;
-            }
-            if (!RunGuarded(ui_, kEditRosterTitle, [&] { TransferBuffer(0); })) return;
-            TakeUndressedOutOfLineUp();
+            const Outcome kept = session_.KeepRoster();
+            ShowOutcome(ui_, kept);
+            if (!kept) return;
         }
     }
     RosterChanged = false;

@@ -1,5 +1,4 @@
-// The lines window's Save Lines and Load Lines buttons: the lines file out of the working line-up,
-// and back in.
+// The lines file out of the working line-up, and back in.
 
 #include <system_error>
 
@@ -7,9 +6,9 @@
 #include "league/RosterStatus.h"
 #include "platform/Files.h"
 #include "platform/Text1252.h"
-#include "windows/lines/Lines.h"
-#include "windows/lines/LinesFile.h"
-#include "windows/roster/Waivers.h"
+#include "league/LinesFile.h"
+#include "session/TeamSession.h"
+#include "session/Waivers.h"
 
 namespace korvel {
 namespace {
@@ -21,7 +20,7 @@ constexpr const char* kImportTitle = "Import Lines";
 // injuries; a healthy pro whom the file has on the farm goes down only through the waiver
 // question. Then takes every protection mark from the file. Returns false when a player who is
 // injured now stands dressed and healthy in the file.
-bool RestoreRoster(Variables& vars, Ui& ui, const LinesRecord& record, int slot) {
+bool RestoreRoster(Variables& vars, const Ask& ask, const LinesRecord& record, int slot) {
     bool valid = true;
     RosterSlot& players = vars.Players.at(static_cast<std::size_t>(slot));
     for (int i = 0; i < kRosterPlaces; ++i) {
@@ -31,7 +30,7 @@ bool RestoreRoster(Variables& vars, Ui& ui, const LinesRecord& record, int slot)
         const std::uint8_t saved = record.RosterStatus[static_cast<std::size_t>(i)];
         if (IsHealthy(now)) {
             if (saved == 0 && IsPro(now)) {
-                if (CheckWaivers(vars, ui, i, slot)) player.Status = MakeStatus(Farm, 0);
+                if (CheckWaivers(vars, ask, i, slot)) player.Status = MakeStatus(Farm, 0);
             } else {
                 player.Status = MakeStatus(PlaceOf(saved), InjuryOf(now));
             }
@@ -47,78 +46,53 @@ bool RestoreRoster(Variables& vars, Ui& ui, const LinesRecord& record, int slot)
 
 }  // namespace
 
-std::string Lines::TeamNameText() const {
+std::string TeamSession::TeamNameText() const {
     return Windows1252ToUtf8(Condense(vars_.CurrentTeamRecord().Name.Str()));
 }
 
-std::filesystem::path Lines::LinesFilePath() const {
+std::filesystem::path TeamSession::LinesFilePath() const {
     const auto name = LinesFileName(vars_.CurrentTeamRecord().Name, vars_.CurrentTeam);
     std::error_code error;
     const auto folder = std::filesystem::absolute(vars_.StartFolder, error);
     return (error ? vars_.StartFolder : folder) / name;
 }
 
-bool Lines::SaveLines() {
-    const std::string typed = ui_.InputBox("Password?", kSaveTitle).value_or("");
+Outcome TeamSession::SaveLines(const std::string& typedPassword) {
     std::string refused;
-    const auto password = LinesPassword(typed, refused);
+    const auto password = LinesPassword(typedPassword, refused);
     if (!password) {
-        ui_.MsgBox("The password cannot hold \"" + refused +
-                       "\": a lines file keeps only characters of the Windows-1252 set.",
-                   Buttons::OK, Icon::Critical, kSaveTitle);
-        return false;
+        return Outcome::Refusal({"The password cannot hold \"" + refused +
+                                     "\": a lines file keeps only characters of the Windows-1252 set.",
+                                 kSaveTitle, Icon::Critical});
     }
     const std::filesystem::path path = LinesFilePath();
     try {
         WriteLinesFile(path, MakeLinesRecord(vars_, *password, LineBuffer, 0));
     } catch (const std::exception& failure) {
-        ui_.MsgBox(std::string("The lines were not saved.\n") + failure.what(), Buttons::OK,
-                   Icon::Critical, kSaveTitle);
-        return false;
+        return Outcome::Refusal({std::string("The lines were not saved.\n") + failure.what(),
+                                 kSaveTitle, Icon::Critical});
     }
-    ui_.MsgBox("Lines saved as " + path.string(), Buttons::OK, Icon::Information, "Lines Saved");
-    return true;
+    return Outcome::Report({"Lines saved as " + path.string(), "Lines Saved", Icon::Information});
 }
 
-void Lines::ImportLines(int slot) {
-    FileDialog dialog;
-    dialog.Title = kImportTitle;
-    dialog.Filters = ParseFilterList("All Files|*.*|Lines Files|*.lns");
-    dialog.SelectedFilter = 1;
-    dialog.InitialFolder = vars_.StartFolder;
-    const auto chosen = ui_.OpenFile(dialog);
-    if (!chosen || chosen->empty()) return;
-
+Outcome TeamSession::ImportLines(const std::filesystem::path& file, const Ask& ask, int slot) {
     LinesRecord record;
     try {
-        record = ReadLinesFile(*chosen);
+        record = ReadLinesFile(file);
     } catch (const FileError&) {
-        ui_.MsgBox("Errors in File", Buttons::OK, Icon::None, "Invalid File");
-        return;
+        return Outcome::Refusal({"Errors in File", "Invalid File", Icon::None});
     }
-    Team& team = vars_.CurrentTeamRecord();
+    Team& team = TeamRecord();
     if (record.Password != team.Password) {
-        ui_.MsgBox("Password Incorrect", Buttons::OK, Icon::Critical, kImportTitle);
-        return;
+        return Outcome::Refusal({"Password Incorrect", kImportTitle, Icon::Critical});
     }
-    const std::string invalid = TeamNameText() + " lines are not valid";
     // Checked before anything changes: such a byte would name no player of the roster.
-    if (NamesPlaceOutsideRoster(record.Slots) || !RestoreRoster(vars_, ui_, record, slot)) {
-        ui_.MsgBox(invalid, Buttons::OK, Icon::None, "Invalid Lines");
-        return;
+    if (NamesPlaceOutsideRoster(record.Slots) || !RestoreRoster(vars_, ask, record, slot)) {
+        return Outcome::Refusal({TeamNameText() + " lines are not valid", "Invalid Lines", Icon::None});
     }
     LineBuffer = record.Slots;
-    DisplayLines();
-    Changed = true;
     team.LinesSet = kTrue;
-}
-
-void Lines::cmdLoadLines_Click() {
-    ImportLines(0);
-}
-
-void Lines::cmdSaveLines_Click() {
-    SaveLines();
+    return Outcome::Ok();
 }
 
 }  // namespace korvel
