@@ -65,9 +65,13 @@ Outcome TeamSession::SaveLines(const std::string& typedPassword) {
                                      "\": a lines file keeps only characters of the Windows-1252 set.",
                                  kSaveTitle, Icon::Critical});
     }
+    return SaveLines(*password);
+}
+
+Outcome TeamSession::SaveLines(const FixedText<10>& password) {
     const std::filesystem::path path = LinesFilePath();
     try {
-        WriteLinesFile(path, MakeLinesRecord(vars_, *password, LineBuffer, 0));
+        WriteLinesFile(path, MakeLinesRecord(vars_, password, LineBuffer, 0));
     } catch (const std::exception& failure) {
         return Outcome::Refusal({std::string("The lines were not saved.\n") + failure.what(),
                                  kSaveTitle, Icon::Critical});

@@ -13,8 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kEditRosterTitle = "Edit Roster";
-constexpr const char* kEditLinesTitle = "Edit Lines";
 constexpr std::uint8_t kWaived = 1;
 
 Outcome Failure(const std::exception& failure, const char* title) {
@@ -41,14 +39,23 @@ TeamSession::TeamSession(Variables& vars) : vars_(vars) {
     LineBuffer.fill(kNoPlayer);
 }
 
-Outcome TeamSession::Open(const std::string& title) {
+Outcome TeamSession::OpenRoster(const std::string& title) {
     try {
         LoadTeam(vars_, vars_.CurrentTeam, 0);
     } catch (const std::exception& failure) {
         return Failure(failure, title.c_str());
     }
     ResetFlags(0);
-    LineBuffer = TeamRecord().LineSlots;
+    return Outcome::Ok();
+}
+
+Outcome TeamSession::OpenLines(const std::string& title) {
+    try {
+        LoadTeam(vars_, vars_.CurrentTeam, 0);
+    } catch (const std::exception& failure) {
+        return Failure(failure, title.c_str());
+    }
+    StartLines();
     return Outcome::Ok();
 }
 
@@ -224,6 +231,25 @@ Outcome TeamSession::KeepLines() {
         DropUnsavedRoster();
         return Failure(failure, kEditLinesTitle);
     }
+    unsavedRoster_.reset();
+    return Outcome::Ok();
+}
+
+Outcome TeamSession::SaveUnsavedRoster() {
+    if (!unsavedRoster_) return Outcome::Ok();
+    // The team record goes out as it stood when the roster was kept, as a save of the roster
+    // alone writes it; what keeping changed in the line-up stays in memory.
+    Team& team = TeamRecord();
+    const Team now = team;
+    team = unsavedRoster_->TeamRecord;
+    try {
+        SaveTeam(vars_, vars_.CurrentTeam, 0);
+    } catch (const std::exception& failure) {
+        team = now;
+        DropUnsavedRoster();
+        return Failure(failure, kEditRosterTitle);
+    }
+    team = now;
     unsavedRoster_.reset();
     return Outcome::Ok();
 }

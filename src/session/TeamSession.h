@@ -15,6 +15,16 @@
 
 namespace korvel {
 
+// The questions and notes the roster and lines windows put around the operations.
+inline const Question kKeepRosterChanges{"Keep Roster Changes?", "Keep Changes"};
+inline const Question kKeepLineChanges{"Keep Line Changes?", "Keep Changes"};
+inline constexpr const char* kEditRosterTitle = "Edit Roster";
+inline constexpr const char* kEditLinesTitle = "Edit Lines";
+// Shown when a window with changes closes without keeping them.
+inline Message ChangesNotSaved(const char* title) {
+    return {"Changes were not saved", title, Icon::Critical};
+}
+
 // What keeping the working places changed, to put it back: the slot, the team record and the
 // league's waiver list as they were.
 struct RosterUndo {
@@ -38,9 +48,13 @@ class TeamSession {
     Team& TeamRecord() { return vars_.CurrentTeamRecord(); }
     const RosterSlot& Players() const { return vars_.Players[0]; }
 
-    // Reads the current team's roster from the working copies into roster slot 0 and starts both
-    // the working places and the line-up from what is stored. A failure is refused under `title`.
-    Outcome Open(const std::string& title);
+    // Reads the current team's roster from the working copies into roster slot 0, as opening the
+    // roster window does (then the working places start from it), or the lines window (then the
+    // line-up starts from the team record). A failure is refused under `title`.
+    Outcome OpenRoster(const std::string& title);
+    Outcome OpenLines(const std::string& title);
+    // Starts the line-up from the team record, without reading the roster again.
+    void StartLines() { LineBuffer = TeamRecord().LineSlots; }
 
     // --- Game roster. PlayerFlags holds each player's working place, encoded like Status.
     std::array<std::uint8_t, kRosterPlaces> PlayerFlags{};
@@ -64,6 +78,8 @@ class TeamSession {
     enum class Save { Now, WithLines };
     Outcome KeepRoster(Save save = Save::Now);
     void DropUnsavedRoster();
+    // Saves a roster kept WithLines on its own, when no line-up follows it.
+    Outcome SaveUnsavedRoster();
     // Writes the working places into slot `slot`, puts the players marked for waivers on the
     // league's waiver list and empties their places, then saves the slot as the current team's.
     // A failure throws with the slot, the team and the waiver list file as they were.
@@ -93,6 +109,7 @@ class TeamSession {
     // Writes the lines file of the line-up and the places of slot 0 with the typed password
     // (UTF-8). Done reports "Lines saved as <path>".
     Outcome SaveLines(const std::string& typedPassword);
+    Outcome SaveLines(const FixedText<10>& password);
     // Reads a lines file back into roster slot `slot` and the line-up; waiver questions go to
     // `ask`. Refused for an unreadable file, another password or lines that are not valid.
     Outcome ImportLines(const std::filesystem::path& file, const Ask& ask, int slot = 0);

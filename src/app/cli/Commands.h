@@ -27,16 +27,16 @@ Command AddRosterCommand(CLI::App& app);
 Command AddPrepareCommand(CLI::App& app);
 Command AddTeamCommand(CLI::App& app);
 
-// Every command of korvel-cli, in the order its help lists them: one line each.
+// Every command of korvel-cli, in the order of a game day, as its help lists them: one line each.
 // clang-format off
 inline constexpr CommandFactory kCommandRegistry[] = {
     AddLeagueCommand,
+    AddTeamCommand,
     AddPlayersCommand,
-    AddLinesCommand,
     AddCardCommand,
     AddRosterCommand,
+    AddLinesCommand,
     AddPrepareCommand,
-    AddTeamCommand,
 };
 // clang-format on
 

@@ -4,12 +4,10 @@
 #include <string>
 
 #include "app/cli/Commands.h"
-#include "app/cli/DriveWindow.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
-#include "windows/lines/Lines.h"
-#include "windows/roster/Roster.h"
+#include "app/cli/TeamSteps.h"
 
 namespace korvel::cli {
 namespace {
@@ -17,61 +15,74 @@ namespace {
 constexpr const char* kHelp =
     "The manager's whole job for the next game in one run: Coach > Set Game Roster, Auto, Exit "
     "keeping the roster; then Coach > Set Lines, Auto, Save Lines answering \"Password?\" with "
-    "--password, Exit keeping the lines. The line-up must be complete before Save Lines. Prints "
+    "--password (which must be the team's lines password unless --force) or the team's own "
+    "password (--league-password), Exit keeping the lines. The line-up must be complete before Save Lines. Prints "
     "the lines file's path. It stops at the first refusal (\"Not enough players\", \"Roster not "
     "complete\", \"Set roster first\", \"Lines are not complete\", a failed save) with exit code "
     "1 and writes no lines file. Waiver questions follow --yes or --no.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LinesFile\": the lines file's path}";
 
 struct PrepareOptions {
-    std::string Password;
+    std::optional<std::string> Password;
+    LinesPasswordChoice Choice;
 };
 
-struct Prepared {
-    bool RosterOpened = false;
-    bool LinesOpened = false;
-    std::optional<std::filesystem::path> LinesFile;
-};
-
-void PrepareRoster(Roster& roster, CliUi& ui) {
-    roster.cmdAuto_Click();
-    if (!ui.Refused()) roster.cmdExit_Click();
+// The roster step: Auto, then Exit keeping the roster. Its save is left to the lines step, so the
+// team is written once.
+bool PrepareRoster(Session& session) {
+    TeamSession& team = session.TeamEdit();
+    if (!Reported(session, team.OpenRoster("Set Game Roster"))) return false;
+    if (!Reported(session, team.AutoRoster())) return false;
+    AnsweredYes(session, kKeepRosterChanges);
+    if (!Reported(session, team.KeepRoster(TeamSession::Save::WithLines))) {
+        Reported(session, Outcome::Report(ChangesNotSaved(kEditRosterTitle)));
+        return false;
+    }
+    return true;
 }
 
-void PrepareLines(Lines& lines, const std::string& password, CliUi& ui, Prepared& prepared) {
-    lines.cmdAuto_Click();
-    if (ui.Refused()) return;
-    if (lines.LinesIncomplete()) {
-        ui.MsgBox("Lines are not complete", Buttons::OK, Icon::Critical, "Edit Lines");
-        return;
+// The lines step: Auto, Save Lines, then Exit keeping the lines. Returns the lines file.
+std::optional<std::filesystem::path> PrepareLines(Session& session,
+                                                  const PrepareOptions& options) {
+    TeamSession& team = session.TeamEdit();
+    team.StartLines();
+    if (!Reported(session, team.AutoLines())) return std::nullopt;
+    const auto abandon = [&]() -> std::optional<std::filesystem::path> {
+        Reported(session, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
+        return std::nullopt;
+    };
+    if (team.LinesIncomplete()) {
+        Reported(session,
+                 Outcome::Refusal({"Lines are not complete", kEditLinesTitle, Icon::Critical}));
+        return abandon();
     }
-    ui.SetInputText(password);
-    if (!lines.SaveLines()) return;
-    ui.ClearRefusal();  // "Lines Saved" reports; it does not refuse
-    prepared.LinesFile = lines.LinesFilePath();
-    lines.cmdExit_Click();
+    const auto password = ChosenLinesPassword(session, options.Password, options.Choice);
+    if (!Reported(session, team.SaveLines(*password))) return abandon();
+    AnsweredYes(session, kKeepLineChanges);
+    if (!Reported(session, team.KeepLines())) return abandon();
+    return team.LinesFilePath();
 }
 
 int RunPrepare(Session& session, const PrepareOptions& options) {
-    RequireLinesPassword(options.Password);
-    CliUi& ui = session.UiOfCli();
-    ui.SetAnswer("Keep Roster Changes?", Answer::Yes);
-    ui.SetAnswer("Keep Line Changes?", Answer::Yes);
-    Prepared prepared;
-    prepared.RosterOpened = DriveWindow<Roster>(session, &Main::SetRoster_Click,
-                                                [&](Roster& roster) { PrepareRoster(roster, ui); });
-    if (!ui.Refused() && prepared.RosterOpened) {
-        prepared.LinesOpened = DriveWindow<Lines>(
-            session, &Main::SetLines_Click,
-            [&](Lines& lines) { PrepareLines(lines, options.Password, ui, prepared); });
+    if (options.Password) RequireLinesPassword(*options.Password);
+    if (!options.Password && !options.Choice.League) {
+        throw UsageError("prepare needs --password PASSWORD or --league-password");
     }
-    if (ui.Refused() || (prepared.LinesOpened && !prepared.LinesFile)) return kRefused;
-    if (!prepared.RosterOpened || !prepared.LinesOpened) {
-        throw UsageError(
-            "the roster and lines windows did not open: Coach > Set Game Roster and Set Lines "
-            "are disabled until a team is listed in the main window");
+    RequireCoachMenu(session, "roster and lines windows", "Coach > Set Game Roster and Set Lines");
+    if (!PrepareRoster(session)) return kRefused;
+    std::optional<std::filesystem::path> file;
+    try {
+        file = PrepareLines(session, options);
+    } catch (...) {
+        // A roster kept before the lines failed stays kept, as it does in the windows.
+        Reported(session, session.TeamEdit().SaveUnsavedRoster());
+        throw;
     }
-    const std::string path = prepared.LinesFile->string();
+    if (!file) {
+        Reported(session, session.TeamEdit().SaveUnsavedRoster());
+        return kRefused;
+    }
+    const std::string path = file->string();
     return PrintResult(
         session,
         [&]() -> nlohmann::json {
@@ -90,11 +101,12 @@ Command AddPrepareCommand(CLI::App& app) {
         app, "prepare",
         "Set the game roster and the lines automatically, keep them and save the lines file.",
         kHelp);
-    parser
-        ->add_option("--password", options->Password,
-                     "The team's lines password, the answer to \"Password?\" of Save Lines.")
-        ->type_name("PASSWORD")
-        ->required();
+    auto* password =
+        parser
+            ->add_option("--password", options->Password,
+                         "The team's lines password, the answer to \"Password?\" of Save Lines.")
+            ->type_name("PASSWORD");
+    AddLinesPasswordChoice(*parser, options->Choice, password);
     return {parser, [options](Session& session) { return RunPrepare(session, *options); }};
 }
 

@@ -9,6 +9,7 @@
 #include "app/cli/GlobalOptions.h"
 #include "league/Variables.h"
 #include "platform/FolderLock.h"
+#include "session/TeamSession.h"
 #include "windows/main/Main.h"
 
 namespace korvel::cli {
@@ -27,6 +28,8 @@ class Session {
     Variables& Vars() { return vars_; }
     CliUi& UiOfCli() { return ui_; }
     korvel::Main& MainWindow() { return *main_; }
+    // The current team as the roster and lines commands edit it, shared by the commands of a run.
+    TeamSession& TeamEdit() { return team_; }
     std::ostream& Out() { return out_; }
     int CurrentTeam() const { return vars_.CurrentTeam; }
 
@@ -39,6 +42,7 @@ class Session {
     std::ostream& out_;
     Variables vars_;
     CliUi ui_;
+    TeamSession team_{vars_};
     std::optional<FolderLock> lock_;      // held from Open to the end of the run
     std::unique_ptr<korvel::Main> main_;  // made by Open, once the start folder is known
 };

@@ -9,7 +9,6 @@ namespace korvel {
 
 namespace {
 
-constexpr const char* kEditLinesTitle = "Edit Lines";
 constexpr int kViewRows = 4;
 constexpr int kGoalieRow = 12;
 
@@ -42,7 +41,7 @@ void Lines::Form_Load() {
 
 void Lines::Form_Unload(bool& Cancel) {
     (void)Cancel;
-    if (Changed) ui_.MsgBox("Changes were not saved", Buttons::OK, Icon::Critical, kEditLinesTitle);
+    if (Changed) ShowOutcome(ui_, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
 }
 
 void Lines::AddPlayers() {

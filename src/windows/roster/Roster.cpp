@@ -8,8 +8,6 @@
 namespace korvel {
 namespace {
 
-constexpr const char* kEditRosterTitle = "Edit Roster";
-
 bool IsPosition(std::uint8_t position) {
     return position <= Goalie;
 }
@@ -29,7 +27,7 @@ void Roster::Form_Load() {
 void Roster::Form_Unload(bool& Cancel) {
     (void)Cancel;
     if (RosterChanged) {
-        ui_.MsgBox("Changes were not saved", Buttons::OK, Icon::Critical, kEditRosterTitle);
+        ShowOutcome(ui_, Outcome::Report(ChangesNotSaved(kEditRosterTitle)));
     }
 }
 

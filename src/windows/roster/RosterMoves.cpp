@@ -14,8 +14,6 @@ namespace korvel {
 
 namespace {
 
-constexpr const char* kEditRosterTitle = "Edit Roster";
-
 struct MoveButton {
     int ListRead;
     int Step;                   // added to the working place: +100 up, -100 down
