@@ -71,6 +71,11 @@ TEST_F(GameDayRun, RosterThenLinesInOneRunEqualsPrepare) {
 
 // Fixed results of the automatic roster and lines on this generated league, so that a fault in
 // the core they share with the windows cannot pass by agreeing with itself.
+const std::vector<int> kGameRoster{0,  1,  4,  5,  7,  8,  10, 12, 13, 14,
+                                   21, 22, 23, 24, 25, 27, 29, 34, 35, 38};
+const std::vector<int> kFirstLine{1, 13, 23, 12, 38};
+const std::vector<int> kGoalieRow{7, 1, 21, 255, 255};
+
 TEST_F(GameDayRun, AutomaticRosterAndLinesGiveTheKnownResult) {
     const RunResult run = RunCli(In(folders.Start(), {"--team", "3", "roster", "--auto", "--keep",
                                                       "lines", "--auto", "--json"}));

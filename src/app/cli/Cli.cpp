@@ -60,6 +60,7 @@ int RunInOrder(const std::vector<CLI::App*>& named, const std::vector<Command>& 
     for (std::size_t n = 0; n < named.size(); ++n) {
         const Command* command = CommandOf(named[n], commands);
         if (!command) return kUsage;
+        session.UiOfCli().ClearRefusal();  // each command answers for its own messages
         try {
             code = command->Run(session);
         } catch (...) {
