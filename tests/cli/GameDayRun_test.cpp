@@ -143,6 +143,11 @@ TEST_F(GameDayRun, HelpFitsEightyColumnsListsTheDayInOrderAndHidesTestOptions) {
         EXPECT_EQ(help.Out.find("--refreshes"), std::string::npos);
     }
     const std::string top = RunCli({"--help"}).Out;
+    // A list keeps its columns and hangs a long entry under its text.
+    EXPECT_NE(top.find("\n  0  done\n"), std::string::npos) << top;
+    EXPECT_NE(top.find("unanswered question), no\n     league could be loaded"),
+              std::string::npos)
+        << top;
     std::size_t at = 0;
     for (const char* command : {"league", "team", "players", "card", "roster", "lines",
                                 "prepare"}) {

@@ -21,18 +21,19 @@ void WrapLine(const std::string& line, std::size_t width, std::string& out) {
         const std::size_t next = gap == std::string::npos ? gap : line.find_first_not_of(' ', gap);
         if (next != std::string::npos && next < width / 2) hang = next;
     }
-    std::istringstream words(line.substr(indent));
-    std::string current(indent, ' ');
-    bool empty = true;
+    // The part before the hanging column keeps its own spacing.
+    std::istringstream words(line.substr(hang));
+    std::string current = line.substr(0, hang);
+    bool fresh = true;  // no word on the current line yet
     for (std::string word; words >> word;) {
-        if (!empty && current.size() + 1 + word.size() > width) {
+        if (!fresh && current.size() + 1 + word.size() > width) {
             out += current + "\n";
             current = std::string(hang, ' ');
-            empty = true;
+            fresh = true;
         }
-        if (!empty) current += ' ';
+        if (!fresh) current += ' ';
         current += word;
-        empty = false;
+        fresh = false;
     }
     out += current;
 }
@@ -45,7 +46,6 @@ std::string WrapText(const std::string& text, std::size_t width) {
     while (start <= text.size()) {
         const std::size_t end = text.find('\n', start);
         const std::string line = text.substr(start, end == std::string::npos ? end : end - start);
-        // Lines that hang under an earlier one ("  0  done") keep their own columns.
         WrapLine(line, width, out);
         if (end == std::string::npos) break;
         out += '\n';
