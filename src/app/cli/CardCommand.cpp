@@ -4,6 +4,7 @@
 
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
+#include "app/cli/HelpFormatter.h"
 #include "app/cli/Output.h"
 #include "league/RosterSlots.h"
 #include "windows/player/PlayerInfo.h"
@@ -118,7 +119,7 @@ Command AddCardCommand(CLI::App& app) {
         ->add_option("--height-clicks", options->HeightClicks,
                      "Click the height this many times before reading the card.")
         ->check(CLI::Range(0, 1000))
-        ->group("");  // for tests: hidden from the help
+        ->group(kTestOnlyGroup);
     return {parser, [options](Session& session) { return RunCard(session, *options); }};
 }
 

@@ -112,7 +112,16 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         session.UiOfCli().SetDefaultAnswer(options.Yes  ? std::optional(Answer::Yes)
                                            : options.No ? std::optional(Answer::No)
                                                         : std::nullopt);
-        session.Open();
+        bool readsOnly = true;
+        for (const CLI::App* named : app.get_subcommands()) {
+            const Command* command = CommandOf(named, commands);
+            readsOnly = readsOnly && command && command->ReadsOnly;
+        }
+        if (readsOnly) {
+            session.OpenLeagueOnly();
+        } else {
+            session.Open();
+        }
         return RunInOrder(app.get_subcommands(), commands, session, err);
     } catch (const UsageError& error) {
         err << "korvel-cli: " << error.what() << '\n';

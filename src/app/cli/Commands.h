@@ -15,6 +15,7 @@ namespace korvel::cli {
 struct Command {
     CLI::App* Parser = nullptr;
     std::function<int(Session&)> Run;
+    bool ReadsOnly = false;  // needs the league's files only: no working copy is made
 };
 using CommandFactory = Command (*)(CLI::App& app);
 
@@ -25,6 +26,7 @@ Command AddLinesCommand(CLI::App& app);
 Command AddCardCommand(CLI::App& app);
 Command AddRosterCommand(CLI::App& app);
 Command AddPrepareCommand(CLI::App& app);
+Command AddCheckLinesCommand(CLI::App& app);
 Command AddTeamCommand(CLI::App& app);
 
 // Every command of korvel-cli, in the order of a game day, as its help lists them: one line each.
@@ -37,6 +39,7 @@ inline constexpr CommandFactory kCommandRegistry[] = {
     AddRosterCommand,
     AddLinesCommand,
     AddPrepareCommand,
+    AddCheckLinesCommand,
 };
 // clang-format on
 

@@ -88,4 +88,10 @@ std::string HelpFormatter::make_option_desc(const CLI::Option* option) const {
     return WrapText(CLI::Formatter::make_option_desc(option), DescriptionWidth());
 }
 
+std::string HelpFormatter::make_group(std::string group, bool is_positional,
+                                      std::vector<const CLI::Option*> opts) const {
+    if (group == kTestOnlyGroup) return {};
+    return CLI::Formatter::make_group(std::move(group), is_positional, std::move(opts));
+}
+
 }  // namespace korvel::cli

@@ -15,6 +15,9 @@ std::string WrapText(const std::string& text, std::size_t width);
 // The columns of the terminal on standard output; 80 when it is no terminal.
 std::size_t HelpWidth();
 
+// The group of options that only tests use: they work but the help leaves them out.
+inline constexpr const char* kTestOnlyGroup = "Test only";
+
 // CLI11's help with every description, option and footer wrapped at `width` columns.
 class HelpFormatter : public CLI::Formatter {
   public:
@@ -24,6 +27,8 @@ class HelpFormatter : public CLI::Formatter {
     std::string make_footer(const CLI::App* app) const override;
     std::string make_subcommand(const CLI::App* sub) const override;
     std::string make_option_desc(const CLI::Option* option) const override;
+    std::string make_group(std::string group, bool is_positional,
+                           std::vector<const CLI::Option*> opts) const override;
 
   private:
     // Room for a description beside the column of names.

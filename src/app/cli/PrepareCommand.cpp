@@ -25,42 +25,105 @@ constexpr const char* kHelp =
 struct PrepareOptions {
     std::optional<std::string> Password;
     LinesPasswordChoice Choice;
+    bool AllTeams = false;
 };
+
+// One team prepared, or the refusal that stopped it.
+struct Prepared {
+    std::optional<std::filesystem::path> LinesFile;
+    std::optional<Message> Refusal;
+};
+
+// Prints an outcome; a refusal is kept as the one that stopped the team.
+bool Step(Session& session, const Outcome& outcome, Prepared& prepared) {
+    if (!outcome && !prepared.Refusal) prepared.Refusal = outcome.Shown;
+    return Reported(session, outcome);
+}
 
 // The roster step: Auto, then Exit keeping the roster. Its save is left to the lines step, so the
 // team is written once.
-bool PrepareRoster(Session& session) {
+bool PrepareRoster(Session& session, Prepared& prepared) {
     TeamSession& team = session.TeamEdit();
-    if (!Reported(session, team.OpenRoster("Set Game Roster"))) return false;
-    if (!Reported(session, team.AutoRoster())) return false;
+    if (!Step(session, team.OpenRoster("Set Game Roster"), prepared)) return false;
+    if (!Step(session, team.AutoRoster(), prepared)) return false;
     AnsweredYes(session, kKeepRosterChanges);
-    if (!Reported(session, team.KeepRoster(TeamSession::Save::WithLines))) {
+    if (!Step(session, team.KeepRoster(TeamSession::Save::WithLines), prepared)) {
         Reported(session, Outcome::Report(ChangesNotSaved(kEditRosterTitle)));
         return false;
     }
     return true;
 }
 
-// The lines step: Auto, Save Lines, then Exit keeping the lines. Returns the lines file.
-std::optional<std::filesystem::path> PrepareLines(Session& session,
-                                                  const PrepareOptions& options) {
+// The lines step: Auto, Save Lines, then Exit keeping the lines.
+void PrepareLines(Session& session, const PrepareOptions& options, Prepared& prepared) {
     TeamSession& team = session.TeamEdit();
     team.StartLines();
-    if (!Reported(session, team.AutoLines())) return std::nullopt;
-    const auto abandon = [&]() -> std::optional<std::filesystem::path> {
+    if (!Step(session, team.AutoLines(), prepared)) return;
+    const auto abandon = [&] {
         Reported(session, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
-        return std::nullopt;
     };
     if (team.LinesIncomplete()) {
-        Reported(session,
-                 Outcome::Refusal({"Lines are not complete", kEditLinesTitle, Icon::Critical}));
+        Step(session, Outcome::Refusal({"Lines are not complete", kEditLinesTitle, Icon::Critical}),
+             prepared);
         return abandon();
     }
-    const auto password = ChosenLinesPassword(session, options.Password, options.Choice);
-    if (!Reported(session, team.SaveLines(*password))) return abandon();
+    std::optional<FixedText<10>> password;
+    try {
+        password = ChosenLinesPassword(session, options.Password, options.Choice);
+    } catch (const LinesRefusal& refused) {
+        prepared.Refusal = Message{refused.what(), "Save Lines", Icon::Critical};
+        session.UiOfCli().Report(*prepared.Refusal);
+        return abandon();
+    }
+    if (!Step(session, team.SaveLines(*password), prepared)) return abandon();
     AnsweredYes(session, kKeepLineChanges);
-    if (!Reported(session, team.KeepLines())) return abandon();
-    return team.LinesFilePath();
+    if (!Step(session, team.KeepLines(), prepared)) return abandon();
+    prepared.LinesFile = team.LinesFilePath();
+}
+
+// Prepares the current team; a roster kept before its lines failed stays kept, as it does in the
+// windows.
+Prepared PrepareTeam(Session& session, const PrepareOptions& options) {
+    Prepared prepared;
+    if (!PrepareRoster(session, prepared)) return prepared;
+    PrepareLines(session, options, prepared);
+    if (!prepared.LinesFile) Step(session, session.TeamEdit().SaveUnsavedRoster(), prepared);
+    return prepared;
+}
+
+nlohmann::json PreparedJson(Session& session, const Prepared& prepared) {
+    const int team = session.CurrentTeam();
+    nlohmann::json refusal;
+    if (prepared.Refusal) {
+        refusal = {{"Title", TitleOrDefault(prepared.Refusal->Title)},
+                   {"Text", prepared.Refusal->Text}};
+    }
+    return {{"TeamIndex", team},
+            {"Team", RecordText(session.Vars().Teams[team].Name)},
+            {"LinesFile", prepared.LinesFile ? nlohmann::json(prepared.LinesFile->string())
+                                             : nlohmann::json()},
+            {"Refused", refusal}};
+}
+
+int RunAllTeams(Session& session, const PrepareOptions& options) {
+    Variables& vars = session.Vars();
+    nlohmann::json results = nlohmann::json::array();
+    std::string text;
+    bool allPrepared = true;
+    for (int t = 0; t <= vars.League.LastTeam; ++t) {
+        vars.CurrentTeam = static_cast<std::uint8_t>(t);
+        const Prepared prepared = PrepareTeam(session, options);
+        allPrepared = allPrepared && prepared.LinesFile.has_value();
+        results.push_back(PreparedJson(session, prepared));
+        text += std::to_string(t) + " " + RecordText(vars.Teams[t].Name) + ": " +
+                (prepared.LinesFile ? prepared.LinesFile->string()
+                                    : "refused (" + TitleOrDefault(prepared.Refusal->Title) +
+                                          ": " + prepared.Refusal->Text + ")") +
+                "\n";
+    }
+    PrintResult(
+        session, [&] { return results; }, [&](std::ostream& out) { out << text; });
+    return allPrepared ? kDone : kRefused;
 }
 
 int RunPrepare(Session& session, const PrepareOptions& options) {
@@ -68,21 +131,11 @@ int RunPrepare(Session& session, const PrepareOptions& options) {
     if (!options.Password && !options.Choice.League) {
         throw UsageError("prepare needs --password PASSWORD or --league-password");
     }
+    if (options.AllTeams) return RunAllTeams(session, options);
     RequireCoachMenu(session, "roster and lines windows", "Coach > Set Game Roster and Set Lines");
-    if (!PrepareRoster(session)) return kRefused;
-    std::optional<std::filesystem::path> file;
-    try {
-        file = PrepareLines(session, options);
-    } catch (...) {
-        // A roster kept before the lines failed stays kept, as it does in the windows.
-        Reported(session, session.TeamEdit().SaveUnsavedRoster());
-        throw;
-    }
-    if (!file) {
-        Reported(session, session.TeamEdit().SaveUnsavedRoster());
-        return kRefused;
-    }
-    const std::string path = file->string();
+    const Prepared prepared = PrepareTeam(session, options);
+    if (!prepared.LinesFile) return kRefused;
+    const std::string path = prepared.LinesFile->string();
     return PrintResult(
         session,
         [&]() -> nlohmann::json {
@@ -107,6 +160,11 @@ Command AddPrepareCommand(CLI::App& app) {
                          "The team's lines password, the answer to \"Password?\" of Save Lines.")
             ->type_name("PASSWORD");
     AddLinesPasswordChoice(*parser, options->Choice, password);
+    parser->add_flag("--all-teams", options->AllTeams,
+                     "Prepare every team of the league in team order, each saving <team>.lns; a "
+                     "team that is refused is reported and the run goes on (exit code 1 at the "
+                     "end). JSON: [{\"TeamIndex\", \"Team\", \"LinesFile\" or null, \"Refused\": "
+                     "{\"Title\", \"Text\"} or null}]");
     return {parser, [options](Session& session) { return RunPrepare(session, *options); }};
 }
 

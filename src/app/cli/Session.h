@@ -23,6 +23,10 @@ class Session {
     // Start-up as when the main window opens, then --league as File > Load, then --team as a
     // click in the team lists. Throws UsageError when no league is loaded or the team is unknown.
     void Open();
+    // Reads the league (--league, else the one korvel.def names) without loading it: no working
+    // copy, no lock, nothing written; Vars() then holds its league record, teams and base path.
+    // Throws UsageError.
+    void OpenLeagueOnly();
 
     const GlobalOptions& Options() const { return options_; }
     Variables& Vars() { return vars_; }

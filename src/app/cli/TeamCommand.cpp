@@ -6,6 +6,7 @@
 #include "app/cli/Commands.h"
 #include "app/cli/DriveWindow.h"
 #include "app/cli/ExitCodes.h"
+#include "app/cli/HelpFormatter.h"
 #include "app/cli/Output.h"
 #include "windows/team/DisplayTeam.h"
 
@@ -83,7 +84,7 @@ Command AddTeamCommand(CLI::App& app) {
                      "Refresh the window this many times in all: the first when it opens, each "
                      "further one by pressing Team Roster.")
         ->check(CLI::Range(1, 1000))
-        ->group("");  // for tests: hidden from the help
+        ->group(kTestOnlyGroup);
     return {parser, [options](Session& session) { return RunTeam(session, *options); }};
 }
 
