@@ -198,6 +198,27 @@ bool TeamSession::LinesIncomplete() const {
     return false;
 }
 
+bool TeamSession::PlacePlayer(std::uint8_t index, int row, int column) {
+    constexpr int kGoalieRow = kLineRows - 1;
+    if (index >= kRosterPlaces || row < 0 || row >= kLineRows || column < 0 ||
+        column >= kLineColumns) {
+        return false;
+    }
+    const bool isGoalie = Players()[index].Position == Goalie;
+    if (row == kGoalieRow && column == 0) {
+        if (!isGoalie) return false;
+    } else {
+        if (isGoalie) return false;
+        if (row < kGoalieRow) {
+            for (int c = 0; c < kLineColumns; ++c) {
+                if (LineBuffer[LineIndex(row, c)] == index) return false;
+            }
+        }
+    }
+    LineBuffer[LineIndex(row, column)] = index;
+    return true;
+}
+
 void TeamSession::StoreLineUp(Team& team) const {
     for (int row = 0; row < kLineRows; ++row) {
         for (int c = 0; c < kLineColumns; ++c) {

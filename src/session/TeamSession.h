@@ -68,6 +68,14 @@ class TeamSession {
     void AutoRoster(int slot);
     // The best farm player to call up for `position`; -1 when there is nobody at all.
     int PromoteMinor(int slot, int position);
+    // A move button for player `index` of slot 0: refused (the player's name and " is
+    // unavailable" or " cannot be sent to farm") for a suspended or injured player where the
+    // move needs him available; otherwise his working place goes one step up or down.
+    enum class Move { Scratch = 0, Dress = 1, ToFarm = 2, ToPros = 3 };
+    Outcome MovePlayer(int index, Move move);
+    // Sets or clears the protection mark of player `index`; false (nothing changed) when his
+    // group's quota of marks is full.
+    bool ToggleProtection(int index);
     // Dressed players of slot 0 by working place, and whether they make a complete game roster.
     int DressedCount() const;
     bool RosterComplete() const;
@@ -98,6 +106,10 @@ class TeamSession {
     bool LinesIncomplete() const;
     // True when `entry` is a roster index whose place in slot 0 holds a player.
     bool NamesPlayer(std::uint8_t entry) const;
+    // Puts player `index` of slot 0 into line-up row `row`, column `column`: the goalie's place
+    // (row 12, column 0) takes only a goalie, every other place only a skater, and a skater
+    // stands once in a row of rows 0 to 11. False when the place does not take him.
+    bool PlacePlayer(std::uint8_t index, int row, int column);
     // Keeps the line-up in the team record and saves the team: refused when it is incomplete or
     // the save fails (the team record then stays as it was, and a roster kept WithLines is
     // dropped).

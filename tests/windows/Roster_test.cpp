@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "windows/RosterTestLeague.h"
-#include "windows/roster/ProtectionQuota.h"
+#include "session/ProtectionQuota.h"
 
 namespace korvel {
 namespace {

@@ -130,24 +130,9 @@ void Lines::lblPlayer_Click(int Index) {
     if (!List2.HasSelection()) return;
     const std::uint8_t p = ListMap[static_cast<std::size_t>(List2.ListIndex)];
     if (p >= kRosterPlaces) return;
-    const bool isGoalie = vars_.Players[0][p].Position == Goalie;
-
-    std::size_t target = 0;
-    if (Index < kGoalieLabel) {
-        if (isGoalie) return;
-        const int row = FirstViewRow() + Index / 5;
-        for (int c = 0; c < kLineColumns; ++c) {
-            if (LineBuffer[LineIndex(row, c)] == p) return;
-        }
-        target = LineIndex(row, Index % 5);
-    } else if (Index == kGoalieLabel) {
-        if (!isGoalie) return;
-        target = LineIndex(kGoalieRow, 0);
-    } else {
-        if (isGoalie) return;
-        target = LineIndex(kGoalieRow, Index - kGoalieLabel);
-    }
-    LineBuffer[target] = p;
+    const int row = Index < kGoalieLabel ? FirstViewRow() + Index / 5 : kGoalieRow;
+    const int column = Index < kGoalieLabel ? Index % 5 : Index - kGoalieLabel;
+    if (!session_.PlacePlayer(p, row, column)) return;
     lblPlayer[Index].Caption = List2.Items[static_cast<std::size_t>(List2.ListIndex)].Text;
     Changed = true;
 }

@@ -7,47 +7,26 @@
 #include "league/RosterStatus.h"
 #include "windows/player/PlayerInfo.h"
 #include "windows/roster/AddPlayer.h"
-#include "windows/roster/ProtectionQuota.h"
 #include "windows/roster/Roster.h"
 
 namespace korvel {
 
 namespace {
 
-struct MoveButton {
-    int ListRead;
-    int Step;                   // added to the working place: +100 up, -100 down
-    const char* RefusalEnding;  // nullptr: every player may move
-};
-
-// Index = cmdMovePlayer index: Scratch, Dress, To Farm, To Pros.
-constexpr std::array<MoveButton, Roster::kMoveButtons> kMoves{{
-    {Dressed, -100, nullptr},
-    {Scratch, +100, " is unavailable"},
-    {Scratch, -100, " cannot be sent to farm"},
-    {Farm, +100, nullptr},
-}};
-
-// Availability is judged on the stored record, not on the working place.
-bool IsAvailable(const Player& player) {
-    return player.Suspension == 0 && IsHealthy(player.Status);
-}
+// The list each cmdMovePlayer button moves the selected players of: Scratch, Dress, To Farm,
+// To Pros.
+constexpr std::array<int, Roster::kMoveButtons> kListRead{Dressed, Scratch, Scratch, Farm};
 
 }  // namespace
 
 void Roster::cmdMovePlayer_Click(int Index) {
     if (Index < 0 || Index >= kMoveButtons) return;
-    const MoveButton& button = kMoves[static_cast<std::size_t>(Index)];
-    const ListBox& list = list1[button.ListRead];
+    const int read = kListRead[static_cast<std::size_t>(Index)];
+    const ListBox& list = list1[read];
     for (int line = 0; line < list.ListCount(); ++line) {
         if (!list.Items[line].Selected) continue;
-        const std::uint8_t p = ListMap[button.ListRead][line];
-        const Player& player = vars_.Players[0][p];
-        if (button.RefusalEnding && !IsAvailable(player)) {
-            ui_.MsgBox(player.Name.Utf8() + button.RefusalEnding, Buttons::OK, Icon::None, "");
-            continue;
-        }
-        PlayerFlags[p] = static_cast<std::uint8_t>(PlayerFlags[p] + button.Step);
+        ShowOutcome(ui_, session_.MovePlayer(ListMap[read][line],
+                                             static_cast<TeamSession::Move>(Index)));
     }
     RosterChanged = true;
     listPlayers();
@@ -63,13 +42,8 @@ void Roster::List1_DblClick(int Index) {
         ShowPlayerCard(vars_, ui_, p);
         return;
     }
-    Player& player = vars_.Players[0][p];
-    if (player.Protected != 0) {
-        player.Protected = kFalse;
-    } else {
-        if (!MayProtect(vars_.Players[0], player.Position)) return;
-        player.Protected = kTrue;
-    }
+    if (!session_.ToggleProtection(p)) return;
+    const Player& player = vars_.Players[0][p];
     RosterChanged = true;
     list.Items[line].Text = LineText(player, player.Protected != 0);
 }
