@@ -19,7 +19,7 @@ constexpr const char* kHelp =
     "this order and each only when asked for: Load Lines choosing FILE (--import; waiver "
     "questions follow --yes or --no), Auto (--auto), Save Lines with a password (--save-lines "
     "or --league-password; the file goes to the start folder and its path is printed) and Exit "
-    "answering Yes to \"Keep Line Changes?\" (--keep). It prints the working line-up: each of "
+    "answering Yes to keeping the line changes (--keep). It prints the working line-up: each of "
     "the 13 rows with its caption and its entries as roster index and name (\"-\" for an empty "
     "entry). Kept lines live in the working copies only until the league is loaded again (every "
     "start loads it); the lines file is what goes back to the league. A refusal (\"Password "
@@ -170,7 +170,7 @@ Command AddLinesCommand(CLI::App& app) {
         ->type_name("PASSWORD");
     AddLinesPasswordChoice(*parser, options->Choice, save);
     parser->add_flag("--keep", options->Keep,
-                     "Press Exit and answer Yes to \"Keep Line Changes?\": a changed, complete "
+                     "Press Exit and answer Yes to keeping the line changes: a changed, complete "
                      "line-up is kept in the working copies until the league is loaded again "
                      "(every start of korvel or korvel-cli loads it). What goes back to the league "
                      "is the lines file (--save-lines).");

@@ -14,7 +14,7 @@ namespace {
 
 constexpr const char* kHelp =
     "Works as the game roster window of Coach > Set Game Roster on the team's roster as kept so "
-    "far: optionally Auto (--auto) and Exit answering Yes to \"Keep Roster Changes?\" (--keep), "
+    "far: optionally Auto (--auto) and Exit answering Yes to keeping the changes (--keep), "
     "and prints the three lists (roster index and name), the number of dressed players and "
     "whether the roster is complete. Any other question follows --yes or --no. Without --keep "
     "nothing is stored; a kept roster lives in the working copies until the league is loaded "
@@ -115,7 +115,7 @@ Command AddRosterCommand(CLI::App& app) {
     parser->add_flag("--auto", options->Auto,
                      "Press Auto: dress 20 players by the automatic roster's recipe.");
     parser->add_flag("--keep", options->Keep,
-                     "Press Exit and answer Yes to \"Keep Roster Changes?\": a changed, complete "
+                     "Press Exit and answer Yes to keeping the roster changes: a changed, complete "
                      "roster is kept in the working copies until the league is loaded again "
                      "(every start loads it), waived players go to the league's waiver list.");
     return {parser, [options](Session& session) { return RunRoster(session, *options); }};
