@@ -125,6 +125,10 @@ TEST_F(GameDayRun, ARefusalStopsTheRunAndNamesTheCommand) {
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_NE(run.Err.find("command 1 (lines)"), std::string::npos) << run.Err;
     EXPECT_EQ(run.Out, "") << "the roster command never ran";
+
+    const RunResult twice = RunCli(In(folders.Start(), {"--team", "2", "roster", "lines", "roster"}));
+    EXPECT_EQ(twice.ExitCode, 2);
+    EXPECT_NE(twice.Err.find("roster is given more than once"), std::string::npos) << twice.Err;
 }
 
 TEST_F(GameDayRun, HelpFitsEightyColumnsListsTheDayInOrderAndHidesTestOptions) {

@@ -107,6 +107,14 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         return code == 0 ? kDone : kUsage;
     }
 
+    for (const CLI::App* named : app.get_subcommands()) {
+        if (named->count() > 1) {
+            err << "korvel-cli: the command " << named->get_name()
+                << " is given more than once; a run takes each command once\n";
+            return kUsage;
+        }
+    }
+
     try {
         Session session(options, out, err);
         session.UiOfCli().SetDefaultAnswer(options.Yes  ? std::optional(Answer::Yes)
