@@ -10,4 +10,11 @@ int CountDressedHealthy(const RosterSlot& slot) {
     return count;
 }
 
+int FirstEmptyPlace(const RosterSlot& slot) {
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        if (slot[i].IsEmptyPlace()) return i;
+    }
+    return -1;
+}
+
 }  // namespace korvel

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 #include "session/TeamSession.h"
 #include "session/ProtectionQuota.h"
@@ -37,6 +38,22 @@ Outcome TeamSession::MovePlayer(int index, Move move) {
     }
     std::uint8_t& flags = PlayerFlags[static_cast<std::size_t>(index)];
     flags = static_cast<std::uint8_t>(flags + rule.Step);
+    return Outcome::Ok();
+}
+
+Outcome TeamSession::AddToRoster(const std::optional<Player>& player) {
+    if (player) {
+        const int place = FirstEmptyPlace(vars_.Players[0]);
+        if (place >= 0) {
+            vars_.Players[0][place] = *player;
+            PlayerFlags[place] = player->Status;
+        }
+    }
+    try {
+        SaveTeam(vars_, vars_.CurrentTeam, 0);
+    } catch (const std::exception& failure) {
+        return Outcome::Refusal({failure.what(), kEditRosterTitle, Icon::Critical});
+    }
     return Outcome::Ok();
 }
 

@@ -76,6 +76,9 @@ class TeamSession {
     // Sets or clears the protection mark of player `index`; false (nothing changed) when his
     // group's quota of marks is full.
     bool ToggleProtection(int index);
+    // Puts a signed player in the first empty place of slot 0, as he is (none: nobody signed),
+    // then saves the team; refused when the save fails.
+    Outcome AddToRoster(const std::optional<Player>& player);
     // Dressed players of slot 0 by working place, and whether they make a complete game roster.
     int DressedCount() const;
     bool RosterComplete() const;

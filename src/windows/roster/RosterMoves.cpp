@@ -3,7 +3,6 @@
 
 #include <optional>
 
-#include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 #include "windows/player/PlayerInfo.h"
 #include "windows/roster/AddPlayer.h"
@@ -53,14 +52,7 @@ void Roster::cmdAdd_Click() {
     form.Label1.Caption = "Add player to " + vars_.CurrentTeamRecord().Name.Utf8();
     vars_.CurrentPlayerIndex = 99;
     ui_.ShowModal(form);
-    if (form.NewPlayer) {
-        const int place = FirstEmptyPlace(vars_.Players[0]);
-        if (place >= 0) {
-            vars_.Players[0][place] = *form.NewPlayer;
-            PlayerFlags[place] = vars_.Players[0][place].Status;
-        }
-    }
-    RunGuarded(ui_, kEditRosterTitle, [&] { SaveTeam(vars_, vars_.CurrentTeam, 0); });
+    ShowOutcome(ui_, session_.AddToRoster(form.NewPlayer));
     listPlayers();
     RosterChanged = true;
 }
