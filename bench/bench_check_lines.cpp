@@ -27,7 +27,8 @@ void CheckManyLinesFiles(benchmark::State& state) {
         files.push_back(league.StartFolder() / ("f" + std::to_string(n) + ".lns"));
         WriteLinesFile(files.back(), MakeLinesRecord(vars, record.Password, record.LineSlots, 0));
     }
-    const std::vector<Team> teams(vars.Teams.begin(), vars.Teams.begin() + vars.League.LastTeam + 1);
+    const std::vector<Team> teams(vars.Teams.begin(),
+                                  vars.Teams.begin() + vars.League.LastTeam + 1);
     const auto roster = WithExtension(vars.LeaguePath, ".ros");
     for (auto _ : state) {
         for (const auto& file : files) {

@@ -110,9 +110,8 @@ nlohmann::json ToJson(const fs::path& base, const fs::path& passwordsFile,
                       const std::vector<TeamPassword>& passwords) {
     nlohmann::json teams = nlohmann::json::array();
     for (const TeamPassword& entry : passwords) {
-        teams.push_back({{"TeamIndex", entry.TeamIndex},
-                         {"Team", entry.Team},
-                         {"Password", entry.Password}});
+        teams.push_back(
+            {{"TeamIndex", entry.TeamIndex}, {"Team", entry.Team}, {"Password", entry.Password}});
     }
     return {{"League", base.string()}, {"PasswordsFile", passwordsFile.string()}, {"Teams", teams}};
 }
@@ -170,8 +169,8 @@ int main(int argc, char** argv) {
         if (json) {
             std::cout << ToJson(basePath, passwordsFile, passwords).dump(2) << "\n";
         } else {
-            std::cout << Summary(basePath, files, options) << " Lines passwords: "
-                      << passwordsFile.string() << "\n";
+            std::cout << Summary(basePath, files, options)
+                      << " Lines passwords: " << passwordsFile.string() << "\n";
         }
     } catch (const std::exception& error) {
         std::cerr << "korvel-make-league: the league was not written: " << error.what() << "\n";

@@ -31,7 +31,8 @@ std::string CheckLineUp(const LinesRecord& record, const RosterSlot& players,
             } else if (value >= kRosterPlaces || players[value].IsEmptyPlace()) {
                 if (entry.empty()) entry = Place(row, c) + " holds " + std::to_string(value);
             } else if (record.RosterStatus[value] < kDressedHealthy) {
-                if (undressed.empty()) undressed = Place(row, c) + " names " + std::to_string(value);
+                if (undressed.empty())
+                    undressed = Place(row, c) + " names " + std::to_string(value);
             }
         }
     }
@@ -39,8 +40,8 @@ std::string CheckLineUp(const LinesRecord& record, const RosterSlot& players,
         problems.push_back({"entry", "An entry names no player of the team (" + entry + ")."});
     }
     if (!incomplete.empty()) {
-        problems.push_back({"incomplete", "The lines are not complete (" + incomplete +
-                                              " is empty)."});
+        problems.push_back(
+            {"incomplete", "The lines are not complete (" + incomplete + " is empty)."});
     }
     return undressed;
 }
@@ -58,9 +59,12 @@ void CheckRoster(const LinesRecord& record, const RosterSlot& players,
         }
     }
     if (!injured.empty()) {
-        problems.push_back({"injured dressed", "An injured player stands dressed and healthy in "
-                                               "the file (" + injured + "): the import would "
-                                               "call the lines not valid."});
+        problems.push_back({"injured dressed",
+                            "An injured player stands dressed and healthy in "
+                            "the file (" +
+                                injured +
+                                "): the import would "
+                                "call the lines not valid."});
     }
     if (dressed != kGameRosterSize) {
         problems.push_back({"dressed", std::to_string(dressed) +
@@ -121,9 +125,9 @@ LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
     const std::string undressed = CheckLineUp(record, players, check.Problems);
     CheckRoster(record, players, check.Problems);
     if (!undressed.empty()) {
-        check.Problems.push_back({"undressed in lines",
-                                  "A player in the lines is not dressed in the file (" +
-                                      undressed + ")."});
+        check.Problems.push_back(
+            {"undressed in lines",
+             "A player in the lines is not dressed in the file (" + undressed + ")."});
     }
     return check;
 }

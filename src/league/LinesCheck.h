@@ -20,9 +20,9 @@ struct LinesProblem {
 
 struct LinesCheck {
     std::filesystem::path File;
-    std::optional<std::uintmax_t> Size;     // none when the file could not be read
-    std::optional<int> TeamIndex;           // byte 0; none for an empty or unreadable file
-    std::optional<std::string> Team;        // condensed name (UTF-8); none above LastTeam
+    std::optional<std::uintmax_t> Size;  // none when the file could not be read
+    std::optional<int> TeamIndex;        // byte 0; none for an empty or unreadable file
+    std::optional<std::string> Team;     // condensed name (UTF-8); none above LastTeam
     std::vector<LinesProblem> Problems;
     bool Valid() const { return Problems.empty(); }
 };

@@ -3,10 +3,10 @@
 #include <system_error>
 
 #include "league/Condense.h"
+#include "league/LinesFile.h"
 #include "league/RosterStatus.h"
 #include "platform/Files.h"
 #include "platform/Text1252.h"
-#include "league/LinesFile.h"
 #include "session/TeamSession.h"
 #include "session/Waivers.h"
 
@@ -61,9 +61,10 @@ Outcome TeamSession::SaveLines(const std::string& typedPassword) {
     std::string refused;
     const auto password = LinesPassword(typedPassword, refused);
     if (!password) {
-        return Outcome::Refusal({"The password cannot hold \"" + refused +
-                                     "\": a lines file keeps only characters of the Windows-1252 set.",
-                                 kSaveTitle, Icon::Critical});
+        return Outcome::Refusal(
+            {"The password cannot hold \"" + refused +
+                 "\": a lines file keeps only characters of the Windows-1252 set.",
+             kSaveTitle, Icon::Critical});
     }
     return SaveLines(*password);
 }
@@ -92,7 +93,8 @@ Outcome TeamSession::ImportLines(const std::filesystem::path& file, const Ask& a
     }
     // Checked before anything changes: such a byte would name no player of the roster.
     if (NamesPlaceOutsideRoster(record.Slots) || !RestoreRoster(vars_, ask, record, slot)) {
-        return Outcome::Refusal({TeamNameText() + " lines are not valid", "Invalid Lines", Icon::None});
+        return Outcome::Refusal(
+            {TeamNameText() + " lines are not valid", "Invalid Lines", Icon::None});
     }
     LineBuffer = record.Slots;
     team.LinesSet = kTrue;

@@ -4,8 +4,8 @@
 
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
-#include "session/TeamSession.h"
 #include "session/ProtectionQuota.h"
+#include "session/TeamSession.h"
 
 namespace korvel {
 namespace {

@@ -25,9 +25,8 @@ bool SubjectToWaivers(const Variables& vars, int index, int slot) {
 bool CheckWaivers(Variables& vars, const Ask& ask, int index, int slot) {
     if (!SubjectToWaivers(vars, index, slot)) return true;
     Player& player = SlotPlayer(vars, index, slot);
-    const bool yes =
-        ask({"Put " + Windows1252ToUtf8(Condense(player.Name.Str())) + " on waivers?",
-             "Keep Changes"});
+    const bool yes = ask(
+        {"Put " + Windows1252ToUtf8(Condense(player.Name.Str())) + " on waivers?", "Keep Changes"});
     const int injury = InjuryOf(player.Status);
     player.Status = MakeStatus(yes ? Farm : Scratch, injury);
     return false;

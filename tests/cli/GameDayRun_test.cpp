@@ -41,12 +41,12 @@ TEST_F(GameDayRun, RosterThenLinesInOneRunEqualsPrepare) {
         SCOPED_TRACE(team);
         const fs::path byHand = NewStart("hand" + std::to_string(team));
         const fs::path prepared = NewStart("prepared" + std::to_string(team));
-        const RunResult day = RunCli(In(
-            byHand, {"--team", std::to_string(team), "roster", "--auto", "--keep", "lines",
-                     "--auto", "--save-lines", Password(team), "--keep", "--json", "--yes"}));
+        const RunResult day = RunCli(
+            In(byHand, {"--team", std::to_string(team), "roster", "--auto", "--keep", "lines",
+                        "--auto", "--save-lines", Password(team), "--keep", "--json", "--yes"}));
         ASSERT_EQ(day.ExitCode, 0) << day.Err;
-        const RunResult one = RunCli(In(prepared, {"--team", std::to_string(team), "prepare",
-                                                   "--league-password", "--yes"}));
+        const RunResult one = RunCli(In(
+            prepared, {"--team", std::to_string(team), "prepare", "--league-password", "--yes"}));
         ASSERT_EQ(one.ExitCode, 0) << one.Err;
         for (const char* file : {"swp.t", "swp.r", "swp.l"}) {
             EXPECT_EQ(ReadWholeFile(byHand / file), ReadWholeFile(prepared / file)) << file;
@@ -91,8 +91,7 @@ TEST_F(GameDayRun, AutomaticRosterAndLinesGiveTheKnownResult) {
 
 TEST_F(GameDayRun, AWrongPasswordIsRefusedUnlessForced) {
     const fs::path start = folders.Start();
-    const RunResult wrong =
-        RunCli(In(start, {"--team", "2", "lines", "--save-lines", "not-it"}));
+    const RunResult wrong = RunCli(In(start, {"--team", "2", "lines", "--save-lines", "not-it"}));
     EXPECT_EQ(wrong.ExitCode, 1);
     EXPECT_NE(wrong.Err.find("is not the lines password of " + Printed(league.Teams[2].Name)),
               std::string::npos)
@@ -114,8 +113,8 @@ TEST_F(GameDayRun, AWrongPasswordIsRefusedUnlessForced) {
     EXPECT_EQ(std::string(file.begin() + 1, file.begin() + 11),
               std::string(league.Teams[2].Password.Bytes.data(), 10));
 
-    const RunResult both = RunCli(
-        In(start, {"--team", "2", "lines", "--league-password", "--save-lines", "x"}));
+    const RunResult both =
+        RunCli(In(start, {"--team", "2", "lines", "--league-password", "--save-lines", "x"}));
     EXPECT_EQ(both.ExitCode, 2);
 }
 
@@ -126,15 +125,18 @@ TEST_F(GameDayRun, ARefusalStopsTheRunAndNamesTheCommand) {
     EXPECT_NE(run.Err.find("command 1 (lines)"), std::string::npos) << run.Err;
     EXPECT_EQ(run.Out, "") << "the roster command never ran";
 
-    const RunResult twice = RunCli(In(folders.Start(), {"--team", "2", "roster", "lines", "roster"}));
+    const RunResult twice =
+        RunCli(In(folders.Start(), {"--team", "2", "roster", "lines", "roster"}));
     EXPECT_EQ(twice.ExitCode, 2);
     EXPECT_NE(twice.Err.find("roster is given more than once"), std::string::npos) << twice.Err;
 }
 
 TEST_F(GameDayRun, HelpFitsEightyColumnsListsTheDayInOrderAndHidesTestOptions) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--help"}, {"card", "--help"}, {"team", "--help"},
-          {"lines", "--help"}, {"prepare", "--help"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"},
+                                                 {"card", "--help"},
+                                                 {"team", "--help"},
+                                                 {"lines", "--help"},
+                                                 {"prepare", "--help"}}) {
         const RunResult help = RunCli(args);
         ASSERT_EQ(help.ExitCode, 0) << help.Err;
         std::istringstream lines(help.Out);
@@ -149,12 +151,11 @@ TEST_F(GameDayRun, HelpFitsEightyColumnsListsTheDayInOrderAndHidesTestOptions) {
     const std::string top = RunCli({"--help"}).Out;
     // A list keeps its columns and hangs a long entry under its text.
     EXPECT_NE(top.find("\n  0  done\n"), std::string::npos) << top;
-    EXPECT_NE(top.find("unanswered question), no\n     league could be loaded"),
-              std::string::npos)
+    EXPECT_NE(top.find("unanswered question), no\n     league could be loaded"), std::string::npos)
         << top;
     std::size_t at = 0;
-    for (const char* command : {"league", "team", "players", "card", "roster", "lines",
-                                "prepare"}) {
+    for (const char* command :
+         {"league", "team", "players", "card", "roster", "lines", "prepare"}) {
         const std::size_t found = top.find("\n  " + std::string(command) + " ", at);
         ASSERT_NE(found, std::string::npos) << command << "\n" << top;
         at = found + 1;

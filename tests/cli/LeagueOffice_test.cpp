@@ -76,7 +76,8 @@ TEST_F(LeagueOffice, CheckLinesReportsEachProblemAndChangesNothing) {
         {"team", [](Bytes& f, const LeagueOnDisk&, Bytes&) { f[0] = 9; }, {"team"}},
         {"password", [](Bytes& f, const LeagueOnDisk&, Bytes&) { f[1] ^= 0x20; }, {"password"}},
         {"entry", [](Bytes& f, const LeagueOnDisk&, Bytes&) { f[kEntry] = 60; }, {"entry"}},
-        {"incomplete", [](Bytes& f, const LeagueOnDisk&, Bytes&) { f[kEntry + 1] = 255; },
+        {"incomplete",
+         [](Bytes& f, const LeagueOnDisk&, Bytes&) { f[kEntry + 1] = 255; },
          {"incomplete"}},
         {"dressed",
          [team](Bytes& f, const LeagueOnDisk& l, Bytes&) {

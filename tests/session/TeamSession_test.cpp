@@ -39,25 +39,29 @@ TEST_P(TeamSessionRefusal, SaysWhyAndWritesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, TeamSessionRefusal,
-    testing::Values(
-        RefusalCase{"AutoRosterTooFew", {3, 3, 3, 4, 2},
-                    [](TeamSession& s) { return s.AutoRoster(); },
-                    {"Not enough players", "Auto Roster", Icon::Information}},
-        RefusalCase{"KeepIncompleteRoster", {4, 3, 3, 6, 1},
-                    [](TeamSession& s) { return s.KeepRoster(); },
-                    {"Roster not complete", "Edit Roster", Icon::Critical}},
-        RefusalCase{"AutoLinesWithoutRoster", {3, 3, 3, 6, 1},
-                    [](TeamSession& s) { return s.AutoLines(); },
-                    {"Set roster first", "Auto Lines", Icon::Information}},
-        RefusalCase{"KeepEmptyLines", {3, 3, 3, 6, 2},
-                    [](TeamSession& s) { return s.KeepLines(); },
-                    {"Lines are not complete", "Edit Lines", Icon::Critical}},
-        RefusalCase{"KeepLinesAfterRosterWithLines", {4, 4, 4, 6, 2},
-                    [](TeamSession& s) {
-                        EXPECT_TRUE(s.KeepRoster(TeamSession::Save::WithLines));
-                        return s.KeepLines();
-                    },
-                    {"Lines are not complete", "Edit Lines", Icon::Critical}}),
+    testing::Values(RefusalCase{"AutoRosterTooFew",
+                                {3, 3, 3, 4, 2},
+                                [](TeamSession& s) { return s.AutoRoster(); },
+                                {"Not enough players", "Auto Roster", Icon::Information}},
+                    RefusalCase{"KeepIncompleteRoster",
+                                {4, 3, 3, 6, 1},
+                                [](TeamSession& s) { return s.KeepRoster(); },
+                                {"Roster not complete", "Edit Roster", Icon::Critical}},
+                    RefusalCase{"AutoLinesWithoutRoster",
+                                {3, 3, 3, 6, 1},
+                                [](TeamSession& s) { return s.AutoLines(); },
+                                {"Set roster first", "Auto Lines", Icon::Information}},
+                    RefusalCase{"KeepEmptyLines",
+                                {3, 3, 3, 6, 2},
+                                [](TeamSession& s) { return s.KeepLines(); },
+                                {"Lines are not complete", "Edit Lines", Icon::Critical}},
+                    RefusalCase{"KeepLinesAfterRosterWithLines",
+                                {4, 4, 4, 6, 2},
+                                [](TeamSession& s) {
+                                    EXPECT_TRUE(s.KeepRoster(TeamSession::Save::WithLines));
+                                    return s.KeepLines();
+                                },
+                                {"Lines are not complete", "Edit Lines", Icon::Critical}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // The roster kept with the lines is written once, by the lines; dropped, it leaves the slot whole.

@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "windows/RosterTestLeague.h"
 #include "session/ProtectionQuota.h"
+#include "windows/RosterTestLeague.h"
 
 namespace korvel {
 namespace {

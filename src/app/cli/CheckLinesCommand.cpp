@@ -63,7 +63,8 @@ void PrintText(std::ostream& out, const std::vector<LinesCheck>& checks) {
 
 int RunCheckLines(Session& session, const CheckLinesOptions& options) {
     const Variables& vars = session.Vars();
-    const std::vector<Team> teams(vars.Teams.begin(), vars.Teams.begin() + vars.League.LastTeam + 1);
+    const std::vector<Team> teams(vars.Teams.begin(),
+                                  vars.Teams.begin() + vars.League.LastTeam + 1);
     const auto rosterFile = WithExtension(vars.LeaguePath, ".ros");
     std::vector<LinesCheck> checks;
     bool allValid = true;
@@ -83,11 +84,12 @@ Command AddCheckLinesCommand(CLI::App& app) {
     auto options = std::make_shared<CheckLinesOptions>();
     auto* parser = AddCommand(app, "check-lines",
                               "Check lines files against the league, changing nothing.", kHelp);
-    parser->add_option("FILE", options->Files, "A lines file; a relative path is taken from the "
-                                               "current folder.")
+    parser
+        ->add_option("FILE", options->Files,
+                     "A lines file; a relative path is taken from the "
+                     "current folder.")
         ->required();
-    return {parser, [options](Session& session) { return RunCheckLines(session, *options); },
-            true};
+    return {parser, [options](Session& session) { return RunCheckLines(session, *options); }, true};
 }
 
 }  // namespace korvel::cli

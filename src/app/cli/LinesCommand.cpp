@@ -163,11 +163,12 @@ Command AddLinesCommand(CLI::App& app) {
         ->type_name("FILE");
     parser->add_flag("--auto", options->Auto,
                      "Press Auto: automatic lines from the 20 dressed healthy players.");
-    auto* save = parser
-        ->add_option("--save-lines", options->Password,
-                     "Press Save Lines and answer \"Password?\" with PASSWORD (cut to 10 "
-                     "characters): the lines file is written to the start folder.")
-        ->type_name("PASSWORD");
+    auto* save =
+        parser
+            ->add_option("--save-lines", options->Password,
+                         "Press Save Lines and answer \"Password?\" with PASSWORD (cut to 10 "
+                         "characters): the lines file is written to the start folder.")
+            ->type_name("PASSWORD");
     AddLinesPasswordChoice(*parser, options->Choice, save);
     parser->add_flag("--keep", options->Keep,
                      "Press Exit and answer Yes to keeping the line changes: a changed, complete "

@@ -16,7 +16,8 @@ constexpr const char* kHelp =
     "The manager's whole job for the next game in one run: Coach > Set Game Roster, Auto, Exit "
     "keeping the roster; then Coach > Set Lines, Auto, Save Lines answering \"Password?\" with "
     "--password (which must be the team's lines password unless --force) or the team's own "
-    "password (--league-password), Exit keeping the lines. The line-up must be complete before Save Lines. Prints "
+    "password (--league-password), Exit keeping the lines. The line-up must be complete before "
+    "Save Lines. Prints "
     "the lines file's path. It stops at the first refusal (\"Not enough players\", \"Roster not "
     "complete\", \"Set roster first\", \"Lines are not complete\", a failed save) with exit code "
     "1 and writes no lines file. Waiver questions follow --yes or --no.\n"
@@ -100,8 +101,8 @@ nlohmann::json PreparedJson(Session& session, const Prepared& prepared) {
     }
     return {{"TeamIndex", team},
             {"Team", RecordText(session.Vars().Teams[team].Name)},
-            {"LinesFile", prepared.LinesFile ? nlohmann::json(prepared.LinesFile->string())
-                                             : nlohmann::json()},
+            {"LinesFile",
+             prepared.LinesFile ? nlohmann::json(prepared.LinesFile->string()) : nlohmann::json()},
             {"Refused", refusal}};
 }
 
@@ -117,8 +118,8 @@ int RunAllTeams(Session& session, const PrepareOptions& options) {
         results.push_back(PreparedJson(session, prepared));
         text += std::to_string(t) + " " + RecordText(vars.Teams[t].Name) + ": " +
                 (prepared.LinesFile ? prepared.LinesFile->string()
-                                    : "refused (" + TitleOrDefault(prepared.Refusal->Title) +
-                                          ": " + prepared.Refusal->Text + ")") +
+                                    : "refused (" + TitleOrDefault(prepared.Refusal->Title) + ": " +
+                                          prepared.Refusal->Text + ")") +
                 "\n";
     }
     PrintResult(

@@ -19,8 +19,9 @@ constexpr const char* kHelp =
     "whether the roster is complete. Any other question follows --yes or --no. Without --keep "
     "nothing is stored; a kept roster lives in the working copies until the league is loaded "
     "again (every start loads it), so keep it and set the lines in one run (korvel-cli --team T "
-    "roster --auto --keep lines --auto --league-password --keep). A refusal (\"Not enough players\", \"Roster not "
-    "complete\", a failed save) goes to standard error and gives exit code 1.\n"
+    "roster --auto --keep lines --auto --league-password --keep). A refusal (\"Not enough "
+    "players\", \"Roster not complete\", a failed save) goes to standard error and gives exit "
+    "code 1.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"GameRoster\", \"Scratches\", \"Farm\": [roster indexes in "
     "list order], \"Dressed\", \"RosterComplete\", \"Kept\": true when the roster was stored}";
 

@@ -15,7 +15,8 @@ namespace {
 
 constexpr const char* kHelp =
     "Opens the team information window as Manager > View Team does (it reads the team's "
-    "roster itself) and prints every field the window shows as \"Caption: value\", from the team name to Games Remaining.\n"
+    "roster itself) and prints every field the window shows as \"Caption: value\", from the team "
+    "name to Games Remaining.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"Fields\": {field key: text exactly as shown, one key for "
     "each field from the team name to Games Remaining, two that are always empty included}, "
     "\"ProjectedBalanceColour\": \"#RRGGBB\", red #FF0000 when the projected balance is below 0, "

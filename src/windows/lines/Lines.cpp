@@ -14,8 +14,7 @@ constexpr int kGoalieRow = 12;
 
 }  // namespace
 
-Lines::Lines(Variables& vars, Ui& ui)
-    : Window(kCaption), session_(vars), vars_(vars), ui_(ui) {
+Lines::Lines(Variables& vars, Ui& ui) : Window(kCaption), session_(vars), vars_(vars), ui_(ui) {
     ListMap.fill(kNoPlayer);
 }
 
@@ -158,7 +157,6 @@ void Lines::cmdExit_Click() {
     Changed = false;
     Unload();
 }
-
 
 bool Lines::SaveLines() {
     const std::string typed = ui_.InputBox("Password?", "Save Lines").value_or("");

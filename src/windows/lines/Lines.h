@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
+#include "league/GameRoster.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
-#include "league/GameRoster.h"
 #include "session/TeamSession.h"
 
 namespace korvel {

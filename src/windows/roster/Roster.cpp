@@ -14,8 +14,7 @@ bool IsPosition(std::uint8_t position) {
 
 }  // namespace
 
-Roster::Roster(Variables& vars, Ui& ui)
-    : Window(kCaption), session_(vars), vars_(vars), ui_(ui) {}
+Roster::Roster(Variables& vars, Ui& ui) : Window(kCaption), session_(vars), vars_(vars), ui_(ui) {}
 
 void Roster::Form_Load() {
     ResetFlags(0);

@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
+#include "league/GameRoster.h"
 #include "league/RosterStatus.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
-#include "league/GameRoster.h"
 #include "session/TeamSession.h"
 
 namespace korvel {

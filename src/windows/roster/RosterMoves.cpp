@@ -24,8 +24,8 @@ void Roster::cmdMovePlayer_Click(int Index) {
     const ListBox& list = list1[read];
     for (int line = 0; line < list.ListCount(); ++line) {
         if (!list.Items[line].Selected) continue;
-        ShowOutcome(ui_, session_.MovePlayer(ListMap[read][line],
-                                             static_cast<TeamSession::Move>(Index)));
+        ShowOutcome(
+            ui_, session_.MovePlayer(ListMap[read][line], static_cast<TeamSession::Move>(Index)));
     }
     RosterChanged = true;
     listPlayers();
