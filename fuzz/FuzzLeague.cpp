@@ -19,11 +19,11 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/Ui.h"
+#include "session/Waivers.h"
 #include "windows/lines/Lines.h"
 #include "windows/main/Main.h"
 #include "windows/player/PlayerInfo.h"
 #include "windows/roster/Roster.h"
-#include "windows/roster/Waivers.h"
 #include "windows/team/DisplayTeam.h"
 
 namespace {

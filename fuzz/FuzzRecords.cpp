@@ -8,10 +8,10 @@
 #include <cstring>
 
 #include "league/Condense.h"
+#include "league/LinesFile.h"
 #include "league/Records.h"
 #include "league/RosterStatus.h"
 #include "platform/Files.h"
-#include "windows/lines/LinesFile.h"
 
 namespace {
 

@@ -1,6 +1,8 @@
-// korvel-make-league: writes a generated league (BASE.lge, .tms, .ros and an empty .wvr).
+// korvel-make-league: writes a generated league (BASE.lge, .tms, .ros and an empty .wvr) and the
+// teams' lines passwords (PASSWORDS.txt beside it).
 
 #include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
 
 #include <array>
 #include <cstdint>
@@ -8,11 +10,13 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "app/Version.h"
 #include "generator/LeagueGenerator.h"
 #include "league/Condense.h"
 #include "league/Records.h"
+#include "platform/Files.h"
 #include "platform/Text1252.h"
 
 namespace {
@@ -73,6 +77,45 @@ std::string Summary(const fs::path& base, const gen::GeneratedLeague& files,
     return text;
 }
 
+struct TeamPassword {
+    int TeamIndex;
+    std::string Team;
+    std::string Password;
+};
+
+std::vector<TeamPassword> Passwords(const gen::GeneratedLeague& files) {
+    const auto league = DecodeRecord<League>(files.LeagueFile);
+    std::vector<TeamPassword> passwords;
+    for (int t = 0; t <= league.LastTeam; ++t) {
+        const auto team = DecodeRecord<Team>(
+            std::span(files.TeamFile).subspan(static_cast<std::size_t>(t) * kTeamSize, kTeamSize));
+        passwords.push_back({t, Shown(team.Name), Shown(team.Password)});
+    }
+    return passwords;
+}
+
+// Each team's lines password, one team a line: what a manager types for Save Lines.
+fs::path WritePasswords(const fs::path& base, const std::vector<TeamPassword>& passwords) {
+    std::string text = "# Lines password of each team of " + base.filename().string() +
+                       ": index, team, password (what Save Lines asks for)\n";
+    for (const TeamPassword& entry : passwords) {
+        text += std::to_string(entry.TeamIndex) + "\t" + entry.Team + "\t" + entry.Password + "\n";
+    }
+    const fs::path file = base.parent_path() / "PASSWORDS.txt";
+    WriteWholeFile(file, Bytes(text.begin(), text.end()));
+    return file;
+}
+
+nlohmann::json ToJson(const fs::path& base, const fs::path& passwordsFile,
+                      const std::vector<TeamPassword>& passwords) {
+    nlohmann::json teams = nlohmann::json::array();
+    for (const TeamPassword& entry : passwords) {
+        teams.push_back(
+            {{"TeamIndex", entry.TeamIndex}, {"Team", entry.Team}, {"Password", entry.Password}});
+    }
+    return {{"League", base.string()}, {"PasswordsFile", passwordsFile.string()}, {"Teams", teams}};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,6 +139,10 @@ int main(int argc, char** argv) {
     app.add_flag("--not-ready", notReady,
                  "Leave every third team (from the second) without a valid game roster: 19 or "
                  "21 dressed players, or an injured dressed player");
+    bool json = false;
+    app.add_flag("--json", json,
+                 "Print {\"League\", \"PasswordsFile\", \"Teams\": [{\"TeamIndex\", \"Team\", "
+                 "\"Password\"}]} instead of the summary");
     app.add_option("BASE", base,
                    "Base path of the league files, without extension (a folder that exists)")
         ->required();
@@ -117,7 +164,14 @@ int main(int argc, char** argv) {
     try {
         const gen::GeneratedLeague files = gen::GenerateLeague(options);
         gen::WriteLeague(basePath, files);
-        std::cout << Summary(basePath, files, options) << "\n";
+        const auto passwords = Passwords(files);
+        const fs::path passwordsFile = WritePasswords(basePath, passwords);
+        if (json) {
+            std::cout << ToJson(basePath, passwordsFile, passwords).dump(2) << "\n";
+        } else {
+            std::cout << Summary(basePath, files, options)
+                      << " Lines passwords: " << passwordsFile.string() << "\n";
+        }
     } catch (const std::exception& error) {
         std::cerr << "korvel-make-league: the league was not written: " << error.what() << "\n";
         return kBadUse;

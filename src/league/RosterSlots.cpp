@@ -18,17 +18,24 @@ void CheckTeamAndSlot(int team, int slot) {
 
 }  // namespace
 
-void LoadTeam(Variables& vars, int team, int slot) {
-    CheckTeamAndSlot(team, slot);
+RosterSlot ReadTeamPlayers(const std::filesystem::path& rosterFile, int team) {
+    CheckTeamAndSlot(team, 0);
     constexpr std::size_t playerLength = RecordLayout<Player>::Size;
     const Bytes records =
-        ReadRecords(vars.SwapRosterFile, playerLength, PlayerRecordNumber(team, 0), kRosterPlaces);
+        ReadRecords(rosterFile, playerLength, PlayerRecordNumber(team, 0), kRosterPlaces);
+    RosterSlot players{};
     for (int index = 0; index < kRosterPlaces; ++index) {
         const auto bytes = std::span(records).subspan(
             static_cast<std::size_t>(index) * playerLength, playerLength);
         Player player = DecodeRecord<Player>(bytes);
-        vars.Players[slot][index] = player.IsEmptyPlace() ? Player{} : player;
+        players[index] = player.IsEmptyPlace() ? Player{} : player;
     }
+    return players;
+}
+
+void LoadTeam(Variables& vars, int team, int slot) {
+    CheckTeamAndSlot(team, slot);
+    vars.Players[slot] = ReadTeamPlayers(vars.SwapRosterFile, team);
 }
 
 void SaveTeam(Variables& vars, int team, int slot) {

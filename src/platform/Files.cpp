@@ -167,6 +167,9 @@ bool EveryChunkMatches(const ReadOnlyFile& file, std::size_t length, Matches mat
 }  // namespace
 
 bool FileHolds(const fs::path& path, const Bytes& content) {
+    // A missing file (a working copy not made yet) is the expected case, not a failure.
+    std::error_code missing;
+    if (!fs::exists(path, missing)) return false;
     try {
         return EveryChunkMatches(
             ReadOnlyFile(path), content.size(),
@@ -179,6 +182,8 @@ bool FileHolds(const fs::path& path, const Bytes& content) {
 }
 
 bool IsCopyOf(const fs::path& copy, const fs::path& source, std::size_t limit) {
+    std::error_code missing;
+    if (!fs::exists(copy, missing)) return false;
     try {
         const ReadOnlyFile original(source);
         Chunk expected;

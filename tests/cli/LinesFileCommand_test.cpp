@@ -116,8 +116,8 @@ TEST_F(LinesFileCommand, LinesImportsAutoSavesAndKeepsInThatOrder) {
     fs::rename(LinesFile(start, team), start / "stored.lns");
 
     const RunResult run =
-        RunCli(In(start, {"lines", "--team", "2", "--keep", "--save-lines", "new", "--auto",
-                          "--import", "stored.lns", "--yes", "--json"}));
+        RunCli(In(start, {"lines", "--team", "2", "--keep", "--save-lines", "new", "--force",
+                          "--auto", "--import", "stored.lns", "--yes", "--json"}));
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const json result = run.Json();
     EXPECT_EQ(result["Kept"], true);
@@ -136,7 +136,9 @@ TEST_F(LinesFileCommand, LinesImportsAutoSavesAndKeepsInThatOrder) {
 TEST_F(LinesFileCommand, AnImportThatIsRefusedExitsOneWithTheMessage) {
     Generate({"--teams", "6"});
     const fs::path start = folders.Start();
-    ASSERT_EQ(RunCli(In(start, {"lines", "--team", "1", "--save-lines", "wrong"})).ExitCode, 0);
+    ASSERT_EQ(
+        RunCli(In(start, {"lines", "--team", "1", "--save-lines", "wrong", "--force"})).ExitCode,
+        0);
     const fs::path saved = LinesFile(start, 1);
     Bytes shorter = ReadWholeFile(saved);
     shorter.pop_back();

@@ -154,6 +154,24 @@ TEST_F(RosterFormTest, MovesByButtonDragAndKeysThenEscapeKeepsTheRoster) {
         EXPECT_EQ(form.Label4->text(), "19 Total Players");
         ExpectTablesShowTheLists(roster, form);
 
+        // Straight from the game roster to the farm is two steps, and back up again.
+        const auto rowOf = [&](int place) {
+            for (int row = 0; row < roster.list1[place].ListCount(); ++row) {
+                if (roster.list1[place].Items[row].ItemData == first) return row;
+            }
+            return -1;
+        };
+        ClickTableRow(*form.list1[Dressed], rowOf(Dressed));
+        DropSelection(*form.list1[Dressed], *form.list1[Farm]);
+        EXPECT_EQ(roster.PlayerFlags[first], 0);
+        EXPECT_GE(rowOf(Farm), 0);
+        EXPECT_EQ(form.Label4->text(), "18 Total Players");
+        ExpectTablesShowTheLists(roster, form);
+        ClickTableRow(*form.list1[Farm], rowOf(Farm));
+        DropSelection(*form.list1[Farm], *form.list1[Dressed]);
+        EXPECT_EQ(roster.PlayerFlags[first], 200);
+        EXPECT_EQ(form.Label4->text(), "19 Total Players");
+
         // The filters hide rows, the Protect box marks them; Ctrl+U presses Auto.
         Click(*form.Check1[Goalie]);
         EXPECT_FALSE(roster.Check1[Goalie].Value);

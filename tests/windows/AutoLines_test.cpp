@@ -1,4 +1,4 @@
-#include "windows/lines/AutoLines.h"
+#include "league/GameRoster.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "windows/lines/LinesFile.h"
+#include "league/LinesFile.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

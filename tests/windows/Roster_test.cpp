@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "session/ProtectionQuota.h"
 #include "windows/RosterTestLeague.h"
-#include "windows/roster/ProtectionQuota.h"
 
 namespace korvel {
 namespace {

@@ -1,4 +1,4 @@
-#include "windows/roster/Waivers.h"
+#include "session/Waivers.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
+#include "app/cli/HelpFormatter.h"
 #include "app/cli/Output.h"
 #include "league/RosterSlots.h"
 #include "windows/player/PlayerInfo.h"
@@ -14,16 +15,15 @@ namespace {
 constexpr const char* kTitle = "Player Info";
 
 constexpr const char* kHelp =
-    "Reads the team's roster into roster slot 0, as Coach > Set Game Roster does, opens the "
-    "player card of roster place INDEX (0 to 49) as a double click in the roster window does, "
-    "clicks the height --height-clicks times (each click toggles feet and inches and "
-    "centimetres) and prints every field the card shows, in its order: \"Caption: value\", or "
+    "Reads the team's roster as Coach > Set Game Roster does, opens the player card of roster "
+    "place INDEX (0 to 49) as a double click in the roster window does and prints every field "
+    "the card shows, in its order: \"Caption: value\", or "
     "the value alone where the card shows no caption (the title and Rookie/Veteran). An index "
     "outside 0 to 49 or an empty place opens nothing and gives exit code 1.\n"
-    "JSON: {\"Team\", \"TeamIndex\", \"Index\", \"Fields\": {control name: text as shown, for "
-    "Label1, lblPos, lblNum, lblHD, lblHgt, lblWgt, lblAge, lblSts, lblCon, lblBirthplace, "
-    "lblContract, lblSalary, lblExp, lblSkill(0) to lblSkill(13), HgtValue and each visible "
-    "statistic}, \"Captions\": {statistic's control name: its caption}}";
+    "JSON: {\"Team\", \"TeamIndex\", \"Index\", \"Fields\": {field key: text as shown, one key "
+    "for each field of the card (title, position, number, hand, height, weight, age, status, "
+    "condition, birthplace, contract, salary, experience, the 14 skills and each visible "
+    "statistic)}, \"Captions\": {statistic's key: its caption}}";
 
 struct CardOptions {
     int Index = 0;
@@ -118,7 +118,8 @@ Command AddCardCommand(CLI::App& app) {
     parser
         ->add_option("--height-clicks", options->HeightClicks,
                      "Click the height this many times before reading the card.")
-        ->check(CLI::Range(0, 1000));
+        ->check(CLI::Range(0, 1000))
+        ->group(kTestOnlyGroup);
     return {parser, [options](Session& session) { return RunCard(session, *options); }};
 }
 

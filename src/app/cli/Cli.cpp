@@ -7,6 +7,7 @@
 #include "app/Version.h"
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
+#include "app/cli/HelpFormatter.h"
 #include "app/cli/Output.h"
 
 namespace korvel::cli {
@@ -16,7 +17,8 @@ namespace {
 constexpr const char* kDescription =
     "korvel-cli: the Korvel windows on the command line. It opens the main window as the program "
     "does (start-up loads the league named in korvel.def of the start folder), loads --league "
-    "as File > Load would, picks --team, then runs one command.";
+    "as File > Load would, picks --team, then runs the commands given, in their order, on that "
+    "one load: what one keeps, the next one sees. A refusal stops the run there.";
 
 constexpr const char* kExitCodes =
     "Options may stand before or after the command.\n"
@@ -43,13 +45,50 @@ std::string CommandNames(const std::vector<Command>& commands) {
 
 namespace {
 
+const Command* CommandOf(const CLI::App* parser, const std::vector<Command>& commands) {
+    for (const Command& command : commands) {
+        if (command.Parser == parser) return &command;
+    }
+    return nullptr;
+}
+
+// Runs the commands named on the command line in their order, on the one league loaded; the first
+// that does not finish stops the run, and when more than one was named the message says which.
+int RunInOrder(const std::vector<CLI::App*>& named, const std::vector<Command>& commands,
+               Session& session, std::ostream& err) {
+    int code = kUsage;
+    for (std::size_t n = 0; n < named.size(); ++n) {
+        const Command* command = CommandOf(named[n], commands);
+        if (!command) return kUsage;
+        session.UiOfCli().ClearRefusal();  // each command answers for its own messages
+        try {
+            code = command->Run(session);
+        } catch (...) {
+            if (named.size() > 1) {
+                err << "korvel-cli: the run stopped at command " << n + 1 << " ("
+                    << named[n]->get_name() << ")\n";
+            }
+            throw;
+        }
+        if (code != kDone) {
+            if (named.size() > 1) {
+                err << "korvel-cli: " << named[n]->get_name() << " was refused; the run stopped "
+                    << "at command " << n + 1 << " of " << named.size() << "\n";
+            }
+            return code;
+        }
+    }
+    return code;
+}
+
 int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app(kDescription, "korvel-cli");
+    app.formatter(std::make_shared<HelpFormatter>(HelpWidth()));
     app.set_version_flag("--version", std::string("korvel-cli ") + kVersion);
     GlobalOptions options;
     AddGlobalOptions(app, options);
     app.fallthrough();
-    app.require_subcommand(1);
+    app.require_subcommand(1, 0);
     app.footer(kExitCodes);
 
     std::vector<Command> commands;
@@ -68,16 +107,30 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
         return code == 0 ? kDone : kUsage;
     }
 
+    for (const CLI::App* named : app.get_subcommands()) {
+        if (named->count() > 1) {
+            err << "korvel-cli: the command " << named->get_name()
+                << " is given more than once; a run takes each command once\n";
+            return kUsage;
+        }
+    }
+
     try {
         Session session(options, out, err);
         session.UiOfCli().SetDefaultAnswer(options.Yes  ? std::optional(Answer::Yes)
                                            : options.No ? std::optional(Answer::No)
                                                         : std::nullopt);
-        session.Open();
-        for (auto& command : commands) {
-            if (command.Parser->parsed()) return command.Run(session);
+        bool readsOnly = true;
+        for (const CLI::App* named : app.get_subcommands()) {
+            const Command* command = CommandOf(named, commands);
+            readsOnly = readsOnly && command && command->ReadsOnly;
         }
-        return kUsage;
+        if (readsOnly) {
+            session.OpenLeagueOnly();
+        } else {
+            session.Open();
+        }
+        return RunInOrder(app.get_subcommands(), commands, session, err);
     } catch (const UsageError& error) {
         err << "korvel-cli: " << error.what() << '\n';
         return kUsage;

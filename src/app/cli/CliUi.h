@@ -10,6 +10,7 @@
 
 #include "platform/Ui.h"
 #include "platform/Window.h"
+#include "session/Outcome.h"
 
 namespace korvel::cli {
 
@@ -45,6 +46,11 @@ class CliUi : public Ui {
     std::size_t MessageCount() const { return messageCount_; }
     // The answers given so far, by question text (the last one when asked again).
     std::optional<Answer> AnswerGiven(const std::string& question) const;
+
+    // Prints a message of an outcome as "Title: text"; it reports and refuses nothing by itself.
+    void Report(const Message& message) { Print(message.Title, message.Text); }
+    // Waiver questions asked by a team session operation, answered as MsgBox answers them.
+    Ask Asker() { return AskThrough(*this); }
 
     Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
                   const std::string& title) override;

@@ -15,6 +15,7 @@ namespace korvel::cli {
 struct Command {
     CLI::App* Parser = nullptr;
     std::function<int(Session&)> Run;
+    bool ReadsOnly = false;  // needs the league's files only: no working copy is made
 };
 using CommandFactory = Command (*)(CLI::App& app);
 
@@ -25,20 +26,22 @@ Command AddLinesCommand(CLI::App& app);
 Command AddCardCommand(CLI::App& app);
 Command AddRosterCommand(CLI::App& app);
 Command AddPrepareCommand(CLI::App& app);
+Command AddCheckLinesCommand(CLI::App& app);
 Command AddTeamCommand(CLI::App& app);
 Command AddStandingsCommand(CLI::App& app);
 
-// Every command of korvel-cli, in the order its help lists them: one line each.
+// Every command of korvel-cli, in the order of a game day, as its help lists them: one line each.
 // clang-format off
 inline constexpr CommandFactory kCommandRegistry[] = {
     AddLeagueCommand,
+    AddStandingsCommand,
+    AddTeamCommand,
     AddPlayersCommand,
-    AddLinesCommand,
     AddCardCommand,
     AddRosterCommand,
+    AddLinesCommand,
     AddPrepareCommand,
-    AddTeamCommand,
-    AddStandingsCommand,
+    AddCheckLinesCommand,
 };
 // clang-format on
 

@@ -5,40 +5,40 @@
 #include <string>
 
 #include "app/cli/Commands.h"
-#include "app/cli/DriveWindow.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
+#include "app/cli/TeamSteps.h"
 #include "windows/lines/Lines.h"
 
 namespace korvel::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Opens the team's lines window as Coach > Set Lines does (the team's roster is read into "
-    "roster slot 0), then, in this order and each only when asked for: presses Load Lines "
-    "choosing FILE (--import; waiver questions follow --yes or --no), Auto (--auto), Save Lines "
-    "answering the password question (--save-lines; the file goes to the start folder and its "
-    "path is printed) and Exit answering Yes to \"Keep Line Changes?\" (--keep). It prints the "
-    "working line-up: each of the 13 rows with its caption and its entries as roster index and "
-    "name (\"-\" for an empty entry). Without --keep nothing is stored in the working files. A "
-    "refusal (\"Password Incorrect\", \"... lines are not valid\", \"Errors in File\", \"Set "
-    "roster first\", \"Lines are not complete\", a failed save) goes to standard error and "
-    "gives exit code 1.\n"
+    "Works as the lines window of Coach > Set Lines on the team's roster as kept so far, then, in "
+    "this order and each only when asked for: Load Lines choosing FILE (--import; waiver "
+    "questions follow --yes or --no), Auto (--auto), Save Lines with a password (--save-lines "
+    "or --league-password; the file goes to the start folder and its path is printed) and Exit "
+    "answering Yes to keeping the line changes (--keep). It prints the working line-up: each of "
+    "the 13 rows with its caption and its entries as roster index and name (\"-\" for an empty "
+    "entry). Kept lines live in the working copies only until the league is loaded again (every "
+    "start loads it); the lines file is what goes back to the league. A refusal (\"Password "
+    "Incorrect\", \"... lines are not valid\", \"Errors in File\", \"Set roster first\", \"Lines "
+    "are not complete\", a password that is not the team's, a failed save) goes to standard "
+    "error and gives exit code 1.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LineBuffer\": [13 rows of 5 roster indexes, 255 for "
     "empty], \"Kept\": true when the line-up was stored, \"LinesFile\": the saved lines "
     "file's path or null}";
-
-constexpr const char* kKeepQuestion = "Keep Line Changes?";
 
 struct LinesOptions {
     std::optional<std::string> Import;  // the lines file to load
     bool Auto = false;
     std::optional<std::string> Password;  // Save Lines with this password
+    LinesPasswordChoice Choice;
     bool Keep = false;
 };
 
-// What the command read from the lines window before it closed.
+// What the lines window would show, and what the command kept and saved.
 struct LinesShown {
     LineUp LineBuffer{};
     std::array<std::string, kLineRows> Captions;
@@ -65,32 +65,38 @@ void ReadCaptions(Lines& lines, LinesShown& shown) {
     if (firstRowBefore == 4) lines.optPP_Click();
 }
 
-void UseLinesWindow(Lines& lines, const LinesOptions& options, Session& session,
-                    LinesShown& shown) {
-    CliUi& ui = session.UiOfCli();
+// Runs the presses asked for in order; false at the first refusal, which has been printed.
+bool UseLines(Session& session, const LinesOptions& options, LinesShown& shown) {
+    TeamSession& team = session.TeamEdit();
+    bool changed = false;
+    const auto abandon = [&] {
+        if (changed) Reported(session, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
+        return false;
+    };
     if (options.Import) {
-        ui.SetFileToOpen(session.Vars().StartFolder / *options.Import);
-        lines.cmdLoadLines_Click();
-        if (ui.Refused()) return;
+        const auto file = session.Vars().StartFolder / *options.Import;
+        if (!Reported(session, team.ImportLines(file, session.UiOfCli().Asker()))) return false;
+        changed = true;
     }
     if (options.Auto) {
-        lines.cmdAuto_Click();
-        if (ui.Refused()) return;
+        if (!Reported(session, team.AutoLines())) return abandon();
+        changed = true;
     }
-    if (options.Password) {
-        ui.SetInputText(*options.Password);
-        if (!lines.SaveLines()) return;
-        ui.ClearRefusal();  // "Lines Saved" reports; it does not refuse
-        shown.Saved = lines.LinesFilePath();
+    if (const auto password = ChosenLinesPassword(session, options.Password, options.Choice)) {
+        if (!Reported(session, team.SaveLines(*password))) return abandon();
+        shown.Saved = team.LinesFilePath();
     }
-    shown.LineBuffer = lines.LineBuffer;
-    ReadCaptions(lines, shown);
-    if (options.Keep) {
-        const bool changed = lines.Changed;
-        lines.cmdExit_Click();
-        shown.Kept = changed && ui.AnswerGiven(kKeepQuestion) == Answer::Yes &&
-                     lines.IsUnloaded() && !ui.Refused();
+    shown.LineBuffer = team.LineBuffer;
+    korvel::Lines captions(session.Vars(), session.UiOfCli());
+    ReadCaptions(captions, shown);
+    if (changed && options.Keep) {
+        AnsweredYes(session, kKeepLineChanges);
+        if (!Reported(session, team.KeepLines())) return abandon();
+        shown.Kept = true;
+    } else {
+        abandon();
     }
+    return true;
 }
 
 std::string EntryText(const Variables& vars, std::uint8_t entry) {
@@ -134,14 +140,10 @@ nlohmann::json ToJson(Session& session, const std::string& team, const LinesShow
 
 int RunLines(Session& session, const LinesOptions& options) {
     if (options.Password) RequireLinesPassword(*options.Password);
-    CliUi& ui = session.UiOfCli();
-    if (options.Keep) ui.SetAnswer(kKeepQuestion, Answer::Yes);
+    RequireCoachMenu(session, "lines window", "Coach > Set Lines");
+    if (!Reported(session, session.TeamEdit().OpenLines("Set Lines"))) return kRefused;
     LinesShown shown;
-    const bool opened = DriveWindow<Lines>(session, &Main::SetLines_Click, [&](Lines& lines) {
-        UseLinesWindow(lines, options, session, shown);
-    });
-    if (ui.Refused()) return kRefused;
-    if (!opened) throw WindowNotOpened("lines window", "Coach > Set Lines");
+    if (!UseLines(session, options, shown)) return kRefused;
     const std::string name = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
     return PrintResult(
         session, [&] { return ToJson(session, name, shown); },
@@ -161,14 +163,18 @@ Command AddLinesCommand(CLI::App& app) {
         ->type_name("FILE");
     parser->add_flag("--auto", options->Auto,
                      "Press Auto: automatic lines from the 20 dressed healthy players.");
-    parser
-        ->add_option("--save-lines", options->Password,
-                     "Press Save Lines and answer \"Password?\" with PASSWORD (cut to 10 "
-                     "characters): the lines file is written to the start folder.")
-        ->type_name("PASSWORD");
+    auto* save =
+        parser
+            ->add_option("--save-lines", options->Password,
+                         "Press Save Lines and answer \"Password?\" with PASSWORD (cut to 10 "
+                         "characters): the lines file is written to the start folder.")
+            ->type_name("PASSWORD");
+    AddLinesPasswordChoice(*parser, options->Choice, save);
     parser->add_flag("--keep", options->Keep,
-                     "Press Exit and answer Yes to \"Keep Line Changes?\": a changed, complete "
-                     "line-up is stored in the working team file.");
+                     "Press Exit and answer Yes to keeping the line changes: a changed, complete "
+                     "line-up is kept in the working copies until the league is loaded again "
+                     "(every start of korvel or korvel-cli loads it). What goes back to the league "
+                     "is the lines file (--save-lines).");
     return {parser, [options](Session& session) { return RunLines(session, *options); }};
 }
 

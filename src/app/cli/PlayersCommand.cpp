@@ -11,7 +11,7 @@ namespace korvel::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Reads the team's 50 roster places into roster slot 0, as the Coach menu does, and lists "
+    "Reads the team's 50 roster places, as the Coach menu does, and lists "
     "every occupied place: roster index, name, position, Status (100 x place: 0 farm, 1 "
     "scratched, 2 dressed; plus the injury code), Suspension, Overall, OffenseRating and "
     "DefenseRating.\n"

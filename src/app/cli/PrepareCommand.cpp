@@ -4,12 +4,10 @@
 #include <string>
 
 #include "app/cli/Commands.h"
-#include "app/cli/DriveWindow.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
-#include "windows/lines/Lines.h"
-#include "windows/roster/Roster.h"
+#include "app/cli/TeamSteps.h"
 
 namespace korvel::cli {
 namespace {
@@ -17,60 +15,127 @@ namespace {
 constexpr const char* kHelp =
     "The manager's whole job for the next game in one run: Coach > Set Game Roster, Auto, Exit "
     "keeping the roster; then Coach > Set Lines, Auto, Save Lines answering \"Password?\" with "
-    "--password, Exit keeping the lines. The line-up must be complete before Save Lines. Prints "
+    "--password (which must be the team's lines password unless --force) or the team's own "
+    "password (--league-password), Exit keeping the lines. The line-up must be complete before "
+    "Save Lines. Prints "
     "the lines file's path. It stops at the first refusal (\"Not enough players\", \"Roster not "
     "complete\", \"Set roster first\", \"Lines are not complete\", a failed save) with exit code "
     "1 and writes no lines file. Waiver questions follow --yes or --no.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LinesFile\": the lines file's path}";
 
 struct PrepareOptions {
-    std::string Password;
+    std::optional<std::string> Password;
+    LinesPasswordChoice Choice;
+    bool AllTeams = false;
 };
 
+// One team prepared, or the refusal that stopped it.
 struct Prepared {
-    bool RosterOpened = false;
-    bool LinesOpened = false;
     std::optional<std::filesystem::path> LinesFile;
+    std::optional<Message> Refusal;
 };
 
-void PrepareRoster(Roster& roster, CliUi& ui) {
-    roster.cmdAuto_Click();
-    if (!ui.Refused()) roster.cmdExit_Click();
+// Prints an outcome; a refusal is kept as the one that stopped the team.
+bool Step(Session& session, const Outcome& outcome, Prepared& prepared) {
+    if (!outcome && !prepared.Refusal) prepared.Refusal = outcome.Shown;
+    return Reported(session, outcome);
 }
 
-void PrepareLines(Lines& lines, const std::string& password, CliUi& ui, Prepared& prepared) {
-    lines.cmdAuto_Click();
-    if (ui.Refused()) return;
-    if (lines.LinesIncomplete()) {
-        ui.MsgBox("Lines are not complete", Buttons::OK, Icon::Critical, "Edit Lines");
-        return;
+// The roster step: Auto, then Exit keeping the roster. Its save is left to the lines step, so the
+// team is written once.
+bool PrepareRoster(Session& session, Prepared& prepared) {
+    TeamSession& team = session.TeamEdit();
+    if (!Step(session, team.OpenRoster("Set Game Roster"), prepared)) return false;
+    if (!Step(session, team.AutoRoster(), prepared)) return false;
+    AnsweredYes(session, kKeepRosterChanges);
+    if (!Step(session, team.KeepRoster(TeamSession::Save::WithLines), prepared)) {
+        Reported(session, Outcome::Report(ChangesNotSaved(kEditRosterTitle)));
+        return false;
     }
-    ui.SetInputText(password);
-    if (!lines.SaveLines()) return;
-    ui.ClearRefusal();  // "Lines Saved" reports; it does not refuse
-    prepared.LinesFile = lines.LinesFilePath();
-    lines.cmdExit_Click();
+    return true;
+}
+
+// The lines step: Auto, Save Lines, then Exit keeping the lines.
+void PrepareLines(Session& session, const PrepareOptions& options, Prepared& prepared) {
+    TeamSession& team = session.TeamEdit();
+    team.StartLines();
+    if (!Step(session, team.AutoLines(), prepared)) return;
+    const auto abandon = [&] {
+        Reported(session, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
+    };
+    if (team.LinesIncomplete()) {
+        Step(session, Outcome::Refusal({"Lines are not complete", kEditLinesTitle, Icon::Critical}),
+             prepared);
+        return abandon();
+    }
+    std::optional<FixedText<10>> password;
+    try {
+        password = ChosenLinesPassword(session, options.Password, options.Choice);
+    } catch (const LinesRefusal& refused) {
+        prepared.Refusal = Message{refused.what(), "Save Lines", Icon::Critical};
+        session.UiOfCli().Report(*prepared.Refusal);
+        return abandon();
+    }
+    if (!Step(session, team.SaveLines(*password), prepared)) return abandon();
+    AnsweredYes(session, kKeepLineChanges);
+    if (!Step(session, team.KeepLines(), prepared)) return abandon();
+    prepared.LinesFile = team.LinesFilePath();
+}
+
+// Prepares the current team; a roster kept before its lines failed stays kept, as it does in the
+// windows.
+Prepared PrepareTeam(Session& session, const PrepareOptions& options) {
+    Prepared prepared;
+    if (!PrepareRoster(session, prepared)) return prepared;
+    PrepareLines(session, options, prepared);
+    if (!prepared.LinesFile) Step(session, session.TeamEdit().SaveUnsavedRoster(), prepared);
+    return prepared;
+}
+
+nlohmann::json PreparedJson(Session& session, const Prepared& prepared) {
+    const int team = session.CurrentTeam();
+    nlohmann::json refusal;
+    if (prepared.Refusal) {
+        refusal = {{"Title", TitleOrDefault(prepared.Refusal->Title)},
+                   {"Text", prepared.Refusal->Text}};
+    }
+    return {{"TeamIndex", team},
+            {"Team", RecordText(session.Vars().Teams[team].Name)},
+            {"LinesFile",
+             prepared.LinesFile ? nlohmann::json(prepared.LinesFile->string()) : nlohmann::json()},
+            {"Refused", refusal}};
+}
+
+int RunAllTeams(Session& session, const PrepareOptions& options) {
+    Variables& vars = session.Vars();
+    nlohmann::json results = nlohmann::json::array();
+    std::string text;
+    bool allPrepared = true;
+    for (int t = 0; t <= vars.League.LastTeam; ++t) {
+        vars.CurrentTeam = static_cast<std::uint8_t>(t);
+        const Prepared prepared = PrepareTeam(session, options);
+        allPrepared = allPrepared && prepared.LinesFile.has_value();
+        results.push_back(PreparedJson(session, prepared));
+        text += std::to_string(t) + " " + RecordText(vars.Teams[t].Name) + ": " +
+                (prepared.LinesFile ? prepared.LinesFile->string()
+                                    : "refused (" + TitleOrDefault(prepared.Refusal->Title) + ": " +
+                                          prepared.Refusal->Text + ")") +
+                "\n";
+    }
+    PrintResult(
+        session, [&] { return results; }, [&](std::ostream& out) { out << text; });
+    return allPrepared ? kDone : kRefused;
 }
 
 int RunPrepare(Session& session, const PrepareOptions& options) {
-    RequireLinesPassword(options.Password);
-    CliUi& ui = session.UiOfCli();
-    ui.SetAnswer("Keep Roster Changes?", Answer::Yes);
-    ui.SetAnswer("Keep Line Changes?", Answer::Yes);
-    Prepared prepared;
-    prepared.RosterOpened = DriveWindow<Roster>(session, &Main::SetRoster_Click,
-                                                [&](Roster& roster) { PrepareRoster(roster, ui); });
-    if (!ui.Refused() && prepared.RosterOpened) {
-        prepared.LinesOpened = DriveWindow<Lines>(
-            session, &Main::SetLines_Click,
-            [&](Lines& lines) { PrepareLines(lines, options.Password, ui, prepared); });
+    if (options.Password) RequireLinesPassword(*options.Password);
+    if (!options.Password && !options.Choice.League) {
+        throw UsageError("prepare needs --password PASSWORD or --league-password");
     }
-    if (ui.Refused() || (prepared.LinesOpened && !prepared.LinesFile)) return kRefused;
-    if (!prepared.RosterOpened || !prepared.LinesOpened) {
-        throw UsageError(
-            "the roster and lines windows did not open: Coach > Set Game Roster and Set Lines "
-            "are disabled until a team is listed in the main window");
-    }
+    if (options.AllTeams) return RunAllTeams(session, options);
+    RequireCoachMenu(session, "roster and lines windows", "Coach > Set Game Roster and Set Lines");
+    const Prepared prepared = PrepareTeam(session, options);
+    if (!prepared.LinesFile) return kRefused;
     const std::string path = prepared.LinesFile->string();
     return PrintResult(
         session,
@@ -90,11 +155,17 @@ Command AddPrepareCommand(CLI::App& app) {
         app, "prepare",
         "Set the game roster and the lines automatically, keep them and save the lines file.",
         kHelp);
-    parser
-        ->add_option("--password", options->Password,
-                     "The team's lines password, the answer to \"Password?\" of Save Lines.")
-        ->type_name("PASSWORD")
-        ->required();
+    auto* password =
+        parser
+            ->add_option("--password", options->Password,
+                         "The team's lines password, the answer to \"Password?\" of Save Lines.")
+            ->type_name("PASSWORD");
+    AddLinesPasswordChoice(*parser, options->Choice, password);
+    parser->add_flag("--all-teams", options->AllTeams,
+                     "Prepare every team of the league in team order, each saving <team>.lns; a "
+                     "team that is refused is reported and the run goes on (exit code 1 at the "
+                     "end). JSON: [{\"TeamIndex\", \"Team\", \"LinesFile\" or null, \"Refused\": "
+                     "{\"Title\", \"Text\"} or null}]");
     return {parser, [options](Session& session) { return RunPrepare(session, *options); }};
 }
 

@@ -4,32 +4,33 @@
 #include <vector>
 
 #include "app/cli/Commands.h"
-#include "app/cli/DriveWindow.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/Output.h"
+#include "app/cli/TeamSteps.h"
 #include "windows/roster/Roster.h"
 
 namespace korvel::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Opens the team's game roster window as Coach > Set Game Roster does (the team's roster is "
-    "read into roster slot 0), optionally presses Auto (--auto) and Exit answering Yes to \"Keep "
-    "Roster Changes?\" (--keep), and prints the three lists (roster index and name), the number "
-    "of dressed players and whether the roster is complete. Any other question follows --yes or "
-    "--no. Without --keep nothing is stored. A refusal (\"Not enough players\", \"Roster not "
-    "complete\", a failed save) goes to standard error and gives exit code 1.\n"
+    "Works as the game roster window of Coach > Set Game Roster on the team's roster as kept so "
+    "far: optionally Auto (--auto) and Exit answering Yes to keeping the changes (--keep), "
+    "and prints the three lists (roster index and name), the number of dressed players and "
+    "whether the roster is complete. Any other question follows --yes or --no. Without --keep "
+    "nothing is stored; a kept roster lives in the working copies until the league is loaded "
+    "again (every start loads it), so keep it and set the lines in one run (korvel-cli --team T "
+    "roster --auto --keep lines --auto --league-password --keep). A refusal (\"Not enough "
+    "players\", \"Roster not complete\", a failed save) goes to standard error and gives exit "
+    "code 1.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"GameRoster\", \"Scratches\", \"Farm\": [roster indexes in "
     "list order], \"Dressed\", \"RosterComplete\", \"Kept\": true when the roster was stored}";
-
-constexpr const char* kKeepQuestion = "Keep Roster Changes?";
 
 struct RosterOptions {
     bool Auto = false;
     bool Keep = false;
 };
 
-// What the command read from the roster window before it closed.
+// What the game roster window would list, and whether the roster was kept.
 struct RosterShown {
     std::array<std::vector<int>, Roster::kLists> Lists;  // by place: farm, scratches, dressed
     int Dressed = 0;
@@ -37,23 +38,18 @@ struct RosterShown {
     bool Kept = false;
 };
 
-void UseRosterWindow(Roster& roster, const RosterOptions& options, CliUi& ui, RosterShown& shown) {
-    if (options.Auto) {
-        roster.cmdAuto_Click();
-        if (ui.Refused()) return;
+// The window lists every player of the club not on his way out through waivers, in roster order,
+// under his working place.
+RosterShown Shown(const TeamSession& team) {
+    RosterShown shown;
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        const Player& player = team.Players()[i];
+        if (player.IsEmptyPlace() || player.WaiverMark != 0) continue;
+        shown.Lists[PlaceOf(team.PlayerFlags[i])].push_back(i);
     }
-    for (int place = 0; place < Roster::kLists; ++place) {
-        for (const ListItem& item : roster.list1[place].Items)
-            shown.Lists[place].push_back(item.ItemData);
-    }
-    shown.Dressed = roster.DressedCount();
-    shown.Complete = roster.RosterComplete;
-    if (options.Keep) {
-        const bool changed = roster.RosterChanged;
-        roster.cmdExit_Click();
-        shown.Kept = changed && ui.AnswerGiven(kKeepQuestion) == Answer::Yes &&
-                     roster.IsUnloaded() && !ui.Refused();
-    }
+    shown.Dressed = team.DressedCount();
+    shown.Complete = team.RosterComplete();
+    return shown;
 }
 
 constexpr std::array<const char*, Roster::kLists> kListTitles{"Farm Roster", "Scratches",
@@ -89,14 +85,22 @@ nlohmann::json ToJson(Session& session, const std::string& team, const RosterSho
 }
 
 int RunRoster(Session& session, const RosterOptions& options) {
-    CliUi& ui = session.UiOfCli();
-    if (options.Keep) ui.SetAnswer(kKeepQuestion, Answer::Yes);
-    RosterShown shown;
-    const bool opened = DriveWindow<Roster>(session, &Main::SetRoster_Click, [&](Roster& roster) {
-        UseRosterWindow(roster, options, ui, shown);
-    });
-    if (ui.Refused()) return kRefused;
-    if (!opened) throw WindowNotOpened("game roster window", "Coach > Set Game Roster");
+    RequireCoachMenu(session, "game roster window", "Coach > Set Game Roster");
+    TeamSession& team = session.TeamEdit();
+    if (!Reported(session, team.OpenRoster(Roster::kCaption))) return kRefused;
+    const bool changed = options.Auto;
+    if (options.Auto && !Reported(session, team.AutoRoster())) return kRefused;
+    RosterShown shown = Shown(team);
+    if (changed && options.Keep) {
+        AnsweredYes(session, kKeepRosterChanges);
+        if (!Reported(session, team.KeepRoster())) {
+            Reported(session, Outcome::Report(ChangesNotSaved(kEditRosterTitle)));
+            return kRefused;
+        }
+        shown.Kept = true;
+    } else if (changed) {
+        Reported(session, Outcome::Report(ChangesNotSaved(kEditRosterTitle)));
+    }
     const std::string name = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
     return PrintResult(
         session, [&] { return ToJson(session, name, shown); },
@@ -112,9 +116,9 @@ Command AddRosterCommand(CLI::App& app) {
     parser->add_flag("--auto", options->Auto,
                      "Press Auto: dress 20 players by the automatic roster's recipe.");
     parser->add_flag("--keep", options->Keep,
-                     "Press Exit and answer Yes to \"Keep Roster Changes?\": a changed, complete "
-                     "roster is stored in the working roster file, waived players in the "
-                     "league's waiver list.");
+                     "Press Exit and answer Yes to keeping the roster changes: a changed, complete "
+                     "roster is kept in the working copies until the league is loaded again "
+                     "(every start loads it), waived players go to the league's waiver list.");
     return {parser, [options](Session& session) { return RunRoster(session, *options); }};
 }
 

@@ -103,6 +103,29 @@ void Session::Open() {
     if (!options_.Team.empty()) SelectTeam(ResolveTeam(vars_, options_.Team));
 }
 
+void Session::OpenLeagueOnly() {
+    const fs::path startFolder = ResolveStartFolder();
+    fs::path base;
+    try {
+        if (!options_.League.empty()) {
+            base = (startFolder / options_.League).lexically_normal();
+        } else if (const auto named = ReadDefaultsFile(DefaultsFileIn(startFolder))) {
+            base = startFolder / *named;
+        } else {
+            throw UsageError("no league is loaded: " + DefaultsFileIn(startFolder).string() +
+                             " is missing; give --league BASE");
+        }
+        const LeagueFileSet league = ReadLeagueFiles(base);
+        vars_.League = league.League;
+        std::copy(league.Teams.begin(), league.Teams.end(), vars_.Teams.begin());
+        vars_.LeaguePath = league.Base;
+    } catch (const UsageError&) {
+        throw;
+    } catch (const std::exception& failure) {
+        throw UsageError(std::string("the league could not be read: ") + failure.what());
+    }
+}
+
 void Session::LoadRequestedLeague(const fs::path& startFolder) {
     const fs::path base = (startFolder / options_.League).lexically_normal();
     // Start-up has just loaded the league korvel.def names; File > Load of the same league would

@@ -9,6 +9,7 @@
 #include "app/cli/GlobalOptions.h"
 #include "league/Variables.h"
 #include "platform/FolderLock.h"
+#include "session/TeamSession.h"
 #include "windows/main/Main.h"
 
 namespace korvel::cli {
@@ -22,11 +23,17 @@ class Session {
     // Start-up as when the main window opens, then --league as File > Load, then --team as a
     // click in the team lists. Throws UsageError when no league is loaded or the team is unknown.
     void Open();
+    // Reads the league (--league, else the one korvel.def names) without loading it: no working
+    // copy, no lock, nothing written; Vars() then holds its league record, teams and base path.
+    // Throws UsageError.
+    void OpenLeagueOnly();
 
     const GlobalOptions& Options() const { return options_; }
     Variables& Vars() { return vars_; }
     CliUi& UiOfCli() { return ui_; }
     korvel::Main& MainWindow() { return *main_; }
+    // The current team as the roster and lines commands edit it, shared by the commands of a run.
+    TeamSession& TeamEdit() { return team_; }
     std::ostream& Out() { return out_; }
     int CurrentTeam() const { return vars_.CurrentTeam; }
 
@@ -39,6 +46,7 @@ class Session {
     std::ostream& out_;
     Variables vars_;
     CliUi ui_;
+    TeamSession team_{vars_};
     std::optional<FolderLock> lock_;      // held from Open to the end of the run
     std::unique_ptr<korvel::Main> main_;  // made by Open, once the start folder is known
 };

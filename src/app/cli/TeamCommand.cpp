@@ -9,6 +9,7 @@
 #include "app/cli/Commands.h"
 #include "app/cli/DriveWindow.h"
 #include "app/cli/ExitCodes.h"
+#include "app/cli/HelpFormatter.h"
 #include "app/cli/Output.h"
 #include "windows/team/DisplayTeam.h"
 
@@ -16,12 +17,11 @@ namespace korvel::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "Opens the team information window as Manager > View Team does (the window reads the team's "
-    "roster into roster slot 0 itself), presses Team Roster --refreshes minus 1 times, closing "
-    "the roster window unchanged each time (the window refreshes after each), and prints every "
-    "field the window shows as \"Caption: value\", from the team name to Games Remaining.\n"
-    "JSON: {\"Team\", \"TeamIndex\", \"Fields\": {control name: text exactly as shown, for "
-    "lblTeam to lblGR, the never-filled lblEmail and lblFA included}, "
+    "Opens the team information window as Manager > View Team does (it reads the team's "
+    "roster itself) and prints every field the window shows as \"Caption: value\", from the team "
+    "name to Games Remaining.\n"
+    "JSON: {\"Team\", \"TeamIndex\", \"Fields\": {field key: text exactly as shown, one key for "
+    "each field from the team name to Games Remaining, two that are always empty included}, "
     "\"ProjectedBalanceColour\": \"#RRGGBB\", red #FF0000 when the projected balance is below 0, "
     "white #FFFFFF otherwise, \"Strength\": {\"C\", \"LW\", \"RW\", \"D\", \"G\": {\"Wanted\": "
     "players a game roster asks for (3, 3, 3, 6, 1), \"Dressed\" and \"Pro\": mean Overall of the "
@@ -112,7 +112,8 @@ Command AddTeamCommand(CLI::App& app) {
         ->add_option("--refreshes", options->Refreshes,
                      "Refresh the window this many times in all: the first when it opens, each "
                      "further one by pressing Team Roster.")
-        ->check(CLI::Range(1, 1000));
+        ->check(CLI::Range(1, 1000))
+        ->group(kTestOnlyGroup);
     return {parser, [options](Session& session) { return RunTeam(session, *options); }};
 }
 

@@ -9,23 +9,17 @@ namespace korvel {
 
 namespace {
 
-constexpr const char* kEditLinesTitle = "Edit Lines";
 constexpr int kViewRows = 4;
 constexpr int kGoalieRow = 12;
 
 }  // namespace
 
-Lines::Lines(Variables& vars, Ui& ui) : Window(kCaption), vars_(vars), ui_(ui) {
+Lines::Lines(Variables& vars, Ui& ui) : Window(kCaption), session_(vars), vars_(vars), ui_(ui) {
     ListMap.fill(kNoPlayer);
-    LineBuffer.fill(kNoPlayer);
-}
-
-bool Lines::NamesPlayer(std::uint8_t entry) const {
-    return entry < kRosterPlaces && !vars_.Players[0][entry].IsEmptyPlace();
 }
 
 std::string Lines::EntryCaption(std::uint8_t entry) const {
-    return NamesPlayer(entry) ? vars_.Players[0][entry].Name.Utf8() : std::string();
+    return session_.NamesPlayer(entry) ? vars_.Players[0][entry].Name.Utf8() : std::string();
 }
 
 int Lines::FirstViewRow() const {
@@ -46,7 +40,7 @@ void Lines::Form_Load() {
 
 void Lines::Form_Unload(bool& Cancel) {
     (void)Cancel;
-    if (Changed) ui_.MsgBox("Changes were not saved", Buttons::OK, Icon::Critical, kEditLinesTitle);
+    if (Changed) ShowOutcome(ui_, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
 }
 
 void Lines::AddPlayers() {
@@ -135,64 +129,17 @@ void Lines::lblPlayer_Click(int Index) {
     if (!List2.HasSelection()) return;
     const std::uint8_t p = ListMap[static_cast<std::size_t>(List2.ListIndex)];
     if (p >= kRosterPlaces) return;
-    const bool isGoalie = vars_.Players[0][p].Position == Goalie;
-
-    std::size_t target = 0;
-    if (Index < kGoalieLabel) {
-        if (isGoalie) return;
-        const int row = FirstViewRow() + Index / 5;
-        for (int c = 0; c < kLineColumns; ++c) {
-            if (LineBuffer[LineIndex(row, c)] == p) return;
-        }
-        target = LineIndex(row, Index % 5);
-    } else if (Index == kGoalieLabel) {
-        if (!isGoalie) return;
-        target = LineIndex(kGoalieRow, 0);
-    } else {
-        if (isGoalie) return;
-        target = LineIndex(kGoalieRow, Index - kGoalieLabel);
-    }
-    LineBuffer[target] = p;
+    const int row = Index < kGoalieLabel ? FirstViewRow() + Index / 5 : kGoalieRow;
+    const int column = Index < kGoalieLabel ? Index % 5 : Index - kGoalieLabel;
+    if (!session_.PlacePlayer(p, row, column)) return;
     lblPlayer[Index].Caption = List2.Items[static_cast<std::size_t>(List2.ListIndex)].Text;
     Changed = true;
 }
 
-bool Lines::LinesIncomplete() const {
-    // An entry that names no player of the roster (255, a byte above 49, or an empty place) would
-    // store a line-up the game cannot play, so it counts as empty.
-    for (int row = 0; row < kLineRows; ++row) {
-        for (int c = 0; c < UsedLineColumns(row); ++c) {
-            if (!NamesPlayer(LineBuffer[LineIndex(row, c)])) return true;
-        }
-    }
-    return false;
-}
-
-void Lines::TransferBuffer(int slot) {
-    Team& team = vars_.CurrentTeamRecord();
-    const Team before = team;
-    for (int row = 0; row < kLineRows; ++row) {
-        for (int c = 0; c < kLineColumns; ++c) {
-            team.LineSlots[LineIndex(row, c)] = LineBuffer[LineIndex(row, c)];
-        }
-        if (row > 5) team.LineSlots[LineIndex(row, 4)] = kNoPlayer;
-        if (row > 9) team.LineSlots[LineIndex(row, 3)] = kNoPlayer;
-    }
-    team.LinesSet = kTrue;
-    try {
-        SaveTeam(vars_, vars_.CurrentTeam, slot);
-    } catch (...) {
-        team = before;
-        throw;
-    }
-}
-
 void Lines::cmdAuto_Click() {
-    if (CountDressedHealthy(vars_.Players[0]) != kPlayersDressed) {
-        ui_.MsgBox("Set roster first", Buttons::OK, Icon::Information, "Auto Lines");
-        return;
-    }
-    AutoLines(0);
+    const Outcome outcome = session_.AutoLines();
+    ShowOutcome(ui_, outcome);
+    if (!outcome) return;
     DisplayLines();
     Changed = true;
 }
@@ -202,15 +149,43 @@ void Lines::cmdExit_Click() {
         const Answer keep =
             ui_.MsgBox("Keep Line Changes?", Buttons::YesNo, Icon::None, "Keep Changes");
         if (keep == Answer::Yes) {
-            if (LinesIncomplete()) {
-                ui_.MsgBox("Lines are not complete", Buttons::OK, Icon::Critical, kEditLinesTitle);
-                return;
-            }
-            if (!RunGuarded(ui_, kEditLinesTitle, [&] { TransferBuffer(0); })) return;
+            const Outcome kept = session_.KeepLines();
+            ShowOutcome(ui_, kept);
+            if (!kept) return;
         }
     }
     Changed = false;
     Unload();
+}
+
+bool Lines::SaveLines() {
+    const std::string typed = ui_.InputBox("Password?", "Save Lines").value_or("");
+    const Outcome outcome = session_.SaveLines(typed);
+    ShowOutcome(ui_, outcome);
+    return outcome.Done;
+}
+
+void Lines::ImportLines(int slot) {
+    FileDialog dialog;
+    dialog.Title = "Import Lines";
+    dialog.Filters = ParseFilterList("All Files|*.*|Lines Files|*.lns");
+    dialog.SelectedFilter = 1;
+    dialog.InitialFolder = vars_.StartFolder;
+    const auto chosen = ui_.OpenFile(dialog);
+    if (!chosen || chosen->empty()) return;
+    const Outcome outcome = session_.ImportLines(*chosen, AskThrough(ui_), slot);
+    ShowOutcome(ui_, outcome);
+    if (!outcome) return;
+    DisplayLines();
+    Changed = true;
+}
+
+void Lines::cmdLoadLines_Click() {
+    ImportLines(0);
+}
+
+void Lines::cmdSaveLines_Click() {
+    SaveLines();
 }
 
 }  // namespace korvel

@@ -5,19 +5,20 @@
 #include <filesystem>
 #include <string>
 
+#include "league/GameRoster.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
-#include "windows/lines/AutoLines.h"
+#include "session/TeamSession.h"
 
 namespace korvel {
-
-using LineUp = std::array<std::uint8_t, kLineRows * kLineColumns>;
 
 // The lines window: the current team's line-up (even strength, power play, penalty kill, goalie
 // and extra skaters), edited on a working copy from the dressed players of roster slot 0.
 class Lines : public Window {
+    TeamSession session_;  // first: the state below lives in it
+
   public:
     static constexpr const char* kCaption = "Edit Lines";
     static constexpr int kSlotLabels = 23;
@@ -26,11 +27,11 @@ class Lines : public Window {
     Lines(Variables& vars, Ui& ui);
 
     // State. LineBuffer has the layout of Team::LineSlots (row r, column c at LineIndex(r, c)).
-    LineUp LineBuffer{};
+    LineUp& LineBuffer = session_.LineBuffer;
     std::array<std::uint8_t, kRosterPlaces> ListMap{};
     bool Changed = false;
-    std::array<bool, kRosterPlaces> InUnit{};
-    std::array<bool, kRosterPlaces> InGroup{};
+    std::array<bool, kRosterPlaces>& InUnit = session_.InUnit;
+    std::array<bool, kRosterPlaces>& InGroup = session_.InGroup;
 
     // Controls.
     std::array<Label, kSlotLabels> lblPlayer;  // 5 * view row + column; 20 goalie; 21, 22 extras
@@ -55,22 +56,24 @@ class Lines : public Window {
     void DisplayLines();
     // Stores LineBuffer into the current team's record and saves the team and roster slot `slot`.
     // On a failure the team record in memory is left as it was and the failure is passed on.
-    void TransferBuffer(int slot);
+    void TransferBuffer(int slot) { session_.TransferLines(slot); }
     // True when a used entry of LineBuffer does not name a player of roster slot 0.
-    bool LinesIncomplete() const;
+    bool LinesIncomplete() const { return session_.LinesIncomplete(); }
 
-    // Lines files (SaveLoadLines.cpp). SaveLines writes the working line-up and the roster
+    // Lines files. SaveLines writes the working line-up and the roster
     // places and protection marks of slot 0 to the team's lines file in the start folder;
     // ImportLines reads a chosen lines file back into roster slot `slot` and the working line-up.
     // SaveLines returns true when the file was written.
     bool SaveLines();
     void ImportLines(int slot);
     // Where Save Lines writes: the start folder and the team's lines file name.
-    std::filesystem::path LinesFilePath() const;
+    std::filesystem::path LinesFilePath() const { return session_.LinesFilePath(); }
 
-    // Automatic lines (AutoLines.cpp).
-    std::uint8_t BestPlayer(int slot, int WantedPosition, Rating RatingKind);
-    void AutoLines(int slot);
+    // Automatic lines.
+    std::uint8_t BestPlayer(int slot, int WantedPosition, Rating RatingKind) {
+        return session_.BestPlayer(slot, WantedPosition, RatingKind);
+    }
+    void AutoLines(int slot) { session_.AutoLines(slot); }
 
     void Form_Load() override;
     void Form_Unload(bool& Cancel) override;
@@ -95,11 +98,7 @@ class Lines : public Window {
   private:
     enum class View { Even, PowerPlay, PenaltyKill };
     void ShowView(View view);
-    // True when `entry` is a roster index whose place in slot 0 holds a player.
-    bool NamesPlayer(std::uint8_t entry) const;
     std::string EntryCaption(std::uint8_t entry) const;
-    // The current team's name without its trailing blanks, for messages.
-    std::string TeamNameText() const;
 
     Variables& vars_;
     Ui& ui_;

@@ -23,13 +23,6 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
-int FirstEmptyPlace(const RosterSlot& slot) {
-    for (int i = 0; i < kRosterPlaces; ++i) {
-        if (slot[i].IsEmptyPlace()) return i;
-    }
-    return -1;
-}
-
 AddPlayer::AddPlayer(const Variables& vars, Ui& ui) : Window(kCaption), vars_(vars), ui_(ui) {
     for (const char* position : {"C", "LW", "RW", "D", "G"}) cboPosition.AddItem(position);
     cboPosition.ListIndex = 0;

@@ -3,15 +3,13 @@
 #include <array>
 #include <optional>
 
+#include "league/GameRoster.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
 
 namespace korvel {
-
-// The first empty place of a roster slot, or -1 when all 50 are taken.
-int FirstEmptyPlace(const RosterSlot& slot);
 
 // The add-player window: the manager describes a new player for the current team. OK checks the
 // entries and hands the player back in NewPlayer; the roster window puts him in his place.

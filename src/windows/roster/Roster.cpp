@@ -1,42 +1,20 @@
 #include "windows/roster/Roster.h"
 
-#include <optional>
-
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 #include "ratings/Ratings.h"
-#include "windows/roster/WaiverList.h"
-#include "windows/roster/Waivers.h"
+#include "session/Waivers.h"
 
 namespace korvel {
-namespace fs = std::filesystem;
-
 namespace {
-
-constexpr const char* kEditRosterTitle = "Edit Roster";
-constexpr std::uint8_t kWaived = 1;
 
 bool IsPosition(std::uint8_t position) {
     return position <= Goalie;
 }
 
-// Puts the old waiver list file back after a later step of the same save failed.
-void RestoreWaiverList(const fs::path& file, const std::optional<Bytes>& before) {
-    std::error_code ignored;
-    try {
-        if (before) {
-            WriteWholeFile(file, *before);
-        } else {
-            fs::remove(file, ignored);
-        }
-    } catch (const std::exception&) {
-        // The failure that brought us here is the one to report.
-    }
-}
-
 }  // namespace
 
-Roster::Roster(Variables& vars, Ui& ui) : Window(kCaption), vars_(vars), ui_(ui) {}
+Roster::Roster(Variables& vars, Ui& ui) : Window(kCaption), session_(vars), vars_(vars), ui_(ui) {}
 
 void Roster::Form_Load() {
     ResetFlags(0);
@@ -48,21 +26,7 @@ void Roster::Form_Load() {
 void Roster::Form_Unload(bool& Cancel) {
     (void)Cancel;
     if (RosterChanged) {
-        ui_.MsgBox("Changes were not saved", Buttons::OK, Icon::Critical, kEditRosterTitle);
-    }
-}
-
-void Roster::ResetFlags(int slot) {
-    RosterSlot& players = vars_.Players.at(static_cast<std::size_t>(slot));
-    for (int i = 0; i < kRosterPlaces; ++i) {
-        Player& player = players[i];
-        const int injury = InjuryOf(player.Status);
-        if (injury > 0) {
-            PlayerFlags[i] = MakeStatus(Scratch, injury);
-            if (!IsPro(player.Status)) player.Status = PlayerFlags[i];
-        } else {
-            PlayerFlags[i] = player.Status;
-        }
+        ShowOutcome(ui_, Outcome::Report(ChangesNotSaved(kEditRosterTitle)));
     }
 }
 
@@ -114,37 +78,17 @@ void Roster::chkProtect_Click() {
     listPlayers();
 }
 
-void Roster::TransferBuffer(int slot) {
-    RosterSlot& players = vars_.Players.at(static_cast<std::size_t>(slot));
-    bool anyWaived = false;
-    for (const Player& player : players) anyWaived = anyWaived || player.WaiverMark == kWaived;
+void Roster::AutoRoster(int slot) {
+    session_.AutoRoster(slot);
+    listPlayers();
+}
 
-    // The waiver list is written completely before any player leaves the slot.
-    std::optional<Bytes> waiversBefore;
-    if (anyWaived) {
-        if (FileExists(vars_.WaiverFile)) waiversBefore = ReadWholeFile(vars_.WaiverFile);
-        RecordFile waivers(vars_.WaiverFile, RecordLayout<WaiverEntry>::Size, false);
-        for (const Player& player : players) {
-            if (player.WaiverMark == kWaived) PutOnWaiverList(waivers, player);
-        }
-        waivers.Save();
-    }
-
-    const RosterSlot before = players;
-    for (int i = 0; i < kRosterPlaces; ++i) {
-        if (players[i].WaiverMark == kWaived) {
-            players[i] = Player{};
-        } else {
-            players[i].Status = PlayerFlags[i];
-        }
-    }
-    try {
-        SaveTeam(vars_, vars_.CurrentTeam, slot);
-    } catch (...) {
-        players = before;
-        if (anyWaived) RestoreWaiverList(vars_.WaiverFile, waiversBefore);
-        throw;
-    }
+void Roster::cmdAuto_Click() {
+    const Outcome outcome = session_.AutoRoster();
+    ShowOutcome(ui_, outcome);
+    if (!outcome) return;
+    listPlayers();
+    RosterChanged = true;
 }
 
 Roster::LineDetails Roster::Details(int index) const {

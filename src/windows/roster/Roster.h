@@ -5,12 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "league/GameRoster.h"
 #include "league/RosterStatus.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
-#include "windows/lines/AutoLines.h"
+#include "session/TeamSession.h"
 
 namespace korvel {
 
@@ -18,6 +19,8 @@ namespace korvel {
 // game, a scratch, or in the farm club. Moves edit working places (PlayerFlags); Exit writes them
 // into the players' Status, sends waived players to the league's waiver list and saves the team.
 class Roster : public Window {
+    TeamSession session_;  // first: PlayerFlags lives in it
+
   public:
     static constexpr const char* kCaption = "Set Game Roster";
     static constexpr int kLists = 3;  // list1 index = place: 0 farm, 1 scratches, 2 game roster
@@ -27,7 +30,7 @@ class Roster : public Window {
     Roster(Variables& vars, Ui& ui);
 
     // State. PlayerFlags holds the working place of each player, encoded like Status.
-    std::array<std::uint8_t, kRosterPlaces> PlayerFlags{};
+    std::array<std::uint8_t, kRosterPlaces>& PlayerFlags = session_.PlayerFlags;
     std::array<std::array<std::uint8_t, kRosterPlaces>, kLists> ListMap{};  // [list][line]
     std::array<std::uint8_t, 5> PositionCount{};  // dressed players per position
     bool RosterComplete = false;
@@ -53,21 +56,21 @@ class Roster : public Window {
 
     // Builds PlayerFlags from the Status bytes of roster slot `slot`. An injured player starts as
     // a scratch; an injured farm player's Status moves to the pro roster at once.
-    void ResetFlags(int slot);
+    void ResetFlags(int slot) { session_.ResetFlags(slot); }
     // Rebuilds the lists, ListMap, the dressed counts and the completeness test from slot 0.
     void listPlayers();
     // Writes the working places into slot `slot`, puts the players marked for waivers on the
     // league's waiver list and empties their places, then saves the slot as the current team's.
     // A failure throws with the slot, the team and the waiver list file as they were.
-    void TransferBuffer(int slot);
+    void TransferBuffer(int slot) { session_.TransferRoster(slot); }
     // The waiver question asked before pro player `index` of roster slot `slot` goes down to the
     // farm club; see Waivers.h.
     bool CheckWaivers(int index, int slot);
 
-    // Automatic roster (AutoRoster.cpp): dresses 20 players by a fixed recipe.
+    // Automatic roster: dresses 20 players by a fixed recipe.
     void AutoRoster(int slot);
     // The best farm player to call up for `position`; -1 when there is nobody at all.
-    int PromoteMinor(int slot, int position);
+    int PromoteMinor(int slot, int position) { return session_.PromoteMinor(slot, position); }
 
     void Form_Load() override;
     void Form_Unload(bool& Cancel) override;
@@ -96,10 +99,8 @@ class Roster : public Window {
     }
 
   private:
-    int PickBestAvailable(int slot, int position, Rating kind);
     bool IsListed(const Player& player) const;
     std::string LineText(const Player& player, bool marked) const;
-    void TakeUndressedOutOfLineUp();
 
     Variables& vars_;
     Ui& ui_;

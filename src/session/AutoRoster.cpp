@@ -5,7 +5,7 @@
 
 #include "league/RosterStatus.h"
 #include "ratings/Ratings.h"
-#include "windows/roster/Roster.h"
+#include "session/TeamSession.h"
 
 namespace korvel {
 
@@ -22,7 +22,7 @@ constexpr Rating Off = Rating::Offense, Def = Rating::Defense, Ovr = Rating::Ove
 
 // The game roster in the order it is picked.
 // clang-format off
-constexpr std::array<AutoPick, Roster::kPlayersDressed> kAutoRosterPicks{{
+constexpr std::array<AutoPick, kPlayersDressed> kAutoRosterPicks{{
     {C, Off},  {C, Off},  {C, Def},
     {LW, Off}, {LW, Off}, {LW, Def},
     {RW, Off}, {RW, Off}, {RW, Def},
@@ -49,7 +49,7 @@ bool MayBePicked(const Player& player) {
 
 }  // namespace
 
-void Roster::cmdAuto_Click() {
+Outcome TeamSession::AutoRoster() {
     int total = 0;
     std::array<int, 5> atPosition{};
     for (const Player& player : vars_.Players[0]) {
@@ -62,15 +62,13 @@ void Roster::cmdAuto_Click() {
         enough = enough && atPosition[position] >= kAutoMinimumAt[position];
     }
     if (!enough) {
-        ui_.MsgBox("Not enough players", Buttons::OK, Icon::Information, "Auto Roster");
-        return;
+        return Outcome::Refusal({"Not enough players", "Auto Roster", Icon::Information});
     }
     AutoRoster(0);
-    listPlayers();
-    RosterChanged = true;
+    return Outcome::Ok();
 }
 
-void Roster::AutoRoster(int slot) {
+void TeamSession::AutoRoster(int slot) {
     ResetFlags(slot);
     for (std::uint8_t& flags : PlayerFlags) {
         if (PlaceOf(flags) == Dressed) flags = static_cast<std::uint8_t>(flags - 100);
@@ -79,10 +77,9 @@ void Roster::AutoRoster(int slot) {
         const int p = PickBestAvailable(slot, pick.Position, pick.Kind);
         if (p >= 0) PlayerFlags[p] = kDressedHealthy;
     }
-    listPlayers();
 }
 
-int Roster::PickBestAvailable(int slot, int position, Rating kind) {
+int TeamSession::PickBestAvailable(int slot, int position, Rating kind) {
     const RosterSlot& players = vars_.Players.at(static_cast<std::size_t>(slot));
     int best = -1;
     int bestValue = 0;
@@ -101,7 +98,7 @@ int Roster::PickBestAvailable(int slot, int position, Rating kind) {
     return best >= 0 ? best : PromoteMinor(slot, position);
 }
 
-int Roster::PromoteMinor(int slot, int position) {
+int TeamSession::PromoteMinor(int slot, int position) {
     const RosterSlot& players = vars_.Players.at(static_cast<std::size_t>(slot));
     auto bestBy = [&](auto&& isCandidate) {
         int best = -1;

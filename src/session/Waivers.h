@@ -2,6 +2,7 @@
 
 #include "league/Variables.h"
 #include "platform/Ui.h"
+#include "session/Outcome.h"
 
 namespace korvel {
 
@@ -13,6 +14,7 @@ bool SubjectToWaivers(const Variables& vars, int index, int slot);
 // player is not subject to waivers (nothing asked, nothing changed). Otherwise asks "Put <name> on
 // waivers?": Yes sends him to the farm club, No keeps him on the pro roster as a scratch, both
 // keeping his injury code; then returns false.
+bool CheckWaivers(Variables& vars, const Ask& ask, int index, int slot);
 bool CheckWaivers(Variables& vars, Ui& ui, int index, int slot);
 
 }  // namespace korvel

@@ -1,9 +1,9 @@
-#include "windows/lines/AutoLines.h"
+#include "league/GameRoster.h"
 
 #include <vector>
 
 #include "ratings/Ratings.h"
-#include "windows/lines/Lines.h"
+#include "session/TeamSession.h"
 
 namespace korvel {
 
@@ -62,15 +62,7 @@ bool HasWantedPosition(std::uint8_t position, int wanted) {
 
 }  // namespace
 
-int CountDressedHealthy(const RosterSlot& slot) {
-    int count = 0;
-    for (const Player& player : slot) {
-        if (!player.IsEmptyPlace() && player.Status == kDressedHealthy) ++count;
-    }
-    return count;
-}
-
-std::uint8_t Lines::BestPlayer(int slot, int WantedPosition, Rating RatingKind) {
+std::uint8_t TeamSession::BestPlayer(int slot, int WantedPosition, Rating RatingKind) {
     const RosterSlot& roster = vars_.Players.at(static_cast<std::size_t>(slot));
     for (int pass = 1; pass <= 4; ++pass) {
         int bestValue = 0;
@@ -120,7 +112,7 @@ std::uint8_t Lines::BestPlayer(int slot, int WantedPosition, Rating RatingKind) 
     return kNoPlayer;
 }
 
-void Lines::AutoLines(int slot) {
+void TeamSession::AutoLines(int slot) {
     InUnit.fill(false);
     InGroup.fill(false);
     LineBuffer.fill(kNoPlayer);

@@ -1,4 +1,4 @@
-#include "windows/roster/Waivers.h"
+#include "session/Waivers.h"
 
 #include "league/Condense.h"
 #include "league/RosterStatus.h"
@@ -22,15 +22,18 @@ bool SubjectToWaivers(const Variables& vars, int index, int slot) {
            league.WaiverSwitch != 0 && league.WaiverBlock == 0;
 }
 
-bool CheckWaivers(Variables& vars, Ui& ui, int index, int slot) {
+bool CheckWaivers(Variables& vars, const Ask& ask, int index, int slot) {
     if (!SubjectToWaivers(vars, index, slot)) return true;
     Player& player = SlotPlayer(vars, index, slot);
-    const Answer answer =
-        ui.MsgBox("Put " + Windows1252ToUtf8(Condense(player.Name.Str())) + " on waivers?",
-                  Buttons::YesNo, Icon::None, "Keep Changes");
+    const bool yes = ask(
+        {"Put " + Windows1252ToUtf8(Condense(player.Name.Str())) + " on waivers?", "Keep Changes"});
     const int injury = InjuryOf(player.Status);
-    player.Status = MakeStatus(answer == Answer::Yes ? Farm : Scratch, injury);
+    player.Status = MakeStatus(yes ? Farm : Scratch, injury);
     return false;
+}
+
+bool CheckWaivers(Variables& vars, Ui& ui, int index, int slot) {
+    return CheckWaivers(vars, AskThrough(ui), index, slot);
 }
 
 }  // namespace korvel

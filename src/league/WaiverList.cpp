@@ -1,4 +1,4 @@
-#include "windows/roster/WaiverList.h"
+#include "league/WaiverList.h"
 
 namespace korvel {
 

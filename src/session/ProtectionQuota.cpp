@@ -1,4 +1,4 @@
-#include "windows/roster/ProtectionQuota.h"
+#include "session/ProtectionQuota.h"
 
 #include <array>
 #include <vector>

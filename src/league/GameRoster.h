@@ -14,4 +14,7 @@ constexpr int kPlayersDressed = kGameRosterSize;
 
 int CountDressedHealthy(const RosterSlot& slot);
 
+// The first empty place of a roster slot, or -1 when all 50 are taken.
+int FirstEmptyPlace(const RosterSlot& slot);
+
 }  // namespace korvel

@@ -1,0 +1,97 @@
+#include "app/cli/HelpFormatter.h"
+
+#include <sstream>
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace korvel::cli {
+namespace {
+
+constexpr std::size_t kDefaultWidth = 80;
+constexpr std::size_t kNarrowest = 40;
+
+void WrapLine(const std::string& line, std::size_t width, std::string& out) {
+    const std::size_t indent = line.find_first_not_of(' ');
+    if (indent == std::string::npos) return;
+    // A line such as "  0  done" hangs its continuation under "done".
+    std::size_t hang = indent;
+    if (indent > 0) {
+        const std::size_t gap = line.find("  ", indent);
+        const std::size_t next = gap == std::string::npos ? gap : line.find_first_not_of(' ', gap);
+        if (next != std::string::npos && next < width / 2) hang = next;
+    }
+    // The part before the hanging column keeps its own spacing.
+    std::istringstream words(line.substr(hang));
+    std::string current = line.substr(0, hang);
+    bool fresh = true;  // no word on the current line yet
+    for (std::string word; words >> word;) {
+        if (!fresh && current.size() + 1 + word.size() > width) {
+            out += current + "\n";
+            current = std::string(hang, ' ');
+            fresh = true;
+        }
+        if (!fresh) current += ' ';
+        current += word;
+        fresh = false;
+    }
+    out += current;
+}
+
+}  // namespace
+
+std::string WrapText(const std::string& text, std::size_t width) {
+    std::string out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = text.find('\n', start);
+        const std::string line = text.substr(start, end == std::string::npos ? end : end - start);
+        WrapLine(line, width, out);
+        if (end == std::string::npos) break;
+        out += '\n';
+        start = end + 1;
+    }
+    return out;
+}
+
+std::size_t HelpWidth() {
+    winsize size{};
+    if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
+        return size.ws_col < kNarrowest ? kNarrowest : size.ws_col;
+    }
+    return kDefaultWidth;
+}
+
+std::size_t HelpFormatter::DescriptionWidth() const {
+    const std::size_t names = get_column_width();
+    return width_ > names + 20 ? width_ - names - 1 : 20;
+}
+
+std::string HelpFormatter::make_description(const CLI::App* app) const {
+    return WrapText(CLI::Formatter::make_description(app), width_);
+}
+
+std::string HelpFormatter::make_footer(const CLI::App* app) const {
+    const std::string footer = CLI::Formatter::make_footer(app);
+    return footer.empty() ? footer : WrapText(footer, width_);
+}
+
+std::string HelpFormatter::make_subcommand(const CLI::App* sub) const {
+    std::stringstream out;
+    CLI::detail::format_help(out, sub->get_display_name(true),
+                             WrapText(sub->get_description(), DescriptionWidth()),
+                             get_column_width());
+    return out.str();
+}
+
+std::string HelpFormatter::make_option_desc(const CLI::Option* option) const {
+    return WrapText(CLI::Formatter::make_option_desc(option), DescriptionWidth());
+}
+
+std::string HelpFormatter::make_group(std::string group, bool is_positional,
+                                      std::vector<const CLI::Option*> opts) const {
+    if (group == kTestOnlyGroup) return {};
+    return CLI::Formatter::make_group(std::move(group), is_positional, std::move(opts));
+}
+
+}  // namespace korvel::cli

@@ -1,0 +1,37 @@
+#pragma once
+
+// What the league would make of a lines file, found before the simulation meets it.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "league/Records.h"
+
+namespace korvel {
+
+struct LinesProblem {
+    std::string Code;  // size, team, password, entry, incomplete, injured dressed, dressed,
+                       // undressed in lines, read
+    std::string Text;  // a sentence for people
+};
+
+struct LinesCheck {
+    std::filesystem::path File;
+    std::optional<std::uintmax_t> Size;  // none when the file could not be read
+    std::optional<int> TeamIndex;        // byte 0; none for an empty or unreadable file
+    std::optional<std::string> Team;     // condensed name (UTF-8); none above LastTeam
+    std::vector<LinesProblem> Problems;
+    bool Valid() const { return Problems.empty(); }
+};
+
+// Checks the lines file `file` against the league (its record and teams) and the players of the
+// league's roster file `rosterFile`. Only reads; a file that cannot be read (missing, a folder, a
+// pipe) is the problem "read", never an exception.
+LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
+                          const std::filesystem::path& rosterFile,
+                          const std::filesystem::path& file);
+
+}  // namespace korvel

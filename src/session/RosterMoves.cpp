@@ -1,0 +1,71 @@
+// The manager's moves on the game roster: the four move buttons and the protection marks.
+
+#include <array>
+
+#include "league/RosterSlots.h"
+#include "league/RosterStatus.h"
+#include "session/ProtectionQuota.h"
+#include "session/TeamSession.h"
+
+namespace korvel {
+namespace {
+
+struct MoveRule {
+    int Step;                   // added to the working place: +100 up, -100 down
+    const char* RefusalEnding;  // nullptr: every player may move
+};
+
+// Index = TeamSession::Move: Scratch, Dress, To Farm, To Pros.
+constexpr std::array<MoveRule, 4> kMoveRules{{
+    {-100, nullptr},
+    {+100, " is unavailable"},
+    {-100, " cannot be sent to farm"},
+    {+100, nullptr},
+}};
+
+// Availability is judged on the stored record, not on the working place.
+bool IsAvailable(const Player& player) {
+    return player.Suspension == 0 && IsHealthy(player.Status);
+}
+
+}  // namespace
+
+Outcome TeamSession::MovePlayer(int index, Move move) {
+    const MoveRule& rule = kMoveRules.at(static_cast<std::size_t>(move));
+    const Player& player = Players().at(static_cast<std::size_t>(index));
+    if (rule.RefusalEnding && !IsAvailable(player)) {
+        return Outcome::Refusal({player.Name.Utf8() + rule.RefusalEnding, "", Icon::None});
+    }
+    std::uint8_t& flags = PlayerFlags[static_cast<std::size_t>(index)];
+    flags = static_cast<std::uint8_t>(flags + rule.Step);
+    return Outcome::Ok();
+}
+
+Outcome TeamSession::AddToRoster(const std::optional<Player>& player) {
+    if (player) {
+        const int place = FirstEmptyPlace(vars_.Players[0]);
+        if (place >= 0) {
+            vars_.Players[0][place] = *player;
+            PlayerFlags[place] = player->Status;
+        }
+    }
+    try {
+        SaveTeam(vars_, vars_.CurrentTeam, 0);
+    } catch (const std::exception& failure) {
+        return Outcome::Refusal({failure.what(), kEditRosterTitle, Icon::Critical});
+    }
+    return Outcome::Ok();
+}
+
+bool TeamSession::ToggleProtection(int index) {
+    Player& player = vars_.Players[0].at(static_cast<std::size_t>(index));
+    if (player.Protected != 0) {
+        player.Protected = kFalse;
+        return true;
+    }
+    if (!MayProtect(vars_.Players[0], player.Position)) return false;
+    player.Protected = kTrue;
+    return true;
+}
+
+}  // namespace korvel

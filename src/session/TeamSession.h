@@ -1,0 +1,144 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "league/GameRoster.h"
+#include "league/Records.h"
+#include "league/Variables.h"
+#include "ratings/Ratings.h"
+#include "session/Outcome.h"
+
+namespace korvel {
+
+// The questions and notes the roster and lines windows put around the operations.
+inline const Question kKeepRosterChanges{"Keep Roster Changes?", "Keep Changes"};
+inline const Question kKeepLineChanges{"Keep Line Changes?", "Keep Changes"};
+inline constexpr const char* kEditRosterTitle = "Edit Roster";
+inline constexpr const char* kEditLinesTitle = "Edit Lines";
+// Shown when a window with changes closes without keeping them.
+inline Message ChangesNotSaved(const char* title) {
+    return {"Changes were not saved", title, Icon::Critical};
+}
+
+// What keeping the working places changed, to put it back: the slot, the team record and the
+// league's waiver list as they were.
+struct RosterUndo {
+    RosterSlot Players;
+    Team TeamRecord;
+    bool Waived = false;
+    std::optional<std::vector<std::uint8_t>> WaiverList;
+};
+
+using LineUp = std::array<std::uint8_t, kLineRows * kLineColumns>;
+
+// The current team as a manager edits it: the working places of its players (roster slot 0) and
+// the line-up being edited, with the operations of the roster and lines windows. Nothing here
+// shows a message: an operation returns its outcome and the front end shows or prints it.
+class TeamSession {
+  public:
+    explicit TeamSession(Variables& vars);
+
+    Variables& Vars() { return vars_; }
+    const Variables& Vars() const { return vars_; }
+    Team& TeamRecord() { return vars_.CurrentTeamRecord(); }
+    const RosterSlot& Players() const { return vars_.Players[0]; }
+
+    // Reads the current team's roster from the working copies into roster slot 0, as opening the
+    // roster window does (then the working places start from it), or the lines window (then the
+    // line-up starts from the team record). A failure is refused under `title`.
+    Outcome OpenRoster(const std::string& title);
+    Outcome OpenLines(const std::string& title);
+    // Starts the line-up from the team record, without reading the roster again.
+    void StartLines() { LineBuffer = TeamRecord().LineSlots; }
+
+    // --- Game roster. PlayerFlags holds each player's working place, encoded like Status.
+    std::array<std::uint8_t, kRosterPlaces> PlayerFlags{};
+
+    // Builds PlayerFlags from the Status bytes of roster slot `slot`. An injured player starts as
+    // a scratch; an injured farm player's Status moves to the pro roster at once.
+    void ResetFlags(int slot);
+    // The Auto button: refused ("Not enough players") unless the club has 20 players and enough
+    // at each position; otherwise dresses 20 players by the fixed recipe.
+    Outcome AutoRoster();
+    void AutoRoster(int slot);
+    // The best farm player to call up for `position`; -1 when there is nobody at all.
+    int PromoteMinor(int slot, int position);
+    // A move button for player `index` of slot 0: refused (the player's name and " is
+    // unavailable" or " cannot be sent to farm") for a suspended or injured player where the
+    // move needs him available; otherwise his working place goes one step up or down.
+    enum class Move { Scratch = 0, Dress = 1, ToFarm = 2, ToPros = 3 };
+    Outcome MovePlayer(int index, Move move);
+    // Sets or clears the protection mark of player `index`; false (nothing changed) when his
+    // group's quota of marks is full.
+    bool ToggleProtection(int index);
+    // Puts a signed player in the first empty place of slot 0, as he is (none: nobody signed),
+    // then saves the team; refused when the save fails.
+    Outcome AddToRoster(const std::optional<Player>& player);
+    // Dressed players of slot 0 by working place, and whether they make a complete game roster.
+    int DressedCount() const;
+    bool RosterComplete() const;
+    // Keeps the working places: refused when the roster is not complete or the save fails (the
+    // team, the slot and the waiver list then stay as they were). Save::WithLines applies them
+    // (and the waiver list) now and leaves the save of the team to the next KeepLines, so a team
+    // prepared in one go is written once; DropUnsavedRoster undoes such a keep.
+    enum class Save { Now, WithLines };
+    Outcome KeepRoster(Save save = Save::Now);
+    void DropUnsavedRoster();
+    // Saves a roster kept WithLines on its own, when no line-up follows it.
+    Outcome SaveUnsavedRoster();
+    // Writes the working places into slot `slot`, puts the players marked for waivers on the
+    // league's waiver list and empties their places, then saves the slot as the current team's.
+    // A failure throws with the slot, the team and the waiver list file as they were.
+    void TransferRoster(int slot);
+
+    // --- Lines. LineBuffer has the layout of Team::LineSlots.
+    LineUp LineBuffer{};
+    std::array<bool, kRosterPlaces> InUnit{};
+    std::array<bool, kRosterPlaces> InGroup{};
+
+    // The Auto button: refused ("Set roster first") unless 20 dressed players are healthy.
+    Outcome AutoLines();
+    void AutoLines(int slot);
+    std::uint8_t BestPlayer(int slot, int WantedPosition, Rating RatingKind);
+    // True when a used entry of LineBuffer does not name a player of roster slot 0.
+    bool LinesIncomplete() const;
+    // True when `entry` is a roster index whose place in slot 0 holds a player.
+    bool NamesPlayer(std::uint8_t entry) const;
+    // Puts player `index` of slot 0 into line-up row `row`, column `column`: the goalie's place
+    // (row 12, column 0) takes only a goalie, every other place only a skater, and a skater
+    // stands once in a row of rows 0 to 11. False when the place does not take him.
+    bool PlacePlayer(std::uint8_t index, int row, int column);
+    // Keeps the line-up in the team record and saves the team: refused when it is incomplete or
+    // the save fails (the team record then stays as it was, and a roster kept WithLines is
+    // dropped).
+    Outcome KeepLines();
+    void TransferLines(int slot);
+
+    // Where a lines file is saved: the start folder and the team's lines file name.
+    std::filesystem::path LinesFilePath() const;
+    // Writes the lines file of the line-up and the places of slot 0 with the typed password
+    // (UTF-8). Done reports "Lines saved as <path>".
+    Outcome SaveLines(const std::string& typedPassword);
+    Outcome SaveLines(const FixedText<10>& password);
+    // Reads a lines file back into roster slot `slot` and the line-up; waiver questions go to
+    // `ask`. Refused for an unreadable file, another password or lines that are not valid.
+    Outcome ImportLines(const std::filesystem::path& file, const Ask& ask, int slot = 0);
+
+    // The current team's name without its trailing blanks, for messages.
+    std::string TeamNameText() const;
+
+  private:
+    int PickBestAvailable(int slot, int position, Rating kind);
+    void TakeUndressedOutOfLineUp();
+    void StoreLineUp(Team& team) const;
+
+    Variables& vars_;
+    std::optional<RosterUndo> unsavedRoster_;
+};
+
+}  // namespace korvel
