@@ -4,6 +4,7 @@
 
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
+#include "platform/SharedFileChange.h"
 #include "ratings/Ratings.h"
 #include "windows/roster/WaiverList.h"
 #include "windows/roster/Waivers.h"
@@ -18,20 +19,6 @@ constexpr std::uint8_t kWaived = 1;
 
 bool IsPosition(std::uint8_t position) {
     return position <= Goalie;
-}
-
-// Puts the old waiver list file back after a later step of the same save failed.
-void RestoreWaiverList(const fs::path& file, const std::optional<Bytes>& before) {
-    std::error_code ignored;
-    try {
-        if (before) {
-            WriteWholeFile(file, *before);
-        } else {
-            fs::remove(file, ignored);
-        }
-    } catch (const std::exception&) {
-        // The failure that brought us here is the one to report.
-    }
 }
 
 }  // namespace
@@ -116,18 +103,21 @@ void Roster::chkProtect_Click() {
 
 void Roster::TransferBuffer(int slot) {
     RosterSlot& players = vars_.Players.at(static_cast<std::size_t>(slot));
-    bool anyWaived = false;
-    for (const Player& player : players) anyWaived = anyWaived || player.WaiverMark == kWaived;
+    std::vector<Player> waived;
+    for (const Player& player : players) {
+        if (player.WaiverMark == kWaived) waived.push_back(player);
+    }
 
-    // The waiver list is written completely before any player leaves the slot.
-    std::optional<Bytes> waiversBefore;
-    if (anyWaived) {
-        if (FileExists(vars_.WaiverFile)) waiversBefore = ReadWholeFile(vars_.WaiverFile);
-        RecordFile waivers(vars_.WaiverFile, RecordLayout<WaiverEntry>::Size, false);
-        for (const Player& player : players) {
-            if (player.WaiverMark == kWaived) PutOnWaiverList(waivers, player);
-        }
-        waivers.Save();
+    // The waiver list is the league's own file, shared with everyone who uses the league, while
+    // the working copies are rebuilt from the league's files at every load. So the new list is
+    // written out first (under its lock), then the working copies are replaced, and only then
+    // the list. A failure before the last step leaves the list as it was; a kill just before it
+    // leaves working copies without the waived player, which the next load repairs, but never a
+    // waiver entry for a player who is still on the roster.
+    std::optional<SharedFileChange> waivers;
+    if (!waived.empty()) {
+        waivers.emplace(vars_.WaiverFile,
+                        [&](const fs::path& file) { return StageWaiverList(file, waived); });
     }
 
     const RosterSlot before = players;
@@ -142,7 +132,18 @@ void Roster::TransferBuffer(int slot) {
         SaveTeam(vars_, vars_.CurrentTeam, slot);
     } catch (...) {
         players = before;
-        if (anyWaived) RestoreWaiverList(vars_.WaiverFile, waiversBefore);
+        throw;
+    }
+    if (!waivers) return;
+    try {
+        waivers->Commit();
+    } catch (...) {
+        players = before;
+        try {
+            SaveTeam(vars_, vars_.CurrentTeam, slot);
+        } catch (const std::exception&) {
+            // The failure that brought us here is the one to report; the next load repairs them.
+        }
         throw;
     }
 }
