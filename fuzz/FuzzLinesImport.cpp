@@ -78,7 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Bytes file(data + 51, data + size);
     const fs::path path = folder / "IMPORT.lns";
     std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
 
     ImportUi ui(path, data[50]);
     Lines lines(vars, ui);
@@ -89,9 +90,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lines.cmdLoadLines_Click();
 
     if (ReadWholeFile(path) != file) std::abort();
-    const bool rightPassword = file.size() == 226 && std::memcmp(file.data() + 1, "secret    ", 10) == 0;
-    if (!rightPassword && (!SameRoster(vars.Players[0], rosterBefore) ||
-                           EncodeRecord(vars.Teams[0]) != teamBefore || lines.LineBuffer != buffer)) {
+    const bool rightPassword =
+        file.size() == 226 && std::memcmp(file.data() + 1, "secret    ", 10) == 0;
+    if (!rightPassword &&
+        (!SameRoster(vars.Players[0], rosterBefore) || EncodeRecord(vars.Teams[0]) != teamBefore ||
+         lines.LineBuffer != buffer)) {
         std::abort();
     }
     for (std::size_t i = 0; i < kRosterPlaces; ++i) {

@@ -68,8 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(list, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(before.data()),
                static_cast<std::streamsize>(before.size()));
-    SharedFileChange(list, [&](const fs::path& file) { return StageWaiverList(file, waived); })
-        .Commit();
+    SharedFileChange(list, [&](const fs::path& file) {
+        return StageWaiverList(file, waived);
+    }).Commit();
 
     Bytes expected = before;
     for (const Player& player : waived) PutOn(expected, player);

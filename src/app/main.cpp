@@ -76,10 +76,9 @@ int main(int argc, char* argv[]) {
         form.show();
         const QString path = parser.value(screenshot);
         if (!form.grab().save(path, "PNG")) {
-            std::fprintf(stderr, "%s\n",
-                         korvel::TerminalText("Could not write the picture " +
-                                              path.toStdString())
-                             .c_str());
+            std::fprintf(
+                stderr, "%s\n",
+                korvel::TerminalText("Could not write the picture " + path.toStdString()).c_str());
             return 1;
         }
         return 0;

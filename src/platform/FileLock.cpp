@@ -24,7 +24,8 @@ int OpenLockFile(const std::filesystem::path& file) {
     constexpr int flags = O_CREAT | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
     int fd = ::open(file.c_str(), O_RDWR | flags, 0666);
     // A lock file this user may not write (made by another user) still locks when readable.
-    if (fd < 0 && (errno == EACCES || errno == EROFS)) fd = ::open(file.c_str(), O_RDONLY | flags, 0666);
+    if (fd < 0 && (errno == EACCES || errno == EROFS))
+        fd = ::open(file.c_str(), O_RDONLY | flags, 0666);
     if (fd < 0) throw FileError(file, OpenFailure(errno));
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
@@ -48,7 +49,8 @@ FileLock::FileLock(std::filesystem::path file, std::chrono::milliseconds wait,
         if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
             ::close(fd_);
             if (error != EWOULDBLOCK) {
-                throw FileError(file, "cannot be locked (" + std::string(std::strerror(error)) + ")");
+                throw FileError(file,
+                                "cannot be locked (" + std::string(std::strerror(error)) + ")");
             }
             throw FileBusy(file, "is held by another Korvel program");
         }

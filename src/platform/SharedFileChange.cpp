@@ -12,8 +12,9 @@ FileLock LockOf(const std::filesystem::path& file, std::chrono::milliseconds wai
     }
 }
 
-StagedFile StageWithoutLeftovers(const std::filesystem::path& file,
-                                 const std::function<StagedFile(const std::filesystem::path&)>& stage) {
+StagedFile StageWithoutLeftovers(
+    const std::filesystem::path& file,
+    const std::function<StagedFile(const std::filesystem::path&)>& stage) {
     // Under the lock no other program is writing a temporary file for it.
     RemoveLeftoverTemporaryFilesOf(file);
     return stage(file);

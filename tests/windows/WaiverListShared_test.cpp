@@ -131,8 +131,9 @@ TEST(SharedWaiverList, SaysWhichFileIsBusy) {
     const fs::path list = league / "L.wvr";
     FileLock other(league / "L.wvr.lock", std::chrono::milliseconds(0));
     try {
-        SharedFileChange(list, [](const fs::path& file) { return StageWaiverList(file, {}); },
-                         std::chrono::milliseconds(0));
+        SharedFileChange(
+            list, [](const fs::path& file) { return StageWaiverList(file, {}); },
+            std::chrono::milliseconds(0));
         FAIL() << "saved while another program held the list";
     } catch (const FileBusy& busy) {
         EXPECT_EQ(busy.File(), list);

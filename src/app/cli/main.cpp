@@ -13,8 +13,8 @@ int main(int argc, char** argv) {
     // Output that never reached its file (a full disk, a closed pipe) is a failure, not a result.
     const std::string text = out.str();
     errno = 0;
-    bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-                   std::fflush(stdout) == 0;
+    bool written =
+        std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
     int error = errno;
     if (std::fclose(stdout) != 0 && written) {
         written = false;
