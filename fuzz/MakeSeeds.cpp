@@ -88,6 +88,29 @@ int main(int argc, char** argv) {
                 }
             }
             WriteSeed(corpus / "FuzzLeague", "league-" + name, framed);
+
+            // A lines file of the right password over the roster's statuses.
+            Bytes import;
+            for (std::size_t i = 0; i < 50; ++i) import.push_back(league.RosterFile[i * 86 + 30]);
+            import.push_back(static_cast<std::uint8_t>(seed == 1 ? 0x55 : 0xFF));
+            Bytes lines = LinesFileOfTeam0(league);
+            std::copy_n("secret    ", 10, lines.begin() + 1);
+            import.insert(import.end(), lines.begin(), lines.end());
+            WriteSeed(corpus / "FuzzLinesImport", "lines-" + name, import);
+
+            // Bob and Cy waived onto a list of the league's first players and Bob, cut short.
+            Bytes waivers{2, 1, 30, 2, 31};
+            for (std::size_t i = 0; i < static_cast<std::size_t>(teams); ++i) {
+                waivers.push_back(static_cast<std::uint8_t>(seed));
+                waivers.push_back(0);
+                const Bytes player = Part(league.RosterFile, i * 86, 86);
+                waivers.insert(waivers.end(), player.begin(), player.end());
+            }
+            Bytes listed(88, 0);
+            std::copy_n("Bob                   ", 22, listed.begin() + 2);
+            waivers.insert(waivers.end(), listed.begin(), listed.end());
+            waivers.resize(waivers.size() - 20);
+            WriteSeed(corpus / "FuzzWaiverList", "waivers-" + name, waivers);
         }
     }
     const char* defaults[] = {"/leagues/DEMO\n",        "\"/x,y/ lg\"\r\n", "C:\\LG\\ABC\r\n",

@@ -11,6 +11,7 @@
 #include "league/Variables.h"
 #include "platform/Files.h"
 #include "platform/FolderLock.h"
+#include "platform/TerminalText.h"
 #include "platform/qt/DesktopIdentity.h"
 #include "platform/qt/DesktopSettings.h"
 #include "platform/qt/QtUi.h"
@@ -23,7 +24,8 @@ namespace {
 void AnswerWithoutDialogs(korvel::qt::QtUi& ui) {
     ui.MsgBoxHook = [](const std::string& text, korvel::Buttons buttons, korvel::Icon,
                        const std::string& title) {
-        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+        // Names and paths from files go through the same filter as the command line's output.
+        std::fprintf(stderr, "%s\n", korvel::TerminalText(title + ": " + text).c_str());
         return buttons == korvel::Buttons::YesNo ? korvel::Answer::No : korvel::Answer::OK;
     };
     ui.InputBoxHook = [](const std::string&, const std::string&) {
@@ -74,8 +76,9 @@ int main(int argc, char* argv[]) {
         form.show();
         const QString path = parser.value(screenshot);
         if (!form.grab().save(path, "PNG")) {
-            std::fprintf(stderr, "Could not write the picture %s\n",
-                         path.toLocal8Bit().constData());
+            std::fprintf(
+                stderr, "%s\n",
+                korvel::TerminalText("Could not write the picture " + path.toStdString()).c_str());
             return 1;
         }
         return 0;

@@ -4,6 +4,7 @@
 
 #include "league/Condense.h"
 #include "platform/Files.h"
+#include "platform/ReadOnlyFile.h"
 #include "platform/Text1252.h"
 
 namespace korvel {
@@ -66,10 +67,12 @@ LinesRecord MakeLinesRecord(const Variables& vars, const FixedText<10>& password
 }
 
 LinesRecord ReadLinesFile(const std::filesystem::path& path) {
-    const Bytes bytes = ReadWholeFile(path);
+    // The size is checked before anything is read: a huge file is refused without reading it.
+    const ReadOnlyFile file(path);
     constexpr std::size_t size = RecordLayout<LinesRecord>::Size;
-    if (bytes.size() != size) {
-        throw FileError(path, "is " + std::to_string(bytes.size()) + " bytes long, not " +
+    Bytes bytes(size);
+    if (file.Size() != size || file.ReadAt(0, size, bytes.data()) != size) {
+        throw FileError(path, "is " + std::to_string(file.Size()) + " bytes long, not " +
                                   std::to_string(size) + " like a lines file");
     }
     return DecodeRecord<LinesRecord>(bytes);

@@ -1,13 +1,18 @@
 #pragma once
 
+#include <filesystem>
+#include <vector>
+
 #include "league/Records.h"
 #include "platform/Files.h"
 
 namespace korvel {
 
-// Adds `player` to the league's waiver list file, open as `file` (88-byte records): the entry
-// whose player name equals his 22 characters exactly is replaced, else a new entry is appended
-// after the last whole record. The entry holds his whole record with WaiverMark 0.
-void PutOnWaiverList(RecordFile& file, const Player& player);
+// Writes, to a temporary file beside it, the league's waiver list `file` (88-byte records) with
+// each of `waived` put on it: the first entry whose player name equals his 22 characters exactly
+// is replaced, else a new entry is appended after the last whole record. The entry holds his
+// whole record with WaiverMark 0. The list is read and written a block at a time, so memory does
+// not grow with it; runs of zero bytes stay holes. A missing list starts empty.
+StagedFile StageWaiverList(const std::filesystem::path& file, const std::vector<Player>& waived);
 
 }  // namespace korvel

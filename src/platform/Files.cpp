@@ -22,7 +22,7 @@ namespace korvel {
 namespace fs = std::filesystem;
 
 FileError::FileError(const fs::path& file, const std::string& cause)
-    : std::runtime_error(file.string() + ": " + cause), file_(file) {}
+    : std::runtime_error(file.string() + ": " + cause), file_(file), cause_(cause) {}
 
 namespace {
 
@@ -46,25 +46,26 @@ std::optional<mode_t> PermissionsOf(const fs::path& target) {
     return status.st_mode & 07777;
 }
 
-// Writes a new file. With Flush::Always it is flushed to the disk before it is closed, so that a
-// rename of it cannot be seen before its bytes are stored. Throws the failure's errno.
-void WriteNewFile(const fs::path& path, const Bytes& content, std::optional<mode_t> permissions,
-                  Flush flush) {
+// Writes a new file with what `write` puts into it. With Flush::Always it is flushed to the disk
+// before it is closed, so that a rename of it cannot be seen before its bytes are stored. Throws
+// the failure's errno.
+void WriteNewFile(const fs::path& path, const std::function<void(FileSink&)>& write,
+                  std::optional<mode_t> permissions, Flush flush) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) throw std::system_error(errno, std::generic_category());
-    auto fail = [&](int error) {
-        ::close(fd);
-        throw std::system_error(error, std::generic_category());
+    auto check = [](int result) {
+        if (result != 0) throw std::system_error(errno, std::generic_category());
     };
-    std::size_t written = 0;
-    while (written < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + written, content.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) fail(errno);
-        written += static_cast<std::size_t>(n);
+    try {
+        FileSink sink(fd);
+        write(sink);
+        check(::ftruncate(fd, static_cast<off_t>(sink.Size())));  // a hole at the end
+        if (permissions) check(::fchmod(fd, *permissions));
+        if (flush == Flush::Always) check(::fsync(fd));
+    } catch (...) {
+        ::close(fd);
+        throw;
     }
-    if (permissions && ::fchmod(fd, *permissions) != 0) fail(errno);
-    if (flush == Flush::Always && ::fsync(fd) != 0) fail(errno);
     if (::close(fd) != 0) throw std::system_error(errno, std::generic_category());
 }
 
@@ -103,6 +104,24 @@ bool IsLeftoverTemporaryName(const std::string& name) {
 
 }  // namespace
 
+void FileSink::Write(const std::uint8_t* bytes, std::size_t count) {
+    std::size_t written = 0;
+    while (written < count) {
+        const ssize_t n = ::write(fd_, bytes + written, count - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw std::system_error(errno, std::generic_category());
+        written += static_cast<std::size_t>(n);
+    }
+    size_ += count;
+}
+
+void FileSink::SkipZeros(std::size_t count) {
+    if (::lseek(fd_, static_cast<off_t>(count), SEEK_CUR) < 0) {
+        throw std::system_error(errno, std::generic_category());
+    }
+    size_ += count;
+}
+
 fs::path CurrentFolder() {
     std::error_code error;
     fs::path folder = fs::current_path(error);
@@ -114,14 +133,27 @@ fs::path CurrentFolder() {
     return folder;
 }
 
-void RemoveLeftoverTemporaryFiles(const fs::path& folder) {
+namespace {
+
+void RemoveLeftovers(const fs::path& folder, const std::string& prefix) {
     std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (!IsLeftoverTemporaryName(entry->path().filename().string())) continue;
+    for (fs::directory_iterator entry(folder.empty() ? fs::path(".") : folder, error), end;
+         !error && entry != end; entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (!name.starts_with(prefix) || !IsLeftoverTemporaryName(name)) continue;
         std::error_code ignored;
         if (entry->is_regular_file(ignored)) fs::remove(entry->path(), ignored);
     }
+}
+
+}  // namespace
+
+void RemoveLeftoverTemporaryFiles(const fs::path& folder) {
+    RemoveLeftovers(folder, "");
+}
+
+void RemoveLeftoverTemporaryFilesOf(const fs::path& target) {
+    RemoveLeftovers(target.parent_path(), "." + target.filename().string() + kTemporaryMarker);
 }
 
 bool FileExists(const fs::path& path) {
@@ -199,6 +231,11 @@ bool IsCopyOf(const fs::path& copy, const fs::path& source, std::size_t limit) {
 }
 
 StagedFile::StagedFile(fs::path target, const Bytes& content, Flush flush)
+    : StagedFile(
+          std::move(target),
+          [&content](FileSink& sink) { sink.Write(content.data(), content.size()); }, flush) {}
+
+StagedFile::StagedFile(fs::path target, const std::function<void(FileSink&)>& write, Flush flush)
     : target_(std::move(target)), temporary_(TemporaryNameFor(target_)), flush_(flush) {
     // Found now rather than at Commit, so that a set of files fails before any is replaced.
     std::error_code error;
@@ -209,12 +246,18 @@ StagedFile::StagedFile(fs::path target, const Bytes& content, Flush flush)
     try {
         const std::optional<mode_t> permissions = PermissionsOf(target_);
         if (flush_ == Flush::WhenReplacing) flush_ = permissions ? Flush::Always : Flush::Never;
-        WriteNewFile(temporary_, content, permissions, flush_);
+        WriteNewFile(temporary_, write, permissions, flush_);
     } catch (const std::system_error& failure) {
         std::error_code ignored;
         fs::remove(temporary_, ignored);
         temporary_.clear();
         throw FileError(target_, "cannot be written (" + ErrnoText(failure.code().value()) + ")");
+    } catch (...) {
+        // What `write` threw (a source that cannot be read) names its own file and cause.
+        std::error_code ignored;
+        fs::remove(temporary_, ignored);
+        temporary_.clear();
+        throw;
     }
 }
 

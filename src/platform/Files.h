@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -14,9 +15,11 @@ class FileError : public std::runtime_error {
   public:
     FileError(const std::filesystem::path& file, const std::string& cause);
     const std::filesystem::path& File() const { return file_; }
+    const std::string& Cause() const { return cause_; }
 
   private:
     std::filesystem::path file_;
+    std::string cause_;
 };
 
 using Bytes = std::vector<std::uint8_t>;
@@ -71,12 +74,32 @@ std::filesystem::path CurrentFolder();
 // own names whose program is no longer running are touched.
 void RemoveLeftoverTemporaryFiles(const std::filesystem::path& folder);
 
+// The same for the temporary files of one file, `target`, in its folder.
+void RemoveLeftoverTemporaryFilesOf(const std::filesystem::path& target);
+
+// The new content of a file being staged, written in order from its start.
+class FileSink {
+  public:
+    explicit FileSink(int fd) : fd_(fd) {}
+    void Write(const std::uint8_t* bytes, std::size_t count);
+    // Leaves `count` zero bytes unwritten (a hole), so that a sparse file stays sparse.
+    void SkipZeros(std::size_t count);
+    std::size_t Size() const { return size_; }
+
+  private:
+    int fd_;
+    std::size_t size_ = 0;
+};
+
 // A file written in two steps: Stage writes the temporary file, Commit renames it into place.
 // Lets several files be prepared completely before any of them is replaced. The destructor
 // removes a temporary file that was never committed.
 class StagedFile {
   public:
     StagedFile(std::filesystem::path target, const Bytes& content, Flush flush = Flush::Always);
+    // Stages what `write` puts into the sink, for content too large to hold in memory.
+    StagedFile(std::filesystem::path target, const std::function<void(FileSink&)>& write,
+               Flush flush = Flush::Always);
     StagedFile(StagedFile&& other) noexcept;
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;

@@ -2,29 +2,38 @@
 
 #include <cerrno>
 
-#include <fcntl.h>
-#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvel {
 
+namespace {
+
+// A folder this user cannot write, holding no lock file yet: no Korvel program can change
+// anything in it, so there is nothing to keep others out of.
+bool ReadOnlyWithoutLockFile(const std::filesystem::path& folder,
+                             const std::filesystem::path& file) {
+    struct stat status {};
+    return ::lstat(file.c_str(), &status) != 0 && errno == ENOENT &&
+           ::access(folder.c_str(), W_OK) != 0;
+}
+
+}  // namespace
+
 FolderLock::FolderLock(const std::filesystem::path& folder) {
     const std::filesystem::path file = folder / "korvel.lock";
-    fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0) return;
-    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return;
-    const int error = errno;
-    ::close(fd_);
-    fd_ = -1;
-    if (error == EWOULDBLOCK) {
+    if (ReadOnlyWithoutLockFile(folder, file)) return;
+    try {
+        lock_.emplace(file, std::chrono::milliseconds(0));
+    } catch (const FileBusy&) {
         throw FolderInUse("The folder " + folder.string() +
                           " is in use by another Korvel program. Close it, or start Korvel in "
                           "another folder.");
+    } catch (const FileError& failure) {
+        throw FileError(file, failure.Cause() +
+                                  "; Korvel does not work in a start folder it cannot lock. "
+                                  "Remove it, or start Korvel in another folder.");
     }
-}
-
-FolderLock::~FolderLock() {
-    if (fd_ >= 0) ::close(fd_);
 }
 
 }  // namespace korvel

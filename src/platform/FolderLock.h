@@ -1,7 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
+
+#include "platform/FileLock.h"
 
 namespace korvel {
 
@@ -15,17 +18,18 @@ class FolderInUse : public std::runtime_error {
 // on the folder's "korvel.lock", released when the object goes or the process ends in any way.
 class FolderLock {
   public:
-    // Throws FolderInUse when another program holds the folder. A folder where the lock file
-    // cannot be created (read-only) is not locked: no program can write its files either.
+    // Throws FolderInUse when another program holds the folder, FileError naming korvel.lock and
+    // the cause when it cannot be opened or locked (a folder, a symbolic link, another user's
+    // file). A read-only folder without a lock file is not locked: no program can write its
+    // files either.
     explicit FolderLock(const std::filesystem::path& folder);
-    ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    bool Held() const { return fd_ >= 0; }
+    bool Held() const { return lock_.has_value(); }
 
   private:
-    int fd_ = -1;
+    std::optional<FileLock> lock_;
 };
 
 }  // namespace korvel

@@ -39,25 +39,25 @@ std::optional<char> ByteOf(char32_t cp) {
     return std::nullopt;
 }
 
-// Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when the bytes are not valid UTF-8.
-std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    std::size_t length = lead < 0x80           ? 1
-                         : (lead >> 5) == 0x6  ? 2
-                         : (lead >> 4) == 0xE  ? 3
-                         : (lead >> 3) == 0x1E ? 4
-                                               : 0;
-    if (length == 0 || i + length > s.size()) return 0;
-    cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(s[i + k]);
-        if ((next & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    return length;
-}
-
 }  // namespace
+
+Utf8Char DecodeUtf8(std::string_view text) {
+    if (text.empty()) return {};
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) return {1, lead};
+    // C0 and C1 would only start overlong forms of ASCII; F5 and above only values past U+10FFFF.
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || text.size() < length) return {};
+    char32_t cp = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return {};
+        cp = (cp << 6) | (byte(i) & 0x3F);
+    }
+    const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+    if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {};
+    return {length, cp};
+}
 
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
@@ -69,8 +69,7 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 std::string Utf8ToWindows1252(std::string_view utf8) {
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
-        char32_t cp = 0;
-        const std::size_t length = DecodeUtf8(utf8, i, cp);
+        const auto [length, cp] = DecodeUtf8(utf8.substr(i));
         if (length == 0) {
             out += utf8[i++];
             continue;
@@ -83,8 +82,7 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
 
 std::string FirstCharacterOutside1252(std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
-        char32_t cp = 0;
-        const std::size_t length = DecodeUtf8(utf8, i, cp);
+        const auto [length, cp] = DecodeUtf8(utf8.substr(i));
         if (length == 0) {
             ++i;  // taken as Latin-1, which has a byte
             continue;

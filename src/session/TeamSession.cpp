@@ -7,6 +7,7 @@
 #include "league/RosterStatus.h"
 #include "league/WaiverList.h"
 #include "platform/Files.h"
+#include "platform/SharedFileChange.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
@@ -17,20 +18,6 @@ constexpr std::uint8_t kWaived = 1;
 
 Outcome Failure(const std::exception& failure, const char* title) {
     return Outcome::Refusal({failure.what(), title, Icon::Critical});
-}
-
-// Puts the old waiver list file back after a later step of the same save failed.
-void RestoreWaiverList(const fs::path& file, const std::optional<Bytes>& before) {
-    std::error_code ignored;
-    try {
-        if (before) {
-            WriteWholeFile(file, *before);
-        } else {
-            fs::remove(file, ignored);
-        }
-    } catch (const std::exception&) {
-        // The failure that brought us here is the one to report.
-    }
 }
 
 }  // namespace
@@ -96,22 +83,13 @@ bool TeamSession::RosterComplete() const {
 
 namespace {
 
-// Writes the waiver list and the working places into `players`; returns what to undo with.
-RosterUndo ApplyPlaces(Variables& vars, RosterSlot& players,
-                       const std::array<std::uint8_t, kRosterPlaces>& flags) {
-    RosterUndo undo{players, {}, false, std::nullopt};
-    for (const Player& player : players) undo.Waived = undo.Waived || player.WaiverMark == kWaived;
-    // The waiver list is written completely before any player leaves the slot.
-    if (undo.Waived) {
-        if (FileExists(vars.WaiverFile)) undo.WaiverList = ReadWholeFile(vars.WaiverFile);
-        RecordFile waivers(vars.WaiverFile, RecordLayout<WaiverEntry>::Size, false);
-        for (const Player& player : players) {
-            if (player.WaiverMark == kWaived) PutOnWaiverList(waivers, player);
-        }
-        waivers.Save();
-    }
+// Writes the working places into `players` and takes the players marked for waivers off the
+// roster; returns what to undo with.
+RosterUndo ApplyPlaces(RosterSlot& players, const std::array<std::uint8_t, kRosterPlaces>& flags) {
+    RosterUndo undo{players, {}, {}};
     for (int i = 0; i < kRosterPlaces; ++i) {
         if (players[i].WaiverMark == kWaived) {
+            undo.Waived.push_back(players[i]);
             players[i] = Player{};
         } else {
             players[i].Status = flags[i];
@@ -120,22 +98,43 @@ RosterUndo ApplyPlaces(Variables& vars, RosterSlot& players,
     return undo;
 }
 
-void Undo(Variables& vars, RosterSlot& players, const RosterUndo& undo) {
-    players = undo.Players;
-    if (undo.Waived) RestoreWaiverList(vars.WaiverFile, undo.WaiverList);
-}
-
 }  // namespace
+
+void TeamSession::SaveTeamAndWaivers(int slot, const RosterUndo& undo) {
+    RosterSlot& players = vars_.Players.at(static_cast<std::size_t>(slot));
+    // The waiver list is the league's own file, shared with everyone who uses the league, while
+    // the working copies are rebuilt from the league's files at every load. So the new list is
+    // written out first (under its lock), then the working copies are replaced, and only then
+    // the list. A failure before the last step leaves the list as it was; a kill just before it
+    // leaves working copies without the waived player, which the next load repairs, but never a
+    // waiver entry for a player who is still on the roster.
+    bool teamSaved = false;
+    try {
+        std::optional<SharedFileChange> waivers;
+        if (!undo.Waived.empty()) {
+            waivers.emplace(vars_.WaiverFile,
+                            [&](const fs::path& file) { return StageWaiverList(file, undo.Waived); });
+        }
+        SaveTeam(vars_, vars_.CurrentTeam, slot);
+        teamSaved = true;
+        if (waivers) waivers->Commit();
+    } catch (...) {
+        players = undo.Players;
+        if (teamSaved) {
+            try {
+                SaveTeam(vars_, vars_.CurrentTeam, slot);
+            } catch (const std::exception&) {
+                // The failure that brought us here is the one to report; the next load repairs
+                // the working copies.
+            }
+        }
+        throw;
+    }
+}
 
 void TeamSession::TransferRoster(int slot) {
     RosterSlot& players = vars_.Players.at(static_cast<std::size_t>(slot));
-    const RosterUndo undo = ApplyPlaces(vars_, players, PlayerFlags);
-    try {
-        SaveTeam(vars_, vars_.CurrentTeam, slot);
-    } catch (...) {
-        Undo(vars_, players, undo);
-        throw;
-    }
+    SaveTeamAndWaivers(slot, ApplyPlaces(players, PlayerFlags));
 }
 
 void TeamSession::TakeUndressedOutOfLineUp() {
@@ -165,7 +164,7 @@ Outcome TeamSession::KeepRoster(Save save) {
         } else {
             DropUnsavedRoster();
             const Team team = TeamRecord();
-            unsavedRoster_ = ApplyPlaces(vars_, vars_.Players[0], PlayerFlags);
+            unsavedRoster_ = ApplyPlaces(vars_.Players[0], PlayerFlags);
             unsavedRoster_->TeamRecord = team;
         }
     } catch (const std::exception& failure) {
@@ -235,7 +234,11 @@ void TeamSession::TransferLines(int slot) {
     const Team before = team;
     StoreLineUp(team);
     try {
-        SaveTeam(vars_, vars_.CurrentTeam, slot);
+        if (unsavedRoster_ && slot == 0) {
+            SaveTeamAndWaivers(slot, *unsavedRoster_);
+        } else {
+            SaveTeam(vars_, vars_.CurrentTeam, slot);
+        }
     } catch (...) {
         team = before;
         throw;
@@ -264,7 +267,7 @@ Outcome TeamSession::SaveUnsavedRoster() {
     const Team now = team;
     team = unsavedRoster_->TeamRecord;
     try {
-        SaveTeam(vars_, vars_.CurrentTeam, 0);
+        SaveTeamAndWaivers(0, *unsavedRoster_);
     } catch (const std::exception& failure) {
         team = now;
         DropUnsavedRoster();
@@ -277,7 +280,7 @@ Outcome TeamSession::SaveUnsavedRoster() {
 
 void TeamSession::DropUnsavedRoster() {
     if (!unsavedRoster_) return;
-    Undo(vars_, vars_.Players[0], *unsavedRoster_);
+    vars_.Players[0] = unsavedRoster_->Players;
     TeamRecord() = unsavedRoster_->TeamRecord;
     unsavedRoster_.reset();
 }

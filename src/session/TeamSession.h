@@ -25,13 +25,12 @@ inline Message ChangesNotSaved(const char* title) {
     return {"Changes were not saved", title, Icon::Critical};
 }
 
-// What keeping the working places changed, to put it back: the slot, the team record and the
-// league's waiver list as they were.
+// What keeping the working places changed, to put it back: the slot and the team record as they
+// were, and the players it takes off the roster for the league's waiver list.
 struct RosterUndo {
     RosterSlot Players;
     Team TeamRecord;
-    bool Waived = false;
-    std::optional<std::vector<std::uint8_t>> WaiverList;
+    std::vector<Player> Waived;
 };
 
 using LineUp = std::array<std::uint8_t, kLineRows * kLineColumns>;
@@ -84,7 +83,7 @@ class TeamSession {
     bool RosterComplete() const;
     // Keeps the working places: refused when the roster is not complete or the save fails (the
     // team, the slot and the waiver list then stay as they were). Save::WithLines applies them
-    // (and the waiver list) now and leaves the save of the team to the next KeepLines, so a team
+    // now and leaves the save of the team and the waiver list to the next KeepLines, so a team
     // prepared in one go is written once; DropUnsavedRoster undoes such a keep.
     enum class Save { Now, WithLines };
     Outcome KeepRoster(Save save = Save::Now);
@@ -95,6 +94,10 @@ class TeamSession {
     // league's waiver list and empties their places, then saves the slot as the current team's.
     // A failure throws with the slot, the team and the waiver list file as they were.
     void TransferRoster(int slot);
+    // Saves slot `slot` as the current team's and puts the players `undo` took off the roster on
+    // the league's waiver list; a failure throws with the slot, as `undo` holds it, and the list
+    // as they were.
+    void SaveTeamAndWaivers(int slot, const RosterUndo& undo);
 
     // --- Lines. LineBuffer has the layout of Team::LineSlots.
     LineUp LineBuffer{};

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "cli/CliRun.h"
+#include "platform/FileLock.h"
 #include "platform/FolderLock.h"
 
 namespace korvel::test {
@@ -66,12 +67,16 @@ class Scene {
     void WriteDefaults(const std::string& content) {
         WriteWholeFile(Start() / "korvel.def", Bytes(content.begin(), content.end()));
     }
-    // Everything a run must leave as it was: the leagues' files, byte for byte.
+    // Everything a run must leave as it was: the leagues' files, byte for byte. (Not the lock
+    // file that a save of the waiver list leaves beside it, which stays empty, nor the temporary
+    // file a killed save left, which the next save removes.)
     std::map<fs::path, Bytes> LeagueFiles() const {
         std::map<fs::path, Bytes> files;
         for (const auto& entry : fs::recursive_directory_iterator(root_ / "leagues")) {
             std::error_code error;
             if (!entry.is_regular_file(error) || fs::file_size(entry.path()) > (1 << 20)) continue;
+            if (entry.path().extension() == ".lock" && fs::file_size(entry.path()) == 0) continue;
+            if (entry.path().filename().string().starts_with(".")) continue;
             try {
                 files[entry.path()] = ReadWholeFile(entry.path());
             } catch (const FileError&) {
@@ -90,7 +95,7 @@ Bytes Text(const std::string& text) {
 }
 
 enum class Program { Cli, Gui };
-enum class Outcome { KeepsGood, LoadsBad, NoWorkingCopies };
+enum class Outcome { KeepsGood, LoadsBad, NoWorkingCopies, SavesRoster };
 
 struct BadInput {
     const char* Name;
@@ -101,6 +106,8 @@ struct BadInput {
     std::vector<std::string> Args = {"-C", "{start}", "--league", "{bad}", "players"};
     Program Run = Program::Cli;
     RunOptions Options = {};
+    long MaxMemoryMb = 0;                     // when set, the program's peak memory stays below
+    std::function<void(const Scene&)> Check = {};  // what else must hold afterwards
 };
 
 void PrintTo(const BadInput& row, std::ostream* out) {
@@ -125,16 +132,26 @@ std::vector<std::string> InDeletedFolder(const std::vector<std::string>& command
     return args;
 }
 
-// C0 controls but the line end, DEL, and (unless JSON, which only has to parse) C1 controls in
-// their UTF-8 form.
+// C0 controls but the line end, DEL, bidirectional controls and (unless JSON, which only has to
+// parse) C1 controls in their UTF-8 form.
 bool HasTerminalControls(const std::string& out, bool withC1) {
     for (std::size_t i = 0; i < out.size(); ++i) {
         const auto c = static_cast<unsigned char>(out[i]);
         if ((c < 0x20 && c != '\n') || c == 0x7f) return true;
         const auto next = i + 1 < out.size() ? static_cast<unsigned char>(out[i + 1]) : 0;
+        const auto third = i + 2 < out.size() ? static_cast<unsigned char>(out[i + 2]) : 0;
         if (withC1 && c == 0xc2 && next >= 0x80 && next <= 0x9f) return true;
+        if (c == 0xe2 && ((next == 0x80 && third >= 0xaa && third <= 0xae) ||
+                          (next == 0x81 && third >= 0xa6 && third <= 0xa9))) {
+            return true;
+        }
     }
     return false;
+}
+
+fs::path WriteEmpty(const fs::path& file) {
+    WriteWholeFile(file, {});
+    return file;
 }
 
 void MakeFolder(const fs::path& folder) {
@@ -151,8 +168,9 @@ void GiveToNobody(const fs::path& root) {
     ASSERT_EQ(std::system(command.c_str()), 0);
 }
 
-// Holds the start folder as another Korvel program would, for one case.
+// Holds the start folder, or the waiver list, as another Korvel program would, for one case.
 std::optional<FolderLock> otherProgram;
+std::optional<FileLock> otherSave;
 
 RunOptions With(bool unprivileged, long fileSizeLimit = -1) {
     RunOptions options;
@@ -198,6 +216,59 @@ void Nothing(Scene&) {}
 void ReadOnlyStart(Scene& s) {
     GiveToNobody(s.Root());
     fs::permissions(s.Start(), fs::perms::owner_read | fs::perms::owner_exec);
+}
+
+constexpr std::size_t k256Mb = 256 << 20;
+
+// Marks the first player of team 0 who is not on the farm for waivers: keeping the roster then
+// puts him on the league's waiver list.
+void WaiveOne(Scene& s) {
+    const auto roster = LeagueOnDisk::Read(s.Bad()).Roster(0);
+    for (std::size_t i = 0; i < roster.size(); ++i) {
+        if (roster[i].IsEmptyPlace() || roster[i].Status >= 200) continue;
+        s.Patch(".ros", i * kPlayer + 75, {1});
+        return;
+    }
+    FAIL() << "no player to waive";
+}
+void HugeWaiverListAndLeftover(Scene& s) {
+    WaiveOne(s);
+    s.Resize(".wvr", k256Mb);
+    WriteWholeFile(s.Bad().parent_path() / ".bad.wvr.tmp99999999-1", Text("half"));
+}
+// One entry more at the end, the rest still a hole, and the killed save's leftover gone.
+void WaiverAppendedSparseNoLeftover(const Scene& s) {
+    struct stat status {};
+    ASSERT_EQ(::stat(s.BadFile(".wvr").c_str(), &status), 0);
+    EXPECT_EQ(static_cast<std::size_t>(status.st_size), (k256Mb / 88 + 1) * 88);  // over the cut end
+    EXPECT_LT(status.st_blocks * 512, 1 << 20) << "the waiver list was written out in full";
+    EXPECT_FALSE(fs::exists(s.Bad().parent_path() / ".bad.wvr.tmp99999999-1"));
+}
+void HoldWaiverList(Scene& s) {
+    WaiveOne(s);
+    otherSave.emplace(s.BadFile(".wvr.lock"), std::chrono::milliseconds(0));
+}
+void LockFileIsAFolder(Scene& s) {
+    fs::remove(s.Start() / "korvel.lock");
+    fs::create_directory(s.Start() / "korvel.lock");
+}
+void LockFileDangling(Scene& s) {
+    fs::remove(s.Start() / "korvel.lock");
+    fs::create_symlink(s.Start() / "elsewhere", s.Start() / "korvel.lock");
+}
+// A league whose folder name holds an escape sequence and a bidirectional control, and whose
+// league file is too short: start-up names it in a message.
+void EscapeInLeaguePath(Scene& s) {
+    const std::string folder = "esc\x1b[2J\xe2\x80\xae";
+    s.CopyBadTo(folder);
+    const fs::path base = s.Bad().parent_path() / folder / "bad";
+    fs::resize_file(WithExt(base, ".lge"), 0);
+    s.WriteDefaults("\"" + base.string() + "\"\n");
+}
+void LockFileOfAnotherUser(Scene& s) {
+    WriteWholeFile(s.Start() / "korvel.lock", {});
+    GiveToNobody(s.Root());
+    fs::permissions(s.Start() / "korvel.lock", fs::perms::none);
 }
 
 std::vector<std::string> Cli(std::vector<std::string> args) {
@@ -299,8 +370,46 @@ const BadInput kCases[] = {
      0, {}, Bad},
     {"DiskFullWhileCopying", Nothing, 2, {"{start}/swp.r: cannot be written (File too large)"}, Good, kPlayers,
      Program::Cli, With(false, 10000)},
+    {"LockFileIsAFolderCli", LockFileIsAFolder, 2, {"{start}/korvel.lock: is a folder, not a file"}, Good, kStartUpOnly},
+    {"LockFileIsAFolderGui", LockFileIsAFolder, 1, {"{start}/korvel.lock: is a folder, not a file"}, Good, kGui,
+     Program::Gui},
+    {"LockFileIsADanglingLink", LockFileDangling, 2, {"{start}/korvel.lock: is a symbolic link"}, Good, kStartUpOnly,
+     Program::Cli, {}, 0, [](const Scene& s) { EXPECT_FALSE(fs::exists(s.Start() / "elsewhere")); }},
+    {"LockFileOfAnotherUser", LockFileOfAnotherUser, 2, {"{start}/korvel.lock: cannot be opened (Permission denied)"},
+     Good, kStartUpOnly, Program::Cli, kAsNobody},
+
+    // Sizes nobody set: read a block at a time or refused before reading.
+    {"WaiverListHugeSparse", HugeWaiverListAndLeftover, 0, {}, Outcome::SavesRoster,
+     Cli({"--team", "0", "--yes", "roster", "--auto", "--keep"}), Program::Cli, {}, 100, WaiverAppendedSparseNoLeftover},
+    {"LinesFileHugeSparse", [](Scene& s) { fs::resize_file(WriteEmpty(s.Start() / "big.lns"), k256Mb); }, 1,
+     {"Invalid File: Errors in File"}, Bad, Cli({"--team", "0", "lines", "--import", "big.lns"}),
+     Program::Cli, {}, 100},
+
+    // The waiver list is shared with other start folders: a save waits for theirs, then says so.
+    {"WaiverListBeingSaved", HoldWaiverList, 1, {"{bad}.wvr: is being saved by another Korvel program"}, Bad,
+     Cli({"--team", "0", "--yes", "roster", "--auto", "--keep"})},
+
+    // Output and text that reach a terminal.
+    {"OutputToAFullDisk", Nothing, 1, {"standard output could not be written (No space left on device)"}, Good,
+     {"-c", "exec \"$0\" \"$@\" >/dev/full", KORVEL_CLI, "-C", "{start}", "--json", "league"}},
+    {"TeamEmpty", Nothing, 2, {"--team", "not an empty text"}, Good, {"-C", "{start}", "--team", "", "league"}},
+    {"LeagueFolderWithBidiControls", [](Scene& s) { s.CopyBadTo("\xe2\x80\xae" "evil\xe2\x81\xa6"); }, 0, {}, Bad,
+     {"-C", "{start}", "--league", "{start}/../leagues/\xe2\x80\xae" "evil\xe2\x81\xa6/bad", "league"}},
+    {"GuiMessageWithEscapeInPath", EscapeInLeaguePath, 0, {"esc\\u001b[2J\\u202e/bad.lge: too short"},
+     Good, kGui, Program::Gui},
 };
 // clang-format on
+
+// What the address sanitizer alone adds to a program's memory (its shadow memory), measured on a run
+// that reads nothing; 0 in a build without it.
+long SanitizerKb() {
+#if defined(__SANITIZE_ADDRESS__)
+    static const long measured = RunCli({"--version"}).PeakMemoryKb;
+    return measured;
+#else
+    return 0;
+#endif
+}
 
 class BadInputTable : public testing::TestWithParam<BadInput> {
   protected:
@@ -343,8 +452,14 @@ TEST_P(BadInputTable, ClearMessageRightExitCodeNothingLost) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const RunResult run = RunProgram(program, args, options);
     otherProgram.reset();
+    otherSave.reset();
 
     EXPECT_EQ(run.ExitCode, row.ExitCode) << run.Err;
+    EXPECT_FALSE(HasTerminalControls(run.Err, true)) << run.Err;
+    if (row.MaxMemoryMb > 0) {
+        EXPECT_LT(run.PeakMemoryKb, row.MaxMemoryMb * 1024 + SanitizerKb());
+    }
+    if (row.Check) row.Check(scene);
     for (const auto& words : row.Says) {
         EXPECT_NE(run.Err.find(Expand(words, scene)), std::string::npos)
             << "missing: " << Expand(words, scene) << "\nstderr: " << run.Err;
@@ -363,6 +478,7 @@ TEST_P(BadInputTable, ClearMessageRightExitCodeNothingLost) {
     for (const auto& [copy, extension, limit] :
          {std::tuple{"swp.t", ".tms", 50 * kTeam}, std::tuple{"swp.r", ".ros", 2500 * kPlayer},
           std::tuple{"swp.l", ".lge", std::size_t{459}}}) {
+        if (row.After == Outcome::SavesRoster) break;
         EXPECT_EQ(ReadWholeFile(scene.Start() / copy),
                   ReadWholeFile(WithExt(loaded, extension), limit))
             << copy;

@@ -115,11 +115,13 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     }
     RunResult result;
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child) {
+    rusage usage{};
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child) {
         ADD_FAILURE() << "could not run " << program;
         return result;
     }
     result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.PeakMemoryKb = usage.ru_maxrss;
     result.Out = ReadText(outFile);
     result.Err = ReadText(errFile);
     return result;

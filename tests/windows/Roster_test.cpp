@@ -3,6 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "session/ProtectionQuota.h"
 #include "windows/RosterTestLeague.h"
 
@@ -353,6 +357,26 @@ TEST_F(WaiverList, SavingReplacesTheEntryOfTheSameNameAndAppendsTheOther) {
         EXPECT_TRUE(vars.Players[0][i].IsEmptyPlace());
         EXPECT_EQ(EncodeRecord(StoredPlayer(i)), EncodeRecord(Player{}));
     }
+}
+
+// The league's list is replaced only once the working copies are: when they cannot be saved, the
+// list was never touched (the same file, not a rewrite of its old bytes).
+TEST_F(WaiverList, IsReplacedOnlyAfterTheWorkingCopies) {
+    InstallWithTwoWaived();
+    // Held open, the list's file cannot be freed and its number given to a new one.
+    const int held = ::open(vars.WaiverFile.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    struct stat original {}, after {};
+    ASSERT_EQ(::fstat(held, &original), 0);
+    fs::remove(vars.SwapTeamFile);
+    fs::create_directory(vars.SwapTeamFile);
+    Roster window(vars, ui);
+    window.Form_Load();
+    EXPECT_THROW(window.TransferBuffer(0), FileError);
+    ASSERT_EQ(::stat(vars.WaiverFile.c_str(), &after), 0);
+    ::close(held);
+    EXPECT_EQ(after.st_ino, original.st_ino);
+    EXPECT_EQ(ReadWholeFile(vars.WaiverFile), waiversBefore);
 }
 
 TEST_F(WaiverList, AFailedWriteStoresNothingAndKeepsTheWindowOpen) {

@@ -26,9 +26,11 @@ constexpr const char* kExitCodes =
     "answered by --yes or --no, and without either the run stops with exit code 2.\n"
     "Exit codes:\n"
     "  0  done\n"
-    "  1  the program refused: a message stopped the action (see standard error)\n"
+    "  1  the program refused: a message stopped the action (see standard error), or the "
+    "output could not be written\n"
     "  2  usage error (bad option or team, missing folder, unanswered question), no league "
-    "could be loaded, or the start folder is in use by another Korvel program\n"
+    "could be loaded, or the start folder is in use by another Korvel program or cannot be "
+    "locked\n"
     "Run 'korvel-cli COMMAND --help' for a command's output and its JSON shape.";
 
 // "league, players and lines".

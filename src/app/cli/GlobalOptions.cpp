@@ -15,7 +15,13 @@ void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
     app.add_option("--team", options.Team,
                    "The team to work on: its index (0 to the league's last team) or its name "
                    "(case-insensitive). Default: the current team after loading.")
-        ->option_text("TEAM");
+        ->option_text("TEAM")
+        ->check(CLI::Validator(
+            [](const std::string& team) {
+                return team.empty() ? std::string("give a team index or name, not an empty text")
+                                    : std::string();
+            },
+            ""));
     auto* yes =
         app.add_flag("--yes", options.Yes, "Answer Yes to every question the program asks.");
     auto* no = app.add_flag("--no", options.No, "Answer No to every question the program asks.");

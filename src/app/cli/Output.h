@@ -10,6 +10,7 @@
 
 #include "league/Condense.h"
 #include "league/FixedText.h"
+#include "platform/TerminalText.h"
 #include "platform/Text1252.h"
 
 namespace korvel::cli {
@@ -48,9 +49,6 @@ std::size_t Utf8Length(const std::string& text);
 
 void PrintJson(std::ostream& out, const nlohmann::json& value);
 
-// What korvel-cli writes to a terminal: control characters (escape sequences, bell, carriage
-// return; all but the line end) shown as \u001b, and bytes that are no UTF-8 as U+FFFD. JSON
-// stays valid, as it holds no raw control characters and \u001b is its own escape.
-std::string TerminalText(std::string_view text);
+using korvel::TerminalText;
 
 }  // namespace korvel::cli

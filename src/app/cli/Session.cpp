@@ -88,6 +88,8 @@ void Session::Open() {
         lock_.emplace(startFolder);
     } catch (const FolderInUse& busy) {
         throw UsageError(busy.what());
+    } catch (const FileError& unlockable) {
+        throw UsageError(unlockable.what());
     }
     main_ = std::make_unique<korvel::Main>(vars_, ui_, startFolder);
     main_->Form_Load();
