@@ -10,9 +10,10 @@ namespace korvel {
 
 class Window;
 
-enum class Buttons { OK, YesNo };
+// YesNoCancel: a question the user may back out of; Escape and the close box answer Cancel.
+enum class Buttons { OK, YesNo, YesNoCancel };
 enum class Icon { None, Information, Critical };
-enum class Answer { OK, Yes, No };
+enum class Answer { OK, Yes, No, Cancel };
 
 // The title a message box shows when it has none of its own.
 inline constexpr const char* kApplicationTitle = "Korvel";
@@ -48,6 +49,13 @@ class Ui {
     // The typed text, or no value when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& prompt,
                                                 const std::string& title) = 0;
+    // Like InputBox, for a secret of at most `maxLength` characters: a desktop hides what is
+    // typed. Where nothing can be hidden it is an input box.
+    virtual std::optional<std::string> PasswordBox(const std::string& prompt,
+                                                   const std::string& title, int maxLength) {
+        (void)maxLength;
+        return InputBox(prompt, title);
+    }
     // The chosen file, or no value when cancelled.
     virtual std::optional<std::filesystem::path> OpenFile(const FileDialog& dialog) = 0;
     // Loads the window (Form_Load) and runs it until it unloads.

@@ -136,7 +136,14 @@ TEST_F(LinesFileCommand, LinesImportsAutoSavesAndKeepsInThatOrder) {
 TEST_F(LinesFileCommand, AnImportThatIsRefusedExitsOneWithTheMessage) {
     Generate({"--teams", "6"});
     const fs::path start = folders.Start();
-    ASSERT_EQ(RunCli(In(start, {"lines", "--team", "1", "--save-lines", "wrong"})).ExitCode, 0);
+    // A password other than the team's is saved only when the question is answered Yes.
+    const RunResult unanswered = RunCli(In(start, {"lines", "--team", "1", "--save-lines", "wrong"}));
+    EXPECT_EQ(unanswered.ExitCode, 2);
+    EXPECT_NE(unanswered.Err.find("does not match the lines password"), std::string::npos)
+        << unanswered.Err;
+    EXPECT_FALSE(fs::exists(LinesFile(start, 1)));
+    ASSERT_EQ(RunCli(In(start, {"lines", "--team", "1", "--save-lines", "wrong", "--yes"})).ExitCode,
+              0);
     const fs::path saved = LinesFile(start, 1);
     Bytes shorter = ReadWholeFile(saved);
     shorter.pop_back();

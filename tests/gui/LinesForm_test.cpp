@@ -60,7 +60,7 @@ class LinesFormTest : public ::testing::Test {
         ui.MsgBoxHook = [this](const std::string& text, Buttons buttons, Icon,
                                const std::string& title) {
             messages.push_back({text, title});
-            return buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
+            return buttons == Buttons::OK ? Answer::OK : Answer::Yes;
         };
         main = std::make_unique<Main>(vars, ui, start);
         main->Form_Load();

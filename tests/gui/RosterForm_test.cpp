@@ -78,7 +78,7 @@ class RosterFormTest : public ::testing::Test {
         RegisterWindowForms(ui);
         ui.MsgBoxHook = [this](const std::string& text, Buttons buttons, Icon, const std::string&) {
             messages.push_back(text);
-            return buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
+            return buttons == Buttons::OK ? Answer::OK : Answer::Yes;
         };
         main = std::make_unique<Main>(vars, ui, start);
         main->Form_Load();

@@ -6,7 +6,9 @@ namespace korvel::test {
 
 void PrintTo(const RecordedMessage& message, std::ostream* out) {
     *out << "{\"" << message.Text << "\", "
-         << (message.ButtonSet == Buttons::YesNo ? "YesNo" : "OK") << ", "
+         << (message.ButtonSet == Buttons::YesNo         ? "YesNo"
+             : message.ButtonSet == Buttons::YesNoCancel ? "YesNoCancel"
+                                                         : "OK") << ", "
          << (message.IconShown == Icon::Critical      ? "Critical"
              : message.IconShown == Icon::Information ? "Information"
                                                       : "None")

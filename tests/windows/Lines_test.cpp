@@ -302,7 +302,7 @@ TEST_F(LinesWindow, AnEmptyExtraSkaterIsIncompleteButAnEmptySpareColumnIsNot) {
     EXPECT_THAT(
         ui.Messages,
         ElementsAre(
-            RecordedMessage{"Keep Line Changes?", Buttons::YesNo, Icon::None, "Keep Changes"},
+            RecordedMessage{"Keep Line Changes?", Buttons::YesNoCancel, Icon::None, "Keep Changes"},
             RecordedMessage{"Lines are not complete", Buttons::OK, Icon::Critical, "Edit Lines"}));
     EXPECT_FALSE(lines.IsUnloaded());
     EXPECT_TRUE(lines.Changed);
@@ -359,6 +359,21 @@ TEST_F(LinesWindow, AnsweringNoStoresNothing) {
     lines.cmdExit_Click();
     EXPECT_TRUE(lines.IsUnloaded());
     EXPECT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), teamFile);
+    EXPECT_EQ(vars.Teams[kTeam].LineSlots, CompleteLineUp());
+}
+
+TEST_F(LinesWindow, CancellingTheQuestionReturnsToTheWindowWithNothingChanged) {
+    Install(test::ReadyRoster(), CompleteLineUp());
+    const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
+    Lines lines(vars, ui);
+    lines.Form_Load();
+    Place(lines, 9, 0);
+    ui.ExpectQuestion("Keep Line Changes?", Answer::Cancel);
+    lines.cmdExit_Click();
+    EXPECT_FALSE(lines.IsUnloaded());
+    EXPECT_TRUE(lines.Changed);
+    EXPECT_EQ(lines.LineBuffer[LineIndex(0, 0)], 9);
     EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), teamFile);
     EXPECT_EQ(vars.Teams[kTeam].LineSlots, CompleteLineUp());
 }

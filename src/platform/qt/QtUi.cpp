@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -84,6 +85,10 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons but
     if (buttons == Buttons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);
+    } else if (buttons == Buttons::YesNoCancel) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::Cancel);
     } else {
         box->setStandardButtons(QMessageBox::Ok);
         box->setDefaultButton(QMessageBox::Ok);
@@ -94,7 +99,11 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons but
 Answer AnswerOf(const QMessageBox& box, Buttons buttons) {
     if (buttons == Buttons::OK) return Answer::OK;
     const QAbstractButton* clicked = box.clickedButton();
-    return clicked != nullptr && clicked == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
+    if (clicked != nullptr && clicked == box.button(QMessageBox::Yes)) return Answer::Yes;
+    // Escape and the close box of a question with Cancel answer Cancel.
+    const bool no = clicked != nullptr && clicked == box.button(QMessageBox::No);
+    if (buttons == Buttons::YesNoCancel && !no) return Answer::Cancel;
+    return Answer::No;
 }
 
 std::unique_ptr<QInputDialog> MakeInputDialog(const std::string& prompt, const std::string& title,
@@ -103,6 +112,16 @@ std::unique_ptr<QInputDialog> MakeInputDialog(const std::string& prompt, const s
     dialog->setWindowTitle(ToQString(TitleOrDefault(title)));
     dialog->setInputMode(QInputDialog::TextInput);
     dialog->setLabelText(ToQString(prompt));
+    return dialog;
+}
+
+std::unique_ptr<QInputDialog> MakePasswordDialog(const std::string& prompt,
+                                                 const std::string& title, int maxLength,
+                                                 QWidget* parent) {
+    auto dialog = MakeInputDialog(prompt, title, parent);
+    dialog->setTextEchoMode(QLineEdit::Password);
+    // The line edit exists once the dialog has been laid out in text mode.
+    if (auto* edit = dialog->findChild<QLineEdit*>()) edit->setMaxLength(maxLength);
     return dialog;
 }
 
@@ -138,6 +157,14 @@ Answer QtUi::MsgBox(const std::string& text, Buttons buttons, Icon icon, const s
     const auto box = MakeMessageBox(text, buttons, icon, title, DialogParent());
     box->exec();
     return AnswerOf(*box, buttons);
+}
+
+std::optional<std::string> QtUi::PasswordBox(const std::string& prompt, const std::string& title,
+                                             int maxLength) {
+    if (InputBoxHook) return InputBoxHook(prompt, TitleOrDefault(title));
+    const auto dialog = MakePasswordDialog(prompt, title, maxLength, DialogParent());
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return ToUtf8(dialog->textValue());
 }
 
 std::optional<std::string> QtUi::InputBox(const std::string& prompt, const std::string& title) {

@@ -200,7 +200,8 @@ void Lines::cmdAuto_Click() {
 void Lines::cmdExit_Click() {
     if (Changed) {
         const Answer keep =
-            ui_.MsgBox("Keep Line Changes?", Buttons::YesNo, Icon::None, "Keep Changes");
+            ui_.MsgBox("Keep Line Changes?", Buttons::YesNoCancel, Icon::None, "Keep Changes");
+        if (keep == Answer::Cancel) return;
         if (keep == Answer::Yes) {
             if (LinesIncomplete()) {
                 ui_.MsgBox("Lines are not complete", Buttons::OK, Icon::Critical, kEditLinesTitle);

@@ -59,13 +59,22 @@ std::filesystem::path Lines::LinesFilePath() const {
 }
 
 bool Lines::SaveLines() {
-    const std::string typed = ui_.InputBox("Password?", kSaveTitle).value_or("");
+    // A cancelled password box saves nothing.
+    const auto typed = ui_.PasswordBox("Password?", kSaveTitle, kLinesPasswordLength);
+    if (!typed) return false;
     std::string refused;
-    const auto password = LinesPassword(typed, refused);
+    const auto password = LinesPassword(*typed, refused);
     if (!password) {
         ui_.MsgBox("The password cannot hold \"" + refused +
                        "\": a lines file keeps only characters of the Windows-1252 set.",
                    Buttons::OK, Icon::Critical, kSaveTitle);
+        return false;
+    }
+    // The league refuses a lines file whose password is not the team's.
+    if (*password != vars_.CurrentTeamRecord().Password &&
+        ui_.MsgBox("The password does not match the lines password of " + TeamNameText() +
+                       ". Save anyway?",
+                   Buttons::YesNo, Icon::None, kSaveTitle) != Answer::Yes) {
         return false;
     }
     const std::filesystem::path path = LinesFilePath();

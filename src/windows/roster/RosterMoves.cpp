@@ -113,7 +113,8 @@ void Roster::TakeUndressedOutOfLineUp() {
 void Roster::cmdExit_Click() {
     if (RosterChanged) {
         const Answer keep =
-            ui_.MsgBox("Keep Roster Changes?", Buttons::YesNo, Icon::None, "Keep Changes");
+            ui_.MsgBox("Keep Roster Changes?", Buttons::YesNoCancel, Icon::None, "Keep Changes");
+        if (keep == Answer::Cancel) return;
         if (keep == Answer::Yes) {
             if (!RosterComplete) {
                 ui_.MsgBox("Roster not complete", Buttons::OK, Icon::Critical, kEditRosterTitle);
