@@ -61,7 +61,7 @@ RosterForm::RosterForm(Roster& window, QWidget* parent)
 void RosterForm::CreateWidgets() {
     Label1 = MakeLabel(this, "title");
     Label5 = MakeLabel(this, "heading");
-    Label5->setStyleSheet("color: #1b7f3b;");
+    Label5->setStyleSheet("color: #2e9e4f;");  // readable on light and dark windows
     Label2 = MakeLabel(this, "heading");
     Label3 = MakeLabel(this, "heading");
     Label6 = MakeLabel(this, "heading");
