@@ -3,14 +3,17 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QShowEvent>
 #include <QMainWindow>
 
 #include "platform/qt/FormBinder.h"
+#include "platform/qt/ScreenFit.h"
 #include "platform/qt/Style.h"
 
 namespace korvel::qt {
 
-// The Qt side of a window: a QMainWindow or QDialog in the program's shared style, whose close box
+// The Qt side of a window: a QMainWindow or QDialog in the program's shared style that opens within
+// the screen, whose close box
 // unloads the window (and stays open when the window's unload event cancels). Derived forms lay
 // out their widgets, bind them through Binder() and call Binder().RefreshAll() once at the end of
 // their constructor.
@@ -24,6 +27,12 @@ class WindowForm : public QtBase {
     FormBinder& Binder() { return binder_; }
 
   protected:
+    // Each time it opens, the window fits the screen it opens on.
+    void showEvent(QShowEvent* event) override {
+        QtBase::showEvent(event);
+        if (!event->spontaneous()) FitToScreen(*this);
+    }
+
     void closeEvent(QCloseEvent* event) override {
         if (binder_.RequestClose()) {
             QtBase::closeEvent(event);

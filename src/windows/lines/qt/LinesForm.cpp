@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 
 #include "platform/qt/PositionBadge.h"
@@ -45,10 +44,8 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     LayOut();
     Binder().OnRefresh([this] { ShowStyles(); });
     Binder().RefreshAll();
-    // As large as the content asks at the desktop's font and scale, but never beyond the screen.
-    QSize size = sizeHint();
-    if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableSize());
-    resize(size);
+    // As large as the content asks at the desktop's font and scale; the form cuts it to the screen.
+    resize(sizeHint());
 }
 
 void LinesForm::CreateWidgets() {

@@ -1,5 +1,6 @@
 #include "windows/main/qt/MainForm.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QFontMetrics>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
 #include "windows/lines/Lines.h"
+#include "windows/main/qt/AboutBox.h"
 #include "windows/lines/qt/LinesForm.h"
 #include "windows/player/qt/PlayerInfoForm.h"
 #include "windows/roster/qt/AddPlayerForm.h"
@@ -58,7 +60,6 @@ MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
     statusBar()->addWidget(status_, 1);
     Binder().OnRefresh([this] { ShowStatus(); });
     Binder().RefreshAll();
-    resize(sizeHint());
 }
 
 void MainForm::CreateWidgets() {
@@ -91,7 +92,6 @@ void MainForm::CreateWidgets() {
         column->addWidget(lstTeams[conf], 1);
         columns->addLayout(column);
     }
-    columns->addStretch(1);
     layout->addLayout(columns, 1);
 
     auto& binder = Binder();
@@ -132,7 +132,11 @@ void MainForm::CreateMenus() {
     SetRoster = addItem(coach, window_.SetRoster, 'R', [this] { window_.SetRoster_Click(); });
     SetLines = addItem(coach, window_.SetLines, 'L', [this] { window_.SetLines_Click(); });
     Info = addMenu(window_.Info, 'I');
-    About = addItem(Info, window_.About, 'A', [this] { window_.About_Click(); });
+    About = addItem(Info, window_.About, 'A', [this] {
+        window_.About_Click();
+        ShowAboutBox(this);
+    });
+    Info->addAction("About &Qt", qApp, &QApplication::aboutQt);
 }
 
 void MainForm::ShowStatus() {

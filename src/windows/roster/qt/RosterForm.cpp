@@ -73,12 +73,14 @@ void RosterForm::CreateWidgets() {
         table->setMinimumSize(280, 260);
         connect(table, &QTreeWidget::itemSelectionChanged, this,
                 [this, table, place] { table->ReadList(window_.list1[place]); });
-        connect(table, &QTreeWidget::itemDoubleClicked, this, [this, place](QTreeWidgetItem* item) {
+        const auto open = [this, place](QTreeWidgetItem* item) {
             RunWithSelection([this, place, item] {
                 window_.list1[place].ListIndex = list1[place]->indexOfTopLevelItem(item);
                 window_.List1_DblClick(place);
             });
-        });
+        };
+        connect(table, &QTreeWidget::itemDoubleClicked, this, open);
+        table->OnEnter = open;
         list1[place] = table;
     }
 }
@@ -108,7 +110,7 @@ void RosterForm::CreateButtons() {
     chkProtect->setObjectName("chkProtect");
     chkProtect->setToolTip(
         "Protection view: * marks protected players and rookies; a double "
-        "click protects a player or lifts his protection");
+        "click or Enter on a player protects him or lifts his protection");
     cmdAuto = MakeButton(this, "cmdAuto");
     cmdAuto->setProperty("primary", true);
     cmdAdd = MakeButton(this, "cmdAdd");

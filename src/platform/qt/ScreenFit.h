@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace korvel::qt {
+
+// Makes a top-level window fit the available area of the screen it opens on: its size and its
+// minimum size are cut to that area (window frame included), and it is moved so that the whole
+// frame lies on the screen. A window that already fits keeps its size and place.
+void FitToScreen(QWidget& window);
+
+}  // namespace korvel::qt
