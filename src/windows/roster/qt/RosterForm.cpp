@@ -61,7 +61,9 @@ RosterForm::RosterForm(Roster& window, QWidget* parent)
 void RosterForm::CreateWidgets() {
     Label1 = MakeLabel(this, "title");
     Label5 = MakeLabel(this, "heading");
-    Label5->setStyleSheet("color: #2e9e4f;");  // readable on light and dark windows
+    // Green, dark on a light window and light on a dark one.
+    const bool darkWindow = palette().color(QPalette::Window).lightness() < 128;
+    Label5->setStyleSheet(darkWindow ? "color: #4cc36e;" : "color: #1b7f3b;");
     Label2 = MakeLabel(this, "heading");
     Label3 = MakeLabel(this, "heading");
     Label6 = MakeLabel(this, "heading");
