@@ -11,6 +11,7 @@
 
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
+#include "platform/qt/Style.h"
 #include "windows/lines/Lines.h"
 #include "windows/main/qt/AboutBox.h"
 #include "windows/lines/qt/LinesForm.h"
@@ -151,6 +152,13 @@ void MainForm::ShowStatus() {
         status = "Current team: " + qt::ToQString(vars_.CurrentTeamRecord().Name.Utf8()).trimmed();
     }
     status_->setText(status);
+    // Only the column of the current team shows its selection as chosen: a selection left in the
+    // other column from before is drawn as a mere outline.
+    const bool chosen = vars_.LeagueLoaded() && window_.manager.Enabled;
+    for (int conf = 0; conf < 2; ++conf) {
+        const bool current = chosen && vars_.CurrentTeamRecord().Conference == conf;
+        qt::SetStyleProperty(*lstTeams[conf], "stale", !current);
+    }
 }
 
 }  // namespace korvel
