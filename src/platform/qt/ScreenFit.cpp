@@ -28,7 +28,8 @@ void FitToScreen(QWidget& window) {
     const QSize frame = FrameAllowance(window);
     const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
 
-    window.setMinimumSize(window.minimumSize().boundedTo(room));
+    // The minimum size stays what the layout needs: on a screen smaller than that the window
+    // reaches past the screen's edge rather than cutting its content off.
     if (window.width() > room.width() || window.height() > room.height()) {
         window.resize(window.size().boundedTo(room));
     }
