@@ -161,6 +161,24 @@ TEST_F(LinesFormTest, AutoViewsPlacingAndKeepingTheLines) {
         EXPECT_EQ(lines.LineBuffer[LineIndex(1, 2)], lines.ListMap[dragged]);
         EXPECT_EQ(form.lblPlayer[7]->text(), form.List2->item(dragged)->text());
 
+        // A goalie dragged over a skater's slot shows the refusal and is not placed.
+        int goalie = -1;
+        for (int r = 0; r < form.List2->count() && goalie < 0; ++r) {
+            if (lines.RosterPlayer(lines.ListMap[r]).Position == Goalie) goalie = r;
+        }
+        ASSERT_GE(goalie, 0);
+        std::unique_ptr<QMimeData> mime(
+            form.List2->model()->mimeData({form.List2->model()->index(goalie, 0)}));
+        QDragEnterEvent over(form.lblPlayer[8]->rect().center(), Qt::CopyAction, mime.get(),
+                             Qt::LeftButton, {});
+        QApplication::sendEvent(form.lblPlayer[8], &over);
+        EXPECT_TRUE(form.lblPlayer[8]->property("dragRefused").toBool());
+        EXPECT_FALSE(form.lblPlayer[8]->property("dragOver").toBool());
+        const auto before = lines.LineBuffer;
+        DropRow(*form.List2, goalie, *form.lblPlayer[8]);
+        EXPECT_EQ(lines.LineBuffer, before);
+        EXPECT_FALSE(form.lblPlayer[8]->property("dragRefused").toBool());
+
         kept = lines.LineBuffer;
         Click(*form.cmdExit);
         EXPECT_TRUE(lines.IsUnloaded());

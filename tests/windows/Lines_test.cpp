@@ -194,6 +194,32 @@ TEST_F(LinesWindow, GoaliesStandOnlyInTheGoalieEntryAndExtraSkatersMayRepeat) {
     EXPECT_EQ(lines.lblPlayer[22].Caption, ShownName(vars.Players[0][5]));
 }
 
+TEST_F(LinesWindow, ASlotTakesGoaliesOnlyInTheGoalieSlotAndASkaterOncePerLine) {
+    Install(test::ReadyRoster(), CompleteLineUp());
+    Lines lines(vars, ui);
+    lines.Form_Load();
+    const auto rowOf = [&](int index) {
+        for (int k = 0; k < lines.List2.ListCount(); ++k) {
+            if (lines.ListMap[k] == index) return k;
+        }
+        return -1;
+    };
+    struct Case {
+        int Player;  // roster index: 18 a goalie, 0 and 9 skaters; line 1 holds 0 to 4
+        int Slot;
+        bool Takes;
+    };
+    const Case cases[] = {{18, Lines::kGoalieLabel, true}, {18, 0, false}, {18, 21, false},
+                          {9, Lines::kGoalieLabel, false}, {9, 0, true},   {9, 22, true},
+                          {0, 1, false},                   {0, 5, false},  {0, 21, true}};
+    for (const Case& c : cases) {
+        ASSERT_GE(rowOf(c.Player), 0) << c.Player;
+        EXPECT_EQ(lines.SlotTakes(c.Slot, rowOf(c.Player)), c.Takes)
+            << "player " << c.Player << ", slot " << c.Slot;
+    }
+    EXPECT_FALSE(lines.SlotTakes(0, lines.List2.ListCount()));
+}
+
 TEST_F(LinesWindow, EachViewShowsItsRowsCaptionsAndSlots) {
     LineUp stored = EmptyLineUp();
     for (int row = 0; row < 13; ++row) {

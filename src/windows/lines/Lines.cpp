@@ -129,30 +129,39 @@ void Lines::Label6_Click() {
     DisplayLines();
 }
 
+std::optional<std::size_t> Lines::SlotEntry(int Index, std::uint8_t p) const {
+    if (Index < 0 || Index >= kSlotLabels || !lblPlayer[Index].Visible) return std::nullopt;
+    if (p >= kRosterPlaces) return std::nullopt;
+    const bool isGoalie = vars_.Players[0][p].Position == Goalie;
+    if (Index < kGoalieLabel) {
+        if (isGoalie) return std::nullopt;
+        const int row = FirstViewRow() + Index / 5;
+        for (int c = 0; c < kLineColumns; ++c) {
+            if (LineBuffer[LineIndex(row, c)] == p) return std::nullopt;
+        }
+        return LineIndex(row, Index % 5);
+    }
+    if (Index == kGoalieLabel) {
+        if (!isGoalie) return std::nullopt;
+        return LineIndex(kGoalieRow, 0);
+    }
+    if (isGoalie) return std::nullopt;
+    return LineIndex(kGoalieRow, Index - kGoalieLabel);
+}
+
+bool Lines::SlotTakes(int Index, int listRow) const {
+    if (listRow < 0 || listRow >= List2.ListCount()) return false;
+    return SlotEntry(Index, ListMap[static_cast<std::size_t>(listRow)]).has_value();
+}
+
 void Lines::lblPlayer_Click(int Index) {
     // A hidden label cannot be clicked.
     if (Index < 0 || Index >= kSlotLabels || !lblPlayer[Index].Visible) return;
     if (!List2.HasSelection()) return;
     const std::uint8_t p = ListMap[static_cast<std::size_t>(List2.ListIndex)];
-    if (p >= kRosterPlaces) return;
-    const bool isGoalie = vars_.Players[0][p].Position == Goalie;
-
-    std::size_t target = 0;
-    if (Index < kGoalieLabel) {
-        if (isGoalie) return;
-        const int row = FirstViewRow() + Index / 5;
-        for (int c = 0; c < kLineColumns; ++c) {
-            if (LineBuffer[LineIndex(row, c)] == p) return;
-        }
-        target = LineIndex(row, Index % 5);
-    } else if (Index == kGoalieLabel) {
-        if (!isGoalie) return;
-        target = LineIndex(kGoalieRow, 0);
-    } else {
-        if (isGoalie) return;
-        target = LineIndex(kGoalieRow, Index - kGoalieLabel);
-    }
-    LineBuffer[target] = p;
+    const auto target = SlotEntry(Index, p);
+    if (!target) return;
+    LineBuffer[*target] = p;
     lblPlayer[Index].Caption = List2.Items[static_cast<std::size_t>(List2.ListIndex)].Text;
     Changed = true;
 }

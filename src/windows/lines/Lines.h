@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "league/Variables.h"
@@ -87,6 +88,9 @@ class Lines : public Window {
 
     // The line-up row shown in view row 0: 0 even strength, 4 power play, 8 penalty kill.
     int FirstViewRow() const;
+    // True when slot label `Index` would take the candidate on row `listRow` of List2 (a goalie
+    // only the goalie slot, a skater any other, once per line).
+    bool SlotTakes(int Index, int listRow) const;
     // A player of roster slot 0, for front ends that show more of him than his name.
     const Player& RosterPlayer(int index) const {
         return vars_.Players[0].at(static_cast<std::size_t>(index));
@@ -94,6 +98,8 @@ class Lines : public Window {
 
   private:
     enum class View { Even, PowerPlay, PenaltyKill };
+    // The LineBuffer entry slot label `Index` puts player `p` in, or none when it refuses him.
+    std::optional<std::size_t> SlotEntry(int Index, std::uint8_t p) const;
     void ShowView(View view);
     // True when `entry` is a roster index whose place in slot 0 holds a player.
     bool NamesPlayer(std::uint8_t entry) const;

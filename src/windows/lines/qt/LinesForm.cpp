@@ -97,6 +97,7 @@ void LinesForm::CreateSlots() {
         auto* slot = new qt::SlotLabel(background_);
         slot->DragSource = List2;
         slot->OnDrop = [this, n](int row) { DropOnSlot(n, row); };
+        slot->Takes = [this, n](int row) { return window_.SlotTakes(n, row); };
         lblPlayer[n] = slot;
         Binder().Bind(*slot, window_.lblPlayer[n], [this, n] { window_.lblPlayer_Click(n); });
     }
