@@ -46,6 +46,13 @@ class Ui {
     // An empty title shows kApplicationTitle.
     virtual Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
                           const std::string& title) = 0;
+    // A message with the cause behind it (which file, what is wrong with it) shown under the
+    // text. Where there is no room for it, it is left out.
+    virtual Answer MsgBox(const std::string& text, const std::string& cause, Buttons buttons,
+                          Icon icon, const std::string& title) {
+        (void)cause;
+        return MsgBox(text, buttons, icon, title);
+    }
     // The typed text, or no value when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& prompt,
                                                 const std::string& title) = 0;

@@ -29,6 +29,12 @@ Answer ScriptedUi::MsgBox(const std::string& text, Buttons buttons, Icon icon,
     return next.Reply;
 }
 
+Answer ScriptedUi::MsgBox(const std::string& text, const std::string& cause, Buttons buttons,
+                          Icon icon, const std::string& title) {
+    Causes.push_back(cause);
+    return MsgBox(text, buttons, icon, title);
+}
+
 std::optional<std::string> ScriptedUi::InputBox(const std::string& prompt,
                                                 const std::string& title) {
     Messages.push_back({prompt, Buttons::OK, Icon::None, TitleOrDefault(title)});

@@ -279,6 +279,11 @@ TEST_F(RefusedImport, WhenTheFileIsNotExactly226BytesOrCannotBeRead) {
     ImportFile(start / "missing.lns");
     ImportFile(start.Path());
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>(4, "Errors in File"));
+    // Each names the file and what is wrong with it.
+    ASSERT_EQ(ui.Causes.size(), 4u);
+    EXPECT_THAT(ui.Causes[0], HasSubstr((start / "short.lns").string() + ": is 225 bytes long"));
+    EXPECT_THAT(ui.Causes[1], HasSubstr((start / "long.lns").string() + ": is 227 bytes long"));
+    EXPECT_THAT(ui.Causes[2], HasSubstr((start / "missing.lns").string() + ": file not found"));
     ExpectNothingChanged();
 }
 

@@ -48,6 +48,9 @@ class CliUi : public Ui {
 
     Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
                   const std::string& title) override;
+    // A notice's cause follows its text on a line of its own.
+    Answer MsgBox(const std::string& text, const std::string& cause, Buttons buttons, Icon icon,
+                  const std::string& title) override;
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& title) override;
     std::optional<std::filesystem::path> OpenFile(const FileDialog& dialog) override;

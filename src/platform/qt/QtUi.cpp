@@ -153,8 +153,14 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialog& request, QWidget* 
 }
 
 Answer QtUi::MsgBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+    return MsgBox(text, "", buttons, icon, title);
+}
+
+Answer QtUi::MsgBox(const std::string& text, const std::string& cause, Buttons buttons, Icon icon,
+                    const std::string& title) {
     if (MsgBoxHook) return MsgBoxHook(text, buttons, icon, TitleOrDefault(title));
     const auto box = MakeMessageBox(text, buttons, icon, title, DialogParent());
+    if (!cause.empty()) box->setInformativeText(ToQString(cause));
     box->exec();
     return AnswerOf(*box, buttons);
 }

@@ -30,6 +30,8 @@ class QtUi : public Ui {
 
     Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
                   const std::string& title) override;
+    Answer MsgBox(const std::string& text, const std::string& cause, Buttons buttons, Icon icon,
+                  const std::string& title) override;
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& title) override;
     std::optional<std::string> PasswordBox(const std::string& prompt, const std::string& title,

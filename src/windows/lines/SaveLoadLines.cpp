@@ -101,8 +101,8 @@ void Lines::ImportLines(int slot) {
     LinesRecord record;
     try {
         record = ReadLinesFile(*chosen);
-    } catch (const FileError&) {
-        ui_.MsgBox("Errors in File", Buttons::OK, Icon::None, "Invalid File");
+    } catch (const FileError& failure) {
+        ui_.MsgBox("Errors in File", failure.what(), Buttons::OK, Icon::None, "Invalid File");
         return;
     }
     Team& team = vars_.CurrentTeamRecord();
