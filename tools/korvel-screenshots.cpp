@@ -123,6 +123,7 @@ int main(int argc, char* argv[]) {
     Roster roster(vars, ui);
     pictures.Show(roster, [&](QDialog& form) { pictures.Save(form, "roster"); });
     AddPlayer addPlayer(vars, ui);
+    addPlayer.Label1.Caption = "Add player to " + vars.CurrentTeamRecord().Name.Utf8();
     pictures.Show(addPlayer, [&](QDialog& form) { pictures.Save(form, "add-player"); });
 
     DisplayTeam team(vars, ui);
