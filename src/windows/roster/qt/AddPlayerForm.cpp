@@ -88,7 +88,7 @@ AddPlayerForm::AddPlayerForm(AddPlayer& window, QWidget* parent)
     cmdOK = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     cmdCancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     cmdOK->setDefault(true);
-    cmdOK->setProperty("primary", true);  // as Auto in the roster and lines windows
+    qt::SetStyleProperty(*cmdOK, "primary", true);  // as Auto in the roster and lines windows
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(profile, 3);
