@@ -188,13 +188,19 @@ TEST_F(RosterFormTest, MovesByButtonDragAndKeysThenEscapeKeepsTheRoster) {
     }
 }
 
-TEST_F(RosterFormTest, EnterOpensTheCardOrTogglesTheProtectionMarkAsADoubleClickDoes) {
+TEST_F(RosterFormTest, TabRunsLeftToRightAndEnterActsAsADoubleClick) {
     std::vector<QString> cards;
     int protectedBefore = 0;
     OpenRoster(
         [&](Roster& roster, RosterForm& form) {
             ASSERT_TRUE(Activate(form));
             RosterTable& dressed = *form.list1[Dressed];
+            // Tab runs left to right: game roster, scratches, farm club.
+            EXPECT_TRUE(dressed.hasFocus());
+            QTest::keyClick(&dressed, Qt::Key_Tab);
+            EXPECT_TRUE(form.list1[Scratch]->hasFocus());
+            QTest::keyClick(form.list1[Scratch], Qt::Key_Tab);
+            EXPECT_TRUE(form.list1[Farm]->hasFocus());
             ClickTableRow(dressed, 1);
             ASSERT_EQ(dressed.currentIndex().row(), 1);
             const int player = roster.list1[Dressed].Items[1].ItemData;

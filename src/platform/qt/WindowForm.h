@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QShowEvent>
+
+#include <initializer_list>
 #include <QMainWindow>
 
 #include "platform/qt/FormBinder.h"
@@ -46,6 +48,15 @@ class WindowForm : public QtBase {
 };
 
 using MainWindowForm = WindowForm<QMainWindow>;
+
+// Makes Tab visit `widgets` in the order given (left to right, top to bottom as laid out).
+inline void SetTabChain(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
 
 // A modal window. Escape presses its Exit button, which asks before anything is dropped; a form
 // that names no Exit button closes as by its close box.

@@ -34,7 +34,9 @@ QListWidget* MakeList(QWidget* parent, int rows) {
     auto* list = new QListWidget(parent);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setUniformItemSizes(true);
-    const QFontMetrics metrics = list->fontMetrics();
+    // The font itself, not fontMetrics(): that would polish the list in the style sheet now, and
+    // again when it is shown.
+    const QFontMetrics metrics(list->font());
     list->setMinimumWidth(metrics.averageCharWidth() * kNameCharacters + 24);
     // An entry is a line of text and its padding (the style sheet's 3 pixels above and below).
     const int rowHeight = metrics.height() + 8;

@@ -164,6 +164,12 @@ void RosterForm::CreateButtons() {
         commands->addWidget(button);
     }
     grid->addLayout(commands, 5, 0, 1, 3);
+
+    // The tables were made farm first; Tab goes as they are laid out, left to right.
+    qt::SetTabChain({list1[Dressed], list1[Scratch], list1[Farm], cmdMovePlayer[kScratch],
+                     cmdMovePlayer[kDress], cmdMovePlayer[kToFarm], cmdMovePlayer[kToPros],
+                     Check1[0], Check1[1], Check1[2], Check1[3], Check1[4], chkProtect, cmdAuto,
+                     cmdAdd, cmdExit});
 }
 
 void RosterForm::Bind() {
