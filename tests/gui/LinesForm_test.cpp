@@ -258,6 +258,10 @@ TEST_F(LinesFormTest, KeyboardAlonePlacesAPlayerAndEscapeAsksToKeepTheLines) {
     std::uint8_t placed = kNoPlayer;
     OpenLines([&](Lines& lines, LinesForm& form) {
         ASSERT_TRUE(Activate(form));
+        // Tab runs from the views at the top down the left column.
+        form.optPK->setFocus();
+        QTest::keyClick(form.optPK, Qt::Key_Tab);
+        EXPECT_TRUE(form.lblPlayer[Lines::kGoalieLabel]->hasFocus());
         ASSERT_TRUE(TabTo(*form.List2));
         const int row = SkaterRowOutside(lines, 0);
         ASSERT_GE(row, 0);

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QShowEvent>
 
-#include <initializer_list>
+#include <vector>
 #include <QMainWindow>
 
 #include "platform/qt/FormBinder.h"
@@ -50,7 +50,7 @@ class WindowForm : public QtBase {
 using MainWindowForm = WindowForm<QMainWindow>;
 
 // Makes Tab visit `widgets` in the order given (left to right, top to bottom as laid out).
-inline void SetTabChain(std::initializer_list<QWidget*> widgets) {
+inline void SetTabChain(const std::vector<QWidget*>& widgets) {
     QWidget* previous = nullptr;
     for (QWidget* widget : widgets) {
         if (previous != nullptr) QWidget::setTabOrder(previous, widget);

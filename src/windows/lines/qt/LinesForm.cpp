@@ -42,6 +42,14 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     CreateChoosers();
     CreateShortcuts();
     LayOut();
+    // Tab: the views at the top, the left column down, the lines one by one, then the list.
+    std::vector<QWidget*> chain{optEven, optPP, optPK};
+    for (int n = Lines::kGoalieLabel; n < Lines::kSlotLabels; ++n) chain.push_back(lblPlayer[n]);
+    chain.insert(chain.end(), {cmdAuto, cmdLoadLines, cmdSaveLines, cmdExit});
+    for (int n = 0; n < Lines::kGoalieLabel; ++n) chain.push_back(lblPlayer[n]);
+    chain.insert(chain.end(), Check1.begin(), Check1.end());
+    chain.push_back(List2);
+    qt::SetTabChain(chain);
     Binder().OnRefresh([this] { ShowStyles(); });
     Binder().RefreshAll();
     // As large as the content asks at the desktop's font and scale; the form cuts it to the screen.
