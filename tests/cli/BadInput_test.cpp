@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "cli/CliRun.h"
+#include "league/LeagueFiles.h"
 #include "platform/FolderLock.h"
 
 namespace korvel::test {
@@ -289,6 +290,14 @@ const BadInput kCases[] = {
     // The start folder: read-only, deleted, in use, left untidy by a killed save, on a full disk.
     {"StartFolderReadOnly", ReadOnlyStart, 2,
      {"{start}/swp.t: cannot be written (Permission denied)"}, Good, kPlayers, Program::Cli, kAsNobody},
+    {"StartFolderReadOnlyGui",
+     [](Scene& s) {
+         WriteWholeFile(DefaultsFileIn(s.Start()), DefaultsFileContent(s.Bad()));
+         ReadOnlyStart(s);
+     },
+     1,
+     {"The start folder {start} must be writable", "{start}/swp.t: cannot be written"}, Good, kGui,
+     Program::Gui, kAsNobody},
     {"StartFolderDeletedCli", Nothing, 2, {"it may have been deleted"}, Good, InDeletedFolder({KORVEL_CLI, "league"})},
     {"StartFolderDeletedGui", Nothing, 1, {"it may have been deleted"}, Good,
      InDeletedFolder({KORVEL_GUI, "--screenshot", "shot.png"})},
