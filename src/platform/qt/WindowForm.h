@@ -22,8 +22,11 @@ namespace korvel::qt {
 template <class QtBase>
 class WindowForm : public QtBase {
   public:
-    WindowForm(Window& window, QWidget* parent) : QtBase(parent), binder_(*this, window) {
-        this->setStyleSheet(StyleSheet());
+    // A form whose look comes from the palette and fonts alone passes `styled` false: a style sheet
+    // is costly to apply to every widget of a window.
+    WindowForm(Window& window, QWidget* parent, bool styled = true)
+        : QtBase(parent), binder_(*this, window) {
+        if (styled) this->setStyleSheet(StyleSheet());
     }
 
     FormBinder& Binder() { return binder_; }

@@ -11,7 +11,6 @@
 
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
-#include "platform/qt/Style.h"
 #include "windows/lines/Lines.h"
 #include "windows/main/qt/AboutBox.h"
 #include "windows/lines/qt/LinesForm.h"
@@ -34,14 +33,35 @@ QListWidget* MakeList(QWidget* parent, int rows) {
     auto* list = new QListWidget(parent);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setUniformItemSizes(true);
-    // The font itself, not fontMetrics(): that would polish the list in the style sheet now, and
-    // again when it is shown.
+    list->setSpacing(2);
     const QFontMetrics metrics(list->font());
     list->setMinimumWidth(metrics.averageCharWidth() * kNameCharacters + 24);
-    // An entry is a line of text and its padding (the style sheet's 3 pixels above and below).
+    // An entry is a line of text and the spacing around it.
     const int rowHeight = metrics.height() + 8;
     list->setMinimumHeight(rowHeight * rows + 8);
     return list;
+}
+
+QFont Emphasised(QFont font, double scale) {
+    font.setBold(true);
+    if (scale != 1.0) font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+}
+
+// A selection left in a list that does not hold the current team shows as an ordinary entry
+// with the focus colours only: the palette's highlight is the list's base there.
+void ShowStale(QListWidget& list, bool stale) {
+    QPalette palette = list.parent() != nullptr ? static_cast<QWidget*>(list.parent())->palette()
+                                                : list.palette();
+    if (stale) {
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Highlight, palette.color(group, QPalette::Midlight));
+            palette.setColor(group, QPalette::HighlightedText, palette.color(group, QPalette::Text));
+        }
+        list.setPalette(palette);
+    } else if (list.testAttribute(Qt::WA_SetPalette)) {
+        list.setPalette(QPalette());
+    }
 }
 
 }  // namespace
@@ -55,7 +75,7 @@ void RegisterWindowForms(qt::QtUi& ui) {
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
-    : qt::MainWindowForm(window, parent), window_(window), vars_(vars) {
+    : qt::MainWindowForm(window, parent, false), window_(window), vars_(vars) {
     CreateWidgets();
     CreateMenus();
     statusBar()->setSizeGripEnabled(false);
@@ -70,7 +90,7 @@ void MainForm::CreateWidgets() {
     setCentralWidget(background);
 
     Label3 = new QLabel(background);
-    Label3->setProperty("title", true);
+    Label3->setFont(Emphasised(font(), 1.15));
     Label1 = new QLabel(background);
     Label2 = new QLabel(background);
     auto* layout = new QVBoxLayout(background);
@@ -84,7 +104,7 @@ void MainForm::CreateWidgets() {
     columns->setSpacing(16);
     const std::array<QLabel*, 2> conferences{Label1, Label2};
     for (int conf = 0; conf < 2; ++conf) {
-        conferences[conf]->setProperty("heading", true);
+        conferences[conf]->setFont(Emphasised(font(), 1.0));
         lstDivs[conf] = MakeList(background, kDivisionRows);
         lstDivs[conf]->setMaximumHeight(lstDivs[conf]->minimumHeight());
         lstTeams[conf] = MakeList(background, kTeamRows);
@@ -159,7 +179,7 @@ void MainForm::ShowStatus() {
     const bool chosen = vars_.LeagueLoaded() && window_.manager.Enabled;
     for (int conf = 0; conf < 2; ++conf) {
         const bool current = chosen && vars_.CurrentTeamRecord().Conference == conf;
-        qt::SetStyleProperty(*lstTeams[conf], "stale", !current);
+        ShowStale(*lstTeams[conf], !current);
     }
 }
 
