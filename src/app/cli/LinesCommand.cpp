@@ -164,7 +164,8 @@ Command AddLinesCommand(CLI::App& app) {
     parser
         ->add_option("--save-lines", options->Password,
                      "Press Save Lines and answer \"Password?\" with PASSWORD (cut to 10 "
-                     "characters): the lines file is written to the start folder.")
+                     "characters): the lines file is written to the start folder. A password "
+                     "other than the team's asks \"Save anyway?\" (--yes writes the file).")
         ->type_name("PASSWORD");
     parser->add_flag("--keep", options->Keep,
                      "Press Exit and answer Yes to \"Keep Line Changes?\": a changed, complete "
