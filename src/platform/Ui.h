@@ -56,6 +56,13 @@ class Ui {
     // The typed text, or no value when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& prompt,
                                                 const std::string& title) = 0;
+    // Tells that `file` was written: an information message that, where it can, also offers to
+    // open the folder holding the file.
+    virtual void ShowWrittenFile(const std::string& text, const std::string& title,
+                                 const std::filesystem::path& file) {
+        (void)file;
+        MsgBox(text, Buttons::OK, Icon::Information, title);
+    }
     // Like InputBox, for a secret of at most `maxLength` characters: a desktop hides what is
     // typed. Where nothing can be hidden it is an input box.
     virtual std::optional<std::string> PasswordBox(const std::string& prompt,

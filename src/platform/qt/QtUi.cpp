@@ -4,10 +4,13 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
+#include <QUrl>
 
 #include <stdexcept>
 
@@ -163,6 +166,20 @@ Answer QtUi::MsgBox(const std::string& text, const std::string& cause, Buttons b
     if (!cause.empty()) box->setInformativeText(ToQString(cause));
     box->exec();
     return AnswerOf(*box, buttons);
+}
+
+void QtUi::ShowWrittenFile(const std::string& text, const std::string& title,
+                           const std::filesystem::path& file) {
+    if (MsgBoxHook) {
+        MsgBoxHook(text, Buttons::OK, Icon::Information, TitleOrDefault(title));
+        return;
+    }
+    const auto box = MakeMessageBox(text, Buttons::OK, Icon::Information, title, DialogParent());
+    QPushButton* open = box->addButton("Open &Folder", QMessageBox::ActionRole);
+    box->exec();
+    if (box->clickedButton() == open) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(file.parent_path())));
+    }
 }
 
 std::optional<std::string> QtUi::PasswordBox(const std::string& prompt, const std::string& title,

@@ -85,7 +85,7 @@ bool Lines::SaveLines() {
                    Icon::Critical, kSaveTitle);
         return false;
     }
-    ui_.MsgBox("Lines saved as " + path.string(), Buttons::OK, Icon::Information, "Lines Saved");
+    ui_.ShowWrittenFile("Lines saved as " + path.string(), "Lines Saved", path);
     return true;
 }
 
