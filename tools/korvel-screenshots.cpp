@@ -1,4 +1,4 @@
-// korvel-screenshots FOLDER: writes a PNG of every window that has a form, as the program shows it
+// korvel-screenshots [--dark] FOLDER: writes a PNG of every window that has a form, as the program shows it
 // on the league named in korvel.def of the current folder. Run under the offscreen platform by
 // scripts/screenshots, which makes the league and keeps the pictures in docs/screenshots.
 
@@ -14,6 +14,7 @@
 #include "league/RosterSlots.h"
 #include "league/Variables.h"
 #include "platform/qt/DesktopIdentity.h"
+#include "platform/qt/Palettes.h"
 #include "platform/qt/QtUi.h"
 #include "windows/lines/Lines.h"
 #include "windows/lines/qt/LinesForm.h"
@@ -77,11 +78,16 @@ int FirstPlayer(const Variables& vars) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     qt::SetUpDesktopIdentity();
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: korvel-screenshots FOLDER\n");
+    const bool dark = argc == 3 && std::string(argv[1]) == "--dark";
+    if (argc != 2 && !dark) {
+        std::fprintf(stderr, "usage: korvel-screenshots [--dark] FOLDER\n");
         return 2;
     }
-    const fs::path folder = argv[1];
+    if (dark) {
+        QApplication::setStyle("Fusion");
+        QApplication::setPalette(qt::DarkPalette());
+    }
+    const fs::path folder = argv[argc - 1];
     fs::create_directories(folder);
 
     Variables vars;
@@ -89,7 +95,7 @@ int main(int argc, char* argv[]) {
     RegisterWindowForms(ui);
     ui.MsgBoxHook = [](const std::string& text, Buttons buttons, Icon, const std::string& title) {
         std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-        return buttons == Buttons::YesNo ? Answer::No : Answer::OK;
+        return buttons == Buttons::OK ? Answer::OK : Answer::No;
     };
     Pictures pictures(folder, ui);
 
@@ -118,6 +124,7 @@ int main(int argc, char* argv[]) {
     Roster roster(vars, ui);
     pictures.Show(roster, [&](QDialog& form) { pictures.Save(form, "roster"); });
     AddPlayer addPlayer(vars, ui);
+    addPlayer.Label1.Caption = "Add player to " + vars.CurrentTeamRecord().Name.Utf8();
     pictures.Show(addPlayer, [&](QDialog& form) { pictures.Save(form, "add-player"); });
 
     Standings standings(vars, [&](int team) { window.SelectTeam(team); });

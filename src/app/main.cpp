@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QPixmap>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
+#include <string_view>
 
 #include "league/Variables.h"
 #include "platform/Files.h"
@@ -14,6 +18,7 @@
 #include "platform/TerminalText.h"
 #include "platform/qt/DesktopIdentity.h"
 #include "platform/qt/DesktopSettings.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/QtUi.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
@@ -26,7 +31,7 @@ void AnswerWithoutDialogs(korvel::qt::QtUi& ui) {
                        const std::string& title) {
         // Names and paths from files go through the same filter as the command line's output.
         std::fprintf(stderr, "%s\n", korvel::TerminalText(title + ": " + text).c_str());
-        return buttons == korvel::Buttons::YesNo ? korvel::Answer::No : korvel::Answer::OK;
+        return buttons == korvel::Buttons::OK ? korvel::Answer::OK : korvel::Answer::No;
     };
     ui.InputBoxHook = [](const std::string&, const std::string&) {
         return std::optional<std::string>();
@@ -36,20 +41,65 @@ void AnswerWithoutDialogs(korvel::qt::QtUi& ui) {
     };
 }
 
-}  // namespace
+// --help and --version print and quit: they need no display.
+bool OnlyPrints(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h" || arg == "-?" || arg == "--help-all" ||
+            arg == "--version" || arg == "-v") {
+            return true;
+        }
+    }
+    return false;
+}
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    korvel::qt::SetUpDesktopIdentity();
+struct Options {
+    QCommandLineOption Screenshot{
+        "screenshot", "Start up, write a picture of the main window to <path> and quit.", "path"};
+    QCommandLineOption DataFolder{
+        "data-folder",
+        "Work in the program's data folder instead of the current folder, as when started from "
+        "the desktop's menu."};
+};
 
-    QCommandLineParser parser;
+void ParseArguments(QCommandLineParser& parser, const Options& options,
+                    const QCoreApplication& app) {
     parser.setApplicationDescription("Prepares the game roster and lines of a hockey team.");
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption screenshot(
-        "screenshot", "Start up, write a picture of the main window to <path> and quit.", "path");
-    parser.addOption(screenshot);
+    parser.addOption(options.Screenshot);
+    parser.addOption(options.DataFolder);
     parser.process(app);
+}
+
+// The start folder: the current folder, or the data folder (made when missing) when asked.
+std::filesystem::path ChooseStartFolder(bool dataFolder) {
+    if (!dataFolder) return korvel::CurrentFolder();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        throw std::runtime_error("The data folder " + folder.toStdString() +
+                                 " could not be made: Korvel needs a writable start folder.");
+    }
+    const auto path = korvel::qt::QStringToPath(folder);
+    std::filesystem::current_path(path);
+    return path;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    Options options;
+    QCommandLineParser parser;
+    if (OnlyPrints(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        korvel::qt::SetUpApplicationNames();
+        ParseArguments(parser, options, app);  // prints and exits
+        return 0;
+    }
+    QApplication app(argc, argv);
+    korvel::qt::SetUpDesktopIdentity();
+    ParseArguments(parser, options, app);
+    const QCommandLineOption& screenshot = options.Screenshot;
 
     korvel::Variables vars;
     korvel::qt::QtUi ui;
@@ -60,7 +110,7 @@ int main(int argc, char* argv[]) {
     std::filesystem::path startFolder;
     std::optional<korvel::FolderLock> lock;
     try {
-        startFolder = korvel::CurrentFolder();
+        startFolder = ChooseStartFolder(parser.isSet(options.DataFolder));
         lock.emplace(startFolder);
     } catch (const std::exception& failure) {
         ui.MsgBox(failure.what(), korvel::Buttons::OK, korvel::Icon::Critical, "");

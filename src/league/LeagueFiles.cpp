@@ -107,15 +107,21 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     set.LeagueFile = ReadWholeFile(leaguePath, kLeagueFileLimit);
 
     RequireOneRecord(leaguePath, set.LeagueFile, RecordLayout<League>::Size, "league record");
-    RequireOneRecord(teamPath, set.TeamFile, RecordLayout<Team>::Size, "team record");
     set.League = DecodeRecord<League>(set.LeagueFile);
     if (set.League.LastTeam >= kMaxTeams) {
         throw LeagueError(leaguePath.string() + ": names " +
                           std::to_string(set.League.LastTeam + 1) +
                           " teams; a league holds at most " + std::to_string(kMaxTeams));
     }
-
+    // A team file cut short would list teams with empty names.
     constexpr std::size_t teamLength = RecordLayout<Team>::Size;
+    const std::size_t teamCount = set.League.LastTeam + 1u;
+    if (set.TeamFile.size() < teamCount * teamLength) {
+        throw LeagueError(teamPath.string() + ": too short for the " + std::to_string(teamCount) +
+                          " teams of the league (" + std::to_string(set.TeamFile.size()) +
+                          " bytes, one team record is " + std::to_string(teamLength) + ")");
+    }
+
     for (int t = 0; t <= set.League.LastTeam; ++t) {
         const std::size_t start = static_cast<std::size_t>(t) * teamLength;
         Bytes record(teamLength, 0);  // a record past the end of the file reads as zero bytes

@@ -38,6 +38,7 @@ struct RecordLayout<LinesRecord> {
 static_assert(FieldsFit<LinesRecord>());
 
 constexpr const char* kLinesExtension = ".lns";
+constexpr int kLinesPasswordLength = 10;
 
 // The password field for a typed password (UTF-8): padded with spaces or cut to 10 characters. No
 // value when a character has no Windows-1252 code; `refused` then receives that character.

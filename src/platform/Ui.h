@@ -10,9 +10,10 @@ namespace korvel {
 
 class Window;
 
-enum class Buttons { OK, YesNo };
+// YesNoCancel: a question the user may back out of; Escape and the close box answer Cancel.
+enum class Buttons { OK, YesNo, YesNoCancel };
 enum class Icon { None, Information, Critical };
-enum class Answer { OK, Yes, No };
+enum class Answer { OK, Yes, No, Cancel };
 
 // The title a message box shows when it has none of its own.
 inline constexpr const char* kApplicationTitle = "Korvel";
@@ -45,9 +46,30 @@ class Ui {
     // An empty title shows kApplicationTitle.
     virtual Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
                           const std::string& title) = 0;
+    // A message with the cause behind it (which file, what is wrong with it) shown under the
+    // text. Where there is no room for it, it is left out.
+    virtual Answer MsgBox(const std::string& text, const std::string& cause, Buttons buttons,
+                          Icon icon, const std::string& title) {
+        (void)cause;
+        return MsgBox(text, buttons, icon, title);
+    }
     // The typed text, or no value when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& prompt,
                                                 const std::string& title) = 0;
+    // Tells that `file` was written: an information message that, where it can, also offers to
+    // open the folder holding the file.
+    virtual void ShowWrittenFile(const std::string& text, const std::string& title,
+                                 const std::filesystem::path& file) {
+        (void)file;
+        MsgBox(text, Buttons::OK, Icon::Information, title);
+    }
+    // Like InputBox, for a secret of at most `maxLength` characters: a desktop hides what is
+    // typed. Where nothing can be hidden it is an input box.
+    virtual std::optional<std::string> PasswordBox(const std::string& prompt,
+                                                   const std::string& title, int maxLength) {
+        (void)maxLength;
+        return InputBox(prompt, title);
+    }
     // The chosen file, or no value when cancelled.
     virtual std::optional<std::filesystem::path> OpenFile(const FileDialog& dialog) = 0;
     // Loads the window (Form_Load) and runs it until it unloads.

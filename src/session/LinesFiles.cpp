@@ -57,7 +57,7 @@ std::filesystem::path TeamSession::LinesFilePath() const {
     return (error ? vars_.StartFolder : folder) / name;
 }
 
-Outcome TeamSession::SaveLines(const std::string& typedPassword) {
+Outcome TeamSession::SaveLines(const std::string& typedPassword, const Ask& saveAnyway) {
     std::string refused;
     const auto password = LinesPassword(typedPassword, refused);
     if (!password) {
@@ -66,7 +66,17 @@ Outcome TeamSession::SaveLines(const std::string& typedPassword) {
                  "\": a lines file keeps only characters of the Windows-1252 set.",
              kSaveTitle, Icon::Critical});
     }
+    // The league refuses a lines file whose password is not the team's.
+    if (*password != TeamRecord().Password && !saveAnyway(PasswordMismatch())) {
+        return Outcome::Declined();
+    }
     return SaveLines(*password);
+}
+
+Question TeamSession::PasswordMismatch() const {
+    return {
+        "The password does not match the lines password of " + TeamNameText() + ". Save anyway?",
+        kSaveTitle};
 }
 
 Outcome TeamSession::SaveLines(const FixedText<10>& password) {
@@ -84,8 +94,8 @@ Outcome TeamSession::ImportLines(const std::filesystem::path& file, const Ask& a
     LinesRecord record;
     try {
         record = ReadLinesFile(file);
-    } catch (const FileError&) {
-        return Outcome::Refusal({"Errors in File", "Invalid File", Icon::None});
+    } catch (const FileError& failure) {
+        return Outcome::Refusal({"Errors in File", "Invalid File", Icon::None, failure.what()});
     }
     Team& team = TeamRecord();
     if (record.Password != team.Password) {

@@ -13,10 +13,12 @@ struct Message {
     std::string Text;
     std::string Title;  // "" shows the program's name
     Icon Kind = Icon::None;
+    std::string Cause = {};  // shown under the text when known: which file, what is wrong with it
 };
 
 // What a team session operation came to. Done may carry a report ("Lines saved as ..."); a
-// refusal always carries the message that says why, and nothing of the team changed.
+// refusal carries the message that says why (none when the user declined a question), and nothing
+// of the team changed.
 struct Outcome {
     bool Done = true;
     std::optional<Message> Shown;
@@ -24,6 +26,8 @@ struct Outcome {
     static Outcome Ok() { return {}; }
     static Outcome Report(Message message) { return {true, std::move(message)}; }
     static Outcome Refusal(Message message) { return {false, std::move(message)}; }
+    // The user answered No to a question the operation asked: nothing done, nothing to show.
+    static Outcome Declined() { return {false, std::nullopt}; }
     explicit operator bool() const { return Done; }
 };
 
@@ -36,8 +40,12 @@ using Ask = std::function<bool(const Question&)>;
 
 // Shows an outcome's message, if any, as a message box with an OK button.
 inline void ShowOutcome(Ui& ui, const Outcome& outcome) {
-    if (outcome.Shown) {
-        ui.MsgBox(outcome.Shown->Text, Buttons::OK, outcome.Shown->Kind, outcome.Shown->Title);
+    if (!outcome.Shown) return;
+    const Message& shown = *outcome.Shown;
+    if (shown.Cause.empty()) {
+        ui.MsgBox(shown.Text, Buttons::OK, shown.Kind, shown.Title);
+    } else {
+        ui.MsgBox(shown.Text, shown.Cause, Buttons::OK, shown.Kind, shown.Title);
     }
 }
 

@@ -112,8 +112,9 @@ void TeamSession::SaveTeamAndWaivers(int slot, const RosterUndo& undo) {
     try {
         std::optional<SharedFileChange> waivers;
         if (!undo.Waived.empty()) {
-            waivers.emplace(vars_.WaiverFile,
-                            [&](const fs::path& file) { return StageWaiverList(file, undo.Waived); });
+            waivers.emplace(vars_.WaiverFile, [&](const fs::path& file) {
+                return StageWaiverList(file, undo.Waived);
+            });
         }
         SaveTeam(vars_, vars_.CurrentTeam, slot);
         teamSaved = true;
@@ -197,23 +198,25 @@ bool TeamSession::LinesIncomplete() const {
     return false;
 }
 
-bool TeamSession::PlacePlayer(std::uint8_t index, int row, int column) {
+bool TeamSession::Takes(std::uint8_t index, int row, int column) const {
     constexpr int kGoalieRow = kLineRows - 1;
     if (index >= kRosterPlaces || row < 0 || row >= kLineRows || column < 0 ||
         column >= kLineColumns) {
         return false;
     }
     const bool isGoalie = Players()[index].Position == Goalie;
-    if (row == kGoalieRow && column == 0) {
-        if (!isGoalie) return false;
-    } else {
-        if (isGoalie) return false;
-        if (row < kGoalieRow) {
-            for (int c = 0; c < kLineColumns; ++c) {
-                if (LineBuffer[LineIndex(row, c)] == index) return false;
-            }
+    if (row == kGoalieRow && column == 0) return isGoalie;
+    if (isGoalie) return false;
+    if (row < kGoalieRow) {
+        for (int c = 0; c < kLineColumns; ++c) {
+            if (LineBuffer[LineIndex(row, c)] == index) return false;
         }
     }
+    return true;
+}
+
+bool TeamSession::PlacePlayer(std::uint8_t index, int row, int column) {
+    if (!Takes(index, row, column)) return false;
     LineBuffer[LineIndex(row, column)] = index;
     return true;
 }

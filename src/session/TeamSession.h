@@ -116,6 +116,8 @@ class TeamSession {
     // (row 12, column 0) takes only a goalie, every other place only a skater, and a skater
     // stands once in a row of rows 0 to 11. False when the place does not take him.
     bool PlacePlayer(std::uint8_t index, int row, int column);
+    // Whether PlacePlayer would take him there, changing nothing.
+    bool Takes(std::uint8_t index, int row, int column) const;
     // Keeps the line-up in the team record and saves the team: refused when it is incomplete or
     // the save fails (the team record then stays as it was, and a roster kept WithLines is
     // dropped).
@@ -126,7 +128,10 @@ class TeamSession {
     std::filesystem::path LinesFilePath() const;
     // Writes the lines file of the line-up and the places of slot 0 with the typed password
     // (UTF-8). Done reports "Lines saved as <path>".
-    Outcome SaveLines(const std::string& typedPassword);
+    // A password other than the team's is written only when `saveAnyway` answers Yes to
+    // PasswordMismatch(), as the league refuses such a file; No declines the save.
+    Outcome SaveLines(const std::string& typedPassword, const Ask& saveAnyway);
+    Question PasswordMismatch() const;
     Outcome SaveLines(const FixedText<10>& password);
     // Reads a lines file back into roster slot `slot` and the line-up; waiver questions go to
     // `ask`. Refused for an unreadable file, another password or lines that are not valid.

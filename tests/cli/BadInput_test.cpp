@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "cli/CliRun.h"
+#include "league/LeagueFiles.h"
 #include "platform/FileLock.h"
 #include "platform/FolderLock.h"
 
@@ -293,7 +294,7 @@ const BadInput kCases[] = {
     {"TmsEmpty", Resize(".tms", 0), 2, {"{bad}.tms: too short"}},
     {"RosEmptyShowsNoPlayers", Resize(".ros", 0), 0, {}, Bad},
     {"LgeOneByteShort", Resize(".lge", 458), 2, {"{bad}.lge: too short"}},
-    {"TmsCutInATeam", Resize(".tms", kTeam + 100), 0, {}, Bad},
+    {"TmsCutInATeam", Resize(".tms", kTeam + 100), 2, {"{bad}.tms: too short for the "}},
     {"RosCutInAPlayer", Resize(".ros", 7 * kPlayer + 5), 0, {}, Bad},
     {"LgeTooLong", Resize(".lge", 5000), 0, {}, Bad},
     {"TmsTooLong", Resize(".tms", 100 * kTeam + 3), 0, {}, Bad},
@@ -312,7 +313,8 @@ const BadInput kCases[] = {
 
     // Counts, codes and indexes out of range.
     {"LastTeam0", Patch(".lge", 25, {0}), 0, {}, Bad},
-    {"LastTeam49PastTheTeamFile", Patch(".lge", 25, {49}), 0, {}, Bad, Cli({"--team", "49", "lines"})},
+    {"LastTeam49PastTheTeamFile", Patch(".lge", 25, {49}), 2, {"{bad}.tms: too short for the 50 teams"},
+     Good, Cli({"--team", "49", "lines"})},
     {"LastTeam50", Patch(".lge", 25, {50}), 2, {"{bad}.lge: names 51 teams; a league holds at most 50"}},
     {"LastTeam255", Patch(".lge", 25, {255}), 2, {"{bad}.lge: names 256"}},
     {"ConferenceOutOfRange", Patch(".tms", 97, {2}), 0, {}, Bad, kLeague},
@@ -359,6 +361,14 @@ const BadInput kCases[] = {
     // The start folder: read-only, deleted, in use, left untidy by a killed save, on a full disk.
     {"StartFolderReadOnly", ReadOnlyStart, 2,
      {"{start}/swp.t: cannot be written (Permission denied)"}, Good, kPlayers, Program::Cli, kAsNobody},
+    {"StartFolderReadOnlyGui",
+     [](Scene& s) {
+         WriteWholeFile(DefaultsFileIn(s.Start()), DefaultsFileContent(s.Bad()));
+         ReadOnlyStart(s);
+     },
+     1,
+     {"The start folder {start} must be writable", "{start}/swp.t: cannot be written"}, Good, kGui,
+     Program::Gui, kAsNobody},
     {"StartFolderDeletedCli", Nothing, 2, {"it may have been deleted"}, Good, InDeletedFolder({KORVEL_CLI, "league"})},
     {"StartFolderDeletedGui", Nothing, 1, {"it may have been deleted"}, Good,
      InDeletedFolder({KORVEL_GUI, "--screenshot", "shot.png"})},

@@ -210,6 +210,11 @@ TEST_F(FormBinderTest, ButtonsHandTheirNewValuesToTheHandlerAndShowItsChanges) {
     EXPECT_EQ(form.label->text(), "Line 1");
     EXPECT_EQ(form.label->palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));
     EXPECT_EQ(form.windowTitle(), "Edit Lines");
+    // Black, the default, is the palette's text colour: light on a dark desktop.
+    window.lblSlot.ForeColor = kBlack;
+    form.Binder().RefreshAll();
+    EXPECT_EQ(form.label->palette().color(QPalette::WindowText),
+              form.palette().color(QPalette::WindowText));
 }
 
 TEST_F(FormBinderTest, HandlerThatUnloadsClosesTheForm) {

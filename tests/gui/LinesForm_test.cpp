@@ -60,7 +60,7 @@ class LinesFormTest : public ::testing::Test {
         ui.MsgBoxHook = [this](const std::string& text, Buttons buttons, Icon,
                                const std::string& title) {
             messages.push_back({text, title});
-            return buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
+            return buttons == Buttons::OK ? Answer::OK : Answer::Yes;
         };
         main = std::make_unique<Main>(vars, ui, start);
         main->Form_Load();
@@ -161,6 +161,24 @@ TEST_F(LinesFormTest, AutoViewsPlacingAndKeepingTheLines) {
         EXPECT_EQ(lines.LineBuffer[LineIndex(1, 2)], lines.ListMap[dragged]);
         EXPECT_EQ(form.lblPlayer[7]->text(), form.List2->item(dragged)->text());
 
+        // A goalie dragged over a skater's slot shows the refusal and is not placed.
+        int goalie = -1;
+        for (int r = 0; r < form.List2->count() && goalie < 0; ++r) {
+            if (lines.RosterPlayer(lines.ListMap[r]).Position == Goalie) goalie = r;
+        }
+        ASSERT_GE(goalie, 0);
+        std::unique_ptr<QMimeData> mime(
+            form.List2->model()->mimeData({form.List2->model()->index(goalie, 0)}));
+        QDragEnterEvent over(form.lblPlayer[8]->rect().center(), Qt::CopyAction, mime.get(),
+                             Qt::LeftButton, {});
+        QApplication::sendEvent(form.lblPlayer[8], &over);
+        EXPECT_TRUE(form.lblPlayer[8]->property("dragRefused").toBool());
+        EXPECT_FALSE(form.lblPlayer[8]->property("dragOver").toBool());
+        const auto before = lines.LineBuffer;
+        DropRow(*form.List2, goalie, *form.lblPlayer[8]);
+        EXPECT_EQ(lines.LineBuffer, before);
+        EXPECT_FALSE(form.lblPlayer[8]->property("dragRefused").toBool());
+
         kept = lines.LineBuffer;
         Click(*form.cmdExit);
         EXPECT_TRUE(lines.IsUnloaded());
@@ -240,6 +258,10 @@ TEST_F(LinesFormTest, KeyboardAlonePlacesAPlayerAndEscapeAsksToKeepTheLines) {
     std::uint8_t placed = kNoPlayer;
     OpenLines([&](Lines& lines, LinesForm& form) {
         ASSERT_TRUE(Activate(form));
+        // Tab runs from the views at the top down the left column.
+        form.optPK->setFocus();
+        QTest::keyClick(form.optPK, Qt::Key_Tab);
+        EXPECT_TRUE(form.lblPlayer[Lines::kGoalieLabel]->hasFocus());
         ASSERT_TRUE(TabTo(*form.List2));
         const int row = SkaterRowOutside(lines, 0);
         ASSERT_GE(row, 0);

@@ -122,7 +122,7 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsAndShortcuts) {
                                                             {form->Info, "&Info"}};
     for (const auto& [menu, title] : menus) EXPECT_EQ(menu->title(), title);
     const std::vector<std::tuple<QAction*, QString, QString>> items = {
-        {form->LoadLeague, "&Load", "Ctrl+L"},    {form->exit, "E&xit", ""},
+        {form->LoadLeague, "&Load", "Ctrl+L"},    {form->exit, "E&xit", "Ctrl+Q"},
         {form->ViewTeam, "&View Team", "Ctrl+V"}, {form->SetRoster, "Set Game &Roster", "Ctrl+R"},
         {form->SetLines, "Set &Lines", "Ctrl+E"}, {form->About, "&About", ""}};
     for (const auto& [action, text, shortcut] : items) {

@@ -5,9 +5,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
+#include <vector>
 
 #include "gui/GuiTest.h"
 #include "platform/qt/QtText.h"
@@ -58,6 +63,39 @@ TEST(QtUiDialogs, QuestionIsAnsweredOnlyByItsButtons) {
     ASSERT_TRUE(Activate(*notice));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(notice->isVisible());
+}
+
+// A question with Cancel: Escape and the close box answer Cancel; Yes and No answer themselves.
+TEST(QtUiDialogs, CancelEscapeAndTheCloseBoxBackOutOfAQuestionWithCancel) {
+    using Close = std::function<void(QMessageBox&)>;
+    const std::vector<std::tuple<const char*, Close, Answer>> cases = {
+        {"Escape", [](QMessageBox&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+         Answer::Cancel},
+        {"CloseBox", [](QMessageBox& box) { box.close(); }, Answer::Cancel},
+        {"Cancel", [](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); },
+         Answer::Cancel},
+        {"No", [](QMessageBox& box) { box.button(QMessageBox::No)->click(); }, Answer::No},
+        {"Yes", [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); }, Answer::Yes},
+    };
+    for (const auto& [name, close, answer] : cases) {
+        SCOPED_TRACE(name);
+        const auto question = qt::MakeMessageBox("Keep Roster Changes?", Buttons::YesNoCancel,
+                                                 Icon::None, "Keep Changes");
+        EXPECT_EQ(question->standardButtons(),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        ASSERT_TRUE(Activate(*question));
+        close(*question);
+        EXPECT_FALSE(question->isVisible());
+        EXPECT_EQ(qt::AnswerOf(*question, Buttons::YesNoCancel), answer);
+    }
+}
+
+TEST(QtUiDialogs, PasswordBoxHidesWhatIsTypedAndTakesTenCharacters) {
+    const auto box = qt::MakePasswordDialog("Password?", "Save Lines", 10);
+    EXPECT_EQ(box->textEchoMode(), QLineEdit::Password);
+    ASSERT_TRUE(Activate(*box));
+    QTest::keyClicks(QApplication::focusWidget(), "abcdefghijklm");
+    EXPECT_EQ(box->textValue(), "abcdefghij");
 }
 
 TEST(QtUiDialogs, AnswerIsTheButtonPressed) {

@@ -24,6 +24,7 @@
 #include "support/TempFolder.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
+#include "windows/player/qt/PlayerInfoForm.h"
 #include "windows/roster/qt/AddPlayerForm.h"
 
 namespace korvel::test {
@@ -78,7 +79,7 @@ class RosterFormTest : public ::testing::Test {
         RegisterWindowForms(ui);
         ui.MsgBoxHook = [this](const std::string& text, Buttons buttons, Icon, const std::string&) {
             messages.push_back(text);
-            return buttons == Buttons::YesNo ? Answer::Yes : Answer::OK;
+            return buttons == Buttons::OK ? Answer::OK : Answer::Yes;
         };
         main = std::make_unique<Main>(vars, ui, start);
         main->Form_Load();
@@ -87,10 +88,17 @@ class RosterFormTest : public ::testing::Test {
         main->lstTeams_Click(0);
     }
 
+    // `card` acts in a player card opened from the roster window.
     void OpenRoster(const std::function<void(Roster&, RosterForm&)>& act,
-                    const std::function<void(AddPlayer&, AddPlayerForm&)>& add = {}) {
+                    const std::function<void(AddPlayer&, AddPlayerForm&)>& add = {},
+                    const std::function<void(PlayerInfoForm&)>& card = {}) {
         bool opened = false;
         ui.ModalHook = [&](QDialog& dialog) {
+            if (auto* form = dynamic_cast<PlayerInfoForm*>(&dialog)) {
+                ASSERT_TRUE(card);
+                card(*form);
+                return;
+            }
             if (auto* form = dynamic_cast<AddPlayerForm*>(&dialog)) {
                 ASSERT_TRUE(add);
                 add(dynamic_cast<AddPlayer&>(form->Binder().BoundWindow()), *form);
@@ -196,6 +204,43 @@ TEST_F(RosterFormTest, MovesByButtonDragAndKeysThenEscapeKeepsTheRoster) {
             EXPECT_EQ(StoredPlayer(i).Status, kept[i]) << i;
         }
     }
+}
+
+TEST_F(RosterFormTest, TabRunsLeftToRightAndEnterActsAsADoubleClick) {
+    std::vector<QString> cards;
+    int protectedBefore = 0;
+    OpenRoster(
+        [&](Roster& roster, RosterForm& form) {
+            ASSERT_TRUE(Activate(form));
+            RosterTable& dressed = *form.list1[Dressed];
+            // Tab runs left to right: game roster, scratches, farm club.
+            EXPECT_TRUE(dressed.hasFocus());
+            QTest::keyClick(&dressed, Qt::Key_Tab);
+            EXPECT_TRUE(form.list1[Scratch]->hasFocus());
+            QTest::keyClick(form.list1[Scratch], Qt::Key_Tab);
+            EXPECT_TRUE(form.list1[Farm]->hasFocus());
+            ClickTableRow(dressed, 1);
+            ASSERT_EQ(dressed.currentIndex().row(), 1);
+            const int player = roster.list1[Dressed].Items[1].ItemData;
+            QTest::keyClick(&dressed, Qt::Key_Return);
+            EXPECT_EQ(vars.CurrentPlayerIndex, player);
+            EXPECT_EQ(cards.size(), 1u);
+
+            Click(*form.chkProtect);
+            ASSERT_TRUE(roster.chkProtect.Value);
+            ClickTableRow(dressed, 0);
+            const int row = dressed.currentIndex().row();
+            ASSERT_EQ(row, 0);
+            const int marked = roster.list1[Dressed].Items[row].ItemData;
+            protectedBefore = vars.Players[0][marked].Protected;
+            QTest::keyClick(&dressed, Qt::Key_Enter);
+            EXPECT_NE(vars.Players[0][marked].Protected != 0, protectedBefore != 0);
+            EXPECT_EQ(cards.size(), 1u);  // no card in the protection view
+            roster.RosterChanged = false;
+        },
+        {},
+        [&](PlayerInfoForm& card) { cards.push_back(card.windowTitle()); });
+    EXPECT_EQ(cards.size(), 1u);
 }
 
 TEST_F(RosterFormTest, AddPlayerFormTakesANameByKeyboardAndThePlayerJoinsTheFarm) {

@@ -161,15 +161,15 @@ TEST(ReadLeagueFiles, ReadsTheLeagueRecordAndLastTeamPlusOneTeamRecords) {
     EXPECT_EQ(set.LeagueFile, bytes.League);
 }
 
-TEST(ReadLeagueFiles, TeamsPastTheEndOfTheTeamFileReadAsZeros) {
+TEST(ReadLeagueFiles, RefusesATeamFileWithFewerRecordsThanTheLeagueNamesNamingIt) {
     TempFolder folder;
-    LeagueBytes bytes = MakeLeague(2);
-    bytes.League[25] = 3;
-    const LeagueFileSet set = ReadLeagueFiles(WriteLeague(folder.Path(), "short", bytes));
-    ASSERT_EQ(set.Teams.size(), 4u);
-    EXPECT_EQ(set.Teams[1].Name.Str(), "Team 1    ");
-    EXPECT_EQ(ToBytes(EncodeRecord(set.Teams[2])), Bytes(254, 0));
-    EXPECT_EQ(ToBytes(EncodeRecord(set.Teams[3])), Bytes(254, 0));
+    LeagueBytes bytes = MakeLeague(4);
+    bytes.Teams.resize(3 * 254 + 100);  // the fourth team cut in the middle
+    const fs::path base = WriteLeague(folder.Path(), "short", bytes);
+    const std::string message = test::MessageOf<LeagueError>([&] { ReadLeagueFiles(base); });
+    EXPECT_EQ(message, WithExtension(base, ".tms").string() +
+                           ": too short for the 4 teams of the league (862 bytes, one team "
+                           "record is 254)");
 }
 
 TEST(ReadLeagueFiles, RefusesFilesTooShortForOneRecordNamingThem) {

@@ -6,7 +6,9 @@ namespace korvel::test {
 
 void PrintTo(const RecordedMessage& message, std::ostream* out) {
     *out << "{\"" << message.Text << "\", "
-         << (message.ButtonSet == Buttons::YesNo ? "YesNo" : "OK") << ", "
+         << (message.ButtonSet == Buttons::YesNo         ? "YesNo"
+             : message.ButtonSet == Buttons::YesNoCancel ? "YesNoCancel"
+                                                         : "OK") << ", "
          << (message.IconShown == Icon::Critical      ? "Critical"
              : message.IconShown == Icon::Information ? "Information"
                                                       : "None")
@@ -25,6 +27,12 @@ Answer ScriptedUi::MsgBox(const std::string& text, Buttons buttons, Icon icon,
     ExpectedQuestions.pop_front();
     EXPECT_EQ(next.Text, text);
     return next.Reply;
+}
+
+Answer ScriptedUi::MsgBox(const std::string& text, const std::string& cause, Buttons buttons,
+                          Icon icon, const std::string& title) {
+    Causes.push_back(cause);
+    return MsgBox(text, buttons, icon, title);
 }
 
 std::optional<std::string> ScriptedUi::InputBox(const std::string& prompt,

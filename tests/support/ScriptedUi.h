@@ -36,6 +36,7 @@ class ScriptedUi : public Ui {
     };
 
     std::vector<RecordedMessage> Messages;
+    std::vector<std::string> Causes;  // the cause given with each message that has one
     std::deque<Question> ExpectedQuestions;
     std::deque<std::optional<std::string>> InputAnswers;
     std::deque<std::optional<std::filesystem::path>> FileAnswers;
@@ -48,6 +49,8 @@ class ScriptedUi : public Ui {
     }
 
     Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
+                  const std::string& title) override;
+    Answer MsgBox(const std::string& text, const std::string& cause, Buttons buttons, Icon icon,
                   const std::string& title) override;
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& title) override;

@@ -12,6 +12,7 @@
 namespace korvel {
 namespace {
 namespace fs = std::filesystem;
+using test::RecordedMessage;
 using testing::ElementsAre;
 using testing::HasSubstr;
 
@@ -39,7 +40,15 @@ class LinesFile : public testing::Test {
 
     fs::path SavedFile() const { return start / "Bears.lns"; }
 
+    // Saves with the team's lines password set to the one typed, as a manager who knows it would.
     Bytes Save(std::optional<std::string> password) {
+        std::string refused;
+        if (const auto typed = LinesPassword(password.value_or(""), refused)) {
+            vars.Teams[kTeam].Password = *typed;
+        }
+        return SaveTyping(std::move(password));
+    }
+    Bytes SaveTyping(std::optional<std::string> password) {
         ui.InputAnswers.push_back(std::move(password));
         lines.cmdSaveLines_Click();
         return FileExists(SavedFile()) ? ReadWholeFile(SavedFile()) : Bytes{};
@@ -81,7 +90,6 @@ INSTANTIATE_TEST_SUITE_P(LinesFile, SavedPassword,
                          testing::Values(PasswordCase{"TwoCharacters", "ab", "ab        "},
                                          PasswordCase{"LongCutToTen", "abcdefghijklmn",
                                                       "abcdefghij"},
-                                         PasswordCase{"Cancelled", std::nullopt, "          "},
                                          PasswordCase{"Empty", "", "          "},
                                          PasswordCase{"Windows1252", "Åke€", "\xC5ke\x80      "}),
                          [](const auto& info) { return std::string(info.param.Label); });
@@ -114,6 +122,31 @@ TEST_F(LinesFile, SaveWritesTheWorkingLineUpAndTheRosterByteForByte) {
     // Saving neither stores the line-up nor counts as a change.
     EXPECT_FALSE(lines.Changed);
     EXPECT_EQ(vars.Teams[kTeam].LineSlots, test::CompleteLineUp());
+}
+
+TEST_F(LinesFile, ACancelledPasswordBoxWritesAndSaysNothing) {
+    WriteWholeFile(SavedFile(), Bytes(226, 7));  // a good file from an earlier save
+    SaveTyping(std::nullopt);
+    EXPECT_EQ(ReadWholeFile(SavedFile()), Bytes(226, 7));
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Password?"});
+}
+
+TEST_F(LinesFile, APasswordOtherThanTheTeamsIsSavedOnlyWhenTheManagerInsists) {
+    const std::string question =
+        "The password does not match the lines password of Bears. Save anyway?";
+    ui.ExpectQuestion(question, Answer::No);
+    EXPECT_TRUE(SaveTyping("secrex").empty());
+    EXPECT_EQ(ui.Messages.back(),
+              (RecordedMessage{question, Buttons::YesNo, Icon::None, "Save Lines"}));
+
+    ui.ExpectQuestion(question, Answer::Yes);
+    const Bytes file = SaveTyping("secrex");
+    ASSERT_EQ(file.size(), 226u);
+    EXPECT_EQ(std::string(file.begin() + 1, file.begin() + 11), "secrex    ");
+
+    ui.Messages.clear();
+    SaveTyping("secret");  // the team's own: no question
+    EXPECT_EQ(ui.Messages.back().Title, "Lines Saved");
 }
 
 TEST_F(LinesFile, APasswordCharacterWithoutAWindows1252CodeIsRefused) {
@@ -246,6 +279,11 @@ TEST_F(RefusedImport, WhenTheFileIsNotExactly226BytesOrCannotBeRead) {
     ImportFile(start / "missing.lns");
     ImportFile(start.Path());
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>(4, "Errors in File"));
+    // Each names the file and what is wrong with it.
+    ASSERT_EQ(ui.Causes.size(), 4u);
+    EXPECT_THAT(ui.Causes[0], HasSubstr((start / "short.lns").string() + ": is 225 bytes long"));
+    EXPECT_THAT(ui.Causes[1], HasSubstr((start / "long.lns").string() + ": is 227 bytes long"));
+    EXPECT_THAT(ui.Causes[2], HasSubstr((start / "missing.lns").string() + ": file not found"));
     ExpectNothingChanged();
 }
 

@@ -194,6 +194,32 @@ TEST_F(LinesWindow, GoaliesStandOnlyInTheGoalieEntryAndExtraSkatersMayRepeat) {
     EXPECT_EQ(lines.lblPlayer[22].Caption, ShownName(vars.Players[0][5]));
 }
 
+TEST_F(LinesWindow, ASlotTakesGoaliesOnlyInTheGoalieSlotAndASkaterOncePerLine) {
+    Install(test::ReadyRoster(), CompleteLineUp());
+    Lines lines(vars, ui);
+    lines.Form_Load();
+    const auto rowOf = [&](int index) {
+        for (int k = 0; k < lines.List2.ListCount(); ++k) {
+            if (lines.ListMap[k] == index) return k;
+        }
+        return -1;
+    };
+    struct Case {
+        int Player;  // roster index: 18 a goalie, 0 and 9 skaters; line 1 holds 0 to 4
+        int Slot;
+        bool Takes;
+    };
+    const Case cases[] = {{18, Lines::kGoalieLabel, true}, {18, 0, false}, {18, 21, false},
+                          {9, Lines::kGoalieLabel, false}, {9, 0, true},   {9, 22, true},
+                          {0, 1, false},                   {0, 5, false},  {0, 21, true}};
+    for (const Case& c : cases) {
+        ASSERT_GE(rowOf(c.Player), 0) << c.Player;
+        EXPECT_EQ(lines.SlotTakes(c.Slot, rowOf(c.Player)), c.Takes)
+            << "player " << c.Player << ", slot " << c.Slot;
+    }
+    EXPECT_FALSE(lines.SlotTakes(0, lines.List2.ListCount()));
+}
+
 TEST_F(LinesWindow, EachViewShowsItsRowsCaptionsAndSlots) {
     LineUp stored = EmptyLineUp();
     for (int row = 0; row < 13; ++row) {
@@ -302,7 +328,7 @@ TEST_F(LinesWindow, AnEmptyExtraSkaterIsIncompleteButAnEmptySpareColumnIsNot) {
     EXPECT_THAT(
         ui.Messages,
         ElementsAre(
-            RecordedMessage{"Keep Line Changes?", Buttons::YesNo, Icon::None, "Keep Changes"},
+            RecordedMessage{"Keep Line Changes?", Buttons::YesNoCancel, Icon::None, "Keep Changes"},
             RecordedMessage{"Lines are not complete", Buttons::OK, Icon::Critical, "Edit Lines"}));
     EXPECT_FALSE(lines.IsUnloaded());
     EXPECT_TRUE(lines.Changed);
@@ -359,6 +385,21 @@ TEST_F(LinesWindow, AnsweringNoStoresNothing) {
     lines.cmdExit_Click();
     EXPECT_TRUE(lines.IsUnloaded());
     EXPECT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), teamFile);
+    EXPECT_EQ(vars.Teams[kTeam].LineSlots, CompleteLineUp());
+}
+
+TEST_F(LinesWindow, CancellingTheQuestionReturnsToTheWindowWithNothingChanged) {
+    Install(test::ReadyRoster(), CompleteLineUp());
+    const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
+    Lines lines(vars, ui);
+    lines.Form_Load();
+    Place(lines, 9, 0);
+    ui.ExpectQuestion("Keep Line Changes?", Answer::Cancel);
+    lines.cmdExit_Click();
+    EXPECT_FALSE(lines.IsUnloaded());
+    EXPECT_TRUE(lines.Changed);
+    EXPECT_EQ(lines.LineBuffer[LineIndex(0, 0)], 9);
     EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), teamFile);
     EXPECT_EQ(vars.Teams[kTeam].LineSlots, CompleteLineUp());
 }

@@ -303,6 +303,28 @@ TEST_F(RosterWindow, LeavingWithoutKeepingStoresNothing) {
     }
 }
 
+TEST_F(RosterWindow, CancellingTheQuestionReturnsToTheWindowWithNothingChanged) {
+    Install(RosterWith({3, 3, 3, 6, 2}));
+    const Bytes rosterFile = ReadWholeFile(vars.SwapRosterFile);
+    Roster window(vars, ui);
+    window.Form_Load();
+    Select(window, 2, {0});
+    window.cmdMovePlayer_Click(0);
+    const auto statuses = [&] {
+        std::vector<int> all;
+        for (const Player& player : vars.Players[0]) all.push_back(player.Status);
+        return all;
+    };
+    const std::vector<int> moved = statuses();
+    ui.ExpectQuestion("Keep Roster Changes?", Answer::Cancel);
+    window.cmdExit_Click();
+    EXPECT_FALSE(window.IsUnloaded());
+    EXPECT_TRUE(window.RosterChanged);
+    EXPECT_EQ(statuses(), moved);
+    EXPECT_EQ(ReadWholeFile(vars.SwapRosterFile), rosterFile);
+    EXPECT_EQ(ui.Messages.back().ButtonSet, Buttons::YesNoCancel);
+}
+
 class WaiverList : public test::RosterWindowTest {
   protected:
     // A complete roster in which 17 and 18 are marked for waivers (not dressed).

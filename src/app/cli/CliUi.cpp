@@ -46,6 +46,12 @@ Answer CliUi::MsgBox(const std::string& text, Buttons buttons, Icon, const std::
     return *answer;
 }
 
+Answer CliUi::MsgBox(const std::string& text, const std::string& cause, Buttons buttons, Icon icon,
+                     const std::string& title) {
+    const bool shown = buttons == Buttons::OK && !cause.empty();
+    return MsgBox(shown ? text + "\n" + cause : text, buttons, icon, title);
+}
+
 std::optional<std::string> CliUi::InputBox(const std::string&, const std::string&) {
     auto text = std::move(inputText_);
     inputText_.reset();

@@ -48,11 +48,17 @@ class CliUi : public Ui {
     std::optional<Answer> AnswerGiven(const std::string& question) const;
 
     // Prints a message of an outcome as "Title: text"; it reports and refuses nothing by itself.
-    void Report(const Message& message) { Print(message.Title, message.Text); }
+    void Report(const Message& message) {
+        Print(message.Title,
+              message.Cause.empty() ? message.Text : message.Text + "\n" + message.Cause);
+    }
     // Waiver questions asked by a team session operation, answered as MsgBox answers them.
     Ask Asker() { return AskThrough(*this); }
 
     Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
+                  const std::string& title) override;
+    // A notice's cause follows its text on a line of its own.
+    Answer MsgBox(const std::string& text, const std::string& cause, Buttons buttons, Icon icon,
                   const std::string& title) override;
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& title) override;

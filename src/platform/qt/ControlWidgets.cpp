@@ -42,11 +42,17 @@ void Show(QLabel& widget, const Label& control) {
     widget.setTextFormat(Qt::PlainText);
     const QString text = ToQString(control.Caption);
     if (widget.text() != text) widget.setText(text);
-    QPalette palette = widget.palette();
-    const QColor colour = ToQColor(control.ForeColor);
-    if (palette.color(QPalette::WindowText) != colour) {
-        palette.setColor(QPalette::WindowText, colour);
-        widget.setPalette(palette);
+    // The default black follows the desktop's palette (and the style), so that a dark theme
+    // keeps it readable; any other colour is the control's own.
+    if (control.ForeColor == kBlack) {
+        if (widget.testAttribute(Qt::WA_SetPalette)) widget.setPalette(QPalette());
+    } else {
+        QPalette palette = widget.palette();
+        const QColor colour = ToQColor(control.ForeColor);
+        if (palette.color(QPalette::WindowText) != colour) {
+            palette.setColor(QPalette::WindowText, colour);
+            widget.setPalette(palette);
+        }
     }
     widget.setVisible(control.Visible);
 }

@@ -15,10 +15,14 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
-void SetUpDesktopIdentity() {
+void SetUpApplicationNames() {
     QCoreApplication::setOrganizationName(kOrganisationName);
     QCoreApplication::setApplicationName(kApplicationTitle);
     QCoreApplication::setApplicationVersion(kVersion);
+}
+
+void SetUpDesktopIdentity() {
+    SetUpApplicationNames();
     QGuiApplication::setDesktopFileName(kDesktopFileName);
     QApplication::setWindowIcon(ApplicationIcon());
 }

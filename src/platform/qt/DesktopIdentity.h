@@ -12,6 +12,9 @@ inline constexpr const char* kDesktopFileName = "org.korvel.Korvel";
 // The application icon in every size it is rendered to.
 QIcon ApplicationIcon();
 
+// The organisation and application names and the version; enough for a QCoreApplication.
+void SetUpApplicationNames();
+
 // Gives the running application its organisation and application names, its version, its desktop
 // file name and the icon every window shows. Call once the QApplication exists.
 void SetUpDesktopIdentity();

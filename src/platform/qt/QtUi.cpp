@@ -4,9 +4,13 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QDesktopServices>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
+#include <QUrl>
 
 #include <stdexcept>
 
@@ -84,6 +88,10 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons but
     if (buttons == Buttons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);
+    } else if (buttons == Buttons::YesNoCancel) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::Cancel);
     } else {
         box->setStandardButtons(QMessageBox::Ok);
         box->setDefaultButton(QMessageBox::Ok);
@@ -94,7 +102,11 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons but
 Answer AnswerOf(const QMessageBox& box, Buttons buttons) {
     if (buttons == Buttons::OK) return Answer::OK;
     const QAbstractButton* clicked = box.clickedButton();
-    return clicked != nullptr && clicked == box.button(QMessageBox::Yes) ? Answer::Yes : Answer::No;
+    if (clicked != nullptr && clicked == box.button(QMessageBox::Yes)) return Answer::Yes;
+    // Escape and the close box of a question with Cancel answer Cancel.
+    const bool no = clicked != nullptr && clicked == box.button(QMessageBox::No);
+    if (buttons == Buttons::YesNoCancel && !no) return Answer::Cancel;
+    return Answer::No;
 }
 
 std::unique_ptr<QInputDialog> MakeInputDialog(const std::string& prompt, const std::string& title,
@@ -103,6 +115,16 @@ std::unique_ptr<QInputDialog> MakeInputDialog(const std::string& prompt, const s
     dialog->setWindowTitle(ToQString(TitleOrDefault(title)));
     dialog->setInputMode(QInputDialog::TextInput);
     dialog->setLabelText(ToQString(prompt));
+    return dialog;
+}
+
+std::unique_ptr<QInputDialog> MakePasswordDialog(const std::string& prompt,
+                                                 const std::string& title, int maxLength,
+                                                 QWidget* parent) {
+    auto dialog = MakeInputDialog(prompt, title, parent);
+    dialog->setTextEchoMode(QLineEdit::Password);
+    // The line edit exists once the dialog has been laid out in text mode.
+    if (auto* edit = dialog->findChild<QLineEdit*>()) edit->setMaxLength(maxLength);
     return dialog;
 }
 
@@ -134,10 +156,38 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialog& request, QWidget* 
 }
 
 Answer QtUi::MsgBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+    return MsgBox(text, "", buttons, icon, title);
+}
+
+Answer QtUi::MsgBox(const std::string& text, const std::string& cause, Buttons buttons, Icon icon,
+                    const std::string& title) {
     if (MsgBoxHook) return MsgBoxHook(text, buttons, icon, TitleOrDefault(title));
     const auto box = MakeMessageBox(text, buttons, icon, title, DialogParent());
+    if (!cause.empty()) box->setInformativeText(ToQString(cause));
     box->exec();
     return AnswerOf(*box, buttons);
+}
+
+void QtUi::ShowWrittenFile(const std::string& text, const std::string& title,
+                           const std::filesystem::path& file) {
+    if (MsgBoxHook) {
+        MsgBoxHook(text, Buttons::OK, Icon::Information, TitleOrDefault(title));
+        return;
+    }
+    const auto box = MakeMessageBox(text, Buttons::OK, Icon::Information, title, DialogParent());
+    QPushButton* open = box->addButton("Open &Folder", QMessageBox::ActionRole);
+    box->exec();
+    if (box->clickedButton() == open) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(file.parent_path())));
+    }
+}
+
+std::optional<std::string> QtUi::PasswordBox(const std::string& prompt, const std::string& title,
+                                             int maxLength) {
+    if (InputBoxHook) return InputBoxHook(prompt, TitleOrDefault(title));
+    const auto dialog = MakePasswordDialog(prompt, title, maxLength, DialogParent());
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return ToUtf8(dialog->textValue());
 }
 
 std::optional<std::string> QtUi::InputBox(const std::string& prompt, const std::string& title) {

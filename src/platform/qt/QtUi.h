@@ -30,8 +30,14 @@ class QtUi : public Ui {
 
     Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
                   const std::string& title) override;
+    Answer MsgBox(const std::string& text, const std::string& cause, Buttons buttons, Icon icon,
+                  const std::string& title) override;
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& title) override;
+    void ShowWrittenFile(const std::string& text, const std::string& title,
+                         const std::filesystem::path& file) override;
+    std::optional<std::string> PasswordBox(const std::string& prompt, const std::string& title,
+                                           int maxLength) override;
     std::optional<std::filesystem::path> OpenFile(const FileDialog& dialog) override;
     // Loads the window, then runs the form registered for its type modally until it unloads.
     void ShowModal(Window& window) override;
@@ -68,11 +74,16 @@ class QtUi : public Ui {
 // them.
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons buttons, Icon icon,
                                             const std::string& title, QWidget* parent = nullptr);
-// A Yes/No box can only be closed by its buttons: Escape and the close box do nothing.
-// The answer of a message box that has been run: Yes or No for a Yes/No box, otherwise OK.
+// A Yes/No box can only be closed by its buttons: Escape and the close box do nothing. A
+// Yes/No/Cancel box takes them as Cancel.
+// The answer of a message box that has been run: Yes, No (or Cancel) for a question, otherwise OK.
 Answer AnswerOf(const QMessageBox& box, Buttons buttons);
 std::unique_ptr<QInputDialog> MakeInputDialog(const std::string& prompt, const std::string& title,
                                               QWidget* parent = nullptr);
+// An input box that hides what is typed and takes at most `maxLength` characters.
+std::unique_ptr<QInputDialog> MakePasswordDialog(const std::string& prompt,
+                                                 const std::string& title, int maxLength,
+                                                 QWidget* parent = nullptr);
 std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialog& dialog, QWidget* parent = nullptr);
 // A filter as the file dialog lists it: "Norrik Files (*.tms)".
 QString NameFilter(const FileFilter& filter);

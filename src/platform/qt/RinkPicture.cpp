@@ -23,9 +23,6 @@ constexpr double kSpotOffMiddle = 22.0;
 constexpr double kNeutralSpotFromBlueLine = 5.0;
 constexpr double kCreaseRadius = 6.0;
 
-const QColor kIceTop(250, 252, 254);
-const QColor kIceBottom(234, 242, 248);
-const QColor kBoards(150, 168, 186);
 const QColor kRed(206, 52, 58, 105);
 const QColor kBlue(52, 96, 200, 95);
 const QColor kCrease(120, 170, 235, 55);
@@ -110,9 +107,20 @@ void PaintEnd(QPainter& painter, const RinkScale& feet, double side) {
     painter.drawLine(feet.At(blueX, -halfWidth), feet.At(blueX, halfWidth));
 }
 
+// A colour `share` of the way from `from` to `to`.
+QColor Mix(const QColor& from, const QColor& to, double share) {
+    return QColor::fromRgbF(
+        static_cast<float>(from.redF() + (to.redF() - from.redF()) * share),
+        static_cast<float>(from.greenF() + (to.greenF() - from.greenF()) * share),
+        static_cast<float>(from.blueF() + (to.blueF() - from.blueF()) * share));
+}
+
 }  // namespace
 
-void PaintRink(QPainter& painter, const QRectF& area) {
+void PaintRink(QPainter& painter, const QRectF& area, const QPalette& palette) {
+    const QColor iceTop = palette.color(QPalette::Base);
+    const QColor iceBottom = Mix(iceTop, palette.color(QPalette::Highlight), 0.06);
+    const QColor boards = palette.color(QPalette::Mid);
     const RinkScale feet(area);
     const QRectF rink = feet.Rink();
     const double corner = feet(kCornerRadius);
@@ -123,8 +131,8 @@ void PaintRink(QPainter& painter, const QRectF& area) {
     QPainterPath outline;
     outline.addRoundedRect(rink, corner, corner);
     QLinearGradient ice(rink.topLeft(), rink.bottomLeft());
-    ice.setColorAt(0, kIceTop);
-    ice.setColorAt(1, kIceBottom);
+    ice.setColorAt(0, iceTop);
+    ice.setColorAt(1, iceBottom);
     painter.fillPath(outline, ice);
 
     painter.setClipPath(outline);
@@ -142,7 +150,7 @@ void PaintRink(QPainter& painter, const QRectF& area) {
 
     // The boards, with a thin kick plate inside them.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kBoards, std::max(2.0, feet(1.2))));
+    painter.setPen(QPen(boards, std::max(2.0, feet(1.2))));
     painter.drawPath(outline);
     painter.setPen(QPen(QColor(230, 198, 90, 110), 1.0));
     const double inset = std::max(2.0, feet(1.2));
@@ -157,18 +165,35 @@ void RinkBackground::SetBanner(const QWidget* lowest) {
 }
 
 void RinkBackground::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+    const int bannerHeight = bannerBottom_ != nullptr ? bannerBottom_->geometry().bottom() + 8 : 0;
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    // Painting the rink costs far more than copying it: it is painted again only when the size,
+    // the banner or the palette change.
+    if (picture_.size() != pixels || pictureBanner_ != bannerHeight ||
+        picturePalette_ != palette().cacheKey()) {
+        picture_ = QPixmap(pixels);
+        picture_.setDevicePixelRatio(ratio);
+        QPainter painter(&picture_);
+        PaintBackdrop(painter, bannerHeight);
+        pictureBanner_ = bannerHeight;
+        picturePalette_ = palette().cacheKey();
+    }
+    QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+void RinkBackground::PaintBackdrop(QPainter& painter, int bannerHeight) const {
+    const QColor window = palette().color(QPalette::Window);
     QLinearGradient backdrop(0, 0, 0, height());
-    backdrop.setColorAt(0, QColor(238, 242, 246));
-    backdrop.setColorAt(1, QColor(222, 229, 236));
+    backdrop.setColorAt(0, window);
+    backdrop.setColorAt(1, window.darker(106));
     painter.fillRect(rect(), backdrop);
 
-    const int bannerHeight = bannerBottom_ != nullptr ? bannerBottom_->geometry().bottom() + 8 : 0;
     if (bannerHeight > 0) {
         const QRect banner(0, 0, width(), bannerHeight);
         QLinearGradient shine(banner.topLeft(), banner.bottomLeft());
-        shine.setColorAt(0, QColor(255, 255, 255));
-        shine.setColorAt(1, QColor(236, 241, 246));
+        shine.setColorAt(0, palette().color(QPalette::Base));
+        shine.setColorAt(1, Mix(palette().color(QPalette::Base), window, 0.5));
         painter.fillRect(banner, shine);
         // A red and a blue stripe under the banner, as along the boards of an arena.
         painter.fillRect(QRect(0, bannerHeight, width(), 2), QColor(206, 52, 58, 170));
@@ -176,7 +201,7 @@ void RinkBackground::paintEvent(QPaintEvent*) {
     }
 
     const int rinkTop = bannerHeight > 0 ? bannerHeight + 8 : 0;
-    PaintRink(painter, QRectF(rect().adjusted(6, rinkTop + 2, -6, -6)));
+    PaintRink(painter, QRectF(rect().adjusted(6, rinkTop + 2, -6, -6)), palette());
 }
 
 }  // namespace korvel::qt

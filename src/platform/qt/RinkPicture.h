@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPalette>
+#include <QPixmap>
 #include <QRect>
 #include <QWidget>
 
@@ -8,11 +10,12 @@ class QPainter;
 namespace korvel::qt {
 
 // Paints an ice-hockey rink seen from above into `area` (kept at a rink's proportions and centred):
-// boards with rounded corners, light ice, red centre and goal lines, blue lines, face-off circles
-// and spots, creases and nets. The markings are faint so that text over them stays legible.
-void PaintRink(QPainter& painter, const QRectF& area);
+// boards with rounded corners, ice in the palette's base colour, red centre and goal lines, blue
+// lines, face-off circles and spots, creases and nets. The markings are faint so that text over
+// them stays legible.
+void PaintRink(QPainter& painter, const QRectF& area, const QPalette& palette);
 
-// A background for a window: a pale arena backdrop with a rink painted into part of it.
+// A background for a window: an arena backdrop in the palette's window colour with a rink painted into part of it.
 class RinkBackground : public QWidget {
   public:
     explicit RinkBackground(QWidget* parent = nullptr) : QWidget(parent) {}
@@ -25,7 +28,12 @@ class RinkBackground : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void PaintBackdrop(QPainter& painter, int bannerHeight) const;
+
     const QWidget* bannerBottom_ = nullptr;
+    QPixmap picture_;
+    int pictureBanner_ = -1;
+    qint64 picturePalette_ = 0;
 };
 
 }  // namespace korvel::qt

@@ -40,6 +40,7 @@ SlotLabel::SlotLabel(QWidget* parent) : QLabel(parent) {
     setProperty("slot", true);
     setProperty("filled", false);
     setProperty("dragOver", false);
+    setProperty("dragRefused", false);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
@@ -72,27 +73,43 @@ void SlotLabel::paintEvent(QPaintEvent* event) {
                      "empty");
 }
 
-void SlotLabel::SetDragOver(bool over) {
-    SetStyleProperty(*this, "dragOver", over);
+void SlotLabel::SetDragOver(DragState state) {
+    SetStyleProperty(*this, "dragOver", state == DragState::Accepted);
+    SetStyleProperty(*this, "dragRefused", state == DragState::Refused);
 }
 
 void SlotLabel::dragEnterEvent(QDragEnterEvent* event) {
     const bool fromList = event->source() == nullptr || event->source() == DragSource;
-    if (fromList && DraggedRow(event->mimeData()) >= 0) {
-        event->acceptProposedAction();
-        SetDragOver(true);
+    const int row = DraggedRow(event->mimeData());
+    if (!fromList || row < 0) return;
+    if (Takes && !Takes(row)) {
+        // Accepted only to follow the drag and show the refusal; the move itself is refused.
+        event->accept();
+        SetDragOver(DragState::Refused);
+        return;
     }
+    event->acceptProposedAction();
+    SetDragOver(DragState::Accepted);
+}
+
+void SlotLabel::dragMoveEvent(QDragMoveEvent* event) {
+    if (property("dragRefused").toBool()) {
+        event->ignore();
+        return;
+    }
+    QLabel::dragMoveEvent(event);
 }
 
 void SlotLabel::dragLeaveEvent(QDragLeaveEvent* event) {
-    SetDragOver(false);
+    SetDragOver(DragState::None);
     QLabel::dragLeaveEvent(event);
 }
 
 void SlotLabel::dropEvent(QDropEvent* event) {
-    SetDragOver(false);
+    const bool refused = property("dragRefused").toBool();
+    SetDragOver(DragState::None);
     const int row = DraggedRow(event->mimeData());
-    if (row < 0) return;
+    if (row < 0 || refused) return;
     event->acceptProposedAction();
     if (OnDrop) OnDrop(row);
 }

@@ -20,6 +20,9 @@ class SlotLabel : public QLabel {
     std::function<void(int row)> OnDrop;
     // The list whose entries may be dropped here.
     const QListWidget* DragSource = nullptr;
+    // Whether the slot takes the entry on a list row; a row it refuses shows the refusal while
+    // dragged over the slot and cannot be dropped. Unset: every row is taken.
+    std::function<bool(int row)> Takes;
 
     // Restyles the slot as filled or empty after its caption changed.
     void ShowFilled();
@@ -30,11 +33,13 @@ class SlotLabel : public QLabel {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void SetDragOver(bool over);
+    enum class DragState { None, Accepted, Refused };
+    void SetDragOver(DragState state);
 };
 
 }  // namespace korvel::qt

@@ -10,13 +10,15 @@ namespace korvel::qt {
 
 namespace {
 
-// A checked position filter takes its position's colour.
+// A checked position filter takes its position's colour; with the focus, a border in the text's.
 QString PositionRules() {
     QString rules;
     for (const PositionLook& look : PositionLooks()) {
         rules += QString(
                      "QPushButton[filter=\"true\"][position=\"%1\"]:checked {"
-                     " background: %2; border-color: %2; }\n")
+                     " background: %2; border-color: %2; }\n"
+                     "QPushButton[filter=\"true\"][position=\"%1\"]:checked:focus {"
+                     " border: 2px solid palette(text); }\n")
                      .arg(look.Name, look.Colour.name());
     }
     return rules;

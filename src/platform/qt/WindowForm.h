@@ -3,27 +3,41 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QShowEvent>
+
+#include <vector>
 #include <QMainWindow>
 
 #include "platform/qt/FormBinder.h"
+#include "platform/qt/ScreenFit.h"
 #include "platform/qt/Style.h"
 
 namespace korvel::qt {
 
-// The Qt side of a window: a QMainWindow or QDialog in the program's shared style, whose close box
+// The Qt side of a window: a QMainWindow or QDialog in the program's shared style that opens within
+// the screen, whose close box
 // unloads the window (and stays open when the window's unload event cancels). Derived forms lay
 // out their widgets, bind them through Binder() and call Binder().RefreshAll() once at the end of
 // their constructor.
 template <class QtBase>
 class WindowForm : public QtBase {
   public:
-    WindowForm(Window& window, QWidget* parent) : QtBase(parent), binder_(*this, window) {
-        this->setStyleSheet(StyleSheet());
+    // A form whose look comes from the palette and fonts alone passes `styled` false: a style sheet
+    // is costly to apply to every widget of a window.
+    WindowForm(Window& window, QWidget* parent, bool styled = true)
+        : QtBase(parent), binder_(*this, window) {
+        if (styled) this->setStyleSheet(StyleSheet());
     }
 
     FormBinder& Binder() { return binder_; }
 
   protected:
+    // Each time it opens, the window fits the screen it opens on.
+    void showEvent(QShowEvent* event) override {
+        QtBase::showEvent(event);
+        if (!event->spontaneous()) FitToScreen(*this);
+    }
+
     void closeEvent(QCloseEvent* event) override {
         if (binder_.RequestClose()) {
             QtBase::closeEvent(event);
@@ -37,6 +51,15 @@ class WindowForm : public QtBase {
 };
 
 using MainWindowForm = WindowForm<QMainWindow>;
+
+// Makes Tab visit `widgets` in the order given (left to right, top to bottom as laid out).
+inline void SetTabChain(const std::vector<QWidget*>& widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
 
 // A modal window. Escape presses its Exit button, which asks before anything is dropped; a form
 // that names no Exit button closes as by its close box.

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "league/LinesFile.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 
@@ -16,6 +17,14 @@ constexpr int kGoalieRow = 12;
 
 Lines::Lines(Variables& vars, Ui& ui) : Window(kCaption), session_(vars), vars_(vars), ui_(ui) {
     ListMap.fill(kNoPlayer);
+}
+
+int Lines::SlotRow(int Index) const {
+    return Index < kGoalieLabel ? FirstViewRow() + Index / 5 : kGoalieRow;
+}
+
+int Lines::SlotColumn(int Index) const {
+    return Index < kGoalieLabel ? Index % 5 : Index - kGoalieLabel;
 }
 
 std::string Lines::EntryCaption(std::uint8_t entry) const {
@@ -123,15 +132,19 @@ void Lines::Label6_Click() {
     DisplayLines();
 }
 
+bool Lines::SlotTakes(int Index, int listRow) const {
+    if (Index < 0 || Index >= kSlotLabels || !lblPlayer[Index].Visible) return false;
+    if (listRow < 0 || listRow >= List2.ListCount()) return false;
+    const std::uint8_t p = ListMap[static_cast<std::size_t>(listRow)];
+    return session_.Takes(p, SlotRow(Index), SlotColumn(Index));
+}
+
 void Lines::lblPlayer_Click(int Index) {
     // A hidden label cannot be clicked.
     if (Index < 0 || Index >= kSlotLabels || !lblPlayer[Index].Visible) return;
     if (!List2.HasSelection()) return;
     const std::uint8_t p = ListMap[static_cast<std::size_t>(List2.ListIndex)];
-    if (p >= kRosterPlaces) return;
-    const int row = Index < kGoalieLabel ? FirstViewRow() + Index / 5 : kGoalieRow;
-    const int column = Index < kGoalieLabel ? Index % 5 : Index - kGoalieLabel;
-    if (!session_.PlacePlayer(p, row, column)) return;
+    if (!session_.PlacePlayer(p, SlotRow(Index), SlotColumn(Index))) return;
     lblPlayer[Index].Caption = List2.Items[static_cast<std::size_t>(List2.ListIndex)].Text;
     Changed = true;
 }
@@ -147,7 +160,8 @@ void Lines::cmdAuto_Click() {
 void Lines::cmdExit_Click() {
     if (Changed) {
         const Answer keep =
-            ui_.MsgBox("Keep Line Changes?", Buttons::YesNo, Icon::None, "Keep Changes");
+            ui_.MsgBox("Keep Line Changes?", Buttons::YesNoCancel, Icon::None, "Keep Changes");
+        if (keep == Answer::Cancel) return;
         if (keep == Answer::Yes) {
             const Outcome kept = session_.KeepLines();
             ShowOutcome(ui_, kept);
@@ -159,9 +173,15 @@ void Lines::cmdExit_Click() {
 }
 
 bool Lines::SaveLines() {
-    const std::string typed = ui_.InputBox("Password?", "Save Lines").value_or("");
-    const Outcome outcome = session_.SaveLines(typed);
-    ShowOutcome(ui_, outcome);
+    // A cancelled password box saves nothing.
+    const auto typed = ui_.PasswordBox("Password?", "Save Lines", kLinesPasswordLength);
+    if (!typed) return false;
+    const Outcome outcome = session_.SaveLines(*typed, AskThrough(ui_));
+    if (outcome.Done && outcome.Shown) {
+        ui_.ShowWrittenFile(outcome.Shown->Text, outcome.Shown->Title, session_.LinesFilePath());
+    } else {
+        ShowOutcome(ui_, outcome);
+    }
     return outcome.Done;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "league/GameRoster.h"
@@ -90,6 +91,9 @@ class Lines : public Window {
 
     // The line-up row shown in view row 0: 0 even strength, 4 power play, 8 penalty kill.
     int FirstViewRow() const;
+    // True when slot label `Index` would take the candidate on row `listRow` of List2 (a goalie
+    // only the goalie slot, a skater any other, once per line).
+    bool SlotTakes(int Index, int listRow) const;
     // A player of roster slot 0, for front ends that show more of him than his name.
     const Player& RosterPlayer(int index) const {
         return vars_.Players[0].at(static_cast<std::size_t>(index));
@@ -97,6 +101,9 @@ class Lines : public Window {
 
   private:
     enum class View { Even, PowerPlay, PenaltyKill };
+    // The line-up row and column that slot label `Index` shows in the current view.
+    int SlotRow(int Index) const;
+    int SlotColumn(int Index) const;
     void ShowView(View view);
     std::string EntryCaption(std::uint8_t entry) const;
 

@@ -2,6 +2,7 @@
 
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
+#include "platform/Files.h"
 #include "windows/lines/Lines.h"
 #include "windows/roster/Roster.h"
 #include "windows/standings/Standings.h"
@@ -13,7 +14,30 @@ namespace fs = std::filesystem;
 namespace {
 constexpr const char* kLoadLeagueTitle = "Load League";
 
-std::string LoadFailureText(const fs::path& path, const std::exception& failure) {
+// A file of the start folder that is not one of the league's own is a working copy (or its
+// temporary file): when it cannot be written the start folder is at fault, not the league.
+bool WorkingCopyFailed(const fs::path& league, const fs::path& startFolder,
+                       const std::exception& failure) {
+    const auto* file = dynamic_cast<const FileError*>(&failure);
+    if (file == nullptr) return false;
+    const fs::path folder = file->File().parent_path().lexically_normal();
+    if (folder != fs::path(startFolder).lexically_normal() &&
+        folder != (startFolder / "").lexically_normal().parent_path()) {
+        return false;
+    }
+    for (const char* extension : {".lge", ".tms", ".ros"}) {
+        if (file->File() == WithExtension(league, extension)) return false;
+    }
+    return true;
+}
+
+std::string LoadFailureText(const fs::path& path, const fs::path& startFolder,
+                            const std::exception& failure) {
+    if (WorkingCopyFailed(path, startFolder, failure)) {
+        return "The start folder " + startFolder.string() +
+               " must be writable: Korvel keeps its working copies of the league there.\n\n" +
+               failure.what();
+    }
     return "The league " + path.string() + " could not be loaded.\n\n" + failure.what();
 }
 }  // namespace
@@ -46,7 +70,7 @@ void Main::StartUp() {
     try {
         LoadLg(base);
     } catch (const std::exception& failure) {
-        throw std::runtime_error(LoadFailureText(base, failure));
+        throw std::runtime_error(LoadFailureText(base, vars_.StartFolder, failure));
     }
 }
 
@@ -71,7 +95,8 @@ void Main::LoadChosenLeague(const fs::path& base) {
     try {
         LoadLg(base);
     } catch (const std::exception& failure) {
-        ui_.MsgBox(LoadFailureText(base, failure), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
+        ui_.MsgBox(LoadFailureText(base, vars_.StartFolder, failure), Buttons::OK, Icon::Critical,
+                   kLoadLeagueTitle);
     }
 }
 

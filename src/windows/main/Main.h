@@ -28,7 +28,7 @@ class Main : public Window {
 
     MenuItem file{"File"};
     MenuItem LoadLeague{"Load", true, "Ctrl+L"};
-    MenuItem exit{"Exit"};
+    MenuItem exit{"Exit", true, "Ctrl+Q"};
     MenuItem manager{"Manager", false};
     MenuItem ViewTeam{"View Team", true, "Ctrl+V"};
     MenuItem Standings{"Standings", true, "Ctrl+T"};

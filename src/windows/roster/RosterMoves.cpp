@@ -60,7 +60,8 @@ void Roster::cmdAdd_Click() {
 void Roster::cmdExit_Click() {
     if (RosterChanged) {
         const Answer keep =
-            ui_.MsgBox("Keep Roster Changes?", Buttons::YesNo, Icon::None, "Keep Changes");
+            ui_.MsgBox("Keep Roster Changes?", Buttons::YesNoCancel, Icon::None, "Keep Changes");
+        if (keep == Answer::Cancel) return;
         if (keep == Answer::Yes) {
             const Outcome kept = session_.KeepRoster();
             ShowOutcome(ui_, kept);

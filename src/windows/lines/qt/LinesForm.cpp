@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 
 #include "platform/qt/PositionBadge.h"
@@ -43,12 +42,18 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     CreateChoosers();
     CreateShortcuts();
     LayOut();
+    // Tab: the views at the top, the left column down, the lines one by one, then the list.
+    std::vector<QWidget*> chain{optEven, optPP, optPK};
+    for (int n = Lines::kGoalieLabel; n < Lines::kSlotLabels; ++n) chain.push_back(lblPlayer[n]);
+    chain.insert(chain.end(), {cmdAuto, cmdLoadLines, cmdSaveLines, cmdExit});
+    for (int n = 0; n < Lines::kGoalieLabel; ++n) chain.push_back(lblPlayer[n]);
+    chain.insert(chain.end(), Check1.begin(), Check1.end());
+    chain.push_back(List2);
+    qt::SetTabChain(chain);
     Binder().OnRefresh([this] { ShowStyles(); });
     Binder().RefreshAll();
-    // As large as the content asks at the desktop's font and scale, but never beyond the screen.
-    QSize size = sizeHint();
-    if (const QScreen* shown = screen()) size = size.boundedTo(shown->availableSize());
-    resize(size);
+    // As large as the content asks at the desktop's font and scale; the form cuts it to the screen.
+    resize(sizeHint());
 }
 
 void LinesForm::CreateWidgets() {
@@ -100,6 +105,7 @@ void LinesForm::CreateSlots() {
         auto* slot = new qt::SlotLabel(background_);
         slot->DragSource = List2;
         slot->OnDrop = [this, n](int row) { DropOnSlot(n, row); };
+        slot->Takes = [this, n](int row) { return window_.SlotTakes(n, row); };
         lblPlayer[n] = slot;
         Binder().Bind(*slot, window_.lblPlayer[n], [this, n] { window_.lblPlayer_Click(n); });
     }

@@ -16,6 +16,7 @@
 #include "platform/qt/RinkPicture.h"
 #include "windows/lines/Lines.h"
 #include "windows/lines/qt/LinesForm.h"
+#include "windows/main/qt/AboutBox.h"
 #include "windows/player/qt/PlayerInfoForm.h"
 #include "windows/roster/qt/AddPlayerForm.h"
 #include "windows/roster/qt/RosterForm.h"
@@ -37,12 +38,36 @@ QListWidget* MakeList(QWidget* parent, int rows) {
     auto* list = new QListWidget(parent);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setUniformItemSizes(true);
-    const QFontMetrics metrics = list->fontMetrics();
+    list->setSpacing(2);
+    const QFontMetrics metrics(list->font());
     list->setMinimumWidth(metrics.averageCharWidth() * kNameCharacters + 24);
-    // An entry is a line of text and its padding (the style sheet's 3 pixels above and below).
+    // An entry is a line of text and the spacing around it.
     const int rowHeight = metrics.height() + 8;
     list->setMinimumHeight(rowHeight * rows + 8);
     return list;
+}
+
+QFont Emphasised(QFont font, double scale) {
+    font.setBold(true);
+    if (scale != 1.0) font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+}
+
+// A selection left in a list that does not hold the current team shows as an ordinary entry
+// with the focus colours only: the palette's highlight is the list's base there.
+void ShowStale(QListWidget& list, bool stale) {
+    QPalette palette =
+        list.parent() != nullptr ? static_cast<QWidget*>(list.parent())->palette() : list.palette();
+    if (stale) {
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Highlight, palette.color(group, QPalette::Midlight));
+            palette.setColor(group, QPalette::HighlightedText,
+                             palette.color(group, QPalette::Text));
+        }
+        list.setPalette(palette);
+    } else if (list.testAttribute(Qt::WA_SetPalette)) {
+        list.setPalette(QPalette());
+    }
 }
 
 }  // namespace
@@ -57,7 +82,7 @@ void RegisterWindowForms(qt::QtUi& ui) {
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
-    : qt::MainWindowForm(window, parent), window_(window), vars_(vars) {
+    : qt::MainWindowForm(window, parent, false), window_(window), vars_(vars) {
     CreateWidgets();
     CreateMenus();
     statusBar()->setSizeGripEnabled(false);
@@ -65,8 +90,6 @@ MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
     statusBar()->addWidget(status_, 1);
     Binder().OnRefresh([this] { ShowStatus(); });
     Binder().RefreshAll();
-    resize(sizeHint());
-
     fileCheck_ = new QTimer(this);
     connect(fileCheck_, &QTimer::timeout, this, [this] {
         // Never under an open window: it has the team's data in hand.
@@ -116,7 +139,7 @@ void MainForm::CreateWidgets() {
     setCentralWidget(background);
 
     Label3 = new QLabel(background);
-    Label3->setProperty("title", true);
+    Label3->setFont(Emphasised(font(), 1.15));
     Label1 = new QLabel(background);
     Label2 = new QLabel(background);
     auto* layout = new QVBoxLayout(background);
@@ -131,7 +154,7 @@ void MainForm::CreateWidgets() {
     columns->setSpacing(16);
     const std::array<QLabel*, 2> conferences{Label1, Label2};
     for (int conf = 0; conf < 2; ++conf) {
-        conferences[conf]->setProperty("heading", true);
+        conferences[conf]->setFont(Emphasised(font(), 1.0));
         lstDivs[conf] = MakeList(background, kDivisionRows);
         lstDivs[conf]->setMaximumHeight(lstDivs[conf]->minimumHeight());
         lstTeams[conf] = MakeList(background, kTeamRows);
@@ -142,7 +165,6 @@ void MainForm::CreateWidgets() {
         column->addWidget(lstTeams[conf], 1);
         columns->addLayout(column);
     }
-    columns->addStretch(1);
     layout->addLayout(columns, 1);
 
     auto& binder = Binder();
@@ -184,7 +206,11 @@ void MainForm::CreateMenus() {
     SetRoster = addItem(coach, window_.SetRoster, 'R', [this] { window_.SetRoster_Click(); });
     SetLines = addItem(coach, window_.SetLines, 'L', [this] { window_.SetLines_Click(); });
     Info = addMenu(window_.Info, 'I');
-    About = addItem(Info, window_.About, 'A', [this] { window_.About_Click(); });
+    About = addItem(Info, window_.About, 'A', [this] {
+        window_.About_Click();
+        ShowAboutBox(this);
+    });
+    Info->addAction("About &Qt", qApp, &QApplication::aboutQt);
 }
 
 void MainForm::ShowStatus() {
@@ -199,6 +225,13 @@ void MainForm::ShowStatus() {
         status = "Current team: " + qt::ToQString(vars_.CurrentTeamRecord().Name.Utf8()).trimmed();
     }
     status_->setText(status);
+    // Only the column of the current team shows its selection as chosen: a selection left in the
+    // other column from before is drawn as a mere outline.
+    const bool chosen = vars_.LeagueLoaded() && window_.manager.Enabled;
+    for (int conf = 0; conf < 2; ++conf) {
+        const bool current = chosen && vars_.CurrentTeamRecord().Conference == conf;
+        ShowStale(*lstTeams[conf], !current);
+    }
 }
 
 }  // namespace korvel

@@ -24,22 +24,24 @@ constexpr int kSkillRows = 7;        // two columns of seven: thirteen skills an
 // The card's own rules on top of the shared style sheet; sizes come from Scaled below, so that the
 // card follows the desktop's font.
 const QString kCardRules = R"(
-QDialog#PlayerInfoForm { background: #f4f6f9; }
+QDialog#PlayerInfoForm { background: palette(window); }
 QWidget#header { background: #14213d; }
 QWidget#header QLabel[title="true"] { color: white; }
 QLabel#lblExp {
     color: #14213d; background: #e9eef5; border-radius: 8px; padding: 1px 10px; font-weight: bold;
 }
 QLabel#lblExp[rookie="true"] { background: #ffd166; }
-QWidget[section="true"] { background: white; border: 1px solid #d5dde6; border-radius: 8px; }
+QWidget[section="true"] {
+    background: palette(base); border: 1px solid palette(mid); border-radius: 8px;
+}
 QWidget[section="true"] QLabel { border: none; background: transparent; }
-QLabel[heading="true"] { color: #44607e; letter-spacing: 1px; }
-QLabel[caption="true"] { color: #5b6f84; }
-QLabel[value="true"], QLabel[statValue="true"] { color: #14213d; font-weight: bold; }
-QLabel[statCaption="true"] { color: #5b6f84; font-weight: bold; }
-QLabel#lblHgt { color: #1f5fbf; border-bottom: 1px dotted #1f5fbf; }
-QLabel#lblHgt:hover { background: #eaf2ff; }
-QLabel#lblHgt:focus { background: #fff8dc; border: 1px solid #14213d; border-radius: 3px; }
+QLabel[heading="true"] { color: palette(placeholder-text); letter-spacing: 1px; }
+QLabel[caption="true"] { color: palette(placeholder-text); }
+QLabel[value="true"], QLabel[statValue="true"] { color: palette(text); font-weight: bold; }
+QLabel[statCaption="true"] { color: palette(placeholder-text); font-weight: bold; }
+QLabel#lblHgt { color: palette(link); border-bottom: 1px dotted palette(link); }
+QLabel#lblHgt:hover { background: palette(alternate-base); }
+QLabel#lblHgt:focus { border: 1px solid palette(highlight); border-radius: 3px; }
 QPushButton#Command1 { padding: 5px 28px; }
 )";
 
@@ -124,7 +126,7 @@ void SkillBar::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::NoPen);
     const QRectF track = QRectF(rect()).adjusted(0, 1, 0, -1);
     const qreal radius = track.height() / 2;
-    painter.setBrush(QColor("#e6ebf1"));
+    painter.setBrush(palette().color(QPalette::Midlight));
     painter.drawRoundedRect(track, radius, radius);
     const qreal share = std::clamp(*value_, 0, 99) / 99.0;
     if (share <= 0) return;

@@ -88,11 +88,14 @@ AddPlayerForm::AddPlayerForm(AddPlayer& window, QWidget* parent)
     cmdOK = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     cmdCancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     cmdOK->setDefault(true);
+    qt::SetStyleProperty(*cmdOK, "primary", true);  // as Auto in the roster and lines windows
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(profile, 3);
     columns->addWidget(skills, 2);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->setSpacing(10);
     layout->addWidget(Label1);
     layout->addLayout(columns, 1);
     layout->addWidget(buttons);

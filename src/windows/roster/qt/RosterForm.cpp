@@ -61,7 +61,9 @@ RosterForm::RosterForm(Roster& window, QWidget* parent)
 void RosterForm::CreateWidgets() {
     Label1 = MakeLabel(this, "title");
     Label5 = MakeLabel(this, "heading");
-    Label5->setStyleSheet("color: #1b7f3b;");
+    // Green, dark on a light window and light on a dark one.
+    const bool darkWindow = palette().color(QPalette::Window).lightness() < 128;
+    Label5->setStyleSheet(darkWindow ? "color: #4cc36e;" : "color: #1b7f3b;");
     Label2 = MakeLabel(this, "heading");
     Label3 = MakeLabel(this, "heading");
     Label6 = MakeLabel(this, "heading");
@@ -73,12 +75,14 @@ void RosterForm::CreateWidgets() {
         table->setMinimumSize(280, 260);
         connect(table, &QTreeWidget::itemSelectionChanged, this,
                 [this, table, place] { table->ReadList(window_.list1[place]); });
-        connect(table, &QTreeWidget::itemDoubleClicked, this, [this, place](QTreeWidgetItem* item) {
+        const auto open = [this, place](QTreeWidgetItem* item) {
             RunWithSelection([this, place, item] {
                 window_.list1[place].ListIndex = list1[place]->indexOfTopLevelItem(item);
                 window_.List1_DblClick(place);
             });
-        });
+        };
+        connect(table, &QTreeWidget::itemDoubleClicked, this, open);
+        table->OnEnter = open;
         list1[place] = table;
     }
 }
@@ -108,7 +112,7 @@ void RosterForm::CreateButtons() {
     chkProtect->setObjectName("chkProtect");
     chkProtect->setToolTip(
         "Protection view: * marks protected players and rookies; a double "
-        "click protects a player or lifts his protection");
+        "click or Enter on a player protects him or lifts his protection");
     cmdAuto = MakeButton(this, "cmdAuto");
     cmdAuto->setProperty("primary", true);
     cmdAdd = MakeButton(this, "cmdAdd");
@@ -160,6 +164,12 @@ void RosterForm::CreateButtons() {
         commands->addWidget(button);
     }
     grid->addLayout(commands, 5, 0, 1, 3);
+
+    // The tables were made farm first; Tab goes as they are laid out, left to right.
+    qt::SetTabChain({list1[Dressed], list1[Scratch], list1[Farm], cmdMovePlayer[kScratch],
+                     cmdMovePlayer[kDress], cmdMovePlayer[kToFarm], cmdMovePlayer[kToPros],
+                     Check1[0], Check1[1], Check1[2], Check1[3], Check1[4], chkProtect, cmdAuto,
+                     cmdAdd, cmdExit});
 }
 
 void RosterForm::Bind() {

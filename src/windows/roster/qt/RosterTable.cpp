@@ -3,6 +3,7 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMimeData>
 
 #include "platform/qt/PositionBadge.h"
@@ -107,6 +108,15 @@ void RosterTable::ReadList(ListBox& control) const {
     for (int row = 0; row < control.ListCount() && row < topLevelItemCount(); ++row) {
         control.Items[static_cast<std::size_t>(row)].Selected = topLevelItem(row)->isSelected();
     }
+}
+
+void RosterTable::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && OnEnter && currentItem() != nullptr && event->modifiers() == Qt::NoModifier) {
+        OnEnter(currentItem());
+        return event->accept();
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 void RosterTable::startDrag(Qt::DropActions) {

@@ -29,10 +29,13 @@ class RosterTable : public QTreeWidget {
 
     // Runs when rows of another table of the window are dropped here; gets that table's place.
     std::function<void(int fromPlace)> OnDrop;
+    // Runs when Enter is pressed on the current row, as a double click on it does.
+    std::function<void(QTreeWidgetItem* item)> OnEnter;
 
     static constexpr const char* kMimeType = "application/x-korvel-roster-list";
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;

@@ -1,0 +1,216 @@
+// Every window on a real desktop: opened by the keyboard it lies entirely on the screen, and with a
+// light or a dark palette every text stands out from what is behind it.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QScreen>
+#include <QStyle>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/GuiTest.h"
+#include "league/LeagueFiles.h"
+#include "league/RosterSlots.h"
+#include "platform/qt/Palettes.h"
+#include "platform/qt/QtUi.h"
+#include "support/TempFolder.h"
+#include "windows/main/Main.h"
+#include "windows/main/qt/MainForm.h"
+#include "windows/player/PlayerInfo.h"
+#include "windows/roster/AddPlayer.h"
+
+namespace korvel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The program started on a generated league with its first team chosen; questions are answered
+// No and windows opened modally are handed to `OnWindow`.
+class Desktop : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(start);
+        const fs::path base = WriteGeneratedLeague(folder.Path(), "SCREEN", {.Seed = 5, .Teams = 8});
+        WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
+        RegisterWindowForms(ui);
+        ui.MsgBoxHook = [](const std::string&, Buttons buttons, Icon, const std::string&) {
+            return buttons == Buttons::OK ? Answer::OK : Answer::No;
+        };
+        ui.ModalHook = [this](QDialog& form) { OnWindow(form); };
+        main = std::make_unique<Main>(vars, ui, start);
+        main->Form_Load();
+        ASSERT_TRUE(vars.LeagueLoaded());
+        form = std::make_unique<MainForm>(*main, vars);
+    }
+
+    TempFolder folder;
+    fs::path start = folder / "start";
+    Variables vars;
+    qt::QtUi ui;
+    std::unique_ptr<Main> main;
+    std::unique_ptr<MainForm> form;
+    std::function<void(QDialog&)> OnWindow = [](QDialog&) {};
+};
+
+// Shows the window and gives it the keyboard, also on an X server without a window manager.
+bool ShowActive(QWidget& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) return false;
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// A picture of the whole screen the window is on, for people to look at.
+void SaveScreen(const QWidget& window, const std::string& name) {
+    const fs::path folder = KORVEL_SCREENSHOT_DIR;
+    window.screen()->grabWindow(0).save(QString::fromStdString((folder / name).string()), "PNG");
+}
+
+// Where the window lies and whether it is laid out at least at the size its layout needs.
+void ExpectOnScreen(const QWidget& window) {
+    SCOPED_TRACE(window.windowTitle().toStdString());
+    const QRect screen = window.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window.frameGeometry()))
+        << "frame " << window.frameGeometry().x() << "," << window.frameGeometry().y() << " "
+        << window.frameGeometry().width() << "x" << window.frameGeometry().height()
+        << " on a screen of " << screen.width() << "x" << screen.height();
+    const QLayout* layout = window.layout();
+    if (layout != nullptr) {
+        const QSize needed = layout->totalMinimumSize();
+        EXPECT_GE(window.width(), needed.width());
+        EXPECT_GE(window.height(), needed.height());
+    }
+}
+
+// Run under a real X server by ctest at 1024x768 and at 2048x1536 with QT_SCALE_FACTOR=2; smaller
+// screens (the offscreen platform's) are not what the windows are made for.
+TEST_F(Desktop, KeyboardOpensTeamInfoRosterAndLinesEntirelyOnTheScreen) {
+    const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+    if (screen.width() < 1000 || screen.height() < 700) GTEST_SKIP() << "screen too small";
+    ASSERT_TRUE(ShowActive(*form));
+    ExpectOnScreen(*form);
+    ASSERT_TRUE(form->ViewTeam->isEnabled());
+
+    std::vector<QString> opened;
+    OnWindow = [&](QDialog& window) {
+        EXPECT_TRUE(ShowActive(window));
+        opened.push_back(window.windowTitle());
+        ExpectOnScreen(window);
+        SaveScreen(window, "screen-" + std::to_string(opened.size()) + ".png");
+    };
+    for (const Qt::Key key : {Qt::Key_V, Qt::Key_R, Qt::Key_E}) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+        ASSERT_TRUE(ShowActive(*form));
+    }
+    EXPECT_EQ(opened.size(), 3u);
+    SaveScreen(*form, "screen-main.png");
+}
+
+double Luminance(QRgb colour) {
+    const auto channel = [](int value) {
+        const double share = value / 255.0;
+        return share <= 0.03928 ? share / 12.92 : std::pow((share + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) +
+           0.0722 * channel(qBlue(colour));
+}
+
+// The contrast between the lightest and the darkest pixel of `area`: 1 when it is all one
+// colour, 21 for black on white. Text shows as its own pixels against its background.
+double Contrast(const QImage& picture, const QRect& area) {
+    double darkest = 1.0;
+    double lightest = 0.0;
+    for (int y = std::max(0, area.top()); y <= std::min(picture.height() - 1, area.bottom()); ++y) {
+        for (int x = std::max(0, area.left()); x <= std::min(picture.width() - 1, area.right());
+             ++x) {
+            const double luminance = Luminance(picture.pixel(x, y));
+            darkest = std::min(darkest, luminance);
+            lightest = std::max(lightest, luminance);
+        }
+    }
+    return (lightest + 0.05) / (darkest + 0.05);
+}
+
+// Every text of the window - labels and the first rows of lists - stands out from its background.
+void ExpectReadable(QWidget& window, const std::string& picture) {
+    EXPECT_TRUE(SaveScreenshot(window, picture));
+    const QImage image = window.grab().toImage();
+    const double scale = image.width() / static_cast<double>(window.width());
+    const auto areaOf = [&](const QWidget& widget, const QRect& rect) {
+        const QRect inWindow(widget.mapTo(&window, rect.topLeft()), rect.size());
+        return QRect((QRectF(inWindow).topLeft() * scale).toPoint(),
+                     (QSizeF(inWindow.size()) * scale).toSize());
+    };
+    constexpr double kReadable = 3.0;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&window) || label->text().trimmed().isEmpty()) continue;
+        EXPECT_GE(Contrast(image, areaOf(*label, label->contentsRect())), kReadable)
+            << picture << ": " << label->objectName().toStdString() << " \""
+            << label->text().toStdString() << "\"";
+    }
+    for (const QListWidget* list : window.findChildren<QListWidget*>()) {
+        for (int row = 0; row < std::min(3, list->count()); ++row) {
+            const QRect rect = list->visualItemRect(list->item(row));
+            EXPECT_GE(Contrast(image, areaOf(*list->viewport(), rect)), kReadable)
+                << picture << ": \"" << list->item(row)->text().toStdString() << "\"";
+        }
+    }
+}
+
+// The desktop's style and palette for the length of a test.
+class DesktopLook {
+  public:
+    DesktopLook(const QString& style, const QPalette& palette)
+        : style_(QApplication::style()->name()), palette_(QApplication::palette()) {
+        QApplication::setStyle(style);
+        QApplication::setPalette(palette);
+    }
+    ~DesktopLook() {
+        QApplication::setStyle(style_);
+        QApplication::setPalette(palette_);
+    }
+
+  private:
+    QString style_;
+    QPalette palette_;
+};
+
+TEST_F(Desktop, EveryWindowIsReadableWithADarkAndALightPalette) {
+    const std::vector<std::pair<std::string, QPalette>> looks = {
+        {"light", QApplication::style()->standardPalette()}, {"dark", qt::DarkPalette()}};
+    for (const auto& [name, palette] : looks) {
+        SCOPED_TRACE(name);
+        const DesktopLook look("Fusion", palette);
+        form->show();
+        ExpectReadable(*form, "main-" + name + ".png");
+        std::string window;
+        OnWindow = [&](QDialog& shown) { ExpectReadable(shown, window + "-" + name + ".png"); };
+        for (const auto& [file, action] : {std::pair{"team-info", form->ViewTeam},
+                                           {"roster", form->SetRoster},
+                                           {"lines", form->SetLines}}) {
+            window = file;
+            LoadTeam(vars, vars.CurrentTeam, 0);
+            action->trigger();
+        }
+        window = "player-card";
+        vars.CurrentPlayerIndex = 0;
+        PlayerInfo card(vars);
+        ui.ShowModal(card);
+        window = "add-player";
+        AddPlayer add(vars, ui);
+        ui.ShowModal(add);
+    }
+}
+
+}  // namespace
+}  // namespace korvel::test
