@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "league/DressingRules.h"
 #include "league/GameRoster.h"
 #include "league/Records.h"
 #include "league/Variables.h"
@@ -82,6 +83,8 @@ class TeamSession {
     // Dressed players of slot 0 by working place, and whether they make a complete game roster.
     int DressedCount() const;
     bool RosterComplete() const;
+    // The dressed players of slot 0 by working place, per position, against the game-roster rules.
+    DressingCheck Dressing() const;
     // Keeps the working places: refused when the roster is not complete or the save fails (the
     // team, the slot and the waiver list then stay as they were). Save::WithLines applies them
     // (and the waiver list) now and leaves the save of the team to the next KeepLines, so a team
@@ -113,6 +116,12 @@ class TeamSession {
     // (row 12, column 0) takes only a goalie, every other place only a skater, and a skater
     // stands once in a row of rows 0 to 11. False when the place does not take him.
     bool PlacePlayer(std::uint8_t index, int row, int column);
+    // Empties the entry at `row`, `column`; false for a place outside the line-up.
+    bool ClearEntry(int row, int column);
+    // Exchanges two entries, each going in by the placing rules of PlacePlayer (an empty entry,
+    // or one that names no roster place, goes as it is). False, with both left unchanged, when
+    // either place does not take what comes to it.
+    bool SwapEntries(int rowA, int columnA, int rowB, int columnB);
     // Keeps the line-up in the team record and saves the team: refused when it is incomplete or
     // the save fails (the team record then stays as it was, and a roster kept WithLines is
     // dropped).

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliRun.h"
+#include "league/RosterStatus.h"
 
 namespace korvel::test {
 namespace {
@@ -96,6 +97,16 @@ TEST_F(LinesCommand, AutoWithoutKeepStoresNothing) {
     ASSERT_EQ(rows.size(), 13u);
     EXPECT_NE(rows, LineUpAsJson(league.Teams[4].LineSlots));
     EXPECT_LT(rows[12][0].get<int>(), kRosterPlaces);
+    // The unused are dressed players found in no used entry: at least the second goalie.
+    const auto roster = league.Roster(4);
+    const json unused = run.Json()["Unused"];
+    ASSERT_FALSE(unused.empty());
+    for (const json& index : unused) {
+        EXPECT_EQ(PlaceOf(roster[index.get<std::size_t>()].Status), Dressed) << index;
+        for (int row = 0; row < kLineRows; ++row) {
+            for (int c = 0; c < kUsedColumns[row]; ++c) EXPECT_NE(rows[row][c], index) << row;
+        }
+    }
 }
 
 TEST_F(LinesCommand, KeepWithoutChangesLeavesTheTeamAsItWas) {
@@ -185,6 +196,16 @@ TEST_F(LinesCommand, EmptyEntriesShowAsDashes) {
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_NE(run.Out.find("Goalie / Extra Skaters  -  -  -\n"), std::string::npos) << run.Out;
     EXPECT_NE(run.Out.find("Line 1                  -  -  -  -  -\n"), std::string::npos);
+    // Every dressed player is unused.
+    const RunResult json = RunCli(Lines(4, {"--json"}));
+    ASSERT_EQ(json.ExitCode, 0) << json.Err;
+    std::vector<int> dressed;
+    const auto roster = league.Roster(4);
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        if (!roster[i].IsEmptyPlace() && PlaceOf(roster[i].Status) == Dressed) dressed.push_back(i);
+    }
+    EXPECT_EQ(dressed.size(), 20u);
+    EXPECT_EQ(json.Json()["Unused"], nlohmann::json(dressed));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
 #include "app/cli/TeamSteps.h"
+#include "league/LineUsage.h"
 #include "windows/lines/Lines.h"
 
 namespace korvel::cli {
@@ -28,7 +29,7 @@ constexpr const char* kHelp =
     "error and gives exit code 1.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LineBuffer\": [13 rows of 5 roster indexes, 255 for "
     "empty], \"Kept\": true when the line-up was stored, \"LinesFile\": the saved lines "
-    "file's path or null}";
+    "file's path or null, \"Unused\": [roster indexes of dressed players in no used entry]}";
 
 struct LinesOptions {
     std::optional<std::string> Import;  // the lines file to load
@@ -135,7 +136,8 @@ nlohmann::json ToJson(Session& session, const std::string& team, const LinesShow
             {"TeamIndex", session.CurrentTeam()},
             {"LineBuffer", rows},
             {"Kept", shown.Kept},
-            {"LinesFile", shown.Saved ? nlohmann::json(shown.Saved->string()) : nlohmann::json()}};
+            {"LinesFile", shown.Saved ? nlohmann::json(shown.Saved->string()) : nlohmann::json()},
+            {"Unused", UnusedDressed(shown.LineBuffer, session.Vars().Players[0])}};
 }
 
 int RunLines(Session& session, const LinesOptions& options) {
