@@ -23,8 +23,10 @@ int SlotEditing::DraggedSlot(const QEvent* event) const {
     const auto* drop = static_cast<const QDropEvent*>(event);
     const QMimeData* mime = drop->mimeData();
     if (mime == nullptr || !mime->hasFormat(kMimeType)) return -1;
+    // A drag from another window never exchanges; one without a known source (as sent by the
+    // window system) is taken by its slot number.
     const auto* source = qobject_cast<const QWidget*>(drop->source());
-    if (source == nullptr || source == &slot_ || source->window() != slot_.window()) return -1;
+    if (source != nullptr && source->window() != slot_.window()) return -1;
     bool ok = false;
     const int from = mime->data(kMimeType).toInt(&ok);
     return ok && from != number_ ? from : -1;
