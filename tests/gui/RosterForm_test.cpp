@@ -277,6 +277,7 @@ TEST_F(RosterFormTest, RuleCountsFollowTheGameRosterInLightAndDark) {
             EXPECT_EQ(form.lblRule[5]->text(), QString::fromUtf8("\u2717 All 19 / 20"));
             EXPECT_EQ(form.lblMissing->text(), "Missing: 1 G");
             EXPECT_TRUE(form.lblRule[Centre]->isVisible());
+            QCoreApplication::processEvents();  // the layout takes the new texts
             EXPECT_TRUE(SaveScreenshot(form, dark ? "roster-rules-dark.png" : "roster-rules-light.png"));
             form.close();
         });
@@ -300,6 +301,7 @@ TEST_F(RosterFormTest, HeaderClicksSortTheTablesAndTheThirdRestoresRosterOrder) 
         EXPECT_EQ(roster.PlayerFlags[top], 100);
         shown = ShownOveralls(table);
         EXPECT_TRUE(std::is_sorted(shown.rbegin(), shown.rend())) << "still sorted";
+        QCoreApplication::processEvents();
         EXPECT_TRUE(SaveScreenshot(form, "roster-sorted.png"));
 
         ClickHeader(table, RosterTable::Overall);
