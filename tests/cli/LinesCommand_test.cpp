@@ -196,6 +196,7 @@ TEST_F(LinesCommand, EmptyEntriesShowAsDashes) {
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_NE(run.Out.find("Goalie / Extra Skaters  -  -  -\n"), std::string::npos) << run.Out;
     EXPECT_NE(run.Out.find("Line 1                  -  -  -  -  -\n"), std::string::npos);
+    EXPECT_NE(run.Out.find("\nDressed but in no line: "), std::string::npos);
     // Every dressed player is unused.
     const RunResult json = RunCli(Lines(4, {"--json"}));
     ASSERT_EQ(json.ExitCode, 0) << json.Err;

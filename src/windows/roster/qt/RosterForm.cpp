@@ -270,7 +270,11 @@ void RosterForm::CreateRuleCounts() {
     lblMissing = new QLabel(this);
     lblMissing->setObjectName("lblMissing");
     row->addWidget(lblMissing);
-    if (auto* grid = qobject_cast<QGridLayout*>(layout())) grid->addLayout(row, grid->rowCount(), 0, 1, 3);
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        grid->addLayout(row, grid->rowCount(), 0, 1, grid->columnCount());
+    } else if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+        box->addLayout(row);
+    }
     Binder().OnRefresh([this] { ShowRuleCounts(); });
 }
 
