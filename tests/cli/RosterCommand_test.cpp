@@ -118,7 +118,8 @@ TEST_F(RosterCommand, WithoutKeepPrintsTheListsAndStoresNothing) {
     EXPECT_EQ(result["RosterComplete"], true);
     EXPECT_EQ(result["Kept"], false);
     int counted = 0;
-    for (const char* position : {"C", "LW", "RW", "D", "G"}) counted += result["PositionCount"][position].get<int>();
+    for (const char* position : {"C", "LW", "RW", "D", "G"})
+        counted += result["PositionCount"][position].get<int>();
     EXPECT_EQ(counted, 20);
     EXPECT_EQ(result["PositionCount"]["G"], 2);
     EXPECT_EQ(result["Missing"], json::array());
@@ -142,8 +143,8 @@ TEST_F(RosterCommand, ShowsWhatTheGameRosterLacks) {
     const auto findAt = [&](int place, std::uint8_t position) {
         for (int i = 0; i < kRosterPlaces; ++i) {
             const Player& player = players[i];
-            if (!player.IsEmptyPlace() && player.WaiverMark == 0 && player.Status == MakeStatus(place, 0) &&
-                player.Position == position)
+            if (!player.IsEmptyPlace() && player.WaiverMark == 0 &&
+                player.Status == MakeStatus(place, 0) && player.Position == position)
                 return i;
         }
         return -1;

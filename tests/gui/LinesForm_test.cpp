@@ -20,9 +20,9 @@
 #include "league/RosterSlots.h"
 #include "platform/qt/QtUi.h"
 #include "support/TempFolder.h"
+#include "windows/lines/qt/SlotEditing.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
-#include "windows/lines/qt/SlotEditing.h"
 
 namespace korvel::test {
 namespace {
@@ -382,7 +382,8 @@ TEST_F(LinesFormTest, CandidatesShowTheirUseSlotsClearWithDeleteAndSwapByDraggin
             EXPECT_EQ(form.lblPlayer[Lines::kGoalieLabel]->text(), "");
             EXPECT_TRUE(lines.LinesIncomplete());
             expectMarks();
-            EXPECT_TRUE(SaveScreenshot(form, dark ? "lines-edit-dark.png" : "lines-edit-light.png"));
+            EXPECT_TRUE(
+                SaveScreenshot(form, dark ? "lines-edit-dark.png" : "lines-edit-light.png"));
             form.close();
         });
     });

@@ -266,9 +266,10 @@ TEST_F(RosterFormTest, RuleCountsFollowTheGameRosterInLightAndDark) {
             EXPECT_FALSE(form.lblRule[5]->font().bold());
             // Scratching the first goalie of the game roster breaks two rules.
             const auto& dressed = roster.list1[Dressed].Items;
-            const auto goalie = std::find_if(dressed.begin(), dressed.end(), [&](const ListItem& line) {
-                return vars.Players[0][line.ItemData].Position == Goalie;
-            });
+            const auto goalie =
+                std::find_if(dressed.begin(), dressed.end(), [&](const ListItem& line) {
+                    return vars.Players[0][line.ItemData].Position == Goalie;
+                });
             ASSERT_NE(goalie, dressed.end());
             ClickTableRow(*form.list1[Dressed], static_cast<int>(goalie - dressed.begin()));
             Click(*form.cmdMovePlayer[0]);
@@ -278,7 +279,8 @@ TEST_F(RosterFormTest, RuleCountsFollowTheGameRosterInLightAndDark) {
             EXPECT_EQ(form.lblMissing->text(), "Missing: 1 G");
             EXPECT_TRUE(form.lblRule[Centre]->isVisible());
             QCoreApplication::processEvents();  // the layout takes the new texts
-            EXPECT_TRUE(SaveScreenshot(form, dark ? "roster-rules-dark.png" : "roster-rules-light.png"));
+            EXPECT_TRUE(
+                SaveScreenshot(form, dark ? "roster-rules-dark.png" : "roster-rules-light.png"));
             form.close();
         });
     });

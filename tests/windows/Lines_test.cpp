@@ -499,16 +499,15 @@ TEST_P(SlotSwaps, FollowThePlacingRulesOfBothSlots) {
                   : ShownName(vars.Players[0][expected[entryOf(c.From)]]));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, SlotSwaps,
-    testing::Values(SwapCase{"WithinARow", -1, 0, 1, true},
-                    SwapCase{"SkaterWithExtraSkater", -1, 0, 21, true},
-                    SwapCase{"IntoAnEmptySlot", 5, 0, 5, true},
-                    SwapCase{"SkaterIntoTheGoalieSlot", -1, 0, 20, false},
-                    SwapCase{"SkaterTwiceInARow", -1, 0, 6, false},
-                    SwapCase{"TheSamePlayer", -1, 0, 5, false},
-                    SwapCase{"TheSameSlot", -1, 20, 20, false}),
-    [](const auto& info) { return std::string(info.param.Label); });
+INSTANTIATE_TEST_SUITE_P(Lines, SlotSwaps,
+                         testing::Values(SwapCase{"WithinARow", -1, 0, 1, true},
+                                         SwapCase{"SkaterWithExtraSkater", -1, 0, 21, true},
+                                         SwapCase{"IntoAnEmptySlot", 5, 0, 5, true},
+                                         SwapCase{"SkaterIntoTheGoalieSlot", -1, 0, 20, false},
+                                         SwapCase{"SkaterTwiceInARow", -1, 0, 6, false},
+                                         SwapCase{"TheSamePlayer", -1, 0, 5, false},
+                                         SwapCase{"TheSameSlot", -1, 20, 20, false}),
+                         [](const auto& info) { return std::string(info.param.Label); });
 
 }  // namespace
 }  // namespace korvel

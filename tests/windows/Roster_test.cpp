@@ -93,21 +93,20 @@ TEST_P(Completeness, NeedsTwentyWithThreeOfEachForwardSixDefenceAndTwoGoalies) {
     EXPECT_EQ(window.RosterComplete, c.Complete);
     EXPECT_EQ(window.Label5.Visible, c.Complete);
     EXPECT_EQ(window.lblMissing.Caption, c.Missing);
-    const bool allMet = std::all_of(window.RuleMet.begin(), window.RuleMet.end(), [](bool met) { return met; });
+    const bool allMet =
+        std::all_of(window.RuleMet.begin(), window.RuleMet.end(), [](bool met) { return met; });
     EXPECT_EQ(allMet, c.Complete);
 }
 
-INSTANTIATE_TEST_SUITE_P(Roster, Completeness,
-                         testing::Values(CompletenessCase{"Complete", {3, 3, 4, 8, 2}, true, ""},
-                                         CompletenessCase{"OneGoalie", {4, 4, 4, 7, 1}, false,
-                                                          "Missing: 1 G, 1 player too many"},
-                                         CompletenessCase{"TwentyOne", {3, 3, 4, 9, 2}, false,
-                                                          "Missing: 1 player too many"},
-                                         CompletenessCase{"FiveDefence", {4, 4, 5, 5, 2}, false,
-                                                          "Missing: 1 D, 1 player too many"},
-                                         CompletenessCase{"Nineteen", {3, 3, 3, 8, 2}, false,
-                                                          "Missing: 1 player"}),
-                         [](const auto& info) { return std::string(info.param.Label); });
+INSTANTIATE_TEST_SUITE_P(
+    Roster, Completeness,
+    testing::Values(
+        CompletenessCase{"Complete", {3, 3, 4, 8, 2}, true, ""},
+        CompletenessCase{"OneGoalie", {4, 4, 4, 7, 1}, false, "Missing: 1 G, 1 player too many"},
+        CompletenessCase{"TwentyOne", {3, 3, 4, 9, 2}, false, "Missing: 1 player too many"},
+        CompletenessCase{"FiveDefence", {4, 4, 5, 5, 2}, false, "Missing: 1 D, 1 player too many"},
+        CompletenessCase{"Nineteen", {3, 3, 3, 8, 2}, false, "Missing: 1 player"}),
+    [](const auto& info) { return std::string(info.param.Label); });
 
 struct MoveCase {
     const char* Label;

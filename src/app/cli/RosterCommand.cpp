@@ -62,8 +62,9 @@ constexpr std::array<const char*, Roster::kLists> kListTitles{"Farm Roster", "Sc
 // One line per rule, such as "D 5 of at least 6 - not met", then what is still missing.
 void PrintDressingRules(std::ostream& out, const DressingCheck& check) {
     for (const DressingRule& rule : check.Rules) {
-        out << "  " << rule.Position << " " << rule.Count << (rule.Exactly ? " of exactly " : " of at least ")
-            << rule.Required << (rule.Met ? " - met" : " - not met") << "\n";
+        out << "  " << rule.Position << " " << rule.Count
+            << (rule.Exactly ? " of exactly " : " of at least ") << rule.Required
+            << (rule.Met ? " - met" : " - not met") << "\n";
     }
     if (check.Missing.empty()) return;
     out << "Missing:";

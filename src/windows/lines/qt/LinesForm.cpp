@@ -310,7 +310,8 @@ void LinesForm::ShowCandidateUse() {
     List2->setIconSize(QSize(size, size));
     for (int row = 0; row < List2->count(); ++row) {
         const bool known = row < static_cast<int>(window_.ListUse.size());
-        const LineUse use = known ? window_.ListUse[static_cast<std::size_t>(row)] : LineUse::Unused;
+        const LineUse use =
+            known ? window_.ListUse[static_cast<std::size_t>(row)] : LineUse::Unused;
         QListWidgetItem* item = List2->item(row);
         item->setIcon(UseMark(use, List2->palette(), size));
         item->setToolTip(UseText(use));

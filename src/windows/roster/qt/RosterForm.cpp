@@ -282,7 +282,8 @@ void RosterForm::ShowRuleCounts() {
     for (int r = 0; r < Roster::kRules; ++r) {
         QLabel& label = *lblRule[r];
         const bool met = window_.RuleMet[static_cast<std::size_t>(r)];
-        label.setText(QString(met ? "\u2713 " : "\u2717 ") + qt::ToQString(window_.lblRule[r].Caption));
+        label.setText(QString(met ? "\u2713 " : "\u2717 ") +
+                      qt::ToQString(window_.lblRule[r].Caption));
         QFont font = label.font();
         font.setBold(!met);
         label.setFont(font);
