@@ -287,10 +287,8 @@ void RosterForm::ShowRuleCounts() {
         QFont font = label.font();
         font.setBold(!met);
         label.setFont(font);
-        QPalette colours = label.palette();
-        colours.setColor(QPalette::WindowText,
-                         palette().color(met ? QPalette::PlaceholderText : QPalette::WindowText));
-        label.setPalette(colours);
+        // A role, not a colour, so the label follows a change of the desktop's palette.
+        label.setForegroundRole(met ? QPalette::PlaceholderText : QPalette::WindowText);
     }
     lblMissing->setText(qt::ToQString(window_.lblMissing.Caption));
 }
