@@ -71,14 +71,17 @@ int TeamSession::DressedCount() const {
 }
 
 bool TeamSession::RosterComplete() const {
-    std::array<int, 5> at{};
+    return Dressing().Complete;
+}
+
+DressingCheck TeamSession::Dressing() const {
+    std::array<std::uint8_t, 5> at{};
     for (int i = 0; i < kRosterPlaces; ++i) {
         const Player& player = Players()[i];
         if (player.WaiverMark != 0 || player.IsEmptyPlace()) continue;
         if (PlaceOf(PlayerFlags[i]) == Dressed && player.Position <= Goalie) ++at[player.Position];
     }
-    return DressedCount() == kPlayersDressed && at[Centre] >= 3 && at[LeftWing] >= 3 &&
-           at[RightWing] >= 3 && at[Defenceman] >= 6 && at[Goalie] == 2;
+    return CheckDressing(at, DressedCount());
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "league/DressingRules.h"
 #include "league/GameRoster.h"
 #include "league/Records.h"
 #include "league/Variables.h"
@@ -81,6 +82,8 @@ class TeamSession {
     // Dressed players of slot 0 by working place, and whether they make a complete game roster.
     int DressedCount() const;
     bool RosterComplete() const;
+    // The dressed players of slot 0 by working place, per position, against the game-roster rules.
+    DressingCheck Dressing() const;
     // Keeps the working places: refused when the roster is not complete or the save fails (the
     // team, the slot and the waiver list then stay as they were). Save::WithLines applies them
     // now and leaves the save of the team and the waiver list to the next KeepLines, so a team
@@ -118,6 +121,12 @@ class TeamSession {
     bool PlacePlayer(std::uint8_t index, int row, int column);
     // Whether PlacePlayer would take him there, changing nothing.
     bool Takes(std::uint8_t index, int row, int column) const;
+    // Empties the entry at `row`, `column`; false for a place outside the line-up.
+    bool ClearEntry(int row, int column);
+    // Exchanges two entries, each going in by the placing rules of PlacePlayer (an empty entry,
+    // or one that names no roster place, goes as it is). False, with both left unchanged, when
+    // either place does not take what comes to it.
+    bool SwapEntries(int rowA, int columnA, int rowB, int columnB);
     // Keeps the line-up in the team record and saves the team: refused when it is incomplete or
     // the save fails (the team record then stays as it was, and a roster kept WithLines is
     // dropped).

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/CliRun.h"
+#include "league/RosterStatus.h"
 
 namespace korvel::test {
 namespace {
@@ -185,6 +186,17 @@ TEST_F(LinesCommand, EmptyEntriesShowAsDashes) {
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_NE(run.Out.find("Goalie / Extra Skaters  -  -  -\n"), std::string::npos) << run.Out;
     EXPECT_NE(run.Out.find("Line 1                  -  -  -  -  -\n"), std::string::npos);
+    EXPECT_NE(run.Out.find("\nDressed but in no line: "), std::string::npos);
+    // Every dressed player is unused.
+    const RunResult json = RunCli(Lines(4, {"--json"}));
+    ASSERT_EQ(json.ExitCode, 0) << json.Err;
+    std::vector<int> dressed;
+    const auto roster = league.Roster(4);
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        if (!roster[i].IsEmptyPlace() && PlaceOf(roster[i].Status) == Dressed) dressed.push_back(i);
+    }
+    EXPECT_EQ(dressed.size(), 20u);
+    EXPECT_EQ(json.Json()["Unused"], nlohmann::json(dressed));
 }
 
 }  // namespace

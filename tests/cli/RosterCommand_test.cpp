@@ -117,6 +117,8 @@ TEST_F(RosterCommand, WithoutKeepPrintsTheListsAndStoresNothing) {
     EXPECT_EQ(result["Dressed"], 20);
     EXPECT_EQ(result["RosterComplete"], true);
     EXPECT_EQ(result["Kept"], false);
+    EXPECT_EQ(result["PositionCount"]["G"], 2);
+    EXPECT_EQ(result["Missing"], json::array());
 
     const RunResult automatic = RunCli(Roster(team, {"--auto"}));
     ASSERT_EQ(automatic.ExitCode, 0) << automatic.Err;
@@ -127,6 +129,42 @@ TEST_F(RosterCommand, WithoutKeepPrintsTheListsAndStoresNothing) {
     EXPECT_NE(automatic.Out.find(std::to_string(first) + "  " + Printed(players[first].Name)),
               std::string::npos);
     EXPECT_EQ(WorkingRoster(), before);
+}
+
+TEST_F(RosterCommand, ShowsWhatTheGameRosterLacks) {
+    // A dressed defenceman of team 1 becomes a scratch, a scratched goalie is dressed.
+    const int team = 1;
+    Bytes roster = ReadWholeFile(WithExt(base, ".ros"));
+    const auto players = LeagueOnDisk::Read(base).Roster(team);
+    const auto findAt = [&](int place, std::uint8_t position) {
+        for (int i = 0; i < kRosterPlaces; ++i) {
+            const Player& player = players[i];
+            if (!player.IsEmptyPlace() && player.WaiverMark == 0 &&
+                player.Status == MakeStatus(place, 0) && player.Position == position)
+                return i;
+        }
+        return -1;
+    };
+    const int defenceman = findAt(Dressed, Defenceman);
+    const int goalie = findAt(Scratch, Goalie);
+    ASSERT_GE(defenceman, 0);
+    ASSERT_GE(goalie, 0);
+    RosterByte(roster, team, defenceman, 30) = MakeStatus(Scratch, 0);
+    RosterByte(roster, team, goalie, 30) = MakeStatus(Dressed, 0);
+    WriteWholeFile(WithExt(base, ".ros"), roster);
+
+    const RunResult run = RunCli(Roster(team, {"--json"}));
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const json result = run.Json();
+    EXPECT_EQ(result["PositionCount"]["D"], 5);
+    EXPECT_EQ(result["PositionCount"]["G"], 3);
+    EXPECT_EQ(result["Missing"], json({"1 D", "1 G too many"}));
+    EXPECT_EQ(result["RosterComplete"], false);
+
+    const RunResult text = RunCli(Roster(team, {}));
+    EXPECT_NE(text.Out.find("  D 5 of at least 6 - not met\n"), std::string::npos) << text.Out;
+    EXPECT_NE(text.Out.find("  G 3 of exactly 2 - not met\n"), std::string::npos);
+    EXPECT_NE(text.Out.find("Missing: 1 D, 1 G too many\n"), std::string::npos);
 }
 
 TEST_F(RosterCommand, RefusalsExitOneAndStoreNothing) {

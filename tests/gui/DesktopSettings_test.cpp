@@ -65,5 +65,14 @@ TEST(DesktopSettings, AFileDialogOpensInTheFolderItLastChoseFrom) {
               (std::vector<fs::path>{start.Path(), leagues, leagues, start.Path(), start.Path()}));
 }
 
+TEST(DesktopSettings, ATableSortIsKeptAndAColumnTheTableLacksGivesItsOwnOrder) {
+    EXPECT_EQ(qt::RememberedSort("SortTest", 6).Column, -1);
+    qt::RememberSort("SortTest", {2, true});
+    EXPECT_EQ(qt::RememberedSort("SortTest", 6).Column, 2);
+    EXPECT_TRUE(qt::RememberedSort("SortTest", 6).Descending);
+    qt::RememberSort("SortTest", {6, false});
+    EXPECT_EQ(qt::RememberedSort("SortTest", 6).Column, -1);
+}
+
 }  // namespace
 }  // namespace korvel::test

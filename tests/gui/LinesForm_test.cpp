@@ -15,10 +15,12 @@
 #include <vector>
 
 #include "gui/GuiTest.h"
+#include "gui/Palettes.h"
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/qt/QtUi.h"
 #include "support/TempFolder.h"
+#include "windows/lines/qt/SlotEditing.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
 
@@ -359,6 +361,54 @@ TEST_F(LinesFormTest, SaveLinesAndLoadThemBackWithTheKeyboard) {
     EXPECT_EQ(fileDialogs[0].Title, "Import Lines");
     EXPECT_EQ(StoredTeam().LineSlots, savedLineUp);
     EXPECT_EQ(StoredTeam().LinesSet, kTrue);
+}
+
+// Sends the events of slot `from` dragged and dropped onto `target`.
+void DropSlot(int from, QWidget& target) {
+    QMimeData mime;
+    mime.setData(SlotEditing::kMimeType, QByteArray::number(from));
+    const QPointF at = QRectF(target.rect()).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::MoveAction, &mime, Qt::LeftButton, {});
+    enter.setAccepted(false);
+    QApplication::sendEvent(&target, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::MoveAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(&target, &drop);
+}
+
+TEST_F(LinesFormTest, CandidatesShowTheirUseSlotsClearWithDeleteAndSwapByDragging) {
+    InLightAndDark([&](bool dark) {
+        OpenLines([&](Lines& lines, LinesForm& form) {
+            ASSERT_TRUE(Activate(form));
+            Click(*form.cmdAuto);
+            const auto expectMarks = [&] {
+                ASSERT_EQ(form.List2->count(), static_cast<int>(lines.ListUse.size()));
+                for (int row = 0; row < form.List2->count(); ++row) {
+                    const QListWidgetItem& item = *form.List2->item(row);
+                    EXPECT_EQ(item.data(LinesForm::kUseRole).toInt(),
+                              static_cast<int>(lines.ListUse[row]));
+                    EXPECT_FALSE(item.icon().isNull());
+                }
+            };
+            expectMarks();
+            const std::uint8_t first = lines.LineBuffer[LineIndex(0, 1)];
+            const std::uint8_t second = lines.LineBuffer[LineIndex(0, 2)];
+            DropSlot(1, *form.lblPlayer[2]);
+            EXPECT_EQ(lines.LineBuffer[LineIndex(0, 1)], second);
+            EXPECT_EQ(lines.LineBuffer[LineIndex(0, 2)], first);
+            ExpectSlotsShowTheControls(lines, form);
+
+            form.lblPlayer[Lines::kGoalieLabel]->setFocus();
+            QTest::keyClick(form.lblPlayer[Lines::kGoalieLabel], Qt::Key_Delete);
+            EXPECT_EQ(lines.LineBuffer[LineIndex(12, 0)], kNoPlayer);
+            EXPECT_EQ(form.lblPlayer[Lines::kGoalieLabel]->text(), "");
+            EXPECT_TRUE(lines.LinesIncomplete());
+            expectMarks();
+            EXPECT_TRUE(
+                SaveScreenshot(form, dark ? "lines-edit-dark.png" : "lines-edit-light.png"));
+            form.close();
+        });
+    });
 }
 
 }  // namespace

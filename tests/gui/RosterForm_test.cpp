@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "gui/GuiTest.h"
+#include "gui/Palettes.h"
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/qt/QtUi.h"
@@ -284,6 +286,79 @@ TEST_F(RosterFormTest, AddPlayerFormTakesANameByKeyboardAndThePlayerJoinsTheFarm
     EXPECT_EQ(added.Name.Str(), FixedText<22>::FromString("Nils Berg").Str());
     EXPECT_EQ(added.Position, LeftWing);
     EXPECT_EQ(added.Status, 0);
+}
+
+void ClickHeader(RosterTable& table, int column) {
+    QHeaderView& header = *table.header();
+    const QPoint at(header.sectionViewportPosition(column) + header.sectionSize(column) / 2,
+                    header.height() / 2);
+    QTest::mouseClick(header.viewport(), Qt::LeftButton, {}, at);
+}
+
+std::vector<int> ShownOveralls(const RosterTable& table) {
+    std::vector<int> overalls;
+    for (int row = 0; row < table.topLevelItemCount(); ++row)
+        overalls.push_back(table.topLevelItem(row)->text(RosterTable::Overall).toInt());
+    return overalls;
+}
+
+TEST_F(RosterFormTest, RuleCountsFollowTheGameRosterInLightAndDark) {
+    InLightAndDark([&](bool dark) {
+        OpenRoster([&](Roster& roster, RosterForm& form) {
+            ASSERT_TRUE(Activate(form));
+            EXPECT_EQ(form.lblRule[5]->text(), QString::fromUtf8("\u2713 All 20 / 20"));
+            EXPECT_EQ(form.lblMissing->text(), "");
+            EXPECT_FALSE(form.lblRule[5]->font().bold());
+            // Scratching the first goalie of the game roster breaks two rules.
+            const auto& dressed = roster.list1[Dressed].Items;
+            const auto goalie =
+                std::find_if(dressed.begin(), dressed.end(), [&](const ListItem& line) {
+                    return vars.Players[0][line.ItemData].Position == Goalie;
+                });
+            ASSERT_NE(goalie, dressed.end());
+            ClickTableRow(*form.list1[Dressed], static_cast<int>(goalie - dressed.begin()));
+            Click(*form.cmdMovePlayer[0]);
+            EXPECT_EQ(form.lblRule[Goalie]->text(), QString::fromUtf8("\u2717 G 1 / 2"));
+            EXPECT_TRUE(form.lblRule[Goalie]->font().bold());
+            EXPECT_EQ(form.lblRule[5]->text(), QString::fromUtf8("\u2717 All 19 / 20"));
+            EXPECT_EQ(form.lblMissing->text(), "Missing: 1 G");
+            EXPECT_TRUE(form.lblRule[Centre]->isVisible());
+            QCoreApplication::processEvents();  // the layout takes the new texts
+            EXPECT_TRUE(
+                SaveScreenshot(form, dark ? "roster-rules-dark.png" : "roster-rules-light.png"));
+            form.close();
+        });
+    });
+}
+
+TEST_F(RosterFormTest, HeaderClicksSortTheTablesAndTheThirdRestoresRosterOrder) {
+    OpenRoster([&](Roster& roster, RosterForm& form) {
+        ASSERT_TRUE(Activate(form));
+        RosterTable& table = *form.list1[Dressed];
+        ClickHeader(table, RosterTable::Overall);
+        std::vector<int> shown = ShownOveralls(table);
+        EXPECT_TRUE(std::is_sorted(shown.rbegin(), shown.rend())) << "best first";
+        EXPECT_EQ(qt::RememberedSort("Roster2", RosterTable::ColumnCount).Column,
+                  RosterTable::Overall);
+
+        // The selected row is the player the button moves, whatever the order.
+        const int top = table.topLevelItem(0)->data(0, Qt::UserRole).toInt();
+        ClickTableRow(table, 0);
+        Click(*form.cmdMovePlayer[0]);
+        EXPECT_EQ(roster.PlayerFlags[top], 100);
+        shown = ShownOveralls(table);
+        EXPECT_TRUE(std::is_sorted(shown.rbegin(), shown.rend())) << "still sorted";
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(SaveScreenshot(form, "roster-sorted.png"));
+
+        ClickHeader(table, RosterTable::Overall);
+        shown = ShownOveralls(table);
+        EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+        ClickHeader(table, RosterTable::Overall);
+        ExpectTablesShowTheLists(roster, form);
+        EXPECT_EQ(qt::RememberedSort("Roster2", RosterTable::ColumnCount).Column, -1);
+        form.close();
+    });
 }
 
 }  // namespace

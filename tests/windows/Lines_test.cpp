@@ -475,5 +475,80 @@ TEST_F(LinesWindow, SetLinesOpensTheWindowForTheCurrentTeam) {
     EXPECT_EQ(team.LineSlots[LineIndex(12, 0)], 19);
 }
 
+TEST_F(LinesWindow, CandidatesShowTheirUseInTheViewAndAClearedSlotLeavesTheLinesIncomplete) {
+    Install(test::ReadyRoster(), CompleteLineUp());
+    Lines lines(vars, ui);
+    lines.Form_Load();
+    ASSERT_EQ(lines.ListUse.size(), static_cast<std::size_t>(lines.List2.ListCount()));
+    const auto useOf = [&lines](int index) {
+        for (int k = 0; k < lines.List2.ListCount(); ++k) {
+            if (lines.ListMap[k] == index) return lines.ListUse[static_cast<std::size_t>(k)];
+        }
+        ADD_FAILURE() << "player " << index << " is not a candidate";
+        return LineUse::Unused;
+    };
+    EXPECT_EQ(useOf(0), LineUse::Several);
+    EXPECT_EQ(useOf(5), LineUse::Once);  // an extra skater
+    EXPECT_EQ(useOf(18), LineUse::Once);
+    EXPECT_EQ(useOf(19), LineUse::Unused);
+
+    lines.ClearSlot(20);  // the goalie
+    EXPECT_EQ(lines.LineBuffer[LineIndex(12, 0)], kNoPlayer);
+    EXPECT_EQ(lines.lblPlayer[20].Caption, "");
+    EXPECT_EQ(useOf(18), LineUse::Unused);
+    EXPECT_TRUE(lines.Changed);
+    EXPECT_TRUE(lines.LinesIncomplete());
+
+    // Only the rows of the view count: player 4 is in no penalty-kill row.
+    lines.optPK_Click();
+    EXPECT_EQ(useOf(4), LineUse::Unused);
+    const LineUp before = lines.LineBuffer;
+    lines.ClearSlot(4);  // hidden in this view
+    lines.ClearSlot(-1);
+    EXPECT_EQ(lines.LineBuffer, before);
+}
+
+struct SwapCase {
+    const char* Label;
+    int Cleared;  // a slot label emptied first, or -1
+    int From;
+    int To;
+    bool Swapped;
+};
+
+class SlotSwaps : public LinesWindow, public testing::WithParamInterface<SwapCase> {};
+
+TEST_P(SlotSwaps, FollowThePlacingRulesOfBothSlots) {
+    const SwapCase& c = GetParam();
+    Install(test::ReadyRoster(), CompleteLineUp());
+    Lines lines(vars, ui);
+    lines.Form_Load();
+    if (c.Cleared >= 0) lines.ClearSlot(c.Cleared);
+    const LineUp before = lines.LineBuffer;
+    const auto entryOf = [](int label) {
+        return label < Lines::kGoalieLabel ? LineIndex(label / 5, label % 5)
+                                           : LineIndex(12, label - Lines::kGoalieLabel);
+    };
+
+    EXPECT_EQ(lines.SwapSlots(c.From, c.To), c.Swapped);
+    LineUp expected = before;
+    if (c.Swapped) std::swap(expected[entryOf(c.From)], expected[entryOf(c.To)]);
+    EXPECT_EQ(lines.LineBuffer, expected);
+    EXPECT_EQ(lines.lblPlayer[c.From].Caption,
+              expected[entryOf(c.From)] == kNoPlayer
+                  ? ""
+                  : ShownName(vars.Players[0][expected[entryOf(c.From)]]));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, SlotSwaps,
+                         testing::Values(SwapCase{"WithinARow", -1, 0, 1, true},
+                                         SwapCase{"SkaterWithExtraSkater", -1, 0, 21, true},
+                                         SwapCase{"IntoAnEmptySlot", 5, 0, 5, true},
+                                         SwapCase{"SkaterIntoTheGoalieSlot", -1, 0, 20, false},
+                                         SwapCase{"SkaterTwiceInARow", -1, 0, 6, false},
+                                         SwapCase{"TheSamePlayer", -1, 0, 5, false},
+                                         SwapCase{"TheSameSlot", -1, 20, 20, false}),
+                         [](const auto& info) { return std::string(info.param.Label); });
+
 }  // namespace
 }  // namespace korvel

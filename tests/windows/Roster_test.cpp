@@ -1,5 +1,7 @@
 #include "windows/roster/Roster.h"
 
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -49,6 +51,11 @@ TEST_F(RosterWindow, LoadingPlacesEveryListedPlayerAndCountsOnlyTheDressed) {
     EXPECT_FALSE(window.RosterComplete);
     EXPECT_FALSE(window.Label5.Visible);
     EXPECT_FALSE(window.RosterChanged);
+    EXPECT_EQ(window.lblRule[Defenceman].Caption, "D 6 / \u22656");
+    EXPECT_TRUE(window.RuleMet[Defenceman]);
+    EXPECT_EQ(window.lblRule[Goalie].Caption, "G 2 / 2");
+    EXPECT_EQ(window.lblRule[5].Caption, "All 18 / 20");
+    EXPECT_FALSE(window.RuleMet[5]);
 
     // Filters hide lines but never change the counts.
     window.Check1[Defenceman].Value = false;
@@ -76,6 +83,7 @@ struct CompletenessCase {
     const char* Label;
     std::array<int, 5> Dressed;
     bool Complete;
+    const char* Missing;
 };
 
 class Completeness : public test::RosterWindowTest,
@@ -88,15 +96,21 @@ TEST_P(Completeness, NeedsTwentyWithThreeOfEachForwardSixDefenceAndTwoGoalies) {
     window.Form_Load();
     EXPECT_EQ(window.RosterComplete, c.Complete);
     EXPECT_EQ(window.Label5.Visible, c.Complete);
+    EXPECT_EQ(window.lblMissing.Caption, c.Missing);
+    const bool allMet =
+        std::all_of(window.RuleMet.begin(), window.RuleMet.end(), [](bool met) { return met; });
+    EXPECT_EQ(allMet, c.Complete);
 }
 
-INSTANTIATE_TEST_SUITE_P(Roster, Completeness,
-                         testing::Values(CompletenessCase{"Complete", {3, 3, 4, 8, 2}, true},
-                                         CompletenessCase{"OneGoalie", {4, 4, 4, 7, 1}, false},
-                                         CompletenessCase{"TwentyOne", {3, 3, 4, 9, 2}, false},
-                                         CompletenessCase{"FiveDefence", {4, 4, 5, 5, 2}, false},
-                                         CompletenessCase{"Nineteen", {3, 3, 3, 8, 2}, false}),
-                         [](const auto& info) { return std::string(info.param.Label); });
+INSTANTIATE_TEST_SUITE_P(
+    Roster, Completeness,
+    testing::Values(
+        CompletenessCase{"Complete", {3, 3, 4, 8, 2}, true, ""},
+        CompletenessCase{"OneGoalie", {4, 4, 4, 7, 1}, false, "Missing: 1 G, 1 player too many"},
+        CompletenessCase{"TwentyOne", {3, 3, 4, 9, 2}, false, "Missing: 1 player too many"},
+        CompletenessCase{"FiveDefence", {4, 4, 5, 5, 2}, false, "Missing: 1 D, 1 player too many"},
+        CompletenessCase{"Nineteen", {3, 3, 3, 8, 2}, false, "Missing: 1 player"}),
+    [](const auto& info) { return std::string(info.param.Label); });
 
 struct MoveCase {
     const char* Label;

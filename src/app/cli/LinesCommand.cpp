@@ -9,6 +9,7 @@
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
 #include "app/cli/TeamSteps.h"
+#include "league/LineUsage.h"
 #include "windows/lines/Lines.h"
 
 namespace korvel::cli {
@@ -26,9 +27,10 @@ constexpr const char* kHelp =
     "Incorrect\", \"... lines are not valid\", \"Errors in File\", \"Set roster first\", \"Lines "
     "are not complete\", a password that is not the team's, a failed save) goes to standard "
     "error and gives exit code 1.\n"
+    "The dressed players in no used entry follow the table.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LineBuffer\": [13 rows of 5 roster indexes, 255 for "
     "empty], \"Kept\": true when the line-up was stored, \"LinesFile\": the saved lines "
-    "file's path or null}";
+    "file's path or null, \"Unused\": [roster indexes of dressed players in no used entry]}";
 
 struct LinesOptions {
     std::optional<std::string> Import;  // the lines file to load
@@ -120,6 +122,16 @@ void PrintText(std::ostream& out, Session& session, const std::string& team,
         table.AddRow(std::move(cells));
     }
     table.Print(out);
+    const std::vector<int> unused = UnusedDressed(shown.LineBuffer, session.Vars().Players[0]);
+    if (!unused.empty()) {
+        out << "\nDressed but in no line:";
+        const char* separator = " ";
+        for (const int index : unused) {
+            out << separator << EntryText(session.Vars(), static_cast<std::uint8_t>(index));
+            separator = ", ";
+        }
+        out << "\n";
+    }
     if (shown.Saved) out << "\nLines saved as " << shown.Saved->string() << "\n";
 }
 
@@ -135,7 +147,8 @@ nlohmann::json ToJson(Session& session, const std::string& team, const LinesShow
             {"TeamIndex", session.CurrentTeam()},
             {"LineBuffer", rows},
             {"Kept", shown.Kept},
-            {"LinesFile", shown.Saved ? nlohmann::json(shown.Saved->string()) : nlohmann::json()}};
+            {"LinesFile", shown.Saved ? nlohmann::json(shown.Saved->string()) : nlohmann::json()},
+            {"Unused", UnusedDressed(shown.LineBuffer, session.Vars().Players[0])}};
 }
 
 int RunLines(Session& session, const LinesOptions& options) {

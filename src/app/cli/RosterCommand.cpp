@@ -23,7 +23,9 @@ constexpr const char* kHelp =
     "players\", \"Roster not complete\", a failed save) goes to standard error and gives exit "
     "code 1.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"GameRoster\", \"Scratches\", \"Farm\": [roster indexes in "
-    "list order], \"Dressed\", \"RosterComplete\", \"Kept\": true when the roster was stored}";
+    "list order], \"Dressed\", \"RosterComplete\", \"Kept\": true when the roster was stored, "
+    "\"PositionCount\": {\"C\", \"LW\", \"RW\", \"D\", \"G\": dressed players}, \"Missing\": [what "
+    "the game roster still lacks, such as \"1 D\" or \"1 G too many\"]}";
 
 struct RosterOptions {
     bool Auto = false;
@@ -36,6 +38,7 @@ struct RosterShown {
     int Dressed = 0;
     bool Complete = false;
     bool Kept = false;
+    DressingCheck Rules;
 };
 
 // The window lists every player of the club not on his way out through waivers, in roster order,
@@ -49,11 +52,29 @@ RosterShown Shown(const TeamSession& team) {
     }
     shown.Dressed = team.DressedCount();
     shown.Complete = team.RosterComplete();
+    shown.Rules = team.Dressing();
     return shown;
 }
 
 constexpr std::array<const char*, Roster::kLists> kListTitles{"Farm Roster", "Scratches",
                                                               "Game Roster"};
+
+// One line per rule, such as "D 5 of at least 6 - not met", then what is still missing.
+void PrintDressingRules(std::ostream& out, const DressingCheck& check) {
+    for (const DressingRule& rule : check.Rules) {
+        out << "  " << rule.Position << " " << rule.Count
+            << (rule.Exactly ? " of exactly " : " of at least ") << rule.Required
+            << (rule.Met ? " - met" : " - not met") << "\n";
+    }
+    if (check.Missing.empty()) return;
+    out << "Missing:";
+    const char* separator = " ";
+    for (const std::string& missing : check.Missing) {
+        out << separator << missing;
+        separator = ", ";
+    }
+    out << "\n";
+}
 
 void PrintText(std::ostream& out, Session& session, const std::string& team,
                const RosterShown& shown) {
@@ -71,6 +92,15 @@ void PrintText(std::ostream& out, Session& session, const std::string& team,
     out << "\n"
         << shown.Dressed << " Total Players"
         << (shown.Complete ? ", Roster Complete" : ", roster not complete") << "\n";
+    PrintDressingRules(out, shown.Rules);
+}
+
+nlohmann::json PositionCountJson(const DressingCheck& check) {
+    nlohmann::json counts = nlohmann::json::object();
+    // The last rule is the whole game roster, which "Dressed" already gives.
+    for (std::size_t p = 0; p + 1 < check.Rules.size(); ++p)
+        counts[check.Rules[p].Position] = check.Rules[p].Count;
+    return counts;
 }
 
 nlohmann::json ToJson(Session& session, const std::string& team, const RosterShown& shown) {
@@ -81,7 +111,9 @@ nlohmann::json ToJson(Session& session, const std::string& team, const RosterSho
             {"Farm", shown.Lists[Farm]},
             {"Dressed", shown.Dressed},
             {"RosterComplete", shown.Complete},
-            {"Kept", shown.Kept}};
+            {"Kept", shown.Kept},
+            {"PositionCount", PositionCountJson(shown.Rules)},
+            {"Missing", shown.Rules.Missing}};
 }
 
 int RunRoster(Session& session, const RosterOptions& options) {

@@ -58,4 +58,18 @@ void RememberFolder(const std::string& dialogTitle, const std::filesystem::path&
     QSettings().setValue(FolderKey(dialogTitle), PathToQString(folder));
 }
 
+TableSort RememberedSort(const QString& table, int columnCount) {
+    const QSettings settings;
+    bool ok = false;
+    const int column = settings.value("Tables/" + table + "/SortColumn", -1).toInt(&ok);
+    if (!ok || column < 0 || column >= columnCount) return {};
+    return {column, settings.value("Tables/" + table + "/Descending", false).toBool()};
+}
+
+void RememberSort(const QString& table, const TableSort& sort) {
+    QSettings settings;
+    settings.setValue("Tables/" + table + "/SortColumn", sort.Column);
+    settings.setValue("Tables/" + table + "/Descending", sort.Descending);
+}
+
 }  // namespace korvel::qt

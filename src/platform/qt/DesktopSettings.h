@@ -22,4 +22,14 @@ void KeepPlacement(QWidget& window, const QString& name);
 std::optional<std::filesystem::path> RememberedFolder(const std::string& dialogTitle);
 void RememberFolder(const std::string& dialogTitle, const std::filesystem::path& folder);
 
+// How a table was last sorted: a column (-1: the order the window gives) and its direction.
+struct TableSort {
+    int Column = -1;
+    bool Descending = false;
+};
+// The kept sort of the table named `table`; a column outside 0..columnCount-1 gives the window's
+// order.
+TableSort RememberedSort(const QString& table, int columnCount);
+void RememberSort(const QString& table, const TableSort& sort);
+
 }  // namespace korvel::qt

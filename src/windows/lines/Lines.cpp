@@ -62,6 +62,7 @@ void Lines::AddPlayers() {
         List2.AddItem(player.Name.Utf8(), i);
         ListMap[static_cast<std::size_t>(List2.NewIndex())] = static_cast<std::uint8_t>(i);
     }
+    ShowUse();
 }
 
 void Lines::DisplayLines() {
@@ -74,6 +75,7 @@ void Lines::DisplayLines() {
     for (int c = 0; c < 3; ++c) {
         lblPlayer[kGoalieLabel + c].Caption = EntryCaption(LineBuffer[LineIndex(kGoalieRow, c)]);
     }
+    ShowUse();
 }
 
 void Lines::ShowView(View view) {
@@ -147,6 +149,52 @@ void Lines::lblPlayer_Click(int Index) {
     if (!session_.PlacePlayer(p, SlotRow(Index), SlotColumn(Index))) return;
     lblPlayer[Index].Caption = List2.Items[static_cast<std::size_t>(List2.ListIndex)].Text;
     Changed = true;
+    ShowUse();
+}
+
+void Lines::ShowUse() {
+    std::vector<int> rows;
+    for (int v = 0; v < kViewRows; ++v) rows.push_back(FirstViewRow() + v);
+    rows.push_back(kGoalieRow);
+    const auto counts = UseCounts(LineBuffer, rows);
+    ListUse.clear();
+    for (const ListItem& line : List2.Items) {
+        const bool known = line.ItemData >= 0 && line.ItemData < kRosterPlaces;
+        ListUse.push_back(UseOf(known ? counts[static_cast<std::size_t>(line.ItemData)] : 0));
+    }
+}
+
+bool Lines::EntryOfLabel(int Index, int& row, int& column) const {
+    if (Index < 0 || Index >= kSlotLabels || !lblPlayer[Index].Visible) return false;
+    row = Index < kGoalieLabel ? FirstViewRow() + Index / 5 : kGoalieRow;
+    column = Index < kGoalieLabel ? Index % 5 : Index - kGoalieLabel;
+    return true;
+}
+
+void Lines::ClearSlot(int Index) {
+    int row = 0;
+    int column = 0;
+    if (!EntryOfLabel(Index, row, column)) return;
+    if (LineBuffer[LineIndex(row, column)] == kNoPlayer) return;
+    session_.ClearEntry(row, column);
+    Changed = true;
+    DisplayLines();
+}
+
+bool Lines::SwapSlots(int From, int To) {
+    int fromRow = 0, fromColumn = 0, toRow = 0, toColumn = 0;
+    if (From == To || !EntryOfLabel(From, fromRow, fromColumn) ||
+        !EntryOfLabel(To, toRow, toColumn)) {
+        return false;
+    }
+    // Two empty slots, or a player with himself: nothing to exchange.
+    if (LineBuffer[LineIndex(fromRow, fromColumn)] == LineBuffer[LineIndex(toRow, toColumn)]) {
+        return false;
+    }
+    if (!session_.SwapEntries(fromRow, fromColumn, toRow, toColumn)) return false;
+    Changed = true;
+    DisplayLines();
+    return true;
 }
 
 void Lines::cmdAuto_Click() {

@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "league/GameRoster.h"
+#include "league/LineUsage.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
 #include "platform/Ui.h"
@@ -52,6 +54,9 @@ class Lines : public Window {
     Button cmdLoadLines{"Load Lines"};
     Button cmdSaveLines{"Save Lines"};
     Button cmdExit{"Exit"};
+    // How often each candidate of List2 (same lines) stands in the rows the view shows, the
+    // goalie and extra skaters included.
+    std::vector<LineUse> ListUse;
 
     void AddPlayers();
     void DisplayLines();
@@ -88,6 +93,11 @@ class Lines : public Window {
     void cmdLoadLines_Click();
     void cmdSaveLines_Click();
     void cmdExit_Click();
+    // Empties slot `Index` (a visible label); the line-up is then incomplete until it is filled.
+    void ClearSlot(int Index);
+    // Exchanges the players of two visible slots when each slot takes the other's player.
+    // False, with nothing changed, when either does not.
+    bool SwapSlots(int From, int To);
 
     // The line-up row shown in view row 0: 0 even strength, 4 power play, 8 penalty kill.
     int FirstViewRow() const;
@@ -100,6 +110,9 @@ class Lines : public Window {
     }
 
   private:
+    // The line-up row and column label `Index` shows; false for a hidden or unknown label.
+    bool EntryOfLabel(int Index, int& row, int& column) const;
+    void ShowUse();
     enum class View { Even, PowerPlay, PenaltyKill };
     // The line-up row and column that slot label `Index` shows in the current view.
     int SlotRow(int Index) const;

@@ -1,5 +1,6 @@
 #include "windows/roster/Roster.h"
 
+#include "league/DressingRules.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 #include "ratings/Ratings.h"
@@ -67,6 +68,20 @@ void Roster::listPlayers() {
                      PositionCount[Defenceman] >= 6 && PositionCount[Goalie] == 2;
     Label4.Caption = std::to_string(dressed_) + " Total Players";
     Label5.Visible = RosterComplete;
+    ShowDressingRules();
+}
+
+void Roster::ShowDressingRules() {
+    const DressingCheck check = CheckDressing(PositionCount, dressed_);
+    for (std::size_t r = 0; r < check.Rules.size(); ++r) {
+        const DressingRule& rule = check.Rules[r];
+        lblRule[r].Caption = rule.Position + " " + std::to_string(rule.Count) + " / " +
+                             (rule.Exactly ? "" : "\u2265") + std::to_string(rule.Required);
+        RuleMet[r] = rule.Met;
+    }
+    std::string missing;
+    for (const std::string& item : check.Missing) missing += (missing.empty() ? "" : ", ") + item;
+    lblMissing.Caption = missing.empty() ? "" : "Missing: " + missing;
 }
 
 void Roster::Check1_Click(int Index) {

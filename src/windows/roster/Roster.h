@@ -53,6 +53,13 @@ class Roster : public Window {
     Button cmdAuto{"Auto"};
     Button cmdAdd{"Add Player"};
     Button cmdExit{"Exit"};
+    // The dressed count per position against the game-roster rules (C, LW, RW, D, G, then all
+    // dressed players, such as "D 5 / ≥6"), each marked met or not, and what the game roster
+    // still lacks ("Missing: 1 D, 1 G too many"; empty when complete).
+    static constexpr int kRules = 6;
+    std::array<Label, kRules> lblRule;
+    std::array<bool, kRules> RuleMet{};
+    Label lblMissing;
 
     // Builds PlayerFlags from the Status bytes of roster slot `slot`. An injured player starts as
     // a scratch; an injured farm player's Status moves to the pro roster at once.
@@ -99,6 +106,7 @@ class Roster : public Window {
     }
 
   private:
+    void ShowDressingRules();
     bool IsListed(const Player& player) const;
     std::string LineText(const Player& player, bool marked) const;
 

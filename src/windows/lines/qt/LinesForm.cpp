@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -11,6 +13,7 @@
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
 #include "platform/qt/Style.h"
+#include "windows/lines/qt/SlotEditing.h"
 
 namespace korvel {
 
@@ -42,6 +45,7 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     CreateChoosers();
     CreateShortcuts();
     LayOut();
+    CreateSlotEditing();
     // Tab: the views at the top, the left column down, the lines one by one, then the list.
     std::vector<QWidget*> chain{optEven, optPP, optPK};
     for (int n = Lines::kGoalieLabel; n < Lines::kSlotLabels; ++n) chain.push_back(lblPlayer[n]);
@@ -250,6 +254,75 @@ void LinesForm::DropOnSlot(int n, int row) {
         window_.List2.ListIndex = row;
         window_.lblPlayer_Click(n);
     });
+}
+
+namespace {
+
+// A small round mark in palette colours: a ring for an unused player, a dot for a player used
+// once, two dots for a player used several times.
+QIcon UseMark(LineUse use, const QPalette& palette, int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double r = size / 4.0;
+    const QColor ink = palette.color(QPalette::Text);
+    if (use == LineUse::Unused) {
+        painter.setPen(QPen(palette.color(QPalette::Highlight), 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(size / 2.0, size / 2.0), r, r);
+    } else {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ink);
+        if (use == LineUse::Once) {
+            painter.drawEllipse(QPointF(size / 2.0, size / 2.0), r, r);
+        } else {
+            painter.drawEllipse(QPointF(size / 2.0 - r, size / 2.0), r * 0.8, r * 0.8);
+            painter.drawEllipse(QPointF(size / 2.0 + r, size / 2.0), r * 0.8, r * 0.8);
+        }
+    }
+    return QIcon(pixmap);
+}
+
+const char* UseText(LineUse use) {
+    switch (use) {
+        case LineUse::Unused:
+            return "Not in the lines shown";
+        case LineUse::Once:
+            return "In one place of the lines shown";
+        case LineUse::Several:
+            return "In several places of the lines shown";
+    }
+    return "";
+}
+
+}  // namespace
+
+void LinesForm::CreateSlotEditing() {
+    for (int n = 0; n < Lines::kSlotLabels; ++n) {
+        auto* editing = new SlotEditing(*lblPlayer[n], n);
+        editing->OnClear = [this, n] { Binder().Run([this, n] { window_.ClearSlot(n); }); };
+        editing->OnSwap = [this, n](int from) {
+            Binder().Run([this, from, n] { window_.SwapSlots(from, n); });
+        };
+        lblPlayer[n]->setToolTip(
+            "Drag onto another slot to exchange the two; Delete or the context menu clears it");
+    }
+    Binder().OnRefresh([this] { ShowCandidateUse(); });
+}
+
+void LinesForm::ShowCandidateUse() {
+    const int size = List2->fontMetrics().height();
+    List2->setIconSize(QSize(size, size));
+    for (int row = 0; row < List2->count(); ++row) {
+        const bool known = row < static_cast<int>(window_.ListUse.size());
+        const LineUse use =
+            known ? window_.ListUse[static_cast<std::size_t>(row)] : LineUse::Unused;
+        QListWidgetItem* item = List2->item(row);
+        item->setIcon(UseMark(use, List2->palette(), size));
+        item->setToolTip(UseText(use));
+        item->setData(kUseRole, static_cast<int>(use));
+    }
 }
 
 }  // namespace korvel

@@ -39,6 +39,8 @@ class LinesForm : public qt::DialogForm {
     QPushButton* cmdLoadLines = nullptr;
     QPushButton* cmdSaveLines = nullptr;
     QPushButton* cmdExit = nullptr;
+    // The item data role of List2 holding a candidate's LineUse.
+    static constexpr int kUseRole = Qt::UserRole + 1;
 
   private:
     void CreateWidgets();
@@ -48,6 +50,9 @@ class LinesForm : public qt::DialogForm {
     void LayOut();
     void ShowStyles();
     void DropOnSlot(int n, int row);
+    // Clearing and exchanging slots, and the marks of how often each candidate is used.
+    void CreateSlotEditing();
+    void ShowCandidateUse();
 
     Lines& window_;
     qt::RinkBackground* background_ = nullptr;

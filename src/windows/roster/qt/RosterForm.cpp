@@ -52,6 +52,7 @@ RosterForm::RosterForm(Roster& window, QWidget* parent)
     CreateButtons();
     CreateShortcuts();
     Bind();
+    CreateRuleCounts();
     setSizeGripEnabled(true);
     resize(1120, 640);
     Binder().RefreshAll();
@@ -77,7 +78,7 @@ void RosterForm::CreateWidgets() {
                 [this, table, place] { table->ReadList(window_.list1[place]); });
         const auto open = [this, place](QTreeWidgetItem* item) {
             RunWithSelection([this, place, item] {
-                window_.list1[place].ListIndex = list1[place]->indexOfTopLevelItem(item);
+                window_.list1[place].ListIndex = list1[place]->LineOf(item);
                 window_.List1_DblClick(place);
             });
         };
@@ -260,6 +261,46 @@ void RosterForm::MoveByDrop(int from, int to) {
             window_.cmdMovePlayer_Click(moves[step]);
         }
     });
+}
+
+// A row under the window's commands: one label per rule, the unmet ones marked and in bold, the
+// met ones quieter, then what the game roster still lacks. Colours come from the palette.
+void RosterForm::CreateRuleCounts() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(14);
+    for (int r = 0; r < Roster::kRules; ++r) {
+        lblRule[r] = new QLabel(this);
+        lblRule[r]->setObjectName(QString("lblRule(%1)").arg(r));
+        lblRule[r]->setToolTip(r + 1 < Roster::kRules
+                                   ? "Dressed players at this position against the game-roster rule"
+                                   : "Dressed players in all against the game-roster rule");
+        row->addWidget(lblRule[r]);
+    }
+    row->addStretch();
+    lblMissing = new QLabel(this);
+    lblMissing->setObjectName("lblMissing");
+    row->addWidget(lblMissing);
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        grid->addLayout(row, grid->rowCount(), 0, 1, grid->columnCount());
+    } else if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
+        box->addLayout(row);
+    }
+    Binder().OnRefresh([this] { ShowRuleCounts(); });
+}
+
+void RosterForm::ShowRuleCounts() {
+    for (int r = 0; r < Roster::kRules; ++r) {
+        QLabel& label = *lblRule[r];
+        const bool met = window_.RuleMet[static_cast<std::size_t>(r)];
+        label.setText(QString(met ? "\u2713 " : "\u2717 ") +
+                      qt::ToQString(window_.lblRule[r].Caption));
+        QFont font = label.font();
+        font.setBold(!met);
+        label.setFont(font);
+        // A role, not a colour, so the label follows a change of the desktop's palette.
+        label.setForegroundRole(met ? QPalette::PlaceholderText : QPalette::WindowText);
+    }
+    lblMissing->setText(qt::ToQString(window_.lblMissing.Caption));
 }
 
 }  // namespace korvel

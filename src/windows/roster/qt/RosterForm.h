@@ -34,8 +34,13 @@ class RosterForm : public qt::DialogForm {
     QPushButton* cmdAuto = nullptr;
     QPushButton* cmdAdd = nullptr;
     QPushButton* cmdExit = nullptr;
+    // The dressed count per position against the game-roster rules, and what is missing.
+    std::array<QLabel*, Roster::kRules> lblRule{};
+    QLabel* lblMissing = nullptr;
 
   private:
+    void CreateRuleCounts();
+    void ShowRuleCounts();
     void CreateWidgets();
     void CreateButtons();
     void CreateShortcuts();

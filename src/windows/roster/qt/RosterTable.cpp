@@ -4,6 +4,7 @@
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 
 #include "platform/qt/PositionBadge.h"
@@ -22,6 +23,39 @@ constexpr std::array<const char*, RosterTable::ColumnCount> kHeaderTips{
     "Offence rating",
     "Defence rating",
     "Injury code and games suspended"};
+
+// What a column sorts by, and the control line of the row for roster order and ties.
+constexpr int kSortRole = Qt::UserRole + 1;
+constexpr int kLineRole = Qt::UserRole + 2;
+
+// Ratings sort best first at the first click; texts from A.
+bool DescendingFirst(int column) {
+    return column >= RosterTable::Overall && column <= RosterTable::Defence;
+}
+
+QString SettingName(int place) {
+    return QString("Roster%1").arg(place);
+}
+
+class RosterRow : public QTreeWidgetItem {
+  public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const QTreeWidget* table = treeWidget();
+        const int column = table != nullptr ? table->sortColumn() : 0;
+        const QVariant mine = data(column, kSortRole);
+        const QVariant theirs = other.data(column, kSortRole);
+        const auto order = QVariant::compare(mine, theirs);
+        if (order != QPartialOrdering::Equivalent && order != QPartialOrdering::Unordered)
+            return order == QPartialOrdering::Less;
+        // Equal keys keep roster order, whichever way the column runs.
+        const bool before = data(0, kLineRole).toInt() < other.data(0, kLineRole).toInt();
+        const bool descending =
+            table != nullptr && table->header()->sortIndicatorOrder() == Qt::DescendingOrder;
+        return descending ? !before : before;
+    }
+};
 
 }  // namespace
 
@@ -49,6 +83,13 @@ RosterTable::RosterTable(int place, const Roster& window, QWidget* parent)
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setSectionResizeMode(LineText, QHeaderView::Stretch);
     header()->setSectionsMovable(false);
+    header()->setSectionsClickable(true);
+    header()->setSortIndicatorShown(false);
+    header()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header(), &QHeaderView::sectionClicked, this, [this](int column) { SortBy(column); });
+    connect(header(), &QHeaderView::customContextMenuRequested, this,
+            [this](const QPoint& at) { ShowHeaderMenu(at); });
+    sort_ = qt::RememberedSort(SettingName(place_), ColumnCount);
     // The line keeps the name's trailing blanks, which must not turn into an ellipsis.
     setTextElideMode(Qt::ElideNone);
     header()->setSectionResizeMode(Position, QHeaderView::Fixed);
@@ -65,10 +106,18 @@ RosterTable::RosterTable(int place, const Roster& window, QWidget* parent)
                                  this));
 }
 
-void RosterTable::FillRow(QTreeWidgetItem& item, const ListItem& line) const {
+void RosterTable::FillRow(QTreeWidgetItem& item, const ListItem& line, int lineIndex) const {
     const Roster::LineDetails details = window_.Details(line.ItemData);
+    const Player& player = window_.RosterPlayer(line.ItemData);
     item.setText(LineText, qt::ToQString(line.Text));
     item.setData(LineText, Qt::UserRole, line.ItemData);
+    item.setData(LineText, kLineRole, lineIndex);
+    item.setData(LineText, kSortRole, qt::ToQString(player.Name.Utf8()).trimmed().toLower());
+    item.setData(Position, kSortRole, static_cast<int>(player.Position));
+    item.setData(Overall, kSortRole, details.Overall.value_or(-1));
+    item.setData(Offence, kSortRole, details.Offence);
+    item.setData(Defence, kSortRole, details.Defence);
+    item.setData(Absence, kSortRole, qt::ToQString(details.Absence));
     // A known position is painted as its badge; any other code is shown as text.
     const bool badge = window_.RosterPlayer(line.ItemData).Position <= Goalie;
     item.setText(Position, badge ? QString() : qt::ToQString(details.Position));
@@ -81,32 +130,58 @@ void RosterTable::FillRow(QTreeWidgetItem& item, const ListItem& line) const {
     item.setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
 }
 
+QTreeWidgetItem* RosterTable::RowOf(int rosterIndex) const {
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = topLevelItem(row);
+        if (item->data(LineText, Qt::UserRole).toInt() == rosterIndex) return item;
+    }
+    return nullptr;
+}
+
+int RosterTable::LineOf(const QTreeWidgetItem* item) const {
+    return item != nullptr ? item->data(LineText, kLineRole).toInt() : -1;
+}
+
+void RosterTable::Fill(const ListBox& control) {
+    clear();
+    for (int line = 0; line < control.ListCount(); ++line) {
+        FillRow(*new RosterRow(this), control.Items[static_cast<std::size_t>(line)], line);
+    }
+    if (sort_.Column >= 0) {
+        const Qt::SortOrder order = sort_.Descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+        header()->setSortIndicator(sort_.Column, order);
+        sortItems(sort_.Column, order);
+    }
+    header()->setSortIndicatorShown(sort_.Column >= 0);
+}
+
 void RosterTable::ShowList(const ListBox& control) {
     const QSignalBlocker blocker(this);
     bool same = topLevelItemCount() == control.ListCount();
-    for (int row = 0; same && row < control.ListCount(); ++row) {
-        const ListItem& line = control.Items[static_cast<std::size_t>(row)];
-        const QTreeWidgetItem* item = topLevelItem(row);
-        same = item->text(LineText) == qt::ToQString(line.Text) &&
-               item->data(LineText, Qt::UserRole).toInt() == line.ItemData;
+    for (int line = 0; same && line < control.ListCount(); ++line) {
+        const ListItem& shown = control.Items[static_cast<std::size_t>(line)];
+        const QTreeWidgetItem* item = RowOf(shown.ItemData);
+        same = item != nullptr && LineOf(item) == line &&
+               item->text(LineText) == qt::ToQString(shown.Text);
     }
-    if (!same) {
-        clear();
-        for (const ListItem& line : control.Items) FillRow(*new QTreeWidgetItem(this), line);
+    if (!same) Fill(control);
+    QModelIndex current;
+    for (int line = 0; line < control.ListCount(); ++line) {
+        const ListItem& shown = control.Items[static_cast<std::size_t>(line)];
+        QTreeWidgetItem* item = RowOf(shown.ItemData);
+        item->setSelected(shown.Selected);
+        if (line == control.ListIndex) current = indexFromItem(item);
     }
-    for (int row = 0; row < control.ListCount(); ++row) {
-        topLevelItem(row)->setSelected(control.Items[static_cast<std::size_t>(row)].Selected);
-    }
-    const QModelIndex current =
-        control.HasSelection() ? model()->index(control.ListIndex, 0) : QModelIndex();
     selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
 }
 
 void RosterTable::ReadList(ListBox& control) const {
-    const int current = currentIndex().isValid() ? currentIndex().row() : -1;
+    const int current = LineOf(currentItem());
     control.ListIndex = current < control.ListCount() ? current : -1;
-    for (int row = 0; row < control.ListCount() && row < topLevelItemCount(); ++row) {
-        control.Items[static_cast<std::size_t>(row)].Selected = topLevelItem(row)->isSelected();
+    for (int line = 0; line < control.ListCount(); ++line) {
+        ListItem& shown = control.Items[static_cast<std::size_t>(line)];
+        const QTreeWidgetItem* item = RowOf(shown.ItemData);
+        shown.Selected = item != nullptr && item->isSelected();
     }
 }
 
@@ -117,6 +192,33 @@ void RosterTable::keyPressEvent(QKeyEvent* event) {
         return event->accept();
     }
     QTreeWidget::keyPressEvent(event);
+}
+
+void RosterTable::SortBy(int column) {
+    if (column < 0 || column >= ColumnCount) {
+        sort_ = {};
+    } else if (column != sort_.Column) {
+        sort_ = {column, DescendingFirst(column)};
+    } else if (sort_.Descending == DescendingFirst(column)) {
+        sort_.Descending = !sort_.Descending;
+    } else {
+        sort_ = {};
+    }
+    qt::RememberSort(SettingName(place_), sort_);
+    // Rows keep their selection through the new order.
+    const QSignalBlocker blocker(this);
+    ListBox shown = window_.list1[place_];
+    ReadList(shown);
+    Fill(shown);
+    ShowList(shown);
+}
+
+void RosterTable::ShowHeaderMenu(const QPoint& at) {
+    QMenu menu(this);
+    QAction* rosterOrder = menu.addAction("Roster order");
+    rosterOrder->setCheckable(true);
+    rosterOrder->setChecked(sort_.Column < 0);
+    if (menu.exec(header()->mapToGlobal(at)) == rosterOrder) SortBy(-1);
 }
 
 void RosterTable::startDrag(Qt::DropActions) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/Controls.h"
+#include "platform/qt/DesktopSettings.h"
 #include "windows/roster/Roster.h"
 
 namespace korvel {
@@ -12,6 +13,9 @@ namespace korvel {
 // One list of the game roster window shown as a table: the line as the window holds it (the
 // protection mark and the player's name), then his position, ratings and absence. Several rows
 // may be selected; the selected rows can be dragged onto another list of the same window.
+// A header click sorts by that column, a second click the other way, a third brings back the
+// window's roster order (also offered in the header's context menu); the choice is kept between
+// runs.
 class RosterTable : public QTreeWidget {
   public:
     enum Column { LineText, Position, Overall, Offence, Defence, Absence, ColumnCount };
@@ -26,6 +30,12 @@ class RosterTable : public QTreeWidget {
     // The user's selection into the control: each line's Selected flag, the focused line as
     // ListIndex.
     void ReadList(ListBox& control) const;
+    // The control line a row shows, whatever the sort; -1 for none.
+    int LineOf(const QTreeWidgetItem* item) const;
+
+    // The header clicked on `column`, or the roster order chosen (column -1).
+    void SortBy(int column);
+    qt::TableSort Sort() const { return sort_; }
 
     // Runs when rows of another table of the window are dropped here; gets that table's place.
     std::function<void(int fromPlace)> OnDrop;
@@ -44,7 +54,13 @@ class RosterTable : public QTreeWidget {
   private:
     // The place of the table the drag came from, or -1 when it is none this table takes.
     int DraggedFrom(const QMimeData* mime) const;
-    void FillRow(QTreeWidgetItem& item, const ListItem& line) const;
+    void FillRow(QTreeWidgetItem& item, const ListItem& line, int lineIndex) const;
+    void Fill(const ListBox& control);
+    void ApplySort();
+    void ShowHeaderMenu(const QPoint& at);
+    QTreeWidgetItem* RowOf(int rosterIndex) const;
+
+    qt::TableSort sort_;
 
     int place_;
     const Roster& window_;

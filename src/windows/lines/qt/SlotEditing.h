@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+#include <functional>
+
+class QLabel;
+
+namespace korvel {
+
+// Lets the user edit a slot of the lines window in place: Delete (or Backspace) and the context
+// menu's "Clear Slot" empty it, and a filled slot dragged onto another slot of the same window
+// asks for the two to be exchanged. It watches the slot's events, so the slot keeps its own
+// click, focus and list-drop handling.
+class SlotEditing : public QObject {
+  public:
+    // `slot` is the slot label numbered `number`; the editor lives as long as the slot.
+    SlotEditing(QLabel& slot, int number);
+
+    std::function<void()> OnClear;
+    // Runs with the number of the slot dragged onto this one.
+    std::function<void(int fromSlot)> OnSwap;
+
+    static constexpr const char* kMimeType = "application/x-korvel-line-slot";
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The number of the slot a drag comes from, or -1 when it is no other slot of this window.
+    int DraggedSlot(const QEvent* event) const;
+    void StartDrag();
+    void ShowMenu(const QPoint& globalPos);
+
+    QLabel& slot_;
+    int number_;
+    QPoint pressedAt_;
+    bool pressed_ = false;
+};
+
+}  // namespace korvel
