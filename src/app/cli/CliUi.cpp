@@ -22,12 +22,6 @@ void CliUi::Print(const std::string& title, const std::string& text, const std::
     err_ << FormatMessage(title, text) << suffix << '\n' << std::flush;
 }
 
-std::optional<Answer> CliUi::AnswerGiven(const std::string& question) const {
-    const auto found = given_.find(question);
-    if (found == given_.end()) return std::nullopt;
-    return found->second;
-}
-
 Answer CliUi::MsgBox(const std::string& text, Buttons buttons, Icon, const std::string& title) {
     ++messageCount_;
     if (buttons == Buttons::OK) {
@@ -41,7 +35,6 @@ Answer CliUi::MsgBox(const std::string& text, Buttons buttons, Icon, const std::
         Print(title, text);
         throw AnswerNeeded{text, TitleOrDefault(title)};
     }
-    given_[text] = *answer;
     Print(title, text, *answer == Answer::Yes ? " [Yes]" : " [No]");
     return *answer;
 }

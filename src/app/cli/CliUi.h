@@ -44,8 +44,6 @@ class CliUi : public Ui {
     bool Refused() const { return refused_; }
     void ClearRefusal() { refused_ = false; }
     std::size_t MessageCount() const { return messageCount_; }
-    // The answers given so far, by question text (the last one when asked again).
-    std::optional<Answer> AnswerGiven(const std::string& question) const;
 
     // Prints a message of an outcome as "Title: text"; it reports and refuses nothing by itself.
     void Report(const Message& message) {
@@ -71,7 +69,6 @@ class CliUi : public Ui {
     std::ostream& err_;
     std::optional<Answer> defaultAnswer_;
     std::map<std::string, Answer> answers_;
-    std::map<std::string, Answer> given_;
     std::optional<std::filesystem::path> fileToOpen_;
     std::optional<std::string> inputText_;
     std::function<void(Window&)> modalAction_;
