@@ -10,6 +10,7 @@
 #include "league/GameRoster.h"
 #include "league/Records.h"
 #include "league/Variables.h"
+#include "platform/Files.h"
 #include "ratings/Ratings.h"
 #include "session/Outcome.h"
 
@@ -125,6 +126,9 @@ class TeamSession {
     // (UTF-8). Done reports "Lines saved as <path>".
     Outcome SaveLines(const std::string& typedPassword);
     Outcome SaveLines(const FixedText<10>& password);
+    // While `set` is given, SaveLines stages each lines file into it instead of replacing the
+    // file at once, so that many teams' files are committed together (CommitAll); null ends it.
+    void CollectLinesFiles(std::vector<StagedFile>* set) { linesSet_ = set; }
     // Reads a lines file back into roster slot `slot` and the line-up; waiver questions go to
     // `ask`. Refused for an unreadable file, another password or lines that are not valid.
     Outcome ImportLines(const std::filesystem::path& file, const Ask& ask, int slot = 0);
@@ -139,6 +143,7 @@ class TeamSession {
 
     Variables& vars_;
     std::optional<RosterUndo> unsavedRoster_;
+    std::vector<StagedFile>* linesSet_ = nullptr;
 };
 
 }  // namespace korvel
