@@ -83,6 +83,11 @@ void WriteLinesFile(const std::filesystem::path& path, const LinesRecord& record
     WriteWholeFile(path, Bytes(bytes.begin(), bytes.end()));
 }
 
+StagedFile StageLinesFile(const std::filesystem::path& path, const LinesRecord& record) {
+    const auto bytes = EncodeRecord(record);
+    return StagedFile(path, Bytes(bytes.begin(), bytes.end()), Flush::WithTheSet);
+}
+
 bool NamesPlaceOutsideRoster(const std::array<std::uint8_t, kLineRows * kLineColumns>& lineUp) {
     for (int row = 0; row < kLineRows; ++row) {
         for (int c = 0; c < UsedLineColumns(row); ++c) {

@@ -12,6 +12,7 @@
 
 #include "league/Records.h"
 #include "league/Variables.h"
+#include "platform/Files.h"
 
 namespace korvel {
 
@@ -62,6 +63,9 @@ LinesRecord ReadLinesFile(const std::filesystem::path& path);
 // Writes the record as the file's whole content, replacing an older file only once the new one
 // is complete. Throws FileError.
 void WriteLinesFile(const std::filesystem::path& path, const LinesRecord& record);
+// Writes the record to a new file that CommitAll later puts in place of `path` with the rest of
+// its set. Throws FileError.
+StagedFile StageLinesFile(const std::filesystem::path& path, const LinesRecord& record);
 
 // True when a used entry of the line-up holds a byte from 50 to 254, which names no roster place.
 bool NamesPlaceOutsideRoster(const std::array<std::uint8_t, kLineRows * kLineColumns>& lineUp);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include "league/Variables.h"
+#include "platform/Files.h"
 
 namespace korvel {
 
@@ -15,6 +18,28 @@ void LoadTeam(Variables& vars, int team, int slot);
 // Writes roster slot `slot` as the 50 player records of `team` into the working roster file and
 // Teams[team] into the working team file.
 void SaveTeam(Variables& vars, int team, int slot);
+
+// The working roster and team files held in memory while many teams are saved one after
+// another, so that each file is written once for all of them. LoadTeam and SaveTeam use them
+// while they are vars.HeldCopies; Stage then adds both files to a set for CommitAll, which
+// replaces them together: a failure leaves both as they were.
+class WorkingCopies {
+  public:
+    // Reads both working copies and holds them for `vars` until destroyed. Throws FileError.
+    explicit WorkingCopies(Variables& vars);
+    ~WorkingCopies();
+    WorkingCopies(const WorkingCopies&) = delete;
+    WorkingCopies& operator=(const WorkingCopies&) = delete;
+
+    RosterSlot Players(int team) const;
+    void Save(const Variables& vars, int team, int slot);
+    void Stage(std::vector<StagedFile>& set) const;
+
+  private:
+    Variables& vars_;
+    RecordFile roster_;
+    RecordFile teams_;
+};
 
 // Record numbers (from 1) in the roster and team files.
 constexpr std::size_t PlayerRecordNumber(int team, int index) {

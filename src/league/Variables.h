@@ -10,6 +10,7 @@
 namespace korvel {
 
 using RosterSlot = std::array<Player, kRosterPlaces>;
+class WorkingCopies;
 
 // The state every window shares. The application makes one and hands it to each window by
 // reference; tests make their own.
@@ -27,6 +28,9 @@ struct Variables {
     std::filesystem::path SwapRosterFile;
     std::filesystem::path SwapLeagueFile;
     std::filesystem::path WaiverFile;
+    // While set, teams are loaded from and saved to these working copies in memory, written to
+    // disk once at their Commit.
+    WorkingCopies* HeldCopies = nullptr;
 
     std::array<std::string, 5> PositionAbbrev;
     std::array<std::string, 8> InjuryCode;

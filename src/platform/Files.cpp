@@ -82,6 +82,19 @@ void SyncFolder(const fs::path& folder, const fs::path& target) {
     }
 }
 
+// Flushes everything written to the file system holding `folder`: one wait for many new files.
+void FlushFileSystem(const fs::path& folder, const fs::path& target) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) throw FileError(target, "cannot be flushed to disk (" + ErrnoText(errno) + ")");
+    const int result = ::syncfs(fd);
+    const int error = errno;
+    ::close(fd);
+    if (result != 0) {
+        throw FileError(target, "cannot be flushed to disk (" + ErrnoText(error) + ")");
+    }
+}
+
 // True when `name` is one of our temporary files (".NAME.tmpPID-N") and the program that made it is
 // no longer running.
 bool IsLeftoverTemporaryName(const std::string& name) {
@@ -277,15 +290,25 @@ bool StagedFile::Rename() {
     fs::rename(temporary_, target_, error);
     if (error) throw FileError(target_, "cannot be replaced (" + error.message() + ")");
     temporary_.clear();
-    return flush_ == Flush::Always;
+    return flush_ == Flush::Always || flush_ == Flush::WithTheSet;
 }
 
 void StagedFile::Commit() {
+    if (flush_ == Flush::WithTheSet && !temporary_.empty()) {
+        FlushFileSystem(target_.parent_path(), target_);
+    }
     if (Rename()) SyncFolder(target_.parent_path(), target_);
 }
 
 void CommitAll(std::vector<StagedFile>& files) {
     std::map<fs::path, fs::path> toSync;  // folder, and the first file to flush in it
+    std::map<fs::path, fs::path> toFlush;  // likewise, for the files staged WithTheSet
+    for (const StagedFile& file : files) {
+        if (file.flush_ == Flush::WithTheSet && !file.temporary_.empty()) {
+            toFlush.try_emplace(file.target_.parent_path(), file.target_);
+        }
+    }
+    for (const auto& [folder, target] : toFlush) FlushFileSystem(folder, target);
     for (StagedFile& file : files) {
         if (file.Rename()) toSync.try_emplace(file.target_.parent_path(), file.target_);
     }

@@ -58,6 +58,9 @@ enum class Flush {
     // Not flushed: for the working copies, which every league load rebuilds from the league's own
     // files, so a power cut cannot lose anything they hold.
     Never,
+    // As Always, but the new file is flushed by CommitAll together with the others of its set (one
+    // flush of the file system before any of them is renamed) rather than on its own.
+    WithTheSet,
 };
 
 // Replaces (or creates) `path` with `content`, flushed to the disk. The bytes go to a temporary
@@ -118,6 +121,7 @@ class StagedFile {
 };
 
 // Commits every file in order, then flushes each of their folders once rather than once per file.
+// Files staged Flush::WithTheSet are flushed to the disk first, one flush per file system.
 void CommitAll(std::vector<StagedFile>& files);
 
 // A random-access file of fixed-length records numbered from 1. The whole file is read on open;

@@ -82,7 +82,12 @@ Question TeamSession::PasswordMismatch() const {
 Outcome TeamSession::SaveLines(const FixedText<10>& password) {
     const std::filesystem::path path = LinesFilePath();
     try {
-        WriteLinesFile(path, MakeLinesRecord(vars_, password, LineBuffer, 0));
+        const LinesRecord record = MakeLinesRecord(vars_, password, LineBuffer, 0);
+        if (linesSet_) {
+            linesSet_->push_back(StageLinesFile(path, record));
+        } else {
+            WriteLinesFile(path, record);
+        }
     } catch (const std::exception& failure) {
         return Outcome::Refusal({std::string("The lines were not saved.\n") + failure.what(),
                                  kSaveTitle, Icon::Critical});

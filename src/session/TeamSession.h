@@ -11,6 +11,7 @@
 #include "league/GameRoster.h"
 #include "league/Records.h"
 #include "league/Variables.h"
+#include "platform/Files.h"
 #include "ratings/Ratings.h"
 #include "session/Outcome.h"
 
@@ -142,6 +143,9 @@ class TeamSession {
     Outcome SaveLines(const std::string& typedPassword, const Ask& saveAnyway);
     Question PasswordMismatch() const;
     Outcome SaveLines(const FixedText<10>& password);
+    // While `set` is given, SaveLines stages each lines file into it instead of replacing the
+    // file at once, so that many teams' files are committed together (CommitAll); null ends it.
+    void CollectLinesFiles(std::vector<StagedFile>* set) { linesSet_ = set; }
     // Reads a lines file back into roster slot `slot` and the line-up; waiver questions go to
     // `ask`. Refused for an unreadable file, another password or lines that are not valid.
     Outcome ImportLines(const std::filesystem::path& file, const Ask& ask, int slot = 0);
@@ -156,6 +160,7 @@ class TeamSession {
 
     Variables& vars_;
     std::optional<RosterUndo> unsavedRoster_;
+    std::vector<StagedFile>* linesSet_ = nullptr;
 };
 
 }  // namespace korvel

@@ -108,6 +108,21 @@ TEST_F(CliOptions, BadCommandLinesAreUsageErrors) {
     ExpectUsageError({"-C", WithExt(base, ".lge").string(), "league"}, "demo.lge");
 }
 
+// Every command is known by its name alone, and the help and the unknown-command message still
+// list every one of them.
+TEST_F(CliOptions, EachCommandIsKnownByItsName) {
+    const std::string help = RunCli({"--help"}).Out;
+    const std::string unknown = RunCli(folders.With(base, {"schedule"})).Err;
+    for (const char* command : {"league", "standings", "team", "players", "card", "roster",
+                                "lines", "prepare", "check-lines"}) {
+        const RunResult run = RunCli(folders.With(base, {command, "--frobnicate"}));
+        EXPECT_EQ(run.ExitCode, 2) << command;
+        EXPECT_EQ(run.Err.find("unknown command"), std::string::npos) << command << ": " << run.Err;
+        EXPECT_NE(help.find(std::string("\n  ") + command + " "), std::string::npos) << command;
+        EXPECT_NE(unknown.find(command), std::string::npos) << command;
+    }
+}
+
 TEST_F(CliOptions, LeaguesThatCannotBeLoadedEndWithExitCode2) {
     // No korvel.def and no --league.
     ExpectUsageError({"-C", folders.Start().string(), "league"}, "--league");

@@ -227,5 +227,40 @@ TEST_F(RosterSlotsTest, AMissingWorkingCopyFailsNamingItAndChangesNothing) {
     }
 }
 
+// Held working copies take every save in memory and reach the disk only when committed, holding
+// then what the same saves made one by one would have written.
+TEST_F(RosterSlotsTest, HeldWorkingCopiesReachTheDiskOnlyWhenCommitted) {
+    for (int i = 0; i < kRosterPlaces; ++i) vars.Players[0][i] = OccupiedPlayer(9000u + i);
+    vars.Teams[1] = RandomTeam(77);
+    vars.Teams[3] = RandomTeam(78);
+    {
+        WorkingCopies held(vars);
+        ASSERT_EQ(vars.HeldCopies, &held);
+        SaveTeam(vars, 1, 0);
+        SaveTeam(vars, 3, 0);
+        EXPECT_EQ(RosterOnDisk(), roster);
+        EXPECT_EQ(TeamsOnDisk(), teams);
+        LoadTeam(vars, 3, 1);
+        for (int i = 0; i < kRosterPlaces; ++i) {
+            EXPECT_EQ(ToBytes(EncodeRecord(vars.Players[1][i])),
+                      ToBytes(EncodeRecord(vars.Players[0][i])))
+                << "place " << i;
+        }
+        std::vector<StagedFile> set;
+        held.Stage(set);
+        CommitAll(set);
+    }
+    EXPECT_EQ(vars.HeldCopies, nullptr);
+    const Bytes heldRoster = RosterOnDisk();
+    const Bytes heldTeams = TeamsOnDisk();
+    WriteWholeFile(vars.SwapRosterFile, roster);
+    WriteWholeFile(vars.SwapTeamFile, teams);
+    SaveTeam(vars, 1, 0);
+    SaveTeam(vars, 3, 0);
+    EXPECT_EQ(heldRoster, RosterOnDisk());
+    EXPECT_EQ(heldTeams, TeamsOnDisk());
+    EXPECT_NE(heldRoster, roster);
+}
+
 }  // namespace
 }  // namespace korvel

@@ -47,6 +47,12 @@ extern "C" int fsync(int fd) {
     return real(fd);
 }
 
+extern "C" int syncfs(int fd) {
+    static const auto real = Real<int (*)(int)>("syncfs");
+    if (watch.On) watch.Synced.push_back("file system of " + PathOf(fd));
+    return real(fd);
+}
+
 extern "C" int close(int fd) {
     static const auto real = Real<int (*)(int)>("close");
     const bool fail = watch.On && !watch.FailCloseOf.empty() &&
@@ -137,6 +143,27 @@ TEST(FileReplacement, AFailedCloseFailsTheWriteAndKeepsTheOldFile) {
     EXPECT_EQ(message, (folder / "swp.t").string() + ": cannot be written (Input/output error)");
     EXPECT_EQ(ReadWholeFile(folder / "swp.t"), (Bytes{1, 2, 3}));
     EXPECT_EQ(FolderEntries(folder.Path()), std::set<std::string>{"swp.t"});
+}
+
+// Files committed as one set are flushed by one flush of their file system before any is renamed,
+// and their folder once after.
+TEST(FileReplacement, ASetIsFlushedOnceBeforeItsRenames) {
+    test::TempFolder folder;
+    const std::vector<std::string> names{"a.lns", "b.lns", "c.lns"};
+    for (const auto& name : names) WriteWholeFile(folder / name, Bytes{1});
+    std::vector<std::string> synced;
+    {
+        Watching watching;
+        std::vector<StagedFile> set;
+        for (const auto& name : names) set.emplace_back(folder / name, Bytes{2}, Flush::WithTheSet);
+        for (const auto& name : names) EXPECT_EQ(ReadWholeFile(folder / name), Bytes{1}) << name;
+        CommitAll(set);
+        synced = watch.Synced;
+    }
+    EXPECT_EQ(synced, (std::vector<std::string>{"file system of " + folder.Path().string(),
+                                                folder.Path().string()}));
+    for (const auto& name : names) EXPECT_EQ(ReadWholeFile(folder / name), Bytes{2}) << name;
+    EXPECT_EQ(FolderEntries(folder.Path()), std::set<std::string>(names.begin(), names.end()));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include "app/cli/Cli.h"
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/Version.h"
@@ -34,11 +37,12 @@ constexpr const char* kExitCodes =
     "Run 'korvel-cli COMMAND --help' for a command's output and its JSON shape.";
 
 // "league, players and lines".
-std::string CommandNames(const std::vector<Command>& commands) {
+std::string CommandNames() {
     std::string names;
-    for (std::size_t c = 0; c < commands.size(); ++c) {
-        if (c > 0) names += c + 1 == commands.size() ? " and " : ", ";
-        names += commands[c].Parser->get_name();
+    const std::size_t count = std::size(kCommandRegistry);
+    for (std::size_t c = 0; c < count; ++c) {
+        if (c > 0) names += c + 1 == count ? " and " : ", ";
+        names += kCommandRegistry[c].Name;
     }
     return names;
 }
@@ -94,14 +98,17 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     app.footer(kExitCodes);
 
     std::vector<Command> commands;
-    for (const CommandFactory add : kCommandRegistry) commands.push_back(add(app));
+    const std::vector<std::string_view> args(argv + std::min(argc, 1), argv + argc);
+    for (const RegisteredCommand& command : CommandsToBuild(args)) {
+        commands.push_back(command.Add(app));
+    }
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         if (app.get_subcommands().empty() && !app.remaining().empty()) {
             err << "korvel-cli: unknown command \"" << app.remaining().front()
-                << "\"; the commands are " << CommandNames(commands)
+                << "\"; the commands are " << CommandNames()
                 << " (see korvel-cli --help)\n";
             return kUsage;
         }

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <ostream>
+#include <string_view>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -30,20 +32,30 @@ Command AddCheckLinesCommand(CLI::App& app);
 Command AddTeamCommand(CLI::App& app);
 Command AddStandingsCommand(CLI::App& app);
 
-// Every command of korvel-cli, in the order of a game day, as its help lists them: one line each.
+// Every command of korvel-cli, in the order of a game day, as its help lists them: one line each,
+// its name as typed on the command line beside what adds its parser.
+struct RegisteredCommand {
+    const char* Name;
+    CommandFactory Add;
+};
 // clang-format off
-inline constexpr CommandFactory kCommandRegistry[] = {
-    AddLeagueCommand,
-    AddStandingsCommand,
-    AddTeamCommand,
-    AddPlayersCommand,
-    AddCardCommand,
-    AddRosterCommand,
-    AddLinesCommand,
-    AddPrepareCommand,
-    AddCheckLinesCommand,
+inline constexpr RegisteredCommand kCommandRegistry[] = {
+    {"league", AddLeagueCommand},
+    {"standings", AddStandingsCommand},
+    {"team", AddTeamCommand},
+    {"players", AddPlayersCommand},
+    {"card", AddCardCommand},
+    {"roster", AddRosterCommand},
+    {"lines", AddLinesCommand},
+    {"prepare", AddPrepareCommand},
+    {"check-lines", AddCheckLinesCommand},
 };
 // clang-format on
+
+// The commands whose parsers a run needs: those named in `args`, or every command when none is
+// named or when help or the version may be asked for (the help lists every command). Building
+// only these keeps a run's start cheap; what is parsed and printed stays the same.
+std::vector<RegisteredCommand> CommandsToBuild(const std::vector<std::string_view>& args);
 
 // Adds the subcommand `name` to `app`: `summary` is its line in korvel-cli --help, `help` the
 // description of its output and JSON shape that its own --help shows above the common footer.

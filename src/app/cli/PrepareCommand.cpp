@@ -2,12 +2,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
 #include "app/cli/TeamSteps.h"
+#include "league/RosterSlots.h"
 
 namespace korvel::cli {
 namespace {
@@ -111,6 +113,15 @@ int RunAllTeams(Session& session, const PrepareOptions& options) {
     nlohmann::json results = nlohmann::json::array();
     std::string text;
     bool allPrepared = true;
+    // The working copies and the lines files of all teams are written once, together, at the end
+    // (one flush to the disk rather than one per team); a failure leaves them all as they were.
+    WorkingCopies workingCopies(vars);
+    std::vector<StagedFile> linesFiles;
+    session.TeamEdit().CollectLinesFiles(&linesFiles);
+    struct StopCollecting {
+        TeamSession& Team;
+        ~StopCollecting() { Team.CollectLinesFiles(nullptr); }
+    } stopCollecting{session.TeamEdit()};
     for (int t = 0; t <= vars.League.LastTeam; ++t) {
         vars.CurrentTeam = static_cast<std::uint8_t>(t);
         const Prepared prepared = PrepareTeam(session, options);
@@ -122,6 +133,10 @@ int RunAllTeams(Session& session, const PrepareOptions& options) {
                                           prepared.Refusal->Text + ")") +
                 "\n";
     }
+    std::vector<StagedFile> files;
+    workingCopies.Stage(files);
+    for (StagedFile& file : linesFiles) files.push_back(std::move(file));
+    CommitAll(files);
     PrintResult(
         session, [&] { return results; }, [&](std::ostream& out) { out << text; });
     return allPrepared ? kDone : kRefused;
