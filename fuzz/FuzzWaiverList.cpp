@@ -15,8 +15,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/SharedFileChange.h"
 #include "league/WaiverList.h"
+#include "platform/SharedFileChange.h"
 
 namespace {
 

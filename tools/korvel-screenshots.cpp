@@ -1,6 +1,7 @@
-// korvel-screenshots [--dark] FOLDER: writes a PNG of every window that has a form, as the program shows it
-// on the league named in korvel.def of the current folder. Run under the offscreen platform by
-// scripts/screenshots, which makes the league and keeps the pictures in docs/screenshots.
+// korvel-screenshots [--dark] FOLDER: writes a PNG of every window that has a form, as the program
+// shows it on the league named in korvel.def of the current folder. Run under the offscreen
+// platform by scripts/screenshots, which makes the league and keeps the pictures in
+// docs/screenshots.
 
 #include <QApplication>
 #include <QDialog>

@@ -46,7 +46,8 @@ QListWidget* List(const ListBox& control, QWidget* parent) {
     return list;
 }
 
-void AddMenu(QMainWindow& window, const MenuItem& menu, std::initializer_list<const MenuItem*> items) {
+void AddMenu(QMainWindow& window, const MenuItem& menu,
+             std::initializer_list<const MenuItem*> items) {
     QMenu* shown = window.menuBar()->addMenu(Text(menu.Caption));
     shown->setEnabled(menu.Enabled);
     for (const MenuItem* item : items) {

@@ -51,7 +51,8 @@ DressingCheck CheckDressing(const std::array<std::uint8_t, 5>& positionCount, in
     check.Complete = check.Complete && allMet;
     // Players the position changes above do not already add or take away.
     const int afterChanges = dressed + short_ - over;
-    if (afterChanges < kGameRosterSize) check.Missing.push_back(Players(kGameRosterSize - afterChanges));
+    if (afterChanges < kGameRosterSize)
+        check.Missing.push_back(Players(kGameRosterSize - afterChanges));
     if (afterChanges > kGameRosterSize)
         check.Missing.push_back(Players(afterChanges - kGameRosterSize) + " too many");
     return check;

@@ -4,7 +4,8 @@
 
 namespace korvel {
 
-std::array<int, kRosterPlaces> UseCounts(const LineUpEntries& lineUp, const std::vector<int>& rows) {
+std::array<int, kRosterPlaces> UseCounts(const LineUpEntries& lineUp,
+                                         const std::vector<int>& rows) {
     std::array<int, kRosterPlaces> counts{};
     for (const int row : rows) {
         if (row < 0 || row >= kLineRows) continue;

@@ -55,15 +55,15 @@ LeagueStandings ComputeStandings(const League& league, const std::array<Team, kM
     }
     for (int conf = 0; conf < kConferences; ++conf) {
         for (int division = 0; division < kDivisions; ++division) {
-            auto& teamRows = rows[static_cast<std::size_t>(conf)][static_cast<std::size_t>(division)];
+            auto& teamRows =
+                rows[static_cast<std::size_t>(conf)][static_cast<std::size_t>(division)];
             if (teamRows.empty()) continue;
             std::sort(teamRows.begin(), teamRows.end(), RanksAbove);
-            standings.Divisions.push_back(
-                {conf, division,
-                 Shown(league.Conferences[static_cast<std::size_t>(conf)]
-                           .Divisions[static_cast<std::size_t>(division)]
-                           .DivName),
-                 std::move(teamRows)});
+            standings.Divisions.push_back({conf, division,
+                                           Shown(league.Conferences[static_cast<std::size_t>(conf)]
+                                                     .Divisions[static_cast<std::size_t>(division)]
+                                                     .DivName),
+                                           std::move(teamRows)});
         }
     }
     return standings;

@@ -301,7 +301,7 @@ void StagedFile::Commit() {
 }
 
 void CommitAll(std::vector<StagedFile>& files) {
-    std::map<fs::path, fs::path> toSync;  // folder, and the first file to flush in it
+    std::map<fs::path, fs::path> toSync;   // folder, and the first file to flush in it
     std::map<fs::path, fs::path> toFlush;  // likewise, for the files staged WithTheSet
     for (const StagedFile& file : files) {
         if (file.flush_ == Flush::WithTheSet && !file.temporary_.empty()) {

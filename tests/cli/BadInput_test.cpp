@@ -107,7 +107,7 @@ struct BadInput {
     std::vector<std::string> Args = {"-C", "{start}", "--league", "{bad}", "players"};
     Program Run = Program::Cli;
     RunOptions Options = {};
-    long MaxMemoryMb = 0;                     // when set, the program's peak memory stays below
+    long MaxMemoryMb = 0;  // when set, the program's peak memory stays below
     std::function<void(const Scene&)> Check = {};  // what else must hold afterwards
 };
 
@@ -241,7 +241,8 @@ void HugeWaiverListAndLeftover(Scene& s) {
 void WaiverAppendedSparseNoLeftover(const Scene& s) {
     struct stat status {};
     ASSERT_EQ(::stat(s.BadFile(".wvr").c_str(), &status), 0);
-    EXPECT_EQ(static_cast<std::size_t>(status.st_size), (k256Mb / 88 + 1) * 88);  // over the cut end
+    EXPECT_EQ(static_cast<std::size_t>(status.st_size),
+              (k256Mb / 88 + 1) * 88);  // over the cut end
     EXPECT_LT(status.st_blocks * 512, 1 << 20) << "the waiver list was written out in full";
     EXPECT_FALSE(fs::exists(s.Bad().parent_path() / ".bad.wvr.tmp99999999-1"));
 }
@@ -410,8 +411,8 @@ const BadInput kCases[] = {
 };
 // clang-format on
 
-// What the address sanitizer alone adds to a program's memory (its shadow memory), measured on a run
-// that reads nothing; 0 in a build without it.
+// What the address sanitizer alone adds to a program's memory (its shadow memory), measured on a
+// run that reads nothing; 0 in a build without it.
 long SanitizerKb() {
 #if defined(__SANITIZE_ADDRESS__)
     static const long measured = RunCli({"--version"}).PeakMemoryKb;

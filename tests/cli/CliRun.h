@@ -19,7 +19,7 @@ struct RunResult {
     int ExitCode = -1;
     std::string Out;
     std::string Err;
-    long PeakMemoryKb = 0;  // the program's largest resident size
+    long PeakMemoryKb = 0;        // the program's largest resident size
     nlohmann::json Json() const;  // stdout parsed; fails the test when it is no JSON
 };
 

@@ -113,8 +113,8 @@ TEST_F(CliOptions, BadCommandLinesAreUsageErrors) {
 TEST_F(CliOptions, EachCommandIsKnownByItsName) {
     const std::string help = RunCli({"--help"}).Out;
     const std::string unknown = RunCli(folders.With(base, {"schedule"})).Err;
-    for (const char* command : {"league", "standings", "team", "players", "card", "roster",
-                                "lines", "prepare", "check-lines"}) {
+    for (const char* command : {"league", "standings", "team", "players", "card", "roster", "lines",
+                                "prepare", "check-lines"}) {
         const RunResult run = RunCli(folders.With(base, {command, "--frobnicate"}));
         EXPECT_EQ(run.ExitCode, 2) << command;
         EXPECT_EQ(run.Err.find("unknown command"), std::string::npos) << command << ": " << run.Err;

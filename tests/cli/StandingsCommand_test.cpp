@@ -46,17 +46,25 @@ class StandingsCommand : public testing::Test {
 
     json Row(int t) const {
         const TeamSeason& s = kSeason[static_cast<std::size_t>(t)];
-        return {{"TeamIndex", t}, {"Team", Printed(league.Teams[t].Name)},
-                {"GP", s.W + s.L + s.T}, {"W", s.W}, {"L", s.L}, {"T", s.T},
-                {"PTS", 2 * s.W + s.T}, {"GF", s.GF}, {"GA", s.GA}, {"DIFF", s.GF - s.GA}};
+        return {{"TeamIndex", t},
+                {"Team", Printed(league.Teams[t].Name)},
+                {"GP", s.W + s.L + s.T},
+                {"W", s.W},
+                {"L", s.L},
+                {"T", s.T},
+                {"PTS", 2 * s.W + s.T},
+                {"GF", s.GF},
+                {"GA", s.GA},
+                {"DIFF", s.GF - s.GA}};
     }
     json Division(int conf, int division, const std::vector<int>& order) const {
         json teams = json::array();
         for (const int t : order) teams.push_back(Row(t));
-        return {{"Conference", conf},
-                {"Division", division},
-                {"Name", Printed(league.LeagueRecord.Conferences[conf].Divisions[division].DivName)},
-                {"Teams", teams}};
+        return {
+            {"Conference", conf},
+            {"Division", division},
+            {"Name", Printed(league.LeagueRecord.Conferences[conf].Divisions[division].DivName)},
+            {"Teams", teams}};
     }
 
     CliFixtureFolders folders;
@@ -67,12 +75,11 @@ class StandingsCommand : public testing::Test {
 TEST_F(StandingsCommand, JsonHoldsEachDivisionInRankOrderAndTheTeamsOfNone) {
     const RunResult run = RunCli(folders.With(base, {"standings", "--json"}));
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
-    const json expected = {
-        {"League", Printed(league.LeagueRecord.LeagueName)},
-        {"Divisions",
-         {Division(0, 0, {2, 0, 3, 1}), Division(0, 2, {10, 4}), Division(1, 0, {9}),
-          Division(1, 3, {11, 5, 6})}},
-        {"Unlisted", {7, 8}}};
+    const json expected = {{"League", Printed(league.LeagueRecord.LeagueName)},
+                           {"Divisions",
+                            {Division(0, 0, {2, 0, 3, 1}), Division(0, 2, {10, 4}),
+                             Division(1, 0, {9}), Division(1, 3, {11, 5, 6})}},
+                           {"Unlisted", {7, 8}}};
     EXPECT_EQ(run.Json(), expected);
 }
 
@@ -83,7 +90,8 @@ TEST_F(StandingsCommand, TextIsOneTablePerDivisionThenTheUnlisted) {
     EXPECT_THAT(run.Out, testing::HasSubstr("\nConference 1, division 3: "));
     EXPECT_THAT(run.Out, testing::HasSubstr("\nUnlisted:\n  7  " + Printed(league.Teams[7].Name) +
                                             "\n  8  " + Printed(league.Teams[8].Name) + "\n"));
-    EXPECT_THAT(run.Out, testing::ContainsRegex("\n +2  [A-Za-z .]+ +18 +10 +6 +2 +22 +60 +40 +20\n"));
+    EXPECT_THAT(run.Out,
+                testing::ContainsRegex("\n +2  [A-Za-z .]+ +18 +10 +6 +2 +22 +60 +40 +20\n"));
 }
 
 TEST_F(StandingsCommand, BeforeTheSeasonNoTeamHasPoints) {

@@ -56,8 +56,8 @@ TEST(LeagueChangedBar, ShowsWhenTheLeagueChangedAndReloadLoadsIt) {
         EXPECT_TRUE(form.LeagueChangedBar->isVisible());
         EXPECT_EQ(form.cmdReload->text(), "Reload");
         EXPECT_FALSE(form.lblLeagueChanged->text().isEmpty());
-        EXPECT_TRUE(SaveScreenshot(form, dark ? "main-league-changed-dark.png"
-                                              : "main-league-changed.png"));
+        EXPECT_TRUE(SaveScreenshot(
+            form, dark ? "main-league-changed-dark.png" : "main-league-changed.png"));
         // F5 presses Reload, which loads the league again.
         QTest::keyClick(&form, Qt::Key_F5);
         EXPECT_EQ(vars.Teams[0].Wins[0], winsBefore + nights);

@@ -69,7 +69,8 @@ TEST(QtUiDialogs, QuestionIsAnsweredOnlyByItsButtons) {
 TEST(QtUiDialogs, CancelEscapeAndTheCloseBoxBackOutOfAQuestionWithCancel) {
     using Close = std::function<void(QMessageBox&)>;
     const std::vector<std::tuple<const char*, Close, Answer>> cases = {
-        {"Escape", [](QMessageBox&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+        {"Escape",
+         [](QMessageBox&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
          Answer::Cancel},
         {"CloseBox", [](QMessageBox& box) { box.close(); }, Answer::Cancel},
         {"Cancel", [](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); },

@@ -240,8 +240,7 @@ TEST_F(RosterFormTest, TabRunsLeftToRightAndEnterActsAsADoubleClick) {
             EXPECT_EQ(cards.size(), 1u);  // no card in the protection view
             roster.RosterChanged = false;
         },
-        {},
-        [&](PlayerInfoForm& card) { cards.push_back(card.windowTitle()); });
+        {}, [&](PlayerInfoForm& card) { cards.push_back(card.windowTitle()); });
     EXPECT_EQ(cards.size(), 1u);
 }
 

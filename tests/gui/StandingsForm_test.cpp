@@ -23,7 +23,8 @@ class StandingsFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
         fs::create_directories(start);
-        const fs::path base = WriteGeneratedLeague(folder.Path(), "TABLE", {.Seed = 4, .Teams = 14});
+        const fs::path base =
+            WriteGeneratedLeague(folder.Path(), "TABLE", {.Seed = 4, .Teams = 14});
         WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
         RegisterWindowForms(ui);
         ui.MsgBoxHook = [](const std::string& text, Buttons, Icon, const std::string&) {
@@ -33,8 +34,8 @@ class StandingsFormTest : public ::testing::Test {
         main = std::make_unique<Main>(vars, ui, start);
         main->Form_Load();
         ASSERT_TRUE(vars.LeagueLoaded());
-        vars.Teams[12].Division = 3;     // a division no main window list shows
-        vars.Teams[13].Conference = 2;   // no division at all
+        vars.Teams[12].Division = 3;    // a division no main window list shows
+        vars.Teams[13].Conference = 2;  // no division at all
         form = std::make_unique<MainForm>(*main, vars);
     }
 
@@ -71,10 +72,16 @@ TEST_F(StandingsFormTest, WalkThroughByKeysAndMouse) {
                 ASSERT_EQ(table.rowCount(), static_cast<int>(rows.size()));
                 for (int r = 0; r < table.rowCount(); ++r) {
                     const StandingsRow& row = rows[static_cast<std::size_t>(r)];
-                    EXPECT_EQ(RowText(table, r),
-                              QString("%1 %2 %3 %4 %5 %6 %7 %8 %9")
-                                  .arg(Q(row.Team)).arg(row.GP).arg(row.W).arg(row.L).arg(row.T)
-                                  .arg(row.PTS).arg(row.GF).arg(row.GA).arg(row.DIFF));
+                    EXPECT_EQ(RowText(table, r), QString("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                                                     .arg(Q(row.Team))
+                                                     .arg(row.GP)
+                                                     .arg(row.W)
+                                                     .arg(row.L)
+                                                     .arg(row.T)
+                                                     .arg(row.PTS)
+                                                     .arg(row.GF)
+                                                     .arg(row.GA)
+                                                     .arg(row.DIFF));
                 }
             }
             EXPECT_TRUE(standings.lblUnlisted->isVisible());

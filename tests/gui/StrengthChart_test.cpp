@@ -50,8 +50,8 @@ TEST(StrengthChart, TeamInfoShowsTheStrengthOfItsRoster) {
                 EXPECT_EQ(window.Strength[p].Dressed, expected[p].Dressed) << p;
             }
             EXPECT_TRUE(form.Strength->isVisible());
-            EXPECT_TRUE(SaveScreenshot(form, dark ? "team-info-strength-dark.png"
-                                                  : "team-info-strength.png"));
+            EXPECT_TRUE(SaveScreenshot(
+                form, dark ? "team-info-strength-dark.png" : "team-info-strength.png"));
         };
         main.ViewTeam_Click();
         EXPECT_TRUE(opened);

@@ -39,7 +39,8 @@ class Desktop : public ::testing::Test {
   protected:
     void SetUp() override {
         fs::create_directories(start);
-        const fs::path base = WriteGeneratedLeague(folder.Path(), "SCREEN", {.Seed = 5, .Teams = 8});
+        const fs::path base =
+            WriteGeneratedLeague(folder.Path(), "SCREEN", {.Seed = 5, .Teams = 8});
         WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
         RegisterWindowForms(ui);
         ui.MsgBoxHook = [](const std::string&, Buttons buttons, Icon, const std::string&) {

@@ -41,8 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DressingRules, RowsTellCountRuleAndWhetherMet) {
     const DressingCheck check = CheckDressing({3, 2, 3, 6, 3}, 20);
     const std::vector<std::tuple<std::string, int, int, bool, bool>> expected = {
-        {"C", 3, 3, false, true},   {"LW", 2, 3, false, false}, {"RW", 3, 3, false, true},
-        {"D", 6, 6, false, true},   {"G", 3, 2, true, false},   {"All", 20, 20, true, true}};
+        {"C", 3, 3, false, true}, {"LW", 2, 3, false, false}, {"RW", 3, 3, false, true},
+        {"D", 6, 6, false, true}, {"G", 3, 2, true, false},   {"All", 20, 20, true, true}};
     for (std::size_t r = 0; r < expected.size(); ++r) {
         const DressingRule& rule = check.Rules[r];
         EXPECT_EQ(std::make_tuple(rule.Position, rule.Count, rule.Required, rule.Exactly, rule.Met),

@@ -24,7 +24,8 @@ struct Standing {
                                        {"Lake", "Hill", "Coast", "Plain"}};
         for (int c = 0; c < 2; ++c) {
             for (int d = 0; d < 4; ++d)
-                Record.Conferences[c].Divisions[d].DivName = FixedText<10>::FromString(divisions[c][d]);
+                Record.Conferences[c].Divisions[d].DivName =
+                    FixedText<10>::FromString(divisions[c][d]);
         }
         for (std::size_t t = 0; t < cases.size(); ++t) {
             const TeamCase& c = cases[t];
@@ -86,8 +87,7 @@ TEST(Standings, DivisionsInOrderOnlyWhenHoldingATeamAndTheRestUnlisted) {
 
 // Before the season W, L, T, GP and PTS are 0, so the goals stored decide.
 TEST(Standings, BeforeTheSeasonStartsTheRecordCountsNothing) {
-    const Standing league({{"Low", 0, 0, 1, 2, 0, 5, 9}, {"High", 0, 0, 9, 0, 1, 30, 3}},
-                          false);
+    const Standing league({{"Low", 0, 0, 1, 2, 0, 5, 9}, {"High", 0, 0, 9, 0, 1, 30, 3}}, false);
     const LeagueStandings standings = league.Compute();
     const auto& rows = standings.Divisions.at(0).Teams;
     ASSERT_EQ(rows.size(), 2u);

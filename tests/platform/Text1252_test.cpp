@@ -67,7 +67,10 @@ TEST(Text1252, InvalidUtf8BytesAreTakenAsLatin1) {
     EXPECT_EQ(Utf8ToWindows1252("\xE9t\xE9"), "\xE9t\xE9");
     EXPECT_EQ(Utf8ToWindows1252("\x80"), "\x80");
     // Overlong forms, surrogates and values past U+10FFFF are no characters: never a zero byte.
-    EXPECT_EQ(Utf8ToWindows1252("a\xC0\x80" "b"), "a\xC0\x80" "b");
+    EXPECT_EQ(Utf8ToWindows1252("a\xC0\x80"
+                                "b"),
+              "a\xC0\x80"
+              "b");
     EXPECT_EQ(Utf8ToWindows1252("\xE0\x80\xA0"), "\xE0\x80\xA0");
     EXPECT_EQ(Utf8ToWindows1252("\xED\xA0\x80"), "\xED\xA0\x80");
     EXPECT_EQ(Utf8ToWindows1252("\xF4\x90\x80\x80"), "\xF4\x90\x80\x80");
@@ -76,7 +79,9 @@ TEST(Text1252, InvalidUtf8BytesAreTakenAsLatin1) {
 TEST(TerminalText, EscapesControlsAndBidirectionalControlsKeepsText) {
     const std::pair<std::string, std::string> cases[] = {
         {"a\x1b[2Jb\n", "a\\u001b[2Jb\n"},
-        {"\xC2\x9B" "1m", "\\u009b1m"},
+        {"\xC2\x9B"
+         "1m",
+         "\\u009b1m"},
         {"x\xE2\x80\xAEy\xE2\x81\xA6z\xE2\x81\xA9", "x\\u202ey\\u2066z\\u2069"},
         {"\xE2\x80\xA9 \xE2\x81\xAA", "\xE2\x80\xA9 \xE2\x81\xAA"},  // neighbours stay
         {"Jörgen €", "Jörgen €"},

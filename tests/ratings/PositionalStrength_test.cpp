@@ -32,8 +32,8 @@ TEST(PositionalStrength, BestPlayersTheRulesAskFor) {
                  d45 = Make(Defenceman, 45, 200), g = Make(Goalie, 66, 200),
                  gBackup = Make(Goalie, 30, 200), unknown = Make(7, 99, 200);
     RosterSlot roster{};
-    const std::vector<Player> all = {c50, c60, c70, c80, cScratched, cHurt, cFarm,
-                                     d40, d45, g, gBackup, unknown};
+    const std::vector<Player> all = {c50,   c60, c70, c80, cScratched, cHurt,
+                                     cFarm, d40, d45, g,   gBackup,    unknown};
     std::copy(all.begin(), all.end(), roster.begin() + 3);
 
     const TeamStrength strength = StrengthOf(roster);

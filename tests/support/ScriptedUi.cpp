@@ -8,7 +8,8 @@ void PrintTo(const RecordedMessage& message, std::ostream* out) {
     *out << "{\"" << message.Text << "\", "
          << (message.ButtonSet == Buttons::YesNo         ? "YesNo"
              : message.ButtonSet == Buttons::YesNoCancel ? "YesNoCancel"
-                                                         : "OK") << ", "
+                                                         : "OK")
+         << ", "
          << (message.IconShown == Icon::Critical      ? "Critical"
              : message.IconShown == Icon::Information ? "Information"
                                                       : "None")

@@ -209,9 +209,15 @@ TEST_F(LinesWindow, ASlotTakesGoaliesOnlyInTheGoalieSlotAndASkaterOncePerLine) {
         int Slot;
         bool Takes;
     };
-    const Case cases[] = {{18, Lines::kGoalieLabel, true}, {18, 0, false}, {18, 21, false},
-                          {9, Lines::kGoalieLabel, false}, {9, 0, true},   {9, 22, true},
-                          {0, 1, false},                   {0, 5, false},  {0, 21, true}};
+    const Case cases[] = {{18, Lines::kGoalieLabel, true},
+                          {18, 0, false},
+                          {18, 21, false},
+                          {9, Lines::kGoalieLabel, false},
+                          {9, 0, true},
+                          {9, 22, true},
+                          {0, 1, false},
+                          {0, 5, false},
+                          {0, 21, true}};
     for (const Case& c : cases) {
         ASSERT_GE(rowOf(c.Player), 0) << c.Player;
         EXPECT_EQ(lines.SlotTakes(c.Slot, rowOf(c.Player)), c.Takes)

@@ -402,7 +402,8 @@ TEST_F(WaiverList, IsReplacedOnlyAfterTheWorkingCopies) {
     // Held open, the list's file cannot be freed and its number given to a new one.
     const int held = ::open(vars.WaiverFile.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_GE(held, 0);
-    struct stat original {}, after {};
+    struct stat original {
+    }, after{};
     ASSERT_EQ(::fstat(held, &original), 0);
     fs::remove(vars.SwapTeamFile);
     fs::create_directory(vars.SwapTeamFile);

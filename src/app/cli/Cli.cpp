@@ -108,8 +108,7 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
     } catch (const CLI::ParseError& error) {
         if (app.get_subcommands().empty() && !app.remaining().empty()) {
             err << "korvel-cli: unknown command \"" << app.remaining().front()
-                << "\"; the commands are " << CommandNames()
-                << " (see korvel-cli --help)\n";
+                << "\"; the commands are " << CommandNames() << " (see korvel-cli --help)\n";
             return kUsage;
         }
         const int code = app.exit(error, out, err);

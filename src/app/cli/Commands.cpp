@@ -23,7 +23,8 @@ std::vector<RegisteredCommand> CommandsToBuild(const std::vector<std::string_vie
     std::vector<RegisteredCommand> named;
     for (const RegisteredCommand& command : kCommandRegistry) {
         for (const std::string_view arg : args) {
-            if (MayAskForHelp(arg)) return {std::begin(kCommandRegistry), std::end(kCommandRegistry)};
+            if (MayAskForHelp(arg))
+                return {std::begin(kCommandRegistry), std::end(kCommandRegistry)};
             if (arg == command.Name) {
                 named.push_back(command);
                 break;

@@ -46,8 +46,8 @@ void PrintText(std::ostream& out, const std::string& leagueName, const Variables
     out << "League: " << leagueName << '\n';
     using Align = TextTable::Align;
     for (const DivisionStandings& division : standings.Divisions) {
-        out << "\nConference " << division.Conference << ", division " << division.Division
-            << ": " << division.Name << '\n';
+        out << "\nConference " << division.Conference << ", division " << division.Division << ": "
+            << division.Name << '\n';
         TextTable table({{"#", Align::Right},
                          {"Team"},
                          {"GP", Align::Right},
@@ -86,9 +86,8 @@ int RunStandings(Session& session) {
 }  // namespace
 
 Command AddStandingsCommand(CLI::App& app) {
-    auto* parser = AddCommand(app, "standings",
-                              "Show the standings: one table per division, ordered by points.",
-                              kHelp);
+    auto* parser = AddCommand(
+        app, "standings", "Show the standings: one table per division, ordered by points.", kHelp);
     return {parser, RunStandings};
 }
 

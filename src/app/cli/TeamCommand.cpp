@@ -1,8 +1,8 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 

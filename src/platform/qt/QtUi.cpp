@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>

@@ -15,7 +15,8 @@ namespace korvel::qt {
 // them stays legible.
 void PaintRink(QPainter& painter, const QRectF& area, const QPalette& palette);
 
-// A background for a window: an arena backdrop in the palette's window colour with a rink painted into part of it.
+// A background for a window: an arena backdrop in the palette's window colour with a rink painted
+// into part of it.
 class RinkBackground : public QWidget {
   public:
     explicit RinkBackground(QWidget* parent = nullptr) : QWidget(parent) {}

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <QShowEvent>
 
-#include <vector>
 #include <QMainWindow>
+#include <vector>
 
 #include "platform/qt/FormBinder.h"
 #include "platform/qt/ScreenFit.h"

@@ -138,7 +138,8 @@ QWidget* StandingsForm::MakeDivision(const DivisionStandings& division) {
     layout->addWidget(heading);
 
     auto* table = new QTableWidget(static_cast<int>(division.Teams.size()), kColumns, box);
-    table->setObjectName(QString("standings-%1-%2").arg(division.Conference).arg(division.Division));
+    table->setObjectName(
+        QString("standings-%1-%2").arg(division.Conference).arg(division.Division));
     for (int column = 0; column < kColumns; ++column) {
         auto* header = new QTableWidgetItem(kColumnInfo[static_cast<std::size_t>(column)].Header);
         header->setToolTip(kColumnInfo[static_cast<std::size_t>(column)].ToolTip);

@@ -140,7 +140,8 @@ QString ShortAmount(std::int64_t amount) {
 FinanceChart::FinanceChart(QWidget* parent) : QWidget(parent) {
     // Room for the bars to tell their amounts apart: a plot eight lines of text high, with its
     // amounts above and below it and the captions under it.
-    setMinimumSize(fontMetrics().horizontalAdvance("Expenses") * 5, fontMetrics().height() * 11 + 16);
+    setMinimumSize(fontMetrics().horizontalAdvance("Expenses") * 5,
+                   fontMetrics().height() * 11 + 16);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setToolTip(
         "Current finances, estimated revenue, projected expenses and projected balance, as "

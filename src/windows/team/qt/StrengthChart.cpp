@@ -35,9 +35,9 @@ QString StrengthChart::MeanText(const std::optional<double>& mean, int counted, 
 
 QSize StrengthChart::sizeHint() const {
     const QFontMetrics metrics(font());
-    return {metrics.horizontalAdvance("RW  ") + metrics.horizontalAdvance("00.0 (0 of 0) | 00.0") +
-                120,
-            (metrics.height() + 8) * static_cast<int>(kPositions.size()) + metrics.height() + 8};
+    return {
+        metrics.horizontalAdvance("RW  ") + metrics.horizontalAdvance("00.0 (0 of 0) | 00.0") + 120,
+        (metrics.height() + 8) * static_cast<int>(kPositions.size()) + metrics.height() + 8};
 }
 
 void StrengthChart::paintEvent(QPaintEvent*) {
@@ -69,15 +69,14 @@ void StrengthChart::paintEvent(QPaintEvent*) {
         const double top = static_cast<double>(p) * rowHeight + 4;
         const double height = rowHeight - 8;
         painter.setPen(text);
-        painter.drawText(QRectF(0, top - 4, nameWidth, rowHeight), Qt::AlignVCenter,
-                         kPositions[p]);
+        painter.drawText(QRectF(0, top - 4, nameWidth, rowHeight), Qt::AlignVCenter, kPositions[p]);
         painter.setPen(Qt::NoPen);
         painter.setBrush(track);
         painter.drawRoundedRect(QRectF(barLeft, top, barWidth, height), 3, 3);
         if (position.Pro) {
             painter.setBrush(pale);
-            painter.drawRoundedRect(QRectF(barLeft, top, barWidth * *position.Pro / kTopRating, height),
-                                    3, 3);
+            painter.drawRoundedRect(
+                QRectF(barLeft, top, barWidth * *position.Pro / kTopRating, height), 3, 3);
         }
         if (position.Dressed) {
             painter.setBrush(solid);
