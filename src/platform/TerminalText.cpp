@@ -7,6 +7,10 @@
 namespace korvel {
 namespace {
 
+bool IsPlainAscii(char c) {
+    return (c >= 0x20 && c < 0x7F) || c == '\n';
+}
+
 bool IsControl(char32_t cp) {
     return (cp < 0x20 && cp != '\n') || (cp >= 0x7F && cp <= 0x9F) ||
            (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
@@ -18,6 +22,14 @@ std::string TerminalText(std::string_view text) {
     std::string shown;
     shown.reserve(text.size());
     while (!text.empty()) {
+        // Runs of printable ASCII, nearly all of any output, are copied as they stand.
+        std::size_t plain = 0;
+        while (plain < text.size() && IsPlainAscii(text[plain])) ++plain;
+        if (plain > 0) {
+            shown.append(text.substr(0, plain));
+            text.remove_prefix(plain);
+            continue;
+        }
         const auto [length, cp] = DecodeUtf8(text);
         if (length == 0) {
             shown += "\xEF\xBF\xBD";  // U+FFFD for a byte that is no UTF-8

@@ -62,7 +62,13 @@ Utf8Char DecodeUtf8(std::string_view text) {
 std::string Windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (char c : bytes) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+    for (char c : bytes) {
+        if (static_cast<unsigned char>(c) < 0x80) {
+            out += c;
+        } else {
+            AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+        }
+    }
     return out;
 }
 
