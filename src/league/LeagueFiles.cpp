@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "league/RosterSlots.h"
 #include "platform/ReadOnlyFile.h"
 
 namespace korvel {
@@ -142,15 +143,24 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league) {
     const auto stage = [&](const fs::path& target, const Bytes& content, Flush flush) {
         if (!FileHolds(target, content)) staged.emplace_back(target, content, flush);
     };
-    stage(vars.SwapTeamFile, league.TeamFile, Flush::Never);
-    if (!IsCopyOf(vars.SwapRosterFile, league.RosterPath, kRosterFileLimit)) {
-        staged.emplace_back(vars.SwapRosterFile, ReadWholeFile(league.RosterPath, kRosterFileLimit),
-                            Flush::Never);
+    // Working copies held in memory are staged with the rest and take the league's files once
+    // the rest is in place; they reach the disk when the holder commits them.
+    std::optional<LeagueCopies> held;
+    if (vars.HeldCopies) {
+        held = WorkingCopies::StageLeague(vars, league.TeamFile,
+                                          ReadWholeFile(league.RosterPath, kRosterFileLimit));
+    } else {
+        stage(vars.SwapTeamFile, league.TeamFile, Flush::Never);
+        if (!IsCopyOf(vars.SwapRosterFile, league.RosterPath, kRosterFileLimit)) {
+            staged.emplace_back(vars.SwapRosterFile,
+                                ReadWholeFile(league.RosterPath, kRosterFileLimit), Flush::Never);
+        }
     }
     stage(vars.SwapLeagueFile, league.LeagueFile, Flush::Never);
     // The one file of a load that outlives it: the next start-up finds the league through it.
     stage(DefaultsFileIn(vars.StartFolder), defaults, Flush::WhenReplacing);
     CommitAll(staged);
+    if (held) vars.HeldCopies->Adopt(std::move(*held));
 
     vars.League = league.League;
     std::copy(league.Teams.begin(), league.Teams.end(), vars.Teams.begin());

@@ -67,10 +67,28 @@ void SaveTeam(Variables& vars, int team, int slot) {
     CommitAll(staged);
 }
 
+void HeldCopy::Stage(std::vector<StagedFile>& set) {
+    if (OnDisk) return;
+    if (!Staged) {
+        set.push_back(Records.Stage(Flush::Never));
+        return;
+    }
+    if (EditedSinceStaged) Staged->Restage(Records.Content());
+    set.push_back(std::move(*Staged));
+    Staged.reset();
+}
+
 WorkingCopies::WorkingCopies(Variables& vars)
     : vars_(vars),
-      roster_(vars.SwapRosterFile, RecordLayout<Player>::Size),
-      teams_(vars.SwapTeamFile, RecordLayout<Team>::Size) {
+      roster_{RecordFile(vars.SwapRosterFile, RecordLayout<Player>::Size)},
+      teams_{RecordFile(vars.SwapTeamFile, RecordLayout<Team>::Size)} {
+    vars_.HeldCopies = this;
+}
+
+WorkingCopies::WorkingCopies(Variables& vars, AwaitingLeague)
+    : vars_(vars),
+      roster_{RecordFile(vars.SwapRosterFile, RecordLayout<Player>::Size, Bytes())},
+      teams_{RecordFile(vars.SwapTeamFile, RecordLayout<Team>::Size, Bytes())} {
     vars_.HeldCopies = this;
 }
 
@@ -83,19 +101,49 @@ RosterSlot WorkingCopies::Players(int team) const {
     Bytes records;
     records.reserve(kRosterPlaces * RecordLayout<Player>::Size);
     for (int index = 0; index < kRosterPlaces; ++index) {
-        const Bytes record = roster_.Read(PlayerRecordNumber(team, index));
+        const Bytes record = roster_.Records.Read(PlayerRecordNumber(team, index));
         records.insert(records.end(), record.begin(), record.end());
     }
     return DecodePlayers(records);
 }
 
 void WorkingCopies::Save(const Variables& vars, int team, int slot) {
-    WriteTeam(vars, team, slot, roster_, teams_);
+    WriteTeam(vars, team, slot, roster_.Records, teams_.Records);
+    roster_.Edited();
+    teams_.Edited();
 }
 
-void WorkingCopies::Stage(std::vector<StagedFile>& set) const {
-    set.push_back(roster_.Stage(Flush::Never));
-    set.push_back(teams_.Stage(Flush::Never));
+LeagueCopies WorkingCopies::StageLeague(const Variables& vars, const Bytes& teamFile,
+                                        Bytes rosterFile) {
+    // A start folder used before usually holds these very bytes already.
+    const auto held = [](const std::filesystem::path& path, std::size_t recordLength,
+                         Bytes content) {
+        HeldCopy copy{RecordFile(path, recordLength, std::move(content))};
+        if (!FileHolds(path, copy.Records.Content())) {
+            copy.Staged = std::make_unique<StagedFile>(path, copy.Records.Content(), Flush::Never);
+            copy.OnDisk = false;
+        }
+        return copy;
+    };
+    return {held(vars.SwapTeamFile, RecordLayout<Team>::Size, teamFile),
+            held(vars.SwapRosterFile, RecordLayout<Player>::Size, std::move(rosterFile))};
+}
+
+void WorkingCopies::Adopt(LeagueCopies league) {
+    teams_ = std::move(league.Teams);
+    roster_ = std::move(league.Roster);
+}
+
+void WorkingCopies::Stage(std::vector<StagedFile>& set) {
+    roster_.Stage(set);
+    teams_.Stage(set);
+}
+
+void WorkingCopies::Written() {
+    for (HeldCopy* copy : {&roster_, &teams_}) {
+        copy->OnDisk = true;
+        copy->EditedSinceStaged = false;
+    }
 }
 
 }  // namespace korvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "league/Variables.h"
@@ -19,26 +20,62 @@ void LoadTeam(Variables& vars, int team, int slot);
 // Teams[team] into the working team file.
 void SaveTeam(Variables& vars, int team, int slot);
 
+// One working copy held in memory: its records, and whether the disk holds them. A copy staged
+// by a load waits as a temporary file, so that a load that cannot write it fails at once.
+struct HeldCopy {
+    RecordFile Records;
+    std::unique_ptr<StagedFile> Staged;  // the records as loaded, not yet in place
+    bool OnDisk = true;
+    bool EditedSinceStaged = false;
+
+    void Edited() {
+        OnDisk = false;
+        EditedSinceStaged = true;
+    }
+    // Adds the records to `set` unless the disk holds them. Throws FileError.
+    void Stage(std::vector<StagedFile>& set);
+};
+
+// A league's team and roster files staged as working copies, ready to be adopted.
+struct LeagueCopies {
+    HeldCopy Teams;
+    HeldCopy Roster;
+};
+
 // The working roster and team files held in memory while many teams are saved one after
 // another, so that each file is written once for all of them. LoadTeam and SaveTeam use them
-// while they are vars.HeldCopies; Stage then adds both files to a set for CommitAll, which
-// replaces them together: a failure leaves both as they were.
+// while they are vars.HeldCopies, and so does a league's installation (InstallLeague). Stage then
+// adds the files that differ from the disk to a set for CommitAll, which replaces them together:
+// a failure leaves both as they were.
 class WorkingCopies {
   public:
-    // Reads both working copies and holds them for `vars` until destroyed. Throws FileError.
+    // Holds the working copies as the disk has them. Throws FileError.
     explicit WorkingCopies(Variables& vars);
+    // Holds nothing until a league is adopted: nothing is read.
+    struct AwaitingLeague {};
+    WorkingCopies(Variables& vars, AwaitingLeague);
     ~WorkingCopies();
     WorkingCopies(const WorkingCopies&) = delete;
     WorkingCopies& operator=(const WorkingCopies&) = delete;
 
     RosterSlot Players(int team) const;
     void Save(const Variables& vars, int team, int slot);
-    void Stage(std::vector<StagedFile>& set) const;
+
+    // A league's team and roster files as working copies of `vars`: those the disk does not hold
+    // already are written as temporary files, nothing is replaced. Throws FileError.
+    static LeagueCopies StageLeague(const Variables& vars, const Bytes& teamFile, Bytes rosterFile);
+    // The staged league takes the place of the copies held.
+    void Adopt(LeagueCopies league);
+
+    // Adds the copies that differ from the disk to `set`; Written says the set was committed.
+    // Throws FileError.
+    void Stage(std::vector<StagedFile>& set);
+    void Written();
 
   private:
     Variables& vars_;
-    RecordFile roster_;
-    RecordFile teams_;
+    HeldCopy roster_;
+    HeldCopy teams_;
 };
 
 // Record numbers (from 1) in the roster and team files.

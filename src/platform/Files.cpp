@@ -46,13 +46,11 @@ std::optional<mode_t> PermissionsOf(const fs::path& target) {
     return status.st_mode & 07777;
 }
 
-// Writes a new file with what `write` puts into it. With Flush::Always it is flushed to the disk
-// before it is closed, so that a rename of it cannot be seen before its bytes are stored. Throws
-// the failure's errno.
-void WriteNewFile(const fs::path& path, const std::function<void(FileSink&)>& write,
+// Fills the open file `fd` from its start with what `write` puts into it and closes it. With
+// Flush::Always it is flushed to the disk before it is closed, so that a rename of it cannot be
+// seen before its bytes are stored. Throws the failure's errno.
+void FillAndClose(int fd, const std::function<void(FileSink&)>& write,
                   std::optional<mode_t> permissions, Flush flush) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) throw std::system_error(errno, std::generic_category());
     auto check = [](int result) {
         if (result != 0) throw std::system_error(errno, std::generic_category());
     };
@@ -67,6 +65,13 @@ void WriteNewFile(const fs::path& path, const std::function<void(FileSink&)>& wr
         throw;
     }
     if (::close(fd) != 0) throw std::system_error(errno, std::generic_category());
+}
+
+void WriteNewFile(const fs::path& path, const std::function<void(FileSink&)>& write,
+                  std::optional<mode_t> permissions, Flush flush) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) throw std::system_error(errno, std::generic_category());
+    FillAndClose(fd, write, permissions, flush);
 }
 
 // Makes a rename in `folder` durable. File systems that cannot sync a folder say EINVAL.
@@ -271,6 +276,20 @@ StagedFile::StagedFile(fs::path target, const std::function<void(FileSink&)>& wr
         fs::remove(temporary_, ignored);
         temporary_.clear();
         throw;
+    }
+}
+
+void StagedFile::Restage(const Bytes& content) {
+    // Written over rather than made anew: not cut to nothing first, which some file systems
+    // answer by flushing the file at once.
+    try {
+        const int fd = ::open(temporary_.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) throw std::system_error(errno, std::generic_category());
+        FillAndClose(
+            fd, [&content](FileSink& sink) { sink.Write(content.data(), content.size()); },
+            std::nullopt, flush_);
+    } catch (const std::system_error& failure) {
+        throw FileError(target_, "cannot be written (" + ErrnoText(failure.code().value()) + ")");
     }
 }
 

@@ -108,6 +108,8 @@ class StagedFile {
     StagedFile& operator=(const StagedFile&) = delete;
     StagedFile& operator=(StagedFile&&) = delete;
     ~StagedFile();
+    // Stages `content` instead of what was staged. Throws FileError.
+    void Restage(const Bytes& content);
     void Commit();
 
   private:
@@ -131,6 +133,9 @@ class RecordFile {
   public:
     // Opens an existing file; a missing file starts empty when `mustExist` is false.
     RecordFile(std::filesystem::path path, std::size_t recordLength, bool mustExist = true);
+    // The file with `content` in memory, whatever the disk holds.
+    RecordFile(std::filesystem::path path, std::size_t recordLength, Bytes content)
+        : path_(std::move(path)), recordLength_(recordLength), content_(std::move(content)) {}
 
     std::size_t RecordCount() const { return content_.size() / recordLength_; }
     Bytes Read(std::size_t recordNumber) const;
@@ -140,6 +145,7 @@ class RecordFile {
     StagedFile Stage(Flush flush = Flush::Always) const;
 
     const std::filesystem::path& Path() const { return path_; }
+    const Bytes& Content() const { return content_; }
 
   private:
     // Record 0 does not exist; without this check it would address memory before the content.

@@ -381,6 +381,11 @@ const BadInput kCases[] = {
      0, {}, Bad},
     {"DiskFullWhileCopying", Nothing, 2, {"{start}/swp.r: cannot be written (File too large)"}, Good, kPlayers,
      Program::Cli, With(false, 10000)},
+    // A command that keeps teams holds the working copies in memory; a load must still fail whole.
+    {"StartFolderReadOnlyKeepingTeams", ReadOnlyStart, 2,
+     {"{start}/swp.t: cannot be written (Permission denied)"}, Good, kAutoLines, Program::Cli, kAsNobody},
+    {"DiskFullWhileCopyingKeepingTeams", Nothing, 2, {"{start}/swp.r: cannot be written (File too large)"}, Good,
+     kAutoLines, Program::Cli, With(false, 10000)},
     {"LockFileIsAFolderCli", LockFileIsAFolder, 2, {"{start}/korvel.lock: is a folder, not a file"}, Good, kStartUpOnly},
     {"LockFileIsAFolderGui", LockFileIsAFolder, 1, {"{start}/korvel.lock: is a folder, not a file"}, Good, kGui,
      Program::Gui},

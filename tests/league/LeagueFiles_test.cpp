@@ -250,6 +250,26 @@ TEST_F(InstallLeagueTest, WritesExactWorkingCopiesAndTheDefaultsFile) {
     EXPECT_EQ(FolderEntries(folder / "leagues"), (Names{"ABC.lge", "ABC.ros", "ABC.tms"}));
 }
 
+// Held working copies wait as temporary files until their holder commits them, then hold what an
+// install without them writes; a folder that holds them already gets nothing written.
+TEST_F(InstallLeagueTest, HeldWorkingCopiesAreWrittenOnceWhenCommitted) {
+    const LeagueBytes bytes = MakeLeague(3);
+    const fs::path base = WriteLeague(folder / "leagues", "ABC", bytes);
+    for (const bool copiesOnDisk : {false, true}) {
+        WorkingCopies held(vars, WorkingCopies::AwaitingLeague{});
+        InstallLeague(vars, ReadLeagueFiles(base));
+        EXPECT_EQ(FileExists(start / "swp.r"), copiesOnDisk);
+        std::vector<StagedFile> set;
+        held.Stage(set);
+        EXPECT_EQ(set.size(), copiesOnDisk ? 0u : 2u);
+        CommitAll(set);
+        held.Written();
+        EXPECT_EQ(ReadWholeFile(start / "swp.t"), bytes.Teams);
+        EXPECT_EQ(ReadWholeFile(start / "swp.r"), bytes.Roster);
+        EXPECT_EQ(FolderEntries(start), (Names{"korvel.def", "swp.l", "swp.r", "swp.t"}));
+    }
+}
+
 TEST_F(InstallLeagueTest, TakesTheLeagueIntoTheVariables) {
     vars.Teams[3].Name = FixedText<10>::FromString("Old team 3");
     const LeagueBytes bytes = MakeLeague(3);

@@ -87,6 +87,27 @@ int RunInOrder(const std::vector<CLI::App*>& named, const std::vector<Command>& 
     return code;
 }
 
+// Loads the league and runs the commands that keep teams. The working copies are held in memory
+// meanwhile and written at the end, whatever the outcome, as the load and each kept change would
+// have left them: each is written once rather than at the load and again at every save.
+int RunHoldingCopies(Session& session, const std::vector<CLI::App*>& named,
+                     const std::vector<Command>& commands, std::ostream& err) {
+    int code = kUsage;
+    try {
+        session.Open(Session::HoldCopies::Yes);
+        code = RunInOrder(named, commands, session, err);
+    } catch (...) {
+        // What stopped the run is what it reports; the next load makes the copies again anyway.
+        try {
+            session.WriteWorkingCopies();
+        } catch (const std::exception&) {
+        }
+        throw;
+    }
+    session.WriteWorkingCopies();
+    return code;
+}
+
 int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app(kDescription, "korvel-cli");
     app.formatter(std::make_shared<HelpFormatter>(HelpWidth()));
@@ -129,10 +150,13 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
                                            : options.No ? std::optional(Answer::No)
                                                         : std::nullopt);
         bool readsOnly = true;
+        bool savesTeams = false;
         for (const CLI::App* named : app.get_subcommands()) {
             const Command* command = CommandOf(named, commands);
             readsOnly = readsOnly && command && command->ReadsOnly;
+            savesTeams = savesTeams || (command && command->SavesTeams);
         }
+        if (savesTeams) return RunHoldingCopies(session, app.get_subcommands(), commands, err);
         if (readsOnly) {
             session.OpenLeagueOnly();
         } else {

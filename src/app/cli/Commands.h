@@ -18,6 +18,8 @@ struct Command {
     CLI::App* Parser = nullptr;
     std::function<int(Session&)> Run;
     bool ReadsOnly = false;  // needs the league's files only: no working copy is made
+    // Keeps teams: the working copies are held in memory for the run and written once, at its end.
+    bool SavesTeams = false;
 };
 using CommandFactory = Command (*)(CLI::App& app);
 

@@ -188,7 +188,9 @@ Command AddLinesCommand(CLI::App& app) {
                      "line-up is kept in the working copies until the league is loaded again "
                      "(every start of korvel or korvel-cli loads it). What goes back to the league "
                      "is the lines file (--save-lines).");
-    return {parser, [options](Session& session) { return RunLines(session, *options); }};
+    return {.Parser = parser,
+            .Run = [options](Session& session) { return RunLines(session, *options); },
+            .SavesTeams = true};
 }
 
 }  // namespace korvel::cli

@@ -9,7 +9,6 @@
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
 #include "app/cli/TeamSteps.h"
-#include "league/RosterSlots.h"
 
 namespace korvel::cli {
 namespace {
@@ -115,28 +114,30 @@ int RunAllTeams(Session& session, const PrepareOptions& options) {
     bool allPrepared = true;
     // The working copies and the lines files of all teams are written once, together, at the end
     // (one flush to the disk rather than one per team); a failure leaves them all as they were.
-    WorkingCopies workingCopies(vars);
     std::vector<StagedFile> linesFiles;
     session.TeamEdit().CollectLinesFiles(&linesFiles);
     struct StopCollecting {
         TeamSession& Team;
         ~StopCollecting() { Team.CollectLinesFiles(nullptr); }
     } stopCollecting{session.TeamEdit()};
-    for (int t = 0; t <= vars.League.LastTeam; ++t) {
-        vars.CurrentTeam = static_cast<std::uint8_t>(t);
-        const Prepared prepared = PrepareTeam(session, options);
-        allPrepared = allPrepared && prepared.LinesFile.has_value();
-        results.push_back(PreparedJson(session, prepared));
-        text += std::to_string(t) + " " + RecordText(vars.Teams[t].Name) + ": " +
-                (prepared.LinesFile ? prepared.LinesFile->string()
-                                    : "refused (" + TitleOrDefault(prepared.Refusal->Title) + ": " +
-                                          prepared.Refusal->Text + ")") +
-                "\n";
+    try {
+        for (int t = 0; t <= vars.League.LastTeam; ++t) {
+            vars.CurrentTeam = static_cast<std::uint8_t>(t);
+            const Prepared prepared = PrepareTeam(session, options);
+            allPrepared = allPrepared && prepared.LinesFile.has_value();
+            results.push_back(PreparedJson(session, prepared));
+            text += std::to_string(t) + " " + RecordText(vars.Teams[t].Name) + ": " +
+                    (prepared.LinesFile ? prepared.LinesFile->string()
+                                        : "refused (" + TitleOrDefault(prepared.Refusal->Title) +
+                                              ": " + prepared.Refusal->Text + ")") +
+                    "\n";
+        }
+    } catch (...) {
+        // Part of the league prepared is no state to leave behind: nothing is written.
+        session.DropWorkingCopies();
+        throw;
     }
-    std::vector<StagedFile> files;
-    workingCopies.Stage(files);
-    for (StagedFile& file : linesFiles) files.push_back(std::move(file));
-    CommitAll(files);
+    session.WriteWorkingCopies(std::move(linesFiles));
     PrintResult(
         session, [&] { return results; }, [&](std::ostream& out) { out << text; });
     return allPrepared ? kDone : kRefused;
@@ -181,7 +182,9 @@ Command AddPrepareCommand(CLI::App& app) {
                      "team that is refused is reported and the run goes on (exit code 1 at the "
                      "end). JSON: [{\"TeamIndex\", \"Team\", \"LinesFile\" or null, \"Refused\": "
                      "{\"Title\", \"Text\"} or null}]");
-    return {parser, [options](Session& session) { return RunPrepare(session, *options); }};
+    return {.Parser = parser,
+            .Run = [options](Session& session) { return RunPrepare(session, *options); },
+            .SavesTeams = true};
 }
 
 }  // namespace korvel::cli

@@ -151,7 +151,9 @@ Command AddRosterCommand(CLI::App& app) {
                      "Press Exit and answer Yes to keeping the roster changes: a changed, complete "
                      "roster is kept in the working copies until the league is loaded again "
                      "(every start loads it), waived players go to the league's waiver list.");
-    return {parser, [options](Session& session) { return RunRoster(session, *options); }};
+    return {.Parser = parser,
+            .Run = [options](Session& session) { return RunRoster(session, *options); },
+            .SavesTeams = true};
 }
 
 }  // namespace korvel::cli

@@ -82,7 +82,7 @@ fs::path Session::ResolveStartFolder() const {
     return folder.lexically_normal();
 }
 
-void Session::Open() {
+void Session::Open(HoldCopies hold) {
     const fs::path startFolder = ResolveStartFolder();
     try {
         lock_.emplace(startFolder);
@@ -92,6 +92,7 @@ void Session::Open() {
         throw UsageError(unlockable.what());
     }
     main_ = std::make_unique<korvel::Main>(vars_, ui_, startFolder);
+    if (hold == HoldCopies::Yes) copies_.emplace(vars_, WorkingCopies::AwaitingLeague{});
     main_->Form_Load();
     if (!options_.League.empty()) LoadRequestedLeague(startFolder);
     if (!vars_.LeagueLoaded()) {
@@ -103,6 +104,14 @@ void Session::Open() {
     // What start-up reported about the league it tried first is no refusal of the command.
     ui_.ClearRefusal();
     if (!options_.Team.empty()) SelectTeam(ResolveTeam(vars_, options_.Team));
+}
+
+void Session::WriteWorkingCopies(std::vector<StagedFile> alongside) {
+    std::vector<StagedFile> files;
+    if (copies_) copies_->Stage(files);
+    for (StagedFile& file : alongside) files.push_back(std::move(file));
+    CommitAll(files);
+    if (copies_) copies_->Written();
 }
 
 void Session::OpenLeagueOnly() {

@@ -4,9 +4,11 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <vector>
 
 #include "app/cli/CliUi.h"
 #include "app/cli/GlobalOptions.h"
+#include "league/RosterSlots.h"
 #include "league/Variables.h"
 #include "platform/FolderLock.h"
 #include "session/TeamSession.h"
@@ -21,12 +23,19 @@ class Session {
     Session(const GlobalOptions& options, std::ostream& out, std::ostream& err);
 
     // Start-up as when the main window opens, then --league as File > Load, then --team as a
-    // click in the team lists. Throws UsageError when no league is loaded or the team is unknown.
-    void Open();
+    // click in the team lists. With HoldCopies::Yes the working copies are held in memory until
+    // WriteWorkingCopies. Throws UsageError when no league is loaded or the team is unknown.
+    enum class HoldCopies { No, Yes };
+    void Open(HoldCopies hold = HoldCopies::No);
     // Reads the league (--league, else the one korvel.def names) without loading it: no working
     // copy, no lock, nothing written; Vars() then holds its league record, teams and base path.
     // Throws UsageError.
     void OpenLeagueOnly();
+    // Writes the working copies, held in memory from Open to the end of the run so that each is
+    // written once, together with `alongside`: all are replaced, or none. Throws FileError.
+    void WriteWorkingCopies(std::vector<StagedFile> alongside = {});
+    // Forgets the working copies held: the disk keeps those it had before the run.
+    void DropWorkingCopies() { copies_.reset(); }
 
     const GlobalOptions& Options() const { return options_; }
     Variables& Vars() { return vars_; }
@@ -47,8 +56,9 @@ class Session {
     Variables vars_;
     CliUi ui_;
     TeamSession team_{vars_};
-    std::optional<FolderLock> lock_;      // held from Open to the end of the run
-    std::unique_ptr<korvel::Main> main_;  // made by Open, once the start folder is known
+    std::optional<FolderLock> lock_;       // held from Open to the end of the run
+    std::unique_ptr<korvel::Main> main_;   // made by Open, once the start folder is known
+    std::optional<WorkingCopies> copies_;  // from Open to the end of the run
 };
 
 // The team named on the command line: an index 0 to LastTeam, or a name compared without its
