@@ -149,7 +149,7 @@ int RunPrepare(Session& session, const PrepareOptions& options) {
         throw UsageError("prepare needs --password PASSWORD or --league-password");
     }
     if (options.AllTeams) return RunAllTeams(session, options);
-    RequireCoachMenu(session, "roster and lines windows", "Coach > Set Game Roster and Set Lines");
+    RequireCoachMenu(session, "roster and lines windows", "the Coach menu");
     const Prepared prepared = PrepareTeam(session, options);
     if (!prepared.LinesFile) return kRefused;
     const std::string path = prepared.LinesFile->string();
