@@ -37,7 +37,8 @@ int main(int argc, char* argv[]) {
         out << "\n};\n\n";
         table += "    {" + std::to_string(image.width()) + ", " + name + "},\n";
     }
-    out << "const IconPixels kSizes[] = {\n" << table << "};\n\n}  // namespace\n\n"
+    out << "const IconPixels kSizes[] = {\n"
+        << table << "};\n\n}  // namespace\n\n"
         << "std::span<const IconPixels> WindowIconPixels() { return kSizes; }\n\n"
            "}  // namespace korvel::qt\n";
     out.close();

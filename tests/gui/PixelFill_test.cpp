@@ -3,71 +3,84 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace korvel::test {
 namespace {
 
-using qt::FillBand;
-using qt::FillBox;
+const QColor kRed(255, 0, 0);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kAllRed = qRgb(255, 0, 0);
+const QRgb kHalfRed = qRgb(255, 127, 127);
 
-struct FillCase {
+QImage WhiteImage() {
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(kWhite);
+    return image;
+}
+
+// Within 1 of each channel, and opaque.
+void ExpectPixel(const QImage& image, QPoint at, QRgb expected, const std::string& name) {
+    const QRgb got = image.pixel(at);
+    EXPECT_LE(std::abs(qRed(got) - qRed(expected)), 1) << name;
+    EXPECT_LE(std::abs(qGreen(got) - qGreen(expected)), 1) << name;
+    EXPECT_LE(std::abs(qBlue(got) - qBlue(expected)), 1) << name;
+    EXPECT_EQ(qAlpha(got), 255) << name;
+}
+
+struct BoxCase {
     std::string Name;
-    std::function<void(QImage&)> Draw;
+    QRectF Box;
+    qt::Shading Colour;
     QPoint Pixel;
     QRgb Expected;
 };
 
-// Each case fills an 8x8 white image and reads one pixel, within 1 of each channel.
-TEST(PixelFill, CoversEachPixelByItsShareOfTheShape) {
-    const QColor red(255, 0, 0);
-    const QColor halfRed(255, 0, 0, 128);
-    const QRgb white = qRgb(255, 255, 255);
-    const QRgb halfWay = qRgb(255, 127, 127);
-    const std::vector<FillCase> cases = {
-        {"box, whole pixel", [&](QImage& i) { FillBox(i, QRectF(1, 1, 3, 3), red); }, {2, 2},
-         qRgb(255, 0, 0)},
-        {"box, first and last columns", [&](QImage& i) { FillBox(i, QRectF(1, 1, 3, 3), red); },
-         {1, 3}, qRgb(255, 0, 0)},
-        {"box, beside it", [&](QImage& i) { FillBox(i, QRectF(1, 1, 3, 3), red); }, {4, 2}, white},
-        {"box, half a column", [&](QImage& i) { FillBox(i, QRectF(1.5, 1, 3, 3), red); }, {1, 2},
-         halfWay},
-        {"box, half a row", [&](QImage& i) { FillBox(i, QRectF(1, 1, 3, 2.5), red); }, {2, 3},
-         halfWay},
-        {"box, half transparent", [&](QImage& i) { FillBox(i, QRectF(0, 0, 8, 8), halfRed); },
-         {5, 5}, qRgb(255, 127, 127)},
-        {"box, shaded, top row",
-         [&](QImage& i) { FillBox(i, QRectF(0, 0, 8, 8), qt::Shading(Qt::black, Qt::white, 0, 8)); },
-         {3, 0}, qRgb(16, 16, 16)},
-        {"box, shaded, bottom row",
-         [&](QImage& i) { FillBox(i, QRectF(0, 0, 8, 8), qt::Shading(Qt::black, Qt::white, 0, 8)); },
-         {3, 7}, qRgb(239, 239, 239)},
-        {"disc, centre", [&](QImage& i) { FillBand(i, {4, 4}, 0, 3, i.rect(), red); }, {4, 4},
-         qRgb(255, 0, 0)},
-        {"disc, corner outside",
-         [&](QImage& i) { FillBand(i, {4, 4}, 0, 3, i.rect(), red); }, {0, 0}, white},
-        {"disc, on its edge", [&](QImage& i) { FillBand(i, {4, 4.5}, 0, 3.5, i.rect(), red); },
-         {7, 4}, halfWay},
-        {"disc, clipped away",
-         [&](QImage& i) { FillBand(i, {4, 4}, 0, 3, QRect(0, 0, 4, 8), red); }, {4, 4}, white},
-        {"ring, its hole", [&](QImage& i) { FillBand(i, {4, 4}, 2, 4, i.rect(), red); }, {4, 4},
-         white},
-        {"ring, its band", [&](QImage& i) { FillBand(i, {4, 4}, 2, 4, i.rect(), red); }, {4, 1},
-         qRgb(255, 0, 0)},
-        {"ring, thinner than a pixel",
-         [&](QImage& i) { FillBand(i, {4.5, 4.5}, 2.75, 3.25, i.rect(), red); }, {4, 1}, halfWay},
+TEST(PixelFill, BoxCoversEachPixelByItsShare) {
+    const qt::Shading blackToWhite(Qt::black, Qt::white, 0, 8);
+    const std::vector<BoxCase> cases = {
+        {"inside", {1, 1, 3, 3}, kRed, {2, 2}, kAllRed},
+        {"last column and row", {1, 1, 3, 3}, kRed, {3, 3}, kAllRed},
+        {"beside it", {1, 1, 3, 3}, kRed, {4, 2}, kWhite},
+        {"half a column", {1.5, 1, 3, 3}, kRed, {1, 2}, kHalfRed},
+        {"half a row", {1, 1, 3, 2.5}, kRed, {2, 3}, kHalfRed},
+        {"half transparent", {0, 0, 8, 8}, QColor(255, 0, 0, 128), {5, 5}, kHalfRed},
+        {"shaded, top row", {0, 0, 8, 8}, blackToWhite, {3, 0}, qRgb(16, 16, 16)},
+        {"shaded, bottom row", {0, 0, 8, 8}, blackToWhite, {3, 7}, qRgb(239, 239, 239)},
     };
-    for (const FillCase& c : cases) {
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(white);
-        c.Draw(image);
-        const QRgb got = image.pixel(c.Pixel);
-        EXPECT_LE(std::abs(qRed(got) - qRed(c.Expected)), 1) << c.Name;
-        EXPECT_LE(std::abs(qGreen(got) - qGreen(c.Expected)), 1) << c.Name;
-        EXPECT_LE(std::abs(qBlue(got) - qBlue(c.Expected)), 1) << c.Name;
-        EXPECT_EQ(qAlpha(got), 255) << c.Name;
+    for (const BoxCase& c : cases) {
+        QImage image = WhiteImage();
+        qt::FillBox(image, c.Box, c.Colour);
+        ExpectPixel(image, c.Pixel, c.Expected, c.Name);
+    }
+}
+
+struct BandCase {
+    std::string Name;
+    QPointF Centre;
+    double Inner;
+    double Outer;
+    QRect Clip;
+    QPoint Pixel;
+    QRgb Expected;
+};
+
+TEST(PixelFill, DiscsAndRingsCoverEachPixelByItsShare) {
+    const QRect all(0, 0, 8, 8);
+    const std::vector<BandCase> cases = {
+        {"disc, centre", {4, 4}, 0, 3, all, {4, 4}, kAllRed},
+        {"disc, corner outside", {4, 4}, 0, 3, all, {0, 0}, kWhite},
+        {"disc, on its edge", {4, 4.5}, 0, 3.5, all, {7, 4}, kHalfRed},
+        {"disc, clipped away", {4, 4}, 0, 3, QRect(0, 0, 4, 8), {4, 4}, kWhite},
+        {"ring, its hole", {4, 4}, 2, 4, all, {4, 4}, kWhite},
+        {"ring, its band", {4, 4}, 2, 4, all, {4, 1}, kAllRed},
+        {"ring, thinner than a pixel", {4.5, 4.5}, 2.75, 3.25, all, {4, 1}, kHalfRed},
+    };
+    for (const BandCase& c : cases) {
+        QImage image = WhiteImage();
+        qt::FillBand(image, c.Centre, c.Inner, c.Outer, c.Clip, kRed);
+        ExpectPixel(image, c.Pixel, c.Expected, c.Name);
     }
 }
 

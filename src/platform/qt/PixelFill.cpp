@@ -11,7 +11,10 @@ namespace {
 // A colour taken apart once per row rather than once per pixel.
 struct Ink {
     explicit Ink(QRgb colour)
-        : Red(qRed(colour)), Green(qGreen(colour)), Blue(qBlue(colour)), Alpha(qAlpha(colour)),
+        : Red(qRed(colour)),
+          Green(qGreen(colour)),
+          Blue(qBlue(colour)),
+          Alpha(qAlpha(colour)),
           Solid(qRgb(Red, Green, Blue)) {}
 
     // Lays the ink, `coverage` (0 to 1) of it, over an opaque pixel.
@@ -105,8 +108,8 @@ void FillBand(QImage& image, QPointF centre, double inner, double outer, const Q
     // A pixel is covered in part when its centre lies within half a pixel of either edge.
     const double reach = outer + 0.5;
     const double hole = inner - 0.5;
-    const QRect bounds = QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach)
-                             .toAlignedRect();
+    const QRect bounds =
+        QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach).toAlignedRect();
     const QRect pixels = bounds & clip & image.rect();
     if (pixels.isEmpty()) return;
     const Rows rows(image);
@@ -126,9 +129,8 @@ void FillBand(QImage& image, QPointF centre, double inner, double outer, const Q
         const double solid = anyWhole && std::abs(dy) < wholeOuter
                                  ? std::sqrt(wholeOuter * wholeOuter - dy * dy)
                                  : -1.0;
-        const double clear = std::abs(dy) < wholeInner
-                                 ? std::sqrt(wholeInner * wholeInner - dy * dy)
-                                 : 0.0;
+        const double clear =
+            std::abs(dy) < wholeInner ? std::sqrt(wholeInner * wholeInner - dy * dy) : 0.0;
         const auto inPart = [&](int x) {
             const double dx = x + 0.5 - centre.x();
             const double distance = std::sqrt(dx * dx + dy * dy);

@@ -71,7 +71,8 @@ struct Corners {
         : Left(static_cast<int>(std::lround(rect.left() + radius))),
           Right(static_cast<int>(std::lround(rect.right() - radius))),
           Top(static_cast<int>(std::lround(rect.top() + radius))),
-          Bottom(static_cast<int>(std::lround(rect.bottom() - radius))), rect_(rect),
+          Bottom(static_cast<int>(std::lround(rect.bottom() - radius))),
+          rect_(rect),
           radius_(radius) {}
 
     template <class Draw>
@@ -259,11 +260,11 @@ void RinkBackground::PaintBackdrop(QImage& image, int bannerHeight) const {
     if (bannerHeight > 0) {
         const double bottom = bannerHeight * pixel;
         const QColor base = palette().color(QPalette::Base);
-        FillBox(image, QRectF(0, 0, width, bottom), Shading(base, Mix(base, window, 0.5), 0, bottom));
+        FillBox(image, QRectF(0, 0, width, bottom),
+                Shading(base, Mix(base, window, 0.5), 0, bottom));
         // A red and a blue stripe under the banner, as along the boards of an arena.
         FillBox(image, QRectF(0, bottom, width, 2 * pixel), QColor(206, 52, 58, 170));
-        FillBox(image, QRectF(0, bottom + 2 * pixel, width, 2 * pixel),
-                QColor(52, 96, 200, 150));
+        FillBox(image, QRectF(0, bottom + 2 * pixel, width, 2 * pixel), QColor(52, 96, 200, 150));
     }
 
     const int rinkTop = bannerHeight > 0 ? bannerHeight + 8 : 0;
