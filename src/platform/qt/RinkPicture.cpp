@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/qt/PixelFill.h"
+#include "platform/qt/Style.h"
 
 namespace korvel::qt {
 
@@ -235,6 +236,10 @@ void RinkBackground::SetBanner(const QWidget* lowest) {
 }
 
 void RinkBackground::paintEvent(QPaintEvent*) {
+    if (!Decorations()) {
+        QPainter(this).fillRect(rect(), palette().window());
+        return;
+    }
     const int bannerHeight = bannerBottom_ != nullptr ? bannerBottom_->geometry().bottom() + 8 : 0;
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
