@@ -19,9 +19,9 @@ foreach(size IN LISTS KORVEL_ICON_SIZES)
     VERBATIM)
   list(APPEND KORVEL_ICON_PNGS ${png})
   # A window's icon is drawn in title bars and window switchers: 16 and 32 pixels, doubled on a
-  # doubled screen; larger views come from the installed theme icon. Every size built in is
-  # decoded and sent to the window manager at start-up, and 128 and 256 alone would cost more than
-  # the rest of the main window.
+  # doubled screen; larger views come from the installed theme icon. Every size built in is sent
+  # to the window manager at start-up, and 128 and 256 alone would cost more than the rest of the
+  # main window.
   if(size MATCHES "^(16|32|64)$")
     list(APPEND KORVEL_WINDOW_ICON_PNGS ${png})
   endif()

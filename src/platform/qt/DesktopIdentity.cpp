@@ -1,17 +1,23 @@
 #include "platform/qt/DesktopIdentity.h"
 
 #include <QApplication>
-#include <QDirIterator>
+#include <QImage>
+#include <QPixmap>
 
 #include "app/Version.h"
 #include "platform/Ui.h"
+#include "platform/qt/WindowIconPixels.h"
 
 namespace korvel::qt {
 
+// Built from pixels compiled in: decoding PNGs at start would cost more than painting the window.
 QIcon ApplicationIcon() {
     QIcon icon;
-    QDirIterator sizes(":/icons", {"*.png"});
-    while (sizes.hasNext()) icon.addFile(sizes.next());
+    for (const IconPixels& size : WindowIconPixels()) {
+        const QImage image(reinterpret_cast<const uchar*>(size.Pixels), size.Side, size.Side,
+                           QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
     return icon;
 }
 

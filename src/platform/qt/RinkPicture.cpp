@@ -1,10 +1,12 @@
 #include "platform/qt/RinkPicture.h"
 
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
+
+#include "platform/qt/PixelFill.h"
+#include "platform/qt/Style.h"
 
 namespace korvel::qt {
 
@@ -26,8 +28,10 @@ constexpr double kCreaseRadius = 6.0;
 const QColor kRed(206, 52, 58, 105);
 const QColor kBlue(52, 96, 200, 95);
 const QColor kCrease(120, 170, 235, 55);
+const QColor kNet(120, 120, 130, 120);
+const QColor kKickPlate(230, 198, 90, 110);
 
-// Maps rink feet (origin at the centre spot) to pixels.
+// Maps rink feet (origin at the centre spot) to device pixels.
 class RinkScale {
   public:
     RinkScale(const QRectF& area)
@@ -36,9 +40,6 @@ class RinkScale {
 
     double operator()(double feet) const { return feet * scale_; }
     QPointF At(double x, double y) const { return centre_ + QPointF(x * scale_, y * scale_); }
-    QRectF Circle(double x, double y, double radius) const {
-        return QRectF(At(x - radius, y - radius), At(x + radius, y + radius));
-    }
     QRectF Rink() const {
         return QRectF(At(-kLength / 2, -kWidth / 2), At(kLength / 2, kWidth / 2));
     }
@@ -48,63 +49,150 @@ class RinkScale {
     QPointF centre_;
 };
 
-QPen LinePen(const QColor& colour, double width) {
-    QPen pen(colour, width);
-    pen.setCapStyle(Qt::FlatCap);
-    return pen;
+// How far a line across the rink at `x` (feet) reaches from the middle before it meets the boards:
+// to the straight side, or less where it crosses a rounded corner.
+double HalfWidthAt(double x) {
+    const double intoCorner = std::abs(x) - (kLength / 2 - kCornerRadius);
+    if (intoCorner <= 0) return kWidth / 2;
+    return kWidth / 2 - kCornerRadius +
+           std::sqrt(std::max(0.0, kCornerRadius * kCornerRadius - intoCorner * intoCorner));
 }
 
-void PaintEnd(QPainter& painter, const RinkScale& feet, double side) {
+// A line across the rink (or part of one), `width` pixels wide with square ends.
+void FillAcross(QImage& image, QPointF from, QPointF to, double width, const QColor& colour) {
+    FillBox(image, QRectF(from.x() - width / 2, from.y(), width, to.y() - from.y()).normalized(),
+            colour);
+}
+
+// A rounded rectangle's four corners: the centre of each arc, and the pixels beyond the straight
+// sides where only that arc is drawn. The sides end on whole pixels, so that arcs and sides meet
+// without a seam.
+struct Corners {
+    Corners(const QRectF& rect, double radius)
+        : Left(static_cast<int>(std::lround(rect.left() + radius))),
+          Right(static_cast<int>(std::lround(rect.right() - radius))),
+          Top(static_cast<int>(std::lround(rect.top() + radius))),
+          Bottom(static_cast<int>(std::lround(rect.bottom() - radius))),
+          rect_(rect),
+          radius_(radius) {}
+
+    template <class Draw>
+    void Each(double margin, Draw draw) const {
+        const int outLeft = static_cast<int>(std::floor(rect_.left() - margin)) - 1;
+        const int outTop = static_cast<int>(std::floor(rect_.top() - margin)) - 1;
+        const int outRight = static_cast<int>(std::ceil(rect_.right() + margin)) + 1;
+        const int outBottom = static_cast<int>(std::ceil(rect_.bottom() + margin)) + 1;
+        draw(QPointF(rect_.left() + radius_, rect_.top() + radius_),
+             QRect(QPoint(outLeft, outTop), QPoint(Left - 1, Top - 1)));
+        draw(QPointF(rect_.right() - radius_, rect_.top() + radius_),
+             QRect(QPoint(Right, outTop), QPoint(outRight, Top - 1)));
+        draw(QPointF(rect_.left() + radius_, rect_.bottom() - radius_),
+             QRect(QPoint(outLeft, Bottom), QPoint(Left - 1, outBottom)));
+        draw(QPointF(rect_.right() - radius_, rect_.bottom() - radius_),
+             QRect(QPoint(Right, Bottom), QPoint(outRight, outBottom)));
+    }
+
+    int Left, Right, Top, Bottom;
+
+  private:
+    QRectF rect_;
+    double radius_;
+};
+
+void FillRoundedRect(QImage& image, const QRectF& rect, double radius, const Shading& colour) {
+    const Corners corners(rect, radius);
+    FillBox(image, QRectF(corners.Left, rect.top(), corners.Right - corners.Left, rect.height()),
+            colour);
+    const double middle = corners.Bottom - corners.Top;
+    FillBox(image, QRectF(rect.left(), corners.Top, corners.Left - rect.left(), middle), colour);
+    FillBox(image, QRectF(corners.Right, corners.Top, rect.right() - corners.Right, middle),
+            colour);
+    corners.Each(0, [&](QPointF centre, const QRect& clip) {
+        FillBand(image, centre, 0, radius, clip, colour);
+    });
+}
+
+// A band `width` pixels wide centred on the outline of a rounded rectangle.
+void FillRoundedOutline(QImage& image, const QRectF& rect, double radius, double width,
+                        const QColor& colour) {
+    const Corners corners(rect, radius);
+    const double half = width / 2;
+    const double across = corners.Right - corners.Left;
+    const double down = corners.Bottom - corners.Top;
+    FillBox(image, QRectF(corners.Left, rect.top() - half, across, width), colour);
+    FillBox(image, QRectF(corners.Left, rect.bottom() - half, across, width), colour);
+    FillBox(image, QRectF(rect.left() - half, corners.Top, width, down), colour);
+    FillBox(image, QRectF(rect.right() - half, corners.Top, width, down), colour);
+    corners.Each(half, [&](QPointF centre, const QRect& clip) {
+        FillBand(image, centre, radius - half, radius + half, clip, colour);
+    });
+}
+
+void FillRing(QImage& image, QPointF centre, double radius, double width, const QColor& colour) {
+    FillBand(image, centre, radius - width / 2, radius + width / 2, image.rect(), colour);
+}
+
+void FillDisc(QImage& image, QPointF centre, double radius, const QColor& colour) {
+    FillBand(image, centre, 0, radius, image.rect(), colour);
+}
+
+struct Pens {
+    double Thin;  // circles, hash marks, nets
+    double Goal;  // goal lines and crease edges
+    double Wide;  // centre and blue lines
+};
+
+void PaintEnd(QImage& image, const RinkScale& feet, const Pens& pens, double side) {
     const double goalX = side * (kLength / 2 - kGoalLine);
-    const double halfWidth = kWidth / 2;
+    const double goalHalf = HalfWidthAt(goalX);
+    FillAcross(image, feet.At(goalX, -goalHalf), feet.At(goalX, goalHalf), pens.Goal, kRed);
 
-    painter.setPen(LinePen(kRed, std::max(1.0, feet(0.5))));
-    painter.drawLine(feet.At(goalX, -halfWidth), feet.At(goalX, halfWidth));
-
-    // The crease: a half circle in front of the goal line.
-    QPainterPath crease;
-    crease.moveTo(feet.At(goalX, -kCreaseRadius));
-    crease.arcTo(feet.Circle(goalX, 0, kCreaseRadius), 90, side > 0 ? 180 : -180);
-    crease.closeSubpath();
-    painter.setBrush(kCrease);
-    painter.drawPath(crease);
+    // The crease: a half circle in front of the goal line, edged in red.
+    const QPointF goalMouth = feet.At(goalX, 0);
+    const int goalColumn = static_cast<int>(std::lround(goalMouth.x()));
+    const QRect inFront = side > 0 ? QRect(QPoint(0, 0), QPoint(goalColumn - 1, image.height()))
+                                   : QRect(QPoint(goalColumn, 0), image.rect().bottomRight());
+    const double crease = feet(kCreaseRadius);
+    FillBand(image, goalMouth, 0, crease, inFront, kCrease);
+    FillBand(image, goalMouth, crease - pens.Goal / 2, crease + pens.Goal / 2, inFront, kRed);
+    FillAcross(image, feet.At(goalX, -kCreaseRadius), feet.At(goalX, kCreaseRadius), pens.Goal,
+               kRed);
 
     // The net behind the goal line.
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(LinePen(QColor(120, 120, 130, 120), std::max(1.0, feet(0.4))));
-    const QRectF net(feet.At(goalX, -3), feet.At(goalX + side * 3.5, 3));
-    painter.drawRect(net.normalized());
+    const QRectF net = QRectF(feet.At(goalX, -3), feet.At(goalX + side * 3.5, 3)).normalized();
+    const double half = pens.Thin / 2;
+    FillBox(image, QRectF(net.left() - half, net.top() - half, net.width() + pens.Thin, pens.Thin),
+            kNet);
+    FillBox(image,
+            QRectF(net.left() - half, net.bottom() - half, net.width() + pens.Thin, pens.Thin),
+            kNet);
+    for (const double x : {net.left(), net.right()}) {
+        FillBox(image, QRectF(x - half, net.top() + half, pens.Thin, net.height() - pens.Thin),
+                kNet);
+    }
 
     // End-zone face-off circles with their spots and hash marks.
     const double circleX = goalX - side * kEndCircleFromGoalLine;
     for (const double y : {-kSpotOffMiddle, kSpotOffMiddle}) {
-        painter.setPen(LinePen(kRed, std::max(1.0, feet(0.4))));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(feet.Circle(circleX, y, kCircleRadius));
+        FillRing(image, feet.At(circleX, y), feet(kCircleRadius), pens.Thin, kRed);
         for (const double dx : {-3.0, 3.0}) {
             for (const double dy : {-kCircleRadius, kCircleRadius}) {
                 const double outward = dy > 0 ? 2.0 : -2.0;
-                painter.drawLine(feet.At(circleX + dx, y + dy),
-                                 feet.At(circleX + dx, y + dy + outward));
+                FillAcross(image, feet.At(circleX + dx, y + dy),
+                           feet.At(circleX + dx, y + dy + outward), pens.Thin, kRed);
             }
         }
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(kRed);
-        painter.drawEllipse(feet.Circle(circleX, y, 1.0));
+        FillDisc(image, feet.At(circleX, y), feet(1.0), kRed);
     }
 
     // Neutral-zone spots just outside the blue line.
     const double neutralX = side * (kBlueLine - kNeutralSpotFromBlueLine);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kRed);
     for (const double y : {-kSpotOffMiddle, kSpotOffMiddle}) {
-        painter.drawEllipse(feet.Circle(neutralX, y, 1.0));
+        FillDisc(image, feet.At(neutralX, y), feet(1.0), kRed);
     }
 
-    painter.setPen(LinePen(kBlue, std::max(2.0, feet(1.0))));
-    painter.setBrush(Qt::NoBrush);
     const double blueX = side * kBlueLine;
-    painter.drawLine(feet.At(blueX, -halfWidth), feet.At(blueX, halfWidth));
+    FillAcross(image, feet.At(blueX, -kWidth / 2), feet.At(blueX, kWidth / 2), pens.Wide, kBlue);
 }
 
 // A colour `share` of the way from `from` to `to`.
@@ -117,46 +205,29 @@ QColor Mix(const QColor& from, const QColor& to, double share) {
 
 }  // namespace
 
-void PaintRink(QPainter& painter, const QRectF& area, const QPalette& palette) {
-    const QColor iceTop = palette.color(QPalette::Base);
-    const QColor iceBottom = Mix(iceTop, palette.color(QPalette::Highlight), 0.06);
-    const QColor boards = palette.color(QPalette::Mid);
-    const RinkScale feet(area);
+void PaintRink(QImage& image, const QRectF& area, const QPalette& palette) {
+    // Sizes below are in device pixels; a line is never thinner than one logical pixel.
+    const double pixel = image.devicePixelRatio();
+    const RinkScale feet(QRectF(area.topLeft() * pixel, area.size() * pixel));
     const QRectF rink = feet.Rink();
     const double corner = feet(kCornerRadius);
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor iceTop = palette.color(QPalette::Base);
+    const QColor iceBottom = Mix(iceTop, palette.color(QPalette::Highlight), 0.06);
+    FillRoundedRect(image, rink, corner, Shading(iceTop, iceBottom, rink.top(), rink.bottom()));
 
-    QPainterPath outline;
-    outline.addRoundedRect(rink, corner, corner);
-    QLinearGradient ice(rink.topLeft(), rink.bottomLeft());
-    ice.setColorAt(0, iceTop);
-    ice.setColorAt(1, iceBottom);
-    painter.fillPath(outline, ice);
-
-    painter.setClipPath(outline);
-    for (const double side : {-1.0, 1.0}) PaintEnd(painter, feet, side);
-
-    painter.setPen(LinePen(kRed, std::max(2.0, feet(1.0))));
-    painter.drawLine(feet.At(0, -kWidth / 2), feet.At(0, kWidth / 2));
-    painter.setPen(LinePen(kBlue, std::max(1.0, feet(0.4))));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(feet.Circle(0, 0, kCircleRadius));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(kBlue);
-    painter.drawEllipse(feet.Circle(0, 0, 0.8));
-    painter.setClipping(false);
+    const Pens pens{std::max(pixel, feet(0.4)), std::max(pixel, feet(0.5)),
+                    std::max(2 * pixel, feet(1.0))};
+    for (const double side : {-1.0, 1.0}) PaintEnd(image, feet, pens, side);
+    FillAcross(image, feet.At(0, -kWidth / 2), feet.At(0, kWidth / 2), pens.Wide, kRed);
+    FillRing(image, feet.At(0, 0), feet(kCircleRadius), pens.Thin, kBlue);
+    FillDisc(image, feet.At(0, 0), feet(0.8), kBlue);
 
     // The boards, with a thin kick plate inside them.
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(boards, std::max(2.0, feet(1.2))));
-    painter.drawPath(outline);
-    painter.setPen(QPen(QColor(230, 198, 90, 110), 1.0));
-    const double inset = std::max(2.0, feet(1.2));
-    painter.drawRoundedRect(rink.adjusted(inset, inset, -inset, -inset), corner - inset,
-                            corner - inset);
-    painter.restore();
+    const double boards = std::max(2 * pixel, feet(1.2));
+    FillRoundedOutline(image, rink, corner, boards, palette.color(QPalette::Mid));
+    FillRoundedOutline(image, rink.adjusted(boards, boards, -boards, -boards), corner - boards,
+                       pixel, kKickPlate);
 }
 
 void RinkBackground::SetBanner(const QWidget* lowest) {
@@ -165,6 +236,10 @@ void RinkBackground::SetBanner(const QWidget* lowest) {
 }
 
 void RinkBackground::paintEvent(QPaintEvent*) {
+    if (!Decorations()) {
+        QPainter(this).fillRect(rect(), palette().window());
+        return;
+    }
     const int bannerHeight = bannerBottom_ != nullptr ? bannerBottom_->geometry().bottom() + 8 : 0;
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
@@ -172,36 +247,33 @@ void RinkBackground::paintEvent(QPaintEvent*) {
     // the banner or the palette change.
     if (picture_.size() != pixels || pictureBanner_ != bannerHeight ||
         picturePalette_ != palette().cacheKey()) {
-        picture_ = QPixmap(pixels);
+        picture_ = QImage(pixels, QImage::Format_RGB32);
         picture_.setDevicePixelRatio(ratio);
-        QPainter painter(&picture_);
-        PaintBackdrop(painter, bannerHeight);
+        PaintBackdrop(picture_, bannerHeight);
         pictureBanner_ = bannerHeight;
         picturePalette_ = palette().cacheKey();
     }
-    QPainter(this).drawPixmap(0, 0, picture_);
+    QPainter(this).drawImage(0, 0, picture_);
 }
 
-void RinkBackground::PaintBackdrop(QPainter& painter, int bannerHeight) const {
+void RinkBackground::PaintBackdrop(QImage& image, int bannerHeight) const {
+    const double pixel = image.devicePixelRatio();
+    const double width = image.width();
     const QColor window = palette().color(QPalette::Window);
-    QLinearGradient backdrop(0, 0, 0, height());
-    backdrop.setColorAt(0, window);
-    backdrop.setColorAt(1, window.darker(106));
-    painter.fillRect(rect(), backdrop);
+    FillBox(image, QRectF(image.rect()), Shading(window, window.darker(106), 0, image.height()));
 
     if (bannerHeight > 0) {
-        const QRect banner(0, 0, width(), bannerHeight);
-        QLinearGradient shine(banner.topLeft(), banner.bottomLeft());
-        shine.setColorAt(0, palette().color(QPalette::Base));
-        shine.setColorAt(1, Mix(palette().color(QPalette::Base), window, 0.5));
-        painter.fillRect(banner, shine);
+        const double bottom = bannerHeight * pixel;
+        const QColor base = palette().color(QPalette::Base);
+        FillBox(image, QRectF(0, 0, width, bottom),
+                Shading(base, Mix(base, window, 0.5), 0, bottom));
         // A red and a blue stripe under the banner, as along the boards of an arena.
-        painter.fillRect(QRect(0, bannerHeight, width(), 2), QColor(206, 52, 58, 170));
-        painter.fillRect(QRect(0, bannerHeight + 2, width(), 2), QColor(52, 96, 200, 150));
+        FillBox(image, QRectF(0, bottom, width, 2 * pixel), QColor(206, 52, 58, 170));
+        FillBox(image, QRectF(0, bottom + 2 * pixel, width, 2 * pixel), QColor(52, 96, 200, 150));
     }
 
     const int rinkTop = bannerHeight > 0 ? bannerHeight + 8 : 0;
-    PaintRink(painter, QRectF(rect().adjusted(6, rinkTop + 2, -6, -6)), palette());
+    PaintRink(image, QRectF(rect().adjusted(6, rinkTop + 2, -6, -6)), palette());
 }
 
 }  // namespace korvel::qt

@@ -1,19 +1,18 @@
 #pragma once
 
+#include <QImage>
 #include <QPalette>
-#include <QPixmap>
 #include <QRect>
 #include <QWidget>
-
-class QPainter;
 
 namespace korvel::qt {
 
 // Paints an ice-hockey rink seen from above into `area` (kept at a rink's proportions and centred):
 // boards with rounded corners, ice in the palette's base colour, red centre and goal lines, blue
 // lines, face-off circles and spots, creases and nets. The markings are faint so that text over
-// them stays legible.
-void PaintRink(QPainter& painter, const QRectF& area, const QPalette& palette);
+// them stays legible. `area` is in the image's logical pixels; the image is opaque
+// (QImage::Format_RGB32).
+void PaintRink(QImage& image, const QRectF& area, const QPalette& palette);
 
 // A background for a window: an arena backdrop in the palette's window colour with a rink painted
 // into part of it.
@@ -29,10 +28,10 @@ class RinkBackground : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void PaintBackdrop(QPainter& painter, int bannerHeight) const;
+    void PaintBackdrop(QImage& image, int bannerHeight) const;
 
     const QWidget* bannerBottom_ = nullptr;
-    QPixmap picture_;
+    QImage picture_;
     int pictureBanner_ = -1;
     qint64 picturePalette_ = 0;
 };

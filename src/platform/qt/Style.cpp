@@ -24,6 +24,8 @@ QString PositionRules() {
     return rules;
 }
 
+bool decorations = true;
+
 QString BaseRules() {
     QFile file(":/korvel/style/korvel.qss");
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
@@ -35,6 +37,18 @@ QString BaseRules() {
 QString StyleSheet() {
     static const QString sheet = BaseRules() + PositionRules();
     return sheet;
+}
+
+void ApplyStyleSheet(QWidget& form, const QString& rules) {
+    if (decorations) form.setStyleSheet(StyleSheet() + rules);
+}
+
+void SetDecorations(bool on) {
+    decorations = on;
+}
+
+bool Decorations() {
+    return decorations;
 }
 
 void SetStyleProperty(QWidget& widget, const char* name, const QVariant& value) {

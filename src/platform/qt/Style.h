@@ -15,6 +15,15 @@ namespace korvel::qt {
 //   QPushButton view (a checkable view choice), filter (a position filter; position), primary
 QString StyleSheet();
 
+// Sets the shared style sheet, followed by a form's own `rules`, on `form`; nothing while the
+// decorations are off.
+void ApplyStyleSheet(QWidget& form, const QString& rules = {});
+
+// The windows' decorations - style sheets and painted backdrops - are on unless a yardstick turns
+// them off to measure what they cost.
+void SetDecorations(bool on);
+bool Decorations();
+
 // Sets a dynamic property the style sheet looks at, and restyles the widget when it changed.
 void SetStyleProperty(QWidget& widget, const char* name, const QVariant& value);
 

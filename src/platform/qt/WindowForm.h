@@ -26,7 +26,7 @@ class WindowForm : public QtBase {
     // is costly to apply to every widget of a window.
     WindowForm(Window& window, QWidget* parent, bool styled = true)
         : QtBase(parent), binder_(*this, window) {
-        if (styled) this->setStyleSheet(StyleSheet());
+        if (styled) ApplyStyleSheet(*this);
     }
 
     FormBinder& Binder() { return binder_; }

@@ -137,9 +137,9 @@ void SkillBar::paintEvent(QPaintEvent*) {
 }
 
 PlayerInfoForm::PlayerInfoForm(PlayerInfo& window, QWidget* parent)
-    : qt::DialogForm(window, parent), window_(window) {
+    : qt::DialogForm(window, parent, false), window_(window) {
     setObjectName("PlayerInfoForm");
-    setStyleSheet(qt::StyleSheet() + kCardRules);
+    qt::ApplyStyleSheet(*this, kCardRules);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 14);
     layout->setSpacing(12);

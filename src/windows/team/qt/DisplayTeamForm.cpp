@@ -203,8 +203,8 @@ void FinanceChart::paintEvent(QPaintEvent*) {
 }
 
 DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
-    : qt::DialogForm(window, parent), window_(window) {
-    setStyleSheet(qt::StyleSheet() + kTeamRules);
+    : qt::DialogForm(window, parent, false), window_(window) {
+    qt::ApplyStyleSheet(*this, kTeamRules);
     BindFields();
     Value("lblTeam").setFont(Scaled(font(), 2.0));
 

@@ -1,0 +1,79 @@
+#include "bench/qt/SameWidgets.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include <array>
+
+namespace korvel::bench {
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QListWidget* List(const ListBox& control, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    for (const ListItem& item : control.Items) list->addItem(Text(item.Text));
+    list->setCurrentRow(control.ListIndex);
+    return list;
+}
+
+// A menu and its items; a null item is a separator.
+QMenu* AddMenu(QMainWindow& window, const MenuItem& menu,
+               std::initializer_list<const MenuItem*> items) {
+    QMenu* shown = window.menuBar()->addMenu(Text(menu.Caption));
+    shown->setEnabled(menu.Enabled);
+    for (const MenuItem* item : items) {
+        if (item == nullptr) {
+            shown->addSeparator();
+            continue;
+        }
+        QAction* action = shown->addAction(Text(item->Caption));
+        action->setShortcut(QKeySequence(Text(item->Shortcut)));
+    }
+    return shown;
+}
+
+}  // namespace
+
+std::unique_ptr<QMainWindow> MakeSameWidgetsWindow(const Main& main) {
+    auto window = std::make_unique<QMainWindow>();
+    window->setWindowTitle(Text(main.Caption));
+    AddMenu(*window, main.file, {&main.LoadLeague, nullptr, &main.exit});
+    AddMenu(*window, main.manager, {&main.ViewTeam, &main.Standings});
+    AddMenu(*window, main.coach, {&main.SetRoster, &main.SetLines});
+    AddMenu(*window, main.Info, {&main.About})->addAction("About Qt");
+
+    auto* central = new QWidget(window.get());
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(new QLabel(Text(main.Label3.Caption), central));
+    auto* bar = new QFrame(central);
+    auto* barLayout = new QHBoxLayout(bar);
+    barLayout->addWidget(new QLabel(Text(main.lblLeagueChanged.Caption), bar), 1);
+    barLayout->addWidget(new QPushButton(Text(main.cmdReload.Caption), bar));
+    bar->setVisible(main.lblLeagueChanged.Visible);
+    layout->addWidget(bar);
+    auto* columns = new QHBoxLayout;
+    const std::array<const Label*, 2> conferences{&main.Label1, &main.Label2};
+    for (int conf = 0; conf < 2; ++conf) {
+        auto* column = new QVBoxLayout;
+        column->addWidget(new QLabel(Text(conferences[conf]->Caption), central));
+        column->addWidget(List(main.lstDivs[conf], central));
+        column->addWidget(List(main.lstTeams[conf], central), 1);
+        columns->addLayout(column);
+    }
+    layout->addLayout(columns, 1);
+    window->setCentralWidget(central);
+    window->statusBar()->setSizeGripEnabled(false);
+    window->statusBar()->addWidget(new QLabel("Current team", window->statusBar()), 1);
+    return window;
+}
+
+}  // namespace korvel::bench
