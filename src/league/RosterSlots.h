@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "league/Variables.h"
@@ -23,6 +24,8 @@ void SaveTeam(Variables& vars, int team, int slot);
 // One working copy held in memory: its records, and whether the disk holds them. A copy staged
 // by a load waits as a temporary file, so that a load that cannot write it fails at once.
 struct HeldCopy {
+    explicit HeldCopy(RecordFile records) : Records(std::move(records)) {}
+
     RecordFile Records;
     std::unique_ptr<StagedFile> Staged;  // the records as loaded, not yet in place
     bool OnDisk = true;
