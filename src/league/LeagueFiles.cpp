@@ -143,12 +143,11 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league) {
     const auto stage = [&](const fs::path& target, const Bytes& content, Flush flush) {
         if (!FileHolds(target, content)) staged.emplace_back(target, content, flush);
     };
-    // Working copies held in memory are staged with the rest and take the league's files once
-    // the rest is in place; they reach the disk when the holder commits them.
+    // Working copies held in memory are staged before the rest is replaced and take the league's
+    // files once it is; they reach the disk when their holder commits them.
     std::optional<LeagueCopies> held;
     if (vars.HeldCopies) {
-        held = WorkingCopies::StageLeague(vars, league.TeamFile,
-                                          ReadWholeFile(league.RosterPath, kRosterFileLimit));
+        held = WorkingCopies::StageLeague(vars, league.TeamFile, league.RosterPath);
     } else {
         stage(vars.SwapTeamFile, league.TeamFile, Flush::Never);
         if (!IsCopyOf(vars.SwapRosterFile, league.RosterPath, kRosterFileLimit)) {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "league/LeagueFiles.h"
 #include "platform/Files.h"
 
 namespace korvel {
@@ -67,6 +68,12 @@ void SaveTeam(Variables& vars, int team, int slot) {
     CommitAll(staged);
 }
 
+void HeldCopy::Read() {
+    if (!Unread) return;
+    Records = RecordFile(Records.Path(), Records.RecordLength());
+    Unread = false;
+}
+
 void HeldCopy::Stage(std::vector<StagedFile>& set) {
     if (OnDisk) return;
     if (!Staged) {
@@ -97,6 +104,7 @@ WorkingCopies::~WorkingCopies() {
 }
 
 RosterSlot WorkingCopies::Players(int team) const {
+    if (roster_.Unread) return ReadTeamPlayers(roster_.Records.Path(), team);
     CheckTeamAndSlot(team, 0);
     Bytes records;
     records.reserve(kRosterPlaces * RecordLayout<Player>::Size);
@@ -108,13 +116,15 @@ RosterSlot WorkingCopies::Players(int team) const {
 }
 
 void WorkingCopies::Save(const Variables& vars, int team, int slot) {
+    roster_.Read();
+    teams_.Read();
     WriteTeam(vars, team, slot, roster_.Records, teams_.Records);
     roster_.Edited();
     teams_.Edited();
 }
 
 LeagueCopies WorkingCopies::StageLeague(const Variables& vars, const Bytes& teamFile,
-                                        Bytes rosterFile) {
+                                        const std::filesystem::path& rosterFile) {
     // A start folder used before usually holds these very bytes already.
     const auto held = [](const std::filesystem::path& path, std::size_t recordLength,
                          Bytes content) {
@@ -125,8 +135,14 @@ LeagueCopies WorkingCopies::StageLeague(const Variables& vars, const Bytes& team
         }
         return copy;
     };
-    return {held(vars.SwapTeamFile, RecordLayout<Team>::Size, teamFile),
-            held(vars.SwapRosterFile, RecordLayout<Player>::Size, std::move(rosterFile))};
+    HeldCopy teams = held(vars.SwapTeamFile, RecordLayout<Team>::Size, teamFile);
+    if (IsCopyOf(vars.SwapRosterFile, rosterFile, kRosterFileLimit)) {
+        HeldCopy roster{RecordFile(vars.SwapRosterFile, RecordLayout<Player>::Size, Bytes())};
+        roster.Unread = true;
+        return {std::move(teams), std::move(roster)};
+    }
+    return {std::move(teams), held(vars.SwapRosterFile, RecordLayout<Player>::Size,
+                                   ReadWholeFile(rosterFile, kRosterFileLimit))};
 }
 
 void WorkingCopies::Adopt(LeagueCopies league) {

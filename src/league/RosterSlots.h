@@ -22,7 +22,8 @@ void LoadTeam(Variables& vars, int team, int slot);
 void SaveTeam(Variables& vars, int team, int slot);
 
 // One working copy held in memory: its records, and whether the disk holds them. A copy staged
-// by a load waits as a temporary file, so that a load that cannot write it fails at once.
+// by a load waits as a temporary file, so that a load that cannot write it fails at once. A copy
+// the disk holds already is read only when a team is saved into it.
 struct HeldCopy {
     explicit HeldCopy(RecordFile records) : Records(std::move(records)) {}
 
@@ -30,7 +31,10 @@ struct HeldCopy {
     std::unique_ptr<StagedFile> Staged;  // the records as loaded, not yet in place
     bool OnDisk = true;
     bool EditedSinceStaged = false;
+    bool Unread = false;  // Records is empty: the file at Records.Path() holds them
 
+    // Reads the records an Unread copy left on disk. Throws FileError.
+    void Read();
     void Edited() {
         OnDisk = false;
         EditedSinceStaged = true;
@@ -64,9 +68,11 @@ class WorkingCopies {
     RosterSlot Players(int team) const;
     void Save(const Variables& vars, int team, int slot);
 
-    // A league's team and roster files as working copies of `vars`: those the disk does not hold
-    // already are written as temporary files, nothing is replaced. Throws FileError.
-    static LeagueCopies StageLeague(const Variables& vars, const Bytes& teamFile, Bytes rosterFile);
+    // A league's team file and roster file (read from `rosterFile`) as working copies of `vars`:
+    // those the disk does not hold already are written as temporary files, nothing is replaced.
+    // Throws FileError.
+    static LeagueCopies StageLeague(const Variables& vars, const Bytes& teamFile,
+                                    const std::filesystem::path& rosterFile);
     // The staged league takes the place of the copies held.
     void Adopt(LeagueCopies league);
 

@@ -146,6 +146,7 @@ class RecordFile {
 
     const std::filesystem::path& Path() const { return path_; }
     const Bytes& Content() const { return content_; }
+    std::size_t RecordLength() const { return recordLength_; }
 
   private:
     // Record 0 does not exist; without this check it would address memory before the content.

@@ -268,6 +268,16 @@ TEST_F(InstallLeagueTest, HeldWorkingCopiesAreWrittenOnceWhenCommitted) {
         EXPECT_EQ(ReadWholeFile(start / "swp.r"), bytes.Roster);
         EXPECT_EQ(FolderEntries(start), (Names{"korvel.def", "swp.l", "swp.r", "swp.t"}));
     }
+    // A copy the disk held is read when a team is saved into it, and written whole.
+    WorkingCopies held(vars, WorkingCopies::AwaitingLeague{});
+    InstallLeague(vars, ReadLeagueFiles(base));
+    LoadTeam(vars, 2, 0);
+    SaveTeam(vars, 2, 0);
+    std::vector<StagedFile> set;
+    held.Stage(set);
+    EXPECT_EQ(set.size(), 2u);
+    CommitAll(set);
+    EXPECT_EQ(ReadWholeFile(start / "swp.r"), bytes.Roster);
 }
 
 TEST_F(InstallLeagueTest, TakesTheLeagueIntoTheVariables) {
