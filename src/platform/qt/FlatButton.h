@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QMargins>
 #include <QPushButton>
 
@@ -11,7 +12,16 @@ namespace korvel::qt {
 // would restyle every widget of its window. Without the decorations it is a plain button.
 class FlatButton : public QPushButton {
   public:
+    // How the button is lit: a view choice when checked and a position filter when checked (in
+    // its accent colour, with white text) fill with their colour; a primary button always does.
+    enum class Kind { Plain, View, Primary, Filter };
+
     explicit FlatButton(QWidget* parent, QMargins padding = {10, 4, 10, 4});
+
+    void SetKind(Kind kind, const QColor& accent = {});
+    Kind ButtonKind() const { return kind_; }
+    // Whether the button shows filled in its accent or highlight colour.
+    bool Lit() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -25,6 +35,8 @@ class FlatButton : public QPushButton {
   private:
     QMargins padding_;
     QColor focusColour_;
+    Kind kind_ = Kind::Plain;
+    QColor accent_;
 };
 
 }  // namespace korvel::qt
