@@ -3,11 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/qt/FlatButton.h"
 #include "platform/qt/SlotLabel.h"
+#include "platform/qt/Style.h"
+#include "windows/lines/qt/RowCaption.h"
+#include "windows/player/qt/CardPieces.h"
+#include "windows/team/qt/TeamPieces.h"
 
 namespace korvel::test {
 namespace {
@@ -87,6 +93,46 @@ TEST(PaintedControls, SlotsShowFilledEmptyAndDraggedOver) {
             EXPECT_EQ(PixelAt(slot, {80, 0}), c.Frame) << c.Name;
         }
     }
+}
+
+struct PieceCase {
+    std::string Name;
+    std::function<std::unique_ptr<QWidget>()> Make;
+    QColor Fill;  // at the piece's middle, clear of any text
+};
+
+// The pieces take their colours from the palette they are given, or keep their own fixed ones.
+TEST(PaintedControls, PiecesFillWithTheirColours) {
+    const QPalette palette = Distinct();
+    const std::vector<PieceCase> cases = {
+        {"card section", [] { return std::make_unique<CardSection>(nullptr); },
+         palette.color(QPalette::Base)},
+        {"row caption", [] { return std::make_unique<RowCaption>(nullptr); },
+         palette.color(QPalette::Base)},
+        {"veteran tag", [] { return std::make_unique<ExperienceTag>(nullptr); }, QColor("#e9eef5")},
+        {"rookie tag",
+         [] {
+             auto tag = std::make_unique<ExperienceTag>(nullptr);
+             tag->SetRookie(true);
+             return tag;
+         },
+         QColor("#ffd166")},
+    };
+    for (const PieceCase& c : cases) {
+        const std::unique_ptr<QWidget> piece = c.Make();
+        piece->setPalette(palette);
+        piece->resize(80, 24);
+        EXPECT_EQ(PixelAt(*piece, {40, 12}), c.Fill) << c.Name;
+    }
+}
+
+TEST(PaintedControls, AListKeepsOnlyItsRulesOfTheSharedSheet) {
+    const QString rules = qt::StyleSheetOf("QListWidget");
+    EXPECT_TRUE(rules.contains("QListWidget::item:selected {"));
+    EXPECT_TRUE(rules.contains("QListWidget:focus {"));
+    EXPECT_FALSE(rules.contains("QLabel"));
+    EXPECT_FALSE(rules.contains("QPushButton"));
+    EXPECT_FALSE(rules.contains("/*"));
 }
 
 }  // namespace
