@@ -15,6 +15,7 @@
 #include "support/TempFolder.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
+#include "windows/player/qt/CardPieces.h"
 #include "windows/roster/qt/RosterForm.h"
 
 namespace korvel::test {
@@ -105,6 +106,11 @@ TEST_F(PlayerInfoFormTest, SkatersCardTogglesTheHeightByMouseAndKeyAndClosesOnEs
         EXPECT_EQ(form.windowTitle(), "Player Info");
         ExpectCardShown(card, form);
         EXPECT_EQ(form.FieldLabel("lblStatCaption(11)")->text(), "Sh%");
+        // The card paints its look from the palette; the tag's colour follows the experience.
+        EXPECT_TRUE(form.styleSheet().isEmpty());
+        const auto* tag = dynamic_cast<const ExperienceTag*>(form.FieldLabel("lblExp"));
+        ASSERT_NE(tag, nullptr);
+        EXPECT_EQ(tag->Rookie(), card.lblExp.Caption == "Rookie");
         EXPECT_TRUE(SaveScreenshot(form, "player-card-skater.png"));
 
         QLabel* height = form.FieldLabel("lblHgt");

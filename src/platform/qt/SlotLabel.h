@@ -5,6 +5,7 @@
 #include <functional>
 
 class QListWidget;
+class QPixmap;
 
 namespace korvel::qt {
 
@@ -24,8 +25,10 @@ class SlotLabel : public QLabel {
     // dragged over the slot and cannot be dropped. Unset: every row is taken.
     std::function<bool(int row)> Takes;
 
-    // Restyles the slot as filled or empty after its caption changed.
+    // Shows the slot as filled or empty after its caption changed.
     void ShowFilled();
+    // Lights the slot while something it takes is dragged over it.
+    void ShowDragOver(bool over);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -40,6 +43,9 @@ class SlotLabel : public QLabel {
   private:
     enum class DragState { None, Accepted, Refused };
     void SetDragOver(DragState state);
+    // Sets one of the states the slot's look shows ("filled", "dragOver", "dragRefused").
+    void SetState(const char* name, bool on);
+    QPixmap Box() const;
 };
 
 }  // namespace korvel::qt

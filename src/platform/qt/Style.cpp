@@ -39,6 +39,17 @@ QString StyleSheet() {
     return sheet;
 }
 
+QString StyleSheetOf(const QString& type) {
+    QString rules;
+    for (const QString& rule : StyleSheet().split('}', Qt::SkipEmptyParts)) {
+        QString body = rule.trimmed();
+        // The sheet's opening comment comes before its first rule.
+        if (body.startsWith("/*")) body = body.mid(body.indexOf("*/") + 2).trimmed();
+        if (body.startsWith(type)) rules += body + "}\n";
+    }
+    return rules;
+}
+
 void ApplyStyleSheet(QWidget& form, const QString& rules) {
     if (decorations) form.setStyleSheet(StyleSheet() + rules);
 }

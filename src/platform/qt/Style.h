@@ -15,6 +15,10 @@ namespace korvel::qt {
 //   QPushButton view (a checkable view choice), filter (a position filter; position), primary
 QString StyleSheet();
 
+// The rules of the shared style sheet for widgets of one type ("QListWidget"), for a widget that
+// keeps them in a window that paints the rest itself.
+QString StyleSheetOf(const QString& type);
+
 // Sets the shared style sheet, followed by a form's own `rules`, on `form`; nothing while the
 // decorations are off.
 void ApplyStyleSheet(QWidget& form, const QString& rules = {});

@@ -9,10 +9,12 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "platform/qt/FlatButton.h"
 #include "platform/qt/PositionBadge.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
 #include "platform/qt/Style.h"
+#include "windows/lines/qt/RowCaption.h"
 #include "windows/lines/qt/SlotEditing.h"
 
 namespace korvel {
@@ -23,14 +25,20 @@ namespace {
 constexpr int kNameCharacters = 22;
 constexpr int kListRows = 10;
 
-QLabel* MakeLabel(QWidget* parent, const char* styleRole) {
+// A label in one of the window's roles; a title and a heading are bold.
+QLabel* MakeLabel(QWidget* parent, const char* styleRole, bool bold = false) {
     auto* label = new QLabel(parent);
     label->setProperty(styleRole, true);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name) {
-    auto* button = new QPushButton(parent);
+qt::FlatButton* MakeButton(QWidget* parent, const char* name, QMargins padding = {10, 4, 10, 4}) {
+    auto* button = new qt::FlatButton(parent, padding);
     button->setObjectName(name);
     button->setCursor(Qt::PointingHandCursor);
     return button;
@@ -39,7 +47,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name) {
 }  // namespace
 
 LinesForm::LinesForm(Lines& window, QWidget* parent)
-    : qt::DialogForm(window, parent), window_(window) {
+    : qt::DialogForm(window, parent, false), window_(window) {
     CreateWidgets();
     CreateSlots();
     CreateChoosers();
@@ -63,15 +71,18 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
 void LinesForm::CreateWidgets() {
     background_ = new qt::RinkBackground(this);
 
-    Label6 = MakeLabel(background_, "title");
+    Label6 = MakeLabel(background_, "title", true);
     Label6->setToolTip("Click to redraw the lines");
     Label5 = MakeLabel(background_, "subtitle");
-    Label3 = MakeLabel(background_, "heading");
-    Label4 = MakeLabel(background_, "heading");
-    for (QLabel*& caption : Label1) caption = MakeLabel(background_, "rowCaption");
+    Label3 = MakeLabel(background_, "heading", true);
+    Label4 = MakeLabel(background_, "heading", true);
+    for (QLabel*& caption : Label1) caption = new RowCaption(background_);
     for (QLabel*& letter : Label2) letter = new qt::PositionBadgeLabel(background_);
 
+    // The list alone keeps its rules of the shared style sheet: its entries' padding and
+    // selection.
     List2 = new QListWidget(background_);
+    if (qt::Decorations()) List2->setStyleSheet(qt::StyleSheetOf("QListWidget"));
     List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List2->setDragEnabled(true);
     List2->setDragDropMode(QAbstractItemView::DragOnly);
@@ -118,23 +129,32 @@ void LinesForm::CreateSlots() {
 void LinesForm::CreateChoosers() {
     auto& binder = Binder();
     for (int p = 0; p < 5; ++p) {
-        Check1[p] = MakeButton(background_, "Check1");
+        auto* filter = MakeButton(background_, "Check1", {6, 4, 6, 4});
+        filter->SetKind(qt::FlatButton::Kind::Filter, qt::LookOfPosition(p)->Colour);
+        Check1[p] = filter;
         Check1[p]->setProperty("filter", true);
         Check1[p]->setProperty("position", qt::LookOfPosition(p)->Name);
         Check1[p]->setToolTip("Show or hide this position in the list");
         binder.Bind(*Check1[p], window_.Check1[p], [this, p] { window_.Check1_Click(p); });
     }
 
-    optEven = MakeButton(background_, "optEven");
-    optPP = MakeButton(background_, "optPP");
-    optPK = MakeButton(background_, "optPK");
-    for (QPushButton* option : {optEven, optPP, optPK}) option->setProperty("view", true);
+    const auto makeView = [this](const char* name) {
+        auto* button = MakeButton(background_, name);
+        button->SetKind(qt::FlatButton::Kind::View);
+        button->setProperty("view", true);
+        return button;
+    };
+    optEven = makeView("optEven");
+    optPP = makeView("optPP");
+    optPK = makeView("optPK");
     binder.Bind(*optEven, window_.optEven, [this] { window_.optEven_Click(); });
     binder.Bind(*optPP, window_.optPP, [this] { window_.optPP_Click(); });
     binder.Bind(*optPK, window_.optPK, [this] { window_.optPK_Click(); });
 
-    cmdAuto = MakeButton(background_, "cmdAuto");
-    cmdAuto->setProperty("primary", true);
+    auto* automatic = MakeButton(background_, "cmdAuto");
+    automatic->SetKind(qt::FlatButton::Kind::Primary);
+    automatic->setProperty("primary", true);
+    cmdAuto = automatic;
     cmdLoadLines = MakeButton(background_, "cmdLoadLines");
     cmdSaveLines = MakeButton(background_, "cmdSaveLines");
     cmdExit = MakeButton(background_, "cmdExit");

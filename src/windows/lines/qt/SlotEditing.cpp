@@ -10,11 +10,12 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-#include "platform/qt/Style.h"
+#include "platform/qt/SlotLabel.h"
 
 namespace korvel {
 
-SlotEditing::SlotEditing(QLabel& slot, int number) : QObject(&slot), slot_(slot), number_(number) {
+SlotEditing::SlotEditing(qt::SlotLabel& slot, int number)
+    : QObject(&slot), slot_(slot), number_(number) {
     slot.installEventFilter(this);
     slot.setContextMenuPolicy(Qt::DefaultContextMenu);
 }
@@ -86,7 +87,7 @@ bool SlotEditing::eventFilter(QObject* watched, QEvent* event) {
             auto* drag = static_cast<QDragMoveEvent*>(event);
             drag->setDropAction(Qt::MoveAction);
             drag->accept();
-            qt::SetStyleProperty(slot_, "dragOver", true);
+            slot_.ShowDragOver(true);
             return true;
         }
         case QEvent::Drop: {
@@ -95,7 +96,7 @@ bool SlotEditing::eventFilter(QObject* watched, QEvent* event) {
             auto* drop = static_cast<QDropEvent*>(event);
             drop->setDropAction(Qt::MoveAction);
             drop->accept();
-            qt::SetStyleProperty(slot_, "dragOver", false);
+            slot_.ShowDragOver(false);
             if (OnSwap) OnSwap(from);
             return true;
         }

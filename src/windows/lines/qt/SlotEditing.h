@@ -5,9 +5,11 @@
 
 #include <functional>
 
-class QLabel;
-
 namespace korvel {
+
+namespace qt {
+class SlotLabel;
+}
 
 // Lets the user edit a slot of the lines window in place: Delete (or Backspace) and the context
 // menu's "Clear Slot" empty it, and a filled slot dragged onto another slot of the same window
@@ -16,7 +18,7 @@ namespace korvel {
 class SlotEditing : public QObject {
   public:
     // `slot` is the slot label numbered `number`; the editor lives as long as the slot.
-    SlotEditing(QLabel& slot, int number);
+    SlotEditing(qt::SlotLabel& slot, int number);
 
     std::function<void()> OnClear;
     // Runs with the number of the slot dragged onto this one.
@@ -33,7 +35,7 @@ class SlotEditing : public QObject {
     void StartDrag();
     void ShowMenu(const QPoint& globalPos);
 
-    QLabel& slot_;
+    qt::SlotLabel& slot_;
     int number_;
     QPoint pressedAt_;
     bool pressed_ = false;

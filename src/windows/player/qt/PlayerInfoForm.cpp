@@ -8,11 +8,15 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <string_view>
 
+#include "platform/qt/FlatButton.h"
 #include "platform/qt/PositionBadge.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Style.h"
+#include "windows/player/qt/CardPieces.h"
 
 namespace korvel {
 
@@ -21,29 +25,37 @@ namespace {
 constexpr int kIdentityColumns = 4;  // caption and value pairs per row
 constexpr int kSkillRows = 7;        // two columns of seven: thirteen skills and the overall
 
-// The card's own rules on top of the shared style sheet; sizes come from Scaled below, so that the
-// card follows the desktop's font.
-const QString kCardRules = R"(
-QDialog#PlayerInfoForm { background: palette(window); }
-QWidget#header { background: #14213d; }
-QWidget#header QLabel[title="true"] { color: white; }
-QLabel#lblExp {
-    color: #14213d; background: #e9eef5; border-radius: 8px; padding: 1px 10px; font-weight: bold;
+const QColor kHeaderBackground("#14213d");
+
+// How a label shows its part of the card: the palette colour of its text and its weight. The
+// colours are the palette's, so that the card reads in a dark palette as in a light one.
+struct RoleLook {
+    std::string_view Role;
+    QPalette::ColorRole Colour;
+    bool Bold;
+};
+constexpr std::array kRoleLooks = {
+    RoleLook{"caption", QPalette::WindowText, false},
+    RoleLook{"heading", QPalette::WindowText, true},
+    RoleLook{"statCaption", QPalette::WindowText, true},
+    RoleLook{"value", QPalette::Text, true},
+    RoleLook{"statValue", QPalette::Text, true},
+    RoleLook{"title", QPalette::WindowText, true},
+    RoleLook{"tag", QPalette::WindowText, true},
+};
+
+void ShowInRole(QLabel& label, const char* role) {
+    label.setProperty(role, true);
+    for (const RoleLook& look : kRoleLooks) {
+        if (look.Role != role) continue;
+        label.setForegroundRole(look.Colour);
+        if (look.Bold) {
+            QFont bold = label.font();
+            bold.setBold(true);
+            label.setFont(bold);
+        }
+    }
 }
-QLabel#lblExp[rookie="true"] { background: #ffd166; }
-QWidget[section="true"] {
-    background: palette(base); border: 1px solid palette(mid); border-radius: 8px;
-}
-QWidget[section="true"] QLabel { border: none; background: transparent; }
-QLabel[heading="true"] { color: palette(placeholder-text); letter-spacing: 1px; }
-QLabel[caption="true"] { color: palette(placeholder-text); }
-QLabel[value="true"], QLabel[statValue="true"] { color: palette(text); font-weight: bold; }
-QLabel[statCaption="true"] { color: palette(placeholder-text); font-weight: bold; }
-QLabel#lblHgt { color: palette(link); border-bottom: 1px dotted palette(link); }
-QLabel#lblHgt:hover { background: palette(alternate-base); }
-QLabel#lblHgt:focus { border: 1px solid palette(highlight); border-radius: 3px; }
-QPushButton#Command1 { padding: 5px 28px; }
-)";
 
 // The desktop's font, `factor` times its size.
 QFont Scaled(QFont font, double factor, bool bold = false) {
@@ -66,27 +78,37 @@ bool IsIdentity(const PlayerInfo::Field& field) {
 
 QLabel* MakeLabel(const QString& text, const char* role, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    label->setProperty(role, true);
+    ShowInRole(*label, role);
     return label;
 }
 
-// A label that shows the control `name`; the position shows as its badge.
+QLabel* NewField(const std::string& name, QWidget* parent) {
+    if (name == "lblPos") return new qt::PositionBadgeLabel(parent);
+    if (name == "lblExp") return new ExperienceTag(parent);
+    if (name == "lblHgt") return new HeightLabel(parent);
+    return new QLabel(parent);
+}
+
+// A label that shows the control `name`; the position shows as its badge, the experience as a tag
+// and the height as a link.
 QLabel* MakeField(const std::string& name, const char* role, QWidget* parent) {
-    QLabel* label = name == "lblPos" ? new qt::PositionBadgeLabel(parent) : new QLabel(parent);
-    label->setProperty(role, true);
+    QLabel* label = NewField(name, parent);
+    ShowInRole(*label, role);
+    if (name == "lblHgt") label->setForegroundRole(QPalette::Link);
     label->setObjectName(qt::ToQString(name));
     return label;
 }
 
 QWidget* MakeSection(const QString& heading, QLayout* body, QWidget* parent) {
-    auto* section = new QWidget(parent);
+    auto* section = new CardSection(parent);
     section->setProperty("section", true);
-    section->setAttribute(Qt::WA_StyledBackground);
     auto* layout = new QVBoxLayout(section);
     layout->setContentsMargins(14, 10, 14, 12);
     layout->setSpacing(8);
     auto* title = MakeLabel(heading, "heading", section);
-    title->setFont(Scaled(title->font(), 0.85, true));
+    QFont font = Scaled(title->font(), 0.85, true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    title->setFont(font);
     layout->addWidget(title);
     layout->addLayout(body);
     return section;
@@ -139,7 +161,6 @@ void SkillBar::paintEvent(QPaintEvent*) {
 PlayerInfoForm::PlayerInfoForm(PlayerInfo& window, QWidget* parent)
     : qt::DialogForm(window, parent, false), window_(window) {
     setObjectName("PlayerInfoForm");
-    qt::ApplyStyleSheet(*this, kCardRules);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 14);
     layout->setSpacing(12);
@@ -153,7 +174,7 @@ PlayerInfoForm::PlayerInfoForm(PlayerInfo& window, QWidget* parent)
     body->addWidget(CreateStatistics());
     layout->addLayout(body, 1);
 
-    Command1 = new QPushButton(this);
+    Command1 = new qt::FlatButton(this, {28, 5, 28, 5});
     Command1->setObjectName("Command1");
     Command1->setCursor(Qt::PointingHandCursor);
     auto* buttons = new QHBoxLayout;
@@ -173,13 +194,20 @@ PlayerInfoForm::PlayerInfoForm(PlayerInfo& window, QWidget* parent)
 QWidget* PlayerInfoForm::CreateHeader() {
     auto* header = new QWidget(this);
     header->setObjectName("header");
-    header->setAttribute(Qt::WA_StyledBackground);
+    if (qt::Decorations()) {
+        QPalette colours = header->palette();
+        colours.setColor(QPalette::Window, kHeaderBackground);
+        colours.setColor(QPalette::WindowText, Qt::white);
+        header->setPalette(colours);
+        header->setAutoFillBackground(true);
+    }
     auto* layout = new QHBoxLayout(header);
     layout->setContentsMargins(18, 14, 18, 14);
     QLabel* title = MakeField("Label1", "title", header);
     title->setFont(Scaled(title->font(), 1.6, true));
     layout->addWidget(title, 1);
-    layout->addWidget(MakeField("lblExp", "tag", header), 0, Qt::AlignVCenter);
+    experience_ = static_cast<ExperienceTag*>(MakeField("lblExp", "tag", header));
+    layout->addWidget(experience_, 0, Qt::AlignVCenter);
     return header;
 }
 
@@ -216,7 +244,7 @@ QWidget* PlayerInfoForm::CreateSkills() {
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance("000") + 6);
         if (overall) {
-            caption->setProperty("value", true);
+            ShowInRole(*caption, "value");
             value->setFont(Scaled(value->font(), 1.2, true));
         }
         skillBars[n] = new SkillBar(this);
@@ -280,9 +308,7 @@ void PlayerInfoForm::ShowBarsAndCaptions() {
         }
         statistics_->setColumnStretch(n++, field.Value->Visible ? 1 : 0);
     }
-    if (QLabel* experience = FieldLabel("lblExp")) {
-        qt::SetStyleProperty(*experience, "rookie", window_.lblExp.Caption == "Rookie");
-    }
+    experience_->SetRookie(window_.lblExp.Caption == "Rookie");
 }
 
 QLabel* PlayerInfoForm::FieldLabel(const QString& name) const {

@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace korvel {
 
+class ExperienceTag;
+
 // A skill rating 0 to 99 drawn as a short horizontal bar; nothing is drawn without a rating.
 class SkillBar : public QWidget {
   public:
@@ -56,6 +58,7 @@ class PlayerInfoForm : public qt::DialogForm {
 
     PlayerInfo& window_;
     QGridLayout* statistics_ = nullptr;
+    ExperienceTag* experience_ = nullptr;
 };
 
 }  // namespace korvel

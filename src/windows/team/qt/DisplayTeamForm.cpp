@@ -12,33 +12,20 @@
 
 #include <algorithm>
 
+#include "platform/qt/FlatButton.h"
 #include "platform/qt/QtText.h"
+#include "windows/team/qt/TeamPieces.h"
 
 namespace korvel {
 
 namespace {
 
-// The window's own rules on top of the shared style sheet: light text on its dark backdrop. Sizes
-// come from Scaled below, so that the window follows the desktop's font. Value fields take their
-// colour from their controls (white, or red for a deficit).
-const QString kTeamRules = R"(
-QLabel[teamCaption="true"] { color: #b9cde6; font-weight: bold; }
-QLabel[teamValue="true"] { font-weight: bold; }
-QLabel[teamHeading="true"] {
-    color: #ffd25e; font-weight: bold; letter-spacing: 1px;
-    padding-bottom: 4px; border-bottom: 1px solid rgba(255, 255, 255, 60);
-}
-QFrame#panel {
-    background: rgba(4, 12, 28, 150); border: 1px solid rgba(255, 255, 255, 45);
-    border-radius: 10px;
-}
-QFrame#panel QLabel { background: transparent; }
-QPushButton:focus { border: 2px solid #ffd25e; }
-QToolTip { color: #14213d; background: #fdfdf6; border: 1px solid #8da2b8; }
-)";
+// The window's own focus colour: gold on its dark backdrop.
+const QColor kFocusColour("#ffd25e");
 
-// The desktop's font, `factor` times its size.
+// The desktop's font in bold, `factor` times its size.
 QFont Scaled(QFont font, double factor) {
+    font.setBold(true);
     if (font.pointSizeF() > 0) {
         font.setPointSizeF(font.pointSizeF() * factor);
     } else {
@@ -117,6 +104,12 @@ QLabel* MakeRoleLabel(const QString& text, const char* role, QWidget* parent = n
     auto* label = new QLabel(text, parent);
     label->setProperty(role, true);
     return label;
+}
+
+QLabel* MakeHeading(const QString& text, QWidget* parent) {
+    auto* heading = new PanelHeading(text, parent);
+    heading->setProperty("teamHeading", true);
+    return heading;
 }
 
 QString CaptionOf(std::string_view name) {
@@ -204,7 +197,6 @@ void FinanceChart::paintEvent(QPaintEvent*) {
 
 DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
     : qt::DialogForm(window, parent, false), window_(window) {
-    qt::ApplyStyleSheet(*this, kTeamRules);
     BindFields();
     Value("lblTeam").setFont(Scaled(font(), 2.0));
 
@@ -278,6 +270,7 @@ QWidget* DisplayTeamForm::MakeIdentity() {
             const char* name =
                 kIdentityRows[static_cast<std::size_t>(row)][static_cast<std::size_t>(pair)];
             auto* caption = MakeRoleLabel(CaptionOf(name), "teamCaption", box);
+            ShowAsTeamCaption(*caption);
             caption->setToolTip(kToolTips.at(name));
             grid->addWidget(caption, row, pair * 2);
             grid->addWidget(&Value(name), row, pair * 2 + 1);
@@ -289,16 +282,17 @@ QWidget* DisplayTeamForm::MakeIdentity() {
 }
 
 QWidget* DisplayTeamForm::MakePanel(const char* title, const std::vector<const char*>& fields) {
-    auto* panel = new QFrame(this);
+    auto* panel = new TeamPanel(this);
     panel->setObjectName("panel");
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(14, 10, 14, 12);
-    layout->addWidget(MakeRoleLabel(title, "teamHeading", panel));
+    layout->addWidget(MakeHeading(title, panel));
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(5);
     for (int row = 0; row < static_cast<int>(fields.size()); ++row) {
         const char* name = fields[static_cast<std::size_t>(row)];
         auto* caption = MakeRoleLabel(CaptionOf(name), "teamCaption", panel);
+        ShowAsTeamCaption(*caption);
         caption->setToolTip(kToolTips.at(name));
         QLabel& value = Value(name);
         value.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -313,11 +307,11 @@ QWidget* DisplayTeamForm::MakePanel(const char* title, const std::vector<const c
 
 // The chart takes its texts in the value fields' colour, on this window's own backdrop.
 QWidget* DisplayTeamForm::MakeStrengthPanel() {
-    auto* panel = new QFrame(this);
+    auto* panel = new TeamPanel(this);
     panel->setObjectName("panel");
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(14, 10, 14, 12);
-    layout->addWidget(MakeRoleLabel("STRENGTH", "teamHeading", panel));
+    layout->addWidget(MakeHeading("STRENGTH", panel));
     Strength = new StrengthChart(panel);
     QPalette colours = Strength->palette();
     colours.setColor(QPalette::WindowText, QColor(QRgb{DisplayTeam::kValueColour}));
@@ -328,7 +322,9 @@ QWidget* DisplayTeamForm::MakeStrengthPanel() {
 }
 
 QPushButton* DisplayTeamForm::MakeButton(const QString& text, const char* name) {
-    auto* button = new QPushButton(text, this);
+    auto* button = new qt::FlatButton(this);
+    button->setText(text);
+    button->SetFocusColour(kFocusColour);
     button->setObjectName(name);
     button->setCursor(Qt::PointingHandCursor);
     return button;
