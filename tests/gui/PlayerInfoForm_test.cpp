@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "gui/GuiTest.h"
@@ -111,6 +112,18 @@ TEST_F(PlayerInfoFormTest, SkatersCardTogglesTheHeightByMouseAndKeyAndClosesOnEs
         const auto* tag = dynamic_cast<const ExperienceTag*>(form.FieldLabel("lblExp"));
         ASSERT_NE(tag, nullptr);
         EXPECT_EQ(tag->Rookie(), card.lblExp.Caption == "Rookie");
+        // Opened from the roster, whose style sheet reaches the card: the name stays light on the
+        // dark header.
+        const QLabel* name = form.FieldLabel("Label1");
+        const QImage title =
+            form.grab(QRect(name->mapTo(&form, QPoint(0, 0)), name->size())).toImage();
+        int lightest = 0;
+        for (int y = 0; y < title.height(); ++y) {
+            for (int x = 0; x < title.width(); ++x) {
+                lightest = std::max(lightest, QColor(title.pixel(x, y)).lightness());
+            }
+        }
+        EXPECT_GT(lightest, 200);
         EXPECT_TRUE(SaveScreenshot(form, "player-card-skater.png"));
 
         QLabel* height = form.FieldLabel("lblHgt");

@@ -208,6 +208,9 @@ QWidget* PlayerInfoForm::CreateHeader() {
     layout->addWidget(title, 1);
     experience_ = static_cast<ExperienceTag*>(MakeField("lblExp", "tag", header));
     layout->addWidget(experience_, 0, Qt::AlignVCenter);
+    // Under the style sheet of a window that opens the card (the roster's) a palette set here does
+    // not reach the title; a sheet of its own keeps it white on the header.
+    if (qt::Decorations()) title->setStyleSheet("color: white;");
     return header;
 }
 
