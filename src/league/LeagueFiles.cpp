@@ -136,7 +136,8 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     return set;
 }
 
-void InstallLeague(Variables& vars, const LeagueFileSet& league) {
+void InstallLeague(Variables& vars, const LeagueFileSet& league,
+                   std::optional<StagedFile> alongside) {
     const Bytes defaults = DefaultsFileContent(league.Base);
     std::vector<StagedFile> staged;
     // A file that already holds its new bytes (the usual case at start-up) is left alone.
@@ -158,6 +159,7 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league) {
     stage(vars.SwapLeagueFile, league.LeagueFile, Flush::Never);
     // The one file of a load that outlives it: the next start-up finds the league through it.
     stage(DefaultsFileIn(vars.StartFolder), defaults, Flush::WhenReplacing);
+    if (alongside) staged.push_back(std::move(*alongside));
     CommitAll(staged);
     if (held) vars.HeldCopies->Adopt(std::move(*held));
 

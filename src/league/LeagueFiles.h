@@ -63,7 +63,9 @@ LeagueFileSet ReadLeagueFiles(const std::filesystem::path& base);
 
 // Replaces the working copies and the defaults file with the league's, then takes the league into
 // `vars`. The files are all prepared before any is replaced; on a failure `vars` is untouched. A
-// file that already holds exactly its new bytes is not written again.
-void InstallLeague(Variables& vars, const LeagueFileSet& league);
+// file that already holds exactly its new bytes is not written again. `alongside` is committed with
+// the load's files.
+void InstallLeague(Variables& vars, const LeagueFileSet& league,
+                   std::optional<StagedFile> alongside = std::nullopt);
 
 }  // namespace korvel
