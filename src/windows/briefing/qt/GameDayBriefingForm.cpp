@@ -106,6 +106,7 @@ QWidget* GameDayBriefingForm::MakeSection(int section, QWidget* parent) {
     list->setToolTip("Enter or a double click opens what the entry leads to.");
     // Long entries (a readiness problem) wrap instead of scrolling sideways.
     list->setWordWrap(true);
+    list->setSpacing(2);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setResizeMode(QListView::Adjust);
     const QFontMetrics metrics(list->font());
