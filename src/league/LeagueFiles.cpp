@@ -137,7 +137,7 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
 }
 
 void InstallLeague(Variables& vars, const LeagueFileSet& league,
-                   std::optional<StagedFile> alongside) {
+                   const std::function<void(std::vector<StagedFile>&)>& stageAlongside) {
     const Bytes defaults = DefaultsFileContent(league.Base);
     std::vector<StagedFile> staged;
     // A file that already holds its new bytes (the usual case at start-up) is left alone.
@@ -159,7 +159,7 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league,
     stage(vars.SwapLeagueFile, league.LeagueFile, Flush::Never);
     // The one file of a load that outlives it: the next start-up finds the league through it.
     stage(DefaultsFileIn(vars.StartFolder), defaults, Flush::WhenReplacing);
-    if (alongside) staged.push_back(std::move(*alongside));
+    if (stageAlongside) stageAlongside(staged);
     CommitAll(staged);
     if (held) vars.HeldCopies->Adopt(std::move(*held));
 

@@ -134,7 +134,11 @@ void Main::LoadLg(const fs::path& path) {
         // The briefing is no reason to refuse the league.
         notice = std::string("The game days of this league could not be read: ") + failure.what();
     }
-    InstallLeague(vars_, league, visit ? StageGameDays(*visit) : std::nullopt);
+    InstallLeague(vars_, league, [&](std::vector<StagedFile>& files) {
+        if (auto history = visit ? StageGameDays(*visit) : std::nullopt) {
+            files.push_back(std::move(*history));
+        }
+    });
     gameDays_ = std::move(visit);
     BriefingDue = gameDays_ && gameDays_->NewGameDay;
     GameDayNotice = notice;
