@@ -228,6 +228,13 @@ TEST_F(BriefingCommand, AnUnusableHistoryIsSetAsideAndTheBriefingStartsAfresh) {
         // The fresh history holds this game day: the next look compares with it.
         EXPECT_TRUE(FileExists(history));
     }
+    // Another league made under the same base path: its days are not compared with the old ones.
+    MakeLeague(base, {"--teams", "8", "--seed", "11"});
+    const RunResult other =
+        RunCliInProcess(folders.With(base, {"--team", "0", "briefing", "--json"}));
+    EXPECT_NE(other.Err.find("another league"), std::string::npos) << other.Err;
+    EXPECT_TRUE(FileExists(history.native() + ".bad-" + std::to_string(++n)));
+    EXPECT_FALSE(other.Json()["Previous"].get<bool>());
 }
 
 }  // namespace
