@@ -18,8 +18,8 @@ namespace {
 
 // File layout, little-endian: the magic line, the format version (uint16), the league count
 // (uint16); per league its base path (uint16 length, bytes), league name (25 bytes), LastTeam
-// (byte), state count (byte), and per state its fingerprint (uint64) and the team, roster and
-// waiver files (each uint32 length, bytes); last a checksum (uint64) of everything before it.
+// (byte), state count (byte), and per state the team, roster and waiver files (each uint32 length,
+// bytes); last a checksum (uint64) of everything before it.
 constexpr std::string_view kMagic = "KORVEL GAME DAYS\n";
 constexpr std::uint16_t kVersion = 1;
 constexpr std::size_t kLeaguesKept = 8;
@@ -46,12 +46,6 @@ std::uint64_t WordHash(std::uint64_t hash, std::span<const std::uint8_t> bytes) 
     return hash;
 }
 constexpr std::uint64_t kFnvStart = 0xcbf29ce484222325ULL;
-
-std::uint64_t FingerprintOf(const Bytes& teamFile, const Bytes& rosterFile) {
-    std::uint8_t length[8];
-    for (int i = 0; i < 8; ++i) length[i] = static_cast<std::uint8_t>(teamFile.size() >> (8 * i));
-    return WordHash(WordHash(WordHash(kFnvStart, length), teamFile), rosterFile);
-}
 
 // Why a history file cannot be used.
 struct Unusable : std::runtime_error {
@@ -127,7 +121,6 @@ Bytes Encode(const std::vector<LeagueHistory>& leagues) {
         out.Number(league.LastTeam, 1);
         out.Number(league.States.size(), 1);
         for (const LeagueState& state : league.States) {
-            out.Number(state.Fingerprint, 8);
             out.Block(state.TeamFile, 4);
             out.Block(state.RosterFile, 4);
             out.Block(state.WaiverFile, 4);
@@ -162,7 +155,6 @@ std::vector<LeagueHistory> Decode(const Bytes& bytes) {
         league.States.resize(in.Number(1));
         if (league.States.size() > kStatesKept) throw Unusable("is damaged (too many game days)");
         for (LeagueState& state : league.States) {
-            state.Fingerprint = in.Number(8);
             state.TeamFile = in.Block(4, kTeamFileLimit);
             state.RosterFile = in.Block(4, kRosterFileLimit);
             state.WaiverFile = in.Block(4, kWaiverListLimit);
@@ -238,7 +230,6 @@ LeagueState ReadLeagueState(const fs::path& base) {
     state.RosterFile = ReadWholeFile(WithExtension(base, ".ros"), kRosterFileLimit);
     const fs::path waivers = WithExtension(base, ".wvr");
     if (FileExists(waivers)) state.WaiverFile = ReadWholeFile(waivers, kWaiverListLimit);
-    state.Fingerprint = FingerprintOf(state.TeamFile, state.RosterFile);
     return state;
 }
 
@@ -281,7 +272,7 @@ GameDayVisit VisitGameDays(const fs::path& startFolder, const fs::path& base, co
     if (history.States.empty()) {
         history.States.push_back(now);
         changed = true;
-    } else if (history.States.back().Fingerprint == now.Fingerprint) {
+    } else if (history.States.back().SameGameDay(now)) {
         if (history.States.size() > 1) visit.Previous = history.States.front();
         // The same game day: the newest waiver list is the one the next game day compares with.
         if (history.States.back().WaiverFile != now.WaiverFile) {

@@ -20,13 +20,15 @@ constexpr const char* kGameDaysFileName = "korvel.days";
 
 // One look at a league.
 struct LeagueState {
-    // Of the team and roster files: the simulation writes them once per game day. The waiver list
-    // changes whenever a manager waives a player, so it does not make a new game day.
-    std::uint64_t Fingerprint = 0;
     Bytes TeamFile;
     Bytes RosterFile;
     Bytes WaiverFile;
 
+    // The simulation writes the team and roster files once per game day. The waiver list changes
+    // whenever a manager waives a player, so it does not make a new game day.
+    bool SameGameDay(const LeagueState& other) const {
+        return TeamFile == other.TeamFile && RosterFile == other.RosterFile;
+    }
     Team TeamRecord(int team) const;
     std::array<Team, kMaxTeams> Teams() const;
     RosterSlot Players(int team) const;
