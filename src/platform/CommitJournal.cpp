@@ -141,8 +141,9 @@ void PlaceFromJournal(const JournalEntry& entry) {
 }
 
 // Places what the journal in `folder` names and removes it. The locks of shared files are taken
-// unless this program holds them already (`lockShared` false).
-void FinishFromJournal(const fs::path& folder, bool lockShared) {
+// unless this program holds them already (`lockShared` false). With `flush`, the folders are
+// flushed to the disk before the journal goes.
+void FinishFromJournal(const fs::path& folder, bool lockShared, bool flush = true) {
     const fs::path journal = JournalIn(folder);
     const std::vector<JournalEntry> entries = ParseJournal(journal);
     std::set<fs::path> folders{folder};
@@ -155,14 +156,14 @@ void FinishFromJournal(const fs::path& folder, bool lockShared) {
     }
     for (const fs::path& each : folders) {
         Step(each);
-        SyncFolderOf(each, each);
+        if (flush) SyncFolderOf(each, each);
     }
+    // A journal that a power cut brings back finds every file placed and only goes again.
     Step(journal);
     std::error_code error;
     if (!fs::remove(journal, error) && error) {
         throw FileError(journal, "cannot be removed (" + error.message() + ")");
     }
-    SyncFolderOf(folder, journal);
 }
 
 }  // namespace
@@ -196,17 +197,17 @@ void FileCommit::Commit() {
         all.push_back(&file);
         journal.push_back({Kind::Rename, file.Temporary(), file.Target()});
     }
+    // Files flushed one by one were flushed when they were staged; those of a set are flushed
+    // now, one flush per folder's file system.
     bool flushed = false;
-    std::set<fs::path> folders;
+    std::set<fs::path> setFolders;
     for (const StagedFile* file : all) {
         flushed = flushed || file->Flushed();
-        folders.insert(file->Target().parent_path());
+        if (file->FlushedWithItsSet()) setFolders.insert(file->Target().parent_path());
     }
-    if (flushed) {
-        for (const fs::path& each : folders) {
-            Step(each);
-            FlushFileSystemOf(each, each);
-        }
+    for (const fs::path& each : setFolders) {
+        Step(each);
+        FlushFileSystemOf(each, each);
     }
     // One file renamed into place needs no journal: the rename itself is all or nothing.
     if (all.size() == 1 && !all.front()->RewritesInPlace()) {
@@ -230,15 +231,15 @@ void FileCommit::Commit() {
             Step(file->Target());
             file->Place();
         }
-        FinishFromJournal(folder_, false);
+        FinishFromJournal(folder_, false, flushed);
     } catch (const FileError& failure) {
         for (StagedFile* file : all) file->Release();
         try {
-            FinishFromJournal(folder_, false);
+            FinishFromJournal(folder_, false, flushed);
         } catch (const FileError&) {
-            throw CommitUnfinished(failure.File(),
-                                   failure.Cause() +
-                                       "; the save is finished the next time Korvel starts");
+            throw CommitUnfinished(
+                failure.File(),
+                failure.Cause() + "; the save is finished the next time Korvel starts");
         }
     }
 }

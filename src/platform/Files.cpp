@@ -345,8 +345,8 @@ bool GiveOwnerOf(const fs::path& file, const fs::path& model) {
 void RequireWritable(const fs::path& file) {
     const int fd = ::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        throw FileError(file, "cannot be given its owner back nor be written in place (" +
-                                  ErrnoText() + ")");
+        throw FileError(
+            file, "cannot be given its owner back nor be written in place (" + ErrnoText() + ")");
     }
     ::close(fd);
 }
@@ -380,8 +380,8 @@ void RewriteInPlace(const fs::path& from, const fs::path& to) {
             },
             std::nullopt, Flush::Always);
     } catch (const std::system_error& failure) {
-        throw FileError(to, "cannot be written in place (" + ErrnoText(failure.code().value()) +
-                                ")");
+        throw FileError(to,
+                        "cannot be written in place (" + ErrnoText(failure.code().value()) + ")");
     }
     std::error_code ignored;
     fs::remove(from, ignored);

@@ -120,6 +120,7 @@ class StagedFile {
     bool RewritesInPlace() const { return inPlace_; }
     // True when the new file is to be flushed to the disk before it is placed.
     bool Flushed() const { return flush_ == Flush::Always || flush_ == Flush::WithTheSet; }
+    bool FlushedWithItsSet() const { return flush_ == Flush::WithTheSet; }
     const std::filesystem::path& Target() const { return target_; }
     const std::filesystem::path& Temporary() const { return temporary_; }
     // Puts the new file in place of the target: a rename, or a rewrite of the target in place

@@ -11,8 +11,7 @@
 
 namespace korvel {
 
-void CommitSave(Variables& vars, const std::vector<Player>& waived,
-                std::vector<StagedFile> files) {
+void CommitSave(Variables& vars, const std::vector<Player>& waived, std::vector<StagedFile> files) {
     // A commit left unfinished goes first, before this one takes the locks it may need.
     FinishInterruptedCommit(CommitFolder(vars));
     FileCommit commit(CommitFolder(vars));

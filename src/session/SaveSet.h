@@ -15,8 +15,7 @@ namespace korvel {
 // when `waived` is not empty the league's waiver list with them put on it, read and changed under
 // its lock, which is held until the commit is over. Throws FileError with every file as it was,
 // FileBusy when the list stays locked, CommitUnfinished when only the next start can finish it.
-void CommitSave(Variables& vars, const std::vector<Player>& waived,
-                std::vector<StagedFile> files);
+void CommitSave(Variables& vars, const std::vector<Player>& waived, std::vector<StagedFile> files);
 
 // What the saves of a run of several operations will write, committed together at the end of the
 // run (the command line's run): nothing reaches the disk before, and the reports of saved files

@@ -74,10 +74,9 @@ TEST_F(SaveAllOrNothing, AllTeamsSavesNothingWhenTheDiskIsFull) {
     const auto before = Files();
     RunOptions options;
     options.FileSizeLimit = limit;
-    const RunResult run =
-        RunProgram(KORVEL_CLI,
-                   folders.With(base, {"prepare", "--all-teams", "--league-password", "--yes"}),
-                   options);
+    const RunResult run = RunProgram(
+        KORVEL_CLI, folders.With(base, {"prepare", "--all-teams", "--league-password", "--yes"}),
+        options);
     ExpectNothingSaved(run, before);
     EXPECT_EQ(run.Out, "");
     EXPECT_NE(run.Err.find("nothing was saved: " + WithExt(base, ".wvr").string()),
@@ -97,9 +96,9 @@ TEST_F(SaveAllOrNothing, TwoTeamsOfOneLinesFileAreRefusedBeforeAnythingIsDone) {
     const RunResult run =
         RunCli(folders.With(base, {"prepare", "--all-teams", "--league-password", "--yes"}));
     const std::string name = Printed(league.Teams[1].Name);
-    EXPECT_NE(run.Err.find("teams 1 " + name + " and 2 " + name + " would both save " + name +
-                           ".lns"),
-              std::string::npos)
+    EXPECT_NE(
+        run.Err.find("teams 1 " + name + " and 2 " + name + " would both save " + name + ".lns"),
+        std::string::npos)
         << run.Err;
     ExpectNothingSaved(run, before);
 }

@@ -125,8 +125,8 @@ void RequireDistinctLinesFiles(Session& session) {
         if (added) continue;
         const int other = first->second;
         throw LinesRefusal("teams " + std::to_string(other) + " " +
-                           RecordText(vars.Teams[other].Name) + " and " + std::to_string(t) +
-                           " " + RecordText(vars.Teams[t].Name) + " would both save " +
+                           RecordText(vars.Teams[other].Name) + " and " + std::to_string(t) + " " +
+                           RecordText(vars.Teams[t].Name) + " would both save " +
                            LinesFileName(vars.Teams[t].Name, t).string() +
                            "; rename one of them. Nothing was prepared or saved.");
     }
@@ -147,8 +147,8 @@ int RunAllTeams(Session& session, const PrepareOptions& options) {
         results.push_back(PreparedJson(session, prepared));
         text += std::to_string(t) + " " + RecordText(vars.Teams[t].Name) + ": " +
                 (prepared.LinesFile ? prepared.LinesFile->string()
-                                    : "refused (" + TitleOrDefault(prepared.Refusal->Title) +
-                                          ": " + prepared.Refusal->Text + ")") +
+                                    : "refused (" + TitleOrDefault(prepared.Refusal->Title) + ": " +
+                                          prepared.Refusal->Text + ")") +
                 "\n";
     }
     session.KeepDonePart();
@@ -196,7 +196,8 @@ Command AddPrepareCommand(CLI::App& app) {
                      "team that is refused is reported and the run goes on (exit code 1 at the "
                      "end); the teams prepared are saved together at the end, or, when that "
                      "fails, none. Two teams whose lines files would have the same name are "
-                     "refused before anything is done. JSON: [{\"TeamIndex\", \"Team\", \"LinesFile\" or null, \"Refused\": "
+                     "refused before anything is done. JSON: [{\"TeamIndex\", \"Team\", "
+                     "\"LinesFile\" or null, \"Refused\": "
                      "{\"Title\", \"Text\"} or null}]");
     return {.Parser = parser,
             .Run = [options](Session& session) { return RunPrepare(session, *options); },

@@ -38,8 +38,6 @@ class Session {
     // replaced, or none. Then prints the reports of saved files and the output the commands
     // printed meanwhile. Throws FileError (CommitUnfinished when only the next start can finish).
     void WriteWorkingCopies(std::vector<StagedFile> alongside = {});
-    // Forgets the working copies held: the disk keeps those it had before the run.
-    void DropWorkingCopies() { copies_.reset(); }
     // Prints what the commands printed while the copies were held, when the run commits nothing.
     void ReleaseOutput();
     // A command that ends refused but whose done part is to be kept (prepare --all-teams) says
