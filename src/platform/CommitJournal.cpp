@@ -54,7 +54,7 @@ fs::path Absolute(const fs::path& path) {
 
 // Each path as its length, a colon and its bytes, so that any byte may stand in a name.
 void AppendPath(std::string& text, const fs::path& path) {
-    const std::string& native = Absolute(path).native();
+    const std::string native = Absolute(path).native();
     text += std::to_string(native.size()) + ":" + native;
 }
 
@@ -148,8 +148,11 @@ void FinishFromJournal(const fs::path& folder, bool lockShared, bool flush = tru
     const std::vector<JournalEntry> entries = ParseJournal(journal);
     std::set<fs::path> folders{folder};
     for (const JournalEntry& entry : entries) {
-        std::shared_ptr<FileLock> lock;
-        if (lockShared && entry.How != Kind::Rename) lock = LockSharedFile(entry.Target);
+        // Only the lock: its temporary file, left by a killed program, is the one to place.
+        std::optional<FileLock> lock;
+        if (lockShared && entry.How != Kind::Rename) {
+            lock.emplace(LockFileOf(entry.Target), kSharedFileWait);
+        }
         Step(entry.Target);
         PlaceFromJournal(entry);
         folders.insert(entry.Target.parent_path());
@@ -178,6 +181,11 @@ void FileCommit::Add(std::vector<StagedFile> files) {
     for (StagedFile& file : files) Add(std::move(file));
 }
 
+// A shared file's temporary file waits for the journal only until another program takes the
+// file's lock and clears what killed programs left. So a program killed in the moment between
+// writing its journal and placing the shared file (placed first for that reason), whose start
+// folder is not started again before another manager saves the file, loses its change of it;
+// the file stays whole, as the other manager saved it.
 void FileCommit::AddShared(StagedFile file, std::shared_ptr<FileLock> lock) {
     shared_.push_back(std::move(file));
     locks_.push_back(std::move(lock));

@@ -98,7 +98,13 @@ int RunInOrder(const std::vector<CLI::App*>& named, const std::vector<Command>& 
 int RunAndCommit(Session& session, const std::vector<CLI::App*>& named,
                  const std::vector<Command>& commands, std::ostream& err) {
     session.Open(Session::HoldCopies::Yes);
-    const int code = RunInOrder(named, commands, session, err);
+    int code = kUsage;
+    try {
+        code = RunInOrder(named, commands, session, err);
+    } catch (...) {
+        session.ReleaseOutput();  // what the commands before printed, as they printed it
+        throw;
+    }
     if (code != kDone && !session.KeepsDonePart()) {
         session.ReleaseOutput();
         return code;
