@@ -307,7 +307,8 @@ void StagedFile::Restage(const Bytes& content) {
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : target_(std::move(other.target_)),
       temporary_(std::exchange(other.temporary_, {})),
-      flush_(other.flush_) {}
+      flush_(other.flush_),
+      inPlace_(other.inPlace_) {}
 
 StagedFile::~StagedFile() {
     if (temporary_.empty()) return;
