@@ -61,7 +61,7 @@ TEST_F(SaveAllOrNothing, ARefusedCommandSavesNothingOfTheRun) {
     const RunResult run = RunCli(folders.With(
         base, {"--team", "0", "roster", "--auto", "--keep", "lines", "--save-lines", "WRONG"}));
     ExpectNothingSaved(run, before);
-    EXPECT_NE(run.Err.find("the run stopped at command 2 of 2; nothing was saved"),
+    EXPECT_NE(run.Err.find("the run stopped at command 2 (lines); nothing was saved"),
               std::string::npos)
         << run.Err;
 }

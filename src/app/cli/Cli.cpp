@@ -76,7 +76,7 @@ int RunInOrder(const std::vector<CLI::App*>& named, const std::vector<Command>& 
         } catch (...) {
             if (named.size() > 1) {
                 err << "korvel-cli: the run stopped at command " << n + 1 << " ("
-                    << named[n]->get_name() << ")\n";
+                    << named[n]->get_name() << "); nothing was saved\n";
             }
             throw;
         }
