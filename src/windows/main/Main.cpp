@@ -142,8 +142,16 @@ void Main::LoadLg(const fs::path& path) {
         notice = std::string("The game days of this league could not be read: ") + failure.what();
     }
     InstallLeague(vars_, league, [&](std::vector<StagedFile>& files) {
-        if (auto history = visit ? StageGameDays(*visit) : std::nullopt) {
-            files.push_back(std::move(*history));
+        // A history that cannot be written (a full disk) costs the next briefing its comparison,
+        // never the load.
+        try {
+            if (auto history = visit ? StageGameDays(*visit) : std::nullopt) {
+                files.push_back(std::move(*history));
+            }
+        } catch (const FileError& failure) {
+            notice += (notice.empty() ? "" : "\n") +
+                      std::string("This game day could not be kept for the next briefing: ") +
+                      failure.what();
         }
     });
     gameDays_ = std::move(visit);
