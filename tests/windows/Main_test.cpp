@@ -8,6 +8,7 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/Files.h"
+#include "session/TeamSession.h"
 #include "support/Checks.h"
 #include "support/LeagueBuilder.h"
 #include "support/ScriptedUi.h"
@@ -306,7 +307,8 @@ TEST_F(MainWindow, TheNextStartUpReopensPathsWithCommasAndRelativePathsFromTheSt
     auto startAgain = [&] {
         Variables nextVars;
         test::ScriptedUi nextUi;
-        Main next(nextVars, nextUi, start);
+        TeamSession nextSession(nextVars);
+        Main next(nextSession, nextUi, start);
         next.Form_Load();
         EXPECT_TRUE(nextUi.Messages.empty());
         return nextVars.LeaguePath;

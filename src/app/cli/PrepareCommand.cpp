@@ -122,7 +122,7 @@ int RunAllTeams(Session& session, const PrepareOptions& options) {
     } stopCollecting{session.TeamEdit()};
     try {
         for (int t = 0; t <= vars.League.LastTeam; ++t) {
-            vars.CurrentTeam = static_cast<std::uint8_t>(t);
+            session.TeamEdit().SelectTeam(t);
             const Prepared prepared = PrepareTeam(session, options);
             allPrepared = allPrepared && prepared.LinesFile.has_value();
             results.push_back(PreparedJson(session, prepared));

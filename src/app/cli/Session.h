@@ -12,19 +12,19 @@
 #include "league/Variables.h"
 #include "platform/FolderLock.h"
 #include "session/TeamSession.h"
-#include "windows/main/Main.h"
 
 namespace korvel::cli {
 
-// One run of korvel-cli: the shared state, the command line's Ui and the main window, brought to
-// the point where a user would pick a command from the menus.
+// One run of korvel-cli: the shared state, its team session and the command line's Ui, brought to
+// the point where a user of the main window would pick a command from the menus.
 class Session {
   public:
     Session(const GlobalOptions& options, std::ostream& out, std::ostream& err);
 
     // Start-up as when the main window opens, then --league as File > Load, then --team as a
-    // click in the team lists. With HoldCopies::Yes the working copies are held in memory until
-    // WriteWorkingCopies. Throws UsageError when no league is loaded or the team is unknown.
+    // team chosen in the main window's lists. With HoldCopies::Yes the working copies are held in
+    // memory until WriteWorkingCopies. Throws UsageError when no league is loaded or the team is
+    // unknown.
     enum class HoldCopies { No, Yes };
     void Open(HoldCopies hold = HoldCopies::No);
     // Reads the league (--league, else the one korvel.def names) without loading it: no working
@@ -40,24 +40,27 @@ class Session {
     const GlobalOptions& Options() const { return options_; }
     Variables& Vars() { return vars_; }
     CliUi& UiOfCli() { return ui_; }
-    korvel::Main& MainWindow() { return *main_; }
     // The current team as the roster and lines commands edit it, shared by the commands of a run.
     TeamSession& TeamEdit() { return team_; }
     std::ostream& Out() { return out_; }
-    int CurrentTeam() const { return vars_.CurrentTeam; }
+    int CurrentTeam() const { return team_.CurrentTeam(); }
+    // Whether the main window would have a team selected, so that its Manager and Coach menus
+    // open windows: the load listed a team, or --team named one the lists show.
+    bool TeamChosen() const { return teamChosen_; }
 
   private:
     std::filesystem::path ResolveStartFolder() const;
+    void StartUp(const std::filesystem::path& startFolder);
+    void LoadLeague(const std::filesystem::path& base);
     void LoadRequestedLeague(const std::filesystem::path& startFolder);
-    void SelectTeam(int team);
 
     const GlobalOptions& options_;
     std::ostream& out_;
     Variables vars_;
     CliUi ui_;
     TeamSession team_{vars_};
-    std::optional<FolderLock> lock_;       // held from Open to the end of the run
-    std::unique_ptr<korvel::Main> main_;   // made by Open, once the start folder is known
+    std::optional<FolderLock> lock_;  // held from Open to the end of the run
+    bool teamChosen_ = false;
     std::optional<WorkingCopies> copies_;  // from Open to the end of the run
 };
 

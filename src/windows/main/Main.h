@@ -8,6 +8,7 @@
 #include "platform/Controls.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
+#include "session/TeamSession.h"
 
 namespace korvel {
 
@@ -17,7 +18,7 @@ class Main : public Window {
   public:
     static constexpr const char* kCaption = "Ostervald";
 
-    Main(Variables& vars, Ui& ui, std::filesystem::path startFolder);
+    Main(TeamSession& session, Ui& ui, std::filesystem::path startFolder);
 
     // Controls.
     Label Label3{"League Name"};
@@ -75,6 +76,7 @@ class Main : public Window {
     void ShowLeagueChanged(bool changed);
     void LoadChosenLeague(const std::filesystem::path& base);
 
+    TeamSession& session_;
     Variables& vars_;
     Ui& ui_;
     std::filesystem::path startFolder_;
