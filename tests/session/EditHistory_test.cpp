@@ -89,13 +89,13 @@ INSTANTIATE_TEST_SUITE_P(
                         s.StartLines();
                         s.PlacePlayer(0, 1, 0);
                         s.PlacePlayer(3, 1, 1);
-                        s.PlacePlayer(19, 1, 2);  // a goalie on a line: refused, no step
+                        s.PlacePlayer(15, 1, 2);  // a goalie on a line: refused, no step
                         s.SwapEntries(1, 0, 1, 1);
                         s.ClearEntry(1, 0);
-                        s.PlacePlayer(19, 12, 0);
+                        s.PlacePlayer(15, 12, 0);
                         s.PlacePlayer(4, 12, 1);
                     },
-                    {"Put P4 in Extra Skater 1", "Put P19 in Goalie", "Clear Line 2 C",
+                    {"Put P4 in Extra Skater 1", "Put P15 in Goalie", "Clear Line 2 C",
                      "Swap Line 2 C and Line 2 LW", "Put P3 in Line 2 LW", "Put P0 in Line 2 C"}},
         HistoryCase{
             "AutoLines", {3, 3, 3, 6, 2}, [](TeamSession& s) { s.AutoLines(); }, {"Auto lines"}},
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
 class EditHistorySaves : public RosterWindowTest {};
 
 TEST_F(EditHistorySaves, AnEditAfterUndoDropsRedoAndASaveStartsANewHistory) {
-    Install(RosterWith({3, 3, 3, 6, 2}));
+    Install(RosterWith({4, 4, 4, 6, 2}));
     TeamSession session(vars);
     ASSERT_TRUE(session.OpenRoster("Set Game Roster"));
     session.StartEditing();

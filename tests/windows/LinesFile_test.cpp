@@ -119,7 +119,11 @@ TEST_F(LinesFile, SaveWritesTheWorkingLineUpAndTheRosterByteForByte) {
     ASSERT_EQ(ui.Messages.size(), 2u);
     EXPECT_EQ(ui.Messages[0].Text, "Password?");
     EXPECT_EQ(ui.Messages[0].Title, "Save Lines");
-    EXPECT_EQ(ui.Messages[1].Text, "Lines saved as " + SavedFile().string());
+    // The injured wing counts as dressed in the file: the second line says the league would
+    // refuse it.
+    EXPECT_EQ(ui.Messages[1].Text, "Lines saved as " + SavedFile().string() +
+                                       "\nNot ready for the league: 21 players are dressed; a "
+                                       "game roster has 20.");
     EXPECT_EQ(ui.Messages[1].IconShown, Icon::Information);
     // Saving neither stores the line-up nor counts as a change.
     EXPECT_FALSE(lines.Changed());

@@ -32,7 +32,8 @@ class MainWindow : public testing::Test {
     fs::path start = folder / "start";
     Variables vars;
     test::ScriptedUi ui;
-    Main main{vars, ui, start};
+    TeamSession session{vars};
+    Main main{session, ui, start};
 
     void SetUp() override { fs::create_directories(start); }
 

@@ -62,19 +62,19 @@ constexpr int UsedColumns(int row) {
 // Runs the presses asked for in order; false at the first refusal, which has been printed.
 bool UseLines(Session& session, const LinesOptions& options, LinesShown& shown) {
     TeamSession& team = session.TeamEdit();
-    bool changed = false;
+    team.StartEditing();
     const auto abandon = [&] {
-        if (changed) Reported(session, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
+        if (team.Modified()) Reported(session, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
         return false;
     };
     if (options.Import) {
         const auto file = session.Vars().StartFolder / *options.Import;
         if (!Reported(session, team.ImportLines(file, session.UiOfCli().Asker()))) return false;
-        changed = true;
+        team.MarkModified();
     }
     if (options.Auto) {
         if (!Reported(session, team.AutoLines())) return abandon();
-        changed = true;
+        team.MarkModified();
     }
     const auto password = ChosenLinesPassword(session, options.Password, options.Choice);
     if (password) {
@@ -91,7 +91,7 @@ bool UseLines(Session& session, const LinesOptions& options, LinesShown& shown) 
     }
     shown.LineBuffer = team.LineBuffer;
     for (int row = 0; row < kLineRows; ++row) shown.Captions[row] = RowCaption(row);
-    if (changed && options.Keep) {
+    if (team.Modified() && options.Keep) {
         AnsweredYes(session, kKeepLineChanges);
         if (!Reported(session, team.KeepLines())) return abandon();
         shown.Kept = true;
