@@ -7,7 +7,8 @@
 namespace korvel {
 
 bool TeamSession::SelectTeam(int team) {
-    if (team < 0 || team > vars_.League.LastTeam || team >= kMaxTeams) return false;
+    // The lists name teams of the league; any index of the team table is taken as they give it.
+    if (team < 0 || team >= kMaxTeams) return false;
     vars_.CurrentTeam = static_cast<std::uint8_t>(team);
     return true;
 }

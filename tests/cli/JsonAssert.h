@@ -6,5 +6,10 @@
 
 #include <stdexcept>
 
-#define JSON_ASSERT(x) \
-    (static_cast<bool>(x) ? void(0) : throw std::logic_error("JSON: no such key or index"))
+namespace korvel::test {
+[[noreturn]] inline void JsonAccessFailed() {
+    throw std::logic_error("JSON: no such key or index");
+}
+}  // namespace korvel::test
+
+#define JSON_ASSERT(x) (static_cast<bool>(x) ? void(0) : ::korvel::test::JsonAccessFailed())

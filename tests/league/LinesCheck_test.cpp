@@ -5,14 +5,13 @@
 #include <vector>
 
 #include "league/LinesCheck.h"
-#include "league/RosterSlots.h"
-#include "support/TempFolder.h"
 #include "windows/LinesTestRoster.h"
 
 namespace korvel::test {
 namespace {
 
-// One row per problem code: a ready lines file of ReadyRoster, changed as the row says.
+// One row per rule of a lines file once it is read (check-lines and the lines window share them):
+// a ready file of ReadyRoster, changed as the row says.
 struct CheckCase {
     const char* Name;
     std::function<void(LinesRecord&, RosterSlot&, Team&)> Change;
@@ -68,24 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   {"undressed in lines"}}),
     [](const auto& info) { return std::string(info.param.Name); });
-
-// The codes found before a record can be read: a short file, a team outside the league, no file.
-TEST(LinesCheckFile, SizeTeamAndReadComeBeforeTheRecord) {
-    TempFolder folder;
-    League league;
-    league.LastTeam = 0;
-    const std::vector<Team> teams(1);
-    const auto roster = folder / "league.ros";
-    WriteWholeFile(folder / "short.lns", Bytes(10, 0));
-    WriteWholeFile(folder / "team.lns", Bytes(226, 3));
-    const std::vector<std::pair<const char*, std::string>> rows{
-        {"short.lns", "size"}, {"team.lns", "team"}, {"missing.lns", "read"}};
-    for (const auto& [file, code] : rows) {
-        const LinesCheck check = CheckLinesFile(league, teams, roster, folder / file);
-        ASSERT_EQ(check.Problems.size(), 1u) << file;
-        EXPECT_EQ(check.Problems.front().Code, code) << file;
-    }
-}
 
 }  // namespace
 }  // namespace korvel::test
