@@ -10,6 +10,7 @@
 #include "league/DressingRules.h"
 #include "league/GameRoster.h"
 #include "league/Records.h"
+#include "league/RosterSlots.h"
 #include "league/Variables.h"
 #include "platform/Files.h"
 #include "ratings/Ratings.h"
@@ -51,9 +52,17 @@ class TeamSession {
     const Team& TeamRecord() const { return vars_.CurrentTeamRecord(); }
     const RosterSlot& Players() const { return vars_.Players[0]; }
 
-    // Makes `team` the current team; false, changing nothing, for an index outside the league.
+    // Makes `team` the current team; false, changing nothing, for an index outside the team table.
     bool SelectTeam(int team);
     int CurrentTeam() const { return vars_.CurrentTeam; }
+
+    // --- Held working copies: while the session holds them, teams are loaded from and saved to
+    // copies in memory, which the holder writes once (a korvel-cli run that keeps teams). None
+    // is read until a league is adopted.
+    void HoldWorkingCopies() { copies_.emplace(vars_, WorkingCopies::AwaitingLeague{}); }
+    WorkingCopies* HeldCopies() { return copies_ ? &*copies_ : nullptr; }
+    // Forgets the copies held: the disk keeps what it had.
+    void ReleaseWorkingCopies() { copies_.reset(); }
 
     // --- Whether the open window changed anything, and its edits as steps to undo and redo.
     // StartEditing begins a window's editing: nothing changed, no history. Every edit below is one
@@ -207,6 +216,7 @@ class TeamSession {
     Variables& vars_;
     std::optional<RosterUndo> unsavedRoster_;
     std::vector<StagedFile>* linesSet_ = nullptr;
+    std::optional<WorkingCopies> copies_;
     bool modified_ = false;
     EditHistory history_;
     int stepDepth_ = 0;

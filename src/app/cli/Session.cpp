@@ -95,7 +95,7 @@ void Session::Open(HoldCopies hold) {
     } catch (const FileError& unlockable) {
         throw UsageError(unlockable.what());
     }
-    if (hold == HoldCopies::Yes) copies_.emplace(vars_, WorkingCopies::AwaitingLeague{});
+    if (hold == HoldCopies::Yes) team_.HoldWorkingCopies();
     StartUp(startFolder);
     if (!options_.League.empty()) LoadRequestedLeague(startFolder);
     if (!vars_.LeagueLoaded()) {
@@ -140,10 +140,10 @@ void Session::LoadLeague(const fs::path& base) {
 
 void Session::WriteWorkingCopies(std::vector<StagedFile> alongside) {
     std::vector<StagedFile> files;
-    if (copies_) copies_->Stage(files);
+    if (WorkingCopies* copies = team_.HeldCopies()) copies->Stage(files);
     for (StagedFile& file : alongside) files.push_back(std::move(file));
     CommitAll(files);
-    if (copies_) copies_->Written();
+    if (WorkingCopies* copies = team_.HeldCopies()) copies->Written();
 }
 
 void Session::OpenLeagueOnly() {

@@ -20,6 +20,8 @@ namespace korvel::cli {
 class Session {
   public:
     Session(const GlobalOptions& options, std::ostream& out, std::ostream& err);
+    // The copies held go (with their temporary files) while the start folder is still locked.
+    ~Session() { DropWorkingCopies(); }
 
     // Start-up as when the main window opens, then --league as File > Load, then --team as a
     // team chosen in the main window's lists. With HoldCopies::Yes the working copies are held in
@@ -35,7 +37,7 @@ class Session {
     // written once, together with `alongside`: all are replaced, or none. Throws FileError.
     void WriteWorkingCopies(std::vector<StagedFile> alongside = {});
     // Forgets the working copies held: the disk keeps those it had before the run.
-    void DropWorkingCopies() { copies_.reset(); }
+    void DropWorkingCopies() { team_.ReleaseWorkingCopies(); }
 
     const GlobalOptions& Options() const { return options_; }
     Variables& Vars() { return vars_; }
@@ -61,7 +63,6 @@ class Session {
     TeamSession team_{vars_};
     std::optional<FolderLock> lock_;  // held from Open to the end of the run
     bool teamChosen_ = false;
-    std::optional<WorkingCopies> copies_;  // from Open to the end of the run
 };
 
 // The team named on the command line: an index 0 to LastTeam, or a name compared without its
