@@ -9,6 +9,7 @@
 #include "league/LeagueFiles.h"
 #include "league/LeagueLoad.h"
 #include "league/TeamLists.h"
+#include "platform/CommitJournal.h"
 #include "platform/FolderLock.h"
 
 namespace korvel::cli {
@@ -67,6 +68,24 @@ int ResolveTeam(const Variables& vars, const std::string& text) {
     return matches.front();
 }
 
+namespace {
+
+// A read-only run uses no working copy, but a save that a killed run left half done in the start
+// folder is finished first by every run.
+void FinishInterruptedSave(const fs::path& startFolder) {
+    if (!CommitInterrupted(startFolder)) return;
+    try {
+        FolderLock lock(startFolder);
+        FinishInterruptedCommit(startFolder);
+    } catch (const FolderInUse&) {
+        // The program holding the folder finishes it.
+    } catch (const std::exception& failure) {
+        throw UsageError(failure.what());
+    }
+}
+
+}  // namespace
+
 Session::Session(const GlobalOptions& options, std::ostream& out, std::ostream& err)
     : options_(options), out_(out), ui_(err) {}
 
@@ -95,7 +114,10 @@ void Session::Open(HoldCopies hold) {
     } catch (const FileError& unlockable) {
         throw UsageError(unlockable.what());
     }
-    if (hold == HoldCopies::Yes) team_.HoldWorkingCopies();
+    if (hold == HoldCopies::Yes) {
+        team_.HoldWorkingCopies();
+        team_.CollectSaves(&saves_);
+    }
     StartUp(startFolder);
     if (!options_.League.empty()) LoadRequestedLeague(startFolder);
     if (!vars_.LeagueLoaded()) {
@@ -115,9 +137,15 @@ void Session::Open(HoldCopies hold) {
 }
 
 void Session::StartUp(const fs::path& startFolder) {
+    // As the main window starts: a save a killed program left half done is finished first, then
+    // a failing start-up is tried once more; when it fails again no league is loaded and the
+    // message says why.
+    try {
+        FinishInterruptedCommit(startFolder);
+    } catch (const std::exception& failure) {
+        ui_.MsgBox(failure.what(), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
+    }
     RemoveLeftoverTemporaryFiles(startFolder);
-    // As the main window starts: a failing start-up is tried once more; when it fails again no
-    // league is loaded and the message says why.
     const auto load = [this](const fs::path& base) { LoadLeague(base); };
     try {
         korvel::StartUp(vars_, startFolder, load);
@@ -142,12 +170,20 @@ void Session::WriteWorkingCopies(std::vector<StagedFile> alongside) {
     std::vector<StagedFile> files;
     if (WorkingCopies* copies = team_.HeldCopies()) copies->Stage(files);
     for (StagedFile& file : alongside) files.push_back(std::move(file));
-    CommitAll(files);
+    const std::vector<Message> reports = saves_.Commit(vars_, std::move(files));
     if (WorkingCopies* copies = team_.HeldCopies()) copies->Written();
+    for (const Message& report : reports) ui_.Report(report);
+    ReleaseOutput();
+}
+
+void Session::ReleaseOutput() {
+    out_ << heldOut_.str();
+    heldOut_.str({});
 }
 
 void Session::OpenLeagueOnly() {
     const fs::path startFolder = ResolveStartFolder();
+    FinishInterruptedSave(startFolder);
     fs::path base;
     try {
         if (!options_.League.empty()) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <vector>
 
 #include "app/cli/CliUi.h"
@@ -21,30 +22,36 @@ class Session {
   public:
     Session(const GlobalOptions& options, std::ostream& out, std::ostream& err);
     // The copies held go (with their temporary files) while the start folder is still locked.
-    ~Session() { DropWorkingCopies(); }
+    ~Session() { team_.ReleaseWorkingCopies(); }
 
     // Start-up as when the main window opens, then --league as File > Load, then --team as a
-    // team chosen in the main window's lists. With HoldCopies::Yes the working copies are held in
-    // memory until WriteWorkingCopies. Throws UsageError when no league is loaded or the team is
-    // unknown.
+    // click in the team lists. With HoldCopies::Yes the working copies are held in memory until
+    // WriteWorkingCopies. Throws UsageError when no league is loaded or the team is unknown.
     enum class HoldCopies { No, Yes };
     void Open(HoldCopies hold = HoldCopies::No);
     // Reads the league (--league, else the one korvel.def names) without loading it: no working
     // copy, no lock, nothing written; Vars() then holds its league record, teams and base path.
     // Throws UsageError.
     void OpenLeagueOnly();
-    // Writes the working copies, held in memory from Open to the end of the run so that each is
-    // written once, together with `alongside`: all are replaced, or none. Throws FileError.
+    // Commits everything the run saved, in one commit (SaveSet, FileCommit): the working copies
+    // and korvel.def of the load, held in memory from Open to the end of the run so that each is
+    // written once, the lines files, the league's waiver list, and `alongside`. All are
+    // replaced, or none. Then prints the reports of saved files and the output the commands
+    // printed meanwhile. Throws FileError (CommitUnfinished when only the next start can finish).
     void WriteWorkingCopies(std::vector<StagedFile> alongside = {});
-    // Forgets the working copies held: the disk keeps those it had before the run.
-    void DropWorkingCopies() { team_.ReleaseWorkingCopies(); }
+    // Prints what the commands printed while the copies were held, when the run commits nothing.
+    void ReleaseOutput();
+    // A command that ends refused but whose done part is to be kept (prepare --all-teams) says
+    // so; the run then commits what it did.
+    void KeepDonePart() { keepDonePart_ = true; }
+    bool KeepsDonePart() const { return keepDonePart_; }
 
     const GlobalOptions& Options() const { return options_; }
     Variables& Vars() { return vars_; }
     CliUi& UiOfCli() { return ui_; }
     // The current team as the roster and lines commands edit it, shared by the commands of a run.
     TeamSession& TeamEdit() { return team_; }
-    std::ostream& Out() { return out_; }
+    std::ostream& Out() { return HoldsCopies() ? static_cast<std::ostream&>(heldOut_) : out_; }
     int CurrentTeam() const { return team_.CurrentTeam(); }
     // Whether the main window would have a team selected, so that its Manager and Coach menus
     // open windows: the load listed a team, or --team named one the lists show.
@@ -55,6 +62,7 @@ class Session {
     void StartUp(const std::filesystem::path& startFolder);
     void LoadLeague(const std::filesystem::path& base);
     void LoadRequestedLeague(const std::filesystem::path& startFolder);
+    bool HoldsCopies() { return team_.HeldCopies() != nullptr; }
 
     const GlobalOptions& options_;
     std::ostream& out_;
@@ -62,6 +70,9 @@ class Session {
     CliUi ui_;
     TeamSession team_{vars_};
     std::optional<FolderLock> lock_;  // held from Open to the end of the run
+    SaveSet saves_;                   // what the run saves, committed at its end
+    std::ostringstream heldOut_;      // output printed once the run is committed
+    bool keepDonePart_ = false;
     bool teamChosen_ = false;
 };
 
