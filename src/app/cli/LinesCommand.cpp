@@ -84,7 +84,8 @@ bool UseLines(Session& session, const LinesOptions& options, LinesShown& shown) 
     shown.Problems = password ? LinesReadiness(team, *password) : LinesReadiness(team);
     if (shown.Saved && !shown.Problems.empty()) {
         std::ostream& err = session.UiOfCli().Err();
-        err << "korvel-cli: " << shown.Saved->string() << " would not pass the league's check:\n";
+        // About the line-up saved: the file itself is reported once the run has committed it.
+        err << "korvel-cli: the lines saved are not ready for the league:\n";
         for (const LinesProblem& problem : shown.Problems) {
             err << "  " << problem.Code << ": " << problem.Text << "\n";
         }

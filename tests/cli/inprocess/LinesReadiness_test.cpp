@@ -89,7 +89,8 @@ TEST_F(LinesReadinessCli, SaveLinesSaysWhatTheLeagueWouldFind) {
         for (const std::string& code : c.Codes) {
             EXPECT_NE(ran.Err.find("  " + code + ": "), std::string::npos) << ran.Err;
         }
-        EXPECT_EQ(ran.Err.find("would not pass") != std::string::npos, !c.Codes.empty()) << ran.Err;
+        EXPECT_EQ(ran.Err.find("not ready for the league") != std::string::npos, !c.Codes.empty())
+            << ran.Err;
     }
 }
 
