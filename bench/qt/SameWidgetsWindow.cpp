@@ -34,7 +34,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     Variables vars;
     SilentUi ui;
-    Main main(vars, ui, std::filesystem::current_path());
+    TeamSession session(vars);
+    Main main(session, ui, std::filesystem::current_path());
     main.Form_Load();
     const auto window = bench::MakeSameWidgetsWindow(main);
     window->show();

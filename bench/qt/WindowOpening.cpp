@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
     Variables vars;
     qt::QtUi ui;
     RegisterWindowForms(ui);
-    Main main(vars, ui, std::filesystem::current_path());
+    TeamSession session(vars);
+    Main main(session, ui, std::filesystem::current_path());
     main.Form_Load();
     const std::map<std::string, std::function<void()>> windows = {
         {"roster", [&] { main.SetRoster_Click(); }},

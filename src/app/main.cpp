@@ -20,6 +20,7 @@
 #include "platform/qt/DesktopSettings.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUi.h"
+#include "session/TeamSession.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
 
@@ -102,6 +103,7 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption& screenshot = options.Screenshot;
 
     korvel::Variables vars;
+    korvel::TeamSession session(vars);
     korvel::qt::QtUi ui;
     korvel::RegisterWindowForms(ui);
     if (parser.isSet(screenshot)) AnswerWithoutDialogs(ui);
@@ -117,7 +119,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    korvel::Main window(vars, ui, startFolder);
+    korvel::Main window(session, ui, startFolder);
     window.Form_Load();
     korvel::MainForm form(window, vars);
 

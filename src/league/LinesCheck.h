@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "league/LinesFile.h"
 #include "league/Records.h"
+#include "league/Variables.h"
 
 namespace korvel {
 
@@ -26,6 +28,12 @@ struct LinesCheck {
     std::vector<LinesProblem> Problems;
     bool Valid() const { return Problems.empty(); }
 };
+
+// What the league would find in `record`, a lines file of `team` whose players are `players`: the
+// problems password, entry, incomplete, injured dressed, dressed and undressed in lines, in that
+// order. The rules of CheckLinesFile once the file is read.
+std::vector<LinesProblem> CheckLinesRecord(const LinesRecord& record, const Team& team,
+                                           const RosterSlot& players);
 
 // Checks the lines file `file` against the league (its record and teams) and the players of the
 // league's roster file `rosterFile`. Only reads; a file that cannot be read (missing, a folder, a

@@ -163,5 +163,11 @@ TEST_F(CliOptions, HelpExplainsOptionsExitCodesAndJson) {
     EXPECT_NE(lines.Out.find("\"LineBuffer\""), std::string::npos);
 }
 
+// A key the output lacks fails the one test that reads it; the rest of the binary runs on.
+TEST(CliJson, AMissingKeyThrowsInsteadOfAborting) {
+    const nlohmann::json result = nlohmann::json::object();
+    EXPECT_THROW((void)result["Ready"], std::logic_error);
+}
+
 }  // namespace
 }  // namespace korvel::test

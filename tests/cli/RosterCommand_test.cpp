@@ -3,6 +3,7 @@
 #include "cli/CliRun.h"
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
+#include "session/TeamSession.h"
 #include "support/ScriptedUi.h"
 #include "windows/roster/Roster.h"
 
@@ -78,7 +79,8 @@ TEST_F(RosterCommand, AutoKeepStoresExactlyWhatTheWindowStores) {
     vars.CurrentTeam = team;
     LoadTeam(vars, team, 0);
     ScriptedUi ui;
-    korvel::Roster window(vars, ui);
+    TeamSession session(vars);
+    korvel::Roster window(session, ui);
     window.Form_Load();
     window.cmdAuto_Click();
     ui.ExpectQuestion("Keep Roster Changes?", Answer::Yes);

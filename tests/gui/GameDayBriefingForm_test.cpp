@@ -13,6 +13,7 @@
 #include "league/Condense.h"
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/main/qt/MainForm.h"
 
@@ -42,13 +43,14 @@ TEST(GameDayBriefingForm, OpensAfterAGameDayAndEachEntryLeadsOn) {
     const fs::path base = WriteGeneratedLeague(folder.Path(), "DAYS", {.Seed = 5, .Teams = 6});
     WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     RegisterWindowForms(ui);
     ui.MsgBoxHook = [](const std::string& text, Buttons, Icon, const std::string&) {
         ADD_FAILURE() << "unexpected message: " << text;
         return Answer::OK;
     };
-    Main main(vars, ui, start);
+    Main main(session, ui, start);
     main.Form_Load();
     EXPECT_FALSE(main.BriefingDue);  // a first visit has no game day before it
     int days = 1;

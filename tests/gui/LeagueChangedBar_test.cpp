@@ -11,6 +11,7 @@
 #include "gui/GuiTest.h"
 #include "gui/Palettes.h"
 #include "league/LeagueFiles.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/main/qt/MainForm.h"
 
@@ -31,7 +32,8 @@ TEST(LeagueChangedBar, ShowsWhenTheLeagueChangedAndReloadLoadsIt) {
         ADD_FAILURE() << "unexpected message: " << text;
         return Answer::OK;
     };
-    Main main(vars, ui, start);
+    TeamSession session(vars);
+    Main main(session, ui, start);
     main.Form_Load();
     const int winsBefore = vars.Teams[0].Wins[0];
 

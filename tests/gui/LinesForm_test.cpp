@@ -1,5 +1,6 @@
 #include "windows/lines/qt/LinesForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -19,6 +20,7 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/qt/QtUi.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/lines/qt/SlotEditing.h"
 #include "windows/main/Main.h"
@@ -64,7 +66,7 @@ class LinesFormTest : public ::testing::Test {
             messages.push_back({text, title});
             return buttons == Buttons::OK ? Answer::OK : Answer::Yes;
         };
-        main = std::make_unique<Main>(vars, ui, start);
+        main = std::make_unique<Main>(session, ui, start);
         main->Form_Load();
         ASSERT_TRUE(vars.LeagueLoaded());
         vars.CurrentTeam = 2;
@@ -110,6 +112,7 @@ class LinesFormTest : public ::testing::Test {
     TempFolder folder;
     fs::path start = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     std::unique_ptr<Main> main;
     std::vector<ShownMessage> messages;
@@ -127,7 +130,7 @@ TEST_F(LinesFormTest, AutoViewsPlacingAndKeepingTheLines) {
 
         Click(*form.cmdAuto);
         ASSERT_TRUE(messages.empty()) << messages[0].Text;
-        EXPECT_TRUE(lines.Changed);
+        EXPECT_TRUE(lines.Changed());
         ExpectSlotsShowTheControls(lines, form);
         for (int n = 0; n < Lines::kSlotLabels; ++n)
             EXPECT_FALSE(form.lblPlayer[n]->text().isEmpty());
@@ -211,7 +214,7 @@ TEST_F(LinesFormTest, EmptySlotsStayEmptyAndTheCloseBoxWarns) {
         ASSERT_TRUE(Activate(form));
         ASSERT_TRUE(TabTo(*form.List2));
         Click(*form.lblPlayer[0]);
-        EXPECT_FALSE(lines.Changed);
+        EXPECT_FALSE(lines.Changed());
         EXPECT_TRUE(form.lblPlayer[0]->text().isEmpty());
 
         // Unchecking the goalie filter hides the goalies.
@@ -223,7 +226,7 @@ TEST_F(LinesFormTest, EmptySlotsStayEmptyAndTheCloseBoxWarns) {
 
         ClickRow(*form.List2, 0);
         Click(*form.lblPlayer[0]);
-        EXPECT_TRUE(lines.Changed);
+        EXPECT_TRUE(lines.Changed());
         EXPECT_TRUE(form.lblPlayer[0]->property("filled").toBool());
         form.close();
         EXPECT_TRUE(lines.IsUnloaded());
@@ -304,7 +307,7 @@ TEST_F(LinesFormTest, KeyboardShortcutsRunTheButtons) {
         ASSERT_TRUE(Press(form, "Ctrl+3"));
         EXPECT_EQ(form.Label5->text(), "Penalty Kill Lines");
         ASSERT_TRUE(Press(form, "Ctrl+U"));
-        EXPECT_TRUE(lines.Changed);
+        EXPECT_TRUE(lines.Changed());
         EXPECT_FALSE(form.lblPlayer[20]->text().isEmpty());
         ASSERT_TRUE(Press(form, "Ctrl+1"));
         EXPECT_TRUE(lines.optEven.Value);
@@ -346,7 +349,7 @@ TEST_F(LinesFormTest, SaveLinesAndLoadThemBackWithTheKeyboard) {
         QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
         EXPECT_EQ(lines.LineBuffer, savedLineUp);
         ExpectSlotsShowTheControls(lines, form);
-        EXPECT_TRUE(lines.Changed);
+        EXPECT_TRUE(lines.Changed());
         QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
         EXPECT_TRUE(lines.IsUnloaded());
     });
@@ -409,6 +412,38 @@ TEST_F(LinesFormTest, CandidatesShowTheirUseSlotsClearWithDeleteAndSwapByDraggin
             form.close();
         });
     });
+}
+
+// Edit > Undo on its standard key takes a cleared slot back: the slots, the readiness line and
+// the menu show it, nothing is left changed, and Exit asks nothing.
+TEST_F(LinesFormTest, UndoByKeyTakesAnEditBackAndExitAsksNothing) {
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        ASSERT_TRUE(Activate(form));
+        auto* undo = form.findChild<QAction*>("mnuUndo");
+        auto* redo = form.findChild<QAction*>("mnuRedo");
+        ASSERT_TRUE(undo != nullptr && redo != nullptr);
+        EXPECT_FALSE(undo->isEnabled());
+        EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        const LineUp opened = lines.LineBuffer;
+        const QString readyOpened = form.lblReady->text();
+        ASSERT_NE(lines.LineBuffer[LineIndex(0, 0)], kNoPlayer);
+
+        form.Binder().Run([&] { lines.ClearSlot(0); });
+        EXPECT_TRUE(lines.Changed());
+        EXPECT_TRUE(undo->isEnabled());
+        EXPECT_EQ(undo->text(), "Undo Clear Line 1 C");
+        EXPECT_TRUE(form.lblReady->text().startsWith("Not ready for the league"))
+            << form.lblReady->text().toStdString();
+
+        QTest::keySequence(&form, QKeySequence::Undo);
+        EXPECT_TRUE(lines.LineBuffer == opened);
+        EXPECT_FALSE(lines.Changed());
+        EXPECT_EQ(form.lblReady->text(), readyOpened);
+        EXPECT_EQ(redo->text(), "Redo Clear Line 1 C");
+        ExpectSlotsShowTheControls(lines, form);
+        Click(*form.cmdExit);
+    });
+    EXPECT_TRUE(messages.empty()) << messages[0].Text;
 }
 
 }  // namespace

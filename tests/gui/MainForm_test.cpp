@@ -16,6 +16,7 @@
 #include "gui/GuiTest.h"
 #include "league/LeagueFiles.h"
 #include "league/RecordCodec.h"
+#include "session/TeamSession.h"
 #include "support/LeagueBuilder.h"
 #include "support/TempFolder.h"
 
@@ -78,7 +79,7 @@ class MainFormTest : public ::testing::Test {
         if (remembered)
             WriteWholeFile(DefaultsFileIn(startFolder), DefaultsFileContent(*remembered));
         RegisterWindowForms(ui);
-        window = std::make_unique<Main>(vars, ui, startFolder);
+        window = std::make_unique<Main>(session, ui, startFolder);
         window->Form_Load();
         form = std::make_unique<MainForm>(*window, vars);
         form->show();
@@ -87,6 +88,7 @@ class MainFormTest : public ::testing::Test {
     TempFolder folder;
     fs::path startFolder = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     std::unique_ptr<Main> window;
     std::unique_ptr<MainForm> form;

@@ -12,6 +12,7 @@
 #include "gui/GuiTest.h"
 #include "gui/Palettes.h"
 #include "league/LeagueFiles.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/main/qt/MainForm.h"
 
@@ -31,7 +32,7 @@ class StandingsFormTest : public ::testing::Test {
             ADD_FAILURE() << "unexpected message: " << text;
             return Answer::OK;
         };
-        main = std::make_unique<Main>(vars, ui, start);
+        main = std::make_unique<Main>(session, ui, start);
         main->Form_Load();
         ASSERT_TRUE(vars.LeagueLoaded());
         vars.Teams[12].Division = 3;    // a division no main window list shows
@@ -49,6 +50,7 @@ class StandingsFormTest : public ::testing::Test {
     TempFolder folder;
     fs::path start = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     std::unique_ptr<Main> main;
     std::unique_ptr<MainForm> form;

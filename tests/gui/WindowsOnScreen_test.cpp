@@ -22,6 +22,7 @@
 #include "league/RosterSlots.h"
 #include "platform/qt/Palettes.h"
 #include "platform/qt/QtUi.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
@@ -47,7 +48,7 @@ class Desktop : public ::testing::Test {
             return buttons == Buttons::OK ? Answer::OK : Answer::No;
         };
         ui.ModalHook = [this](QDialog& form) { OnWindow(form); };
-        main = std::make_unique<Main>(vars, ui, start);
+        main = std::make_unique<Main>(session, ui, start);
         main->Form_Load();
         ASSERT_TRUE(vars.LeagueLoaded());
         form = std::make_unique<MainForm>(*main, vars);
@@ -56,6 +57,7 @@ class Desktop : public ::testing::Test {
     TempFolder folder;
     fs::path start = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     std::unique_ptr<Main> main;
     std::unique_ptr<MainForm> form;

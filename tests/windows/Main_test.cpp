@@ -8,6 +8,7 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/Files.h"
+#include "session/TeamSession.h"
 #include "support/Checks.h"
 #include "support/LeagueBuilder.h"
 #include "support/ScriptedUi.h"
@@ -31,7 +32,8 @@ class MainWindow : public testing::Test {
     fs::path start = folder / "start";
     Variables vars;
     test::ScriptedUi ui;
-    Main main{vars, ui, start};
+    TeamSession session{vars};
+    Main main{session, ui, start};
 
     void SetUp() override { fs::create_directories(start); }
 
@@ -306,7 +308,8 @@ TEST_F(MainWindow, TheNextStartUpReopensPathsWithCommasAndRelativePathsFromTheSt
     auto startAgain = [&] {
         Variables nextVars;
         test::ScriptedUi nextUi;
-        Main next(nextVars, nextUi, start);
+        TeamSession nextSession(nextVars);
+        Main next(nextSession, nextUi, start);
         next.Form_Load();
         EXPECT_TRUE(nextUi.Messages.empty());
         return nextVars.LeaguePath;

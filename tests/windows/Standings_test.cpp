@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "session/TeamSession.h"
 #include "support/LeagueBuilder.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -37,7 +38,8 @@ class StandingsWindow : public testing::Test {
     fs::path start = folder / "start";
     Variables vars;
     test::ScriptedUi ui;
-    Main main{vars, ui, start};
+    TeamSession session{vars};
+    Main main{session, ui, start};
 };
 
 // A double click acts as a click in the main window's team list: the division and the team are

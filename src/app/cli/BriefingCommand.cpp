@@ -149,9 +149,9 @@ void PrintText(std::ostream& out, const Variables& vars, const Briefing& b) {
 
 int RunBriefing(Session& session) {
     const Variables& vars = session.Vars();
-    const auto& visit = session.MainWindow().GameDays();
+    const auto& visit = session.GameDays();
     if (!visit) {
-        throw std::runtime_error("no briefing: " + session.MainWindow().GameDayNotice);
+        throw std::runtime_error("no briefing: " + session.GameDayNotice());
     }
     const Briefing briefing =
         MakeBriefing(vars, *visit, vars.CurrentTeam, ReadinessProblems(vars, vars.CurrentTeam));

@@ -141,7 +141,7 @@ int RunAllTeams(Session& session, const PrepareOptions& options) {
     // Every team's save joins the run's one commit at its end (Session::WriteWorkingCopies): a
     // refused team is reported and the others go on; a failed commit saves nothing at all.
     for (int t = 0; t <= vars.League.LastTeam; ++t) {
-        vars.CurrentTeam = static_cast<std::uint8_t>(t);
+        session.TeamEdit().SelectTeam(t);
         const Prepared prepared = PrepareTeam(session, options);
         allPrepared = allPrepared && prepared.LinesFile.has_value();
         results.push_back(PreparedJson(session, prepared));

@@ -120,8 +120,12 @@ int RunRoster(Session& session, const RosterOptions& options) {
     RequireCoachMenu(session, "game roster window", "Coach > Set Game Roster");
     TeamSession& team = session.TeamEdit();
     if (!Reported(session, team.OpenRoster(Roster::kCaption))) return kRefused;
-    const bool changed = options.Auto;
-    if (options.Auto && !Reported(session, team.AutoRoster())) return kRefused;
+    team.StartEditing();
+    if (options.Auto) {
+        if (!Reported(session, team.AutoRoster())) return kRefused;
+        team.MarkModified();  // as the window's Auto button marks it
+    }
+    const bool changed = team.Modified();
     RosterShown shown = Shown(team);
     if (changed && options.Keep) {
         AnsweredYes(session, kKeepRosterChanges);

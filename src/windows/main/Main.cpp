@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "league/LeagueFiles.h"
+#include "league/LeagueLoad.h"
 #include "league/RosterSlots.h"
+#include "league/TeamLists.h"
 #include "platform/CommitJournal.h"
 #include "platform/Files.h"
 #include "windows/briefing/GameDayBriefing.h"
@@ -17,37 +19,14 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kLoadLeagueTitle = "Load League";
-
-// A file of the start folder that is not one of the league's own is a working copy (or its
-// temporary file): when it cannot be written the start folder is at fault, not the league.
-bool WorkingCopyFailed(const fs::path& league, const fs::path& startFolder,
-                       const std::exception& failure) {
-    const auto* file = dynamic_cast<const FileError*>(&failure);
-    if (file == nullptr) return false;
-    const fs::path folder = file->File().parent_path().lexically_normal();
-    if (folder != fs::path(startFolder).lexically_normal() &&
-        folder != (startFolder / "").lexically_normal().parent_path()) {
-        return false;
-    }
-    for (const char* extension : {".lge", ".tms", ".ros"}) {
-        if (file->File() == WithExtension(league, extension)) return false;
-    }
-    return true;
-}
-
-std::string LoadFailureText(const fs::path& path, const fs::path& startFolder,
-                            const std::exception& failure) {
-    if (WorkingCopyFailed(path, startFolder, failure)) {
-        return "The start folder " + startFolder.string() +
-               " must be writable: Korvel keeps its working copies of the league there.\n\n" +
-               failure.what();
-    }
-    return "The league " + path.string() + " could not be loaded.\n\n" + failure.what();
-}
 }  // namespace
 
-Main::Main(Variables& vars, Ui& ui, fs::path startFolder)
-    : Window(kCaption), vars_(vars), ui_(ui), startFolder_(std::move(startFolder)) {}
+Main::Main(TeamSession& session, Ui& ui, fs::path startFolder)
+    : Window(kCaption),
+      session_(session),
+      vars_(session.Vars()),
+      ui_(ui),
+      startFolder_(std::move(startFolder)) {}
 
 void Main::Form_Load() {
     // A save that a killed program left half done is finished before anything reads the files.
@@ -71,17 +50,7 @@ void Main::Form_Load() {
 }
 
 void Main::StartUp() {
-    InitialiseVariables(vars_, startFolder_);
-    const auto remembered = ReadDefaultsFile(DefaultsFileIn(vars_.StartFolder));
-    if (!remembered || remembered->empty()) return;
-    // A relative path was written relative to the start folder, whatever folder we run in now.
-    const fs::path base = vars_.StartFolder / *remembered;
-    if (!FileExists(WithExtension(base, ".lge"))) return;
-    try {
-        LoadLg(base);
-    } catch (const std::exception& failure) {
-        throw std::runtime_error(LoadFailureText(base, vars_.StartFolder, failure));
-    }
+    korvel::StartUp(vars_, startFolder_, [this](const fs::path& base) { LoadLg(base); });
 }
 
 void Main::LoadLeague_Click() {
@@ -131,32 +100,10 @@ void Main::ShowLeagueChanged(bool changed) {
 void Main::LoadLg(const fs::path& path) {
     // Stamped before reading: a write the reading overlaps shows as a change afterwards.
     const LeagueFileStamp stamp = StampLeagueFiles(path);
-    const LeagueFileSet league = ReadLeagueFiles(path);
-    std::optional<GameDayVisit> visit;
-    std::string notice;
-    try {
-        visit = VisitGameDays(vars_.StartFolder, path, league.League, ReadLeagueState(path));
-        notice = visit->Notice;
-    } catch (const std::exception& failure) {
-        // The briefing is no reason to refuse the league.
-        notice = std::string("The game days of this league could not be read: ") + failure.what();
-    }
-    InstallLeague(vars_, league, [&](std::vector<StagedFile>& files) {
-        // A history that cannot be written (a full disk) costs the next briefing its comparison,
-        // never the load.
-        try {
-            if (auto history = visit ? StageGameDays(*visit) : std::nullopt) {
-                files.push_back(std::move(*history));
-            }
-        } catch (const FileError& failure) {
-            notice += (notice.empty() ? "" : "\n") +
-                      std::string("This game day could not be kept for the next briefing: ") +
-                      failure.what();
-        }
-    });
-    gameDays_ = std::move(visit);
+    GameDayLoad loaded = korvel::LoadLeague(vars_, path);
+    gameDays_ = std::move(loaded.Visit);
     BriefingDue = gameDays_ && gameDays_->NewGameDay;
-    GameDayNotice = notice;
+    GameDayNotice = std::move(loaded.Notice);
     loadedStamp_ = stamp;
     ShowLeagueChanged(false);
     ShowLeague();
@@ -194,12 +141,8 @@ void Main::ShowLeague() {
 void Main::lstDivs_Click(int conf) {
     auto& teams = lstTeams[conf];
     teams.Clear();
-    const int division = lstDivs[conf].ListIndex;
-    if (!vars_.LeagueLoaded()) return;
-    for (int t = 0; t <= vars_.League.LastTeam; ++t) {
-        const Team& team = vars_.Teams[t];
-        if (team.Conference == conf && team.Division == division)
-            teams.AddItem(team.Name.Utf8(), t);
+    for (const int t : TeamsOfDivision(vars_, conf, lstDivs[conf].ListIndex)) {
+        teams.AddItem(vars_.Teams[static_cast<std::size_t>(t)].Name.Utf8(), t);
     }
 }
 
@@ -207,12 +150,12 @@ void Main::lstTeams_Click(int conf) {
     if (!lstTeams[conf].HasSelection()) return;
     coach.Enabled = true;
     manager.Enabled = true;
-    vars_.CurrentTeam = static_cast<std::uint8_t>(lstTeams[conf].SelectedItemData());
+    session_.SelectTeam(lstTeams[conf].SelectedItemData());
 }
 
 void Main::lstTeams_DblClick(int conf) {
     if (!lstTeams[conf].HasSelection()) return;
-    vars_.CurrentTeam = static_cast<std::uint8_t>(lstTeams[conf].SelectedItemData());
+    session_.SelectTeam(lstTeams[conf].SelectedItemData());
     ShowTeamInfo();
 }
 
@@ -223,7 +166,7 @@ void Main::ViewTeam_Click() {
 // The team information window reads the team's roster itself, on every refresh.
 void Main::ShowTeamInfo() {
     RunGuarded(ui_, "View Team", [&] {
-        DisplayTeam info(vars_, ui_);
+        DisplayTeam info(session_, ui_);
         ui_.ShowModal(info);
     });
 }
@@ -231,14 +174,14 @@ void Main::ShowTeamInfo() {
 void Main::SetRoster_Click() {
     if (!coach.Enabled) return;
     if (!RunGuarded(ui_, "Set Game Roster", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); })) return;
-    Roster roster(vars_, ui_);
+    Roster roster(session_, ui_);
     ui_.ShowModal(roster);
 }
 
 void Main::SetLines_Click() {
     if (!coach.Enabled) return;
     if (!RunGuarded(ui_, "Set Lines", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); })) return;
-    Lines lines(vars_, ui_);
+    Lines lines(session_, ui_);
     ui_.ShowModal(lines);
 }
 
@@ -281,7 +224,7 @@ void Main::SelectTeam(int team) {
     // A team the lists do not show becomes current all the same, as a click would make it.
     coach.Enabled = true;
     manager.Enabled = true;
-    vars_.CurrentTeam = static_cast<std::uint8_t>(team);
+    session_.SelectTeam(team);
 }
 
 void Main::exit_Click() {

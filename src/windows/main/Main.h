@@ -9,6 +9,7 @@
 #include "platform/Controls.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
+#include "session/TeamSession.h"
 
 namespace korvel {
 
@@ -18,7 +19,7 @@ class Main : public Window {
   public:
     static constexpr const char* kCaption = "Ostervald";
 
-    Main(Variables& vars, Ui& ui, std::filesystem::path startFolder);
+    Main(TeamSession& session, Ui& ui, std::filesystem::path startFolder);
 
     // Controls.
     Label Label3{"League Name"};
@@ -88,6 +89,7 @@ class Main : public Window {
     void ShowLeagueChanged(bool changed);
     void LoadChosenLeague(const std::filesystem::path& base);
 
+    TeamSession& session_;
     Variables& vars_;
     Ui& ui_;
     std::filesystem::path startFolder_;

@@ -14,6 +14,7 @@
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
 #include "platform/qt/Style.h"
+#include "platform/qt/UndoMenu.h"
 #include "windows/lines/qt/RowCaption.h"
 #include "windows/lines/qt/SlotEditing.h"
 
@@ -54,6 +55,7 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     CreateShortcuts();
     LayOut();
     CreateSlotEditing();
+    CreateEditState();
     // Tab: the views at the top, the left column down, the lines one by one, then the list.
     std::vector<QWidget*> chain{optEven, optPP, optPK};
     for (int n = Lines::kGoalieLabel; n < Lines::kSlotLabels; ++n) chain.push_back(lblPlayer[n]);
@@ -66,6 +68,17 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     Binder().RefreshAll();
     // As large as the content asks at the desktop's font and scale; the form cuts it to the screen.
     resize(sizeHint());
+}
+
+void LinesForm::CreateEditState() {
+    qt::AddUndoMenu(*this, Binder(),
+                    {window_.mnuEdit, window_.mnuUndo, [this] { window_.mnuUndo_Click(); },
+                     window_.mnuRedo, [this] { window_.mnuRedo_Click(); }});
+    lblReady = new QLabel(this);
+    lblReady->setObjectName("lblReady");
+    lblReady->setContentsMargins(8, 2, 8, 4);
+    layout()->addWidget(lblReady);
+    Binder().Bind(*lblReady, window_.lblReady);
 }
 
 void LinesForm::CreateWidgets() {

@@ -39,6 +39,7 @@ class LinesForm : public qt::DialogForm {
     QPushButton* cmdLoadLines = nullptr;
     QPushButton* cmdSaveLines = nullptr;
     QPushButton* cmdExit = nullptr;
+    QLabel* lblReady = nullptr;  // whether the lines file saved now would pass the league
     // The item data role of List2 holding a candidate's LineUse.
     static constexpr int kUseRole = Qt::UserRole + 1;
 
@@ -52,6 +53,8 @@ class LinesForm : public qt::DialogForm {
     void DropOnSlot(int n, int row);
     // Clearing and exchanging slots, and the marks of how often each candidate is used.
     void CreateSlotEditing();
+    // The Edit menu's Undo and Redo, and the line that says whether the lines are ready.
+    void CreateEditState();
     void ShowCandidateUse();
 
     Lines& window_;

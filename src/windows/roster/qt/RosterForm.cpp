@@ -12,23 +12,13 @@
 
 #include "platform/qt/QtText.h"
 #include "platform/qt/Style.h"
+#include "platform/qt/UndoMenu.h"
 
 namespace korvel {
 
 namespace {
 
 constexpr int kScratch = 0, kDress = 1, kToFarm = 2, kToPros = 3;
-
-// The move buttons that take players from one list to another, in the order they run.
-std::vector<int> MovesBetween(int from, int to) {
-    if (from == Dressed && to == Scratch) return {kScratch};
-    if (from == Scratch && to == Dressed) return {kDress};
-    if (from == Scratch && to == Farm) return {kToFarm};
-    if (from == Farm && to == Scratch) return {kToPros};
-    if (from == Dressed && to == Farm) return {kScratch, kToFarm};
-    if (from == Farm && to == Dressed) return {kToPros, kDress};
-    return {};
-}
 
 QPushButton* MakeButton(QWidget* parent, const char* name) {
     auto* button = new QPushButton(parent);
@@ -53,6 +43,9 @@ RosterForm::RosterForm(Roster& window, QWidget* parent)
     CreateShortcuts();
     Bind();
     CreateRuleCounts();
+    qt::AddUndoMenu(*this, Binder(),
+                    {window_.mnuEdit, window_.mnuUndo, [this] { window_.mnuUndo_Click(); },
+                     window_.mnuRedo, [this] { window_.mnuRedo_Click(); }});
     setSizeGripEnabled(true);
     resize(1120, 640);
     Binder().RefreshAll();
@@ -240,27 +233,7 @@ void RosterForm::RunWithSelection(const std::function<void()>& handler) {
 }
 
 void RosterForm::MoveByDrop(int from, int to) {
-    const std::vector<int> moves = MovesBetween(from, to);
-    if (moves.empty()) return;
-    RunWithSelection([this, from, moves] {
-        std::vector<int> players;
-        for (const ListItem& line : window_.list1[from].Items) {
-            if (line.Selected) players.push_back(line.ItemData);
-        }
-        for (std::size_t step = 0; step < moves.size(); ++step) {
-            if (step > 0) {
-                // The players who reached the middle list go on from there.
-                for (ListBox& list : window_.list1) {
-                    for (ListItem& line : list.Items) {
-                        line.Selected = &list == &window_.list1[Scratch] &&
-                                        std::find(players.begin(), players.end(), line.ItemData) !=
-                                            players.end();
-                    }
-                }
-            }
-            window_.cmdMovePlayer_Click(moves[step]);
-        }
-    });
+    RunWithSelection([this, from, to] { window_.List1_Drop(from, to); });
 }
 
 // A row under the window's commands: one label per rule, the unmet ones marked and in bold, the
