@@ -2,6 +2,8 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 #include "league/LeagueFileStamp.h"
 #include "league/Variables.h"
@@ -46,6 +48,9 @@ class Main : public Window {
     void Form_Load() override;
 
     void LoadLeague_Click();
+    // Loads the league of `file` as Load does when that file is chosen: a ".tms" or ".lge" file
+    // of the league, or its base path. A failure is shown and leaves the loaded league as it was.
+    void LoadLeagueFile(const std::filesystem::path& file);
     // Loads the league with base path `path`. The league is read and checked completely before
     // anything changes; a failure throws and leaves the loaded league as it was.
     void LoadLg(const std::filesystem::path& path);
@@ -67,6 +72,10 @@ class Main : public Window {
     // Loads the current league again, as File > Load does when it is chosen.
     void cmdReload_Click();
     void About_Click() {}
+
+    // The team the manager last chose in the league of this base path, when it is remembered;
+    // selected after each load, over the first team the load selects.
+    std::function<std::optional<int>(const std::filesystem::path& league)> RememberedTeam;
 
   private:
     void StartUp();
