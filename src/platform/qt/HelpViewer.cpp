@@ -2,8 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
@@ -17,6 +22,28 @@ namespace {
 
 constexpr const char* kManual = "korvel/manual/index.html";
 constexpr const char* kTitle = "Korvel Help";
+constexpr int kPictureWidth = 560;
+
+// The manual's text with each picture given a size that reads beside the text: its own, or
+// shrunk to kPictureWidth.
+QString ManualText(const QString& page) {
+    QFile file(page);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QString text = QString::fromUtf8(file.readAll());
+    static const QRegularExpression picture(R"re(<img src="([^"]+)")re");
+    QRegularExpressionMatchIterator found = picture.globalMatch(text);
+    QList<QRegularExpressionMatch> matches;
+    while (found.hasNext()) matches.prepend(found.next());
+    for (const QRegularExpressionMatch& match : matches) {
+        QSize size = QImageReader(QFileInfo(page).dir().filePath(match.captured(1))).size();
+        if (!size.isValid()) continue;
+        if (size.width() > kPictureWidth)
+            size = size.scaled(kPictureWidth, 10000, Qt::KeepAspectRatio);
+        text.insert(match.capturedEnd(),
+                    QString(" width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()));
+    }
+    return text;
+}
 
 class HelpWindow : public QDialog {
   public:
@@ -59,13 +86,21 @@ void ShowHelp(QWidget& window, const QString& section) {
     }
     auto* help = window.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (help == nullptr) help = new HelpWindow(window);
-    QUrl url = QUrl::fromLocalFile(*page);
-    if (!section.isEmpty()) url.setFragment(section);
-    help->Browser->setSource(url);
+    if (help->Browser->document()->isEmpty()) {
+        help->Browser->document()->setBaseUrl(QUrl::fromLocalFile(*page));
+        help->Browser->setHtml(ManualText(*page));
+    }
     help->show();
     FitToScreen(*help);
     help->raise();
     help->activateWindow();
+    // Laid out once shown: only then is there a place to scroll to.
+    help->Browser->document()->adjustSize();
+    if (section.isEmpty()) {
+        help->Browser->verticalScrollBar()->setValue(0);
+    } else {
+        help->Browser->scrollToAnchor(section);
+    }
 }
 
 }  // namespace korvel::qt

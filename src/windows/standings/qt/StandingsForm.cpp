@@ -138,8 +138,11 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
     // Wide enough for both columns of tables and a scroll bar; as tall as they are, up to most of
     // a screen, beyond which the tables scroll.
     const QSize wanted = content->sizeHint();
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const bool fits = wanted.height() + 12 <= kMostHeight;
+    const int scrollBar = fits ? 0 : style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Qt shows an empty scroll bar beside tables that fit, so there is none then.
+    if (fits) scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMinimumWidth(wanted.width() + scrollBar + 4);
     scroll->setMinimumHeight(std::min(wanted.height() + 12, kMostHeight));
     adjustSize();
