@@ -116,6 +116,8 @@ std::unique_ptr<QDialog> MakeSameWidgetsStandings(const Standings& standings) {
     root->addWidget(scroll, 1);
     root->addWidget(new QLabel(Text(standings.lblUnlisted.Caption), dialog.get()));
     root->addWidget(new QPushButton(Text(standings.cmdExit.Caption), dialog.get()));
+    // The size the standings window takes on a 50-team league, so that as many cells show.
+    dialog->resize(980, 660);
     return dialog;
 }
 

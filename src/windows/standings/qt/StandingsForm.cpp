@@ -12,7 +12,6 @@
 #include <array>
 
 #include "platform/qt/QtText.h"
-#include "platform/qt/Style.h"
 
 namespace korvel {
 namespace {
@@ -53,8 +52,11 @@ QTableWidgetItem* Cell(const QString& text, int teamIndex, bool number) {
     return item;
 }
 
+// Bold drawn unhinted, as the main window draws its titles: the font library then has no second
+// face to analyse, and at these sizes it looks the same.
 QFont Bold(QFont font, double scale) {
     font.setBold(true);
+    font.setHintingPreference(QFont::PreferNoHinting);
     if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * scale);
     return font;
 }
@@ -73,14 +75,26 @@ StandingsForm::TableSizes StandingsForm::MeasureTables(const QFont& font) const 
             bold.horizontalAdvance(kColumnInfo[static_cast<std::size_t>(column)].Header) +
             headerMargin;
     }
+    // Digits share one width: a number column is as wide as its longest number in zeros. Only the
+    // names are measured one by one.
+    std::array<qsizetype, kColumns> longest{};
     for (const DivisionStandings& division : window_.Shown.Divisions) {
         for (const StandingsRow& row : division.Teams) {
             const auto cells = CellsOf(row);
             for (std::size_t column = 0; column < cells.size(); ++column) {
-                sizes.Columns[column] =
-                    std::max(sizes.Columns[column], bold.horizontalAdvance(cells[column]) + margin);
+                if (column == kTeamColumn) {
+                    sizes.Columns[column] = std::max(
+                        sizes.Columns[column], bold.horizontalAdvance(cells[column]) + margin);
+                } else {
+                    longest[column] = std::max(longest[column], cells[column].size());
+                }
             }
         }
+    }
+    for (std::size_t column = 0; column < longest.size(); ++column) {
+        if (longest[column] == 0) continue;
+        sizes.Columns[column] = std::max(
+            sizes.Columns[column], bold.horizontalAdvance(QString(longest[column], '0')) + margin);
     }
     sizes.Row = bold.height() + 8;
     sizes.Header = bold.height() + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) + 6;
@@ -98,7 +112,7 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
         conference[conf]->setSpacing(6);
         columns->addLayout(conference[conf], 1);
         auto* name = new QLabel(qt::ToQString(window_.ConferenceNames[conf]), content);
-        name->setFont(Bold(name->font(), 1.25));
+        name->setFont(Bold(name->font(), 1.15));
         conference[conf]->addWidget(name);
     }
     for (const DivisionStandings& division : window_.Shown.Divisions) {
@@ -117,7 +131,6 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
     lblUnlisted->setToolTip("Teams whose conference or division the league does not have.");
 
     cmdExit = new QPushButton(this);
-    if (qt::Decorations()) cmdExit->setStyleSheet(qt::StyleSheetOf("QPushButton"));
     Binder().Bind(*cmdExit, window_.cmdExit, [this] { window_.cmdExit_Click(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -231,21 +244,27 @@ int StandingsForm::TeamOfRow(const QTableWidget& table, int row) {
 // The current team's row in bold on a tint of the palette's highlight colour, set apart from the
 // full highlight of the selected row.
 void StandingsForm::ShowCurrentTeam() {
+    // Only the rows of the team shown as current before and of the one now change.
+    if (window_.CurrentTeam == shownCurrent_) return;
     for (QTableWidget* table : Tables) {
-        const QPalette colours = table->palette();
-        QColor tint = colours.color(QPalette::Highlight);
+        QColor tint = table->palette().color(QPalette::Highlight);
         tint.setAlpha(90);
         for (int row = 0; row < table->rowCount(); ++row) {
-            const bool current = TeamOfRow(*table, row) == window_.CurrentTeam;
+            const int team = TeamOfRow(*table, row);
+            if (team != shownCurrent_ && team != window_.CurrentTeam) continue;
+            const bool current = team == window_.CurrentTeam;
             for (int column = 0; column < kColumns; ++column) {
                 QTableWidgetItem* item = table->item(row, column);
                 QFont font = item->font();
                 font.setBold(current);
+                font.setHintingPreference(current ? QFont::PreferNoHinting
+                                                  : QFont::PreferDefaultHinting);
                 item->setFont(font);
                 item->setBackground(current ? QBrush(tint) : QBrush());
             }
         }
     }
+    shownCurrent_ = window_.CurrentTeam;
 }
 
 }  // namespace korvel

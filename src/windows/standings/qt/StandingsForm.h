@@ -46,6 +46,7 @@ class StandingsForm : public qt::DialogForm {
 
     Standings& window_;
     TableSizes sizes_;
+    int shownCurrent_ = -1;  // the team whose row stands out
 };
 
 }  // namespace korvel
