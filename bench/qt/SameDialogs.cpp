@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -95,6 +96,9 @@ std::unique_ptr<QDialog> MakeSameWidgetsStandings(const Standings& standings) {
         auto* table = new QTableWidget(static_cast<int>(division.Teams.size()), 10, content);
         table->setHorizontalHeaderLabels(
             {"Rank", "Team", "GP", "W", "L", "T", "PTS", "GF", "GA", "DIFF"});
+        // Widths set by hand, none measured, so that every cell shows as in the window.
+        table->horizontalHeader()->setDefaultSectionSize(40);
+        table->setColumnWidth(1, 110);
         for (int row = 0; row < table->rowCount(); ++row) {
             const StandingsRow& team = division.Teams[static_cast<std::size_t>(row)];
             const std::array<QString, 10> cells{
