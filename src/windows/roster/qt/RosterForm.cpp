@@ -39,30 +39,18 @@ QPushButton* MakeButton(QWidget* parent, const char* name) {
     return button;
 }
 
-// Titles and headings are bold in the window's text colour, as the shared style makes them.
 QLabel* MakeLabel(QWidget* parent, const char* styleRole) {
     auto* label = new QLabel(parent);
     label->setProperty(styleRole, true);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
     return label;
 }
 
 }  // namespace
 
-// The shared style goes only to the widgets it has rules for, the tables and the buttons: a style
-// sheet on the whole window would restyle every label and frame of it too.
 RosterForm::RosterForm(Roster& window, QWidget* parent)
-    : qt::DialogForm(window, parent, false), window_(window) {
+    : qt::DialogForm(window, parent), window_(window) {
     CreateWidgets();
     CreateButtons();
-    if (qt::Decorations()) {
-        const QString tables = qt::StyleSheetOf("QTreeView");
-        for (RosterTable* table : list1) table->setStyleSheet(tables);
-        const QString buttons = qt::StyleSheetOf("QPushButton");
-        for (QPushButton* button : findChildren<QPushButton*>()) button->setStyleSheet(buttons);
-    }
     CreateShortcuts();
     Bind();
     CreateRuleCounts();

@@ -6,9 +6,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QStyle>
-
-#include <algorithm>
 
 #include "platform/qt/PositionBadge.h"
 #include "platform/qt/QtText.h"
@@ -85,19 +82,6 @@ RosterTable::RosterTable(int place, const Roster& window, QWidget* parent)
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setSectionResizeMode(LineText, QHeaderView::Stretch);
-    // Ratings have at most three digits: their widths come from the font once, instead of every
-    // row being measured at every change of the list.
-    const QFontMetrics metrics(font());
-    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) +
-                       2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) + 6;
-    for (const int column : {Overall, Offence, Defence}) {
-        header()->setSectionResizeMode(column, QHeaderView::Fixed);
-        header()->resizeSection(
-            column,
-            std::max(metrics.horizontalAdvance("000"),
-                     metrics.horizontalAdvance(kHeaders[static_cast<std::size_t>(column)])) +
-                margin);
-    }
     header()->setSectionsMovable(false);
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(false);
