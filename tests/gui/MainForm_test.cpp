@@ -126,7 +126,7 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsAndShortcuts) {
         {form->LoadLeague, "&Load", "Ctrl+L"},    {form->exit, "E&xit", "Ctrl+Q"},
         {form->ViewTeam, "&View Team", "Ctrl+V"}, {form->SetRoster, "Set Game &Roster", "Ctrl+R"},
         {form->SetLines, "Set &Lines", "Ctrl+E"}, {form->About, "&About", ""},
-        {form->KorvelHelp, "Korvel &Help", "F1"}};
+        {form->KorvelHelp, "Korvel &Help", "F1"}, {form->Briefing, "&Briefing", "Ctrl+B"}};
     for (const auto& [action, text, shortcut] : items) {
         EXPECT_EQ(action->text(), text);
         EXPECT_EQ(action->shortcut(), QKeySequence(shortcut)) << text.toStdString();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "league/GameDayHistory.h"
 #include "league/LeagueFileStamp.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
@@ -34,6 +35,7 @@ class Main : public Window {
     MenuItem manager{"Manager", false};
     MenuItem ViewTeam{"View Team", true, "Ctrl+V"};
     MenuItem Standings{"Standings", true, "Ctrl+T"};
+    MenuItem Briefing{"Briefing", true, "Ctrl+B"};
     MenuItem coach{"Coach", false};
     MenuItem SetRoster{"Set Game Roster", true, "Ctrl+R"};
     MenuItem SetLines{"Set Lines", true, "Ctrl+E"};
@@ -63,6 +65,8 @@ class Main : public Window {
     void SetLines_Click();
     void exit_Click();
     void Standings_Click();
+    // Opens the game-day briefing of the current team.
+    void Briefing_Click();
     // Makes `team` current as a click on it in a team list does, selecting its division and entry
     // when the lists show it.
     void SelectTeam(int team);
@@ -77,6 +81,16 @@ class Main : public Window {
     // selected after each load, over the first team the load selects.
     std::function<std::optional<int>(const std::filesystem::path& league)> RememberedTeam;
 
+    // The league's last two game days, as the last load found them; none before a load.
+    const std::optional<GameDayVisit>& GameDays() const { return gameDays_; }
+    // Set by a load: the league changed since the game day before (the briefing is due), and what
+    // the user should hear of the game-day history (a damaged one set aside). Front ends clear
+    // them.
+    bool BriefingDue = false;
+    std::string GameDayNotice;
+    // After a load: shows the notice, then opens the briefing when it is due and `openBriefing`.
+    void GameDayNews(bool openBriefing);
+
   private:
     void StartUp();
     void ShowTeamInfo();
@@ -88,6 +102,7 @@ class Main : public Window {
     Ui& ui_;
     std::filesystem::path startFolder_;
     LeagueFileStamp loadedStamp_;
+    std::optional<GameDayVisit> gameDays_;
 };
 
 }  // namespace korvel

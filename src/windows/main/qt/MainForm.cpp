@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWindow>
 
 #include "platform/qt/FocusRing.h"
@@ -17,6 +18,7 @@
 #include "platform/qt/LeagueMemory.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
+#include "windows/briefing/qt/GameDayBriefingForm.h"
 #include "windows/lines/Lines.h"
 #include "windows/lines/qt/LinesForm.h"
 #include "windows/main/qt/AboutBox.h"
@@ -87,6 +89,7 @@ void RegisterWindowForms(qt::QtUi& ui) {
     ui.RegisterForm<Roster, RosterForm>();
     ui.RegisterForm<AddPlayer, AddPlayerForm>();
     ui.RegisterForm<Standings, StandingsForm>();
+    ui.RegisterForm<GameDayBriefing, GameDayBriefingForm>();
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
@@ -108,6 +111,15 @@ MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
         ShowStatus();
         RememberChoices();
         watch_->Watch(vars_.LeagueLoaded() ? vars_.LeaguePath : std::filesystem::path());
+    });
+    // A load's news of the game days waits until the load's handler has finished.
+    Binder().OnRefresh([this] {
+        if (gameDayNewsPosted_ || (window_.GameDayNotice.empty() && !window_.BriefingDue)) return;
+        gameDayNewsPosted_ = true;
+        QTimer::singleShot(0, this, [this] {
+            gameDayNewsPosted_ = false;
+            Binder().Run([this] { window_.GameDayNews(BriefingShowsAtStart()); });
+        });
     });
     Binder().RefreshAll();
 }
@@ -308,6 +320,7 @@ void MainForm::CreateMenus() {
     manager = addMenu(window_.manager, 'M');
     ViewTeam = addItem(manager, window_.ViewTeam, 'V', [this] { window_.ViewTeam_Click(); });
     Standings = addItem(manager, window_.Standings, 'S', [this] { window_.Standings_Click(); });
+    Briefing = addItem(manager, window_.Briefing, 'B', [this] { window_.Briefing_Click(); });
     coach = addMenu(window_.coach, 'C');
     SetRoster = addItem(coach, window_.SetRoster, 'R', [this] { window_.SetRoster_Click(); });
     SetLines = addItem(coach, window_.SetLines, 'L', [this] { window_.SetLines_Click(); });

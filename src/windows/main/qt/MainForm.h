@@ -44,6 +44,7 @@ class MainForm : public qt::MainWindowForm {
     QAction* exit = nullptr;
     QAction* ViewTeam = nullptr;
     QAction* Standings = nullptr;
+    QAction* Briefing = nullptr;
     QAction* SetRoster = nullptr;
     QAction* SetLines = nullptr;
     QAction* About = nullptr;
@@ -85,6 +86,7 @@ class MainForm : public qt::MainWindowForm {
     QAction* recentSeparator_ = nullptr;
     std::filesystem::path rememberedLeague_;
     int rememberedTeam_ = -1;
+    bool gameDayNewsPosted_ = false;
     Main& window_;
     const Variables& vars_;
 };
