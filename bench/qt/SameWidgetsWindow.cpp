@@ -7,6 +7,7 @@
 
 #include "bench/qt/SameWidgets.h"
 #include "league/Variables.h"
+#include "platform/qt/DesktopIdentity.h"
 #include "windows/main/Main.h"
 
 namespace {
@@ -32,6 +33,7 @@ class SilentUi : public Ui {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    qt::SetUpApplicationNames();  // the settings korvel reads, its recent leagues among them
     Variables vars;
     SilentUi ui;
     TeamSession session(vars);

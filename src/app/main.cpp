@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QPixmap>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <filesystem>
@@ -12,10 +10,12 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "app/SingleInstance.h"
 #include "league/Variables.h"
 #include "platform/Files.h"
 #include "platform/FolderLock.h"
 #include "platform/TerminalText.h"
+#include "platform/qt/DataFolder.h"
 #include "platform/qt/DesktopIdentity.h"
 #include "platform/qt/DesktopSettings.h"
 #include "platform/qt/QtText.h"
@@ -70,20 +70,25 @@ void ParseArguments(QCommandLineParser& parser, const Options& options,
     parser.addVersionOption();
     parser.addOption(options.Screenshot);
     parser.addOption(options.DataFolder);
+    parser.addPositionalArgument(
+        "league", "Load this league, as File > Load does: its .tms or .lge file, or its base path.",
+        "[league]");
     parser.process(app);
 }
 
 // The start folder: the current folder, or the data folder (made when missing) when asked.
-std::filesystem::path ChooseStartFolder(bool dataFolder) {
+std::filesystem::path ChooseStartFolder(bool dataFolder, korvel::Ui& ui) {
     if (!dataFolder) return korvel::CurrentFolder();
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
-        throw std::runtime_error("The data folder " + folder.toStdString() +
-                                 " could not be made: Korvel needs a writable start folder.");
-    }
-    const auto path = korvel::qt::QStringToPath(folder);
+    const auto path = korvel::qt::OpenDataFolder(ui);
     std::filesystem::current_path(path);
     return path;
+}
+
+// The league named on the command line, from the folder the program was started in.
+std::filesystem::path LeagueArgument(const QCommandLineParser& parser) {
+    const QStringList given = parser.positionalArguments();
+    if (given.isEmpty() || given.front().isEmpty()) return {};
+    return std::filesystem::absolute(korvel::qt::QStringToPath(given.front()));
 }
 
 }  // namespace
@@ -111,17 +116,26 @@ int main(int argc, char* argv[]) {
     // The start folder must exist, and only one program may work in it at a time.
     std::filesystem::path startFolder;
     std::optional<korvel::FolderLock> lock;
+    const std::filesystem::path league = LeagueArgument(parser);
     try {
-        startFolder = ChooseStartFolder(parser.isSet(options.DataFolder));
+        startFolder = ChooseStartFolder(parser.isSet(options.DataFolder), ui);
         lock.emplace(startFolder);
     } catch (const std::exception& failure) {
+        // The program already working here comes forward instead.
+        if (dynamic_cast<const korvel::FolderInUse*>(&failure) != nullptr &&
+            !parser.isSet(screenshot) && korvel::SingleInstance::AskRunning(startFolder, league)) {
+            return 0;
+        }
         ui.MsgBox(failure.what(), korvel::Buttons::OK, korvel::Icon::Critical, "");
         return 1;
     }
+    korvel::SingleInstance instance(startFolder);
 
     korvel::Main window(session, ui, startFolder);
     window.Form_Load();
     korvel::MainForm form(window, vars);
+    if (!league.empty()) form.Binder().Run([&] { window.LoadLeagueFile(league); });
+    instance.OnRequest = [&form](const std::filesystem::path& asked) { form.BringForward(asked); };
 
     if (parser.isSet(screenshot)) {
         form.setAttribute(Qt::WA_DontShowOnScreen);

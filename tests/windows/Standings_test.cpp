@@ -46,7 +46,7 @@ class StandingsWindow : public testing::Test {
 // selected there when the lists show them, and the team menus open for the team either way.
 TEST_F(StandingsWindow, DoubleClickMakesTheTeamCurrent) {
     InStandings([&](Standings& standings) {
-        EXPECT_EQ(standings.lblUnlisted.Caption, "Unlisted: 3 Delta");
+        EXPECT_EQ(standings.lblUnlisted.Caption, "Unlisted: Delta");
         standings.Team_DblClick(4);
         EXPECT_EQ(standings.CurrentTeam, 4);
         EXPECT_EQ(vars.CurrentTeam, 4);

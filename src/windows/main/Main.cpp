@@ -70,6 +70,14 @@ void Main::LoadLeague_Click() {
     LoadChosenLeague(name);
 }
 
+void Main::LoadLeagueFile(const fs::path& file) {
+    fs::path base = file;
+    for (const char* extension : {".tms", ".lge", ".TMS", ".LGE"}) {
+        if (file.extension() == extension) base.replace_extension();
+    }
+    LoadChosenLeague(base);
+}
+
 void Main::LoadChosenLeague(const fs::path& base) {
     try {
         LoadLg(base);
@@ -134,6 +142,9 @@ void Main::ShowLeague() {
         if (lstTeams[conf].ListCount() == 0) continue;
         lstTeams[conf].ListIndex = 0;
         lstTeams_Click(conf);
+    }
+    if (RememberedTeam) {
+        if (const auto team = RememberedTeam(vars_.LeaguePath)) SelectTeam(*team);
     }
     Caption = vars_.LeaguePath.string();
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
+#include <optional>
 
 #include "league/GameDayHistory.h"
 #include "league/LeagueFileStamp.h"
@@ -49,6 +51,9 @@ class Main : public Window {
     void Form_Load() override;
 
     void LoadLeague_Click();
+    // Loads the league of `file` as Load does when that file is chosen: a ".tms" or ".lge" file
+    // of the league, or its base path. A failure is shown and leaves the loaded league as it was.
+    void LoadLeagueFile(const std::filesystem::path& file);
     // Loads the league with base path `path`. The league is read and checked completely before
     // anything changes; a failure throws and leaves the loaded league as it was.
     void LoadLg(const std::filesystem::path& path);
@@ -73,10 +78,15 @@ class Main : public Window {
     void cmdReload_Click();
     void About_Click() {}
 
+    // The team the manager last chose in the league of this base path, when it is remembered;
+    // selected after each load, over the first team the load selects.
+    std::function<std::optional<int>(const std::filesystem::path& league)> RememberedTeam;
+
     // The league's last two game days, as the last load found them; none before a load.
     const std::optional<GameDayVisit>& GameDays() const { return gameDays_; }
     // Set by a load: the league changed since the game day before (the briefing is due), and what
-    // the user should hear of the game-day history (a damaged one set aside). Front ends clear them.
+    // the user should hear of the game-day history (a damaged one set aside). Front ends clear
+    // them.
     bool BriefingDue = false;
     std::string GameDayNotice;
     // After a load: shows the notice, then opens the briefing when it is due and `openBriefing`.

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "platform/qt/ArrowIcon.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Style.h"
 #include "platform/qt/UndoMenu.h"
@@ -88,8 +89,7 @@ void RosterForm::CreateButtons() {
     for (int n = 0; n < Roster::kMoveButtons; ++n) {
         QPushButton* button = MakeButton(this, "cmdMovePlayer");
         const bool right = n == kScratch || n == kToFarm;
-        button->setIcon(
-            style()->standardIcon(right ? QStyle::SP_ArrowRight : QStyle::SP_ArrowLeft));
+        button->setIcon(qt::ArrowIcon(*button, right));
         // The arrow points where the players go: after the caption when they go right.
         if (right) button->setLayoutDirection(Qt::RightToLeft);
         button->setToolTip(kMoveTips[static_cast<std::size_t>(n)]);
