@@ -235,6 +235,26 @@ void RinkBackground::SetBanner(const QWidget* lowest) {
     update();
 }
 
+void RinkBackground::SetRinkArea(const QWidget* area) {
+    rinkArea_ = area;
+    update();
+}
+
+QRect RinkBackground::RinkRect(int bannerHeight) const {
+    const int rinkTop = bannerHeight > 0 ? bannerHeight + 8 : 0;
+    const QRect below = rect().adjusted(6, rinkTop + 2, -6, -6);
+    if (rinkArea_ == nullptr) return below;
+    // As high as the area and its margin; as long as a rink of that width is, about the area's
+    // middle (the window cuts off what lies beyond its edges).
+    QRect area =
+        QRect(rinkArea_->mapTo(this, QPoint(0, 0)), rinkArea_->size()).adjusted(0, -10, 0, 10);
+    area.setTop(std::max(area.top(), below.top()));
+    const int length = static_cast<int>(area.height() * kLength / kWidth);
+    if (length > area.width())
+        area.adjust(-(length - area.width()) / 2, 0, (length - area.width()) / 2, 0);
+    return area;
+}
+
 void RinkBackground::paintEvent(QPaintEvent*) {
     if (!Decorations()) {
         QPainter(this).fillRect(rect(), palette().window());
@@ -245,18 +265,20 @@ void RinkBackground::paintEvent(QPaintEvent*) {
     const QSize pixels = size() * ratio;
     // Painting the rink costs far more than copying it: it is painted again only when the size,
     // the banner or the palette change.
-    if (picture_.size() != pixels || pictureBanner_ != bannerHeight ||
+    const QRect rink = RinkRect(bannerHeight);
+    if (picture_.size() != pixels || pictureBanner_ != bannerHeight || pictureRink_ != rink ||
         picturePalette_ != palette().cacheKey()) {
         picture_ = QImage(pixels, QImage::Format_RGB32);
         picture_.setDevicePixelRatio(ratio);
-        PaintBackdrop(picture_, bannerHeight);
+        PaintBackdrop(picture_, bannerHeight, rink);
         pictureBanner_ = bannerHeight;
+        pictureRink_ = rink;
         picturePalette_ = palette().cacheKey();
     }
     QPainter(this).drawImage(0, 0, picture_);
 }
 
-void RinkBackground::PaintBackdrop(QImage& image, int bannerHeight) const {
+void RinkBackground::PaintBackdrop(QImage& image, int bannerHeight, const QRect& rink) const {
     const double pixel = image.devicePixelRatio();
     const double width = image.width();
     const QColor window = palette().color(QPalette::Window);
@@ -272,8 +294,7 @@ void RinkBackground::PaintBackdrop(QImage& image, int bannerHeight) const {
         FillBox(image, QRectF(0, bottom + 2 * pixel, width, 2 * pixel), QColor(52, 96, 200, 150));
     }
 
-    const int rinkTop = bannerHeight > 0 ? bannerHeight + 8 : 0;
-    PaintRink(image, QRectF(rect().adjusted(6, rinkTop + 2, -6, -6)), palette());
+    PaintRink(image, QRectF(rink), palette());
 }
 
 }  // namespace korvel::qt

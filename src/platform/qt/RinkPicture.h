@@ -23,16 +23,22 @@ class RinkBackground : public QWidget {
     // A banner runs across the top, behind a window's title, down to just below `lowest` (a widget
     // laid out on this one); the rink fills the rest. Without a banner the rink fills everything.
     void SetBanner(const QWidget* lowest);
+    // The rink lies behind `area` (a widget laid out on this one) and a margin around it, rather
+    // than filling what the banner leaves.
+    void SetRinkArea(const QWidget* area);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void PaintBackdrop(QImage& image, int bannerHeight) const;
+    void PaintBackdrop(QImage& image, int bannerHeight, const QRect& rink) const;
+    QRect RinkRect(int bannerHeight) const;
 
     const QWidget* bannerBottom_ = nullptr;
+    const QWidget* rinkArea_ = nullptr;
     QImage picture_;
     int pictureBanner_ = -1;
+    QRect pictureRink_;
     qint64 picturePalette_ = 0;
 };
 

@@ -64,7 +64,7 @@ void RosterForm::CreateWidgets() {
     Label5 = MakeLabel(this, "heading");
     // Green, dark on a light window and light on a dark one.
     const bool darkWindow = palette().color(QPalette::Window).lightness() < 128;
-    Label5->setStyleSheet(darkWindow ? "color: #4cc36e;" : "color: #1b7f3b;");
+    Label5->setStyleSheet(darkWindow ? "color: #4cc36e;" : "color: #17733a;");
     Label2 = MakeLabel(this, "heading");
     Label3 = MakeLabel(this, "heading");
     Label6 = MakeLabel(this, "heading");

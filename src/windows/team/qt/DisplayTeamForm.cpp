@@ -237,6 +237,12 @@ DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
     Binder().OnRefresh([this] {
         ShowChart();
         Strength->SetStrength(window_.Strength);
+        if (window_.lblProjBal.ForeColor == DisplayTeam::kDeficitColour) {
+            QLabel& balance = Value("lblProjBal");
+            QPalette colours = balance.palette();
+            colours.setColor(QPalette::WindowText, kDeficitShown);
+            balance.setPalette(colours);
+        }
     });
     Binder().RefreshAll();
     // The layout decides the size: what the contents need at the desktop's font and scale.
