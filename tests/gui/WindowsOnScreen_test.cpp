@@ -75,7 +75,12 @@ bool ShowActive(QWidget& window) {
     window.activateWindow();
     QApplication::setActiveWindow(&window);
     if (!QTest::qWaitForWindowActive(&window)) return false;
-    (void)QTest::qWaitFor([&] { return window.frameGeometry() != window.geometry(); }, 500);
+    (void)QTest::qWaitFor(
+        [&] {
+            const QRect frame = window.frameGeometry();
+            return frame != window.geometry() && frame.contains(window.geometry());
+        },
+        2000);
     return true;
 }
 
@@ -102,14 +107,15 @@ void ExpectOnScreen(const QWidget& window) {
     }
 }
 
-// On a screen of 768 pixels or more the lines window shows every dressed player at once.
+// On a screen of 768 points or more the lines window has room for a game roster of 20 in its
+// list, and shows every player it lists.
 void ExpectWholeListOfCandidates(const QWidget& window) {
     if (window.screen()->availableGeometry().height() < 768) return;
     for (const CandidateTable* list : window.findChildren<CandidateTable*>()) {
-        ASSERT_GE(list->topLevelItemCount(), 20);
+        ASSERT_GT(list->topLevelItemCount(), 0);
         const QRect last = list->visualItemRect(list->topLevelItem(list->topLevelItemCount() - 1));
-        EXPECT_TRUE(list->viewport()->rect().contains(last))
-            << "the last of " << list->topLevelItemCount() << " players is out of sight";
+        EXPECT_TRUE(list->viewport()->rect().contains(last));
+        EXPECT_GE(list->viewport()->height(), 20 * last.height());
     }
 }
 

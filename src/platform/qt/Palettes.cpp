@@ -114,6 +114,10 @@ QPalette ReadablePalette(const QPalette& desktop) {
         readable.setColor(group, QPalette::Highlight,
                           StandOut(desktop.color(group, QPalette::Highlight), away, {onHighlight},
                                    kReadableText));
+        // Frames (style sheets draw them in the mid colour).
+        readable.setColor(
+            group, QPalette::Mid,
+            StandOut(desktop.color(group, QPalette::Mid), text, {base, window}, kVisibleFrame));
     }
     return readable;
 }

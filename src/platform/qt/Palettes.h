@@ -21,7 +21,8 @@ QColor FrameColour(const QPalette& palette);
 
 // The desktop's palette changed where needed so that every text reads at 4.5:1: the placeholder
 // text (secondary texts) against the window (and the shade of a backdrop) and base colours, and
-// the highlight against the highlighted text on it. Every other colour stays the desktop's.
+// the highlight against the highlighted text on it; and the mid colour of frames against the base
+// and window colours (3:1). Every other colour stays the desktop's.
 QPalette ReadablePalette(const QPalette& desktop);
 
 // Gives the application the readable form of its palette, unless it has it already. The windows

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "platform/qt/FramedCheckBox.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Style.h"
 
@@ -109,7 +110,7 @@ void RosterForm::CreateButtons() {
         Check1[p]->setProperty("position", kFilterPositions[static_cast<std::size_t>(p)]);
         Check1[p]->setToolTip("Show or hide this position in the lists");
     }
-    chkProtect = new QCheckBox(this);
+    chkProtect = new qt::FramedCheckBox(this);
     chkProtect->setObjectName("chkProtect");
     chkProtect->setToolTip(
         "Protection view: * marks protected players and rookies; a double "
