@@ -37,6 +37,8 @@ class CandidateTable : public QTreeWidget {
     std::function<void()> OnSortChanged;
 
     QSize sizeHint() const override;
+    // Narrower than that, names are cut: the slots give up room along with the list.
+    QSize minimumSizeHint() const override;
 
   private:
     void Fill(const ListBox& control);

@@ -115,10 +115,11 @@ void LinesForm::CreateWidgets() {
     };
 
     hint_ = new QLabel(
-        "Select a player, then press Enter on a slot (F6 goes there)\n"
+        "Select a player, then press Enter on a slot (F6 goes there) "
         "or click it; or drag him onto the slot.",
         background_);
     hint_->setProperty("hint", true);
+    hint_->setWordWrap(true);
     hint_->setForegroundRole(QPalette::PlaceholderText);
 
     auto& binder = Binder();
