@@ -360,6 +360,8 @@ TEST_F(LinesFormTest, WholeNamesSortingAndTheKeysOfTheSlots) {
         EXPECT_TRUE(form.lblPlayer[6]->CaptionCut());
         EXPECT_TRUE(form.lblPlayer[6]->toolTip().contains(longName));
         EXPECT_TRUE(SaveScreenshot(form, "lines-narrow.png"));
+        form.resize(1400, 1000);
+        EXPECT_TRUE(SaveScreenshot(form, "lines-large.png"));
         form.resize(full);
         list.SortBy(-1);  // for the tests that follow
         form.close();

@@ -235,24 +235,26 @@ void RinkBackground::SetBanner(const QWidget* lowest) {
     update();
 }
 
-void RinkBackground::SetRinkArea(const QWidget* area) {
-    rinkArea_ = area;
+void RinkBackground::SetRinkArea(const QWidget* region, const QWidget* content) {
+    rinkRegion_ = region;
+    rinkContent_ = content;
     update();
 }
 
 QRect RinkBackground::RinkRect(int bannerHeight) const {
     const int rinkTop = bannerHeight > 0 ? bannerHeight + 8 : 0;
     const QRect below = rect().adjusted(6, rinkTop + 2, -6, -6);
-    if (rinkArea_ == nullptr) return below;
-    // As high as the area and its margin; as long as a rink of that width is, about the area's
-    // middle (the window cuts off what lies beyond its edges).
-    QRect area =
-        QRect(rinkArea_->mapTo(this, QPoint(0, 0)), rinkArea_->size()).adjusted(0, -10, 0, 10);
-    area.setTop(std::max(area.top(), below.top()));
-    const int length = static_cast<int>(area.height() * kLength / kWidth);
-    if (length > area.width())
-        area.adjust(-(length - area.width()) / 2, 0, (length - area.width()) / 2, 0);
-    return area;
+    if (rinkRegion_ == nullptr || rinkContent_ == nullptr) return below;
+    const QRect region(rinkRegion_->mapTo(this, QPoint(0, 0)), rinkRegion_->size());
+    const QRect content(rinkContent_->mapTo(this, QPoint(0, 0)), rinkContent_->size());
+    // As high as the region holds a whole rink, never lower than the content and a margin; the
+    // window cuts off what lies beyond its edges.
+    const int fits = std::min(region.height(), static_cast<int>(region.width() * kWidth / kLength));
+    const int height = std::max(content.height() + 16, fits);
+    const int length = static_cast<int>(height * kLength / kWidth);
+    QRect rink(0, 0, length, height);
+    rink.moveCenter(content.center());
+    return rink;
 }
 
 void RinkBackground::paintEvent(QPaintEvent*) {

@@ -23,9 +23,10 @@ class RinkBackground : public QWidget {
     // A banner runs across the top, behind a window's title, down to just below `lowest` (a widget
     // laid out on this one); the rink fills the rest. Without a banner the rink fills everything.
     void SetBanner(const QWidget* lowest);
-    // The rink lies behind `area` (a widget laid out on this one) and a margin around it, rather
-    // than filling what the banner leaves.
-    void SetRinkArea(const QWidget* area);
+    // The rink lies behind `content` (a widget laid out on this one), centred on it and as large
+    // as `region` (a widget holding it) lets a whole rink be, rather than filling what the banner
+    // leaves; it always reaches past the content's top and bottom.
+    void SetRinkArea(const QWidget* region, const QWidget* content);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,7 +36,8 @@ class RinkBackground : public QWidget {
     QRect RinkRect(int bannerHeight) const;
 
     const QWidget* bannerBottom_ = nullptr;
-    const QWidget* rinkArea_ = nullptr;
+    const QWidget* rinkRegion_ = nullptr;
+    const QWidget* rinkContent_ = nullptr;
     QImage picture_;
     int pictureBanner_ = -1;
     QRect pictureRink_;

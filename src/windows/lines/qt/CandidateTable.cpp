@@ -183,6 +183,7 @@ void CandidateTable::ApplySort() {
     header()->setSortIndicator(std::max(sort_.Column, 0), order);
     header()->setSortIndicatorShown(sort_.Column >= 0);
     sortItems(std::max(sort_.Column, 0), order);
+    updateGeometry();  // new names, or the sort indicator, change the width asked for
 }
 
 void CandidateTable::ShowList(const ListBox& control, const std::vector<LineUse>& use) {
@@ -247,9 +248,16 @@ void CandidateTable::HeaderClicked(int column) {
 
 // Wide enough for the longest name, its mark and the ratings; high enough for a game roster.
 QSize CandidateTable::sizeHint() const {
-    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < ColumnCount; ++c) width += sizeHintForColumn(c);
-    width = std::max(width, header()->length() + 2 * frameWidth());
+    // The view measures only the rows in sight; the longest name is measured here.
+    int names = 0;
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        const QString name = topLevelItem(row)->text(Player).trimmed();
+        names = std::max(names, fontMetrics().horizontalAdvance(name));
+    }
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + names +
+                iconSize().width() + 3 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    for (int c = Position; c < ColumnCount; ++c)
+        width += std::max(sizeHintForColumn(c), header()->sectionSizeHint(c));
     const int rows = std::max(kShownRows, topLevelItemCount());
     const int row = topLevelItemCount() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 6;
     return {width, header()->sizeHint().height() + rows * row + 2 * frameWidth() + 2};

@@ -84,7 +84,8 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
 
 void LinesForm::CreateWidgets() {
     background_ = new qt::RinkBackground(this);
-    rinkArea_ = new QWidget(background_);
+    ice_ = new QWidget(background_);
+    rinkArea_ = new QWidget(ice_);
 
     Label6 = MakeLabel(background_, "title", true);
     Label6->setToolTip("Click to redraw the lines");
@@ -95,6 +96,8 @@ void LinesForm::CreateWidgets() {
     for (QLabel*& letter : Label2) letter = new qt::PositionBadgeLabel(rinkArea_);
 
     List2 = new CandidateTable(window_, background_);
+    // As wide as its names and ratings ask; the rink takes the room to spare.
+    List2->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     if (qt::Decorations()) List2->setStyleSheet(qt::StyleSheetOf("QTreeView"));
     List2->setToolTip("F6: to the slots and back");
     connect(List2, &QTreeWidget::itemSelectionChanged, this, [this] { ReadSelection(); });
@@ -192,8 +195,9 @@ void LinesForm::CreateChoosers() {
 
 // The arrangement: the title and the view buttons in the banner; below it, over the rink, the
 // goalie, the extra skaters and the buttons at the left of the four view rows in two pairs of
-// blocks (letters beside them); the position filters and the candidates at the right. The rink
-// and what stands on it keep their size; the list takes whatever room the window has to spare.
+// blocks (letters beside them); the position filters and the candidates at the right. What
+// stands on the rink keeps its size and stays in the middle of it; the rink grows with the room
+// the window has to spare, the list with its height.
 void LinesForm::LayOut() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -248,12 +252,17 @@ void LinesForm::LayOut() {
     onRink->addLayout(left);
     onRink->addLayout(blocks);
     rinkArea_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
-    background_->SetRinkArea(rinkArea_);
+    // The slots and buttons stay together in the middle of the ice, which grows with the window.
+    auto* middle = new QGridLayout(ice_);
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->addWidget(rinkArea_, 0, 0, Qt::AlignCenter);
+    ice_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    background_->SetRinkArea(ice_, rinkArea_);
 
     auto* filters = new QHBoxLayout;
     filters->setSpacing(6);
     for (QPushButton* filter : Check1) filters->addWidget(filter);
-    filters->addStretch(1);
+    filters->setAlignment(Qt::AlignLeft);
     auto* order = new QHBoxLayout;
     auto* orderLabel = new QLabel("Sort &by:", background_);
     orderLabel->setBuddy(SortOrder);
@@ -268,8 +277,8 @@ void LinesForm::LayOut() {
 
     auto* body = new QHBoxLayout;
     body->setSpacing(12);
-    body->addWidget(rinkArea_, 0, Qt::AlignTop);
-    body->addLayout(right, 1);
+    body->addWidget(ice_, 1);
+    body->addLayout(right);
     root->addLayout(body, 1);
 }
 

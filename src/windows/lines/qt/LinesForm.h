@@ -69,7 +69,8 @@ class LinesForm : public qt::DialogForm {
 
     Lines& window_;
     qt::RinkBackground* background_ = nullptr;
-    QWidget* rinkArea_ = nullptr;
+    QWidget* ice_ = nullptr;       // where the rink may grow
+    QWidget* rinkArea_ = nullptr;  // what stands on it: the slots and the buttons
     QLabel* hint_ = nullptr;
     int lastSlot_ = 0;
     int marked_ = -1;
