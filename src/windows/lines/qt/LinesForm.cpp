@@ -118,8 +118,7 @@ void LinesForm::CreateWidgets() {
     };
 
     hint_ = new QLabel(
-        "Select a player, then press Enter on a slot (F6 goes there) "
-        "or click it; or drag him onto the slot.",
+        "Pick a player, then press Enter on a slot (F6 goes there), click it or drag him onto it.",
         background_);
     hint_->setProperty("hint", true);
     hint_->setWordWrap(true);
