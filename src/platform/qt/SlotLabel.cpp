@@ -87,22 +87,24 @@ void SlotLabel::ShowMarked(bool marked) {
     SetState("marked", marked);
 }
 
-int SlotLabel::CaptionWidth() const {
+QRect SlotLabel::CaptionArea() const {
     QRect area = contentsRect();
     area.setLeft(area.left() + std::max(0, indent()));
-    return area.width();
+    return area;
+}
+
+QString SlotLabel::WholeCaption() const {
+    QString caption = text();
+    while (caption.endsWith(' ')) caption.chop(1);
+    return caption;
 }
 
 QString SlotLabel::ShownCaption(int width) const {
-    QString caption = text();
-    while (caption.endsWith(' ')) caption.chop(1);
-    return fontMetrics().elidedText(caption, Qt::ElideRight, width);
+    return fontMetrics().elidedText(WholeCaption(), Qt::ElideRight, width);
 }
 
 bool SlotLabel::CaptionCut() const {
-    QString caption = text();
-    while (caption.endsWith(' ')) caption.chop(1);
-    return ShownCaption(CaptionWidth()) != caption;
+    return ShownCaption(CaptionArea().width()) != WholeCaption();
 }
 
 // The whole caption leads the tooltip when the slot cuts it, as plain text whatever it holds.
@@ -205,8 +207,7 @@ QPixmap SlotLabel::Box() const {
 void SlotLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (Decorations()) painter.drawPixmap(0, 0, Box());
-    QRect area = contentsRect();
-    area.setLeft(area.left() + std::max(0, indent()));
+    const QRect area = CaptionArea();
     if (!text().isEmpty()) {
         painter.setPen(palette().color(foregroundRole()));
         painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, ShownCaption(area.width()));

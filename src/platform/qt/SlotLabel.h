@@ -59,9 +59,11 @@ class SlotLabel : public QLabel {
     // "marked").
     void SetState(const char* name, bool on);
     QPixmap Box() const;
-    // The caption as shown: without trailing blanks, cut with an ellipsis to `width`.
+    // Where the caption is drawn, within the frame and the padding.
+    QRect CaptionArea() const;
+    // The caption without its trailing blanks, and as shown: cut with an ellipsis to `width`.
+    QString WholeCaption() const;
     QString ShownCaption(int width) const;
-    int CaptionWidth() const;
     void ShowToolTip();
 
     QString widest_;

@@ -41,12 +41,13 @@ class WindowForm : public QtBase {
     void SetPlacementName(const QString& name) { placement_ = name; }
 
   protected:
-    // Each time it opens, the window takes its kept size and place and fits the screen it opens
-    // on.
+    // Each time it opens, the window takes its kept place and size (never less than its content
+    // asks) and fits the screen it opens on.
     void showEvent(QShowEvent* event) override {
         if (!event->spontaneous()) {
             ShowLabelsAsPlainText(*this);
-            if (!placement_.isEmpty()) RestorePlacement(*this, placement_);
+            if (!placement_.isEmpty() && RestorePlacement(*this, placement_))
+                this->resize(this->size().expandedTo(this->sizeHint()));
         }
         QtBase::showEvent(event);
         if (!event->spontaneous()) FitToScreen(*this);
