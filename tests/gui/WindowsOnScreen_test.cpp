@@ -214,8 +214,10 @@ class DesktopLook {
   public:
     DesktopLook(const QString& style, const QPalette& palette)
         : style_(QApplication::style()->name()), palette_(QApplication::palette()) {
+        // The palette first, as a desktop starts the program: setting the style then polishes the
+        // open windows with it.
+        QApplication::setPalette(qt::ReadablePalette(palette));
         QApplication::setStyle(style);
-        QApplication::setPalette(palette);
     }
     ~DesktopLook() {
         QApplication::setStyle(style_);

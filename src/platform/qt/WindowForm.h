@@ -45,6 +45,7 @@ class WindowForm : public QtBase {
     // asks) and fits the screen it opens on.
     void showEvent(QShowEvent* event) override {
         if (!event->spontaneous()) {
+            KeepApplicationPaletteReadable();
             ShowLabelsAsPlainText(*this);
             if (!placement_.isEmpty() && RestorePlacement(*this, placement_))
                 this->resize(this->size().expandedTo(this->sizeHint()));
