@@ -235,6 +235,8 @@ TEST_F(Desktop, EveryWindowIsReadableWithADarkAndALightPalette) {
     for (const auto& [name, palette] : looks) {
         SCOPED_TRACE(name);
         const DesktopLook look("Fusion", palette);
+        // Made under the desktop's palette, as at a start.
+        form = std::make_unique<MainForm>(*main, vars);
         form->show();
         ExpectReadable(*form, "main-" + name + ".png");
         std::string window;
