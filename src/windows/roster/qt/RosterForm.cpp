@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/qt/ArrowIcon.h"
+#include "platform/qt/FramedCheckBox.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Style.h"
 #include "platform/qt/UndoMenu.h"
@@ -58,7 +59,7 @@ void RosterForm::CreateWidgets() {
     Label5 = MakeLabel(this, "heading");
     // Green, dark on a light window and light on a dark one.
     const bool darkWindow = palette().color(QPalette::Window).lightness() < 128;
-    Label5->setStyleSheet(darkWindow ? "color: #4cc36e;" : "color: #1b7f3b;");
+    Label5->setStyleSheet(darkWindow ? "color: #4cc36e;" : "color: #17733a;");
     Label2 = MakeLabel(this, "heading");
     Label3 = MakeLabel(this, "heading");
     Label6 = MakeLabel(this, "heading");
@@ -102,7 +103,7 @@ void RosterForm::CreateButtons() {
         Check1[p]->setProperty("position", kFilterPositions[static_cast<std::size_t>(p)]);
         Check1[p]->setToolTip("Show or hide this position in the lists");
     }
-    chkProtect = new QCheckBox(this);
+    chkProtect = new qt::FramedCheckBox(this);
     chkProtect->setObjectName("chkProtect");
     chkProtect->setToolTip(
         "Protection view: * marks protected players and rookies; a double "
