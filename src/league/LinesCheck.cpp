@@ -75,9 +75,14 @@ void CheckRoster(const LinesRecord& record, const RosterSlot& players,
 
 }  // namespace
 
+const RosterSlot& TeamPlayers::Of(int team) {
+    const auto known = read_.find(team);
+    if (known != read_.end()) return known->second;
+    return read_.emplace(team, ReadTeamPlayers(rosterFile_, team)).first->second;
+}
+
 LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
-                          const std::filesystem::path& rosterFile,
-                          const std::filesystem::path& file) {
+                          TeamPlayers& teamPlayers, const std::filesystem::path& file) {
     LinesCheck check;
     check.File = file;
     Bytes bytes;
@@ -115,15 +120,15 @@ LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
         check.Problems.push_back(
             {"password", "The password is not the lines password of " + *check.Team + "."});
     }
-    RosterSlot players;
+    const RosterSlot* players = nullptr;
     try {
-        players = ReadTeamPlayers(rosterFile, record.TeamIndex);
+        players = &teamPlayers.Of(record.TeamIndex);
     } catch (const std::exception& failure) {
         check.Problems.push_back({"read", failure.what()});
         return check;
     }
-    const std::string undressed = CheckLineUp(record, players, check.Problems);
-    CheckRoster(record, players, check.Problems);
+    const std::string undressed = CheckLineUp(record, *players, check.Problems);
+    CheckRoster(record, *players, check.Problems);
     if (!undressed.empty()) {
         check.Problems.push_back(
             {"undressed in lines",

@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "league/Records.h"
+#include "league/Variables.h"
 
 namespace korvel {
 
@@ -27,11 +29,23 @@ struct LinesCheck {
     bool Valid() const { return Problems.empty(); }
 };
 
+// The players of the league's roster file, each team's read and decoded once however many lines
+// files name it.
+class TeamPlayers {
+  public:
+    explicit TeamPlayers(std::filesystem::path rosterFile) : rosterFile_(std::move(rosterFile)) {}
+    // Throws FileError when the roster file cannot be read.
+    const RosterSlot& Of(int team);
+
+  private:
+    std::filesystem::path rosterFile_;
+    std::map<int, RosterSlot> read_;
+};
+
 // Checks the lines file `file` against the league (its record and teams) and the players of the
-// league's roster file `rosterFile`. Only reads; a file that cannot be read (missing, a folder, a
-// pipe) is the problem "read", never an exception.
+// league's roster file. Only reads; a file that cannot be read (missing, a folder, a pipe) is the
+// problem "read", never an exception.
 LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
-                          const std::filesystem::path& rosterFile,
-                          const std::filesystem::path& file);
+                          TeamPlayers& players, const std::filesystem::path& file);
 
 }  // namespace korvel

@@ -50,6 +50,8 @@ class Session {
     std::filesystem::path ResolveStartFolder() const;
     void LoadRequestedLeague(const std::filesystem::path& startFolder);
     void SelectTeam(int team);
+    // Why start-up and --league left no league loaded, for the run's last word.
+    std::string NothingLoaded(const std::filesystem::path& startFolder) const;
 
     const GlobalOptions& options_;
     std::ostream& out_;

@@ -126,6 +126,9 @@ void Main::LoadLg(const fs::path& path) {
     loadedStamp_ = stamp;
     ShowLeagueChanged(false);
     ShowLeague();
+    if (const auto warning = ShortRosterWarning(league)) {
+        ui_.MsgBox(*warning, Buttons::OK, Icon::Information, kLoadLeagueTitle);
+    }
 }
 
 void Main::ShowLeague() {
