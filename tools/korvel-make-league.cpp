@@ -123,15 +123,17 @@ int main(int argc, char** argv) {
         "Writes a generated ice-hockey league: BASE.lge, BASE.tms, BASE.ros and an empty "
         "BASE.wvr. The same options always give the same files.",
         "korvel-make-league"};
-    app.set_version_flag("--version", std::string("korvel-make-league ") + kVersion);
+    app.set_help_flag("-h,--help", "Print this help and exit.");
+    app.set_version_flag("--version", std::string("korvel-make-league ") + kVersion,
+                         "Print the version and exit.");
     gen::GeneratorOptions options;
     bool notReady = false;
     std::string base;
     // The descriptions are sentences, and the names short, so that each option reads as one
     // entry in the help and the man page made from it.
-    app.add_option("--seed", options.Seed,
-                   "Seed of the generator, 0 to 4294967295 (default " +
-                       std::to_string(options.Seed) + ").")
+    app.add_option(
+           "--seed", options.Seed,
+           "Seed of the generator, 0 to 4294967295 (default " + std::to_string(options.Seed) + ").")
         ->type_name("N");
     app.add_option("--teams", options.Teams,
                    "Number of teams, 1 to 50 (default " + std::to_string(options.Teams) + ").")

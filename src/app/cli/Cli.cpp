@@ -111,7 +111,9 @@ int RunHoldingCopies(Session& session, const std::vector<CLI::App*>& named,
 int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app(kDescription, "korvel-cli");
     app.formatter(std::make_shared<HelpFormatter>(HelpWidth()));
-    app.set_version_flag("--version", std::string("korvel-cli ") + kVersion);
+    app.set_help_flag("-h,--help", "Print this help and exit.");
+    app.set_version_flag("--version", std::string("korvel-cli ") + kVersion,
+                         "Print the version and exit.");
     GlobalOptions options;
     AddGlobalOptions(app, options);
     app.fallthrough();

@@ -162,7 +162,7 @@ void Session::OpenLeagueOnly() {
         std::copy(league.Teams.begin(), league.Teams.end(), vars_.Teams.begin());
         vars_.LeaguePath = league.Base;
         if (const auto warning = ShortRosterWarning(league)) {
-            ui_.MsgBox(*warning, Buttons::OK, Icon::Information, "");
+            ui_.MsgBox(*warning, Buttons::OK, Icon::Information, "Load League");
         }
     } catch (const UsageError&) {
         throw;
