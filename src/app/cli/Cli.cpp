@@ -27,6 +27,7 @@ constexpr const char* kExitCodes =
     "Options may stand before or after the command.\n"
     "Messages the windows show go to standard error as \"Title: text\"; a question (Yes/No) is "
     "answered by --yes or --no, and without either the run stops with exit code 2.\n"
+    "\n"
     "Exit codes:\n"
     "  0  done\n"
     "  1  the program refused: a message stopped the action (see standard error), or the "
