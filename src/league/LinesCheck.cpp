@@ -3,6 +3,7 @@
 #include <string>
 
 #include "league/Condense.h"
+#include "league/LeagueFiles.h"
 #include "league/LinesFile.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
@@ -76,9 +77,12 @@ void CheckRoster(const LinesRecord& record, const RosterSlot& players,
 }  // namespace
 
 const RosterSlot& TeamPlayers::Of(int team) {
-    const auto known = read_.find(team);
-    if (known != read_.end()) return known->second;
-    return read_.emplace(team, ReadTeamPlayers(rosterFile_, team)).first->second;
+    std::optional<RosterSlot>& players = decoded_.at(team);
+    if (!players) {
+        if (!file_) file_ = ReadWholeFile(rosterFile_, kRosterFileLimit);
+        players = DecodeTeamPlayers(*file_, team);
+    }
+    return *players;
 }
 
 LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,

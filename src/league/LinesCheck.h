@@ -4,12 +4,12 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "league/Records.h"
+#include "platform/Files.h"
 #include "league/Variables.h"
 
 namespace korvel {
@@ -29,17 +29,19 @@ struct LinesCheck {
     bool Valid() const { return Problems.empty(); }
 };
 
-// The players of the league's roster file, each team's read and decoded once however many lines
-// files name it.
+// The players of the league's roster file: the file read once, at the first team asked for, and
+// each team's players decoded once however many lines files name it.
 class TeamPlayers {
   public:
-    explicit TeamPlayers(std::filesystem::path rosterFile) : rosterFile_(std::move(rosterFile)) {}
+    explicit TeamPlayers(std::filesystem::path rosterFile)
+        : rosterFile_(std::move(rosterFile)), decoded_(kMaxTeams) {}
     // Throws FileError when the roster file cannot be read.
     const RosterSlot& Of(int team);
 
   private:
     std::filesystem::path rosterFile_;
-    std::map<int, RosterSlot> read_;
+    std::optional<Bytes> file_;
+    std::vector<std::optional<RosterSlot>> decoded_;
 };
 
 // Checks the lines file `file` against the league (its record and teams) and the players of the
