@@ -100,12 +100,11 @@ void FlushFileSystem(const fs::path& folder, const fs::path& target) {
     }
 }
 
-// True when `name` is one of our temporary files (".NAME.tmpPID-N") and the program that made it is
-// no longer running.
-bool IsLeftoverTemporaryName(const std::string& name) {
+// The program id in one of our temporary names (".NAME.tmpPID-N"); none for another name.
+std::optional<long> TemporaryNameOwner(const std::string& name) {
     const auto marker = name.rfind(kTemporaryMarker);
     if (name.size() < 2 || name.front() != '.' || marker == std::string::npos || marker < 2) {
-        return false;
+        return std::nullopt;
     }
     const std::string tail = name.substr(marker + std::strlen(kTemporaryMarker));
     const auto dash = tail.find('-');
@@ -114,9 +113,21 @@ bool IsLeftoverTemporaryName(const std::string& name) {
     };
     if (dash == std::string::npos || !isDigits(tail.substr(0, dash)) ||
         !isDigits(tail.substr(dash + 1)) || dash > 9) {
-        return false;
+        return std::nullopt;
     }
-    const pid_t pid = static_cast<pid_t>(std::stol(tail.substr(0, dash)));
+    return std::stol(tail.substr(0, dash));
+}
+
+bool IsTemporaryName(const std::string& name) {
+    return TemporaryNameOwner(name).has_value();
+}
+
+// True when `name` is one of our temporary files and the program that made it is no longer
+// running.
+bool IsLeftoverTemporaryName(const std::string& name) {
+    const auto owner = TemporaryNameOwner(name);
+    if (!owner) return false;
+    const pid_t pid = static_cast<pid_t>(*owner);
     return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
@@ -300,7 +311,8 @@ void StagedFile::Restage(const Bytes& content) {
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : target_(std::move(other.target_)),
       temporary_(std::exchange(other.temporary_, {})),
-      flush_(other.flush_) {}
+      flush_(other.flush_),
+      inPlace_(other.inPlace_) {}
 
 StagedFile::~StagedFile() {
     if (temporary_.empty()) return;
@@ -321,6 +333,89 @@ void StagedFile::Commit() {
         FlushFileSystem(target_.parent_path(), target_);
     }
     if (Rename()) SyncFolder(target_.parent_path(), target_);
+}
+
+namespace {
+
+// Gives `file` the owner and group of `model`; false when this program may not.
+bool GiveOwnerOf(const fs::path& file, const fs::path& model) {
+    struct stat status {};
+    if (::stat(model.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return true;
+    if (status.st_uid == ::geteuid() && status.st_gid == ::getegid()) return true;
+    const uid_t owner = status.st_uid == ::geteuid() ? static_cast<uid_t>(-1) : status.st_uid;
+    return ::lchown(file.c_str(), owner, status.st_gid) == 0;
+}
+
+// Throws FileError unless `file` can be opened for writing in place.
+void RequireWritable(const fs::path& file) {
+    const int fd = ::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        throw FileError(
+            file, "cannot be given its owner back nor be written in place (" + ErrnoText() + ")");
+    }
+    ::close(fd);
+}
+
+}  // namespace
+
+void StagedFile::KeepOwnerOfTarget() {
+    if (temporary_.empty() || GiveOwnerOf(temporary_, target_)) return;
+    RequireWritable(target_);
+    inPlace_ = true;
+}
+
+fs::path PendingRewriteOf(const fs::path& target) {
+    return target.parent_path() / ("." + target.filename().string() + ".rewrite");
+}
+
+void RewriteInPlace(const fs::path& from, const fs::path& to) {
+    const ReadOnlyFile source(from);
+    const int fd = ::open(to.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) throw FileError(to, "cannot be written in place (" + ErrnoText() + ")");
+    try {
+        FillAndClose(
+            fd,
+            [&](FileSink& sink) {
+                std::array<std::uint8_t, 32 * 1024> chunk;
+                for (std::size_t offset = 0; offset < source.Size(); offset += chunk.size()) {
+                    const std::size_t count = source.ReadAt(offset, chunk.size(), chunk.data());
+                    sink.Write(chunk.data(), count);
+                    if (count < chunk.size()) break;
+                }
+            },
+            std::nullopt, Flush::Always);
+    } catch (const std::system_error& failure) {
+        throw FileError(to,
+                        "cannot be written in place (" + ErrnoText(failure.code().value()) + ")");
+    }
+    std::error_code ignored;
+    fs::remove(from, ignored);
+}
+
+void StagedFile::Place() {
+    if (!inPlace_) {
+        Rename();
+        return;
+    }
+    // Renamed to the one name that whoever takes the file's lock next finishes from.
+    const fs::path pending = PendingRewriteOf(target_);
+    std::error_code error;
+    fs::rename(temporary_, pending, error);
+    if (error) throw FileError(target_, "cannot be replaced (" + error.message() + ")");
+    temporary_.clear();
+    RewriteInPlace(pending, target_);
+}
+
+bool IsTemporaryNameOf(const std::string& name, const std::string& targetName) {
+    return name.starts_with("." + targetName + kTemporaryMarker) && IsTemporaryName(name);
+}
+
+void FlushFileSystemOf(const fs::path& folder, const fs::path& target) {
+    FlushFileSystem(folder, target);
+}
+
+void SyncFolderOf(const fs::path& folder, const fs::path& target) {
+    SyncFolder(folder, target);
 }
 
 void CommitAll(std::vector<StagedFile>& files) {
