@@ -110,6 +110,12 @@ int main(int argc, char* argv[]) {
     }
     pictures.Save(main, "main");
 
+    // The briefing of the first team: a first visit, unless this start folder saw the league
+    // before.
+    ui.ModalHook = [&](QDialog& form) { pictures.Save(form, "briefing"); };
+    window.Briefing_Click();
+    ui.ModalHook = nullptr;
+
     LoadTeam(vars, vars.CurrentTeam, 0);
     Lines lines(vars, ui);
     pictures.Show(lines, [&](QDialog& dialog) {

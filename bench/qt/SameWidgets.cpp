@@ -47,7 +47,7 @@ std::unique_ptr<QMainWindow> MakeSameWidgetsWindow(const Main& main) {
     auto window = std::make_unique<QMainWindow>();
     window->setWindowTitle(Text(main.Caption));
     AddMenu(*window, main.file, {&main.LoadLeague, nullptr, &main.exit});
-    AddMenu(*window, main.manager, {&main.ViewTeam, &main.Standings});
+    AddMenu(*window, main.manager, {&main.ViewTeam, &main.Standings, &main.Briefing});
     AddMenu(*window, main.coach, {&main.SetRoster, &main.SetLines});
     AddMenu(*window, main.Info, {&main.About})->addAction("About Qt");
 

@@ -149,7 +149,8 @@ std::optional<std::string> ShortRosterWarning(const LeagueFileSet& league) {
            " are missing, and " + (lacking == 1 ? "it loads" : "they load") + " with empty places.";
 }
 
-void InstallLeague(Variables& vars, const LeagueFileSet& league) {
+void InstallLeague(Variables& vars, const LeagueFileSet& league,
+                   const std::function<void(std::vector<StagedFile>&)>& stageAlongside) {
     const Bytes defaults = DefaultsFileContent(league.Base);
     std::vector<StagedFile> staged;
     // A file that already holds its new bytes (the usual case at start-up) is left alone.
@@ -171,6 +172,7 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league) {
     stage(vars.SwapLeagueFile, league.LeagueFile, Flush::Never);
     // The one file of a load that outlives it: the next start-up finds the league through it.
     stage(DefaultsFileIn(vars.StartFolder), defaults, Flush::WhenReplacing);
+    if (stageAlongside) stageAlongside(staged);
     // The load's files are committed together: a killed load leaves the working copies and
     // korvel.def of one league, the old one or the new one. Held copies take them along to
     // their own commit.

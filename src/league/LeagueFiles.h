@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -68,7 +69,9 @@ std::optional<std::string> ShortRosterWarning(const LeagueFileSet& league);
 
 // Replaces the working copies and the defaults file with the league's, then takes the league into
 // `vars`. The files are all prepared before any is replaced; on a failure `vars` is untouched. A
-// file that already holds exactly its new bytes is not written again.
-void InstallLeague(Variables& vars, const LeagueFileSet& league);
+// file that already holds exactly its new bytes is not written again. `stageAlongside` adds files
+// to commit with the load's own, staged after them.
+void InstallLeague(Variables& vars, const LeagueFileSet& league,
+                   const std::function<void(std::vector<StagedFile>&)>& stageAlongside = {});
 
 }  // namespace korvel

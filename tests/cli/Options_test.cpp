@@ -114,7 +114,7 @@ TEST_F(CliOptions, EachCommandIsKnownByItsName) {
     const std::string help = RunCli({"--help"}).Out;
     const std::string unknown = RunCli(folders.With(base, {"schedule"})).Err;
     for (const char* command : {"league", "standings", "team", "players", "card", "roster", "lines",
-                                "prepare", "check-lines"}) {
+                                "prepare", "check-lines", "briefing"}) {
         const RunResult run = RunCli(folders.With(base, {command, "--frobnicate"}));
         EXPECT_EQ(run.ExitCode, 2) << command;
         EXPECT_EQ(run.Err.find("unknown command"), std::string::npos) << command << ": " << run.Err;

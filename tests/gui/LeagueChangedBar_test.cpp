@@ -44,6 +44,13 @@ TEST(LeagueChangedBar, ShowsWhenTheLeagueChangedAndReloadLoadsIt) {
         fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(5));
     };
 
+    // After a reload of a changed league the briefing opens by itself.
+    int briefings = 0;
+    ui.ModalHook = [&](QDialog& dialog) {
+        EXPECT_TRUE(dialog.windowTitle().startsWith("Briefing"))
+            << dialog.windowTitle().toStdString();
+        ++briefings;
+    };
     int nights = 0;
     InLightAndDark([&](bool dark) {
         MainForm form(main, vars);
@@ -62,6 +69,8 @@ TEST(LeagueChangedBar, ShowsWhenTheLeagueChangedAndReloadLoadsIt) {
         QTest::keyClick(&form, Qt::Key_F5);
         EXPECT_EQ(vars.Teams[0].Wins[0], winsBefore + nights);
         EXPECT_FALSE(form.LeagueChangedBar->isVisible());
+        QTest::qWait(20);
+        EXPECT_EQ(briefings, nights);
     });
 }
 

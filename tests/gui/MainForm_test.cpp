@@ -124,7 +124,8 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsAndShortcuts) {
     const std::vector<std::tuple<QAction*, QString, QString>> items = {
         {form->LoadLeague, "&Load", "Ctrl+L"},    {form->exit, "E&xit", "Ctrl+Q"},
         {form->ViewTeam, "&View Team", "Ctrl+V"}, {form->SetRoster, "Set Game &Roster", "Ctrl+R"},
-        {form->SetLines, "Set &Lines", "Ctrl+E"}, {form->About, "&About", ""}};
+        {form->SetLines, "Set &Lines", "Ctrl+E"}, {form->About, "&About", ""},
+        {form->Briefing, "&Briefing", "Ctrl+B"}};
     for (const auto& [action, text, shortcut] : items) {
         EXPECT_EQ(action->text(), text);
         EXPECT_EQ(action->shortcut(), QKeySequence(shortcut)) << text.toStdString();

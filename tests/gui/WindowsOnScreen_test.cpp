@@ -95,7 +95,7 @@ void ExpectOnScreen(const QWidget& window) {
 
 // Run under a real X server by ctest at 1024x768 and at 2048x1536 with QT_SCALE_FACTOR=2; smaller
 // screens (the offscreen platform's) are not what the windows are made for.
-TEST_F(Desktop, KeyboardOpensTeamInfoRosterAndLinesEntirelyOnTheScreen) {
+TEST_F(Desktop, KeyboardOpensTeamInfoRosterLinesAndBriefingEntirelyOnTheScreen) {
     const QSize screen = QGuiApplication::primaryScreen()->availableSize();
     if (screen.width() < 1000 || screen.height() < 700) GTEST_SKIP() << "screen too small";
     ASSERT_TRUE(ShowActive(*form));
@@ -109,11 +109,11 @@ TEST_F(Desktop, KeyboardOpensTeamInfoRosterAndLinesEntirelyOnTheScreen) {
         ExpectOnScreen(window);
         SaveScreen(window, "screen-" + std::to_string(opened.size()) + ".png");
     };
-    for (const Qt::Key key : {Qt::Key_V, Qt::Key_R, Qt::Key_E}) {
+    for (const Qt::Key key : {Qt::Key_V, Qt::Key_R, Qt::Key_E, Qt::Key_B}) {
         QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
         ASSERT_TRUE(ShowActive(*form));
     }
-    EXPECT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened.size(), 4u);
     SaveScreen(*form, "screen-main.png");
 }
 
@@ -198,7 +198,8 @@ TEST_F(Desktop, EveryWindowIsReadableWithADarkAndALightPalette) {
         OnWindow = [&](QDialog& shown) { ExpectReadable(shown, window + "-" + name + ".png"); };
         for (const auto& [file, action] : {std::pair{"team-info", form->ViewTeam},
                                            {"roster", form->SetRoster},
-                                           {"lines", form->SetLines}}) {
+                                           {"lines", form->SetLines},
+                                           {"briefing", form->Briefing}}) {
             window = file;
             LoadTeam(vars, vars.CurrentTeam, 0);
             action->trigger();

@@ -141,6 +141,10 @@ void Session::Open(HoldCopies hold) {
     }
     // What start-up reported about the league it tried first is no refusal of the command.
     ui_.ClearRefusal();
+    if (!main_->GameDayNotice.empty()) {
+        ui_.Report({main_->GameDayNotice, "Briefing", Icon::Information});
+        main_->GameDayNotice.clear();
+    }
     if (!options_.Team.empty()) SelectTeam(ResolveTeam(vars_, options_.Team));
 }
 

@@ -1,9 +1,12 @@
 #include "windows/main/Main.h"
 
+#include <utility>
+
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/CommitJournal.h"
 #include "platform/Files.h"
+#include "windows/briefing/GameDayBriefing.h"
 #include "windows/lines/Lines.h"
 #include "windows/roster/Roster.h"
 #include "windows/standings/Standings.h"
@@ -129,7 +132,31 @@ void Main::LoadLg(const fs::path& path) {
     // Stamped before reading: a write the reading overlaps shows as a change afterwards.
     const LeagueFileStamp stamp = StampLeagueFiles(path);
     const LeagueFileSet league = ReadLeagueFiles(path);
-    InstallLeague(vars_, league);
+    std::optional<GameDayVisit> visit;
+    std::string notice;
+    try {
+        visit = VisitGameDays(vars_.StartFolder, path, league.League, ReadLeagueState(path));
+        notice = visit->Notice;
+    } catch (const std::exception& failure) {
+        // The briefing is no reason to refuse the league.
+        notice = std::string("The game days of this league could not be read: ") + failure.what();
+    }
+    InstallLeague(vars_, league, [&](std::vector<StagedFile>& files) {
+        // A history that cannot be written (a full disk) costs the next briefing its comparison,
+        // never the load.
+        try {
+            if (auto history = visit ? StageGameDays(*visit) : std::nullopt) {
+                files.push_back(std::move(*history));
+            }
+        } catch (const FileError& failure) {
+            notice += (notice.empty() ? "" : "\n") +
+                      std::string("This game day could not be kept for the next briefing: ") +
+                      failure.what();
+        }
+    });
+    gameDays_ = std::move(visit);
+    BriefingDue = gameDays_ && gameDays_->NewGameDay;
+    GameDayNotice = notice;
     loadedStamp_ = stamp;
     ShowLeagueChanged(false);
     ShowLeague();
@@ -222,6 +249,22 @@ void Main::Standings_Click() {
     if (!manager.Enabled) return;
     korvel::Standings standings(vars_, [this](int team) { SelectTeam(team); });
     ui_.ShowModal(standings);
+}
+
+void Main::Briefing_Click() {
+    if (!manager.Enabled || !gameDays_) return;
+    GameDayBriefing::Openers open{[this] { SetRoster_Click(); }, [this] { SetLines_Click(); }};
+    RunGuarded(ui_, "Briefing", [&] {
+        GameDayBriefing briefing(vars_, ui_, *gameDays_, std::move(open));
+        ui_.ShowModal(briefing);
+    });
+}
+
+void Main::GameDayNews(bool openBriefing) {
+    if (!GameDayNotice.empty()) {
+        ui_.MsgBox(std::exchange(GameDayNotice, {}), Buttons::OK, Icon::Information, "Briefing");
+    }
+    if (std::exchange(BriefingDue, false) && openBriefing) Briefing_Click();
 }
 
 void Main::SelectTeam(int team) {

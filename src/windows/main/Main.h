@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 
+#include "league/GameDayHistory.h"
 #include "league/LeagueFileStamp.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
@@ -32,6 +33,7 @@ class Main : public Window {
     MenuItem manager{"Manager", false};
     MenuItem ViewTeam{"View Team", true, "Ctrl+V"};
     MenuItem Standings{"Standings", true, "Ctrl+T"};
+    MenuItem Briefing{"Briefing", true, "Ctrl+B"};
     MenuItem coach{"Coach", false};
     MenuItem SetRoster{"Set Game Roster", true, "Ctrl+R"};
     MenuItem SetLines{"Set Lines", true, "Ctrl+E"};
@@ -58,6 +60,8 @@ class Main : public Window {
     void SetLines_Click();
     void exit_Click();
     void Standings_Click();
+    // Opens the game-day briefing of the current team.
+    void Briefing_Click();
     // Makes `team` current as a click on it in a team list does, selecting its division and entry
     // when the lists show it.
     void SelectTeam(int team);
@@ -67,6 +71,15 @@ class Main : public Window {
     // Loads the current league again, as File > Load does when it is chosen.
     void cmdReload_Click();
     void About_Click() {}
+
+    // The league's last two game days, as the last load found them; none before a load.
+    const std::optional<GameDayVisit>& GameDays() const { return gameDays_; }
+    // Set by a load: the league changed since the game day before (the briefing is due), and what
+    // the user should hear of the game-day history (a damaged one set aside). Front ends clear them.
+    bool BriefingDue = false;
+    std::string GameDayNotice;
+    // After a load: shows the notice, then opens the briefing when it is due and `openBriefing`.
+    void GameDayNews(bool openBriefing);
 
   private:
     void StartUp();
@@ -79,6 +92,7 @@ class Main : public Window {
     Ui& ui_;
     std::filesystem::path startFolder_;
     LeagueFileStamp loadedStamp_;
+    std::optional<GameDayVisit> gameDays_;
 };
 
 }  // namespace korvel

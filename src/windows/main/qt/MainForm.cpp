@@ -14,6 +14,7 @@
 
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
+#include "windows/briefing/qt/GameDayBriefingForm.h"
 #include "windows/lines/Lines.h"
 #include "windows/lines/qt/LinesForm.h"
 #include "windows/main/qt/AboutBox.h"
@@ -82,6 +83,7 @@ void RegisterWindowForms(qt::QtUi& ui) {
     ui.RegisterForm<Roster, RosterForm>();
     ui.RegisterForm<AddPlayer, AddPlayerForm>();
     ui.RegisterForm<Standings, StandingsForm>();
+    ui.RegisterForm<GameDayBriefing, GameDayBriefingForm>();
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
@@ -92,6 +94,15 @@ MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
     status_ = new QLabel(statusBar());
     statusBar()->addWidget(status_, 1);
     Binder().OnRefresh([this] { ShowStatus(); });
+    // A load's news of the game days waits until the load's handler has finished.
+    Binder().OnRefresh([this] {
+        if (gameDayNewsPosted_ || (window_.GameDayNotice.empty() && !window_.BriefingDue)) return;
+        gameDayNewsPosted_ = true;
+        QTimer::singleShot(0, this, [this] {
+            gameDayNewsPosted_ = false;
+            Binder().Run([this] { window_.GameDayNews(BriefingShowsAtStart()); });
+        });
+    });
     Binder().RefreshAll();
     fileCheck_ = new QTimer(this);
     connect(fileCheck_, &QTimer::timeout, this, [this] {
@@ -205,6 +216,7 @@ void MainForm::CreateMenus() {
     manager = addMenu(window_.manager, 'M');
     ViewTeam = addItem(manager, window_.ViewTeam, 'V', [this] { window_.ViewTeam_Click(); });
     Standings = addItem(manager, window_.Standings, 'S', [this] { window_.Standings_Click(); });
+    Briefing = addItem(manager, window_.Briefing, 'B', [this] { window_.Briefing_Click(); });
     coach = addMenu(window_.coach, 'C');
     SetRoster = addItem(coach, window_.SetRoster, 'R', [this] { window_.SetRoster_Click(); });
     SetLines = addItem(coach, window_.SetLines, 'L', [this] { window_.SetLines_Click(); });

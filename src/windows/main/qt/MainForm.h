@@ -40,6 +40,7 @@ class MainForm : public qt::MainWindowForm {
     QAction* exit = nullptr;
     QAction* ViewTeam = nullptr;
     QAction* Standings = nullptr;
+    QAction* Briefing = nullptr;
     QAction* SetRoster = nullptr;
     QAction* SetLines = nullptr;
     QAction* About = nullptr;
@@ -60,6 +61,7 @@ class MainForm : public qt::MainWindowForm {
 
     QLabel* status_ = nullptr;
     QTimer* fileCheck_ = nullptr;
+    bool gameDayNewsPosted_ = false;
     Main& window_;
     const Variables& vars_;
 };
