@@ -66,7 +66,8 @@ std::vector<LinesProblem> ReadinessProblems(const Variables& vars, int team) {
     WriteLinesFile(linesFile, lines);
     const std::vector<Team> teams(vars.Teams.begin(),
                                   vars.Teams.begin() + vars.League.LastTeam + 1);
-    return CheckLinesFile(vars.League, teams, rosterFile, linesFile).Problems;
+    TeamPlayers rosterPlayers(rosterFile);
+    return CheckLinesFile(vars.League, teams, rosterPlayers, linesFile).Problems;
 }
 
 }  // namespace korvel
