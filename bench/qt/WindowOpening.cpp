@@ -45,11 +45,12 @@ void OpenPlayerCard(Variables& vars, qt::QtUi& ui) {
 }
 
 // The plain dialog of the same widgets, opened as the main window would open the window.
-void OpenSameWidgets(const std::string& window, Variables& vars, qt::QtUi& ui) {
+void OpenSameWidgets(const std::string& window, TeamSession& session, qt::QtUi& ui) {
+    Variables& vars = session.Vars();
     std::unique_ptr<QDialog> dialog;
     if (window == "roster") {
         LoadTeam(vars, vars.CurrentTeam, 0);
-        Roster roster(vars, ui);
+        Roster roster(session, ui);
         roster.Form_Load();
         dialog = bench::MakeSameWidgetsRoster(roster);
         dialog->exec();
@@ -104,7 +105,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     CALLGRIND_ZERO_STATS;
     if (sameWidgets) {
-        OpenSameWidgets(argv[1], vars, ui);
+        OpenSameWidgets(argv[1], session, ui);
     } else {
         open->second();
     }

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
-#include <string_view>
 
+#include "app/EarlyArguments.h"
 #include "app/SingleInstance.h"
 #include "league/Variables.h"
 #include "platform/Files.h"
@@ -42,18 +42,6 @@ void AnswerWithoutDialogs(korvel::qt::QtUi& ui) {
     };
 }
 
-// --help and --version print and quit: they need no display.
-bool OnlyPrints(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h" || arg == "-?" || arg == "--help-all" ||
-            arg == "--version" || arg == "-v") {
-            return true;
-        }
-    }
-    return false;
-}
-
 struct Options {
     QCommandLineOption Screenshot{
         "screenshot", "Start up, write a picture of the main window to <path> and quit.", "path"};
@@ -63,8 +51,7 @@ struct Options {
         "the desktop's menu."};
 };
 
-void ParseArguments(QCommandLineParser& parser, const Options& options,
-                    const QCoreApplication& app) {
+void DescribeArguments(QCommandLineParser& parser, const Options& options) {
     parser.setApplicationDescription("Prepares the game roster and lines of a hockey team.");
     parser.addHelpOption();
     parser.addVersionOption();
@@ -73,6 +60,11 @@ void ParseArguments(QCommandLineParser& parser, const Options& options,
     parser.addPositionalArgument(
         "league", "Load this league, as File > Load does: its .tms or .lge file, or its base path.",
         "[league]");
+}
+
+void ParseArguments(QCommandLineParser& parser, const Options& options,
+                    const QCoreApplication& app) {
+    DescribeArguments(parser, options);
     parser.process(app);
 }
 
@@ -96,7 +88,11 @@ std::filesystem::path LeagueArgument(const QCommandLineParser& parser) {
 int main(int argc, char* argv[]) {
     Options options;
     QCommandLineParser parser;
-    if (OnlyPrints(argc, argv)) {
+    const auto early = korvel::app::ReadArgumentsEarly(
+        argc, argv, [&](QCommandLineParser& described) { DescribeArguments(described, options); });
+    if (early == korvel::app::EarlyArguments::UsageError) return 2;
+    // --help and --version print and quit: they need no display.
+    if (early == korvel::app::EarlyArguments::PrintOnly) {
         QCoreApplication app(argc, argv);
         korvel::qt::SetUpApplicationNames();
         ParseArguments(parser, options, app);  // prints and exits

@@ -105,7 +105,8 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     // working copies end there.
     set.TeamFile = ReadWholeFile(teamPath, kTeamFileLimit);
     set.RosterPath = rosterPath;
-    ReadOnlyFile{rosterPath};  // only opened: missing, unreadable or not a file fails here
+    // Only opened: missing, unreadable or not a file fails here.
+    set.RosterSize = ReadOnlyFile{rosterPath}.Size();
     set.LeagueFile = ReadWholeFile(leaguePath, kLeagueFileLimit);
 
     RequireOneRecord(leaguePath, set.LeagueFile, RecordLayout<League>::Size, "league record");
@@ -135,6 +136,17 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
         set.Teams.push_back(DecodeRecord<Team>(record));
     }
     return set;
+}
+
+std::optional<std::string> ShortRosterWarning(const LeagueFileSet& league) {
+    constexpr std::size_t teamLength = kRosterPlaces * RecordLayout<Player>::Size;
+    const std::size_t needed = (league.League.LastTeam + 1u) * teamLength;
+    if (league.RosterSize >= needed) return std::nullopt;
+    const std::size_t lacking = (needed - league.RosterSize + teamLength - 1) / teamLength;
+    return league.RosterPath.string() + ": shorter than the league needs (" +
+           std::to_string(league.RosterSize) + " bytes of " + std::to_string(needed) +
+           "): the players of " + std::to_string(lacking) + (lacking == 1 ? " team" : " teams") +
+           " are missing, and " + (lacking == 1 ? "it loads" : "they load") + " with empty places.";
 }
 
 void InstallLeague(Variables& vars, const LeagueFileSet& league,

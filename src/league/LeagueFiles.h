@@ -48,6 +48,7 @@ struct LeagueFileSet {
     std::filesystem::path Base;
     Bytes TeamFile, LeagueFile;
     std::filesystem::path RosterPath;
+    std::size_t RosterSize = 0;  // bytes of the roster file
     korvel::League League;
     std::vector<Team> Teams;  // LastTeam + 1 entries
 };
@@ -61,6 +62,10 @@ constexpr std::size_t kRosterFileLimit = kMaxTeams * kRosterPlaces * RecordLayou
 // Reads and checks the league whose base path is `base`, up to the limits above (longer files
 // are not read further). Throws FileError or LeagueError.
 LeagueFileSet ReadLeagueFiles(const std::filesystem::path& base);
+
+// When the roster file is shorter than the league's teams need, the warning that says so: the
+// file, and how many teams lack their players (they load with empty places).
+std::optional<std::string> ShortRosterWarning(const LeagueFileSet& league);
 
 // Replaces the working copies and the defaults file with the league's, then takes the league into
 // `vars`. The files are all prepared before any is replaced; on a failure `vars` is untouched. A

@@ -41,9 +41,10 @@ std::string LoadFailureText(const fs::path& path, const fs::path& startFolder,
     return "The league " + path.string() + " could not be loaded.\n\n" + failure.what();
 }
 
-GameDayLoad LoadLeague(Variables& vars, const fs::path& base) {
+LeagueLoaded LoadLeague(Variables& vars, const fs::path& base) {
     const LeagueFileSet league = ReadLeagueFiles(base);
-    GameDayLoad loaded;
+    LeagueLoaded loaded;
+    loaded.ShortRoster = ShortRosterWarning(league);
     try {
         loaded.Visit = VisitGameDays(vars.StartFolder, base, league.League, ReadLeagueState(base));
         loaded.Notice = loaded.Visit->Notice;

@@ -14,18 +14,19 @@
 
 namespace korvel {
 
-// What a load learnt of the game days: the visit the briefing compares (none when the history
-// could not be read), and a note for the manager when the history had to be set aside or could
-// not be kept.
-struct GameDayLoad {
+// What a load has to tell besides the league itself: the game-day visit the briefing compares
+// (none when the history could not be read), a note for the manager when the history had to be
+// set aside or could not be kept, and the warning of a roster file shorter than the league needs.
+struct LeagueLoaded {
     std::optional<GameDayVisit> Visit;
     std::string Notice;
+    std::optional<std::string> ShortRoster;
 };
 
 // Reads and checks the league whose base path is `base`, then installs it: working copies,
 // defaults file, the game-day history, Variables, all in one commit. A failure throws and leaves
 // the league loaded before as it was.
-GameDayLoad LoadLeague(Variables& vars, const std::filesystem::path& base);
+LeagueLoaded LoadLeague(Variables& vars, const std::filesystem::path& base);
 
 // Start-up: Variables set up for `startFolder`; then the league the defaults file names, when its
 // league file exists, is loaded by `load`. Throws std::runtime_error with LoadFailureText.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "league/Condense.h"
+#include "league/LeagueFiles.h"
 #include "league/LinesFile.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
@@ -95,9 +96,17 @@ std::vector<LinesProblem> CheckLinesRecord(const LinesRecord& record, const Team
     return problems;
 }
 
+const RosterSlot& TeamPlayers::Of(int team) {
+    std::optional<RosterSlot>& players = decoded_.at(team);
+    if (!players) {
+        if (!file_) file_ = ReadWholeFile(rosterFile_, kRosterFileLimit);
+        players = DecodeTeamPlayers(*file_, team);
+    }
+    return *players;
+}
+
 LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
-                          const std::filesystem::path& rosterFile,
-                          const std::filesystem::path& file) {
+                          TeamPlayers& teamPlayers, const std::filesystem::path& file) {
     LinesCheck check;
     check.File = file;
     Bytes bytes;
@@ -131,16 +140,16 @@ LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
     }
     const LinesRecord record = DecodeRecord<LinesRecord>(bytes);
     const Team& team = teams[record.TeamIndex];
-    RosterSlot players;
+    const RosterSlot* players = nullptr;
     try {
-        players = ReadTeamPlayers(rosterFile, record.TeamIndex);
+        players = &teamPlayers.Of(record.TeamIndex);
     } catch (const std::exception& failure) {
         if (record.Password != team.Password)
             check.Problems.push_back(PasswordProblem(*check.Team));
         check.Problems.push_back({"read", failure.what()});
         return check;
     }
-    check.Problems = CheckLinesRecord(record, team, players);
+    check.Problems = CheckLinesRecord(record, team, *players);
     return check;
 }
 

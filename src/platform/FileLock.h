@@ -28,7 +28,12 @@ class FileLock {
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
+    // Removes the lock file while the lock is held; a program that opened it meanwhile finds it
+    // gone once it gets the lock, and locks the file then in its place.
+    void RemoveFile();
+
   private:
+    std::filesystem::path file_;
     int fd_ = -1;
 };
 

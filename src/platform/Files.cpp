@@ -182,7 +182,11 @@ void RemoveLeftoverTemporaryFiles(const fs::path& folder) {
 }
 
 void RemoveLeftoverTemporaryFilesOf(const fs::path& target) {
-    RemoveLeftovers(target.parent_path(), "." + target.filename().string() + kTemporaryMarker);
+    // Appended in place: "." + name + marker makes GCC 12 warn of an overlapping copy that
+    // cannot happen (-Wrestrict, its bug 105329).
+    std::string prefix = ".";
+    prefix.append(target.filename().string()).append(kTemporaryMarker);
+    RemoveLeftovers(target.parent_path(), prefix);
 }
 
 bool FileExists(const fs::path& path) {

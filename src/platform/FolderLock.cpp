@@ -1,6 +1,7 @@
 #include "platform/FolderLock.h"
 
 #include <cerrno>
+#include <cstring>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +24,8 @@ bool ReadOnlyWithoutLockFile(const std::filesystem::path& folder,
 FolderLock::FolderLock(const std::filesystem::path& folder) {
     const std::filesystem::path file = folder / "korvel.lock";
     if (ReadOnlyWithoutLockFile(folder, file)) return;
+    struct stat status {};
+    madeLockFile_ = ::lstat(file.c_str(), &status) != 0 && errno == ENOENT;
     try {
         lock_.emplace(file, std::chrono::milliseconds(0));
     } catch (const FileBusy&) {
@@ -34,6 +37,16 @@ FolderLock::FolderLock(const std::filesystem::path& folder) {
                                   "; Korvel does not work in a start folder it cannot lock. "
                                   "Remove it, or start Korvel in another folder.");
     }
+}
+
+void FolderLock::ReleaseLeavingNoTrace() {
+    if (lock_ && madeLockFile_) lock_->RemoveFile();
+    lock_.reset();
+}
+
+std::optional<std::string> CannotWriteIn(const std::filesystem::path& folder) {
+    if (::access(folder.c_str(), W_OK) == 0) return std::nullopt;
+    return std::string(std::strerror(errno));
 }
 
 }  // namespace korvel

@@ -116,6 +116,14 @@ TEST_F(RosterCommand, WithoutKeepPrintsTheListsAndStoresNothing) {
     EXPECT_EQ(result["GameRoster"], json(IndexesAt(players, Dressed)));
     EXPECT_EQ(result["Scratches"], json(IndexesAt(players, Scratch)));
     EXPECT_EQ(result["Farm"], json(IndexesAt(players, Farm)));
+    // Each list's names stand beside its indexes, in the same order.
+    for (const char* list : {"GameRoster", "Scratches", "Farm"}) {
+        ASSERT_EQ(result[std::string(list) + "Names"].size(), result[list].size()) << list;
+        for (std::size_t n = 0; n < result[list].size(); ++n) {
+            EXPECT_EQ(result[std::string(list) + "Names"][n],
+                      Printed(players[result[list][n].get<int>()].Name));
+        }
+    }
     EXPECT_EQ(result["Dressed"], 20);
     EXPECT_EQ(result["RosterComplete"], true);
     EXPECT_EQ(result["Kept"], false);

@@ -136,7 +136,7 @@ TEST_F(StandingsCommand, RefusesExtraArgumentsAndRunsWithoutALeagueAsAUsageError
     EXPECT_EQ(RunCli(folders.With(base, {"standings", "--bogus"})).ExitCode, 2);
     const RunResult none = RunCli({"-C", folders.Start().string(), "standings"});
     EXPECT_EQ(none.ExitCode, 2);
-    EXPECT_THAT(none.Err, testing::HasSubstr("no league is loaded"));
+    EXPECT_THAT(none.Err, testing::HasSubstr("no league was given"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "league/RosterSlots.h"
 #include "platform/Files.h"
 #include "platform/qt/QtUi.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/lines/qt/LinesForm.h"
 #include "windows/main/Main.h"
@@ -47,7 +48,8 @@ TEST(PlainText, ATeamNamedWithMarkupShowsItsNameAsItStands) {
     int chosen = -1;
     {
         Variables first;
-        Main main(first, ui, start);
+        TeamSession session{first};
+        Main main(session, ui, start);
         main.Form_Load();
         chosen = first.CurrentTeam;
     }
@@ -58,7 +60,8 @@ TEST(PlainText, ATeamNamedWithMarkupShowsItsNameAsItStands) {
     teams.Save();
 
     Variables vars;
-    Main main(vars, ui, start);
+    TeamSession session{vars};
+    Main main(session, ui, start);
     main.Form_Load();
     ASSERT_EQ(vars.CurrentTeam, chosen);
     MainForm form(main, vars);

@@ -151,10 +151,12 @@ TEST_F(Desktop, KeyboardOpensEveryWindowEntirelyOnTheScreen) {
         QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
         ASSERT_TRUE(ShowActive(*form));
     }
+    ASSERT_EQ(opened.size(), 7u);
+    EXPECT_TRUE(opened.back().startsWith(GameDayBriefing::kCaption)) << opened.back().toStdString();
+    opened.pop_back();
     EXPECT_EQ(opened,
               (std::vector<QString>{DisplayTeam::kCaption, Roster::kCaption, PlayerInfo::kCaption,
-                                    AddPlayer::kCaption, Lines::kCaption, Standings::kCaption,
-                                    GameDayBriefing::kCaption}));
+                                    AddPlayer::kCaption, Lines::kCaption, Standings::kCaption}));
     SaveScreen(*form, "screen-main.png");
 }
 

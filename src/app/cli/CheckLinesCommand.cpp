@@ -7,6 +7,7 @@
 #include "app/cli/Output.h"
 #include "league/LeagueFiles.h"
 #include "league/LinesCheck.h"
+#include "platform/TerminalText.h"
 
 namespace korvel::cli {
 namespace {
@@ -52,11 +53,12 @@ nlohmann::json ToJson(const std::vector<LinesCheck>& checks) {
 
 void PrintText(std::ostream& out, const std::vector<LinesCheck>& checks) {
     for (const LinesCheck& check : checks) {
-        out << check.File.string() << ": " << (check.Valid() ? "valid" : "not valid");
+        // A file name is one line, whatever it holds: a line break in it cannot forge another.
+        out << OneLineText(check.File.string()) << ": " << (check.Valid() ? "valid" : "not valid");
         if (check.Team) out << " (team " << *check.TeamIndex << ", " << *check.Team << ")";
         out << "\n";
         for (const LinesProblem& problem : check.Problems) {
-            out << "  " << problem.Code << ": " << problem.Text << "\n";
+            out << "  " << problem.Code << ": " << OneLineText(problem.Text) << "\n";
         }
     }
 }
@@ -65,11 +67,11 @@ int RunCheckLines(Session& session, const CheckLinesOptions& options) {
     const Variables& vars = session.Vars();
     const std::vector<Team> teams(vars.Teams.begin(),
                                   vars.Teams.begin() + vars.League.LastTeam + 1);
-    const auto rosterFile = WithExtension(vars.LeaguePath, ".ros");
+    TeamPlayers players(WithExtension(vars.LeaguePath, ".ros"));
     std::vector<LinesCheck> checks;
     bool allValid = true;
     for (const std::string& file : options.Files) {
-        checks.push_back(CheckLinesFile(vars.League, teams, rosterFile, file));
+        checks.push_back(CheckLinesFile(vars.League, teams, players, file));
         allValid = allValid && checks.back().Valid();
     }
     PrintResult(

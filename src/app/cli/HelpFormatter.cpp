@@ -1,6 +1,10 @@
 #include "app/cli/HelpFormatter.h"
 
+#include <charconv>
+#include <cstdlib>
+#include <set>
 #include <sstream>
+#include <string_view>
 
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -59,6 +63,14 @@ std::size_t HelpWidth() {
     if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
         return size.ws_col < kNarrowest ? kNarrowest : size.ws_col;
     }
+    if (const char* columns = std::getenv("COLUMNS")) {
+        std::size_t width = 0;
+        const std::string_view text = columns;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), width);
+        if (error == std::errc() && end == text.data() + text.size() && width > 0) {
+            return width < kNarrowest ? kNarrowest : width;
+        }
+    }
     return kDefaultWidth;
 }
 
@@ -84,8 +96,27 @@ std::string HelpFormatter::make_subcommand(const CLI::App* sub) const {
     return out.str();
 }
 
+std::string HelpFormatter::make_option_opts(const CLI::Option* option) const {
+    std::string opts = CLI::Formatter::make_option_opts(option);
+    // CLI11 lists the excluded options last.
+    const std::size_t excludes = opts.find(" " + get_label("Excludes") + ":");
+    if (excludes != std::string::npos) opts.erase(excludes);
+    return opts;
+}
+
 std::string HelpFormatter::make_option_desc(const CLI::Option* option) const {
-    return WrapText(CLI::Formatter::make_option_desc(option), DescriptionWidth());
+    std::string description = CLI::Formatter::make_option_desc(option);
+    const std::set<CLI::Option*> excluded = option->get_excludes();
+    if (!excluded.empty()) {
+        description += " Not together with";
+        const char* separator = " ";
+        for (const CLI::Option* other : excluded) {
+            description += separator + other->get_name();
+            separator = " or ";
+        }
+        description += ".";
+    }
+    return WrapText(description, DescriptionWidth());
 }
 
 std::string HelpFormatter::make_group(std::string group, bool is_positional,

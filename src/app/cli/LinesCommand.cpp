@@ -32,11 +32,12 @@ constexpr const char* kHelp =
     "would pass the league's check (the problems of check-lines; with --save-lines each problem "
     "of the saved file also goes to standard error).\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LineBuffer\": [13 rows of 5 roster indexes, 255 for "
-    "empty], \"Kept\": true when the line-up was stored, \"LinesFile\": the saved lines "
-    "file's path or null, \"Unused\": [roster indexes of dressed players in no used entry], "
-    "\"Ready\": true when the "
-    "lines file saved now (with the password saved, else the team's) would pass the league's "
-    "check, \"Problems\": [{\"Code\", \"Text\"} as check-lines gives them]}";
+    "empty], \"LineNames\": [the same 13 rows of 5 players' names, null for empty], \"Kept\": "
+    "true when the line-up was stored, \"LinesFile\": the saved lines file's path or null, "
+    "\"Unused\": [roster indexes of dressed players in no used entry], \"UnusedNames\": [their "
+    "names], \"Ready\": true when the lines file saved now (with the password saved, else the "
+    "team's) would pass the league's check, \"Problems\": [{\"Code\", \"Text\"} as check-lines "
+    "gives them]}";
 
 struct LinesOptions {
     std::optional<std::string> Import;  // the lines file to load
@@ -137,24 +138,41 @@ void PrintText(std::ostream& out, Session& session, const std::string& team,
     out << "\n" << ReadinessLine(shown.Problems) << "\n";
 }
 
+// The name of the player at a roster index; null for an empty entry or place.
+nlohmann::json NameJson(const Variables& vars, int entry) {
+    if (entry < 0 || entry >= kRosterPlaces || vars.Players[0][entry].IsEmptyPlace()) return {};
+    return RecordText(vars.Players[0][entry].Name);
+}
+
 nlohmann::json ToJson(Session& session, const std::string& team, const LinesShown& shown) {
     nlohmann::json problems = nlohmann::json::array();
     for (const LinesProblem& problem : shown.Problems) {
         problems.push_back({{"Code", problem.Code}, {"Text", problem.Text}});
     }
+    const Variables& vars = session.Vars();
     nlohmann::json rows = nlohmann::json::array();
+    nlohmann::json names = nlohmann::json::array();
     for (int row = 0; row < kLineRows; ++row) {
         nlohmann::json entries = nlohmann::json::array();
-        for (int c = 0; c < kLineColumns; ++c)
+        nlohmann::json rowNames = nlohmann::json::array();
+        for (int c = 0; c < kLineColumns; ++c) {
             entries.push_back(shown.LineBuffer[LineIndex(row, c)]);
+            rowNames.push_back(NameJson(vars, shown.LineBuffer[LineIndex(row, c)]));
+        }
         rows.push_back(entries);
+        names.push_back(rowNames);
     }
+    const std::vector<int> unused = UnusedDressed(shown.LineBuffer, vars.Players[0]);
+    nlohmann::json unusedNames = nlohmann::json::array();
+    for (const int index : unused) unusedNames.push_back(NameJson(vars, index));
     return {{"Team", team},
             {"TeamIndex", session.CurrentTeam()},
             {"LineBuffer", rows},
+            {"LineNames", names},
             {"Kept", shown.Kept},
             {"LinesFile", shown.Saved ? nlohmann::json(shown.Saved->string()) : nlohmann::json()},
-            {"Unused", UnusedDressed(shown.LineBuffer, session.Vars().Players[0])},
+            {"Unused", unused},
+            {"UnusedNames", unusedNames},
             {"Ready", shown.Problems.empty()},
             {"Problems", problems}};
 }

@@ -40,6 +40,18 @@ bool HasLeagueExtension(const fs::path& base) {
     return extension == ".lge" || extension == ".tms" || extension == ".ros";
 }
 
+// Neither --league nor the start folder's korvel.def says which league to load.
+UsageError NoLeagueGiven(const fs::path& startFolder) {
+    return UsageError(
+        "no league was given: the start folder " + startFolder.string() +
+        " holds no korvel.def naming the league loaded last; --league BASE gives one");
+}
+
+bool DefaultsFileIsThere(const fs::path& startFolder) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(DefaultsFileIn(startFolder), error));
+}
+
 }  // namespace
 
 int ResolveTeam(const Variables& vars, const std::string& text) {
@@ -107,6 +119,10 @@ fs::path Session::ResolveStartFolder() const {
 
 void Session::Open(HoldCopies hold) {
     const fs::path startFolder = ResolveStartFolder();
+    // Told before the folder is locked, so that a run that can load nothing leaves no trace.
+    if (options_.League.empty() && !DefaultsFileIsThere(startFolder)) {
+        throw NoLeagueGiven(startFolder);
+    }
     try {
         lock_.emplace(startFolder);
     } catch (const FolderInUse& busy) {
@@ -118,13 +134,13 @@ void Session::Open(HoldCopies hold) {
         team_.HoldWorkingCopies();
         team_.CollectSaves(&saves_);
     }
-    StartUp(startFolder);
-    if (!options_.League.empty()) LoadRequestedLeague(startFolder);
-    if (!vars_.LeagueLoaded()) {
-        // When start-up said why it loaded nothing, that is the cause; korvel.def is not.
-        if (ui_.MessageCount() > 0) throw UsageError("no league is loaded; give --league BASE");
-        throw UsageError("no league is loaded: " + DefaultsFileIn(vars_.StartFolder).string() +
-                         " names none that can be loaded; give --league BASE");
+    try {
+        StartUp(startFolder);
+        if (!options_.League.empty()) LoadRequestedLeague(startFolder);
+        if (!vars_.LeagueLoaded()) throw UsageError(NothingLoaded(startFolder));
+    } catch (const UsageError&) {
+        if (!vars_.LeagueLoaded()) lock_->ReleaseLeavingNoTrace();
+        throw;
     }
     // What start-up reported about the league it tried first is no refusal of the command.
     ui_.ClearRefusal();
@@ -162,13 +178,32 @@ void Session::StartUp(const fs::path& startFolder) {
 }
 
 void Session::LoadLeague(const fs::path& base) {
-    GameDayLoad loaded = korvel::LoadLeague(vars_, base);
+    LeagueLoaded loaded = korvel::LoadLeague(vars_, base);
     gameDays_ = std::move(loaded.Visit);
     gameDayNotice_ = std::move(loaded.Notice);
+    if (loaded.ShortRoster) {
+        ui_.MsgBox(*loaded.ShortRoster, Buttons::OK, Icon::Information, kLoadLeagueTitle);
+    }
     // The main window selects the first team of each conference's first division after a load.
     const auto team = TeamAfterLoad(vars_);
     if (team) team_.SelectTeam(*team);
     teamChosen_ = team.has_value();
+}
+
+std::string Session::NothingLoaded(const fs::path& startFolder) const {
+    if (const auto cause = CannotWriteIn(startFolder)) {
+        return "no league is loaded: the start folder " + startFolder.string() +
+               " cannot be written (" + *cause +
+               "), and a league is loaded into working copies made there; make it writable, or "
+               "give another with -C DIR";
+    }
+    // When start-up said why it loaded nothing, that is the cause; korvel.def is not.
+    if (ui_.MessageCount() > 0) {
+        return "no league is loaded: the league that " + DefaultsFileIn(startFolder).string() +
+               " names could not be loaded (see above); give --league BASE";
+    }
+    return "no league is loaded: " + DefaultsFileIn(startFolder).string() +
+           " names none that can be loaded; give --league BASE";
 }
 
 void Session::WriteWorkingCopies(std::vector<StagedFile> alongside) {
@@ -196,13 +231,15 @@ void Session::OpenLeagueOnly() {
         } else if (const auto named = ReadDefaultsFile(DefaultsFileIn(startFolder))) {
             base = startFolder / *named;
         } else {
-            throw UsageError("no league is loaded: " + DefaultsFileIn(startFolder).string() +
-                             " is missing; give --league BASE");
+            throw NoLeagueGiven(startFolder);
         }
         const LeagueFileSet league = ReadLeagueFiles(base);
         vars_.League = league.League;
         std::copy(league.Teams.begin(), league.Teams.end(), vars_.Teams.begin());
         vars_.LeaguePath = league.Base;
+        if (const auto warning = ShortRosterWarning(league)) {
+            ui_.MsgBox(*warning, Buttons::OK, Icon::Information, "Load League");
+        }
     } catch (const UsageError&) {
         throw;
     } catch (const std::exception& failure) {
@@ -221,6 +258,9 @@ void Session::LoadRequestedLeague(const fs::path& startFolder) {
     } catch (const std::exception& failure) {
         ui_.MsgBox(LoadFailureText(base, vars_.StartFolder, failure), Buttons::OK, Icon::Critical,
                    kLoadLeagueTitle);
+    }
+    if (!vars_.LeagueLoaded() && CannotWriteIn(startFolder)) {
+        throw UsageError(NothingLoaded(startFolder));
     }
     // The message named the file and the cause; only say what it means for the run.
     std::string message = "--league was not loaded";

@@ -68,6 +68,8 @@ class Session {
     void LoadLeague(const std::filesystem::path& base);
     void LoadRequestedLeague(const std::filesystem::path& startFolder);
     bool HoldsCopies() { return team_.HeldCopies() != nullptr; }
+    // Why start-up and --league left no league loaded, for the run's last word.
+    std::string NothingLoaded(const std::filesystem::path& startFolder) const;
 
     const GlobalOptions& options_;
     std::ostream& out_;

@@ -108,13 +108,16 @@ void Main::ShowLeagueChanged(bool changed) {
 void Main::LoadLg(const fs::path& path) {
     // Stamped before reading: a write the reading overlaps shows as a change afterwards.
     const LeagueFileStamp stamp = StampLeagueFiles(path);
-    GameDayLoad loaded = korvel::LoadLeague(vars_, path);
+    LeagueLoaded loaded = korvel::LoadLeague(vars_, path);
     gameDays_ = std::move(loaded.Visit);
     BriefingDue = gameDays_ && gameDays_->NewGameDay;
     GameDayNotice = std::move(loaded.Notice);
     loadedStamp_ = stamp;
     ShowLeagueChanged(false);
     ShowLeague();
+    if (loaded.ShortRoster) {
+        ui_.MsgBox(*loaded.ShortRoster, Buttons::OK, Icon::Information, kLoadLeagueTitle);
+    }
 }
 
 void Main::ShowLeague() {
