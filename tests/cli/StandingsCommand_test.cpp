@@ -1,9 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/cli/Cli.h"
 #include "cli/CliRun.h"
 #include "league/RecordCodec.h"
 
@@ -24,18 +21,6 @@ const std::vector<TeamSeason> kSeason = {
     {1, 3, 2, 0, 2, 9, 9},    {2, 0, 5, 0, 0, 20, 2},  {0, 4, 5, 0, 0, 20, 2},
     {1, 0, 0, 3, 0, 1, 9},    {0, 2, 2, 0, 0, 4, 1},   {1, 3, 3, 0, 0, 10, 1},
 };
-
-// korvel-cli run in this process.
-RunResult RunInProcess(const std::vector<std::string>& args) {
-    std::vector<const char*> argv{"korvel-cli"};
-    for (const std::string& arg : args) argv.push_back(arg.c_str());
-    std::ostringstream out, err;
-    RunResult run;
-    run.ExitCode = cli::RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-    run.Out = out.str();
-    run.Err = err.str();
-    return run;
-}
 
 class StandingsCommand : public testing::Test {
   protected:
@@ -90,7 +75,7 @@ class StandingsCommand : public testing::Test {
 };
 
 TEST_F(StandingsCommand, JsonHoldsEachDivisionInRankOrderAndTheTeamsOfNone) {
-    const RunResult run = RunInProcess(folders.With(base, {"standings", "--json"}));
+    const RunResult run = RunCliInProcess(folders.With(base, {"standings", "--json"}));
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const json expected = {{"League", Printed(league.LeagueRecord.LeagueName)},
                            {"Divisions",
