@@ -9,6 +9,7 @@
 #include "league/Condense.h"
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
+#include "platform/ReadOnlyFile.h"
 #include "platform/Text1252.h"
 
 namespace korvel {
@@ -30,47 +31,92 @@ constexpr std::size_t kHistoryLimit =
 
 // A 64-bit hash taken eight bytes at a time: every load hashes the league's files and checks the
 // history, so it must cost little. Not cryptographic; it tells one game day from another and a
-// damaged history from a whole one.
-std::uint64_t WordHash(std::uint64_t hash, std::span<const std::uint8_t> bytes) {
-    std::size_t at = 0;
-    for (; at + 8 <= bytes.size(); at += 8) {
+// damaged history from a whole one. Bytes may come in parts of any length: the words are those
+// of all the parts one after another, the bytes after the last whole word are taken one by one.
+class WordHash {
+  public:
+    void Add(std::span<const std::uint8_t> bytes) {
+        if (pending_ > 0) {
+            const std::size_t count = std::min(bytes.size(), 8 - pending_);
+            std::copy_n(bytes.begin(), count, word_.begin() + pending_);
+            pending_ += count;
+            bytes = bytes.subspan(count);
+            if (pending_ < 8) return;
+            AddWord(word_.data());
+            pending_ = 0;
+        }
+        std::size_t at = 0;
+        for (; at + 8 <= bytes.size(); at += 8) AddWord(bytes.data() + at);
+        pending_ = bytes.size() - at;
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), pending_, word_.begin());
+    }
+    std::uint64_t Value() const {
+        std::uint64_t hash = hash_;
+        for (std::size_t at = 0; at < pending_; ++at) {
+            hash ^= word_[at];
+            hash *= 0x100000001b3ULL;
+        }
+        return hash;
+    }
+
+  private:
+    void AddWord(const std::uint8_t* bytes) {
         std::uint64_t word;
-        std::memcpy(&word, bytes.data() + at, 8);
-        hash = (hash ^ word) * 0x100000001b3ULL;
-        hash ^= hash >> 29;
+        std::memcpy(&word, bytes, 8);
+        hash_ = (hash_ ^ word) * 0x100000001b3ULL;
+        hash_ ^= hash_ >> 29;
     }
-    for (; at < bytes.size(); ++at) {
-        hash ^= bytes[at];
-        hash *= 0x100000001b3ULL;
-    }
-    return hash;
-}
-constexpr std::uint64_t kFnvStart = 0xcbf29ce484222325ULL;
+
+    std::uint64_t hash_ = 0xcbf29ce484222325ULL;
+    std::array<std::uint8_t, 8> word_{};
+    std::size_t pending_ = 0;  // bytes of word_ not yet taken
+};
 
 // Why a history file cannot be used.
 struct Unusable : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Writes the history straight into the file: the league's files are not copied on the way.
 class Writer {
   public:
+    explicit Writer(FileSink& sink) : sink_(sink) {}
     void Raw(std::span<const std::uint8_t> bytes) {
-        out_.insert(out_.end(), bytes.begin(), bytes.end());
+        hash_.Add(bytes);
+        if (bytes.size() < 256) {
+            small_.insert(small_.end(), bytes.begin(), bytes.end());
+            return;
+        }
+        WriteSmall();
+        sink_.Write(bytes.data(), bytes.size());
     }
-    void Number(std::uint64_t value, int width) {
-        for (int i = 0; i < width; ++i) out_.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    }
-    void Block(const Bytes& bytes, int width) {
+    void Number(std::uint64_t value, int width) { Raw(LittleEndian(value, width)); }
+    void Block(std::span<const std::uint8_t> bytes, int width) {
         Number(bytes.size(), width);
         Raw(bytes);
     }
-    Bytes Done() {
-        Number(WordHash(kFnvStart, out_), 8);
-        return std::move(out_);
+    // Ends the file with the checksum of everything before it.
+    void Done() {
+        const auto checksum = LittleEndian(hash_.Value(), 8);
+        small_.insert(small_.end(), checksum.begin(), checksum.end());
+        WriteSmall();
     }
 
   private:
-    Bytes out_;
+    static Bytes LittleEndian(std::uint64_t value, int width) {
+        Bytes bytes(static_cast<std::size_t>(width));
+        for (int i = 0; i < width; ++i)
+            bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+        return bytes;
+    }
+    void WriteSmall() {
+        sink_.Write(small_.data(), small_.size());
+        small_.clear();
+    }
+
+    FileSink& sink_;
+    WordHash hash_;
+    Bytes small_;  // the numbers and short parts, gathered into fewer writes
 };
 
 class Reader {
@@ -89,11 +135,10 @@ class Reader {
             value = (value << 8) | part[static_cast<std::size_t>(i)];
         return value;
     }
-    Bytes Block(int width, std::size_t limit) {
+    std::span<const std::uint8_t> Block(int width, std::size_t limit) {
         const std::uint64_t count = Number(width);
         if (count > limit) throw Unusable("is damaged (a part longer than a league has)");
-        const auto part = Raw(static_cast<std::size_t>(count));
-        return Bytes(part.begin(), part.end());
+        return Raw(static_cast<std::size_t>(count));
     }
     bool AtEnd() const { return at_ == bytes_.size(); }
 
@@ -109,45 +154,51 @@ struct LeagueHistory {
     std::vector<LeagueState> States;  // oldest first
 };
 
-Bytes Encode(const std::vector<LeagueHistory>& leagues) {
-    Writer out;
+void Encode(const std::vector<LeagueHistory>& leagues, FileSink& sink) {
+    Writer out(sink);
     out.Raw(std::span(reinterpret_cast<const std::uint8_t*>(kMagic.data()), kMagic.size()));
     out.Number(kVersion, 2);
     out.Number(leagues.size(), 2);
     for (const LeagueHistory& league : leagues) {
-        out.Block(Bytes(league.Base.begin(), league.Base.end()), 2);
+        out.Block(std::span(reinterpret_cast<const std::uint8_t*>(league.Base.data()),
+                            league.Base.size()),
+                  2);
         const std::string name = league.LeagueName.Str();
         out.Raw(std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
         out.Number(league.LastTeam, 1);
         out.Number(league.States.size(), 1);
         for (const LeagueState& state : league.States) {
-            out.Block(state.TeamFile, 4);
-            out.Block(state.RosterFile, 4);
-            out.Block(state.WaiverFile, 4);
+            out.Block(state.TeamFile.Span(), 4);
+            out.Block(state.RosterFile.Span(), 4);
+            out.Block(state.WaiverFile.Span(), 4);
         }
     }
-    return out.Done();
+    out.Done();
 }
 
-std::vector<LeagueHistory> Decode(const Bytes& bytes) {
+// The leagues of the history `file`, whose states share its bytes.
+std::vector<LeagueHistory> Decode(const SharedBytes& file) {
+    const std::span<const std::uint8_t> bytes = file.Span();
     if (bytes.size() < kMagic.size() + 2 ||
         !std::equal(kMagic.begin(), kMagic.end(), bytes.begin())) {
         throw Unusable("is not a game-day history of Korvel");
     }
-    Reader header{std::span(bytes).subspan(kMagic.size())};
+    Reader header{bytes.subspan(kMagic.size())};
     if (const auto version = header.Number(2); version > kVersion) {
         throw Unusable("was written by a newer Korvel (format " + std::to_string(version) + ")");
     }
     if (bytes.size() < kMagic.size() + 2 + 8) throw Unusable("is cut short");
     const std::span<const std::uint8_t> body(bytes.data(), bytes.size() - 8);
-    if (Reader(std::span(bytes).last(8)).Number(8) != WordHash(kFnvStart, body)) {
+    WordHash checksum;
+    checksum.Add(body);
+    if (Reader(bytes.last(8)).Number(8) != checksum.Value()) {
         throw Unusable("is cut short or damaged (its checksum does not match)");
     }
     Reader in{body.subspan(kMagic.size() + 2)};
     std::vector<LeagueHistory> leagues(in.Number(2));
     if (leagues.size() > kLeaguesKept) throw Unusable("is damaged (too many leagues)");
     for (LeagueHistory& league : leagues) {
-        const Bytes base = in.Block(2, 4096);
+        const auto base = in.Block(2, 4096);
         league.Base.assign(base.begin(), base.end());
         const auto name = in.Raw(25);
         std::copy(name.begin(), name.end(), league.LeagueName.Bytes.begin());
@@ -155,9 +206,9 @@ std::vector<LeagueHistory> Decode(const Bytes& bytes) {
         league.States.resize(in.Number(1));
         if (league.States.size() > kStatesKept) throw Unusable("is damaged (too many game days)");
         for (LeagueState& state : league.States) {
-            state.TeamFile = in.Block(4, kTeamFileLimit);
-            state.RosterFile = in.Block(4, kRosterFileLimit);
-            state.WaiverFile = in.Block(4, kWaiverListLimit);
+            state.TeamFile = file.Part(in.Block(4, kTeamFileLimit));
+            state.RosterFile = file.Part(in.Block(4, kRosterFileLimit));
+            state.WaiverFile = file.Part(in.Block(4, kWaiverListLimit));
         }
     }
     if (!in.AtEnd()) throw Unusable("is damaged (bytes after its end)");
@@ -182,15 +233,24 @@ std::string SetAside(const fs::path& file, const std::string& cause, bool& setAs
            "; the briefing starts afresh and the file is left as it is.";
 }
 
+// Reads `path` up to `limit` bytes into a buffer that is not cleared first. Throws FileError.
+SharedBytes ReadShared(const fs::path& path, std::size_t limit) {
+    const ReadOnlyFile file(path);
+    const std::size_t size = std::min(file.Size(), limit);
+    std::shared_ptr<std::uint8_t[]> buffer(new std::uint8_t[size]);
+    const std::span<const std::uint8_t> bytes(buffer.get(), file.ReadAt(0, size, buffer.get()));
+    return {std::move(buffer), bytes};
+}
+
 }  // namespace
 
 Team LeagueState::TeamRecord(int team) const {
     constexpr std::size_t length = RecordLayout<Team>::Size;
     Bytes record(length, 0);
     const std::size_t start = static_cast<std::size_t>(team) * length;
-    if (start < TeamFile.size()) {
-        std::copy_n(TeamFile.begin() + static_cast<std::ptrdiff_t>(start),
-                    std::min(length, TeamFile.size() - start), record.begin());
+    if (start < TeamFile.Size()) {
+        const auto from = TeamFile.Span().subspan(start, std::min(length, TeamFile.Size() - start));
+        std::copy(from.begin(), from.end(), record.begin());
     }
     return DecodeRecord<Team>(record);
 }
@@ -206,8 +266,8 @@ RosterSlot LeagueState::Players(int team) const {
     RosterSlot players{};
     for (int i = 0; i < kRosterPlaces; ++i) {
         const std::size_t start = (PlayerRecordNumber(team, i) - 1) * length;
-        if (start + length > RosterFile.size()) continue;
-        const Player player = DecodeRecord<Player>(std::span(RosterFile).subspan(start, length));
+        if (start + length > RosterFile.Size()) continue;
+        const Player player = DecodeRecord<Player>(RosterFile.Span().subspan(start, length));
         if (!player.IsEmptyPlace()) players[static_cast<std::size_t>(i)] = player;
     }
     return players;
@@ -216,9 +276,9 @@ RosterSlot LeagueState::Players(int team) const {
 std::vector<Player> LeagueState::Waived() const {
     constexpr std::size_t length = RecordLayout<WaiverEntry>::Size;
     std::vector<Player> players;
-    for (std::size_t start = 0; start + length <= WaiverFile.size(); start += length) {
+    for (std::size_t start = 0; start + length <= WaiverFile.Size(); start += length) {
         const WaiverEntry entry =
-            DecodeRecord<WaiverEntry>(std::span(WaiverFile).subspan(start, length));
+            DecodeRecord<WaiverEntry>(WaiverFile.Span().subspan(start, length));
         if (!entry.Player.IsEmptyPlace()) players.push_back(entry.Player);
     }
     return players;
@@ -226,10 +286,10 @@ std::vector<Player> LeagueState::Waived() const {
 
 LeagueState ReadLeagueState(const fs::path& base) {
     LeagueState state;
-    state.TeamFile = ReadWholeFile(WithExtension(base, ".tms"), kTeamFileLimit);
-    state.RosterFile = ReadWholeFile(WithExtension(base, ".ros"), kRosterFileLimit);
+    state.TeamFile = ReadShared(WithExtension(base, ".tms"), kTeamFileLimit);
+    state.RosterFile = ReadShared(WithExtension(base, ".ros"), kRosterFileLimit);
     const fs::path waivers = WithExtension(base, ".wvr");
-    if (FileExists(waivers)) state.WaiverFile = ReadWholeFile(waivers, kWaiverListLimit);
+    if (FileExists(waivers)) state.WaiverFile = ReadShared(waivers, kWaiverListLimit);
     return state;
 }
 
@@ -243,7 +303,7 @@ GameDayVisit VisitGameDays(const fs::path& startFolder, const fs::path& base, co
         fs::symlink_status(visit.File, error).type() != fs::file_type::not_found) {
         try {
             try {
-                leagues = Decode(ReadWholeFile(visit.File, kHistoryLimit + 1));
+                leagues = Decode(ReadShared(visit.File, kHistoryLimit + 1));
             } catch (const FileError& failure) {
                 throw Unusable("cannot be read (" + failure.Cause() + ")");
             }
@@ -290,14 +350,15 @@ GameDayVisit VisitGameDays(const fs::path& startFolder, const fs::path& base, co
     if (changed && writable) {
         leagues.push_back(std::move(history));  // the newest last; the oldest leave first
         if (leagues.size() > kLeaguesKept) leagues.erase(leagues.begin());
-        visit.NewContent = Encode(leagues);
+        visit.NewContent = [kept = std::make_shared<const std::vector<LeagueHistory>>(
+                                std::move(leagues))](FileSink& sink) { Encode(*kept, sink); };
     }
     return visit;
 }
 
 std::optional<StagedFile> StageGameDays(const GameDayVisit& visit) {
     if (!visit.NewContent) return std::nullopt;
-    return StagedFile(visit.File, *visit.NewContent, Flush::WhenReplacing);
+    return StagedFile(visit.File, visit.NewContent, Flush::WhenReplacing);
 }
 
 }  // namespace korvel

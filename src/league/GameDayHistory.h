@@ -5,9 +5,13 @@
 // that the briefing can say what changed since the last game. The league's own files are only
 // read.
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,11 +22,30 @@ namespace korvel {
 
 constexpr const char* kGameDaysFileName = "korvel.days";
 
+// Bytes read once and shared by every state that shows them: a copy of a state copies no bytes.
+class SharedBytes {
+  public:
+    SharedBytes() = default;
+    SharedBytes(std::shared_ptr<const std::uint8_t[]> owner, std::span<const std::uint8_t> bytes)
+        : owner_(std::move(owner)), bytes_(bytes) {}
+    std::span<const std::uint8_t> Span() const { return bytes_; }
+    std::size_t Size() const { return bytes_.size(); }
+    // `inside`, a part of these bytes, sharing them.
+    SharedBytes Part(std::span<const std::uint8_t> inside) const { return {owner_, inside}; }
+    bool operator==(const SharedBytes& other) const {
+        return std::ranges::equal(bytes_, other.bytes_);
+    }
+
+  private:
+    std::shared_ptr<const std::uint8_t[]> owner_;
+    std::span<const std::uint8_t> bytes_;
+};
+
 // One look at a league.
 struct LeagueState {
-    Bytes TeamFile;
-    Bytes RosterFile;
-    Bytes WaiverFile;
+    SharedBytes TeamFile;
+    SharedBytes RosterFile;
+    SharedBytes WaiverFile;
 
     // The simulation writes the team and roster files once per game day. The waiver list changes
     // whenever a manager waives a player, so it does not make a new game day.
@@ -50,7 +73,7 @@ struct GameDayVisit {
     // where it was set aside.
     std::string Notice;
     std::filesystem::path File;
-    std::optional<Bytes> NewContent;  // the history to write, when it changed
+    std::function<void(FileSink&)> NewContent;  // writes the history, when it changed
 };
 
 // Looks at the league `league` (base path `base`, as it stands: `now`) in the history of

@@ -1,10 +1,11 @@
 #include "league/LinesCheck.h"
 
+#include <algorithm>
 #include <string>
 
 #include "league/Condense.h"
-#include "league/LeagueFiles.h"
 #include "league/LinesFile.h"
+#include "league/RecordCodec.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 #include "platform/ReadOnlyFile.h"
@@ -14,6 +15,26 @@ namespace korvel {
 namespace {
 
 constexpr std::size_t kLinesSize = RecordLayout<LinesRecord>::Size;
+constexpr std::size_t kPlayerSize = RecordLayout<Player>::Size;
+
+// What the check reads of a team's players, from decoded players...
+struct DecodedPlaces {
+    const RosterSlot& Players;
+    bool Empty(int i) const { return Players[i].IsEmptyPlace(); }
+    std::uint8_t Status(int i) const { return Players[i].Status; }
+    std::string Name(int i) const { return Players[i].Name.Str(); }
+};
+
+// ... or from the records, decoding a field only when it is looked at.
+struct RecordPlaces {
+    std::span<const std::uint8_t> Records;
+    std::span<const std::uint8_t> Record(int i) const {
+        return Records.subspan(static_cast<std::size_t>(i) * kPlayerSize, kPlayerSize);
+    }
+    bool Empty(int i) const { return DecodeField<&Player::Name>(Record(i)).FirstCode() == 0; }
+    std::uint8_t Status(int i) const { return DecodeField<&Player::Status>(Record(i)); }
+    std::string Name(int i) const { return DecodeField<&Player::Name>(Record(i)).Str(); }
+};
 
 std::string Place(int row, int column) {
     return "row " + std::to_string(row + 1) + " column " + std::to_string(column + 1);
@@ -21,7 +42,8 @@ std::string Place(int row, int column) {
 
 // The line-up checks: entries, completeness and who stands in the lines.
 // Returns where a player in the lines is undressed in the file, for the last problem of all.
-std::string CheckLineUp(const LinesRecord& record, const RosterSlot& players,
+template <class Places>
+std::string CheckLineUp(const LinesRecord& record, const Places& players,
                         std::vector<LinesProblem>& problems) {
     std::string entry, incomplete, undressed;
     for (int row = 0; row < kLineRows; ++row) {
@@ -29,7 +51,7 @@ std::string CheckLineUp(const LinesRecord& record, const RosterSlot& players,
             const std::uint8_t value = record.Slots[LineIndex(row, c)];
             if (value == kNoPlayer) {
                 if (incomplete.empty()) incomplete = Place(row, c);
-            } else if (value >= kRosterPlaces || players[value].IsEmptyPlace()) {
+            } else if (value >= kRosterPlaces || players.Empty(value)) {
                 if (entry.empty()) entry = Place(row, c) + " holds " + std::to_string(value);
             } else if (record.RosterStatus[value] < kDressedHealthy) {
                 if (undressed.empty())
@@ -47,16 +69,17 @@ std::string CheckLineUp(const LinesRecord& record, const RosterSlot& players,
     return undressed;
 }
 
-void CheckRoster(const LinesRecord& record, const RosterSlot& players,
+template <class Places>
+void CheckRoster(const LinesRecord& record, const Places& players,
                  std::vector<LinesProblem>& problems) {
     int dressed = 0;
     std::string injured;
     for (int i = 0; i < kRosterPlaces; ++i) {
-        if (players[i].IsEmptyPlace()) continue;
+        if (players.Empty(i)) continue;
         const std::uint8_t status = record.RosterStatus[i];
         if (status >= 200) ++dressed;  // one byte: 200 and up is dressed
-        if (status == kDressedHealthy && !IsHealthy(players[i].Status) && injured.empty()) {
-            injured = std::to_string(i) + " " + Windows1252ToUtf8(Condense(players[i].Name.Str()));
+        if (status == kDressedHealthy && !IsHealthy(players.Status(i)) && injured.empty()) {
+            injured = std::to_string(i) + " " + Windows1252ToUtf8(Condense(players.Name(i)));
         }
     }
     if (!injured.empty()) {
@@ -78,10 +101,9 @@ LinesProblem PasswordProblem(const std::string& team) {
     return {"password", "The password is not the lines password of " + team + "."};
 }
 
-}  // namespace
-
-std::vector<LinesProblem> CheckLinesRecord(const LinesRecord& record, const Team& team,
-                                           const RosterSlot& players) {
+template <class Places>
+std::vector<LinesProblem> CheckAgainst(const LinesRecord& record, const Team& team,
+                                       const Places& players) {
     std::vector<LinesProblem> problems;
     if (record.Password != team.Password) {
         problems.push_back(PasswordProblem(Windows1252ToUtf8(Condense(team.Name.Str()))));
@@ -96,13 +118,31 @@ std::vector<LinesProblem> CheckLinesRecord(const LinesRecord& record, const Team
     return problems;
 }
 
-const RosterSlot& TeamPlayers::Of(int team) {
-    std::optional<RosterSlot>& players = decoded_.at(team);
-    if (!players) {
-        if (!file_) file_ = ReadWholeFile(rosterFile_, kRosterFileLimit);
-        players = DecodeTeamPlayers(*file_, team);
+}  // namespace
+
+std::vector<LinesProblem> CheckLinesRecord(const LinesRecord& record, const Team& team,
+                                           const RosterSlot& players) {
+    return CheckAgainst(record, team, DecodedPlaces{players});
+}
+
+std::vector<LinesProblem> CheckLinesRecord(const LinesRecord& record, const Team& team,
+                                           PlayerRecords players) {
+    return CheckAgainst(record, team, RecordPlaces{players.Bytes});
+}
+
+PlayerRecords TeamPlayers::Of(int team) {
+    constexpr std::size_t length = kRosterPlaces * kPlayerSize;
+    std::unique_ptr<std::uint8_t[]>& records = read_.at(team);
+    if (!records) {
+        if (!file_) file_.emplace(rosterFile_);
+        auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(length);
+        const std::size_t start = (PlayerRecordNumber(team, 0) - 1) * kPlayerSize;
+        // Records past the end of the file read as zero bytes: empty places.
+        const std::size_t read = file_->ReadAt(start, length, bytes.get());
+        std::fill(bytes.get() + read, bytes.get() + length, 0);
+        records = std::move(bytes);
     }
-    return *players;
+    return {std::span<const std::uint8_t>(records.get(), length)};
 }
 
 LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
@@ -140,16 +180,16 @@ LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
     }
     const LinesRecord record = DecodeRecord<LinesRecord>(bytes);
     const Team& team = teams[record.TeamIndex];
-    const RosterSlot* players = nullptr;
+    PlayerRecords players;
     try {
-        players = &teamPlayers.Of(record.TeamIndex);
+        players = teamPlayers.Of(record.TeamIndex);
     } catch (const std::exception& failure) {
         if (record.Password != team.Password)
             check.Problems.push_back(PasswordProblem(*check.Team));
         check.Problems.push_back({"read", failure.what()});
         return check;
     }
-    check.Problems = CheckLinesRecord(record, team, *players);
+    check.Problems = CheckLinesRecord(record, team, players);
     return check;
 }
 

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "league/Records.h"
 #include "league/Variables.h"
 #include "platform/Files.h"
+#include "platform/ReadOnlyFile.h"
 
 namespace korvel {
 
@@ -30,25 +33,34 @@ struct LinesCheck {
     bool Valid() const { return Problems.empty(); }
 };
 
+// A team's 50 player records as the roster file holds them, undecoded.
+struct PlayerRecords {
+    std::span<const std::uint8_t> Bytes;
+};
+
 // What the league would find in `record`, a lines file of `team` whose players are `players`: the
 // problems password, entry, incomplete, injured dressed, dressed and undressed in lines, in that
 // order. The rules of CheckLinesFile once the file is read.
 std::vector<LinesProblem> CheckLinesRecord(const LinesRecord& record, const Team& team,
                                            const RosterSlot& players);
+// The same for players as the roster file holds them: only the fields the check reads are
+// decoded.
+std::vector<LinesProblem> CheckLinesRecord(const LinesRecord& record, const Team& team,
+                                           PlayerRecords players);
 
-// The players of the league's roster file: the file read once, at the first team asked for, and
-// each team's players decoded once however many lines files name it.
+// The players of the league's roster file: the file opened once, at the first team asked for,
+// and each team's records read once however many lines files name it.
 class TeamPlayers {
   public:
     explicit TeamPlayers(std::filesystem::path rosterFile)
-        : rosterFile_(std::move(rosterFile)), decoded_(kMaxTeams) {}
+        : rosterFile_(std::move(rosterFile)), read_(kMaxTeams) {}
     // Throws FileError when the roster file cannot be read.
-    const RosterSlot& Of(int team);
+    PlayerRecords Of(int team);
 
   private:
     std::filesystem::path rosterFile_;
-    std::optional<Bytes> file_;
-    std::vector<std::optional<RosterSlot>> decoded_;
+    std::optional<ReadOnlyFile> file_;
+    std::vector<std::unique_ptr<std::uint8_t[]>> read_;
 };
 
 // Checks the lines file `file` against the league (its record and teams) and the players of the

@@ -144,4 +144,45 @@ std::array<std::uint8_t, RecordLayout<R>::Size> EncodeRecord(const R& record) {
     return bytes;
 }
 
+template <class M>
+struct MemberOf;
+template <class R, class T>
+struct MemberOf<T R::*> {
+    using Record = R;
+    using Type = T;
+};
+
+template <class R, class A, class B>
+constexpr bool SameMember(A R::*a, B R::*b) {
+    if constexpr (std::is_same_v<A, B>) {
+        return a == b;
+    } else {
+        return false;
+    }
+}
+
+// Where the layout of its record puts `Member`.
+template <auto Member>
+constexpr std::size_t FieldOffset() {
+    using R = typename MemberOf<decltype(Member)>::Record;
+    return std::apply(
+        [](auto... field) {
+            std::size_t offset = RecordLayout<R>::Size;
+            ((SameMember(field.Member, Member) ? (offset = field.Offset, true) : false), ...);
+            return offset;
+        },
+        RecordLayout<R>::Fields);
+}
+
+// One field of a record read from its bytes (`bytes` holds the whole record), the rest left
+// alone: for a reader that looks at a few fields of many records.
+template <auto Member>
+typename MemberOf<decltype(Member)>::Type DecodeField(std::span<const std::uint8_t> bytes) {
+    using R = typename MemberOf<decltype(Member)>::Record;
+    static_assert(FieldOffset<Member>() < RecordLayout<R>::Size, "not a field of the layout");
+    typename MemberOf<decltype(Member)>::Type value{};
+    DecodeValue(bytes.data() + FieldOffset<Member>(), value);
+    return value;
+}
+
 }  // namespace korvel

@@ -31,12 +31,24 @@ TEST_P(LinesCheckCodes, EachRuleGivesItsCode) {
     record.Slots = CompleteLineUp();
     for (int i = 0; i < kRosterPlaces; ++i) record.RosterStatus[i] = players[i].Status;
     c.Change(record, players, team);
-    std::vector<std::string> codes;
+    std::vector<std::string> codes, texts;
     for (const LinesProblem& problem : CheckLinesRecord(record, team, players)) {
         codes.push_back(problem.Code);
+        texts.push_back(problem.Text);
         EXPECT_FALSE(problem.Text.empty());
     }
     EXPECT_EQ(codes, c.Codes);
+    // The same players as the roster file holds them, undecoded: the same problems, word for word.
+    Bytes records;
+    for (const Player& player : players) {
+        const auto bytes = EncodeRecord(player);
+        records.insert(records.end(), bytes.begin(), bytes.end());
+    }
+    std::vector<std::string> fromRecords;
+    for (const LinesProblem& problem : CheckLinesRecord(record, team, PlayerRecords{records})) {
+        fromRecords.push_back(problem.Text);
+    }
+    EXPECT_EQ(fromRecords, texts);
 }
 
 INSTANTIATE_TEST_SUITE_P(
