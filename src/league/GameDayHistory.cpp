@@ -5,6 +5,7 @@
 #include <span>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
 
 #include "league/Condense.h"
 #include "league/LeagueFiles.h"
@@ -22,55 +23,101 @@ namespace {
 // (byte), state count (byte), and per state the team, roster and waiver files (each uint32 length,
 // bytes); last a checksum (uint64) of everything before it.
 constexpr std::string_view kMagic = "KORVEL GAME DAYS\n";
-constexpr std::uint16_t kVersion = 1;
+constexpr std::uint16_t kVersion = 2;
 constexpr std::size_t kLeaguesKept = 8;
 constexpr std::size_t kStatesKept = 2;
 constexpr std::size_t kHistoryLimit =
     kLeaguesKept * kStatesKept * (kTeamFileLimit + kRosterFileLimit + kWaiverListLimit + 64) +
     kLeaguesKept * 4096;
 
-// A 64-bit hash taken eight bytes at a time: every load hashes the league's files and checks the
-// history, so it must cost little. Not cryptographic; it tells one game day from another and a
-// damaged history from a whole one. Bytes may come in parts of any length: the words are those
-// of all the parts one after another, the bytes after the last whole word are taken one by one.
-class WordHash {
+// A 64-bit checksum: every load checks the history, whose size grows with the league's, so it
+// must cost little. Not cryptographic; it tells a damaged history from a whole one. Format 1 takes
+// eight bytes at a time into one hash; format 2 takes 32 bytes at a time, eight into each of four
+// lanes, mixed together at the end, for fewer instructions a byte. Bytes may come in parts of any
+// length: the blocks are those of all the parts one after another, the bytes after the last whole
+// block are taken one by one.
+template <std::size_t Lanes>
+class BlockHash {
   public:
+    static constexpr std::size_t kBlock = 8 * Lanes;
+
     void Add(std::span<const std::uint8_t> bytes) {
         if (pending_ > 0) {
-            const std::size_t count = std::min(bytes.size(), 8 - pending_);
-            std::copy_n(bytes.begin(), count, word_.begin() + pending_);
+            const std::size_t count = std::min(bytes.size(), kBlock - pending_);
+            std::copy_n(bytes.begin(), count, block_.begin() + pending_);
             pending_ += count;
             bytes = bytes.subspan(count);
-            if (pending_ < 8) return;
-            AddWord(word_.data());
+            if (pending_ < kBlock) return;
+            AddBlock(lanes_, block_.data());
             pending_ = 0;
         }
+        // The lanes in local variables: stores through the byte pointer could reach a member.
+        std::array<std::uint64_t, Lanes> lanes = lanes_;
         std::size_t at = 0;
-        for (; at + 8 <= bytes.size(); at += 8) AddWord(bytes.data() + at);
+        for (; at + kBlock <= bytes.size(); at += kBlock) AddBlock(lanes, bytes.data() + at);
+        lanes_ = lanes;
         pending_ = bytes.size() - at;
-        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), pending_, word_.begin());
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), pending_, block_.begin());
     }
     std::uint64_t Value() const {
-        std::uint64_t hash = hash_;
+        std::uint64_t hash = lanes_[0];
+        if constexpr (Lanes > 1) {
+            hash = kStart;
+            for (const std::uint64_t lane : lanes_) hash = Mixed(hash, lane);
+        }
         for (std::size_t at = 0; at < pending_; ++at) {
-            hash ^= word_[at];
-            hash *= 0x100000001b3ULL;
+            hash ^= block_[at];
+            hash *= kPrime;
         }
         return hash;
     }
 
   private:
-    void AddWord(const std::uint8_t* bytes) {
+    static constexpr std::uint64_t kStart = 0xcbf29ce484222325ULL;
+    static constexpr std::uint64_t kPrime = 0x100000001b3ULL;
+
+    static std::uint64_t Word(const std::uint8_t* bytes) {
         std::uint64_t word;
         std::memcpy(&word, bytes, 8);
-        hash_ = (hash_ ^ word) * 0x100000001b3ULL;
-        hash_ ^= hash_ >> 29;
+        return word;
+    }
+    static std::uint64_t Mixed(std::uint64_t hash, std::uint64_t word) {
+        hash = (hash ^ word) * kPrime;
+        return hash ^ (hash >> 29);
+    }
+    static void AddBlock(std::array<std::uint64_t, Lanes>& lanes, const std::uint8_t* bytes) {
+        if constexpr (Lanes == 1) {
+            lanes[0] = Mixed(lanes[0], Word(bytes));
+        } else {
+            [&]<std::size_t... I>(std::index_sequence<I...>) {
+                ((lanes[I] = (lanes[I] ^ Word(bytes + 8 * I)) * kPrime), ...);
+            }
+            (std::make_index_sequence<Lanes>());
+        }
     }
 
-    std::uint64_t hash_ = 0xcbf29ce484222325ULL;
-    std::array<std::uint8_t, 8> word_{};
-    std::size_t pending_ = 0;  // bytes of word_ not yet taken
+    std::array<std::uint64_t, Lanes> lanes_ = Filled(kStart);
+    std::array<std::uint8_t, kBlock> block_{};
+    std::size_t pending_ = 0;  // bytes of block_ not yet taken
+
+    static constexpr std::array<std::uint64_t, Lanes> Filled(std::uint64_t value) {
+        std::array<std::uint64_t, Lanes> lanes{};
+        lanes.fill(value);
+        return lanes;
+    }
 };
+
+// The checksum of `bytes` as format `version` takes it.
+std::uint64_t Checksum(std::uint64_t version, std::span<const std::uint8_t> bytes) {
+    if (version < 2) {
+        BlockHash<1> hash;
+        hash.Add(bytes);
+        return hash.Value();
+    }
+    BlockHash<4> hash;
+    hash.Add(bytes);
+    return hash.Value();
+}
 
 // Why a history file cannot be used.
 struct Unusable : std::runtime_error {
@@ -115,8 +162,8 @@ class Writer {
     }
 
     FileSink& sink_;
-    WordHash hash_;
-    Bytes small_;  // the numbers and short parts, gathered into fewer writes
+    BlockHash<4> hash_;  // as format kVersion takes it
+    Bytes small_;        // the numbers and short parts, gathered into fewer writes
 };
 
 class Reader {
@@ -184,14 +231,14 @@ std::vector<LeagueHistory> Decode(const SharedBytes& file) {
         throw Unusable("is not a game-day history of Korvel");
     }
     Reader header{bytes.subspan(kMagic.size())};
-    if (const auto version = header.Number(2); version > kVersion) {
+    const auto version = header.Number(2);
+    if (version > kVersion) {
         throw Unusable("was written by a newer Korvel (format " + std::to_string(version) + ")");
     }
     if (bytes.size() < kMagic.size() + 2 + 8) throw Unusable("is cut short");
     const std::span<const std::uint8_t> body(bytes.data(), bytes.size() - 8);
-    WordHash checksum;
-    checksum.Add(body);
-    if (Reader(bytes.last(8)).Number(8) != checksum.Value()) {
+    // A history of format 1 is read as it is and written again as format 2 when it changes.
+    if (Reader(bytes.last(8)).Number(8) != Checksum(version, body)) {
         throw Unusable("is cut short or damaged (its checksum does not match)");
     }
     Reader in{body.subspan(kMagic.size() + 2)};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 #include "cli/CliRun.h"
@@ -235,6 +236,29 @@ TEST_F(BriefingCommand, AnUnusableHistoryIsSetAsideAndTheBriefingStartsAfresh) {
     EXPECT_NE(other.Err.find("another league"), std::string::npos) << other.Err;
     EXPECT_TRUE(FileExists(history.native() + ".bad-" + std::to_string(++n)));
     EXPECT_FALSE(other.Json()["Previous"].get<bool>());
+}
+
+// A history Korvel wrote in its first format: eight bytes at a time into one checksum.
+TEST_F(BriefingCommand, AHistoryOfTheFirstFormatStillGivesThePreviousDay) {
+    const fs::path history = folders.Start() / "korvel.days";
+    Briefing();
+    Bytes first = ReadWholeFile(history);
+    first.resize(first.size() - 8);
+    first[17] = 1;  // the format version, after the magic line
+    std::uint64_t sum = 0xcbf29ce484222325ULL;
+    std::size_t at = 0;
+    for (; at + 8 <= first.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, first.data() + at, 8);
+        sum = (sum ^ word) * 0x100000001b3ULL;
+        sum ^= sum >> 29;
+    }
+    for (; at < first.size(); ++at) sum = (sum ^ first[at]) * 0x100000001b3ULL;
+    for (int i = 0; i < 8; ++i) first.push_back(static_cast<std::uint8_t>(sum >> (8 * i)));
+    WriteWholeFile(history, first);
+    EditTeam([](Team& team) { ++team.Wins[0]; });
+    EXPECT_TRUE(Briefing()["Previous"].get<bool>());
+    EXPECT_FALSE(FileExists(history.native() + ".bad-1"));
 }
 
 }  // namespace
