@@ -6,7 +6,8 @@ namespace {
 FileLock LockOf(const std::filesystem::path& file, std::chrono::milliseconds wait,
                 const std::function<void()>& whileBusy) {
     try {
-        return FileLock(std::filesystem::path(file.native() + ".lock"), wait, whileBusy);
+        std::filesystem::path lockFile = file;
+        return FileLock(lockFile += ".lock", wait, whileBusy);
     } catch (const FileBusy&) {
         throw FileBusy(file, "is being saved by another Korvel program; try again when it is done");
     }

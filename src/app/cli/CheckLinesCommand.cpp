@@ -7,6 +7,7 @@
 #include "app/cli/Output.h"
 #include "league/LeagueFiles.h"
 #include "league/LinesCheck.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
 namespace {
@@ -40,7 +41,7 @@ nlohmann::json ToJson(const std::vector<LinesCheck>& checks) {
         for (const LinesProblem& problem : check.Problems) {
             problems.push_back({{"Code", problem.Code}, {"Text", problem.Text}});
         }
-        result.push_back({{"File", check.File.string()},
+        result.push_back({{"File", Utf8Of(check.File)},
                           {"Size", OrNull(check.Size)},
                           {"TeamIndex", OrNull(check.TeamIndex)},
                           {"Team", OrNull(check.Team)},
@@ -52,7 +53,7 @@ nlohmann::json ToJson(const std::vector<LinesCheck>& checks) {
 
 void PrintText(std::ostream& out, const std::vector<LinesCheck>& checks) {
     for (const LinesCheck& check : checks) {
-        out << check.File.string() << ": " << (check.Valid() ? "valid" : "not valid");
+        out << Utf8Of(check.File) << ": " << (check.Valid() ? "valid" : "not valid");
         if (check.Team) out << " (team " << *check.TeamIndex << ", " << *check.Team << ")";
         out << "\n";
         for (const LinesProblem& problem : check.Problems) {
@@ -69,7 +70,7 @@ int RunCheckLines(Session& session, const CheckLinesOptions& options) {
     std::vector<LinesCheck> checks;
     bool allValid = true;
     for (const std::string& file : options.Files) {
-        checks.push_back(CheckLinesFile(vars.League, teams, rosterFile, file));
+        checks.push_back(CheckLinesFile(vars.League, teams, rosterFile, PathFromUtf8(file)));
         allValid = allValid && checks.back().Valid();
     }
     PrintResult(

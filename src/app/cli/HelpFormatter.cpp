@@ -1,9 +1,9 @@
 #include "app/cli/HelpFormatter.h"
 
+#include <algorithm>
 #include <sstream>
 
-#include <sys/ioctl.h>
-#include <unistd.h>
+#include "platform/Console.h"
 
 namespace korvel::cli {
 namespace {
@@ -55,10 +55,7 @@ std::string WrapText(const std::string& text, std::size_t width) {
 }
 
 std::size_t HelpWidth() {
-    winsize size{};
-    if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
-        return size.ws_col < kNarrowest ? kNarrowest : size.ws_col;
-    }
+    if (const auto columns = TerminalColumns()) return std::max(*columns, kNarrowest);
     return kDefaultWidth;
 }
 

@@ -3,6 +3,7 @@
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/Output.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
 namespace {
@@ -53,7 +54,7 @@ std::vector<ConferenceShown> ReadConferences(korvel::Main& main) {
 void PrintText(std::ostream& out, Session& session, const std::vector<ConferenceShown>& conferences,
                const std::string& currentName) {
     out << "League: " << ShownText(session.MainWindow().Label3.Caption) << '\n';
-    out << "Path:   " << session.Vars().LeaguePath.string() << '\n';
+    out << "Path:   " << Utf8Of(session.Vars().LeaguePath) << '\n';
     for (std::size_t conf = 0; conf < conferences.size(); ++conf) {
         out << "\nConference " << conf << ": " << conferences[conf].Name << '\n';
         const auto& divisions = conferences[conf].Divisions;
@@ -74,7 +75,7 @@ nlohmann::json ToJson(Session& session, const std::vector<ConferenceShown>& conf
                       const std::string& currentName) {
     nlohmann::json result;
     result["LeagueName"] = ShownText(session.MainWindow().Label3.Caption);
-    result["LeaguePath"] = session.Vars().LeaguePath.string();
+    result["LeaguePath"] = Utf8Of(session.Vars().LeaguePath);
     result["CurrentTeam"] = session.CurrentTeam();
     result["CurrentTeamName"] = currentName;
     result["Conferences"] = nlohmann::json::array();

@@ -10,6 +10,7 @@
 #include "app/cli/Output.h"
 #include "app/cli/TeamSteps.h"
 #include "league/LineUsage.h"
+#include "platform/Utf8Paths.h"
 #include "windows/lines/Lines.h"
 
 namespace korvel::cli {
@@ -76,7 +77,7 @@ bool UseLines(Session& session, const LinesOptions& options, LinesShown& shown) 
         return false;
     };
     if (options.Import) {
-        const auto file = session.Vars().StartFolder / *options.Import;
+        const auto file = session.Vars().StartFolder / PathFromUtf8(*options.Import);
         if (!Reported(session, team.ImportLines(file, session.UiOfCli().Asker()))) return false;
         changed = true;
     }

@@ -9,6 +9,7 @@
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
 #include "app/cli/TeamSteps.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
 namespace {
@@ -152,7 +153,7 @@ int RunPrepare(Session& session, const PrepareOptions& options) {
     RequireCoachMenu(session, "roster and lines windows", "the Coach menu");
     const Prepared prepared = PrepareTeam(session, options);
     if (!prepared.LinesFile) return kRefused;
-    const std::string path = prepared.LinesFile->string();
+    const std::string path = Utf8Of(*prepared.LinesFile);
     return PrintResult(
         session,
         [&]() -> nlohmann::json {

@@ -8,6 +8,7 @@
 #include "league/Condense.h"
 #include "league/LeagueFiles.h"
 #include "platform/FolderLock.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
 namespace fs = std::filesystem;
@@ -31,7 +32,7 @@ std::string TeamRange(const Variables& vars) {
 }
 
 bool HasLeagueExtension(const fs::path& base) {
-    const std::string extension = AsciiLower(base.extension().string());
+    const std::string extension = AsciiLower(Utf8Of(base.extension()));
     return extension == ".lge" || extension == ".tms" || extension == ".ros";
 }
 
@@ -75,7 +76,7 @@ fs::path Session::ResolveStartFolder() const {
         }
     }
     std::error_code error;
-    const fs::path folder = fs::absolute(options_.StartFolder, error);
+    const fs::path folder = fs::absolute(PathFromUtf8(options_.StartFolder), error);
     if (error || !fs::is_directory(folder, error)) {
         throw UsageError("start folder " + options_.StartFolder + " is not an existing folder");
     }
@@ -98,7 +99,7 @@ void Session::Open(HoldCopies hold) {
     if (!vars_.LeagueLoaded()) {
         // When start-up said why it loaded nothing, that is the cause; korvel.def is not.
         if (ui_.MessageCount() > 0) throw UsageError("no league is loaded; give --league BASE");
-        throw UsageError("no league is loaded: " + DefaultsFileIn(vars_.StartFolder).string() +
+        throw UsageError("no league is loaded: " + Utf8Of(DefaultsFileIn(vars_.StartFolder)) +
                          " names none that can be loaded; give --league BASE");
     }
     // What start-up reported about the league it tried first is no refusal of the command.
@@ -119,11 +120,11 @@ void Session::OpenLeagueOnly() {
     fs::path base;
     try {
         if (!options_.League.empty()) {
-            base = (startFolder / options_.League).lexically_normal();
+            base = (startFolder / PathFromUtf8(options_.League)).lexically_normal();
         } else if (const auto named = ReadDefaultsFile(DefaultsFileIn(startFolder))) {
             base = startFolder / *named;
         } else {
-            throw UsageError("no league is loaded: " + DefaultsFileIn(startFolder).string() +
+            throw UsageError("no league is loaded: " + Utf8Of(DefaultsFileIn(startFolder)) +
                              " is missing; give --league BASE");
         }
         const LeagueFileSet league = ReadLeagueFiles(base);
@@ -138,19 +139,19 @@ void Session::OpenLeagueOnly() {
 }
 
 void Session::LoadRequestedLeague(const fs::path& startFolder) {
-    const fs::path base = (startFolder / options_.League).lexically_normal();
+    const fs::path base = (startFolder / PathFromUtf8(options_.League)).lexically_normal();
     // Start-up has just loaded the league korvel.def names; File > Load of the same league would
     // only read the same files again.
     if (vars_.LeaguePath == base) return;
     // File > Load: the dialog chooses BASE.tms and the window drops the extension again.
-    ui_.SetFileToOpen(fs::path(base.native() + ".tms"));
+    ui_.SetFileToOpen(WithExtension(base, ".tms"));
     const auto messagesBefore = ui_.MessageCount();
     main_->LoadLeague_Click();
     if (ui_.MessageCount() == messagesBefore && vars_.LeaguePath == base) return;
     // A message shown named the file and the cause; only say what it means for the run.
     std::string message = ui_.MessageCount() > messagesBefore
                               ? std::string("--league was not loaded")
-                              : "the league " + base.string() + " could not be loaded";
+                              : "the league " + Utf8Of(base) + " could not be loaded";
     if (HasLeagueExtension(base)) message += "; give its base path without the extension";
     throw UsageError(message);
 }

@@ -3,6 +3,7 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/Files.h"
+#include "platform/Utf8Paths.h"
 #include "windows/lines/Lines.h"
 #include "windows/roster/Roster.h"
 #include "windows/standings/Standings.h"
@@ -34,11 +35,11 @@ bool WorkingCopyFailed(const fs::path& league, const fs::path& startFolder,
 std::string LoadFailureText(const fs::path& path, const fs::path& startFolder,
                             const std::exception& failure) {
     if (WorkingCopyFailed(path, startFolder, failure)) {
-        return "The start folder " + startFolder.string() +
+        return "The start folder " + Utf8Of(startFolder) +
                " must be writable: Korvel keeps its working copies of the league there.\n\n" +
                failure.what();
     }
-    return "The league " + path.string() + " could not be loaded.\n\n" + failure.what();
+    return "The league " + Utf8Of(path) + " could not be loaded.\n\n" + failure.what();
 }
 }  // namespace
 
@@ -154,7 +155,7 @@ void Main::ShowLeague() {
         lstTeams[conf].ListIndex = 0;
         lstTeams_Click(conf);
     }
-    Caption = vars_.LeaguePath.string();
+    Caption = Utf8Of(vars_.LeaguePath);
 }
 
 void Main::lstDivs_Click(int conf) {

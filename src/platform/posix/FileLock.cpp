@@ -39,15 +39,15 @@ int OpenLockFile(const std::filesystem::path& file) {
 
 FileLock::FileLock(std::filesystem::path file, std::chrono::milliseconds wait,
                    const std::function<void()>& whileBusy)
-    : fd_(OpenLockFile(file)) {
+    : file_(OpenLockFile(file)) {
     constexpr auto kPoll = std::chrono::milliseconds(50);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     bool toldBusy = false;
-    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    while (::flock(static_cast<int>(file_), LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         if (error == EINTR) continue;
         if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
-            ::close(fd_);
+            ::close(static_cast<int>(file_));
             if (error != EWOULDBLOCK) {
                 throw FileError(file,
                                 "cannot be locked (" + std::string(std::strerror(error)) + ")");
@@ -61,7 +61,7 @@ FileLock::FileLock(std::filesystem::path file, std::chrono::milliseconds wait,
 }
 
 FileLock::~FileLock() {
-    ::close(fd_);
+    ::close(static_cast<int>(file_));
 }
 
 }  // namespace korvel
