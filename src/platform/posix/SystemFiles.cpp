@@ -1,4 +1,5 @@
 #include "platform/SystemFiles.h"
+#include "platform/FileNames.h"
 
 #include <cerrno>
 
@@ -131,3 +132,11 @@ bool IsReadOnlyFolderWithout(const fs::path& folder, const fs::path& file) {
 }
 
 }  // namespace korvel::system
+
+namespace korvel {
+
+bool FileNamesMayHold(char character) {
+    return character != '/' && character != '\0';
+}
+
+}  // namespace korvel

@@ -1,7 +1,9 @@
 #include "platform/SystemFiles.h"
+#include "platform/FileNames.h"
 
 #include <algorithm>
 #include <chrono>
+#include <string_view>
 #include <thread>
 
 #include "platform/windows/WindowsCalls.h"
@@ -150,3 +152,13 @@ bool IsReadOnlyFolderWithout(const fs::path& folder, const fs::path& file) {
 }
 
 }  // namespace korvel::system
+
+namespace korvel {
+
+bool FileNamesMayHold(char character) {
+    const auto byte = static_cast<unsigned char>(character);
+    return byte >= 0x20 &&
+           std::string_view("\"*/:<>?\\|").find(character) == std::string_view::npos;
+}
+
+}  // namespace korvel

@@ -87,9 +87,9 @@ void Main::LoadLeague_Click() {
     if (!chosen) return;
 
     // The league's base path is the chosen name without its last four characters (".tms").
-    std::string name = chosen->string();
+    fs::path::string_type name = chosen->native();
     name.erase(name.size() - std::min<std::size_t>(4, name.size()));
-    LoadChosenLeague(name);
+    LoadChosenLeague(fs::path(name));
 }
 
 void Main::LoadChosenLeague(const fs::path& base) {
