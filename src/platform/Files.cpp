@@ -226,14 +226,12 @@ StagedFile::StagedFile(fs::path target, const std::function<void(FileSink&)>& wr
         if (flush_ == Flush::WhenReplacing) flush_ = mode ? Flush::Always : Flush::Never;
         FillAndClose(system::CreateNewFile(temporary_), write, mode, flush_);
     } catch (const std::system_error& failure) {
-        std::error_code ignored;
-        fs::remove(temporary_, ignored);
+        system::RemoveFile(temporary_);
         temporary_.clear();
         throw FileError(target_, "cannot be written (" + failure.code().message() + ")");
     } catch (...) {
         // What `write` threw (a source that cannot be read) names its own file and cause.
-        std::error_code ignored;
-        fs::remove(temporary_, ignored);
+        system::RemoveFile(temporary_);
         temporary_.clear();
         throw;
     }
@@ -259,8 +257,7 @@ StagedFile::StagedFile(StagedFile&& other) noexcept
 
 StagedFile::~StagedFile() {
     if (temporary_.empty()) return;
-    std::error_code ignored;
-    fs::remove(temporary_, ignored);
+    system::RemoveFile(temporary_);
 }
 
 bool StagedFile::Rename() {

@@ -47,6 +47,10 @@ bool CanFlushFileSystem();
 // Flushes everything written to the file system holding `folder`.
 std::error_code FlushFileSystem(const std::filesystem::path& folder);
 
+// Remove a file or an empty folder, whatever the length of its path; false when it is not removed.
+bool RemoveFile(const std::filesystem::path& file);
+bool RemoveEmptyFolder(const std::filesystem::path& folder);
+
 // A folder this user cannot write, holding no `file` yet.
 bool IsReadOnlyFolderWithout(const std::filesystem::path& folder,
                              const std::filesystem::path& file);

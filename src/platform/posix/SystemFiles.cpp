@@ -125,6 +125,14 @@ std::error_code FlushFileSystem(const fs::path& folder) {
     return OnFolder(folder, ::syncfs, true);
 }
 
+bool RemoveFile(const fs::path& file) {
+    return ::unlink(file.c_str()) == 0;
+}
+
+bool RemoveEmptyFolder(const fs::path& folder) {
+    return ::rmdir(folder.c_str()) == 0;
+}
+
 bool IsReadOnlyFolderWithout(const fs::path& folder, const fs::path& file) {
     struct stat status {};
     return ::lstat(file.c_str(), &status) != 0 && errno == ENOENT &&

@@ -138,6 +138,14 @@ std::error_code FlushFileSystem(const fs::path&) {
     return {};
 }
 
+bool RemoveFile(const fs::path& file) {
+    return DeleteFileW(SystemPath(file).c_str());
+}
+
+bool RemoveEmptyFolder(const fs::path& folder) {
+    return RemoveDirectoryW(SystemPath(folder).c_str());
+}
+
 bool IsReadOnlyFolderWithout(const fs::path& folder, const fs::path& file) {
     if (AttributesOf(file) != INVALID_FILE_ATTRIBUTES || !IsMissing(GetLastError())) return false;
     // Folders have no write bit on Windows: only trying to create a file there tells.
