@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "league/RosterSlots.h"
+#include "platform/CommitJournal.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/Utf8Paths.h"
 
@@ -160,8 +161,15 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league) {
     stage(vars.SwapLeagueFile, league.LeagueFile, Flush::Never);
     // The one file of a load that outlives it: the next start-up finds the league through it.
     stage(DefaultsFileIn(vars.StartFolder), defaults, Flush::WhenReplacing);
-    CommitAll(staged);
-    if (held) vars.HeldCopies->Adopt(std::move(*held));
+    // The load's files are committed together: a killed load leaves the working copies and
+    // korvel.def of one league, the old one or the new one. Held copies take them along to
+    // their own commit.
+    if (held) {
+        held->Others = std::move(staged);
+        vars.HeldCopies->Adopt(std::move(*held));
+    } else {
+        CommitTogether(std::move(staged), CommitFolder(vars));
+    }
 
     vars.League = league.League;
     std::copy(league.Teams.begin(), league.Teams.end(), vars.Teams.begin());

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "league/LeagueFiles.h"
+#include "platform/CommitJournal.h"
 #include "platform/Files.h"
 
 namespace korvel {
@@ -53,19 +54,29 @@ void LoadTeam(Variables& vars, int team, int slot) {
                                          : ReadTeamPlayers(vars.SwapRosterFile, team);
 }
 
-void SaveTeam(Variables& vars, int team, int slot) {
+std::vector<StagedFile> StageTeam(Variables& vars, int team, int slot) {
     CheckTeamAndSlot(team, slot);
-    if (vars.HeldCopies) return vars.HeldCopies->Save(vars, team, slot);
+    if (vars.HeldCopies) {
+        vars.HeldCopies->Save(vars, team, slot);
+        return {};
+    }
     RecordFile roster(vars.SwapRosterFile, RecordLayout<Player>::Size);
     RecordFile teams(vars.SwapTeamFile, RecordLayout<Team>::Size);
     WriteTeam(vars, team, slot, roster, teams);
     // Each working copy is replaced whole (a new file renamed over the old), never patched in
-    // place, so a save cut short leaves every record of the old file. Both are written out
-    // before either is replaced.
+    // place, so a save cut short leaves every record of the old file.
     std::vector<StagedFile> staged;
     staged.push_back(roster.Stage(Flush::Never));
     staged.push_back(teams.Stage(Flush::Never));
-    CommitAll(staged);
+    return staged;
+}
+
+void SaveTeam(Variables& vars, int team, int slot) {
+    CommitTogether(StageTeam(vars, team, slot), CommitFolder(vars));
+}
+
+std::filesystem::path CommitFolder(const Variables& vars) {
+    return vars.StartFolder.empty() ? vars.SwapRosterFile.parent_path() : vars.StartFolder;
 }
 
 void HeldCopy::Read() {
@@ -148,11 +159,14 @@ LeagueCopies WorkingCopies::StageLeague(const Variables& vars, const Bytes& team
 void WorkingCopies::Adopt(LeagueCopies league) {
     teams_ = std::move(league.Teams);
     roster_ = std::move(league.Roster);
+    others_ = std::move(league.Others);
 }
 
 void WorkingCopies::Stage(std::vector<StagedFile>& set) {
     roster_.Stage(set);
     teams_.Stage(set);
+    for (StagedFile& file : others_) set.push_back(std::move(file));
+    others_.clear();
 }
 
 void WorkingCopies::Written() {

@@ -18,8 +18,13 @@ RosterSlot ReadTeamPlayers(const std::filesystem::path& rosterFile, int team);
 void LoadTeam(Variables& vars, int team, int slot);
 
 // Writes roster slot `slot` as the 50 player records of `team` into the working roster file and
-// Teams[team] into the working team file.
+// Teams[team] into the working team file, both replaced together (CommitTogether).
 void SaveTeam(Variables& vars, int team, int slot);
+// The same, staged for a commit that will take them with other files. With working copies held
+// in memory they take the team and nothing is staged.
+std::vector<StagedFile> StageTeam(Variables& vars, int team, int slot);
+// The folder whose journal commits the working copies: the start folder.
+std::filesystem::path CommitFolder(const Variables& vars);
 
 // One working copy held in memory: its records, and whether the disk holds them. A copy staged
 // by a load waits as a temporary file, so that a load that cannot write it fails at once. A copy
@@ -43,10 +48,12 @@ struct HeldCopy {
     void Stage(std::vector<StagedFile>& set);
 };
 
-// A league's team and roster files staged as working copies, ready to be adopted.
+// A league's team and roster files staged as working copies, ready to be adopted, and the other
+// files of its load (swp.l, korvel.def) that are committed with them.
 struct LeagueCopies {
     HeldCopy Teams;
     HeldCopy Roster;
+    std::vector<StagedFile> Others = {};
 };
 
 // The working roster and team files held in memory while many teams are saved one after
@@ -85,6 +92,7 @@ class WorkingCopies {
     Variables& vars_;
     HeldCopy roster_;
     HeldCopy teams_;
+    std::vector<StagedFile> others_;
 };
 
 // Record numbers (from 1) in the roster and team files.

@@ -83,12 +83,15 @@ StagedFile StageWaiverList(const std::filesystem::path& file, const std::vector<
     std::vector<Placement> placements = PlacementsOf(waived);
     std::error_code error;
     const bool exists = std::filesystem::exists(file, error);
-    return StagedFile(file, [&](FileSink& sink) {
+    StagedFile staged(file, [&](FileSink& sink) {
         if (exists) CopyWithPlacements(file, placements, sink);
         for (const Placement& placement : placements) {
             if (!placement.Placed) sink.Write(placement.Entry.data(), placement.Entry.size());
         }
     });
+    // The other managers of the league share the list: it stays theirs as much as ours.
+    staged.KeepOwnerOfTarget();
+    return staged;
 }
 
 }  // namespace korvel

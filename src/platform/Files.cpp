@@ -68,12 +68,11 @@ void FlushFileSystem(const fs::path& folder, const fs::path& target) {
     }
 }
 
-// True when `name` is one of our temporary files (".NAME.tmpPID-N") and the program that made it is
-// no longer running.
-bool IsLeftoverTemporaryName(const std::string& name) {
+// The program id in one of our temporary names (".NAME.tmpPID-N"); none for another name.
+std::optional<std::uint64_t> TemporaryNameOwner(const std::string& name) {
     const auto marker = name.rfind(kTemporaryMarker);
     if (name.size() < 2 || name.front() != '.' || marker == std::string::npos || marker < 2) {
-        return false;
+        return std::nullopt;
     }
     const std::string tail = name.substr(marker + std::strlen(kTemporaryMarker));
     const auto dash = tail.find('-');
@@ -82,10 +81,20 @@ bool IsLeftoverTemporaryName(const std::string& name) {
     };
     if (dash == std::string::npos || !isDigits(tail.substr(0, dash)) ||
         !isDigits(tail.substr(dash + 1)) || dash > 9) {
-        return false;
+        return std::nullopt;
     }
-    const auto id = std::stoull(tail.substr(0, dash));
-    return id != system::ProcessId() && system::ProcessIsGone(id);
+    return std::stoull(tail.substr(0, dash));
+}
+
+bool IsTemporaryName(const std::string& name) {
+    return TemporaryNameOwner(name).has_value();
+}
+
+// True when `name` is one of our temporary files and the program that made it is no longer
+// running.
+bool IsLeftoverTemporaryName(const std::string& name) {
+    const auto owner = TemporaryNameOwner(name);
+    return owner && *owner != system::ProcessId() && system::ProcessIsGone(*owner);
 }
 
 }  // namespace
@@ -253,7 +262,8 @@ void StagedFile::Restage(const Bytes& content) {
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : target_(std::move(other.target_)),
       temporary_(std::exchange(other.temporary_, {})),
-      flush_(other.flush_) {}
+      flush_(other.flush_),
+      inPlace_(other.inPlace_) {}
 
 StagedFile::~StagedFile() {
     if (temporary_.empty()) return;
@@ -275,6 +285,78 @@ void StagedFile::Commit() {
         FlushFileSystem(target_.parent_path(), target_);
     }
     if (Rename()) SyncFolder(target_.parent_path(), target_);
+}
+
+namespace {
+
+// Throws FileError unless `file` can be opened for writing in place.
+void RequireWritable(const fs::path& file) {
+    try {
+        system::CloseQuietly(system::OpenForRewriting(file));
+    } catch (const std::system_error& failure) {
+        throw FileError(file, "cannot be given its owner back nor be written in place (" +
+                                  failure.code().message() + ")");
+    }
+}
+
+}  // namespace
+
+void StagedFile::KeepOwnerOfTarget() {
+    if (temporary_.empty() || system::GiveOwnerOf(temporary_, target_)) return;
+    RequireWritable(target_);
+    inPlace_ = true;
+}
+
+fs::path PendingRewriteOf(const fs::path& target) {
+    fs::path name(".");
+    name += target.filename().native();
+    return target.parent_path() / (name += ".rewrite");
+}
+
+void RewriteInPlace(const fs::path& from, const fs::path& to) {
+    const ReadOnlyFile source(from);
+    try {
+        FillAndClose(
+            system::OpenForRewriting(to),
+            [&](FileSink& sink) {
+                std::array<std::uint8_t, 32 * 1024> chunk;
+                for (std::size_t offset = 0; offset < source.Size(); offset += chunk.size()) {
+                    const std::size_t count = source.ReadAt(offset, chunk.size(), chunk.data());
+                    sink.Write(chunk.data(), count);
+                    if (count < chunk.size()) break;
+                }
+            },
+            std::nullopt, Flush::Always);
+    } catch (const std::system_error& failure) {
+        throw FileError(to, "cannot be written in place (" + failure.code().message() + ")");
+    }
+    system::RemoveFile(from);
+}
+
+void StagedFile::Place() {
+    if (!inPlace_) {
+        Rename();
+        return;
+    }
+    // Renamed to the one name that whoever takes the file's lock next finishes from.
+    const fs::path pending = PendingRewriteOf(target_);
+    std::error_code error;
+    fs::rename(temporary_, pending, error);
+    if (error) throw FileError(target_, "cannot be replaced (" + error.message() + ")");
+    temporary_.clear();
+    RewriteInPlace(pending, target_);
+}
+
+bool IsTemporaryNameOf(const std::string& name, const std::string& targetName) {
+    return name.starts_with("." + targetName + kTemporaryMarker) && IsTemporaryName(name);
+}
+
+void FlushFileSystemOf(const fs::path& folder, const fs::path& target) {
+    FlushFileSystem(folder, target);
+}
+
+void SyncFolderOf(const fs::path& folder, const fs::path& target) {
+    SyncFolder(folder, target);
 }
 
 void CommitAll(std::vector<StagedFile>& files) {

@@ -112,6 +112,24 @@ class StagedFile {
     void Restage(const Bytes& content);
     void Commit();
 
+    // For a file other users share: gives the new file the owner and group of the file it
+    // replaces. Where this program may not (it is not root and does not own the file), the file
+    // is rewritten in place when it is placed instead, so it stays the one its users share.
+    // Throws FileError when it can neither be given its owner nor be written.
+    void KeepOwnerOfTarget();
+    bool RewritesInPlace() const { return inPlace_; }
+    // True when the new file is to be flushed to the disk before it is placed.
+    bool Flushed() const { return flush_ == Flush::Always || flush_ == Flush::WithTheSet; }
+    bool FlushedWithItsSet() const { return flush_ == Flush::WithTheSet; }
+    const std::filesystem::path& Target() const { return target_; }
+    const std::filesystem::path& Temporary() const { return temporary_; }
+    // Puts the new file in place of the target: a rename, or a rewrite of the target in place
+    // (RewritesInPlace). Its folder is not flushed. Throws FileError.
+    void Place();
+    // Leaves the temporary file to whoever finishes an interrupted commit: not removed on
+    // destruction.
+    void Release() { temporary_.clear(); }
+
   private:
     friend void CommitAll(std::vector<StagedFile>& files);
     // Renames the temporary file into place; true when its folder is still to be flushed.
@@ -120,7 +138,27 @@ class StagedFile {
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     Flush flush_;
+    bool inPlace_ = false;
 };
+
+// The name under which a file rewritten in place waits while it is written over its target
+// (".NAME.rewrite" beside it): whoever takes the target's lock next finishes the rewrite from it.
+std::filesystem::path PendingRewriteOf(const std::filesystem::path& target);
+
+// Writes the content of `from` over `to` in place (the same file, its owner, group and mode
+// kept), cut to the new length and flushed to the disk, then removes `from`. Throws FileError.
+void RewriteInPlace(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// True when `name` (a file name) is one of this program's temporary names for a file named
+// `targetName`.
+bool IsTemporaryNameOf(const std::string& name, const std::string& targetName);
+
+// Flushes everything written to the file system holding `folder`. Throws FileError naming
+// `target`.
+void FlushFileSystemOf(const std::filesystem::path& folder, const std::filesystem::path& target);
+
+// Makes the renames and removals in `folder` durable. Throws FileError naming `target`.
+void SyncFolderOf(const std::filesystem::path& folder, const std::filesystem::path& target);
 
 // Commits every file in order, then flushes each of their folders once rather than once per file.
 // Files staged Flush::WithTheSet are flushed to the disk first, one flush per file system.

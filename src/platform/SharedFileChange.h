@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "platform/FileLock.h"
 #include "platform/Files.h"
@@ -11,6 +12,16 @@ namespace korvel {
 
 // How long a save waits for another program that is changing the same shared file.
 constexpr std::chrono::milliseconds kSharedFileWait{3000};
+
+// The lock file of a shared file: "<file>.lock" beside it.
+std::filesystem::path LockFileOf(const std::filesystem::path& file);
+
+// Takes the lock of the shared file `file`, then finishes a rewrite in place that a killed
+// program left (PendingRewriteOf) and removes the temporary files killed programs left for it.
+// Throws FileBusy naming `file` when another program still holds it after `wait`.
+std::shared_ptr<FileLock> LockSharedFile(const std::filesystem::path& file,
+                                         std::chrono::milliseconds wait = kSharedFileWait,
+                                         const std::function<void()>& whileBusy = {});
 
 // A change of a file that programs working in other start folders may change too (the league's
 // waiver list). From its read to its replacement the file is locked through "<file>.lock" beside
@@ -30,7 +41,7 @@ class SharedFileChange {
     void Commit() { staged_.Commit(); }
 
   private:
-    FileLock lock_;
+    std::shared_ptr<FileLock> lock_;
     StagedFile staged_;
 };
 

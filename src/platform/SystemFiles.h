@@ -23,9 +23,14 @@ bool ProcessIsGone(std::uint64_t id);
 // itself; nullopt when `target` is no normal file.
 std::optional<unsigned> ModeOfNormalFile(const std::filesystem::path& target);
 
+// Gives `file` the owner and group of the normal file `model`; false when this program may not.
+// Windows has nothing to do: the replacement takes over the replaced file's security.
+bool GiveOwnerOf(const std::filesystem::path& file, const std::filesystem::path& model);
+
 // Creates `path`, failing when it exists.
 FileHandle CreateNewFile(const std::filesystem::path& path);
-// Opens the existing file `path` for writing from its start; a link in its place is refused.
+// Opens the existing file `path` for writing from its start, never waiting (a pipe in its place);
+// a link in its place is refused.
 FileHandle OpenForRewriting(const std::filesystem::path& path);
 void WriteAll(FileHandle file, const std::uint8_t* bytes, std::size_t count);
 // Moves the write position `count` bytes on, leaving a hole.

@@ -84,8 +84,8 @@ Outcome TeamSession::SaveLines(const FixedText<10>& password) {
     const std::filesystem::path path = LinesFilePath();
     try {
         const LinesRecord record = MakeLinesRecord(vars_, password, LineBuffer, 0);
-        if (linesSet_) {
-            linesSet_->push_back(StageLinesFile(path, record));
+        if (saveSet_) {
+            saveSet_->AddLinesFile(StageLinesFile(path, record), vars_.CurrentTeam, TeamNameText());
         } else {
             WriteLinesFile(path, record);
         }
@@ -93,7 +93,11 @@ Outcome TeamSession::SaveLines(const FixedText<10>& password) {
         return Outcome::Refusal({std::string("The lines were not saved.\n") + failure.what(),
                                  kSaveTitle, Icon::Critical});
     }
-    return Outcome::Report({"Lines saved as " + Utf8Of(path), "Lines Saved", Icon::Information});
+    Message saved{"Lines saved as " + Utf8Of(path), "Lines Saved", Icon::Information};
+    // Said only once the file is on the disk.
+    if (!saveSet_) return Outcome::Report(std::move(saved));
+    saveSet_->ReportWhenSaved(std::move(saved));
+    return Outcome::Ok();
 }
 
 Outcome TeamSession::ImportLines(const std::filesystem::path& file, const Ask& ask, int slot) {

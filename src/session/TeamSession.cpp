@@ -5,9 +5,7 @@
 
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
-#include "league/WaiverList.h"
 #include "platform/Files.h"
-#include "platform/SharedFileChange.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
@@ -105,33 +103,17 @@ RosterUndo ApplyPlaces(RosterSlot& players, const std::array<std::uint8_t, kRost
 
 void TeamSession::SaveTeamAndWaivers(int slot, const RosterUndo& undo) {
     RosterSlot& players = vars_.Players.at(static_cast<std::size_t>(slot));
-    // The waiver list is the league's own file, shared with everyone who uses the league, while
-    // the working copies are rebuilt from the league's files at every load. So the new list is
-    // written out first (under its lock), then the working copies are replaced, and only then
-    // the list. A failure before the last step leaves the list as it was; a kill just before it
-    // leaves working copies without the waived player, which the next load repairs, but never a
-    // waiver entry for a player who is still on the roster.
-    bool teamSaved = false;
+    // The working copies and the league's waiver list go in one commit (CommitSave): both are
+    // replaced, or neither is.
     try {
-        std::optional<SharedFileChange> waivers;
-        if (!undo.Waived.empty()) {
-            waivers.emplace(vars_.WaiverFile, [&](const fs::path& file) {
-                return StageWaiverList(file, undo.Waived);
-            });
+        if (saveSet_) {
+            SaveTeam(vars_, vars_.CurrentTeam, slot);  // to the copies held for the run
+            saveSet_->AddWaived(undo.Waived);
+        } else {
+            CommitSave(vars_, undo.Waived, StageTeam(vars_, vars_.CurrentTeam, slot));
         }
-        SaveTeam(vars_, vars_.CurrentTeam, slot);
-        teamSaved = true;
-        if (waivers) waivers->Commit();
     } catch (...) {
         players = undo.Players;
-        if (teamSaved) {
-            try {
-                SaveTeam(vars_, vars_.CurrentTeam, slot);
-            } catch (const std::exception&) {
-                // The failure that brought us here is the one to report; the next load repairs
-                // the working copies.
-            }
-        }
         throw;
     }
 }

@@ -14,6 +14,7 @@
 #include "platform/Files.h"
 #include "ratings/Ratings.h"
 #include "session/Outcome.h"
+#include "session/SaveSet.h"
 
 namespace korvel {
 
@@ -99,8 +100,8 @@ class TeamSession {
     // A failure throws with the slot, the team and the waiver list file as they were.
     void TransferRoster(int slot);
     // Saves slot `slot` as the current team's and puts the players `undo` took off the roster on
-    // the league's waiver list; a failure throws with the slot, as `undo` holds it, and the list
-    // as they were.
+    // the league's waiver list, in one commit; a failure throws with the slot, as `undo` holds
+    // it, and every file as they were.
     void SaveTeamAndWaivers(int slot, const RosterUndo& undo);
 
     // --- Lines. LineBuffer has the layout of Team::LineSlots.
@@ -143,9 +144,10 @@ class TeamSession {
     Outcome SaveLines(const std::string& typedPassword, const Ask& saveAnyway);
     Question PasswordMismatch() const;
     Outcome SaveLines(const FixedText<10>& password);
-    // While `set` is given, SaveLines stages each lines file into it instead of replacing the
-    // file at once, so that many teams' files are committed together (CommitAll); null ends it.
-    void CollectLinesFiles(std::vector<StagedFile>* set) { linesSet_ = set; }
+    // While `set` is given, every save (the team, the waiver list, lines files) goes into it, to
+    // be committed with the rest of the run (SaveSet::Commit), instead of being committed at
+    // once; the team then goes to the working copies held in memory. Null ends it.
+    void CollectSaves(SaveSet* set) { saveSet_ = set; }
     // Reads a lines file back into roster slot `slot` and the line-up; waiver questions go to
     // `ask`. Refused for an unreadable file, another password or lines that are not valid.
     Outcome ImportLines(const std::filesystem::path& file, const Ask& ask, int slot = 0);
@@ -160,7 +162,7 @@ class TeamSession {
 
     Variables& vars_;
     std::optional<RosterUndo> unsavedRoster_;
-    std::vector<StagedFile>* linesSet_ = nullptr;
+    SaveSet* saveSet_ = nullptr;
 };
 
 }  // namespace korvel

@@ -120,7 +120,7 @@ TEST_F(LinesCommand, TeamNotReadyIsRefused) {
         EXPECT_EQ(run.ExitCode, 1);
         EXPECT_EQ(run.Out, "");
         EXPECT_NE(run.Err.find("Auto Lines: Set roster first"), std::string::npos) << run.Err;
-        EXPECT_EQ(WorkingTeams(), originalTeams);
+        EXPECT_FALSE(FileExists(folders.Start() / "swp.t")) << "a refused run saves no copy";
     }
 }
 
@@ -138,7 +138,7 @@ TEST_F(LinesCommand, IncompleteLinesAreRefusedAndNotStored) {
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Out, "");
     EXPECT_NE(run.Err.find("Edit Lines: Lines are not complete"), std::string::npos) << run.Err;
-    EXPECT_EQ(WorkingTeams(), originalTeams);
+    EXPECT_FALSE(FileExists(folders.Start() / "swp.t")) << "a refused run saves no copy";
 }
 
 TEST_F(LinesCommand, TextShowsEveryRowWithItsCaptionAndPlayers) {

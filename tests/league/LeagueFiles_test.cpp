@@ -250,8 +250,9 @@ TEST_F(InstallLeagueTest, WritesExactWorkingCopiesAndTheDefaultsFile) {
     EXPECT_EQ(FolderEntries(folder / "leagues"), (Names{"ABC.lge", "ABC.ros", "ABC.tms"}));
 }
 
-// Held working copies wait as temporary files until their holder commits them, then hold what an
-// install without them writes; a folder that holds them already gets nothing written.
+// Held working copies, and swp.l and korvel.def of their load, wait as temporary files until their
+// holder commits them, then hold what an install without them writes; a folder that holds them
+// already gets nothing written.
 TEST_F(InstallLeagueTest, HeldWorkingCopiesAreWrittenOnceWhenCommitted) {
     const LeagueBytes bytes = MakeLeague(3);
     const fs::path base = WriteLeague(folder / "leagues", "ABC", bytes);
@@ -259,9 +260,10 @@ TEST_F(InstallLeagueTest, HeldWorkingCopiesAreWrittenOnceWhenCommitted) {
         WorkingCopies held(vars, WorkingCopies::AwaitingLeague{});
         InstallLeague(vars, ReadLeagueFiles(base));
         EXPECT_EQ(FileExists(start / "swp.r"), copiesOnDisk);
+        EXPECT_EQ(FileExists(start / "korvel.def"), copiesOnDisk);
         std::vector<StagedFile> set;
         held.Stage(set);
-        EXPECT_EQ(set.size(), copiesOnDisk ? 0u : 2u);
+        EXPECT_EQ(set.size(), copiesOnDisk ? 0u : 4u);
         CommitAll(set);
         held.Written();
         EXPECT_EQ(ReadWholeFile(start / "swp.t"), bytes.Teams);

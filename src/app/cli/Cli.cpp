@@ -12,6 +12,7 @@
 #include "app/cli/ExitCodes.h"
 #include "app/cli/HelpFormatter.h"
 #include "app/cli/Output.h"
+#include "platform/CommitJournal.h"
 
 namespace korvel::cli {
 
@@ -21,7 +22,10 @@ constexpr const char* kDescription =
     "korvel-cli: the Korvel windows on the command line. It opens the main window as the program "
     "does (start-up loads the league named in korvel.def of the start folder), loads --league "
     "as File > Load would, picks --team, then runs the commands given, in their order, on that "
-    "one load: what one keeps, the next one sees. A refusal stops the run there.";
+    "one load: what one keeps, the next one sees. Nothing is written until every command is "
+    "done: then the working copies, korvel.def, the lines files and the league's waiver list "
+    "are saved together. A refusal or an error stops the run there and leaves every file as it "
+    "was before the run.";
 
 constexpr const char* kExitCodes =
     "Options may stand before or after the command.\n"
@@ -72,14 +76,15 @@ int RunInOrder(const std::vector<CLI::App*>& named, const std::vector<Command>& 
         } catch (...) {
             if (named.size() > 1) {
                 err << "korvel-cli: the run stopped at command " << n + 1 << " ("
-                    << named[n]->get_name() << ")\n";
+                    << named[n]->get_name() << "); nothing was saved\n";
             }
             throw;
         }
         if (code != kDone) {
             if (named.size() > 1) {
                 err << "korvel-cli: " << named[n]->get_name() << " was refused; the run stopped "
-                    << "at command " << n + 1 << " of " << named.size() << "\n";
+                    << "at command " << n + 1 << " of " << named.size()
+                    << (session.KeepsDonePart() ? "" : "; nothing was saved") << "\n";
             }
             return code;
         }
@@ -87,24 +92,32 @@ int RunInOrder(const std::vector<CLI::App*>& named, const std::vector<Command>& 
     return code;
 }
 
-// Loads the league and runs the commands that keep teams. The working copies are held in memory
-// meanwhile and written at the end, whatever the outcome, as the load and each kept change would
-// have left them: each is written once rather than at the load and again at every save.
-int RunHoldingCopies(Session& session, const std::vector<CLI::App*>& named,
-                     const std::vector<Command>& commands, std::ostream& err) {
+// Loads the league and runs the commands, holding every file they save (the load's working copies
+// and korvel.def too) until all of them are done; then commits them together, and only then
+// prints what the commands printed. A refusal or an error anywhere leaves every file as it was.
+int RunAndCommit(Session& session, const std::vector<CLI::App*>& named,
+                 const std::vector<Command>& commands, std::ostream& err) {
+    session.Open(Session::HoldCopies::Yes);
     int code = kUsage;
     try {
-        session.Open(Session::HoldCopies::Yes);
         code = RunInOrder(named, commands, session, err);
     } catch (...) {
-        // What stopped the run is what it reports; the next load makes the copies again anyway.
-        try {
-            session.WriteWorkingCopies();
-        } catch (const std::exception&) {
-        }
+        session.ReleaseOutput();  // what the commands before printed, as they printed it
         throw;
     }
-    session.WriteWorkingCopies();
+    if (code != kDone && !session.KeepsDonePart()) {
+        session.ReleaseOutput();
+        return code;
+    }
+    try {
+        session.WriteWorkingCopies();
+    } catch (const CommitUnfinished& failure) {
+        err << "korvel-cli: the save could not be finished: " << failure.what() << "\n";
+        return kRefused;
+    } catch (const FileError& failure) {
+        err << "korvel-cli: nothing was saved: " << failure.what() << "\n";
+        return kRefused;
+    }
     return code;
 }
 
@@ -150,18 +163,12 @@ int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostrea
                                            : options.No ? std::optional(Answer::No)
                                                         : std::nullopt);
         bool readsOnly = true;
-        bool savesTeams = false;
         for (const CLI::App* named : app.get_subcommands()) {
             const Command* command = CommandOf(named, commands);
             readsOnly = readsOnly && command && command->ReadsOnly;
-            savesTeams = savesTeams || (command && command->SavesTeams);
         }
-        if (savesTeams) return RunHoldingCopies(session, app.get_subcommands(), commands, err);
-        if (readsOnly) {
-            session.OpenLeagueOnly();
-        } else {
-            session.Open();
-        }
+        if (!readsOnly) return RunAndCommit(session, app.get_subcommands(), commands, err);
+        session.OpenLeagueOnly();
         return RunInOrder(app.get_subcommands(), commands, session, err);
     } catch (const UsageError& error) {
         err << "korvel-cli: " << error.what() << '\n';

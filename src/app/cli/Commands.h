@@ -18,7 +18,8 @@ struct Command {
     CLI::App* Parser = nullptr;
     std::function<int(Session&)> Run;
     bool ReadsOnly = false;  // needs the league's files only: no working copy is made
-    // Keeps teams: the working copies are held in memory for the run and written once, at its end.
+    // Keeps teams. Every run that loads a league holds what it saves until its end and commits it
+    // then (Session::WriteWorkingCopies); this marks the commands whose saves reach the league.
     bool SavesTeams = false;
 };
 using CommandFactory = Command (*)(CLI::App& app);

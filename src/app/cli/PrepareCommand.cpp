@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,6 +11,7 @@
 #include "app/cli/LinesPasswordOption.h"
 #include "app/cli/Output.h"
 #include "app/cli/TeamSteps.h"
+#include "league/LinesFile.h"
 #include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
@@ -22,7 +25,8 @@ constexpr const char* kHelp =
     "Save Lines. Prints "
     "the lines file's path. It stops at the first refusal (\"Not enough players\", \"Roster not "
     "complete\", \"Set roster first\", \"Lines are not complete\", a failed save) with exit code "
-    "1 and writes no lines file. Waiver questions follow --yes or --no.\n"
+    "1 and saves nothing: no lines file, no working copy, nothing on the waiver list. Waiver "
+    "questions follow --yes or --no.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LinesFile\": the lines file's path}";
 
 struct PrepareOptions {
@@ -108,37 +112,47 @@ nlohmann::json PreparedJson(Session& session, const Prepared& prepared) {
             {"Refused", refusal}};
 }
 
+// Refuses, before anything is prepared, a league in which two teams would save the same lines
+// file: one team's lines would overwrite the other's.
+void RequireDistinctLinesFiles(Session& session) {
+    const Variables& vars = session.Vars();
+    std::map<std::string, int> teamOf;  // lines file name, compared ignoring ASCII case
+    for (int t = 0; t <= vars.League.LastTeam; ++t) {
+        std::string name = Utf8Of(LinesFileName(vars.Teams[t].Name, t));
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) {
+            return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        });
+        const auto [first, added] = teamOf.emplace(name, t);
+        if (added) continue;
+        const int other = first->second;
+        throw LinesRefusal("teams " + std::to_string(other) + " " +
+                           RecordText(vars.Teams[other].Name) + " and " + std::to_string(t) + " " +
+                           RecordText(vars.Teams[t].Name) + " would both save " +
+                           Utf8Of(LinesFileName(vars.Teams[t].Name, t)) +
+                           "; rename one of them. Nothing was prepared or saved.");
+    }
+}
+
 int RunAllTeams(Session& session, const PrepareOptions& options) {
     Variables& vars = session.Vars();
+    RequireDistinctLinesFiles(session);
     nlohmann::json results = nlohmann::json::array();
     std::string text;
     bool allPrepared = true;
-    // The working copies and the lines files of all teams are written once, together, at the end
-    // (one flush to the disk rather than one per team); a failure leaves them all as they were.
-    std::vector<StagedFile> linesFiles;
-    session.TeamEdit().CollectLinesFiles(&linesFiles);
-    struct StopCollecting {
-        TeamSession& Team;
-        ~StopCollecting() { Team.CollectLinesFiles(nullptr); }
-    } stopCollecting{session.TeamEdit()};
-    try {
-        for (int t = 0; t <= vars.League.LastTeam; ++t) {
-            vars.CurrentTeam = static_cast<std::uint8_t>(t);
-            const Prepared prepared = PrepareTeam(session, options);
-            allPrepared = allPrepared && prepared.LinesFile.has_value();
-            results.push_back(PreparedJson(session, prepared));
-            text += std::to_string(t) + " " + RecordText(vars.Teams[t].Name) + ": " +
-                    (prepared.LinesFile ? prepared.LinesFile->string()
-                                        : "refused (" + TitleOrDefault(prepared.Refusal->Title) +
-                                              ": " + prepared.Refusal->Text + ")") +
-                    "\n";
-        }
-    } catch (...) {
-        // Part of the league prepared is no state to leave behind: nothing is written.
-        session.DropWorkingCopies();
-        throw;
+    // Every team's save joins the run's one commit at its end (Session::WriteWorkingCopies): a
+    // refused team is reported and the others go on; a failed commit saves nothing at all.
+    for (int t = 0; t <= vars.League.LastTeam; ++t) {
+        vars.CurrentTeam = static_cast<std::uint8_t>(t);
+        const Prepared prepared = PrepareTeam(session, options);
+        allPrepared = allPrepared && prepared.LinesFile.has_value();
+        results.push_back(PreparedJson(session, prepared));
+        text += std::to_string(t) + " " + RecordText(vars.Teams[t].Name) + ": " +
+                (prepared.LinesFile ? prepared.LinesFile->string()
+                                    : "refused (" + TitleOrDefault(prepared.Refusal->Title) + ": " +
+                                          prepared.Refusal->Text + ")") +
+                "\n";
     }
-    session.WriteWorkingCopies(std::move(linesFiles));
+    session.KeepDonePart();
     PrintResult(
         session, [&] { return results; }, [&](std::ostream& out) { out << text; });
     return allPrepared ? kDone : kRefused;
@@ -181,7 +195,10 @@ Command AddPrepareCommand(CLI::App& app) {
     parser->add_flag("--all-teams", options->AllTeams,
                      "Prepare every team of the league in team order, each saving <team>.lns; a "
                      "team that is refused is reported and the run goes on (exit code 1 at the "
-                     "end). JSON: [{\"TeamIndex\", \"Team\", \"LinesFile\" or null, \"Refused\": "
+                     "end); the teams prepared are saved together at the end, or, when that "
+                     "fails, none. Two teams whose lines files would have the same name are "
+                     "refused before anything is done. JSON: [{\"TeamIndex\", \"Team\", "
+                     "\"LinesFile\" or null, \"Refused\": "
                      "{\"Title\", \"Text\"} or null}]");
     return {.Parser = parser,
             .Run = [options](Session& session) { return RunPrepare(session, *options); },

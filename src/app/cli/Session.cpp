@@ -7,6 +7,7 @@
 #include "app/cli/Output.h"
 #include "league/Condense.h"
 #include "league/LeagueFiles.h"
+#include "platform/CommitJournal.h"
 #include "platform/FolderLock.h"
 #include "platform/Utf8Paths.h"
 
@@ -64,6 +65,24 @@ int ResolveTeam(const Variables& vars, const std::string& text) {
     return matches.front();
 }
 
+namespace {
+
+// A read-only run uses no working copy, but a save that a killed run left half done in the start
+// folder is finished first by every run.
+void FinishInterruptedSave(const fs::path& startFolder) {
+    if (!CommitInterrupted(startFolder)) return;
+    try {
+        FolderLock lock(startFolder);
+        FinishInterruptedCommit(startFolder);
+    } catch (const FolderInUse&) {
+        // The program holding the folder finishes it.
+    } catch (const std::exception& failure) {
+        throw UsageError(failure.what());
+    }
+}
+
+}  // namespace
+
 Session::Session(const GlobalOptions& options, std::ostream& out, std::ostream& err)
     : options_(options), out_(out), ui_(err) {}
 
@@ -93,7 +112,10 @@ void Session::Open(HoldCopies hold) {
         throw UsageError(unlockable.what());
     }
     main_ = std::make_unique<korvel::Main>(vars_, ui_, startFolder);
-    if (hold == HoldCopies::Yes) copies_.emplace(vars_, WorkingCopies::AwaitingLeague{});
+    if (hold == HoldCopies::Yes) {
+        copies_.emplace(vars_, WorkingCopies::AwaitingLeague{});
+        team_.CollectSaves(&saves_);
+    }
     main_->Form_Load();
     if (!options_.League.empty()) LoadRequestedLeague(startFolder);
     if (!vars_.LeagueLoaded()) {
@@ -111,12 +133,20 @@ void Session::WriteWorkingCopies(std::vector<StagedFile> alongside) {
     std::vector<StagedFile> files;
     if (copies_) copies_->Stage(files);
     for (StagedFile& file : alongside) files.push_back(std::move(file));
-    CommitAll(files);
+    const std::vector<Message> reports = saves_.Commit(vars_, std::move(files));
     if (copies_) copies_->Written();
+    for (const Message& report : reports) ui_.Report(report);
+    ReleaseOutput();
+}
+
+void Session::ReleaseOutput() {
+    out_ << heldOut_.str();
+    heldOut_.str({});
 }
 
 void Session::OpenLeagueOnly() {
     const fs::path startFolder = ResolveStartFolder();
+    FinishInterruptedSave(startFolder);
     fs::path base;
     try {
         if (!options_.League.empty()) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <vector>
 
 #include "app/cli/CliUi.h"
@@ -31,11 +32,18 @@ class Session {
     // copy, no lock, nothing written; Vars() then holds its league record, teams and base path.
     // Throws UsageError.
     void OpenLeagueOnly();
-    // Writes the working copies, held in memory from Open to the end of the run so that each is
-    // written once, together with `alongside`: all are replaced, or none. Throws FileError.
+    // Commits everything the run saved, in one commit (SaveSet, FileCommit): the working copies
+    // and korvel.def of the load, held in memory from Open to the end of the run so that each is
+    // written once, the lines files, the league's waiver list, and `alongside`. All are
+    // replaced, or none. Then prints the reports of saved files and the output the commands
+    // printed meanwhile. Throws FileError (CommitUnfinished when only the next start can finish).
     void WriteWorkingCopies(std::vector<StagedFile> alongside = {});
-    // Forgets the working copies held: the disk keeps those it had before the run.
-    void DropWorkingCopies() { copies_.reset(); }
+    // Prints what the commands printed while the copies were held, when the run commits nothing.
+    void ReleaseOutput();
+    // A command that ends refused but whose done part is to be kept (prepare --all-teams) says
+    // so; the run then commits what it did.
+    void KeepDonePart() { keepDonePart_ = true; }
+    bool KeepsDonePart() const { return keepDonePart_; }
 
     const GlobalOptions& Options() const { return options_; }
     Variables& Vars() { return vars_; }
@@ -43,7 +51,7 @@ class Session {
     korvel::Main& MainWindow() { return *main_; }
     // The current team as the roster and lines commands edit it, shared by the commands of a run.
     TeamSession& TeamEdit() { return team_; }
-    std::ostream& Out() { return out_; }
+    std::ostream& Out() { return copies_ ? static_cast<std::ostream&>(heldOut_) : out_; }
     int CurrentTeam() const { return vars_.CurrentTeam; }
 
   private:
@@ -59,6 +67,9 @@ class Session {
     std::optional<FolderLock> lock_;       // held from Open to the end of the run
     std::unique_ptr<korvel::Main> main_;   // made by Open, once the start folder is known
     std::optional<WorkingCopies> copies_;  // from Open to the end of the run
+    SaveSet saves_;                        // what the run saves, committed at its end
+    std::ostringstream heldOut_;           // output printed once the run is committed
+    bool keepDonePart_ = false;
 };
 
 // The team named on the command line: an index 0 to LastTeam, or a name compared without its

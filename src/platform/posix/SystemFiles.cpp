@@ -42,6 +42,14 @@ std::optional<unsigned> ModeOfNormalFile(const fs::path& target) {
     return status.st_mode & 07777;
 }
 
+bool GiveOwnerOf(const fs::path& file, const fs::path& model) {
+    struct stat status {};
+    if (::stat(model.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return true;
+    if (status.st_uid == ::geteuid() && status.st_gid == ::getegid()) return true;
+    const uid_t owner = status.st_uid == ::geteuid() ? static_cast<uid_t>(-1) : status.st_uid;
+    return ::lchown(file.c_str(), owner, status.st_gid) == 0;
+}
+
 FileHandle CreateNewFile(const fs::path& path) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) ThrowErrno();
@@ -49,7 +57,7 @@ FileHandle CreateNewFile(const fs::path& path) {
 }
 
 FileHandle OpenForRewriting(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) ThrowErrno();
     return fd;
 }

@@ -2,6 +2,7 @@
 
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
+#include "platform/CommitJournal.h"
 #include "platform/Files.h"
 #include "platform/Utf8Paths.h"
 #include "windows/lines/Lines.h"
@@ -47,6 +48,12 @@ Main::Main(Variables& vars, Ui& ui, fs::path startFolder)
     : Window(kCaption), vars_(vars), ui_(ui), startFolder_(std::move(startFolder)) {}
 
 void Main::Form_Load() {
+    // A save that a killed program left half done is finished before anything reads the files.
+    try {
+        FinishInterruptedCommit(startFolder_);
+    } catch (const std::exception& failure) {
+        ui_.MsgBox(failure.what(), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
+    }
     RemoveLeftoverTemporaryFiles(startFolder_);
     // A failing start-up is tried once more from the default names on; when it fails again the
     // window opens with no league and says why.
