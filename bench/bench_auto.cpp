@@ -40,7 +40,8 @@ void AutoRosterEveryTeam(benchmark::State& state) {
     for (auto _ : state) {
         for (int team = 0; team < league.TeamCount(); ++team) {
             league.Select(team);
-            Roster roster(league.vars, ui);
+            TeamSession session(league.vars);
+            Roster roster(session, ui);
             roster.Form_Load();
             roster.AutoRoster(0);
             benchmark::DoNotOptimize(roster.PlayerFlags.data());
@@ -56,7 +57,8 @@ void AutoLinesEveryTeam(benchmark::State& state) {
     for (auto _ : state) {
         for (int team = 0; team < league.TeamCount(); ++team) {
             league.Select(team);
-            Lines lines(league.vars, ui);
+            TeamSession session(league.vars);
+            Lines lines(session, ui);
             lines.AutoLines(0);
             benchmark::DoNotOptimize(lines.LineBuffer.data());
         }

@@ -18,7 +18,8 @@ void LoadLeagueFromDisk(benchmark::State& state) {
     const LeagueOnDisk league;
     Variables vars;
     SilentUi ui;
-    Main main(vars, ui, league.StartFolder());
+    TeamSession session(vars);
+    Main main(session, ui, league.StartFolder());
     main.Form_Load();
     for (auto _ : state) {
         if (!copiesCurrent) {

@@ -289,7 +289,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Variables vars;
     FuzzUi ui(script, linesFile);
-    Main main(vars, ui, folders.Start);
+    TeamSession session(vars);
+    Main main(session, ui, folders.Start);
     main.Form_Load();
     try {
         main.LoadLg(base);

@@ -82,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                static_cast<std::streamsize>(file.size()));
 
     ImportUi ui(path, data[50]);
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     const RosterSlot rosterBefore = vars.Players[0];
     const auto teamBefore = EncodeRecord(vars.Teams[0]);

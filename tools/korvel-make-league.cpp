@@ -125,29 +125,38 @@ int main(int argc, char** argv) {
         "Writes a generated ice-hockey league: BASE.lge, BASE.tms, BASE.ros and an empty "
         "BASE.wvr. The same options always give the same files.",
         "korvel-make-league"};
-    app.set_version_flag("--version", std::string("korvel-make-league ") + kVersion);
+    app.set_help_flag("-h,--help", "Print this help and exit.");
+    app.set_version_flag("--version", std::string("korvel-make-league ") + kVersion,
+                         "Print the version and exit.");
     gen::GeneratorOptions options;
     bool notReady = false;
     std::string base;
-    app.add_option("--seed", options.Seed, "Seed of the generator (0 to 4294967295)")
-        ->capture_default_str();
-    app.add_option("--teams", options.Teams, "Number of teams, 1 to 50")
-        ->check(CLI::Range(1, kMaxTeams))
-        ->capture_default_str();
+    // The descriptions are sentences, and the names short, so that each option reads as one
+    // entry in the help and the man page made from it.
+    app.add_option(
+           "--seed", options.Seed,
+           "Seed of the generator, 0 to 4294967295 (default " + std::to_string(options.Seed) + ").")
+        ->type_name("N");
+    app.add_option("--teams", options.Teams,
+                   "Number of teams, 1 to 50 (default " + std::to_string(options.Teams) + ").")
+        ->check(CLI::Range(1, kMaxTeams).description(""))
+        ->type_name("N");
     app.add_option("--games", options.GamesPlayed,
-                   "Games each team has played, 0 to 82 (0: the season has not started); "
-                   "by default the seed chooses 20 to 50")
-        ->check(CLI::Range(0, 82));
+                   "Games each team has played, 0 to 82 (0: the season has not started); by "
+                   "default the seed chooses 20 to 50.")
+        ->check(CLI::Range(0, 82).description(""))
+        ->type_name("N");
     app.add_flag("--not-ready", notReady,
                  "Leave every third team (from the second) without a valid game roster: 19 or "
-                 "21 dressed players, or an injured dressed player");
+                 "21 dressed players, or an injured dressed player.");
     bool json = false;
     app.add_flag("--json", json,
                  "Print {\"League\", \"PasswordsFile\", \"Teams\": [{\"TeamIndex\", \"Team\", "
-                 "\"Password\"}]} instead of the summary");
+                 "\"Password\"}]} instead of the summary.");
     app.add_option("BASE", base,
-                   "Base path of the league files, without extension (a folder that exists)")
-        ->required();
+                   "Base path of the league files, without extension, in a folder that exists.")
+        ->required()
+        ->type_name("");
 
     UseUtf8Output();
     const std::vector<std::string> args = Utf8Arguments(argc, argv);

@@ -100,7 +100,8 @@ int main(int argc, char* argv[]) {
     };
     Pictures pictures(folder, ui);
 
-    Main window(vars, ui, fs::current_path());
+    TeamSession session(vars);
+    Main window(session, ui, fs::current_path());
     window.Form_Load();
     MainForm main(window, vars);
     main.show();
@@ -110,8 +111,14 @@ int main(int argc, char* argv[]) {
     }
     pictures.Save(main, "main");
 
+    // The briefing of the first team: a first visit, unless this start folder saw the league
+    // before.
+    ui.ModalHook = [&](QDialog& form) { pictures.Save(form, "briefing"); };
+    window.Briefing_Click();
+    ui.ModalHook = nullptr;
+
     LoadTeam(vars, vars.CurrentTeam, 0);
-    Lines lines(vars, ui);
+    Lines lines(session, ui);
     pictures.Show(lines, [&](QDialog& dialog) {
         auto& form = static_cast<LinesForm&>(dialog);
         pictures.Save(form, "lines-even");
@@ -122,7 +129,7 @@ int main(int argc, char* argv[]) {
     });
 
     LoadTeam(vars, vars.CurrentTeam, 0);
-    Roster roster(vars, ui);
+    Roster roster(session, ui);
     pictures.Show(roster, [&](QDialog& form) { pictures.Save(form, "roster"); });
     AddPlayer addPlayer(vars, ui);
     addPlayer.Label1.Caption = "Add player to " + vars.CurrentTeamRecord().Name.Utf8();
@@ -131,7 +138,7 @@ int main(int argc, char* argv[]) {
     Standings standings(vars, [&](int team) { window.SelectTeam(team); });
     pictures.Show(standings, [&](QDialog& form) { pictures.Save(form, "standings"); });
 
-    DisplayTeam team(vars, ui);
+    DisplayTeam team(session, ui);
     pictures.Show(team, [&](QDialog& form) { pictures.Save(form, "team-info"); });
 
     LoadTeam(vars, vars.CurrentTeam, 0);

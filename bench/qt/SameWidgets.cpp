@@ -9,6 +9,11 @@
 #include <QStatusBar>
 
 #include <array>
+#include <filesystem>
+#include <vector>
+
+#include "platform/qt/LeagueMemory.h"
+#include "platform/qt/QtText.h"
 
 namespace korvel::bench {
 
@@ -46,10 +51,17 @@ QMenu* AddMenu(QMainWindow& window, const MenuItem& menu,
 std::unique_ptr<QMainWindow> MakeSameWidgetsWindow(const Main& main) {
     auto window = std::make_unique<QMainWindow>();
     window->setWindowTitle(Text(main.Caption));
-    AddMenu(*window, main.file, {&main.LoadLeague, nullptr, &main.exit});
-    AddMenu(*window, main.manager, {&main.ViewTeam, &main.Standings});
+    QMenu* file = AddMenu(*window, main.file, {&main.LoadLeague, nullptr});
+    const std::vector<std::filesystem::path> recent = qt::RecentLeagues();
+    for (std::size_t n = 0; n < recent.size(); ++n) {
+        file->addAction(QString("&%1 %2").arg(n + 1).arg(qt::PathToQString(recent[n])));
+    }
+    if (!recent.empty()) file->addSeparator();
+    file->addAction(Text(main.exit.Caption))->setShortcut(QKeySequence(Text(main.exit.Shortcut)));
+    AddMenu(*window, main.manager, {&main.ViewTeam, &main.Standings, &main.Briefing});
     AddMenu(*window, main.coach, {&main.SetRoster, &main.SetLines});
     AddMenu(*window, main.Info, {&main.About})->addAction("About Qt");
+    window->menuBar()->addMenu("Help")->addAction("Korvel Help")->setShortcut(Qt::Key_F1);
 
     auto* central = new QWidget(window.get());
     auto* layout = new QVBoxLayout(central);

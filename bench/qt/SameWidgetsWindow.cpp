@@ -7,6 +7,7 @@
 
 #include "bench/qt/SameWidgets.h"
 #include "league/Variables.h"
+#include "platform/qt/DesktopIdentity.h"
 #include "windows/main/Main.h"
 
 namespace {
@@ -32,9 +33,11 @@ class SilentUi : public Ui {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    qt::SetUpApplicationNames();  // the settings korvel reads, its recent leagues among them
     Variables vars;
     SilentUi ui;
-    Main main(vars, ui, std::filesystem::current_path());
+    TeamSession session(vars);
+    Main main(session, ui, std::filesystem::current_path());
     main.Form_Load();
     const auto window = bench::MakeSameWidgetsWindow(main);
     window->show();

@@ -1,8 +1,9 @@
-// korvel_window_opening WINDOW [--plain]: starts as korvel does on the league of korvel.def in the
-// current folder, shows the main window, then opens WINDOW (roster, lines, team-info,
-// player-card or standings) and stays in it. Under callgrind the count starts when the window is
-// asked for. With --plain every window is without its decorations (style sheets, painted
-// backdrops): the yardstick of what they cost.
+// korvel_window_opening WINDOW [--plain | --same-widgets]: starts as korvel does on the league of
+// korvel.def in the current folder, shows the main window, then opens WINDOW (roster, lines,
+// team-info, player-card or standings) and stays in it. Under callgrind the count starts when the
+// window is asked for. With --plain every window is without its decorations (style sheets, painted
+// backdrops): the yardstick of what they cost. With --same-widgets (roster and standings) a plain
+// dialog holding the same widgets opens instead (SameDialogs.h): the yardstick of the whole form.
 
 #include <QApplication>
 #include <QWindow>
@@ -15,6 +16,7 @@
 
 #include <valgrind/callgrind.h>
 
+#include "bench/qt/SameDialogs.h"
 #include "league/RosterSlots.h"
 #include "league/Variables.h"
 #include "platform/qt/DesktopIdentity.h"
@@ -23,6 +25,8 @@
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
 #include "windows/player/PlayerInfo.h"
+#include "windows/roster/Roster.h"
+#include "windows/standings/Standings.h"
 
 namespace {
 
@@ -40,14 +44,34 @@ void OpenPlayerCard(Variables& vars, qt::QtUi& ui) {
     ui.ShowModal(card);
 }
 
+// The plain dialog of the same widgets, opened as the main window would open the window.
+void OpenSameWidgets(const std::string& window, TeamSession& session, qt::QtUi& ui) {
+    Variables& vars = session.Vars();
+    std::unique_ptr<QDialog> dialog;
+    if (window == "roster") {
+        LoadTeam(vars, vars.CurrentTeam, 0);
+        Roster roster(session, ui);
+        roster.Form_Load();
+        dialog = bench::MakeSameWidgetsRoster(roster);
+        dialog->exec();
+    } else if (window == "standings") {
+        korvel::Standings standings(vars, [](int) {});
+        standings.Form_Load();
+        dialog = bench::MakeSameWidgetsStandings(standings);
+        dialog->exec();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     qt::SetUpDesktopIdentity();
-    const bool plain = argc == 3 && std::string(argv[2]) == "--plain";
-    if (argc != 2 && !plain) {
-        std::fprintf(stderr, "usage: korvel_window_opening WINDOW [--plain]\n");
+    const std::string mode = argc == 3 ? argv[2] : "";
+    const bool plain = mode == "--plain";
+    const bool sameWidgets = mode == "--same-widgets";
+    if (argc < 2 || argc > 3 || (argc == 3 && !plain && !sameWidgets)) {
+        std::fprintf(stderr, "usage: korvel_window_opening WINDOW [--plain | --same-widgets]\n");
         return 2;
     }
     qt::SetDecorations(!plain);
@@ -55,7 +79,8 @@ int main(int argc, char* argv[]) {
     Variables vars;
     qt::QtUi ui;
     RegisterWindowForms(ui);
-    Main main(vars, ui, std::filesystem::current_path());
+    TeamSession session(vars);
+    Main main(session, ui, std::filesystem::current_path());
     main.Form_Load();
     const std::map<std::string, std::function<void()>> windows = {
         {"roster", [&] { main.SetRoster_Click(); }},
@@ -79,6 +104,10 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication::processEvents();
     CALLGRIND_ZERO_STATS;
-    open->second();
+    if (sameWidgets) {
+        OpenSameWidgets(argv[1], session, ui);
+    } else {
+        open->second();
+    }
     return 0;
 }

@@ -2,12 +2,15 @@
 # Writes a help2man include file with a COMMANDS section: each korvel-cli command's help (its
 # summary, usage, arguments, options and what it prints) turned into man page text.
 #
+# The help is read unwrapped (COLUMNS set wide): an option is one line, a paragraph one line.
+#
 # Usage: cli-commands.sh KORVEL_CLI OUTPUT
 set -euo pipefail
 cli="$1"
 output="$2"
+export COLUMNS=100000
 
-commands="$("$cli" --help | awk '/^Subcommands:/ { on = 1; next } on && /^  [a-z]/ { print $1 } on && /^$/ { exit }')"
+commands="$("$cli" --help | awk '/^Commands:/ { on = 1; next } on && /^  [a-z]/ { print $1 } on && /^$/ { exit }')"
 [ -n "$commands" ] || { echo "cli-commands.sh: $cli --help lists no commands" >&2; exit 1; }
 
 {
@@ -45,7 +48,7 @@ commands="$("$cli" --help | awk '/^Subcommands:/ { on = 1; next } on && /^  [a-z
       }
       state == "options" && /^   +[^ ]/ { sub(/^ +/, ""); print roff($0); next }
       state == "options" && !NF { state = "gap"; next }
-      state == "after" && /^(Global options|Options may stand)/ { exit }
+      state == "after" && /^Global options/ { exit }
       state == "after" && NF { print ".PP\n" roff($0) }
     '
   done

@@ -2,24 +2,25 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QPixmap>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
-#include <string_view>
 
+#include "app/EarlyArguments.h"
+#include "app/SingleInstance.h"
 #include "league/Variables.h"
 #include "platform/Files.h"
 #include "platform/FolderLock.h"
 #include "platform/TerminalText.h"
+#include "platform/qt/DataFolder.h"
 #include "platform/qt/DesktopIdentity.h"
 #include "platform/qt/DesktopSettings.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUi.h"
+#include "session/TeamSession.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
 
@@ -41,18 +42,6 @@ void AnswerWithoutDialogs(korvel::qt::QtUi& ui) {
     };
 }
 
-// --help and --version print and quit: they need no display.
-bool OnlyPrints(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help" || arg == "-h" || arg == "-?" || arg == "--help-all" ||
-            arg == "--version" || arg == "-v") {
-            return true;
-        }
-    }
-    return false;
-}
-
 struct Options {
     QCommandLineOption Screenshot{
         "screenshot", "Start up, write a picture of the main window to <path> and quit.", "path"};
@@ -62,27 +51,36 @@ struct Options {
         "the desktop's menu."};
 };
 
-void ParseArguments(QCommandLineParser& parser, const Options& options,
-                    const QCoreApplication& app) {
+void DescribeArguments(QCommandLineParser& parser, const Options& options) {
     parser.setApplicationDescription("Prepares the game roster and lines of a hockey team.");
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(options.Screenshot);
     parser.addOption(options.DataFolder);
+    parser.addPositionalArgument(
+        "league", "Load this league, as File > Load does: its .tms or .lge file, or its base path.",
+        "[league]");
+}
+
+void ParseArguments(QCommandLineParser& parser, const Options& options,
+                    const QCoreApplication& app) {
+    DescribeArguments(parser, options);
     parser.process(app);
 }
 
 // The start folder: the current folder, or the data folder (made when missing) when asked.
-std::filesystem::path ChooseStartFolder(bool dataFolder) {
+std::filesystem::path ChooseStartFolder(bool dataFolder, korvel::Ui& ui) {
     if (!dataFolder) return korvel::CurrentFolder();
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
-        throw std::runtime_error("The data folder " + folder.toStdString() +
-                                 " could not be made: Korvel needs a writable start folder.");
-    }
-    const auto path = korvel::qt::QStringToPath(folder);
+    const auto path = korvel::qt::OpenDataFolder(ui);
     std::filesystem::current_path(path);
     return path;
+}
+
+// The league named on the command line, from the folder the program was started in.
+std::filesystem::path LeagueArgument(const QCommandLineParser& parser) {
+    const QStringList given = parser.positionalArguments();
+    if (given.isEmpty() || given.front().isEmpty()) return {};
+    return std::filesystem::absolute(korvel::qt::QStringToPath(given.front()));
 }
 
 }  // namespace
@@ -90,7 +88,11 @@ std::filesystem::path ChooseStartFolder(bool dataFolder) {
 int main(int argc, char* argv[]) {
     Options options;
     QCommandLineParser parser;
-    if (OnlyPrints(argc, argv)) {
+    const auto early = korvel::app::ReadArgumentsEarly(
+        argc, argv, [&](QCommandLineParser& described) { DescribeArguments(described, options); });
+    if (early == korvel::app::EarlyArguments::UsageError) return 2;
+    // --help and --version print and quit: they need no display.
+    if (early == korvel::app::EarlyArguments::PrintOnly) {
         QCoreApplication app(argc, argv);
         korvel::qt::SetUpApplicationNames();
         ParseArguments(parser, options, app);  // prints and exits
@@ -102,6 +104,7 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption& screenshot = options.Screenshot;
 
     korvel::Variables vars;
+    korvel::TeamSession session(vars);
     korvel::qt::QtUi ui;
     korvel::RegisterWindowForms(ui);
     if (parser.isSet(screenshot)) AnswerWithoutDialogs(ui);
@@ -109,17 +112,26 @@ int main(int argc, char* argv[]) {
     // The start folder must exist, and only one program may work in it at a time.
     std::filesystem::path startFolder;
     std::optional<korvel::FolderLock> lock;
+    const std::filesystem::path league = LeagueArgument(parser);
     try {
-        startFolder = ChooseStartFolder(parser.isSet(options.DataFolder));
+        startFolder = ChooseStartFolder(parser.isSet(options.DataFolder), ui);
         lock.emplace(startFolder);
     } catch (const std::exception& failure) {
+        // The program already working here comes forward instead.
+        if (dynamic_cast<const korvel::FolderInUse*>(&failure) != nullptr &&
+            !parser.isSet(screenshot) && korvel::SingleInstance::AskRunning(startFolder, league)) {
+            return 0;
+        }
         ui.MsgBox(failure.what(), korvel::Buttons::OK, korvel::Icon::Critical, "");
         return 1;
     }
+    korvel::SingleInstance instance(startFolder);
 
-    korvel::Main window(vars, ui, startFolder);
+    korvel::Main window(session, ui, startFolder);
     window.Form_Load();
     korvel::MainForm form(window, vars);
+    if (!league.empty()) form.Binder().Run([&] { window.LoadLeagueFile(league); });
+    instance.OnRequest = [&form](const std::filesystem::path& asked) { form.BringForward(asked); };
 
     if (parser.isSet(screenshot)) {
         form.setAttribute(Qt::WA_DontShowOnScreen);

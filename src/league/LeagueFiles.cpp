@@ -107,7 +107,8 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     // working copies end there.
     set.TeamFile = ReadWholeFile(teamPath, kTeamFileLimit);
     set.RosterPath = rosterPath;
-    ReadOnlyFile{rosterPath};  // only opened: missing, unreadable or not a file fails here
+    // Only opened: missing, unreadable or not a file fails here.
+    set.RosterSize = ReadOnlyFile{rosterPath}.Size();
     set.LeagueFile = ReadWholeFile(leaguePath, kLeagueFileLimit);
 
     RequireOneRecord(leaguePath, set.LeagueFile, RecordLayout<League>::Size, "league record");
@@ -139,7 +140,19 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     return set;
 }
 
-void InstallLeague(Variables& vars, const LeagueFileSet& league) {
+std::optional<std::string> ShortRosterWarning(const LeagueFileSet& league) {
+    constexpr std::size_t teamLength = kRosterPlaces * RecordLayout<Player>::Size;
+    const std::size_t needed = (league.League.LastTeam + 1u) * teamLength;
+    if (league.RosterSize >= needed) return std::nullopt;
+    const std::size_t lacking = (needed - league.RosterSize + teamLength - 1) / teamLength;
+    return Utf8Of(league.RosterPath) + ": shorter than the league needs (" +
+           std::to_string(league.RosterSize) + " bytes of " + std::to_string(needed) +
+           "): the players of " + std::to_string(lacking) + (lacking == 1 ? " team" : " teams") +
+           " are missing, and " + (lacking == 1 ? "it loads" : "they load") + " with empty places.";
+}
+
+void InstallLeague(Variables& vars, const LeagueFileSet& league,
+                   const std::function<void(std::vector<StagedFile>&)>& stageAlongside) {
     const Bytes defaults = DefaultsFileContent(league.Base);
     std::vector<StagedFile> staged;
     // A file that already holds its new bytes (the usual case at start-up) is left alone.
@@ -161,6 +174,7 @@ void InstallLeague(Variables& vars, const LeagueFileSet& league) {
     stage(vars.SwapLeagueFile, league.LeagueFile, Flush::Never);
     // The one file of a load that outlives it: the next start-up finds the league through it.
     stage(DefaultsFileIn(vars.StartFolder), defaults, Flush::WhenReplacing);
+    if (stageAlongside) stageAlongside(staged);
     // The load's files are committed together: a killed load leaves the working copies and
     // korvel.def of one league, the old one or the new one. Held copies take them along to
     // their own commit.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -47,6 +48,7 @@ struct LeagueFileSet {
     std::filesystem::path Base;
     Bytes TeamFile, LeagueFile;
     std::filesystem::path RosterPath;
+    std::size_t RosterSize = 0;  // bytes of the roster file
     korvel::League League;
     std::vector<Team> Teams;  // LastTeam + 1 entries
 };
@@ -61,9 +63,15 @@ constexpr std::size_t kRosterFileLimit = kMaxTeams * kRosterPlaces * RecordLayou
 // are not read further). Throws FileError or LeagueError.
 LeagueFileSet ReadLeagueFiles(const std::filesystem::path& base);
 
+// When the roster file is shorter than the league's teams need, the warning that says so: the
+// file, and how many teams lack their players (they load with empty places).
+std::optional<std::string> ShortRosterWarning(const LeagueFileSet& league);
+
 // Replaces the working copies and the defaults file with the league's, then takes the league into
 // `vars`. The files are all prepared before any is replaced; on a failure `vars` is untouched. A
-// file that already holds exactly its new bytes is not written again.
-void InstallLeague(Variables& vars, const LeagueFileSet& league);
+// file that already holds exactly its new bytes is not written again. `stageAlongside` adds files
+// to commit with the load's own, staged after them.
+void InstallLeague(Variables& vars, const LeagueFileSet& league,
+                   const std::function<void(std::vector<StagedFile>&)>& stageAlongside = {});
 
 }  // namespace korvel

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "league/Condense.h"
+#include "league/LeagueFiles.h"
 #include "league/LinesFile.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
@@ -73,11 +74,39 @@ void CheckRoster(const LinesRecord& record, const RosterSlot& players,
     }
 }
 
+LinesProblem PasswordProblem(const std::string& team) {
+    return {"password", "The password is not the lines password of " + team + "."};
+}
+
 }  // namespace
 
+std::vector<LinesProblem> CheckLinesRecord(const LinesRecord& record, const Team& team,
+                                           const RosterSlot& players) {
+    std::vector<LinesProblem> problems;
+    if (record.Password != team.Password) {
+        problems.push_back(PasswordProblem(Windows1252ToUtf8(Condense(team.Name.Str()))));
+    }
+    const std::string undressed = CheckLineUp(record, players, problems);
+    CheckRoster(record, players, problems);
+    if (!undressed.empty()) {
+        problems.push_back(
+            {"undressed in lines",
+             "A player in the lines is not dressed in the file (" + undressed + ")."});
+    }
+    return problems;
+}
+
+const RosterSlot& TeamPlayers::Of(int team) {
+    std::optional<RosterSlot>& players = decoded_.at(team);
+    if (!players) {
+        if (!file_) file_ = ReadWholeFile(rosterFile_, kRosterFileLimit);
+        players = DecodeTeamPlayers(*file_, team);
+    }
+    return *players;
+}
+
 LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
-                          const std::filesystem::path& rosterFile,
-                          const std::filesystem::path& file) {
+                          TeamPlayers& teamPlayers, const std::filesystem::path& file) {
     LinesCheck check;
     check.File = file;
     Bytes bytes;
@@ -111,24 +140,16 @@ LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
     }
     const LinesRecord record = DecodeRecord<LinesRecord>(bytes);
     const Team& team = teams[record.TeamIndex];
-    if (record.Password != team.Password) {
-        check.Problems.push_back(
-            {"password", "The password is not the lines password of " + *check.Team + "."});
-    }
-    RosterSlot players;
+    const RosterSlot* players = nullptr;
     try {
-        players = ReadTeamPlayers(rosterFile, record.TeamIndex);
+        players = &teamPlayers.Of(record.TeamIndex);
     } catch (const std::exception& failure) {
+        if (record.Password != team.Password)
+            check.Problems.push_back(PasswordProblem(*check.Team));
         check.Problems.push_back({"read", failure.what()});
         return check;
     }
-    const std::string undressed = CheckLineUp(record, players, check.Problems);
-    CheckRoster(record, players, check.Problems);
-    if (!undressed.empty()) {
-        check.Problems.push_back(
-            {"undressed in lines",
-             "A player in the lines is not dressed in the file (" + undressed + ")."});
-    }
+    check.Problems = CheckLinesRecord(record, team, *players);
     return check;
 }
 

@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "league/LinesFile.h"
 #include "league/Records.h"
+#include "league/Variables.h"
+#include "platform/Files.h"
 
 namespace korvel {
 
@@ -27,11 +30,31 @@ struct LinesCheck {
     bool Valid() const { return Problems.empty(); }
 };
 
+// What the league would find in `record`, a lines file of `team` whose players are `players`: the
+// problems password, entry, incomplete, injured dressed, dressed and undressed in lines, in that
+// order. The rules of CheckLinesFile once the file is read.
+std::vector<LinesProblem> CheckLinesRecord(const LinesRecord& record, const Team& team,
+                                           const RosterSlot& players);
+
+// The players of the league's roster file: the file read once, at the first team asked for, and
+// each team's players decoded once however many lines files name it.
+class TeamPlayers {
+  public:
+    explicit TeamPlayers(std::filesystem::path rosterFile)
+        : rosterFile_(std::move(rosterFile)), decoded_(kMaxTeams) {}
+    // Throws FileError when the roster file cannot be read.
+    const RosterSlot& Of(int team);
+
+  private:
+    std::filesystem::path rosterFile_;
+    std::optional<Bytes> file_;
+    std::vector<std::optional<RosterSlot>> decoded_;
+};
+
 // Checks the lines file `file` against the league (its record and teams) and the players of the
-// league's roster file `rosterFile`. Only reads; a file that cannot be read (missing, a folder, a
-// pipe) is the problem "read", never an exception.
+// league's roster file. Only reads; a file that cannot be read (missing, a folder, a pipe) is the
+// problem "read", never an exception.
 LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
-                          const std::filesystem::path& rosterFile,
-                          const std::filesystem::path& file);
+                          TeamPlayers& players, const std::filesystem::path& file);
 
 }  // namespace korvel

@@ -1,5 +1,6 @@
 #include "league/RosterSlots.h"
 
+#include <algorithm>
 #include <span>
 #include <stdexcept>
 #include <vector>
@@ -46,6 +47,19 @@ RosterSlot ReadTeamPlayers(const std::filesystem::path& rosterFile, int team) {
     CheckTeamAndSlot(team, 0);
     return DecodePlayers(ReadRecords(rosterFile, RecordLayout<Player>::Size,
                                      PlayerRecordNumber(team, 0), kRosterPlaces));
+}
+
+RosterSlot DecodeTeamPlayers(const Bytes& rosterFile, int team) {
+    CheckTeamAndSlot(team, 0);
+    constexpr std::size_t length = kRosterPlaces * RecordLayout<Player>::Size;
+    const std::size_t start = (PlayerRecordNumber(team, 0) - 1) * RecordLayout<Player>::Size;
+    Bytes records(length, 0);  // records past the end of the file read as zero bytes
+    if (start < rosterFile.size()) {
+        const std::size_t available = std::min(length, rosterFile.size() - start);
+        std::copy_n(rosterFile.begin() + static_cast<std::ptrdiff_t>(start), available,
+                    records.begin());
+    }
+    return DecodePlayers(records);
 }
 
 void LoadTeam(Variables& vars, int team, int slot) {

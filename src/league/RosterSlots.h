@@ -12,6 +12,8 @@ namespace korvel {
 // The players of `team` in a roster file (a working copy or a league's .ros): 50 places, empty
 // places as all-zero records. Throws FileError.
 RosterSlot ReadTeamPlayers(const std::filesystem::path& rosterFile, int team);
+// The same from the bytes of a whole roster file, read once for many teams.
+RosterSlot DecodeTeamPlayers(const Bytes& rosterFile, int team);
 
 // Reads the 50 player records of `team` from the working roster file into roster slot `slot`.
 // Empty places (name starting with code 0) become all-zero records. Teams is not touched.

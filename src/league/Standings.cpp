@@ -59,11 +59,14 @@ LeagueStandings ComputeStandings(const League& league, const std::array<Team, kM
                 rows[static_cast<std::size_t>(conf)][static_cast<std::size_t>(division)];
             if (teamRows.empty()) continue;
             std::sort(teamRows.begin(), teamRows.end(), RanksAbove);
-            standings.Divisions.push_back({conf, division,
-                                           Shown(league.Conferences[static_cast<std::size_t>(conf)]
-                                                     .Divisions[static_cast<std::size_t>(division)]
-                                                     .DivName),
-                                           std::move(teamRows)});
+            for (std::size_t row = 0; row < teamRows.size(); ++row) {
+                teamRows[row].Rank = static_cast<int>(row) + 1;
+            }
+            const Conference& conference = league.Conferences[static_cast<std::size_t>(conf)];
+            standings.Divisions.push_back(
+                {conf, division,
+                 Shown(conference.Divisions[static_cast<std::size_t>(division)].DivName),
+                 Shown(conference.ConfName), std::move(teamRows)});
         }
     }
     return standings;

@@ -11,6 +11,7 @@ namespace korvel {
 // One team's line in its division's table. Before the season has started W, L, T, GP and PTS are
 // 0, as the team information window shows them; the goals stand as stored.
 struct StandingsRow {
+    int Rank = 0;  // 1 for the top of the division
     int TeamIndex = 0;
     std::string Team;  // the name without trailing blanks, UTF-8
     int GP = 0, W = 0, L = 0, T = 0, PTS = 0, GF = 0, GA = 0, DIFF = 0;
@@ -19,7 +20,8 @@ struct StandingsRow {
 struct DivisionStandings {
     int Conference = 0;
     int Division = 0;
-    std::string Name;  // the division's name without trailing blanks, UTF-8
+    std::string Name;            // the division's name without trailing blanks, UTF-8
+    std::string ConferenceName;  // its conference's name, the same way
     std::vector<StandingsRow> Teams;
 };
 

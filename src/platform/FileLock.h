@@ -29,8 +29,13 @@ class FileLock {
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
+    // Removes the lock file while the lock is held; a program that opened it meanwhile finds it
+    // gone once it gets the lock, and locks the file then in its place.
+    void RemoveFile();
+
   private:
-    std::intptr_t file_ = -1;  // a POSIX descriptor or a Windows handle
+    std::filesystem::path file_;
+    std::intptr_t handle_ = -1;  // a POSIX descriptor or a Windows handle
 };
 
 }  // namespace korvel

@@ -140,7 +140,11 @@ void RemoveLeftoverTemporaryFiles(const fs::path& folder) {
 }
 
 void RemoveLeftoverTemporaryFilesOf(const fs::path& target) {
-    RemoveLeftovers(target.parent_path(), "." + Utf8Of(target.filename()) + kTemporaryMarker);
+    // Appended in place: "." + name + marker makes GCC 12 warn of an overlapping copy that
+    // cannot happen (-Wrestrict, its bug 105329).
+    std::string prefix = ".";
+    prefix.append(Utf8Of(target.filename())).append(kTemporaryMarker);
+    RemoveLeftovers(target.parent_path(), prefix);
 }
 
 bool FileExists(const fs::path& path) {

@@ -7,9 +7,10 @@ namespace korvel {
 
 FolderLock::FolderLock(const std::filesystem::path& folder) {
     const std::filesystem::path file = folder / "korvel.lock";
+    madeLockFile_ = system::NothingAt(file);
     // No Korvel program can change anything in a folder this user cannot write, so there is
     // nothing to keep others out of.
-    if (system::IsReadOnlyFolderWithout(folder, file)) return;
+    if (madeLockFile_ && system::WriteRefusal(folder)) return;
     try {
         lock_.emplace(file, std::chrono::milliseconds(0));
     } catch (const FileBusy&) {
@@ -21,6 +22,16 @@ FolderLock::FolderLock(const std::filesystem::path& folder) {
                                   "; Korvel does not work in a start folder it cannot lock. "
                                   "Remove it, or start Korvel in another folder.");
     }
+}
+
+void FolderLock::ReleaseLeavingNoTrace() {
+    if (lock_ && madeLockFile_) lock_->RemoveFile();
+    lock_.reset();
+}
+
+std::optional<std::string> CannotWriteIn(const std::filesystem::path& folder) {
+    if (const std::error_code refusal = system::WriteRefusal(folder)) return refusal.message();
+    return std::nullopt;
 }
 
 }  // namespace korvel

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "platform/FileLock.h"
 
@@ -27,9 +28,15 @@ class FolderLock {
     FolderLock& operator=(const FolderLock&) = delete;
 
     bool Held() const { return lock_.has_value(); }
+    // Lets the folder go as it was found: a lock file this lock made is removed.
+    void ReleaseLeavingNoTrace();
 
   private:
     std::optional<FileLock> lock_;
+    bool madeLockFile_ = false;
 };
+
+// Why this user cannot write in `folder` (as "Permission denied"), or nothing when it can.
+std::optional<std::string> CannotWriteIn(const std::filesystem::path& folder);
 
 }  // namespace korvel

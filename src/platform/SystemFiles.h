@@ -56,8 +56,9 @@ std::error_code FlushFileSystem(const std::filesystem::path& folder);
 bool RemoveFile(const std::filesystem::path& file);
 bool RemoveEmptyFolder(const std::filesystem::path& folder);
 
-// A folder this user cannot write, holding no `file` yet.
-bool IsReadOnlyFolderWithout(const std::filesystem::path& folder,
-                             const std::filesystem::path& file);
+// True when nothing, not even a link, is at `path`.
+bool NothingAt(const std::filesystem::path& path);
+// Why this user cannot make files in `folder`, or no error when it can.
+std::error_code WriteRefusal(const std::filesystem::path& folder);
 
 }  // namespace korvel::system

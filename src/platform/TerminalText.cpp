@@ -48,4 +48,17 @@ std::string TerminalText(std::string_view text) {
     return shown;
 }
 
+std::string OneLineText(std::string_view text) {
+    std::string line;
+    line.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\n') {
+            line += "\\u000a";
+        } else {
+            line += c;
+        }
+    }
+    return TerminalText(line);
+}
+
 }  // namespace korvel

@@ -11,4 +11,8 @@ namespace korvel {
 // U+FFFD. JSON stays valid, as it holds no raw control characters and \u001b is its own escape.
 std::string TerminalText(std::string_view text);
 
+// Text that must stay on one line, such as a file name in a list: as TerminalText, and a line
+// break shown as \u000a too.
+std::string OneLineText(std::string_view text);
+
 }  // namespace korvel

@@ -64,6 +64,7 @@ Outcome TeamSession::AutoRoster() {
     if (!enough) {
         return Outcome::Refusal({"Not enough players", "Auto Roster", Icon::Information});
     }
+    const Step step(*this, "Auto roster");
     AutoRoster(0);
     return Outcome::Ok();
 }

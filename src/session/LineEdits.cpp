@@ -1,3 +1,4 @@
+#include "session/LinePlaces.h"
 #include "session/TeamSession.h"
 
 namespace korvel {
@@ -11,6 +12,7 @@ bool InLineUp(int row, int column) {
 
 bool TeamSession::ClearEntry(int row, int column) {
     if (!InLineUp(row, column)) return false;
+    const Step step(*this, "Clear " + PlaceName(row, column));
     LineBuffer[LineIndex(row, column)] = kNoPlayer;
     return true;
 }
@@ -20,6 +22,7 @@ bool TeamSession::SwapEntries(int rowA, int columnA, int rowB, int columnB) {
     const std::uint8_t a = LineBuffer[LineIndex(rowA, columnA)];
     const std::uint8_t b = LineBuffer[LineIndex(rowB, columnB)];
     const LineUp before = LineBuffer;
+    const Step step(*this, "Swap " + PlaceName(rowA, columnA) + " and " + PlaceName(rowB, columnB));
     // Both places are emptied first, so that a skater may change places within his own row.
     LineBuffer[LineIndex(rowA, columnA)] = kNoPlayer;
     LineBuffer[LineIndex(rowB, columnB)] = kNoPlayer;

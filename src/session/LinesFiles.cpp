@@ -111,8 +111,11 @@ Outcome TeamSession::ImportLines(const std::filesystem::path& file, const Ask& a
     if (record.Password != team.Password) {
         return Outcome::Refusal({"Password Incorrect", kImportTitle, Icon::Critical});
     }
+    Step step(*this, "Load Lines");
     // Checked before anything changes: such a byte would name no player of the roster.
     if (NamesPlaceOutsideRoster(record.Slots) || !RestoreRoster(vars_, ask, record, slot)) {
+        // What the refused file changed in the slot stays, as a change of no step.
+        step.Dismiss();
         return Outcome::Refusal(
             {TeamNameText() + " lines are not valid", "Invalid Lines", Icon::None});
     }

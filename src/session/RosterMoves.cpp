@@ -13,14 +13,16 @@ namespace {
 struct MoveRule {
     int Step;                   // added to the working place: +100 up, -100 down
     const char* RefusalEnding;  // nullptr: every player may move
+    const char* Verb;           // the step's name: verb, who, ending
+    const char* NameEnding;
 };
 
 // Index = TeamSession::Move: Scratch, Dress, To Farm, To Pros.
 constexpr std::array<MoveRule, 4> kMoveRules{{
-    {-100, nullptr},
-    {+100, " is unavailable"},
-    {-100, " cannot be sent to farm"},
-    {+100, nullptr},
+    {-100, nullptr, "Scratch ", ""},
+    {+100, " is unavailable", "Dress ", ""},
+    {-100, " cannot be sent to farm", "Send ", " to farm"},
+    {+100, nullptr, "Call up ", ""},
 }};
 
 // Availability is judged on the stored record, not on the working place.
@@ -30,9 +32,15 @@ bool IsAvailable(const Player& player) {
 
 }  // namespace
 
+std::string TeamSession::MoveName(Move move, const std::string& who) {
+    const MoveRule& rule = kMoveRules.at(static_cast<std::size_t>(move));
+    return rule.Verb + who + rule.NameEnding;
+}
+
 Outcome TeamSession::MovePlayer(int index, Move move) {
     const MoveRule& rule = kMoveRules.at(static_cast<std::size_t>(move));
     const Player& player = Players().at(static_cast<std::size_t>(index));
+    const Step step(*this, MoveName(move, PlayerNameText(index)));
     if (rule.RefusalEnding && !IsAvailable(player)) {
         return Outcome::Refusal({player.Name.Utf8() + rule.RefusalEnding, "", Icon::None});
     }
@@ -54,11 +62,15 @@ Outcome TeamSession::AddToRoster(const std::optional<Player>& player) {
     } catch (const std::exception& failure) {
         return Outcome::Refusal({failure.what(), kEditRosterTitle, Icon::Critical});
     }
+    // The slot reached the files, the working places did not: a new history, still changed.
+    Saved(true);
     return Outcome::Ok();
 }
 
 bool TeamSession::ToggleProtection(int index) {
     Player& player = vars_.Players[0].at(static_cast<std::size_t>(index));
+    const Step step(*this,
+                    (player.Protected != 0 ? "Unprotect " : "Protect ") + PlayerNameText(index));
     if (player.Protected != 0) {
         player.Protected = kFalse;
         return true;

@@ -6,6 +6,7 @@
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 #include "platform/Files.h"
+#include "session/LinePlaces.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
@@ -157,6 +158,7 @@ Outcome TeamSession::KeepRoster(Save save) {
         return Failure(failure, kEditRosterTitle);
     }
     TakeUndressedOutOfLineUp();
+    if (save == Save::Now) Saved(false);
     return Outcome::Ok();
 }
 
@@ -164,6 +166,7 @@ Outcome TeamSession::AutoLines() {
     if (CountDressedHealthy(vars_.Players[0]) != kPlayersDressed) {
         return Outcome::Refusal({"Set roster first", "Auto Lines", Icon::Information});
     }
+    const Step step(*this, "Auto lines");
     AutoLines(0);
     return Outcome::Ok();
 }
@@ -202,6 +205,7 @@ bool TeamSession::Takes(std::uint8_t index, int row, int column) const {
 
 bool TeamSession::PlacePlayer(std::uint8_t index, int row, int column) {
     if (!Takes(index, row, column)) return false;
+    const Step step(*this, "Put " + PlayerNameText(index) + " in " + PlaceName(row, column));
     LineBuffer[LineIndex(row, column)] = index;
     return true;
 }
@@ -244,6 +248,7 @@ Outcome TeamSession::KeepLines() {
         return Failure(failure, kEditLinesTitle);
     }
     unsavedRoster_.reset();
+    Saved(false);
     return Outcome::Ok();
 }
 

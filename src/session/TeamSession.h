@@ -10,9 +10,11 @@
 #include "league/DressingRules.h"
 #include "league/GameRoster.h"
 #include "league/Records.h"
+#include "league/RosterSlots.h"
 #include "league/Variables.h"
 #include "platform/Files.h"
 #include "ratings/Ratings.h"
+#include "session/EditHistory.h"
 #include "session/Outcome.h"
 #include "session/SaveSet.h"
 
@@ -36,10 +38,10 @@ struct RosterUndo {
     std::vector<Player> Waived;
 };
 
-using LineUp = std::array<std::uint8_t, kLineRows * kLineColumns>;
-
-// The current team as a manager edits it: the working places of its players (roster slot 0) and
-// the line-up being edited, with the operations of the roster and lines windows. Nothing here
+// The current team as a manager edits it: which team is current, the working places of its
+// players (roster slot 0) and the line-up being edited, with the operations of the roster and
+// lines windows, whether anything changed, and the history of the edits. One session is made
+// beside Variables and handed to every window and command; it alone changes these. Nothing here
 // shows a message: an operation returns its outcome and the front end shows or prints it.
 class TeamSession {
   public:
@@ -48,7 +50,52 @@ class TeamSession {
     Variables& Vars() { return vars_; }
     const Variables& Vars() const { return vars_; }
     Team& TeamRecord() { return vars_.CurrentTeamRecord(); }
+    const Team& TeamRecord() const { return vars_.CurrentTeamRecord(); }
     const RosterSlot& Players() const { return vars_.Players[0]; }
+
+    // Makes `team` the current team; false, changing nothing, for an index outside the team table.
+    bool SelectTeam(int team);
+    int CurrentTeam() const { return vars_.CurrentTeam; }
+
+    // --- Held working copies: while the session holds them, teams are loaded from and saved to
+    // copies in memory, which the holder writes once (a korvel-cli run that keeps teams). None
+    // is read until a league is adopted.
+    void HoldWorkingCopies() { copies_.emplace(vars_, WorkingCopies::AwaitingLeague{}); }
+    WorkingCopies* HeldCopies() { return copies_ ? &*copies_ : nullptr; }
+    // Forgets the copies held: the disk keeps what it had.
+    void ReleaseWorkingCopies() { copies_.reset(); }
+
+    // --- Whether the open window changed anything, and its edits as steps to undo and redo.
+    // StartEditing begins a window's editing: nothing changed, no history. Every edit below is one
+    // step named for the user ("Scratch Alex Nolan"); a save starts a new history, so undo never
+    // reaches past it. Undoing back to the state the window opened with (or last saved) leaves
+    // nothing changed.
+    void StartEditing();
+    void EndEditing() { StartEditing(); }
+    bool Modified() const { return modified_; }
+    // Marks a change that is no step of its own (a move with nobody selected counts as one).
+    void MarkModified() { modified_ = true; }
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    std::string UndoName() const { return history_.UndoName(); }
+    std::string RedoName() const { return history_.RedoName(); }
+    bool Undo();
+    bool Redo();
+    // Makes the edits done while it lives one step: the first name given, by it or by a step
+    // inside it, names the step. A step that changed nothing is not recorded.
+    class Step {
+      public:
+        Step(TeamSession& session, std::string name);
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+        // Leaves what was done so far out of the history (it stays done).
+        void Dismiss() { dismissed_ = true; }
+
+      private:
+        TeamSession& session_;
+        bool dismissed_ = false;
+    };
 
     // Reads the current team's roster from the working copies into roster slot 0, as opening the
     // roster window does (then the working places start from it), or the lines window (then the
@@ -75,6 +122,8 @@ class TeamSession {
     // move needs him available; otherwise his working place goes one step up or down.
     enum class Move { Scratch = 0, Dress = 1, ToFarm = 2, ToPros = 3 };
     Outcome MovePlayer(int index, Move move);
+    // The name of a move as a step: "Scratch Alex Nolan", "Send 3 players to farm".
+    static std::string MoveName(Move move, const std::string& who);
     // Sets or clears the protection mark of player `index`; false (nothing changed) when his
     // group's quota of marks is full.
     bool ToggleProtection(int index);
@@ -154,8 +203,14 @@ class TeamSession {
 
     // The current team's name without its trailing blanks, for messages.
     std::string TeamNameText() const;
+    // A player of slot 0 by his name without trailing blanks, for the names of steps.
+    std::string PlayerNameText(int index) const;
 
   private:
+    EditState Snapshot() const;
+    void Restore(const EditState& state);
+    // A save reached the files: a new history; `stillModified` when edits remain unsaved.
+    void Saved(bool stillModified);
     int PickBestAvailable(int slot, int position, Rating kind);
     void TakeUndressedOutOfLineUp();
     void StoreLineUp(Team& team) const;
@@ -163,6 +218,13 @@ class TeamSession {
     Variables& vars_;
     std::optional<RosterUndo> unsavedRoster_;
     SaveSet* saveSet_ = nullptr;
+    std::optional<WorkingCopies> copies_;
+    bool modified_ = false;
+    EditHistory history_;
+    int stepDepth_ = 0;
+    bool stepDismissed_ = false;
+    std::string stepName_;
+    EditState stepBefore_;
 };
 
 }  // namespace korvel

@@ -219,6 +219,13 @@ void ReadOnlyStart(Scene& s) {
     fs::permissions(s.Start(), fs::perms::owner_read | fs::perms::owner_exec);
 }
 
+void EmptyStart(Scene& s) {
+    for (const auto& entry : fs::directory_iterator(s.Start())) fs::remove_all(entry.path());
+}
+void NoLockFile(const Scene& s) {
+    EXPECT_FALSE(fs::exists(fs::symlink_status(s.Start() / "korvel.lock")));
+}
+
 constexpr std::size_t k256Mb = 256 << 20;
 
 // Marks the first player of team 0 who is not on the farm for waivers: keeping the roster then
@@ -370,6 +377,16 @@ const BadInput kCases[] = {
      1,
      {"The start folder {start} must be writable", "{start}/swp.t: cannot be written"}, Good, kGui,
      Program::Gui, kAsNobody},
+    // A start folder that holds nothing, or that cannot be written: the cause, and no trace.
+    {"StartFolderEmpty", EmptyStart, 2, {"no league was given", "--league BASE gives one"},
+     Outcome::NoWorkingCopies, {"-C", "{start}", "team"}, Program::Cli, {}, 0, NoLockFile},
+    {"StartFolderEmptyLeagueMissing", EmptyStart, 2, {"--league was not loaded"}, Outcome::NoWorkingCopies,
+     {"-C", "{start}", "--league", "{start}/nowhere", "team"}, Program::Cli, {}, 0, NoLockFile},
+    {"StartFolderEmptyReadOnly", [](Scene& s) { EmptyStart(s); ReadOnlyStart(s); }, 2,
+     {"the start folder {start} cannot be written (Permission denied)"}, Outcome::NoWorkingCopies,
+     {"-C", "{start}", "--league", "{bad}", "team"}, Program::Cli, kAsNobody, 0, NoLockFile},
+    {"GuiUnknownOptionWithoutDisplay", Nothing, 2, {"korvel: Unknown option 'bogus'"}, Outcome::NoWorkingCopies,
+     {"-c", "unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM; exec \"$0\" --bogus", KORVEL_GUI}},
     {"StartFolderDeletedCli", Nothing, 2, {"it may have been deleted"}, Good, InDeletedFolder({KORVEL_CLI, "league"})},
     {"StartFolderDeletedGui", Nothing, 1, {"it may have been deleted"}, Good,
      InDeletedFolder({KORVEL_GUI, "--screenshot", "shot.png"})},

@@ -92,3 +92,8 @@ template <std::size_t N>
 std::string korvel::test::Printed(const FixedText<N>& text) {
     return Windows1252ToUtf8(Condense(text.Str()));
 }
+
+namespace korvel::test {
+// korvel-cli ARGS run in this process, as the program would run them.
+RunResult RunCliInProcess(const std::vector<std::string>& args);
+}  // namespace korvel::test

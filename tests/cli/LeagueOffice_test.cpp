@@ -137,6 +137,32 @@ TEST_F(LeagueOffice, CheckLinesReportsEachProblemAndChangesNothing) {
     EXPECT_EQ(Codes(injured.Json()[0]), std::set<std::string>{"injured dressed"});
 }
 
+TEST_F(LeagueOffice, CheckLinesKeepsAFileNameOnItsOwnLine) {
+    Generate({"--teams", "2", "--seed", "3"});
+    const fs::path start = NewStart("names");
+    const fs::path forged = start / "x.lns\nforged.lns: valid";
+    WriteWholeFile(forged, Bytes(3, 0));
+    const RunResult run = RunCli(In(start, {"check-lines", forged.string()}));
+    EXPECT_EQ(run.ExitCode, 1) << run.Err;
+    EXPECT_EQ(run.Out.find("\nforged.lns: valid"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("x.lns\\u000aforged.lns: valid: not valid"), std::string::npos)
+        << run.Out;
+}
+
+TEST_F(LeagueOffice, ShortRosterFileLoadsWarningOnceOfTheTeamsItLacks) {
+    Generate({"--teams", "4", "--seed", "3"});
+    const std::size_t team = kRosterPlaces * RecordLayout<Player>::Size;
+    const fs::path roster = WithExt(base, ".ros");
+    fs::resize_file(roster, 4 * team - 2 * team - 86);  // two teams gone, one in part
+    const RunResult run = RunCli(In(NewStart("short"), {"--team", "0", "players"}));
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    const std::string warning = roster.string() + ": shorter than the league needs";
+    const std::size_t at = run.Err.find(warning);
+    ASSERT_NE(at, std::string::npos) << run.Err;
+    EXPECT_EQ(run.Err.find(warning, at + 1), std::string::npos) << "warned twice: " << run.Err;
+    EXPECT_NE(run.Err.find("the players of 3 teams are missing"), std::string::npos) << run.Err;
+}
+
 TEST_F(LeagueOffice, AllTeamsPreparesEachTeamAsPrepareDoesAndReportsRefusals) {
     Generate({"--teams", "5", "--seed", "4"});
     // Team 2 keeps only 12 players: too few for the automatic roster.

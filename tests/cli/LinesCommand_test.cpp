@@ -97,6 +97,16 @@ TEST_F(LinesCommand, AutoWithoutKeepStoresNothing) {
     ASSERT_EQ(rows.size(), 13u);
     EXPECT_NE(rows, LineUpAsJson(league.Teams[4].LineSlots));
     EXPECT_LT(rows[12][0].get<int>(), kRosterPlaces);
+    // Each entry's name stands beside it: null for an empty entry.
+    const auto players = league.Roster(4);
+    const json names = run.Json()["LineNames"];
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (std::size_t c = 0; c < rows[row].size(); ++c) {
+            const int entry = rows[row][c];
+            EXPECT_EQ(names[row][c],
+                      entry < kRosterPlaces ? json(Printed(players[entry].Name)) : json());
+        }
+    }
 }
 
 TEST_F(LinesCommand, KeepWithoutChangesLeavesTheTeamAsItWas) {

@@ -114,7 +114,7 @@ TEST_F(CliOptions, EachCommandIsKnownByItsName) {
     const std::string help = RunCli({"--help"}).Out;
     const std::string unknown = RunCli(folders.With(base, {"schedule"})).Err;
     for (const char* command : {"league", "standings", "team", "players", "card", "roster", "lines",
-                                "prepare", "check-lines"}) {
+                                "prepare", "check-lines", "briefing"}) {
         const RunResult run = RunCli(folders.With(base, {command, "--frobnicate"}));
         EXPECT_EQ(run.ExitCode, 2) << command;
         EXPECT_EQ(run.Err.find("unknown command"), std::string::npos) << command << ": " << run.Err;
@@ -156,11 +156,20 @@ TEST_F(CliOptions, HelpExplainsOptionsExitCodesAndJson) {
     const RunResult players = RunCli({"players", "--help"});
     EXPECT_EQ(players.ExitCode, 0);
     EXPECT_NE(players.Out.find("\"OffenseRating\""), std::string::npos) << players.Out;
-    EXPECT_NE(players.Out.find("Exit codes"), std::string::npos);
-    EXPECT_NE(players.Out.find("Global options"), std::string::npos);
+    // The exit codes stand once, in the program's help; a command's help points there.
+    EXPECT_EQ(players.Out.find("Exit codes:"), std::string::npos) << players.Out;
+    EXPECT_NE(players.Out.find("and exit codes: see"), std::string::npos);
+    EXPECT_NE(help.Out.find("Usage: korvel-cli [OPTIONS] COMMAND [COMMAND ...]"), std::string::npos)
+        << help.Out;
     const RunResult lines = RunCli({"lines", "--help"});
     EXPECT_NE(lines.Out.find("--auto"), std::string::npos) << lines.Out;
     EXPECT_NE(lines.Out.find("\"LineBuffer\""), std::string::npos);
+}
+
+// A key the output lacks fails the one test that reads it; the rest of the binary runs on.
+TEST(CliJson, AMissingKeyThrowsInsteadOfAborting) {
+    const nlohmann::json result = nlohmann::json::object();
+    EXPECT_THROW((void)result["Ready"], std::logic_error);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "cli/CliRun.h"
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
+#include "session/TeamSession.h"
 #include "support/ScriptedUi.h"
 #include "windows/roster/Roster.h"
 
@@ -78,7 +79,8 @@ TEST_F(RosterCommand, AutoKeepStoresExactlyWhatTheWindowStores) {
     vars.CurrentTeam = team;
     LoadTeam(vars, team, 0);
     ScriptedUi ui;
-    korvel::Roster window(vars, ui);
+    TeamSession session(vars);
+    korvel::Roster window(session, ui);
     window.Form_Load();
     window.cmdAuto_Click();
     ui.ExpectQuestion("Keep Roster Changes?", Answer::Yes);
@@ -114,6 +116,14 @@ TEST_F(RosterCommand, WithoutKeepPrintsTheListsAndStoresNothing) {
     EXPECT_EQ(result["GameRoster"], json(IndexesAt(players, Dressed)));
     EXPECT_EQ(result["Scratches"], json(IndexesAt(players, Scratch)));
     EXPECT_EQ(result["Farm"], json(IndexesAt(players, Farm)));
+    // Each list's names stand beside its indexes, in the same order.
+    for (const char* list : {"GameRoster", "Scratches", "Farm"}) {
+        ASSERT_EQ(result[std::string(list) + "Names"].size(), result[list].size()) << list;
+        for (std::size_t n = 0; n < result[list].size(); ++n) {
+            EXPECT_EQ(result[std::string(list) + "Names"][n],
+                      Printed(players[result[list][n].get<int>()].Name));
+        }
+    }
     EXPECT_EQ(result["Dressed"], 20);
     EXPECT_EQ(result["RosterComplete"], true);
     EXPECT_EQ(result["Kept"], false);

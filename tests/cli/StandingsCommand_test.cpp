@@ -44,9 +44,10 @@ class StandingsCommand : public testing::Test {
         WriteWholeFile(WithExt(base, ".tms"), teams);
     }
 
-    json Row(int t) const {
+    json Row(int rank, int t) const {
         const TeamSeason& s = kSeason[static_cast<std::size_t>(t)];
-        return {{"TeamIndex", t},
+        return {{"Rank", rank},
+                {"TeamIndex", t},
                 {"Team", Printed(league.Teams[t].Name)},
                 {"GP", s.W + s.L + s.T},
                 {"W", s.W},
@@ -59,9 +60,10 @@ class StandingsCommand : public testing::Test {
     }
     json Division(int conf, int division, const std::vector<int>& order) const {
         json teams = json::array();
-        for (const int t : order) teams.push_back(Row(t));
+        for (const int t : order) teams.push_back(Row(static_cast<int>(teams.size()) + 1, t));
         return {
             {"Conference", conf},
+            {"ConferenceName", Printed(league.LeagueRecord.Conferences[conf].ConfName)},
             {"Division", division},
             {"Name", Printed(league.LeagueRecord.Conferences[conf].Divisions[division].DivName)},
             {"Teams", teams}};
@@ -73,7 +75,7 @@ class StandingsCommand : public testing::Test {
 };
 
 TEST_F(StandingsCommand, JsonHoldsEachDivisionInRankOrderAndTheTeamsOfNone) {
-    const RunResult run = RunCli(folders.With(base, {"standings", "--json"}));
+    const RunResult run = RunCliInProcess(folders.With(base, {"standings", "--json"}));
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const json expected = {{"League", Printed(league.LeagueRecord.LeagueName)},
                            {"Divisions",
@@ -87,11 +89,14 @@ TEST_F(StandingsCommand, TextIsOneTablePerDivisionThenTheUnlisted) {
     const RunResult run = RunCli(folders.With(base, {"standings"}));
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_THAT(run.Out, testing::StartsWith("League: " + Printed(league.LeagueRecord.LeagueName)));
-    EXPECT_THAT(run.Out, testing::HasSubstr("\nConference 1, division 3: "));
+    const auto& conference = league.LeagueRecord.Conferences[1];
+    EXPECT_THAT(run.Out, testing::HasSubstr("\n" + Printed(conference.ConfName) + ", " +
+                                            Printed(conference.Divisions[3].DivName) +
+                                            " (conference 1, division 3)\n  Rank  Team "));
     EXPECT_THAT(run.Out, testing::HasSubstr("\nUnlisted:\n  7  " + Printed(league.Teams[7].Name) +
                                             "\n  8  " + Printed(league.Teams[8].Name) + "\n"));
     EXPECT_THAT(run.Out,
-                testing::ContainsRegex("\n +2  [A-Za-z .]+ +18 +10 +6 +2 +22 +60 +40 +20\n"));
+                testing::ContainsRegex("\n +1  [A-Za-z .]+ +18 +10 +6 +2 +22 +60 +40 +20 +2\n"));
 }
 
 TEST_F(StandingsCommand, BeforeTheSeasonNoTeamHasPoints) {
@@ -116,7 +121,7 @@ TEST_F(StandingsCommand, RefusesExtraArgumentsAndRunsWithoutALeagueAsAUsageError
     EXPECT_EQ(RunCli(folders.With(base, {"standings", "--bogus"})).ExitCode, 2);
     const RunResult none = RunCli({"-C", folders.Start().string(), "standings"});
     EXPECT_EQ(none.ExitCode, 2);
-    EXPECT_THAT(none.Err, testing::HasSubstr("no league is loaded"));
+    EXPECT_THAT(none.Err, testing::HasSubstr("no league was given"));
 }
 
 }  // namespace

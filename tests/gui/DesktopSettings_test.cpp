@@ -1,5 +1,7 @@
 #include "platform/qt/DesktopSettings.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -7,6 +9,7 @@
 #include <vector>
 
 #include "platform/qt/QtUi.h"
+#include "platform/qt/WindowForm.h"
 #include "support/TempFolder.h"
 
 namespace korvel::test {
@@ -32,6 +35,31 @@ TEST(DesktopSettings, AWindowOpensWhereItLastClosed) {
     other.setGeometry(5, 5, 100, 100);
     qt::KeepPlacement(other, "NeverClosed");
     EXPECT_EQ(other.geometry(), QRect(5, 5, 100, 100));
+}
+
+// Each window keeps its own size and place under its caption; one kept off the screen comes back
+// inside it.
+TEST(DesktopSettings, EachWindowReopensWhereItClosedInsideTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const auto reopened = [](const char* caption, const QRect& closedAt) {
+        Window window(caption);
+        {
+            qt::DialogForm form(window, nullptr, false);
+            form.show();
+            form.setGeometry(closedAt);
+            form.hide();
+        }
+        qt::DialogForm form(window, nullptr, false);
+        form.show();
+        EXPECT_TRUE(
+            QGuiApplication::primaryScreen()->availableGeometry().contains(form.frameGeometry()))
+            << caption;
+        return form.geometry();
+    };
+    const QRect inside(screen.left() + 40, screen.top() + 50, 220, 160);
+    EXPECT_EQ(reopened("Placement One", inside), inside);
+    const QRect beyond = reopened("Placement Two", inside.translated(screen.width() - 100, 0));
+    EXPECT_EQ(beyond.size(), inside.size());
 }
 
 TEST(DesktopSettings, AFileDialogOpensInTheFolderItLastChoseFrom) {

@@ -12,6 +12,7 @@
 #include "gui/GuiTest.h"
 #include "league/LeagueFiles.h"
 #include "platform/qt/QtUi.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/lines/qt/LinesForm.h"
 #include "windows/main/Main.h"
@@ -36,7 +37,7 @@ class DisplayTeamFormTest : public ::testing::Test {
             ADD_FAILURE() << "unexpected message: " << text;
             return Answer::OK;
         };
-        main = std::make_unique<Main>(vars, ui, start);
+        main = std::make_unique<Main>(session, ui, start);
         main->Form_Load();
         ASSERT_TRUE(vars.LeagueLoaded());
         vars.CurrentTeam = 2;
@@ -46,7 +47,7 @@ class DisplayTeamFormTest : public ::testing::Test {
     // The current finances that give the team the projected balance `balance`.
     std::int32_t FinancesGiving(std::int32_t balance) {
         vars.CurrentTeamRecord().Finances = 0;
-        DisplayTeam probe(vars, ui);
+        DisplayTeam probe(session, ui);
         probe.Form_Load();
         return static_cast<std::int32_t>(balance - ReadDisplayedAmount(probe.lblProjBal.Caption));
     }
@@ -59,15 +60,18 @@ class DisplayTeamFormTest : public ::testing::Test {
             EXPECT_EQ(value.text(), QString::fromStdString(window.Field(field.Name).Caption))
                 << field.Name;
             const Colour colour = window.Field(field.Name).ForeColor;
-            EXPECT_EQ(value.palette().color(QPalette::WindowText),
-                      QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF))
-                << field.Name;
+            const QColor shown =
+                colour == DisplayTeam::kDeficitColour
+                    ? DisplayTeamForm::kDeficitShown
+                    : QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
+            EXPECT_EQ(value.palette().color(QPalette::WindowText), shown) << field.Name;
         }
     }
 
     TempFolder folder;
     fs::path start = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     std::unique_ptr<Main> main;
 };

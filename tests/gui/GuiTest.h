@@ -19,12 +19,13 @@ inline QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-inline QPoint RowCentre(QListWidget& list, int row) {
-    return list.visualItemRect(list.item(row)).center();
+// A row of a list or a table.
+inline QPoint RowCentre(const QAbstractItemView& view, int row) {
+    return view.visualRect(view.model()->index(row, 0)).center();
 }
 
-inline void ClickRow(QListWidget& list, int row) {
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowCentre(list, row));
+inline void ClickRow(QAbstractItemView& view, int row) {
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, RowCentre(view, row));
 }
 
 // The events a real double click brings: press, release, double click, release.
@@ -35,8 +36,8 @@ inline void DoubleClick(QWidget& widget, QPoint at = {}) {
     QTest::mouseRelease(&widget, Qt::LeftButton, {}, at);
 }
 
-inline void DoubleClickRow(QListWidget& list, int row) {
-    DoubleClick(*list.viewport(), RowCentre(list, row));
+inline void DoubleClickRow(QAbstractItemView& view, int row) {
+    DoubleClick(*view.viewport(), RowCentre(view, row));
 }
 
 // Shows the window and makes it the active window, so that focus moves among its widgets as it

@@ -11,6 +11,7 @@
 #include "gui/GuiTest.h"
 #include "gui/Palettes.h"
 #include "league/LeagueFiles.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/main/qt/MainForm.h"
 
@@ -31,7 +32,8 @@ TEST(LeagueChangedBar, ShowsWhenTheLeagueChangedAndReloadLoadsIt) {
         ADD_FAILURE() << "unexpected message: " << text;
         return Answer::OK;
     };
-    Main main(vars, ui, start);
+    TeamSession session(vars);
+    Main main(session, ui, start);
     main.Form_Load();
     const int winsBefore = vars.Teams[0].Wins[0];
 
@@ -44,6 +46,13 @@ TEST(LeagueChangedBar, ShowsWhenTheLeagueChangedAndReloadLoadsIt) {
         fs::last_write_time(file, fs::last_write_time(file) + std::chrono::seconds(5));
     };
 
+    // After a reload of a changed league the briefing opens by itself.
+    int briefings = 0;
+    ui.ModalHook = [&](QDialog& dialog) {
+        EXPECT_TRUE(dialog.windowTitle().startsWith("Briefing"))
+            << dialog.windowTitle().toStdString();
+        ++briefings;
+    };
     int nights = 0;
     InLightAndDark([&](bool dark) {
         MainForm form(main, vars);
@@ -52,8 +61,8 @@ TEST(LeagueChangedBar, ShowsWhenTheLeagueChangedAndReloadLoadsIt) {
         EXPECT_FALSE(form.LeagueChangedBar->isVisible());
         playANight();
         ++nights;
-        form.CheckLeagueFiles();
-        EXPECT_TRUE(form.LeagueChangedBar->isVisible());
+        // The file system tells the window; nothing looks at the files on a timer.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form.LeagueChangedBar->isVisible(); }, 5000));
         EXPECT_EQ(form.cmdReload->text(), "Reload");
         EXPECT_FALSE(form.lblLeagueChanged->text().isEmpty());
         EXPECT_TRUE(SaveScreenshot(
@@ -62,6 +71,8 @@ TEST(LeagueChangedBar, ShowsWhenTheLeagueChangedAndReloadLoadsIt) {
         QTest::keyClick(&form, Qt::Key_F5);
         EXPECT_EQ(vars.Teams[0].Wins[0], winsBefore + nights);
         EXPECT_FALSE(form.LeagueChangedBar->isVisible());
+        QTest::qWait(20);
+        EXPECT_EQ(briefings, nights);
     });
 }
 

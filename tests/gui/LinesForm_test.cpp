@@ -1,13 +1,16 @@
 #include "windows/lines/qt/LinesForm.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QListWidget>
+#include <QLayout>
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +21,10 @@
 #include "gui/Palettes.h"
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
+#include "league/RosterStatus.h"
+#include "platform/Text1252.h"
 #include "platform/qt/QtUi.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/lines/qt/SlotEditing.h"
 #include "windows/main/Main.h"
@@ -34,7 +40,7 @@ void Click(QWidget& widget) {
 }
 
 // Sends the events of a list entry dragged from `list` and dropped onto `target`.
-void DropRow(QListWidget& list, int row, QWidget& target) {
+void DropRow(QAbstractItemView& list, int row, QWidget& target) {
     std::unique_ptr<QMimeData> mime(list.model()->mimeData({list.model()->index(row, 0)}));
     const QPointF at = QRectF(target.rect()).center();
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
@@ -64,7 +70,7 @@ class LinesFormTest : public ::testing::Test {
             messages.push_back({text, title});
             return buttons == Buttons::OK ? Answer::OK : Answer::Yes;
         };
-        main = std::make_unique<Main>(vars, ui, start);
+        main = std::make_unique<Main>(session, ui, start);
         main->Form_Load();
         ASSERT_TRUE(vars.LeagueLoaded());
         vars.CurrentTeam = 2;
@@ -110,6 +116,7 @@ class LinesFormTest : public ::testing::Test {
     TempFolder folder;
     fs::path start = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     std::unique_ptr<Main> main;
     std::vector<ShownMessage> messages;
@@ -123,11 +130,11 @@ TEST_F(LinesFormTest, AutoViewsPlacingAndKeepingTheLines) {
         EXPECT_TRUE(form.optEven->isChecked());
         EXPECT_TRUE(form.cmdLoadLines->isEnabled());
         EXPECT_TRUE(form.cmdSaveLines->isEnabled());
-        ASSERT_GT(form.List2->count(), 19);
+        ASSERT_GT(form.List2->topLevelItemCount(), 19);
 
         Click(*form.cmdAuto);
         ASSERT_TRUE(messages.empty()) << messages[0].Text;
-        EXPECT_TRUE(lines.Changed);
+        EXPECT_TRUE(lines.Changed());
         ExpectSlotsShowTheControls(lines, form);
         for (int n = 0; n < Lines::kSlotLabels; ++n)
             EXPECT_FALSE(form.lblPlayer[n]->text().isEmpty());
@@ -154,18 +161,18 @@ TEST_F(LinesFormTest, AutoViewsPlacingAndKeepingTheLines) {
         ClickRow(*form.List2, row);
         Click(*form.lblPlayer[1]);
         EXPECT_EQ(lines.LineBuffer[LineIndex(0, 1)], lines.ListMap[row]);
-        EXPECT_EQ(form.lblPlayer[1]->text(), form.List2->item(row)->text());
+        EXPECT_EQ(form.lblPlayer[1]->text(), form.List2->topLevelItem(row)->text(0));
 
         // Drag another onto the right wing of line 2.
         const int dragged = SkaterRowOutside(lines, 1);
         ASSERT_GE(dragged, 0);
         DropRow(*form.List2, dragged, *form.lblPlayer[7]);
         EXPECT_EQ(lines.LineBuffer[LineIndex(1, 2)], lines.ListMap[dragged]);
-        EXPECT_EQ(form.lblPlayer[7]->text(), form.List2->item(dragged)->text());
+        EXPECT_EQ(form.lblPlayer[7]->text(), form.List2->topLevelItem(dragged)->text(0));
 
         // A goalie dragged over a skater's slot shows the refusal and is not placed.
         int goalie = -1;
-        for (int r = 0; r < form.List2->count() && goalie < 0; ++r) {
+        for (int r = 0; r < form.List2->topLevelItemCount() && goalie < 0; ++r) {
             if (lines.RosterPlayer(lines.ListMap[r]).Position == Goalie) goalie = r;
         }
         ASSERT_GE(goalie, 0);
@@ -211,19 +218,19 @@ TEST_F(LinesFormTest, EmptySlotsStayEmptyAndTheCloseBoxWarns) {
         ASSERT_TRUE(Activate(form));
         ASSERT_TRUE(TabTo(*form.List2));
         Click(*form.lblPlayer[0]);
-        EXPECT_FALSE(lines.Changed);
+        EXPECT_FALSE(lines.Changed());
         EXPECT_TRUE(form.lblPlayer[0]->text().isEmpty());
 
         // Unchecking the goalie filter hides the goalies.
-        const int before = form.List2->count();
+        const int before = form.List2->topLevelItemCount();
         Click(*form.Check1[4]);
         EXPECT_FALSE(lines.Check1[4].Value);
-        EXPECT_LT(form.List2->count(), before);
-        EXPECT_EQ(form.List2->count(), lines.List2.ListCount());
+        EXPECT_LT(form.List2->topLevelItemCount(), before);
+        EXPECT_EQ(form.List2->topLevelItemCount(), lines.List2.ListCount());
 
         ClickRow(*form.List2, 0);
         Click(*form.lblPlayer[0]);
-        EXPECT_TRUE(lines.Changed);
+        EXPECT_TRUE(lines.Changed());
         EXPECT_TRUE(form.lblPlayer[0]->property("filled").toBool());
         form.close();
         EXPECT_TRUE(lines.IsUnloaded());
@@ -245,13 +252,123 @@ TEST_F(LinesFormTest, IncompleteLinesKeepTheFormOpen) {
         EXPECT_FALSE(lines.IsUnloaded());
         EXPECT_TRUE(form.isVisible());
         Click(*form.Label6);  // redraws; changes nothing
-        EXPECT_EQ(form.lblPlayer[21]->text(), form.List2->item(row)->text());
+        EXPECT_EQ(form.lblPlayer[21]->text(), form.List2->topLevelItem(row)->text(0));
     });
     // The window left open is closed afterwards like a close box would, with its warning.
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[0].Text, "Keep Line Changes?");
     EXPECT_EQ(messages[1].Text, "Lines are not complete");
     EXPECT_EQ(messages[2].Text, "Changes were not saved");
+}
+
+// A name of 22 characters shows whole in its slot. From the keyboard alone the manager sorts the
+// list, goes from it to the slots and back with F6, places a player, moves him with Alt and an
+// arrow and exchanges two slots with X. Given less room than the name needs, the slot ends it with
+// an ellipsis and its tooltip shows it whole.
+TEST_F(LinesFormTest, WholeNamesSortingAndTheKeysOfTheSlots) {
+    const QString longName = "Jean-S\u00e9bastien Gigu\u00e8re";
+    LoadTeam(vars, vars.CurrentTeam, 0);
+    int chosen = -1;
+    for (int i = 0; i < kRosterPlaces && chosen < 0; ++i) {
+        const Player& player = vars.Players[0][i];
+        if (PlaceOf(player.Status) == Dressed && player.Position != Goalie) chosen = i;
+    }
+    ASSERT_GE(chosen, 0);
+    vars.Players[0][chosen].Name =
+        FixedText<22>::FromString(Utf8ToWindows1252(longName.toStdString()));
+    SaveTeam(vars, vars.CurrentTeam, 0);
+    vars.CurrentTeamRecord().LineSlots.fill(kNoPlayer);
+    const auto at = [](const Lines& lines, int row, int column) {
+        return lines.LineBuffer[LineIndex(row, column)];
+    };
+
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        ASSERT_TRUE(Activate(form));
+        form.resize(form.sizeHint());  // as on a screen larger than the offscreen one
+        QTest::keyClick(&form, Qt::Key_B, Qt::AltModifier);
+        ASSERT_TRUE(form.SortOrder->hasFocus());
+        for (int k = 0; k < 3; ++k) QTest::keyClick(form.SortOrder, Qt::Key_Down);
+        ASSERT_EQ(form.SortOrder->currentText(), "Overall");
+        CandidateTable& list = *form.List2;
+        for (int row = 1; row < list.topLevelItemCount(); ++row) {
+            EXPECT_GE(list.topLevelItem(row - 1)->text(CandidateTable::Overall).toInt(),
+                      list.topLevelItem(row)->text(CandidateTable::Overall).toInt());
+        }
+
+        // F6 to the list, down to the player, F6 to the first slot, Enter puts him there.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        ASSERT_TRUE(list.hasFocus());
+        int row = 0;
+        while (row < list.topLevelItemCount() &&
+               list.topLevelItem(row)->data(CandidateTable::Player, Qt::UserRole) != chosen)
+            ++row;
+        QTest::keyClick(&list, Qt::Key_Home);
+        for (int k = 0; k < row; ++k) QTest::keyClick(&list, Qt::Key_Down);
+        ASSERT_TRUE(lines.List2.HasSelection());
+        ASSERT_EQ(lines.ListMap[lines.List2.ListIndex], chosen);
+        QTest::keyClick(&list, Qt::Key_F6);
+        ASSERT_TRUE(form.lblPlayer[0]->hasFocus());
+        QTest::keyClick(form.lblPlayer[0], Qt::Key_Return);
+        EXPECT_EQ(at(lines, 0, 0), chosen);
+        EXPECT_EQ(form.lblPlayer[0]->text(), list.topLevelItem(row)->text(CandidateTable::Player));
+        EXPECT_EQ(form.lblPlayer[0]->text().trimmed(), longName);
+        EXPECT_FALSE(form.lblPlayer[0]->CaptionCut());
+        EXPECT_TRUE(SaveScreenshot(form, "lines-long-name.png"));
+
+        // Arrows go from slot to slot; Alt+Right moves him to line 2, the focus going with him;
+        // X on two slots exchanges them, Escape drops a mark.
+        QTest::keyClick(form.lblPlayer[0], Qt::Key_Right);
+        EXPECT_TRUE(form.lblPlayer[5]->hasFocus());
+        QTest::keyClick(form.lblPlayer[5], Qt::Key_Left);
+        ASSERT_TRUE(form.lblPlayer[0]->hasFocus());
+        QTest::keyClick(form.lblPlayer[0], Qt::Key_Right, Qt::AltModifier);
+        EXPECT_EQ(at(lines, 1, 0), chosen);
+        EXPECT_EQ(at(lines, 0, 0), kNoPlayer);
+        ASSERT_TRUE(form.lblPlayer[5]->hasFocus());
+        QTest::keyClick(form.lblPlayer[5], Qt::Key_Down);
+        ASSERT_TRUE(form.lblPlayer[6]->hasFocus());
+        QTest::keyClick(form.lblPlayer[6], Qt::Key_X);
+        EXPECT_EQ(form.MarkedSlot(), 6);
+        QTest::keyClick(form.lblPlayer[6], Qt::Key_Up);
+        QTest::keyClick(form.lblPlayer[5], Qt::Key_X);
+        EXPECT_EQ(form.MarkedSlot(), -1);
+        EXPECT_EQ(at(lines, 1, 1), chosen);
+        EXPECT_EQ(at(lines, 1, 0), kNoPlayer);
+        QTest::keyClick(form.lblPlayer[5], Qt::Key_X);
+        QTest::keyClick(form.lblPlayer[5], Qt::Key_Escape);
+        EXPECT_EQ(form.MarkedSlot(), -1);
+        EXPECT_FALSE(lines.IsUnloaded());
+
+        // F6 back and forth returns to the slot last used.
+        QTest::keyClick(form.lblPlayer[5], Qt::Key_F6);
+        EXPECT_TRUE(list.hasFocus());
+        QTest::keyClick(&list, Qt::Key_F6);
+        EXPECT_TRUE(form.lblPlayer[5]->hasFocus());
+
+        // In the sorted list a dragged row places the player it shows.
+        const auto playerOn = [&](int shown) {
+            return list.topLevelItem(shown)->data(CandidateTable::Player, Qt::UserRole).toInt();
+        };
+        int dragged = 0;
+        while (playerOn(dragged) == chosen ||
+               lines.RosterPlayer(playerOn(dragged)).Position == Goalie)
+            ++dragged;
+        DropRow(list, dragged, *form.lblPlayer[2]);
+        EXPECT_EQ(at(lines, 0, 2), playerOn(dragged));
+
+        // At its least size the slot cuts the name and its tooltip gives it whole.
+        const QSize full = form.size();
+        form.resize(form.minimumSize());
+        form.layout()->activate();
+        EXPECT_TRUE(form.lblPlayer[6]->CaptionCut());
+        EXPECT_TRUE(form.lblPlayer[6]->toolTip().contains(longName));
+        EXPECT_TRUE(SaveScreenshot(form, "lines-narrow.png"));
+        form.resize(1400, 1000);
+        EXPECT_TRUE(SaveScreenshot(form, "lines-large.png"));
+        form.resize(full);
+        list.SortBy(-1);  // for the tests that follow
+        form.close();
+    });
 }
 
 // Without a mouse: Tab to the list, arrow keys to a player, Tab to a slot, Enter places him. Escape
@@ -275,7 +392,7 @@ TEST_F(LinesFormTest, KeyboardAlonePlacesAPlayerAndEscapeAsksToKeepTheLines) {
         ASSERT_TRUE(TabTo(*form.lblPlayer[1]));
         QTest::keyClick(form.lblPlayer[1], Qt::Key_Return);
         EXPECT_EQ(lines.LineBuffer[LineIndex(0, 1)], placed);
-        EXPECT_EQ(form.lblPlayer[1]->text(), form.List2->item(row)->text());
+        EXPECT_EQ(form.lblPlayer[1]->text(), form.List2->topLevelItem(row)->text(0));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         EXPECT_TRUE(lines.IsUnloaded());
@@ -304,7 +421,7 @@ TEST_F(LinesFormTest, KeyboardShortcutsRunTheButtons) {
         ASSERT_TRUE(Press(form, "Ctrl+3"));
         EXPECT_EQ(form.Label5->text(), "Penalty Kill Lines");
         ASSERT_TRUE(Press(form, "Ctrl+U"));
-        EXPECT_TRUE(lines.Changed);
+        EXPECT_TRUE(lines.Changed());
         EXPECT_FALSE(form.lblPlayer[20]->text().isEmpty());
         ASSERT_TRUE(Press(form, "Ctrl+1"));
         EXPECT_TRUE(lines.optEven.Value);
@@ -346,7 +463,7 @@ TEST_F(LinesFormTest, SaveLinesAndLoadThemBackWithTheKeyboard) {
         QTest::keyClick(&form, Qt::Key_O, Qt::ControlModifier);
         EXPECT_EQ(lines.LineBuffer, savedLineUp);
         ExpectSlotsShowTheControls(lines, form);
-        EXPECT_TRUE(lines.Changed);
+        EXPECT_TRUE(lines.Changed());
         QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier);
         EXPECT_TRUE(lines.IsUnloaded());
     });
@@ -382,12 +499,12 @@ TEST_F(LinesFormTest, CandidatesShowTheirUseSlotsClearWithDeleteAndSwapByDraggin
             ASSERT_TRUE(Activate(form));
             Click(*form.cmdAuto);
             const auto expectMarks = [&] {
-                ASSERT_EQ(form.List2->count(), static_cast<int>(lines.ListUse.size()));
-                for (int row = 0; row < form.List2->count(); ++row) {
-                    const QListWidgetItem& item = *form.List2->item(row);
-                    EXPECT_EQ(item.data(LinesForm::kUseRole).toInt(),
+                ASSERT_EQ(form.List2->topLevelItemCount(), static_cast<int>(lines.ListUse.size()));
+                for (int row = 0; row < form.List2->topLevelItemCount(); ++row) {
+                    const QTreeWidgetItem& item = *form.List2->topLevelItem(row);
+                    EXPECT_EQ(item.data(0, CandidateTable::kUseRole).toInt(),
                               static_cast<int>(lines.ListUse[row]));
-                    EXPECT_FALSE(item.icon().isNull());
+                    EXPECT_FALSE(item.icon(0).isNull());
                 }
             };
             expectMarks();
@@ -409,6 +526,38 @@ TEST_F(LinesFormTest, CandidatesShowTheirUseSlotsClearWithDeleteAndSwapByDraggin
             form.close();
         });
     });
+}
+
+// Edit > Undo on its standard key takes a cleared slot back: the slots, the readiness line and
+// the menu show it, nothing is left changed, and Exit asks nothing.
+TEST_F(LinesFormTest, UndoByKeyTakesAnEditBackAndExitAsksNothing) {
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        ASSERT_TRUE(Activate(form));
+        auto* undo = form.findChild<QAction*>("mnuUndo");
+        auto* redo = form.findChild<QAction*>("mnuRedo");
+        ASSERT_TRUE(undo != nullptr && redo != nullptr);
+        EXPECT_FALSE(undo->isEnabled());
+        EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        const LineUp opened = lines.LineBuffer;
+        const QString readyOpened = form.lblReady->text();
+        ASSERT_NE(lines.LineBuffer[LineIndex(0, 0)], kNoPlayer);
+
+        form.Binder().Run([&] { lines.ClearSlot(0); });
+        EXPECT_TRUE(lines.Changed());
+        EXPECT_TRUE(undo->isEnabled());
+        EXPECT_EQ(undo->text(), "Undo Clear Line 1 C");
+        EXPECT_TRUE(form.lblReady->text().startsWith("Not ready for the league"))
+            << form.lblReady->text().toStdString();
+
+        QTest::keySequence(&form, QKeySequence::Undo);
+        EXPECT_TRUE(lines.LineBuffer == opened);
+        EXPECT_FALSE(lines.Changed());
+        EXPECT_EQ(form.lblReady->text(), readyOpened);
+        EXPECT_EQ(redo->text(), "Redo Clear Line 1 C");
+        ExpectSlotsShowTheControls(lines, form);
+        Click(*form.cmdExit);
+    });
+    EXPECT_TRUE(messages.empty()) << messages[0].Text;
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "gui/GuiTest.h"
 #include "league/LeagueFiles.h"
 #include "league/RecordCodec.h"
+#include "session/TeamSession.h"
 #include "support/LeagueBuilder.h"
 #include "support/TempFolder.h"
 
@@ -78,7 +79,7 @@ class MainFormTest : public ::testing::Test {
         if (remembered)
             WriteWholeFile(DefaultsFileIn(startFolder), DefaultsFileContent(*remembered));
         RegisterWindowForms(ui);
-        window = std::make_unique<Main>(vars, ui, startFolder);
+        window = std::make_unique<Main>(session, ui, startFolder);
         window->Form_Load();
         form = std::make_unique<MainForm>(*window, vars);
         form->show();
@@ -87,6 +88,7 @@ class MainFormTest : public ::testing::Test {
     TempFolder folder;
     fs::path startFolder = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     std::unique_ptr<Main> window;
     std::unique_ptr<MainForm> form;
@@ -119,12 +121,14 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsAndShortcuts) {
     const std::vector<std::tuple<QMenu*, QString>> menus = {{form->file, "&File"},
                                                             {form->manager, "&Manager"},
                                                             {form->coach, "&Coach"},
-                                                            {form->Info, "&Info"}};
+                                                            {form->Info, "&Info"},
+                                                            {form->Help, "&Help"}};
     for (const auto& [menu, title] : menus) EXPECT_EQ(menu->title(), title);
     const std::vector<std::tuple<QAction*, QString, QString>> items = {
         {form->LoadLeague, "&Load", "Ctrl+L"},    {form->exit, "E&xit", "Ctrl+Q"},
         {form->ViewTeam, "&View Team", "Ctrl+V"}, {form->SetRoster, "Set Game &Roster", "Ctrl+R"},
-        {form->SetLines, "Set &Lines", "Ctrl+E"}, {form->About, "&About", ""}};
+        {form->SetLines, "Set &Lines", "Ctrl+E"}, {form->About, "&About", ""},
+        {form->KorvelHelp, "Korvel &Help", "F1"}, {form->Briefing, "&Briefing", "Ctrl+B"}};
     for (const auto& [action, text, shortcut] : items) {
         EXPECT_EQ(action->text(), text);
         EXPECT_EQ(action->shortcut(), QKeySequence(shortcut)) << text.toStdString();
@@ -254,15 +258,26 @@ TEST_F(MainFormTest, FirstTeamClickUnlocksTheTeamMenus) {
     EXPECT_TRUE(form->SetLines->isEnabled());
 }
 
-TEST_F(MainFormTest, DoubleClickOnATeamOpensItsTeamInformation) {
+TEST_F(MainFormTest, DoubleClickOrEnterOnATeamOpensItsTeamInformation) {
     const fs::path base = WriteGeneratedLeague(folder.Path(), "FIRST", kFirstLeague);
     const ExpectedLeague expected(kFirstLeague);
     Start(base);
-    ui.ModalHook = [](QDialog&) {};
+    ASSERT_TRUE(Activate(*form));
+    int opened = 0;
+    ui.ModalHook = [&](QDialog&) { ++opened; };
     const int team = expected.TeamIndexes(0, 0)[1];
+
+    // Reached by the keys but not chosen, the entry is chosen and opened by Enter.
+    ClickRow(*form->lstDivs[0], 1);
+    ClickRow(*form->lstDivs[0], 0);
+    ASSERT_TRUE(TabTo(*form->lstTeams[0]));
+    QTest::keyClick(form->lstTeams[0], Qt::Key_Return);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(vars.CurrentTeam, expected.TeamIndexes(0, 0)[0]);
 
     DoubleClickRow(*form->lstTeams[0], 1);
 
+    EXPECT_EQ(opened, 2);
     EXPECT_EQ(vars.CurrentTeam, team);
     // The team information works on the team's players in roster slot 0.
     std::vector<std::string> slot;
@@ -300,6 +315,41 @@ TEST_F(MainFormTest, LoadThroughTheFileDialogShowsTheOtherLeague) {
     }
     EXPECT_EQ(ReadDefaultsFile(DefaultsFileIn(startFolder)), second);
     EXPECT_TRUE(SaveScreenshot(*form, "main-after-load.png"));
+
+    // File lists the leagues loaded last, the newest first; each loads its league.
+    ASSERT_GE(form->RecentLeagues.size(), 2u);
+    EXPECT_TRUE(form->RecentLeagues[0]->text().endsWith(Q(second.string())));
+    EXPECT_TRUE(form->RecentLeagues[1]->text().endsWith(Q(first.string())));
+    form->RecentLeagues[1]->trigger();
+    EXPECT_EQ(form->windowTitle(), Q(first.string()));
+    EXPECT_TRUE(form->RecentLeagues[0]->text().endsWith(Q(first.string())));
+}
+
+// The manager's team comes back at the next start and after a Reload, over the first team a load
+// selects.
+TEST_F(MainFormTest, TheTeamIsRememberedAcrossARestartAndAReload) {
+    const fs::path base = WriteGeneratedLeague(folder.Path(), "FIRST", kFirstLeague);
+    const ExpectedLeague expected(kFirstLeague);
+    Start(base);
+    ClickRow(*form->lstDivs[0], 1);
+    ClickRow(*form->lstTeams[0], 1);
+    const int chosen = expected.TeamIndexes(0, 1)[1];
+    ASSERT_EQ(vars.CurrentTeam, chosen);
+
+    form.reset();
+    window.reset();
+    vars = Variables();
+    Start(base);
+    EXPECT_EQ(vars.CurrentTeam, chosen);
+    EXPECT_EQ(form->lstDivs[0]->currentRow(), 1);
+    EXPECT_EQ(form->lstTeams[0]->currentRow(), 1);
+
+    ClickRow(*form->lstTeams[1], 2);
+    const int other = expected.TeamIndexes(1, 0)[2];
+    ASSERT_EQ(vars.CurrentTeam, other);
+    form->Binder().Run([&] { window->cmdReload_Click(); });
+    EXPECT_EQ(vars.CurrentTeam, other);
+    EXPECT_EQ(form->lstTeams[1]->currentRow(), 2);
 }
 
 TEST_F(MainFormTest, CancelledLoadKeepsTheLeagueOnScreen) {

@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <QDragEnterEvent>
 #include <QImage>
+#include <QListWidget>
+#include <QMimeData>
 
 #include <gtest/gtest.h>
 
@@ -69,7 +72,25 @@ struct SlotCase {
     bool DraggedOver;
     QColor Inside;
     QColor Frame;
+    bool Refuses = false;  // a list entry the slot does not take is dragged over it
 };
+
+// Drags the one entry of a list over `slot`, as the lines window's candidate list does.
+void DragEntryOver(qt::SlotLabel& slot) {
+    QListWidget list;
+    list.addItem("Ann");
+    std::unique_ptr<QMimeData> mime(list.model()->mimeData({list.model()->index(0, 0)}));
+    QDragEnterEvent enter(slot.rect().center(), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(&slot, &enter);
+}
+
+// Whether a pixel of the slot's top edge has `colour`: a dashed frame shows it between gaps.
+bool TopEdgeShows(QWidget& slot, const QColor& colour) {
+    for (int x = 20; x < slot.width() - 20; ++x) {
+        if (PixelAt(slot, {x, 1}) == colour) return true;
+    }
+    return false;
+}
 
 TEST(PaintedControls, SlotsShowFilledEmptyAndDraggedOver) {
     const QPalette palette = Distinct();
@@ -78,6 +99,7 @@ TEST(PaintedControls, SlotsShowFilledEmptyAndDraggedOver) {
         {"empty", "", false, palette.color(QPalette::AlternateBase), {}},
         {"dragged over", "Ann", true, palette.color(QPalette::Base),
          palette.color(QPalette::Highlight)},
+        {"refusing", "Ann", false, palette.color(QPalette::Base), QColor("#c8102e"), true},
     };
     for (const SlotCase& c : cases) {
         qt::SlotLabel slot;
@@ -86,6 +108,12 @@ TEST(PaintedControls, SlotsShowFilledEmptyAndDraggedOver) {
         slot.ShowFilled();
         slot.ShowDragOver(c.DraggedOver);
         slot.resize(160, 30);
+        if (c.Refuses) {
+            slot.Takes = [](int) { return false; };
+            DragEntryOver(slot);
+            EXPECT_TRUE(TopEdgeShows(slot, c.Frame)) << c.Name;
+            continue;
+        }
         EXPECT_EQ(slot.property("filled").toBool(), !c.Caption.isEmpty()) << c.Name;
         EXPECT_EQ(PixelAt(slot, {150, 15}), c.Inside) << c.Name;
         // An empty slot's frame is dashed: no pixel of it is sure to be drawn.

@@ -13,6 +13,7 @@
 #include "gui/GuiTest.h"
 #include "league/LeagueFiles.h"
 #include "platform/qt/QtUi.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
@@ -38,7 +39,7 @@ class PlayerInfoFormTest : public ::testing::Test {
             ADD_FAILURE() << "unexpected message: " << text;
             return Answer::No;
         };
-        main = std::make_unique<Main>(vars, ui, start);
+        main = std::make_unique<Main>(session, ui, start);
         main->Form_Load();
         ASSERT_TRUE(vars.LeagueLoaded());
         main->lstTeams[0].ListIndex = 1;
@@ -98,6 +99,7 @@ class PlayerInfoFormTest : public ::testing::Test {
     TempFolder folder;
     fs::path start = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     std::unique_ptr<Main> main;
 };

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -41,53 +42,35 @@ TEST(QtUiDialogs, MessageBoxShowsTextButtonsIconAndTitle) {
     EXPECT_EQ(untitled->icon(), QMessageBox::Information);
 }
 
-// A question has no Cancel: Escape and the close box leave it open, only Yes or No answers it.
-TEST(QtUiDialogs, QuestionIsAnsweredOnlyByItsButtons) {
-    const auto question =
-        qt::MakeMessageBox("Keep Line Changes?", Buttons::YesNo, Icon::None, "Keep Changes");
-    ASSERT_TRUE(Activate(*question));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_TRUE(question->isVisible());
-    EXPECT_FALSE(question->close());
-    EXPECT_TRUE(question->isVisible());
-    EXPECT_EQ(question->clickedButton(), nullptr);
-    EXPECT_FALSE(question->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-
-    QTest::keyClick(question->button(QMessageBox::No), Qt::Key_Space);
-    EXPECT_FALSE(question->isVisible());
-    EXPECT_EQ(qt::AnswerOf(*question, Buttons::YesNo), Answer::No);
-
-    // A notice has one answer, which Escape gives.
-    const auto notice =
-        qt::MakeMessageBox("Changes were not saved", Buttons::OK, Icon::Critical, "Edit Lines");
-    ASSERT_TRUE(Activate(*notice));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_FALSE(notice->isVisible());
-}
-
-// A question with Cancel: Escape and the close box answer Cancel; Yes and No answer themselves.
-TEST(QtUiDialogs, CancelEscapeAndTheCloseBoxBackOutOfAQuestionWithCancel) {
+// Escape and the close box back out of a question: No where it has Yes and No, Cancel where it
+// has Cancel too; the buttons answer themselves. A notice has one answer, which Escape gives.
+TEST(QtUiDialogs, EscapeAndTheCloseBoxBackOutOfAQuestion) {
     using Close = std::function<void(QMessageBox&)>;
-    const std::vector<std::tuple<const char*, Close, Answer>> cases = {
-        {"Escape",
-         [](QMessageBox&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
-         Answer::Cancel},
-        {"CloseBox", [](QMessageBox& box) { box.close(); }, Answer::Cancel},
-        {"Cancel", [](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); },
-         Answer::Cancel},
-        {"No", [](QMessageBox& box) { box.button(QMessageBox::No)->click(); }, Answer::No},
-        {"Yes", [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); }, Answer::Yes},
+    const Close escape = [](QMessageBox&) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     };
-    for (const auto& [name, close, answer] : cases) {
-        SCOPED_TRACE(name);
-        const auto question = qt::MakeMessageBox("Keep Roster Changes?", Buttons::YesNoCancel,
-                                                 Icon::None, "Keep Changes");
-        EXPECT_EQ(question->standardButtons(),
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const Close closeBox = [](QMessageBox& box) { box.close(); };
+    const auto press = [](QMessageBox::StandardButton button) -> Close {
+        return [button](QMessageBox& box) { box.button(button)->click(); };
+    };
+    const std::vector<std::tuple<const char*, Buttons, Close, Answer>> cases = {
+        {"Escape", Buttons::YesNo, escape, Answer::No},
+        {"CloseBox", Buttons::YesNo, closeBox, Answer::No},
+        {"Yes", Buttons::YesNo, press(QMessageBox::Yes), Answer::Yes},
+        {"Escape", Buttons::YesNoCancel, escape, Answer::Cancel},
+        {"CloseBox", Buttons::YesNoCancel, closeBox, Answer::Cancel},
+        {"Cancel", Buttons::YesNoCancel, press(QMessageBox::Cancel), Answer::Cancel},
+        {"No", Buttons::YesNoCancel, press(QMessageBox::No), Answer::No},
+        {"Yes", Buttons::YesNoCancel, press(QMessageBox::Yes), Answer::Yes},
+        {"Escape", Buttons::OK, escape, Answer::OK},
+    };
+    for (const auto& [name, buttons, close, answer] : cases) {
+        SCOPED_TRACE(std::string(name) + (buttons == Buttons::YesNoCancel ? " with Cancel" : ""));
+        const auto question = qt::MakeMessageBox("Save anyway?", buttons, Icon::None, "Save Lines");
         ASSERT_TRUE(Activate(*question));
         close(*question);
         EXPECT_FALSE(question->isVisible());
-        EXPECT_EQ(qt::AnswerOf(*question, Buttons::YesNoCancel), answer);
+        EXPECT_EQ(qt::AnswerOf(*question, buttons), answer);
     }
 }
 

@@ -23,6 +23,7 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/qt/QtUi.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
@@ -83,7 +84,7 @@ class RosterFormTest : public ::testing::Test {
             messages.push_back(text);
             return buttons == Buttons::OK ? Answer::OK : Answer::Yes;
         };
-        main = std::make_unique<Main>(vars, ui, start);
+        main = std::make_unique<Main>(session, ui, start);
         main->Form_Load();
         ASSERT_TRUE(vars.LeagueLoaded());
         main->lstTeams[0].ListIndex = 0;
@@ -122,6 +123,7 @@ class RosterFormTest : public ::testing::Test {
     TempFolder folder;
     fs::path start = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     std::unique_ptr<Main> main;
     std::vector<std::string> messages;
@@ -192,7 +194,7 @@ TEST_F(RosterFormTest, MovesByButtonDragAndKeysThenEscapeKeepsTheRoster) {
         Click(*form.Check1[Goalie]);
         Click(*form.chkProtect);
         ExpectTablesShowTheLists(roster, form);
-        EXPECT_TRUE(roster.RosterChanged);
+        EXPECT_TRUE(roster.RosterChanged());
         EXPECT_TRUE(SaveScreenshot(form, "roster.png"));
         Click(*form.chkProtect);
         kept = roster.PlayerFlags;
@@ -238,7 +240,7 @@ TEST_F(RosterFormTest, TabRunsLeftToRightAndEnterActsAsADoubleClick) {
             QTest::keyClick(&dressed, Qt::Key_Enter);
             EXPECT_NE(vars.Players[0][marked].Protected != 0, protectedBefore != 0);
             EXPECT_EQ(cards.size(), 1u);  // no card in the protection view
-            roster.RosterChanged = false;
+            roster.mnuUndo_Click();       // nothing left to keep when the window closes
         },
         {}, [&](PlayerInfoForm& card) { cards.push_back(card.windowTitle()); });
     EXPECT_EQ(cards.size(), 1u);
@@ -251,7 +253,7 @@ TEST_F(RosterFormTest, AddPlayerFormTakesANameByKeyboardAndThePlayerJoinsTheFarm
             ASSERT_TRUE(Activate(form));
             emptyPlace = FirstEmptyPlace(vars.Players[0]);
             QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
-            ASSERT_TRUE(roster.RosterChanged);
+            ASSERT_TRUE(roster.RosterChanged());
             const auto& farm = roster.list1[Farm].Items;
             EXPECT_TRUE(std::any_of(farm.begin(), farm.end(), [&](const ListItem& line) {
                 return line.ItemData == emptyPlace;

@@ -13,6 +13,7 @@
 
 #include "league/LeagueFiles.h"
 #include "platform/qt/QtUi.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/main/qt/MainForm.h"
 
@@ -56,7 +57,8 @@ TEST(SameWidgetsWindow, HoldsTheWidgetsOfTheMainWindow) {
     WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
     Variables vars;
     qt::QtUi ui;
-    Main main(vars, ui, start);
+    TeamSession session(vars);
+    Main main(session, ui, start);
     main.Form_Load();
     ASSERT_TRUE(vars.LeagueLoaded());
 

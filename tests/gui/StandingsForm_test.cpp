@@ -1,9 +1,12 @@
 #include "windows/standings/qt/StandingsForm.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,7 @@
 #include "gui/GuiTest.h"
 #include "gui/Palettes.h"
 #include "league/LeagueFiles.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/main/qt/MainForm.h"
 
@@ -31,7 +35,7 @@ class StandingsFormTest : public ::testing::Test {
             ADD_FAILURE() << "unexpected message: " << text;
             return Answer::OK;
         };
-        main = std::make_unique<Main>(vars, ui, start);
+        main = std::make_unique<Main>(session, ui, start);
         main->Form_Load();
         ASSERT_TRUE(vars.LeagueLoaded());
         vars.Teams[12].Division = 3;    // a division no main window list shows
@@ -49,6 +53,7 @@ class StandingsFormTest : public ::testing::Test {
     TempFolder folder;
     fs::path start = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     qt::QtUi ui;
     std::unique_ptr<Main> main;
     std::unique_ptr<MainForm> form;
@@ -72,7 +77,8 @@ TEST_F(StandingsFormTest, WalkThroughByKeysAndMouse) {
                 ASSERT_EQ(table.rowCount(), static_cast<int>(rows.size()));
                 for (int r = 0; r < table.rowCount(); ++r) {
                     const StandingsRow& row = rows[static_cast<std::size_t>(r)];
-                    EXPECT_EQ(RowText(table, r), QString("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                    EXPECT_EQ(RowText(table, r), QString("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10")
+                                                     .arg(r + 1)
                                                      .arg(Q(row.Team))
                                                      .arg(row.GP)
                                                      .arg(row.W)
@@ -83,9 +89,19 @@ TEST_F(StandingsFormTest, WalkThroughByKeysAndMouse) {
                                                      .arg(row.GA)
                                                      .arg(row.DIFF));
                 }
+                // A table to read: no row numbers, no grid; every cell shown whole.
+                EXPECT_FALSE(table.verticalHeader()->isVisible() || table.showGrid());
+                for (int r = 0; r < table.rowCount(); ++r) {
+                    for (int column = 0; column < table.columnCount(); ++column) {
+                        const QTableWidgetItem& cell = *table.item(r, column);
+                        EXPECT_LT(QFontMetrics(cell.font()).horizontalAdvance(cell.text()),
+                                  table.columnWidth(column));
+                    }
+                }
             }
             EXPECT_TRUE(standings.lblUnlisted->isVisible());
-            EXPECT_TRUE(standings.lblUnlisted->text().startsWith("Unlisted: 13 "));
+            EXPECT_EQ(standings.lblUnlisted->text(),
+                      "Unlisted: " + Q(vars.Teams[13].Name.Utf8()).trimmed());
             EXPECT_TRUE(SaveScreenshot(standings, dark ? "standings-dark.png" : "standings.png"));
 
             // Enter on the second row of the focused first table makes that team current.
@@ -107,6 +123,19 @@ TEST_F(StandingsFormTest, WalkThroughByKeysAndMouse) {
             EXPECT_EQ(vars.CurrentTeam, StandingsForm::TeamOfRow(last, 0));
             EXPECT_TRUE(last.item(0, 0)->font().bold());
             EXPECT_FALSE(first.item(1, 0)->font().bold());
+
+            // F1 opens the manual at the standings.
+            QTest::keyClick(&first, Qt::Key_F1);
+            auto* help = standings.findChild<QDialog*>("KorvelHelp");
+            ASSERT_NE(help, nullptr);
+            const auto* page = help->findChild<QTextBrowser*>();
+            ASSERT_NE(page, nullptr);
+            EXPECT_EQ(page->cursorForPosition(QPoint(4, 4)).block().text().trimmed(),
+                      QString("Standings"));
+            EXPECT_FALSE(page->toPlainText().isEmpty());
+            EXPECT_TRUE(
+                SaveScreenshot(*help, dark ? "help-standings-dark.png" : "help-standings.png"));
+            help->close();
 
             QTest::keyClick(&standings, Qt::Key_Escape);
             EXPECT_TRUE(window.IsUnloaded());

@@ -9,6 +9,7 @@
 #include "gui/GuiTest.h"
 #include "gui/Palettes.h"
 #include "league/LeagueFiles.h"
+#include "session/TeamSession.h"
 #include "support/TempFolder.h"
 #include "windows/main/qt/MainForm.h"
 #include "windows/team/qt/DisplayTeamForm.h"
@@ -33,7 +34,8 @@ TEST(StrengthChart, TeamInfoShowsTheStrengthOfItsRoster) {
     Variables vars;
     qt::QtUi ui;
     RegisterWindowForms(ui);
-    Main main(vars, ui, start);
+    TeamSession session(vars);
+    Main main(session, ui, start);
     main.Form_Load();
     ASSERT_TRUE(vars.LeagueLoaded());
 

@@ -61,6 +61,9 @@ TEST(Standings, OrderWithinADivision) {
     const LeagueStandings standings = league.Compute();
     ASSERT_EQ(standings.Divisions.size(), 1u);
     EXPECT_EQ(IndexesOf(standings.Divisions[0]), (std::vector<int>{2, 3, 0, 4, 1}));
+    std::vector<int> ranks;
+    for (const auto& row : standings.Divisions[0].Teams) ranks.push_back(row.Rank);
+    EXPECT_EQ(ranks, (std::vector<int>{1, 2, 3, 4, 5}));
     const StandingsRow& best = standings.Divisions[0].Teams[0];
     EXPECT_EQ(std::tie(best.Team, best.GP, best.PTS, best.DIFF),
               std::make_tuple(std::string("Best"), 10, 12, -30));

@@ -1,11 +1,15 @@
 // The file layer where the systems differ, run on each of them.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include "platform/FileLock.h"
 #include "platform/Files.h"
+#include "platform/FolderLock.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/SystemFiles.h"
 #include "platform/Utf8Paths.h"
@@ -45,6 +49,29 @@ TEST(SystemFiles, ALockHeldElsewhereWaitsThenSaysSo) {
     }
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
     EXPECT_EQ(toldBusy, 1);
+}
+
+TEST(SystemFiles, AWaiterOnARemovedLockFileLocksTheOneInItsPlace) {
+    test::TempFolder folder;
+    const fs::path file = folder / "korvel.lock";
+    std::optional<FileLock> holder(std::in_place, file, std::chrono::milliseconds(0));
+    std::atomic<bool> waiting = false;
+    std::optional<FileLock> waiter;
+    std::thread second(
+        [&] { waiter.emplace(file, std::chrono::seconds(5), [&] { waiting = true; }); });
+    while (!waiting) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    holder->RemoveFile();
+    holder.reset();
+    second.join();
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_THROW(FileLock(file, std::chrono::milliseconds(0)), FileBusy);
+    waiter.reset();
+
+    test::TempFolder fresh;
+    FolderLock made(fresh.Path());
+    EXPECT_TRUE(FileExists(fresh / "korvel.lock"));
+    made.ReleaseLeavingNoTrace();
+    EXPECT_FALSE(FileExists(fresh / "korvel.lock"));
 }
 
 TEST(SystemFiles, NamesOutsideWindows1252AreKeptAndShownInUtf8) {

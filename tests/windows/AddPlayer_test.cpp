@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "session/TeamSession.h"
 #include "windows/RosterTestLeague.h"
 
 namespace korvel {
@@ -25,7 +26,8 @@ TEST_F(AddPlayerTest, PutsTheNewPlayerInTheFirstEmptyPlaceOnTheFarm) {
     RosterSlot roster = RosterWith({3, 3, 3, 6, 2});
     roster[1].Number = 1;
     Install(roster);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     std::string label;
     AddThrough(window, [&](AddPlayer& form) {
@@ -62,14 +64,15 @@ TEST_F(AddPlayerTest, PutsTheNewPlayerInTheFirstEmptyPlaceOnTheFarm) {
     expected.Birthplace = FixedText<3>::FromString("SWE");
     EXPECT_EQ(EncodeRecord(StoredPlayer(17)), EncodeRecord(expected));
     EXPECT_THAT(Shown(window, 0), ElementsAre(17));
-    EXPECT_TRUE(window.RosterChanged);
+    EXPECT_TRUE(window.RosterChanged());
 }
 
 TEST_F(AddPlayerTest, CancelOrAFullRosterAddsNobody) {
     RosterSlot roster{};
     for (int i = 0; i < kRosterPlaces; ++i) roster[i] = MakePlayer("P", Centre, 50, 100);
     Install(roster);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     AddThrough(window, [](AddPlayer& form) {
         form.txtName.Text = "New";

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ratings/Ratings.h"
+#include "session/TeamSession.h"
 #include "support/ScriptedUi.h"
 #include "windows/LinesTestRoster.h"
 #include "windows/lines/Lines.h"
@@ -29,7 +30,8 @@ class AutoLinesTest : public testing::Test {
   protected:
     Variables vars;
     test::ScriptedUi ui;
-    Lines lines{vars, ui};
+    TeamSession session{vars};
+    Lines lines{session, ui};
 
     void SetUp() override {
         vars.Teams[0].Name = FixedText<10>::FromString("Bears");
@@ -64,7 +66,7 @@ TEST_F(AutoLinesTest, TwentyDressedPlayersFillEveryUsedEntry) {
                          {1, 14, 15, N, N},
                          {19, 3, 1, N, N}}};
     EXPECT_EQ(RowsOf(lines.LineBuffer), expected);
-    EXPECT_TRUE(lines.Changed);
+    EXPECT_TRUE(lines.Changed());
     EXPECT_FALSE(lines.LinesIncomplete());
     EXPECT_TRUE(ui.Messages.empty());
     EXPECT_EQ(lines.lblPlayer[0].Caption, vars.Players[0][3].Name.Utf8());
@@ -82,7 +84,7 @@ TEST_F(AutoLinesTest, TheAutoButtonWantsExactlyTwentyDressedHealthyPlayers) {
     EXPECT_EQ(ui.Messages[0], (test::RecordedMessage{"Set roster first", Buttons::OK,
                                                      Icon::Information, "Auto Lines"}));
     EXPECT_EQ(lines.LineBuffer, before);
-    EXPECT_FALSE(lines.Changed);
+    EXPECT_FALSE(lines.Changed());
 
     vars.Players[0][7].Status = 200;
     vars.Players[0][20].Status = 200;  // 21 dressed
@@ -93,7 +95,7 @@ TEST_F(AutoLinesTest, TheAutoButtonWantsExactlyTwentyDressedHealthyPlayers) {
     vars.Players[0][20].Status = 100;
     lines.cmdAuto_Click();
     EXPECT_EQ(ui.Messages.size(), 2u);
-    EXPECT_TRUE(lines.Changed);
+    EXPECT_TRUE(lines.Changed());
 }
 
 TEST_F(AutoLinesTest, BestPlayerBreaksTiesByTheLowerIndexAndMarksItsPick) {

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "session/TeamSession.h"
 #include "windows/RosterTestLeague.h"
 
 namespace korvel {
@@ -36,7 +37,8 @@ TEST_F(AutoRosterTest, DressesExactlyTheTwentyOfAnExactRosterWhateverWasDressedB
     roster[23] = MakePlayer("Waived Star", Centre, 99, 100);
     roster[23].WaiverMark = 1;
     Install(roster);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     window.cmdAuto_Click();
 
@@ -45,7 +47,7 @@ TEST_F(AutoRosterTest, DressesExactlyTheTwentyOfAnExactRosterWhateverWasDressedB
     EXPECT_EQ(Dressed(window), expected);
     EXPECT_TRUE(window.RosterComplete);
     EXPECT_TRUE(window.Label5.Visible);
-    EXPECT_TRUE(window.RosterChanged);
+    EXPECT_TRUE(window.RosterChanged());
     EXPECT_EQ(window.PlayerFlags[20], 101);
     EXPECT_EQ(window.PlayerFlags[22], 0);
 
@@ -69,7 +71,8 @@ TEST_F(AutoRosterTest, CallsUpTheBestFittingFarmPlayerWhenTheProsHaveNobody) {
     roster[20] = MakePlayer("Farm G", Goalie, 90, 0);
     roster[21] = MakePlayer("Skater", LeftWing, 5, 100);
     Install(roster);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     window.AutoRoster(0);
 
@@ -91,7 +94,8 @@ TEST_F(AutoRosterTest, PromoteMinorPassesEndWithAPlayerAlreadyDressed) {
     roster[5] = MakePlayer("Hurt Farm G", Goalie, 50, 0);
     roster[5].Suspension = 1;
     Install(roster);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     EXPECT_EQ(window.PromoteMinor(0, Goalie), 3);  // no healthy goalie, no farm skater
     window.PlayerFlags[3] = 100;
@@ -111,13 +115,14 @@ TEST_P(NotEnoughPlayers, CountsEveryNamedPlayerWhateverHisPlace) {
     const CountCase& c = GetParam();
     RosterSlot roster = RosterWith(c.AtPosition, 3);  // injured farm players count too
     Install(roster);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     const auto flags = window.PlayerFlags;
     window.cmdAuto_Click();
     if (c.Enough) {
         EXPECT_TRUE(ui.Messages.empty());
-        EXPECT_TRUE(window.RosterChanged);
+        EXPECT_TRUE(window.RosterChanged());
         return;
     }
     ASSERT_EQ(ui.Messages.size(), 1u);
@@ -125,7 +130,7 @@ TEST_P(NotEnoughPlayers, CountsEveryNamedPlayerWhateverHisPlace) {
     EXPECT_EQ(ui.Messages[0].Title, "Auto Roster");
     EXPECT_EQ(ui.Messages[0].IconShown, Icon::Information);
     EXPECT_EQ(window.PlayerFlags, flags);
-    EXPECT_FALSE(window.RosterChanged);
+    EXPECT_FALSE(window.RosterChanged());
 }
 
 INSTANTIATE_TEST_SUITE_P(Roster, NotEnoughPlayers,

@@ -7,6 +7,7 @@
 #include "league/RosterSlots.h"
 #include "platform/Files.h"
 #include "platform/NumberFormat.h"
+#include "session/TeamSession.h"
 #include "support/LeagueBuilder.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -39,6 +40,7 @@ class TeamInfoWindow : public testing::Test {
     test::TempFolder folder;
     fs::path start = folder / "start";
     Variables vars;
+    TeamSession session{vars};
     test::ScriptedUi ui;
 
     void Install(const RosterSlot& roster = {}) {
@@ -86,7 +88,7 @@ TEST_F(TeamInfoWindow, IdentityFieldsAndNamesOutsideTheLeaguesTables) {
         SCOPED_TRACE(testing::Message() << int(c.conference) << "/" << int(c.division));
         Shown().Conference = c.conference;
         Shown().Division = c.division;
-        DisplayTeam info(vars, ui);
+        DisplayTeam info(session, ui);
         info.Form_Load();
         EXPECT_EQ(info.lblConf.Caption, c.confName);
         EXPECT_EQ(info.lblDiv.Caption, c.divName);
@@ -126,7 +128,7 @@ TEST_F(TeamInfoWindow, PowerPlayAndPenaltyKillTruncateBeforeTheyRound) {
         Shown().PPOpportunities = c.opportunities;
         Shown().TimesShorthanded = c.shorthanded;
         Shown().PPGoalsAgainst = c.goalsAgainst;
-        DisplayTeam info(vars, ui);
+        DisplayTeam info(session, ui);
         info.Form_Load();
         EXPECT_EQ(info.lblPP.Caption, c.pp) << int(c.ppGoals) << "/" << c.opportunities;
         EXPECT_EQ(info.lblPK.Caption, c.pk) << c.shorthanded << "/" << int(c.goalsAgainst);
@@ -148,7 +150,7 @@ TEST_F(TeamInfoWindow, SeasonLengthRoundsHalvesToEvenAndMayExceedAByte) {
     for (const Case& c : cases) {
         vars.League.ScheduledGames = c.scheduled;
         vars.League.LastTeam = c.lastTeam;
-        DisplayTeam info(vars, ui);
+        DisplayTeam info(session, ui);
         info.Form_Load();
         EXPECT_EQ(info.lblGR.Caption, c.games) << c.scheduled << " games, " << c.lastTeam + 1;
         EXPECT_EQ(info.lblHome.Caption, c.home) << c.scheduled << " games, " << c.lastTeam + 1;
@@ -169,7 +171,7 @@ TEST_F(TeamInfoWindow, BeforeTheSeasonTheRecordIsShownOnceThenClearedInMemory) {
     team.Finances = -1234;
     team.RevenuePerGame = 5000;
     team.Coach.Salary = 840000;
-    DisplayTeam open(vars, ui);
+    DisplayTeam open(session, ui);
     open.Form_Load();
     EXPECT_EQ(open.lblGP.Caption, "6");
     EXPECT_EQ(open.lblW.Caption + open.lblL.Caption + open.lblT.Caption, "321");
@@ -194,7 +196,7 @@ TEST_F(TeamInfoWindow, BeforeTheSeasonTheRecordIsShownOnceThenClearedInMemory) {
     EXPECT_EQ(open.lblCoach.Caption, "New Coach             ");
 
     // A new opening fills the identity fields again.
-    DisplayTeam reopened(vars, ui);
+    DisplayTeam reopened(session, ui);
     reopened.Form_Load();
     EXPECT_EQ(reopened.lblTeam.Caption, "Renamed   ");
     EXPECT_TRUE(ui.Messages.empty());
@@ -211,7 +213,7 @@ TEST_F(TeamInfoWindow, RosterMakeUpCountsHealthyFarmAndAllProPlayers) {
     roster[7] = MakePlayer("", 200, 1000000, 99, 99, 99);
     roster[7].Name.Bytes[0] = '\0';  // an empty place, whatever else it holds
     Install(roster);
-    DisplayTeam info(vars, ui);
+    DisplayTeam info(session, ui);
     info.Form_Load();
     EXPECT_EQ(info.lblPro.Caption, "3");
     EXPECT_EQ(info.lblFarm.Caption, "2");
@@ -237,7 +239,7 @@ TEST_F(TeamInfoWindow, RosterMakeUpCountsHealthyFarmAndAllProPlayers) {
     EXPECT_EQ(info.lblAvgHgt.Caption, "72.0");
 
     for (int i : {0, 1, 2}) StorePlayer(i, Player{});
-    DisplayTeam empty(vars, ui);
+    DisplayTeam empty(session, ui);
     Shown().Coach.Salary = 1001;
     empty.Form_Load();
     EXPECT_EQ(empty.lblPro.Caption, "");
@@ -282,7 +284,7 @@ TEST_F(TeamInfoWindow, ProjectionOnceTheSeasonHasStarted) {
         Shown().Ties[0] = c.ties;
         Shown().Finances = c.finances;
         Shown().PenaltyMinutes = 160;
-        DisplayTeam info(vars, ui);
+        DisplayTeam info(session, ui);
         info.Form_Load();
         EXPECT_EQ(info.lblGP.Caption, c.gp);
         EXPECT_EQ(info.lblGR.Caption, c.remaining);
@@ -309,7 +311,7 @@ TEST_F(TeamInfoWindow, BalanceIsWorkedOutFromTheDisplayedAmounts) {
         {"", "none", "$1,234,567", "-$1,234,567", kRed},
     };
     Install();
-    DisplayTeam info(vars, ui);
+    DisplayTeam info(session, ui);
     info.Form_Load();
     for (const Case& c : cases) {
         info.lblEst.Caption = c.revenue;
@@ -324,7 +326,7 @@ TEST_F(TeamInfoWindow, BalanceIsWorkedOutFromTheDisplayedAmounts) {
 TEST_F(TeamInfoWindow, ButtonsCloseOrOpenTheOtherWindows) {
     Install();
     Shown().Coach.Name = FixedText<22>::FromString("Coach");
-    DisplayTeam info(vars, ui);
+    DisplayTeam info(session, ui);
     info.Form_Load();
     Shown().Coach.Name = FixedText<22>::FromString("Changed");
     info.Command2_Click();  // Team Lines: no refresh follows
@@ -337,7 +339,7 @@ TEST_F(TeamInfoWindow, ButtonsCloseOrOpenTheOtherWindows) {
 
 TEST_F(TeamInfoWindow, TeamRosterSaysWhyWhenTheRosterCannotBeReadAgain) {
     Install();
-    DisplayTeam info(vars, ui);
+    DisplayTeam info(session, ui);
     info.Form_Load();
     fs::remove(vars.SwapRosterFile);
     info.Command3_Click();
@@ -356,7 +358,7 @@ TEST_F(TeamInfoWindow, MainWindowOpensItForTheCurrentTeam) {
     builder.AddTeam("Lynx", 1, 0);
     builder.Write(folder / "three");
     fs::create_directories(start);
-    Main main(vars, ui, start);
+    Main main(session, ui, start);
     main.Form_Load();
     ui.FileAnswers.push_back(folder / "three.tms");
     main.LoadLeague_Click();

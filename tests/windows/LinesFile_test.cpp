@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Files.h"
+#include "session/TeamSession.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "windows/LinesTestRoster.h"
@@ -25,7 +26,8 @@ class LinesFile : public testing::Test {
     test::TempFolder start;
     Variables vars;
     test::ScriptedUi ui;
-    Lines lines{vars, ui};
+    TeamSession session{vars};
+    Lines lines{session, ui};
 
     LinesFile() {
         vars.StartFolder = start.Path();
@@ -100,7 +102,7 @@ TEST_F(LinesFile, SaveWritesTheWorkingLineUpAndTheRosterByteForByte) {
     lines.LineBuffer[LineIndex(0, 0)] = 9;
     vars.Players[0][2].Protected = kTrue;
     vars.Players[0][49].Protected = 0x1234;
-    lines.Changed = false;
+    session.EndEditing();
 
     const Bytes file = Save("pw");
     ASSERT_EQ(file.size(), 226u);
@@ -117,10 +119,14 @@ TEST_F(LinesFile, SaveWritesTheWorkingLineUpAndTheRosterByteForByte) {
     ASSERT_EQ(ui.Messages.size(), 2u);
     EXPECT_EQ(ui.Messages[0].Text, "Password?");
     EXPECT_EQ(ui.Messages[0].Title, "Save Lines");
-    EXPECT_EQ(ui.Messages[1].Text, "Lines saved as " + SavedFile().string());
+    // The injured wing counts as dressed in the file: the second line says the league would
+    // refuse it.
+    EXPECT_EQ(ui.Messages[1].Text, "Lines saved as " + SavedFile().string() +
+                                       "\nNot ready for the league: 21 players are dressed; a "
+                                       "game roster has 20.");
     EXPECT_EQ(ui.Messages[1].IconShown, Icon::Information);
     // Saving neither stores the line-up nor counts as a change.
-    EXPECT_FALSE(lines.Changed);
+    EXPECT_FALSE(lines.Changed());
     EXPECT_EQ(vars.Teams[kTeam].LineSlots, test::CompleteLineUp());
 }
 
@@ -217,7 +223,7 @@ TEST_F(LinesFile, ImportAsksForALinesFileAndTakesAnotherTeamsFileWithTheSamePass
     EXPECT_TRUE(ui.Messages.empty());
     EXPECT_EQ(lines.LineBuffer, record.Slots);
     EXPECT_EQ(lines.lblPlayer[0].Caption, test::ShownName(vars.Players[0][9]));
-    EXPECT_TRUE(lines.Changed);
+    EXPECT_TRUE(lines.Changed());
     EXPECT_EQ(vars.Teams[kTeam].LinesSet, kTrue);
     EXPECT_EQ(vars.Players[0][20].Status, 200);
     EXPECT_EQ(vars.Players[0][22].Status, 205);  // injured: his status stays
@@ -237,7 +243,7 @@ class RefusedImport : public LinesFile {
             EXPECT_EQ(vars.Players[0][i].Protected, rosterBefore[i].Protected) << i;
         }
         EXPECT_EQ(lines.LineBuffer, test::CompleteLineUp());
-        EXPECT_FALSE(lines.Changed);
+        EXPECT_FALSE(lines.Changed());
         EXPECT_EQ(vars.Teams[kTeam].LinesSet, 0);
     }
     void ExpectOneMessage(const std::string& text, Icon icon, const std::string& title) {
@@ -311,7 +317,7 @@ TEST_F(LinesFile, AnInjuredPlayerDressedInTheFileInvalidatesItAfterThePlacesAreR
     EXPECT_EQ(vars.Players[0][0].Protected, kTrue);
     EXPECT_EQ(vars.Players[0][22].Status, 205);
     EXPECT_EQ(lines.LineBuffer, test::CompleteLineUp());
-    EXPECT_FALSE(lines.Changed);
+    EXPECT_FALSE(lines.Changed());
     EXPECT_EQ(vars.Teams[kTeam].LinesSet, 0);
 }
 
@@ -341,7 +347,7 @@ TEST_P(RestoredPlace, FollowsTheFileKeepingInjuriesAndAskingBeforeAProGoesDown) 
     EXPECT_EQ(player.Status, c.After);
     EXPECT_TRUE(ui.ExpectedQuestions.empty());
     EXPECT_EQ(ui.Messages.size(), c.Reply ? 1u : 0u);
-    EXPECT_TRUE(lines.Changed);
+    EXPECT_TRUE(lines.Changed());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -6,6 +6,7 @@
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
 #include "platform/Files.h"
+#include "session/TeamSession.h"
 #include "support/Checks.h"
 #include "support/LeagueBuilder.h"
 #include "support/ScriptedUi.h"
@@ -83,7 +84,8 @@ class LinesWindow : public testing::Test {
 TEST_F(LinesWindow, AnEmptyLineUpOpensEmptyAndClosesWithoutAQuestion) {
     Install(test::ReadyRoster(), EmptyLineUp());
     const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
 
     EXPECT_EQ(lines.Caption, "Edit Lines");
@@ -95,7 +97,7 @@ TEST_F(LinesWindow, AnEmptyLineUpOpensEmptyAndClosesWithoutAQuestion) {
     for (const CheckBox& box : lines.Check1) EXPECT_TRUE(box.Value);
     EXPECT_TRUE(lines.cmdLoadLines.Enabled);
     EXPECT_TRUE(lines.cmdSaveLines.Enabled);
-    EXPECT_FALSE(lines.Changed);
+    EXPECT_FALSE(lines.Changed());
 
     lines.cmdExit_Click();
     EXPECT_TRUE(lines.IsUnloaded());
@@ -114,7 +116,8 @@ TEST_F(LinesWindow, CandidatesAreTheDressedPlayersOfTheCheckedPositionsInRosterO
     roster[7] = test::MakePlayer("Badly Hurt Defence", Defenceman, 50, 255);
     roster[8] = test::MakePlayer("Last Scratch", Defenceman, 50, 199);
     Install(roster, EmptyLineUp());
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
 
     EXPECT_THAT(TextsOf(lines.List2),
@@ -136,23 +139,24 @@ TEST_F(LinesWindow, CandidatesAreTheDressedPlayersOfTheCheckedPositionsInRosterO
     }
     EXPECT_EQ(lines.List2.ListCount(), 0);
     for (int n = 0; n < Lines::kSlotLabels; ++n) lines.lblPlayer_Click(n);
-    EXPECT_FALSE(lines.Changed);
+    EXPECT_FALSE(lines.Changed());
     EXPECT_EQ(lines.LineBuffer, EmptyLineUp());
 }
 
 TEST_F(LinesWindow, APlayerStandsOnceInARowButMayPlayInSeveralRows) {
     Install(test::ReadyRoster(), EmptyLineUp());
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
 
     lines.List2.ListIndex = -1;
     lines.lblPlayer_Click(0);
-    EXPECT_FALSE(lines.Changed);
+    EXPECT_FALSE(lines.Changed());
 
     Place(lines, 3, 0);  // centre of line 1
     EXPECT_EQ(lines.LineBuffer[LineIndex(0, 0)], 3);
     EXPECT_EQ(lines.lblPlayer[0].Caption, lines.List2.Items[lines.List2.ListIndex].Text);
-    EXPECT_TRUE(lines.Changed);
+    EXPECT_TRUE(lines.Changed());
 
     Place(lines, 3, 2);  // right wing of line 1: he already plays in that row
     EXPECT_EQ(lines.LineBuffer[LineIndex(0, 2)], kNoPlayer);
@@ -171,12 +175,13 @@ TEST_F(LinesWindow, APlayerStandsOnceInARowButMayPlayInSeveralRows) {
 
 TEST_F(LinesWindow, GoaliesStandOnlyInTheGoalieEntryAndExtraSkatersMayRepeat) {
     Install(test::ReadyRoster(), EmptyLineUp());
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
 
     for (int label : {0, 7, 21, 22}) Place(lines, 19, label);
     EXPECT_EQ(lines.LineBuffer, EmptyLineUp());
-    EXPECT_FALSE(lines.Changed);
+    EXPECT_FALSE(lines.Changed());
 
     Place(lines, 5, 20);  // a skater is no goalie
     EXPECT_EQ(lines.LineBuffer[LineIndex(12, 0)], kNoPlayer);
@@ -196,7 +201,8 @@ TEST_F(LinesWindow, GoaliesStandOnlyInTheGoalieEntryAndExtraSkatersMayRepeat) {
 
 TEST_F(LinesWindow, ASlotTakesGoaliesOnlyInTheGoalieSlotAndASkaterOncePerLine) {
     Install(test::ReadyRoster(), CompleteLineUp());
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     const auto rowOf = [&](int index) {
         for (int k = 0; k < lines.List2.ListCount(); ++k) {
@@ -232,7 +238,8 @@ TEST_F(LinesWindow, EachViewShowsItsRowsCaptionsAndSlots) {
         for (int c = 0; c < 5; ++c) stored[LineIndex(row, c)] = static_cast<std::uint8_t>(row);
     }
     Install(test::ReadyRoster(), stored);
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     const auto name = [&](int index) { return ShownName(vars.Players[0][index]); };
 
@@ -270,7 +277,7 @@ TEST_F(LinesWindow, EachViewShowsItsRowsCaptionsAndSlots) {
     lines.List2.ListIndex = 0;
     lines.lblPlayer_Click(14);
     EXPECT_EQ(lines.LineBuffer[LineIndex(6, 4)], 6);
-    EXPECT_FALSE(lines.Changed);
+    EXPECT_FALSE(lines.Changed());
 
     lines.optEven_Click();
     EXPECT_EQ(VisibleSlotLabels(lines).size(), 23u);
@@ -280,7 +287,8 @@ TEST_F(LinesWindow, EachViewShowsItsRowsCaptionsAndSlots) {
 
 TEST_F(LinesWindow, Label6RedrawsTheSlotLabels) {
     Install(test::ReadyRoster(), CompleteLineUp());
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     for (Label& label : lines.lblPlayer) label.Caption = "stale";
     lines.Label6_Click();
@@ -297,7 +305,8 @@ TEST_F(LinesWindow, EntriesThatNameNoPlayerShowEmptyAndCannotBeStored) {
     stored[LineIndex(3, 3)] = 30;  // an empty roster place
     Install(test::ReadyRoster(), stored);
     const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
 
     for (int n : {0, 6, 12, 18}) EXPECT_EQ(lines.lblPlayer[n].Caption, "") << n;
@@ -325,7 +334,8 @@ TEST_F(LinesWindow, AnEmptyExtraSkaterIsIncompleteButAnEmptySpareColumnIsNot) {
     stored[LineIndex(12, 2)] = kNoPlayer;
     Install(test::ReadyRoster(), stored);
     const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     Place(lines, 7, 0);
 
@@ -337,7 +347,7 @@ TEST_F(LinesWindow, AnEmptyExtraSkaterIsIncompleteButAnEmptySpareColumnIsNot) {
             RecordedMessage{"Keep Line Changes?", Buttons::YesNoCancel, Icon::None, "Keep Changes"},
             RecordedMessage{"Lines are not complete", Buttons::OK, Icon::Critical, "Edit Lines"}));
     EXPECT_FALSE(lines.IsUnloaded());
-    EXPECT_TRUE(lines.Changed);
+    EXPECT_TRUE(lines.Changed());
     EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), teamFile);
 
     Place(lines, 7, 22);
@@ -359,7 +369,9 @@ TEST_F(LinesWindow, KeepingStoresTheLineUpWithEmptySparesAndMarksTheLinesSet) {
         RecordFile(vars.SwapTeamFile, RecordLayout<Team>::Size).Read(TeamRecordNumber(0)));
     ASSERT_EQ(StoredTeam().LinesSet, 0);
 
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+
+    Lines lines(session, ui);
     lines.Form_Load();
     lines.optPK_Click();
     Place(lines, 11, 15);  // PK 3 on 5, unit 2, centre: row 11
@@ -384,7 +396,8 @@ TEST_F(LinesWindow, KeepingStoresTheLineUpWithEmptySparesAndMarksTheLinesSet) {
 TEST_F(LinesWindow, AnsweringNoStoresNothing) {
     Install(test::ReadyRoster(), CompleteLineUp());
     const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     Place(lines, 9, 0);
     ui.ExpectQuestion("Keep Line Changes?", Answer::No);
@@ -398,13 +411,14 @@ TEST_F(LinesWindow, AnsweringNoStoresNothing) {
 TEST_F(LinesWindow, CancellingTheQuestionReturnsToTheWindowWithNothingChanged) {
     Install(test::ReadyRoster(), CompleteLineUp());
     const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     Place(lines, 9, 0);
     ui.ExpectQuestion("Keep Line Changes?", Answer::Cancel);
     lines.cmdExit_Click();
     EXPECT_FALSE(lines.IsUnloaded());
-    EXPECT_TRUE(lines.Changed);
+    EXPECT_TRUE(lines.Changed());
     EXPECT_EQ(lines.LineBuffer[LineIndex(0, 0)], 9);
     EXPECT_EQ(ReadWholeFile(vars.SwapTeamFile), teamFile);
     EXPECT_EQ(vars.Teams[kTeam].LineSlots, CompleteLineUp());
@@ -414,12 +428,14 @@ TEST_F(LinesWindow, TheCloseBoxWarnsOfUnsavedChangesAndClosesAllTheSame) {
     Install(test::ReadyRoster(), CompleteLineUp());
     const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
     {
-        Lines lines(vars, ui);
+        TeamSession session(vars);
+        Lines lines(session, ui);
         lines.Form_Load();
         EXPECT_TRUE(lines.Unload());
         EXPECT_TRUE(ui.Messages.empty());
     }
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     Place(lines, 9, 0);
     EXPECT_TRUE(lines.Unload());
@@ -433,7 +449,8 @@ TEST_F(LinesWindow, TheCloseBoxWarnsOfUnsavedChangesAndClosesAllTheSame) {
 TEST_F(LinesWindow, AFailedSaveIsShownAndKeepsTheWindowAndItsChanges) {
     Install(test::ReadyRoster(), CompleteLineUp());
     const Bytes teamFile = ReadWholeFile(vars.SwapTeamFile);
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     Place(lines, 9, 0);
     fs::remove(vars.SwapTeamFile);
@@ -445,7 +462,7 @@ TEST_F(LinesWindow, AFailedSaveIsShownAndKeepsTheWindowAndItsChanges) {
     EXPECT_EQ(ui.Messages[1].IconShown, Icon::Critical);
     EXPECT_EQ(ui.Messages[1].Title, "Edit Lines");
     EXPECT_FALSE(lines.IsUnloaded());
-    EXPECT_TRUE(lines.Changed);
+    EXPECT_TRUE(lines.Changed());
     EXPECT_EQ(lines.LineBuffer[LineIndex(0, 0)], 9);
     EXPECT_EQ(vars.Teams[kTeam].LineSlots, CompleteLineUp());
     EXPECT_EQ(vars.Teams[kTeam].LinesSet, 0);
@@ -460,7 +477,8 @@ TEST_F(LinesWindow, AFailedSaveIsShownAndKeepsTheWindowAndItsChanges) {
 TEST_F(LinesWindow, SetLinesOpensTheWindowForTheCurrentTeam) {
     Install(test::ReadyRoster(), EmptyLineUp());
     vars.Players[0] = RosterSlot{};
-    Main main(vars, ui, start);
+    TeamSession session(vars);
+    Main main(session, ui, start);
     main.Form_Load();
     main.LoadLg(base);
     main.lstTeams[0].ListIndex = kTeam;
@@ -483,7 +501,8 @@ TEST_F(LinesWindow, SetLinesOpensTheWindowForTheCurrentTeam) {
 
 TEST_F(LinesWindow, CandidatesShowTheirUseInTheViewAndAClearedSlotLeavesTheLinesIncomplete) {
     Install(test::ReadyRoster(), CompleteLineUp());
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     ASSERT_EQ(lines.ListUse.size(), static_cast<std::size_t>(lines.List2.ListCount()));
     const auto useOf = [&lines](int index) {
@@ -502,7 +521,7 @@ TEST_F(LinesWindow, CandidatesShowTheirUseInTheViewAndAClearedSlotLeavesTheLines
     EXPECT_EQ(lines.LineBuffer[LineIndex(12, 0)], kNoPlayer);
     EXPECT_EQ(lines.lblPlayer[20].Caption, "");
     EXPECT_EQ(useOf(18), LineUse::Unused);
-    EXPECT_TRUE(lines.Changed);
+    EXPECT_TRUE(lines.Changed());
     EXPECT_TRUE(lines.LinesIncomplete());
 
     // Only the rows of the view count: player 4 is in no penalty-kill row.
@@ -527,7 +546,8 @@ class SlotSwaps : public LinesWindow, public testing::WithParamInterface<SwapCas
 TEST_P(SlotSwaps, FollowThePlacingRulesOfBothSlots) {
     const SwapCase& c = GetParam();
     Install(test::ReadyRoster(), CompleteLineUp());
-    Lines lines(vars, ui);
+    TeamSession session(vars);
+    Lines lines(session, ui);
     lines.Form_Load();
     if (c.Cleared >= 0) lines.ClearSlot(c.Cleared);
     const LineUp before = lines.LineBuffer;

@@ -9,6 +9,7 @@
 #include "league/RosterSlots.h"
 #include "platform/FileNames.h"
 #include "platform/Files.h"
+#include "session/TeamSession.h"
 #include "support/Checks.h"
 #include "support/LeagueBuilder.h"
 #include "support/ScriptedUi.h"
@@ -32,7 +33,8 @@ class MainWindow : public testing::Test {
     fs::path start = folder / "start";
     Variables vars;
     test::ScriptedUi ui;
-    Main main{vars, ui, start};
+    TeamSession session{vars};
+    Main main{session, ui, start};
 
     void SetUp() override { fs::create_directories(start); }
 
@@ -307,7 +309,8 @@ TEST_F(MainWindow, TheNextStartUpReopensPathsWithCommasAndRelativePathsFromTheSt
     auto startAgain = [&] {
         Variables nextVars;
         test::ScriptedUi nextUi;
-        Main next(nextVars, nextUi, start);
+        TeamSession nextSession(nextVars);
+        Main next(nextSession, nextUi, start);
         next.Form_Load();
         EXPECT_TRUE(nextUi.Messages.empty());
         return nextVars.LeaguePath;

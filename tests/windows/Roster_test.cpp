@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "session/ProtectionQuota.h"
+#include "session/TeamSession.h"
 #include "windows/RosterTestLeague.h"
 
 namespace korvel {
@@ -35,7 +36,8 @@ TEST_F(RosterWindow, LoadingPlacesEveryListedPlayerAndCountsOnlyTheDressed) {
     roster[23] = MakePlayer("Kept Vet", RightWing, 50, 100);
     roster[23].Protected = kTrue;
     Install(roster);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
 
     EXPECT_EQ(window.Label1.Caption, "Roster of the Bears     ");
@@ -50,7 +52,7 @@ TEST_F(RosterWindow, LoadingPlacesEveryListedPlayerAndCountsOnlyTheDressed) {
     EXPECT_EQ(window.Label4.Caption, "18 Total Players");
     EXPECT_FALSE(window.RosterComplete);
     EXPECT_FALSE(window.Label5.Visible);
-    EXPECT_FALSE(window.RosterChanged);
+    EXPECT_FALSE(window.RosterChanged());
     EXPECT_EQ(window.lblRule[Defenceman].Caption, "D 6 / \u22656");
     EXPECT_TRUE(window.RuleMet[Defenceman]);
     EXPECT_EQ(window.lblRule[Goalie].Caption, "G 2 / 2");
@@ -92,7 +94,8 @@ class Completeness : public test::RosterWindowTest,
 TEST_P(Completeness, NeedsTwentyWithThreeOfEachForwardSixDefenceAndTwoGoalies) {
     const CompletenessCase& c = GetParam();
     Install(RosterWith(c.Dressed));
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     EXPECT_EQ(window.RosterComplete, c.Complete);
     EXPECT_EQ(window.Label5.Visible, c.Complete);
@@ -135,7 +138,8 @@ TEST_P(Moves, MoveTheSelectedAvailablePlayersAndNameEachRefusedOne) {
     roster[23].Suspension = 1;
     roster[24] = MakePlayer("Farm", Centre, 50, 0);
     Install(roster);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     Select(window, c.List, c.Selected);
     window.cmdMovePlayer_Click(c.Button);
@@ -144,7 +148,7 @@ TEST_P(Moves, MoveTheSelectedAvailablePlayersAndNameEachRefusedOne) {
                 testing::ElementsAreArray(c.FlagsAfter));
     EXPECT_THAT(ui.MessageTexts(), testing::ElementsAreArray(c.Messages));
     for (const auto& message : ui.Messages) EXPECT_EQ(message.Title, "Korvel");
-    EXPECT_TRUE(window.RosterChanged);
+    EXPECT_TRUE(window.RosterChanged());
 }
 
 const std::string kSuspended = FixedText<22>::FromString("Suspended").Utf8();
@@ -216,7 +220,8 @@ TEST_F(RosterWindow, DoubleClickInTheProtectionViewTogglesTheMarkInPlace) {
     roster[21].Protected = kTrue;
     roster[22] = MakePlayer("Third", Goalie, 50, 100);
     Install(roster);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     window.chkProtect.Value = true;
     window.chkProtect_Click();
@@ -224,7 +229,7 @@ TEST_F(RosterWindow, DoubleClickInTheProtectionViewTogglesTheMarkInPlace) {
     window.list1[1].ListIndex = 2;  // a third goalie is over the quota: nothing happens
     window.List1_DblClick(1);
     EXPECT_EQ(vars.Players[0][22].Protected, 0);
-    EXPECT_FALSE(window.RosterChanged);
+    EXPECT_FALSE(window.RosterChanged());
     EXPECT_EQ(vars.CurrentPlayerIndex, 22);
 
     window.list1[1].ListIndex = 0;
@@ -232,7 +237,7 @@ TEST_F(RosterWindow, DoubleClickInTheProtectionViewTogglesTheMarkInPlace) {
     EXPECT_EQ(vars.Players[0][20].Protected, 0);
     EXPECT_EQ(window.list1[1].Items[0].Text, vars.Players[0][20].Name.Utf8());
     EXPECT_EQ(window.list1[1].ListIndex, 0);
-    EXPECT_TRUE(window.RosterChanged);
+    EXPECT_TRUE(window.RosterChanged());
 
     window.list1[1].ListIndex = 2;
     window.List1_DblClick(1);
@@ -261,7 +266,8 @@ TEST_F(RosterWindow, ExitKeepsACompleteRosterAndTakesTheUndressedOutOfTheLineUp)
     lineUp[LineIndex(0, 0)] = 0;
     lineUp[LineIndex(12, 3)] = 19;  // never examined
     Install(roster, lineUp);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     ASSERT_TRUE(window.RosterComplete);
 
@@ -273,7 +279,7 @@ TEST_F(RosterWindow, ExitKeepsACompleteRosterAndTakesTheUndressedOutOfTheLineUp)
     EXPECT_EQ(ui.Messages[1].IconShown, Icon::Critical);
     EXPECT_EQ(ui.Messages[1].Title, "Edit Roster");
     EXPECT_FALSE(window.IsUnloaded());
-    EXPECT_TRUE(window.RosterChanged);
+    EXPECT_TRUE(window.RosterChanged());
 
     Select(window, 1, {19});
     window.cmdMovePlayer_Click(1);
@@ -299,7 +305,8 @@ TEST_F(RosterWindow, LeavingWithoutKeepingStoresNothing) {
     const Bytes rosterFile = ReadWholeFile(vars.SwapRosterFile);
     for (bool closeBox : {false, true}) {
         ui.Messages.clear();
-        Roster window(vars, ui);
+        TeamSession session(vars);
+        Roster window(session, ui);
         window.Form_Load();
         Select(window, 2, {0});
         window.cmdMovePlayer_Click(0);
@@ -320,7 +327,8 @@ TEST_F(RosterWindow, LeavingWithoutKeepingStoresNothing) {
 TEST_F(RosterWindow, CancellingTheQuestionReturnsToTheWindowWithNothingChanged) {
     Install(RosterWith({3, 3, 3, 6, 2}));
     const Bytes rosterFile = ReadWholeFile(vars.SwapRosterFile);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     Select(window, 2, {0});
     window.cmdMovePlayer_Click(0);
@@ -333,7 +341,7 @@ TEST_F(RosterWindow, CancellingTheQuestionReturnsToTheWindowWithNothingChanged) 
     ui.ExpectQuestion("Keep Roster Changes?", Answer::Cancel);
     window.cmdExit_Click();
     EXPECT_FALSE(window.IsUnloaded());
-    EXPECT_TRUE(window.RosterChanged);
+    EXPECT_TRUE(window.RosterChanged());
     EXPECT_EQ(statuses(), moved);
     EXPECT_EQ(ReadWholeFile(vars.SwapRosterFile), rosterFile);
     EXPECT_EQ(ui.Messages.back().ButtonSet, Buttons::YesNoCancel);
@@ -377,7 +385,8 @@ TEST_F(WaiverList, SavingReplacesTheEntryOfTheSameNameAndAppendsTheOther) {
     InstallWithTwoWaived();
     const Player listed = vars.Players[0][20];
     const Player added = vars.Players[0][21];
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     EXPECT_THAT(Shown(window, 1), ElementsAre());
     window.TransferBuffer(0);
@@ -407,7 +416,8 @@ TEST_F(WaiverList, IsReplacedOnlyAfterTheWorkingCopies) {
     ASSERT_EQ(::fstat(held, &original), 0);
     fs::remove(vars.SwapTeamFile);
     fs::create_directory(vars.SwapTeamFile);
-    Roster window(vars, ui);
+    TeamSession session(vars);
+    Roster window(session, ui);
     window.Form_Load();
     EXPECT_THROW(window.TransferBuffer(0), FileError);
     ASSERT_EQ(::stat(vars.WaiverFile.c_str(), &after), 0);
@@ -449,7 +459,8 @@ TEST_F(WaiverList, AFailedWriteStoresNothingAndKeepsTheWindowOpen) {
     for (const Failure& failure : failures) {
         SCOPED_TRACE(failure.Label);
         ui.Messages.clear();
-        Roster window(vars, ui);
+        TeamSession session(vars);
+        Roster window(session, ui);
         window.Form_Load();
         Select(window, 2, {0});
         window.cmdMovePlayer_Click(0);
@@ -464,7 +475,7 @@ TEST_F(WaiverList, AFailedWriteStoresNothingAndKeepsTheWindowOpen) {
         EXPECT_EQ(ui.Messages[1].Title, "Edit Roster");
         EXPECT_THAT(ui.Messages[1].Text, HasSubstr("is a folder"));
         EXPECT_FALSE(window.IsUnloaded());
-        EXPECT_TRUE(window.RosterChanged);
+        EXPECT_TRUE(window.RosterChanged());
         for (int i = 0; i < kRosterPlaces; ++i) {
             EXPECT_EQ(EncodeRecord(vars.Players[0][i]), EncodeRecord(slotBefore[i])) << i;
         }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "session/TeamSession.h"
 #include "support/LeagueBuilder.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
@@ -37,14 +38,15 @@ class StandingsWindow : public testing::Test {
     fs::path start = folder / "start";
     Variables vars;
     test::ScriptedUi ui;
-    Main main{vars, ui, start};
+    TeamSession session{vars};
+    Main main{session, ui, start};
 };
 
 // A double click acts as a click in the main window's team list: the division and the team are
 // selected there when the lists show them, and the team menus open for the team either way.
 TEST_F(StandingsWindow, DoubleClickMakesTheTeamCurrent) {
     InStandings([&](Standings& standings) {
-        EXPECT_EQ(standings.lblUnlisted.Caption, "Unlisted: 3 Delta");
+        EXPECT_EQ(standings.lblUnlisted.Caption, "Unlisted: Delta");
         standings.Team_DblClick(4);
         EXPECT_EQ(standings.CurrentTeam, 4);
         EXPECT_EQ(vars.CurrentTeam, 4);

@@ -7,6 +7,7 @@
 #include "app/cli/Output.h"
 #include "league/LeagueFiles.h"
 #include "league/LinesCheck.h"
+#include "platform/TerminalText.h"
 #include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
@@ -53,11 +54,12 @@ nlohmann::json ToJson(const std::vector<LinesCheck>& checks) {
 
 void PrintText(std::ostream& out, const std::vector<LinesCheck>& checks) {
     for (const LinesCheck& check : checks) {
-        out << Utf8Of(check.File) << ": " << (check.Valid() ? "valid" : "not valid");
+        // A file name is one line, whatever it holds: a line break in it cannot forge another.
+        out << OneLineText(Utf8Of(check.File)) << ": " << (check.Valid() ? "valid" : "not valid");
         if (check.Team) out << " (team " << *check.TeamIndex << ", " << *check.Team << ")";
         out << "\n";
         for (const LinesProblem& problem : check.Problems) {
-            out << "  " << problem.Code << ": " << problem.Text << "\n";
+            out << "  " << problem.Code << ": " << OneLineText(problem.Text) << "\n";
         }
     }
 }
@@ -66,11 +68,11 @@ int RunCheckLines(Session& session, const CheckLinesOptions& options) {
     const Variables& vars = session.Vars();
     const std::vector<Team> teams(vars.Teams.begin(),
                                   vars.Teams.begin() + vars.League.LastTeam + 1);
-    const auto rosterFile = WithExtension(vars.LeaguePath, ".ros");
+    TeamPlayers players(WithExtension(vars.LeaguePath, ".ros"));
     std::vector<LinesCheck> checks;
     bool allValid = true;
     for (const std::string& file : options.Files) {
-        checks.push_back(CheckLinesFile(vars.League, teams, rosterFile, PathFromUtf8(file)));
+        checks.push_back(CheckLinesFile(vars.League, teams, players, PathFromUtf8(file)));
         allValid = allValid && checks.back().Valid();
     }
     PrintResult(

@@ -31,6 +31,7 @@ constexpr const char* kExitCodes =
     "Options may stand before or after the command.\n"
     "Messages the windows show go to standard error as \"Title: text\"; a question (Yes/No) is "
     "answered by --yes or --no, and without either the run stops with exit code 2.\n"
+    "\n"
     "Exit codes:\n"
     "  0  done\n"
     "  1  the program refused: a message stopped the action (see standard error), or the "
@@ -124,7 +125,9 @@ int RunAndCommit(Session& session, const std::vector<CLI::App*>& named,
 int RunCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     CLI::App app(kDescription, "korvel-cli");
     app.formatter(std::make_shared<HelpFormatter>(HelpWidth()));
-    app.set_version_flag("--version", std::string("korvel-cli ") + kVersion);
+    app.set_help_flag("-h,--help", "Print this help and exit.");
+    app.set_version_flag("--version", std::string("korvel-cli ") + kVersion,
+                         "Print the version and exit.");
     GlobalOptions options;
     AddGlobalOptions(app, options);
     app.fallthrough();

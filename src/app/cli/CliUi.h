@@ -27,6 +27,8 @@ struct AnswerNeeded {
 class CliUi : public Ui {
   public:
     explicit CliUi(std::ostream& err) : err_(err) {}
+    // Standard error, for what a command adds to the messages.
+    std::ostream& Err() { return err_; }
 
     // The answer to every question without an answer of its own (--yes, --no); none by default.
     void SetDefaultAnswer(std::optional<Answer> answer) { defaultAnswer_ = answer; }

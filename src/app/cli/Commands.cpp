@@ -9,7 +9,8 @@ namespace korvel::cli {
 
 namespace {
 constexpr const char* kGlobalOptionsLine =
-    "Global options (-C, --league, --team, --yes, --no, --json): see korvel-cli --help.";
+    "Global options (-C, --league, --team, --yes, --no, --json) and exit codes: see korvel-cli "
+    "--help.";
 
 // Whether `arg` may ask for help or the version: --help, --version, or a cluster of short flags
 // holding h (it may also be -C with a folder holding an h, which then costs only time).
@@ -37,7 +38,8 @@ std::vector<RegisteredCommand> CommandsToBuild(const std::vector<std::string_vie
 
 CLI::App* AddCommand(CLI::App& app, const char* name, const char* summary, const char* help) {
     CLI::App* parser = app.add_subcommand(name, summary);
-    parser->footer(std::string(help) + "\n" + kGlobalOptionsLine + "\n\n" + app.get_footer());
+    parser->group("Commands");
+    parser->footer(std::string(help) + "\n" + kGlobalOptionsLine);
     return parser;
 }
 

@@ -34,6 +34,7 @@ Command AddPrepareCommand(CLI::App& app);
 Command AddCheckLinesCommand(CLI::App& app);
 Command AddTeamCommand(CLI::App& app);
 Command AddStandingsCommand(CLI::App& app);
+Command AddBriefingCommand(CLI::App& app);
 
 // Every command of korvel-cli, in the order of a game day, as its help lists them: one line each,
 // its name as typed on the command line beside what adds its parser.
@@ -44,6 +45,7 @@ struct RegisteredCommand {
 // clang-format off
 inline constexpr RegisteredCommand kCommandRegistry[] = {
     {"league", AddLeagueCommand},
+    {"briefing", AddBriefingCommand},
     {"standings", AddStandingsCommand},
     {"team", AddTeamCommand},
     {"players", AddPlayersCommand},

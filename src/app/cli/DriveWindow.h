@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "app/cli/ExitCodes.h"
@@ -7,11 +8,11 @@
 
 namespace korvel::cli {
 
-// Presses `menuItem` of the main window and lets `use` drive the window of type W it opens. The
-// window is modal, so the press returns once it is closed and `use` runs while it is open. True
-// when such a window opened; a disabled menu item opens none.
+// Runs `open`, which shows a window modally as a menu item of the main window does, and lets `use`
+// drive the window of type W it opens. The window is modal, so `open` returns once it is closed
+// and `use` runs while it is open. True when such a window opened.
 template <class W, class Use>
-bool DriveWindow(Session& session, void (korvel::Main::*menuItem)(), Use use) {
+bool DriveWindow(Session& session, const std::function<void()>& open, Use use) {
     CliUi& ui = session.UiOfCli();
     bool opened = false;
     ui.SetModalAction([&](Window& window) {
@@ -20,7 +21,7 @@ bool DriveWindow(Session& session, void (korvel::Main::*menuItem)(), Use use) {
             use(*shown);
         }
     });
-    (session.MainWindow().*menuItem)();
+    open();
     ui.SetModalAction(nullptr);
     return opened;
 }

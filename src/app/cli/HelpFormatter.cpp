@@ -1,7 +1,11 @@
 #include "app/cli/HelpFormatter.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <set>
 #include <sstream>
+#include <string_view>
 
 #include "platform/Console.h"
 
@@ -56,6 +60,14 @@ std::string WrapText(const std::string& text, std::size_t width) {
 
 std::size_t HelpWidth() {
     if (const auto columns = TerminalColumns()) return std::max(*columns, kNarrowest);
+    if (const char* columns = std::getenv("COLUMNS")) {
+        std::size_t width = 0;
+        const std::string_view text = columns;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), width);
+        if (error == std::errc() && end == text.data() + text.size() && width > 0) {
+            return width < kNarrowest ? kNarrowest : width;
+        }
+    }
     return kDefaultWidth;
 }
 
@@ -81,8 +93,27 @@ std::string HelpFormatter::make_subcommand(const CLI::App* sub) const {
     return out.str();
 }
 
+std::string HelpFormatter::make_option_opts(const CLI::Option* option) const {
+    std::string opts = CLI::Formatter::make_option_opts(option);
+    // CLI11 lists the excluded options last.
+    const std::size_t excludes = opts.find(" " + get_label("Excludes") + ":");
+    if (excludes != std::string::npos) opts.erase(excludes);
+    return opts;
+}
+
 std::string HelpFormatter::make_option_desc(const CLI::Option* option) const {
-    return WrapText(CLI::Formatter::make_option_desc(option), DescriptionWidth());
+    std::string description = CLI::Formatter::make_option_desc(option);
+    const std::set<CLI::Option*> excluded = option->get_excludes();
+    if (!excluded.empty()) {
+        description += " Not together with";
+        const char* separator = " ";
+        for (const CLI::Option* other : excluded) {
+            description += separator + other->get_name();
+            separator = " or ";
+        }
+        description += ".";
+    }
+    return WrapText(description, DescriptionWidth());
 }
 
 std::string HelpFormatter::make_group(std::string group, bool is_positional,

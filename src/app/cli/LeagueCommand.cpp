@@ -3,6 +3,7 @@
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/Output.h"
+#include "league/TeamLists.h"
 #include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
@@ -25,27 +26,19 @@ struct ConferenceShown {
     std::vector<DivisionShown> Divisions;
 };
 
-// Reads the main window as a user would: each division of each conference in turn is selected
-// and the team list it fills is read.
-std::vector<ConferenceShown> ReadConferences(korvel::Main& main) {
-    const Label* confLabels[2] = {&main.Label1, &main.Label2};
+// What the main window lists: each conference's listed divisions and their teams.
+std::vector<ConferenceShown> ReadConferences(const Variables& vars) {
     std::vector<ConferenceShown> conferences;
     for (int conf = 0; conf < 2; ++conf) {
-        ConferenceShown conference{ShownText(confLabels[conf]->Caption), {}};
-        auto& divisions = main.lstDivs[conf];
-        const int selected = divisions.ListIndex;
-        for (int entry = 0; entry < divisions.ListCount(); ++entry) {
-            divisions.ListIndex = entry;
-            main.lstDivs_Click(conf);
-            DivisionShown division{ShownText(divisions.Items[entry].Text), {}};
-            for (const auto& item : main.lstTeams[conf].Items) {
-                division.Teams.emplace_back(item.ItemData, ShownText(item.Text));
+        const Conference& record = vars.League.Conferences[conf];
+        ConferenceShown conference{ShownText(record.ConfName.Utf8()), {}};
+        for (int d = 0; d < kListedDivisions; ++d) {
+            DivisionShown division{ShownText(record.Divisions[d].DivName.Utf8()), {}};
+            for (const int t : TeamsOfDivision(vars, conf, d)) {
+                division.Teams.emplace_back(t, ShownText(vars.Teams[t].Name.Utf8()));
             }
             conference.Divisions.push_back(std::move(division));
         }
-        // Leave the division list as it was found.
-        divisions.ListIndex = selected;
-        if (selected >= 0) main.lstDivs_Click(conf);
         conferences.push_back(std::move(conference));
     }
     return conferences;
@@ -53,7 +46,7 @@ std::vector<ConferenceShown> ReadConferences(korvel::Main& main) {
 
 void PrintText(std::ostream& out, Session& session, const std::vector<ConferenceShown>& conferences,
                const std::string& currentName) {
-    out << "League: " << ShownText(session.MainWindow().Label3.Caption) << '\n';
+    out << "League: " << ShownText(session.Vars().League.LeagueName.Utf8()) << '\n';
     out << "Path:   " << Utf8Of(session.Vars().LeaguePath) << '\n';
     for (std::size_t conf = 0; conf < conferences.size(); ++conf) {
         out << "\nConference " << conf << ": " << conferences[conf].Name << '\n';
@@ -74,7 +67,7 @@ void PrintText(std::ostream& out, Session& session, const std::vector<Conference
 nlohmann::json ToJson(Session& session, const std::vector<ConferenceShown>& conferences,
                       const std::string& currentName) {
     nlohmann::json result;
-    result["LeagueName"] = ShownText(session.MainWindow().Label3.Caption);
+    result["LeagueName"] = ShownText(session.Vars().League.LeagueName.Utf8());
     result["LeaguePath"] = Utf8Of(session.Vars().LeaguePath);
     result["CurrentTeam"] = session.CurrentTeam();
     result["CurrentTeamName"] = currentName;
@@ -94,7 +87,7 @@ nlohmann::json ToJson(Session& session, const std::vector<ConferenceShown>& conf
 }
 
 int RunLeague(Session& session) {
-    const auto conferences = ReadConferences(session.MainWindow());
+    const auto conferences = ReadConferences(session.Vars());
     const std::string currentName = RecordText(session.Vars().Teams[session.CurrentTeam()].Name);
     return PrintResult(
         session, [&] { return ToJson(session, conferences, currentName); },

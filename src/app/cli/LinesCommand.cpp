@@ -11,7 +11,8 @@
 #include "app/cli/TeamSteps.h"
 #include "league/LineUsage.h"
 #include "platform/Utf8Paths.h"
-#include "windows/lines/Lines.h"
+#include "session/LinePlaces.h"
+#include "session/Readiness.h"
 
 namespace korvel::cli {
 namespace {
@@ -28,10 +29,16 @@ constexpr const char* kHelp =
     "Incorrect\", \"... lines are not valid\", \"Errors in File\", \"Set roster first\", \"Lines "
     "are not complete\", a password that is not the team's, a failed save) goes to standard "
     "error and gives exit code 1.\n"
-    "The dressed players in no used entry follow the table.\n"
+    "The dressed players in no used entry follow the table, then whether the lines file saved now "
+    "would pass the league's check (the problems of check-lines; with --save-lines each problem "
+    "of the saved file also goes to standard error).\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LineBuffer\": [13 rows of 5 roster indexes, 255 for "
-    "empty], \"Kept\": true when the line-up was stored, \"LinesFile\": the saved lines "
-    "file's path or null, \"Unused\": [roster indexes of dressed players in no used entry]}";
+    "empty], \"LineNames\": [the same 13 rows of 5 players' names, null for empty], \"Kept\": "
+    "true when the line-up was stored, \"LinesFile\": the saved lines file's path or null, "
+    "\"Unused\": [roster indexes of dressed players in no used entry], \"UnusedNames\": [their "
+    "names], \"Ready\": true when the lines file saved now (with the password saved, else the "
+    "team's) would pass the league's check, \"Problems\": [{\"Code\", \"Text\"} as check-lines "
+    "gives them]}";
 
 struct LinesOptions {
     std::optional<std::string> Import;  // the lines file to load
@@ -47,52 +54,47 @@ struct LinesShown {
     std::array<std::string, kLineRows> Captions;
     bool Kept = false;
     std::optional<std::filesystem::path> Saved;
+    std::vector<LinesProblem> Problems;  // of the lines file saved now
 };
 
 constexpr int UsedColumns(int row) {
     return row <= 5 ? 5 : row <= 9 ? 4 : 3;
 }
 
-// The row captions the window shows, read by choosing each view in turn; the view the window
-// showed is chosen again afterwards.
-void ReadCaptions(Lines& lines, LinesShown& shown) {
-    const int firstRowBefore = lines.FirstViewRow();
-    lines.optEven_Click();
-    for (int v = 0; v < 4; ++v) shown.Captions[v] = lines.Label1[v].Caption;
-    lines.optPP_Click();
-    for (int v = 0; v < 4; ++v) shown.Captions[4 + v] = lines.Label1[v].Caption;
-    lines.optPK_Click();
-    for (int v = 0; v < 4; ++v) shown.Captions[8 + v] = lines.Label1[v].Caption;
-    shown.Captions[12] = lines.Label3.Caption + " / " + lines.Label4.Caption;
-    if (firstRowBefore == 0) lines.optEven_Click();
-    if (firstRowBefore == 4) lines.optPP_Click();
-}
-
 // Runs the presses asked for in order; false at the first refusal, which has been printed.
 bool UseLines(Session& session, const LinesOptions& options, LinesShown& shown) {
     TeamSession& team = session.TeamEdit();
-    bool changed = false;
+    team.StartEditing();
     const auto abandon = [&] {
-        if (changed) Reported(session, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
+        if (team.Modified()) Reported(session, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
         return false;
     };
     if (options.Import) {
         const auto file = session.Vars().StartFolder / PathFromUtf8(*options.Import);
         if (!Reported(session, team.ImportLines(file, session.UiOfCli().Asker()))) return false;
-        changed = true;
+        team.MarkModified();
     }
     if (options.Auto) {
         if (!Reported(session, team.AutoLines())) return abandon();
-        changed = true;
+        team.MarkModified();
     }
-    if (const auto password = ChosenLinesPassword(session, options.Password, options.Choice)) {
+    const auto password = ChosenLinesPassword(session, options.Password, options.Choice);
+    if (password) {
         if (!Reported(session, team.SaveLines(*password))) return abandon();
         shown.Saved = team.LinesFilePath();
     }
+    shown.Problems = password ? LinesReadiness(team, *password) : LinesReadiness(team);
+    if (shown.Saved && !shown.Problems.empty()) {
+        std::ostream& err = session.UiOfCli().Err();
+        // About the line-up saved: the file itself is reported once the run has committed it.
+        err << "korvel-cli: the lines saved are not ready for the league:\n";
+        for (const LinesProblem& problem : shown.Problems) {
+            err << "  " << problem.Code << ": " << problem.Text << "\n";
+        }
+    }
     shown.LineBuffer = team.LineBuffer;
-    korvel::Lines captions(session.Vars(), session.UiOfCli());
-    ReadCaptions(captions, shown);
-    if (changed && options.Keep) {
+    for (int row = 0; row < kLineRows; ++row) shown.Captions[row] = RowCaption(row);
+    if (team.Modified() && options.Keep) {
         AnsweredYes(session, kKeepLineChanges);
         if (!Reported(session, team.KeepLines())) return abandon();
         shown.Kept = true;
@@ -133,23 +135,47 @@ void PrintText(std::ostream& out, Session& session, const std::string& team,
         }
         out << "\n";
     }
-    if (shown.Saved) out << "\nLines saved as " << shown.Saved->string() << "\n";
+    if (shown.Saved) out << "\nLines saved as " << Utf8Of(*shown.Saved) << "\n";
+    out << "\n" << ReadinessLine(shown.Problems) << "\n";
+}
+
+// The name of the player at a roster index; null for an empty entry or place.
+nlohmann::json NameJson(const Variables& vars, int entry) {
+    if (entry < 0 || entry >= kRosterPlaces || vars.Players[0][entry].IsEmptyPlace()) return {};
+    return RecordText(vars.Players[0][entry].Name);
 }
 
 nlohmann::json ToJson(Session& session, const std::string& team, const LinesShown& shown) {
+    nlohmann::json problems = nlohmann::json::array();
+    for (const LinesProblem& problem : shown.Problems) {
+        problems.push_back({{"Code", problem.Code}, {"Text", problem.Text}});
+    }
+    const Variables& vars = session.Vars();
     nlohmann::json rows = nlohmann::json::array();
+    nlohmann::json names = nlohmann::json::array();
     for (int row = 0; row < kLineRows; ++row) {
         nlohmann::json entries = nlohmann::json::array();
-        for (int c = 0; c < kLineColumns; ++c)
+        nlohmann::json rowNames = nlohmann::json::array();
+        for (int c = 0; c < kLineColumns; ++c) {
             entries.push_back(shown.LineBuffer[LineIndex(row, c)]);
+            rowNames.push_back(NameJson(vars, shown.LineBuffer[LineIndex(row, c)]));
+        }
         rows.push_back(entries);
+        names.push_back(rowNames);
     }
+    const std::vector<int> unused = UnusedDressed(shown.LineBuffer, vars.Players[0]);
+    nlohmann::json unusedNames = nlohmann::json::array();
+    for (const int index : unused) unusedNames.push_back(NameJson(vars, index));
     return {{"Team", team},
             {"TeamIndex", session.CurrentTeam()},
             {"LineBuffer", rows},
+            {"LineNames", names},
             {"Kept", shown.Kept},
-            {"LinesFile", shown.Saved ? nlohmann::json(shown.Saved->string()) : nlohmann::json()},
-            {"Unused", UnusedDressed(shown.LineBuffer, session.Vars().Players[0])}};
+            {"LinesFile", shown.Saved ? nlohmann::json(Utf8Of(*shown.Saved)) : nlohmann::json()},
+            {"Unused", unused},
+            {"UnusedNames", unusedNames},
+            {"Ready", shown.Problems.empty()},
+            {"Problems", problems}};
 }
 
 int RunLines(Session& session, const LinesOptions& options) {

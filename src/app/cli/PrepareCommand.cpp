@@ -108,7 +108,7 @@ nlohmann::json PreparedJson(Session& session, const Prepared& prepared) {
     return {{"TeamIndex", team},
             {"Team", RecordText(session.Vars().Teams[team].Name)},
             {"LinesFile",
-             prepared.LinesFile ? nlohmann::json(prepared.LinesFile->string()) : nlohmann::json()},
+             prepared.LinesFile ? nlohmann::json(Utf8Of(*prepared.LinesFile)) : nlohmann::json()},
             {"Refused", refusal}};
 }
 
@@ -142,12 +142,12 @@ int RunAllTeams(Session& session, const PrepareOptions& options) {
     // Every team's save joins the run's one commit at its end (Session::WriteWorkingCopies): a
     // refused team is reported and the others go on; a failed commit saves nothing at all.
     for (int t = 0; t <= vars.League.LastTeam; ++t) {
-        vars.CurrentTeam = static_cast<std::uint8_t>(t);
+        session.TeamEdit().SelectTeam(t);
         const Prepared prepared = PrepareTeam(session, options);
         allPrepared = allPrepared && prepared.LinesFile.has_value();
         results.push_back(PreparedJson(session, prepared));
         text += std::to_string(t) + " " + RecordText(vars.Teams[t].Name) + ": " +
-                (prepared.LinesFile ? prepared.LinesFile->string()
+                (prepared.LinesFile ? Utf8Of(*prepared.LinesFile)
                                     : "refused (" + TitleOrDefault(prepared.Refusal->Title) + ": " +
                                           prepared.Refusal->Text + ")") +
                 "\n";

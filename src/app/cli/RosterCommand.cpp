@@ -23,7 +23,8 @@ constexpr const char* kHelp =
     "players\", \"Roster not complete\", a failed save) goes to standard error and gives exit "
     "code 1.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"GameRoster\", \"Scratches\", \"Farm\": [roster indexes in "
-    "list order], \"Dressed\", \"RosterComplete\", \"Kept\": true when the roster was stored, "
+    "list order], \"GameRosterNames\", \"ScratchesNames\", \"FarmNames\": [the players' names in "
+    "the same order], \"Dressed\", \"RosterComplete\", \"Kept\": true when the roster was stored, "
     "\"PositionCount\": {\"C\", \"LW\", \"RW\", \"D\", \"G\": dressed players}, \"Missing\": [what "
     "the game roster still lacks, such as \"1 D\" or \"1 G too many\"]}";
 
@@ -103,12 +104,22 @@ nlohmann::json PositionCountJson(const DressingCheck& check) {
     return counts;
 }
 
+nlohmann::json NamesJson(const Variables& vars, const std::vector<int>& indexes) {
+    nlohmann::json names = nlohmann::json::array();
+    for (const int index : indexes) names.push_back(RecordText(vars.Players[0][index].Name));
+    return names;
+}
+
 nlohmann::json ToJson(Session& session, const std::string& team, const RosterShown& shown) {
+    const Variables& vars = session.Vars();
     return {{"Team", team},
             {"TeamIndex", session.CurrentTeam()},
             {"GameRoster", shown.Lists[Dressed]},
             {"Scratches", shown.Lists[Scratch]},
             {"Farm", shown.Lists[Farm]},
+            {"GameRosterNames", NamesJson(vars, shown.Lists[Dressed])},
+            {"ScratchesNames", NamesJson(vars, shown.Lists[Scratch])},
+            {"FarmNames", NamesJson(vars, shown.Lists[Farm])},
             {"Dressed", shown.Dressed},
             {"RosterComplete", shown.Complete},
             {"Kept", shown.Kept},
@@ -120,8 +131,12 @@ int RunRoster(Session& session, const RosterOptions& options) {
     RequireCoachMenu(session, "game roster window", "Coach > Set Game Roster");
     TeamSession& team = session.TeamEdit();
     if (!Reported(session, team.OpenRoster(Roster::kCaption))) return kRefused;
-    const bool changed = options.Auto;
-    if (options.Auto && !Reported(session, team.AutoRoster())) return kRefused;
+    team.StartEditing();
+    if (options.Auto) {
+        if (!Reported(session, team.AutoRoster())) return kRefused;
+        team.MarkModified();  // as the window's Auto button marks it
+    }
+    const bool changed = team.Modified();
     RosterShown shown = Shown(team);
     if (changed && options.Keep) {
         AnsweredYes(session, kKeepRosterChanges);

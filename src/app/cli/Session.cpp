@@ -7,6 +7,8 @@
 #include "app/cli/Output.h"
 #include "league/Condense.h"
 #include "league/LeagueFiles.h"
+#include "league/LeagueLoad.h"
+#include "league/TeamLists.h"
 #include "platform/CommitJournal.h"
 #include "platform/FolderLock.h"
 #include "platform/Utf8Paths.h"
@@ -32,9 +34,23 @@ std::string TeamRange(const Variables& vars) {
     return "this league has teams 0 to " + std::to_string(vars.League.LastTeam);
 }
 
+constexpr const char* kLoadLeagueTitle = "Load League";
+
 bool HasLeagueExtension(const fs::path& base) {
     const std::string extension = AsciiLower(Utf8Of(base.extension()));
     return extension == ".lge" || extension == ".tms" || extension == ".ros";
+}
+
+// Neither --league nor the start folder's korvel.def says which league to load.
+UsageError NoLeagueGiven(const fs::path& startFolder) {
+    return UsageError(
+        "no league was given: the start folder " + Utf8Of(startFolder) +
+        " holds no korvel.def naming the league loaded last; --league BASE gives one");
+}
+
+bool DefaultsFileIsThere(const fs::path& startFolder) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(DefaultsFileIn(startFolder), error));
 }
 
 }  // namespace
@@ -104,6 +120,10 @@ fs::path Session::ResolveStartFolder() const {
 
 void Session::Open(HoldCopies hold) {
     const fs::path startFolder = ResolveStartFolder();
+    // Told before the folder is locked, so that a run that can load nothing leaves no trace.
+    if (options_.League.empty() && !DefaultsFileIsThere(startFolder)) {
+        throw NoLeagueGiven(startFolder);
+    }
     try {
         lock_.emplace(startFolder);
     } catch (const FolderInUse& busy) {
@@ -111,30 +131,88 @@ void Session::Open(HoldCopies hold) {
     } catch (const FileError& unlockable) {
         throw UsageError(unlockable.what());
     }
-    main_ = std::make_unique<korvel::Main>(vars_, ui_, startFolder);
     if (hold == HoldCopies::Yes) {
-        copies_.emplace(vars_, WorkingCopies::AwaitingLeague{});
+        team_.HoldWorkingCopies();
         team_.CollectSaves(&saves_);
     }
-    main_->Form_Load();
-    if (!options_.League.empty()) LoadRequestedLeague(startFolder);
-    if (!vars_.LeagueLoaded()) {
-        // When start-up said why it loaded nothing, that is the cause; korvel.def is not.
-        if (ui_.MessageCount() > 0) throw UsageError("no league is loaded; give --league BASE");
-        throw UsageError("no league is loaded: " + Utf8Of(DefaultsFileIn(vars_.StartFolder)) +
-                         " names none that can be loaded; give --league BASE");
+    try {
+        StartUp(startFolder);
+        if (!options_.League.empty()) LoadRequestedLeague(startFolder);
+        if (!vars_.LeagueLoaded()) throw UsageError(NothingLoaded(startFolder));
+    } catch (const UsageError&) {
+        if (!vars_.LeagueLoaded()) lock_->ReleaseLeavingNoTrace();
+        throw;
     }
     // What start-up reported about the league it tried first is no refusal of the command.
     ui_.ClearRefusal();
-    if (!options_.Team.empty()) SelectTeam(ResolveTeam(vars_, options_.Team));
+    if (!gameDayNotice_.empty()) {
+        ui_.Report({gameDayNotice_, "Briefing", Icon::Information});
+    }
+    if (!options_.Team.empty()) {
+        const int team = ResolveTeam(vars_, options_.Team);
+        team_.SelectTeam(team);
+        // A team the lists show is chosen as a click on it would choose it.
+        teamChosen_ = teamChosen_ || TeamListed(vars_, team);
+    }
+}
+
+void Session::StartUp(const fs::path& startFolder) {
+    // As the main window starts: a save a killed program left half done is finished first, then
+    // a failing start-up is tried once more; when it fails again no league is loaded and the
+    // message says why.
+    try {
+        FinishInterruptedCommit(startFolder);
+    } catch (const std::exception& failure) {
+        ui_.MsgBox(failure.what(), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
+    }
+    RemoveLeftoverTemporaryFiles(startFolder);
+    const auto load = [this](const fs::path& base) { LoadLeague(base); };
+    try {
+        korvel::StartUp(vars_, startFolder, load);
+    } catch (const std::exception&) {
+        try {
+            korvel::StartUp(vars_, startFolder, load);
+        } catch (const std::exception& failure) {
+            ui_.MsgBox(failure.what(), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
+        }
+    }
+}
+
+void Session::LoadLeague(const fs::path& base) {
+    LeagueLoaded loaded = korvel::LoadLeague(vars_, base);
+    gameDays_ = std::move(loaded.Visit);
+    gameDayNotice_ = std::move(loaded.Notice);
+    if (loaded.ShortRoster) {
+        ui_.MsgBox(*loaded.ShortRoster, Buttons::OK, Icon::Information, kLoadLeagueTitle);
+    }
+    // The main window selects the first team of each conference's first division after a load.
+    const auto team = TeamAfterLoad(vars_);
+    if (team) team_.SelectTeam(*team);
+    teamChosen_ = team.has_value();
+}
+
+std::string Session::NothingLoaded(const fs::path& startFolder) const {
+    if (const auto cause = CannotWriteIn(startFolder)) {
+        return "no league is loaded: the start folder " + Utf8Of(startFolder) +
+               " cannot be written (" + *cause +
+               "), and a league is loaded into working copies made there; make it writable, or "
+               "give another with -C DIR";
+    }
+    // When start-up said why it loaded nothing, that is the cause; korvel.def is not.
+    if (ui_.MessageCount() > 0) {
+        return "no league is loaded: the league that " + Utf8Of(DefaultsFileIn(startFolder)) +
+               " names could not be loaded (see above); give --league BASE";
+    }
+    return "no league is loaded: " + Utf8Of(DefaultsFileIn(startFolder)) +
+           " names none that can be loaded; give --league BASE";
 }
 
 void Session::WriteWorkingCopies(std::vector<StagedFile> alongside) {
     std::vector<StagedFile> files;
-    if (copies_) copies_->Stage(files);
+    if (WorkingCopies* copies = team_.HeldCopies()) copies->Stage(files);
     for (StagedFile& file : alongside) files.push_back(std::move(file));
     const std::vector<Message> reports = saves_.Commit(vars_, std::move(files));
-    if (copies_) copies_->Written();
+    if (WorkingCopies* copies = team_.HeldCopies()) copies->Written();
     for (const Message& report : reports) ui_.Report(report);
     ReleaseOutput();
 }
@@ -154,13 +232,15 @@ void Session::OpenLeagueOnly() {
         } else if (const auto named = ReadDefaultsFile(DefaultsFileIn(startFolder))) {
             base = startFolder / *named;
         } else {
-            throw UsageError("no league is loaded: " + Utf8Of(DefaultsFileIn(startFolder)) +
-                             " is missing; give --league BASE");
+            throw NoLeagueGiven(startFolder);
         }
         const LeagueFileSet league = ReadLeagueFiles(base);
         vars_.League = league.League;
         std::copy(league.Teams.begin(), league.Teams.end(), vars_.Teams.begin());
         vars_.LeaguePath = league.Base;
+        if (const auto warning = ShortRosterWarning(league)) {
+            ui_.MsgBox(*warning, Buttons::OK, Icon::Information, "Load League");
+        }
     } catch (const UsageError&) {
         throw;
     } catch (const std::exception& failure) {
@@ -173,37 +253,20 @@ void Session::LoadRequestedLeague(const fs::path& startFolder) {
     // Start-up has just loaded the league korvel.def names; File > Load of the same league would
     // only read the same files again.
     if (vars_.LeaguePath == base) return;
-    // File > Load: the dialog chooses BASE.tms and the window drops the extension again.
-    ui_.SetFileToOpen(WithExtension(base, ".tms"));
-    const auto messagesBefore = ui_.MessageCount();
-    main_->LoadLeague_Click();
-    if (ui_.MessageCount() == messagesBefore && vars_.LeaguePath == base) return;
-    // A message shown named the file and the cause; only say what it means for the run.
-    std::string message = ui_.MessageCount() > messagesBefore
-                              ? std::string("--league was not loaded")
-                              : "the league " + Utf8Of(base) + " could not be loaded";
+    try {
+        LoadLeague(base);
+        return;
+    } catch (const std::exception& failure) {
+        ui_.MsgBox(LoadFailureText(base, vars_.StartFolder, failure), Buttons::OK, Icon::Critical,
+                   kLoadLeagueTitle);
+    }
+    if (!vars_.LeagueLoaded() && CannotWriteIn(startFolder)) {
+        throw UsageError(NothingLoaded(startFolder));
+    }
+    // The message named the file and the cause; only say what it means for the run.
+    std::string message = "--league was not loaded";
     if (HasLeagueExtension(base)) message += "; give its base path without the extension";
     throw UsageError(message);
-}
-
-void Session::SelectTeam(int team) {
-    const Team& record = vars_.Teams[team];
-    const int conf = record.Conference;
-    const int division = record.Division;
-    if (conf < 2 && division < main_->lstDivs[conf].ListCount()) {
-        // As a user would: pick the team's division, then the team in the list it fills.
-        main_->lstDivs[conf].ListIndex = division;
-        main_->lstDivs_Click(conf);
-        auto& teams = main_->lstTeams[conf];
-        for (int entry = 0; entry < teams.ListCount(); ++entry) {
-            if (teams.Items[entry].ItemData != team) continue;
-            teams.ListIndex = entry;
-            main_->lstTeams_Click(conf);
-            return;
-        }
-    }
-    // A team in a division the main window does not list cannot be clicked; take it directly.
-    vars_.CurrentTeam = static_cast<std::uint8_t>(team);
 }
 
 }  // namespace korvel::cli

@@ -10,11 +10,13 @@ namespace {
 constexpr const char* kHelp =
     "Output: the standings of the loaded league, one table per division that holds a team "
     "(conference 0 divisions 0 to 3, then conference 1), ordered by points, then wins, then goal "
-    "difference, then team index; PTS = 2 x W + T. Before the season has started W, L, T, GP and "
+    "difference, then team index, each row led by its rank in the division and ending in the team "
+    "index (#); PTS = 2 x W + T. Before the season has started W, L, T, GP and "
     "PTS are 0. Teams of no division (conference above 1 or division above 3) are listed under "
     "Unlisted.\n"
-    "JSON: {\"League\", \"Divisions\": [{\"Conference\", \"Division\", \"Name\", \"Teams\": "
-    "[{\"TeamIndex\", \"Team\", \"GP\", \"W\", \"L\", \"T\", \"PTS\", \"GF\", \"GA\", "
+    "JSON: {\"League\", \"Divisions\": [{\"Conference\", \"ConferenceName\", \"Division\", "
+    "\"Name\", \"Teams\": [{\"Rank\", \"TeamIndex\", \"Team\", \"GP\", \"W\", \"L\", \"T\", "
+    "\"PTS\", \"GF\", \"GA\", "
     "\"DIFF\"}]}], \"Unlisted\": [team indexes]}";
 
 nlohmann::json ToJson(const std::string& leagueName, const LeagueStandings& standings) {
@@ -22,7 +24,8 @@ nlohmann::json ToJson(const std::string& leagueName, const LeagueStandings& stan
     for (const DivisionStandings& division : standings.Divisions) {
         nlohmann::json teams = nlohmann::json::array();
         for (const StandingsRow& row : division.Teams) {
-            teams.push_back({{"TeamIndex", row.TeamIndex},
+            teams.push_back({{"Rank", row.Rank},
+                             {"TeamIndex", row.TeamIndex},
                              {"Team", row.Team},
                              {"GP", row.GP},
                              {"W", row.W},
@@ -34,6 +37,7 @@ nlohmann::json ToJson(const std::string& leagueName, const LeagueStandings& stan
                              {"DIFF", row.DIFF}});
         }
         divisions.push_back({{"Conference", division.Conference},
+                             {"ConferenceName", division.ConferenceName},
                              {"Division", division.Division},
                              {"Name", division.Name},
                              {"Teams", teams}});
@@ -46,9 +50,10 @@ void PrintText(std::ostream& out, const std::string& leagueName, const Variables
     out << "League: " << leagueName << '\n';
     using Align = TextTable::Align;
     for (const DivisionStandings& division : standings.Divisions) {
-        out << "\nConference " << division.Conference << ", division " << division.Division << ": "
-            << division.Name << '\n';
-        TextTable table({{"#", Align::Right},
+        out << "\n"
+            << division.ConferenceName << ", " << division.Name << " (conference "
+            << division.Conference << ", division " << division.Division << ")\n";
+        TextTable table({{"Rank", Align::Right},
                          {"Team"},
                          {"GP", Align::Right},
                          {"W", Align::Right},
@@ -57,12 +62,13 @@ void PrintText(std::ostream& out, const std::string& leagueName, const Variables
                          {"PTS", Align::Right},
                          {"GF", Align::Right},
                          {"GA", Align::Right},
-                         {"DIFF", Align::Right}});
+                         {"DIFF", Align::Right},
+                         {"#", Align::Right}});
         for (const StandingsRow& row : division.Teams) {
-            table.AddRow({std::to_string(row.TeamIndex), row.Team, std::to_string(row.GP),
+            table.AddRow({std::to_string(row.Rank), row.Team, std::to_string(row.GP),
                           std::to_string(row.W), std::to_string(row.L), std::to_string(row.T),
                           std::to_string(row.PTS), std::to_string(row.GF), std::to_string(row.GA),
-                          std::to_string(row.DIFF)});
+                          std::to_string(row.DIFF), std::to_string(row.TeamIndex)});
         }
         table.Print(out, "  ");
     }

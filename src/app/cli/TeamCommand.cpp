@@ -93,9 +93,16 @@ nlohmann::json ToJson(Session& session, const TeamShown& shown) {
 int RunTeam(Session& session, const TeamOptions& options) {
     CliUi& ui = session.UiOfCli();
     TeamShown shown;
-    const bool opened =
-        DriveWindow<DisplayTeam>(session, &Main::ViewTeam_Click,
-                                 [&](DisplayTeam& info) { UseTeamWindow(info, options, shown); });
+    // Manager > View Team: the window reads the team's roster itself.
+    const auto viewTeam = [&] {
+        if (!session.TeamChosen()) return;
+        RunGuarded(ui, "View Team", [&] {
+            DisplayTeam info(session.TeamEdit(), ui);
+            ui.ShowModal(info);
+        });
+    };
+    const bool opened = DriveWindow<DisplayTeam>(
+        session, viewTeam, [&](DisplayTeam& info) { UseTeamWindow(info, options, shown); });
     if (ui.Refused()) return kRefused;
     if (!opened) throw WindowNotOpened("team information window", "Manager > View Team");
     return PrintResult(

@@ -5,7 +5,7 @@
 namespace korvel::cli {
 
 void RequireCoachMenu(Session& session, const std::string& window, const std::string& menuPath) {
-    if (!session.MainWindow().coach.Enabled) throw WindowNotOpened(window, menuPath);
+    if (!session.TeamChosen()) throw WindowNotOpened(window, menuPath);
 }
 
 bool Reported(Session& session, const Outcome& outcome) {

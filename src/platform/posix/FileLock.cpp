@@ -35,33 +35,54 @@ int OpenLockFile(const std::filesystem::path& file) {
     return fd;
 }
 
+// Whether `fd` is still the file at `file`: a holder may remove the lock file before it lets go
+// (FileLock::RemoveFile), and a lock taken on the removed file keeps nobody out.
+bool StillInPlace(int fd, const std::filesystem::path& file) {
+    struct stat opened {
+    }, named{};
+    return ::fstat(fd, &opened) == 0 && ::lstat(file.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
 }  // namespace
 
 FileLock::FileLock(std::filesystem::path file, std::chrono::milliseconds wait,
                    const std::function<void()>& whileBusy)
-    : file_(OpenLockFile(file)) {
+    : file_(std::move(file)) {
     constexpr auto kPoll = std::chrono::milliseconds(50);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     bool toldBusy = false;
-    while (::flock(static_cast<int>(file_), LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        if (error == EINTR) continue;
-        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
-            ::close(static_cast<int>(file_));
-            if (error != EWOULDBLOCK) {
-                throw FileError(file,
-                                "cannot be locked (" + std::string(std::strerror(error)) + ")");
+    for (;;) {
+        const int fd = OpenLockFile(file_);
+        while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            if (error == EINTR) continue;
+            if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+                ::close(fd);
+                if (error != EWOULDBLOCK) {
+                    throw FileError(file_,
+                                    "cannot be locked (" + std::string(std::strerror(error)) + ")");
+                }
+                throw FileBusy(file_, "is held by another Korvel program");
             }
-            throw FileBusy(file, "is held by another Korvel program");
+            if (!toldBusy && whileBusy) whileBusy();
+            toldBusy = true;
+            std::this_thread::sleep_for(kPoll);
         }
-        if (!toldBusy && whileBusy) whileBusy();
-        toldBusy = true;
-        std::this_thread::sleep_for(kPoll);
+        if (StillInPlace(fd, file_)) {
+            handle_ = fd;
+            return;
+        }
+        ::close(fd);  // its holder removed it meanwhile: lock the file now in its place
     }
 }
 
+void FileLock::RemoveFile() {
+    ::unlink(file_.c_str());
+}
+
 FileLock::~FileLock() {
-    ::close(static_cast<int>(file_));
+    ::close(static_cast<int>(handle_));
 }
 
 }  // namespace korvel

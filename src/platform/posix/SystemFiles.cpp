@@ -141,10 +141,14 @@ bool RemoveEmptyFolder(const fs::path& folder) {
     return ::rmdir(folder.c_str()) == 0;
 }
 
-bool IsReadOnlyFolderWithout(const fs::path& folder, const fs::path& file) {
+bool NothingAt(const fs::path& path) {
     struct stat status {};
-    return ::lstat(file.c_str(), &status) != 0 && errno == ENOENT &&
-           ::access(folder.c_str(), W_OK) != 0;
+    return ::lstat(path.c_str(), &status) != 0 && errno == ENOENT;
+}
+
+std::error_code WriteRefusal(const fs::path& folder) {
+    if (::access(folder.c_str(), W_OK) == 0) return {};
+    return std::error_code(errno, std::generic_category());
 }
 
 }  // namespace korvel::system

@@ -57,6 +57,10 @@ void Show(QLabel& widget, const Label& control) {
     widget.setVisible(control.Visible);
 }
 
+void ShowLabelsAsPlainText(QWidget& root) {
+    for (QLabel* label : root.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+}
+
 void Show(QListWidget& widget, const ListBox& control) {
     const QSignalBlocker blocker(widget);
     widget.setSelectionMode(control.MultiSelect ? QAbstractItemView::ExtendedSelection

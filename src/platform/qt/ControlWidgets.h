@@ -15,11 +15,15 @@ class QAction;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QWidget;
 
 namespace korvel::qt {
 
 // Caption (as plain text), visibility and text colour.
 void Show(QLabel& widget, const Label& control);
+// Makes every label in `root` show its text as plain text: a window's texts come from the league's
+// files, which may hold anything that looks like markup.
+void ShowLabelsAsPlainText(QWidget& root);
 // Entries (text, item data in Qt::UserRole), the selection and the selection mode (single or
 // extended). The entries are only rebuilt when they differ, so scrolling survives a refresh.
 void Show(QListWidget& widget, const ListBox& control);

@@ -26,10 +26,7 @@ class PlacementKeeper : public QObject {
     PlacementKeeper(QWidget& window, const QString& name) : QObject(&window), name_(name) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Close) {
-            QSettings().setValue(PlacementKey(name_),
-                                 static_cast<QWidget*>(watched)->saveGeometry());
-        }
+        if (event->type() == QEvent::Close) SavePlacement(*static_cast<QWidget*>(watched), name_);
         return false;
     }
 
@@ -40,9 +37,17 @@ class PlacementKeeper : public QObject {
 }  // namespace
 
 void KeepPlacement(QWidget& window, const QString& name) {
-    const QByteArray kept = QSettings().value(PlacementKey(name)).toByteArray();
-    if (!kept.isEmpty()) window.restoreGeometry(kept);
+    RestorePlacement(window, name);
     window.installEventFilter(new PlacementKeeper(window, name));
+}
+
+bool RestorePlacement(QWidget& window, const QString& name) {
+    const QByteArray kept = QSettings().value(PlacementKey(name)).toByteArray();
+    return !kept.isEmpty() && window.restoreGeometry(kept);
+}
+
+void SavePlacement(const QWidget& window, const QString& name) {
+    QSettings().setValue(PlacementKey(name), window.saveGeometry());
 }
 
 std::optional<std::filesystem::path> RememberedFolder(const std::string& dialogTitle) {

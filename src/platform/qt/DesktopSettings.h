@@ -18,6 +18,12 @@ namespace korvel::qt {
 // window stays where it is.
 void KeepPlacement(QWidget& window, const QString& name);
 
+// The window's size and place as kept under `name`, one entry per window. RestorePlacement does
+// nothing when none is kept, and returns whether it restored one; the place is then moved onto a
+// screen if it lies off every screen (keeping it inside the available area is FitToScreen's job).
+bool RestorePlacement(QWidget& window, const QString& name);
+void SavePlacement(const QWidget& window, const QString& name);
+
 // The folder a file dialog of this title last chose a file from, when that folder still exists.
 std::optional<std::filesystem::path> RememberedFolder(const std::string& dialogTitle);
 void RememberFolder(const std::string& dialogTitle, const std::filesystem::path& folder);

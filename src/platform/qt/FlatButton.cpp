@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "platform/qt/Palettes.h"
 #include "platform/qt/Style.h"
 
 namespace korvel::qt {
@@ -48,7 +49,7 @@ void FlatButton::paintEvent(QPaintEvent* event) {
     const QColor accent = accent_.isValid() ? accent_ : colours.color(QPalette::Highlight);
     QColor fill = colours.color(isDown() ? QPalette::Midlight : QPalette::Button);
     QColor ink = colours.color(QPalette::ButtonText);
-    QColor border = colours.color(QPalette::Mid);
+    QColor border = FrameColour(colours);
     if (lit) {
         fill = accent;
         ink = kind_ == Kind::Filter ? QColor(Qt::white) : colours.color(QPalette::HighlightedText);

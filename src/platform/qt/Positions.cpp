@@ -12,8 +12,8 @@ std::span<const PositionLook> PositionLooks() {
     static const std::array<PositionLook, 6> looks{{
         {"C", QColor(0xc8, 0x10, 0x2e)},
         {"LW", QColor(0x1f, 0x5f, 0xbf)},
-        {"RW", QColor(0x2a, 0x8c, 0x7e)},
-        {"D", QColor(0xb7, 0x77, 0x0c)},  // dark enough for white letters
+        {"RW", QColor(0x23, 0x7a, 0x6e)},
+        {"D", QColor(0x9a, 0x64, 0x0a)},
         {"G", QColor(0x3d, 0x4a, 0x5c)},
         {"W", QColor(0x5b, 0x4b, 0xc4)},
     }};

@@ -8,7 +8,7 @@
 namespace korvel::qt {
 
 // How a position looks on screen: its short name and its colour. Every badge, letter and filter
-// button of the program takes both from here.
+// button of the program takes both from here; each colour carries white letters at 4.5:1 or more.
 struct PositionLook {
     QString Name;
     QColor Colour;

@@ -1,8 +1,13 @@
 #include "platform/qt/QtText.h"
 
 #include <QFile>
+#include <QTextDocument>
 
 namespace korvel::qt {
+
+QString PlainToolTip(const QString& text) {
+    return Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal);
+}
 
 QString PathToQString(const std::filesystem::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.native()));

@@ -1,11 +1,10 @@
 #include "platform/qt/QtUi.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,26 +46,6 @@ std::optional<std::filesystem::path> RunFileDialog(const FileDialog& request) {
     return QStringToPath(chosen.front());
 }
 
-// A message box that only its buttons close. A Yes/No question has no Cancel: neither Escape nor
-// the close box may answer it for the user.
-class QuestionBox : public QMessageBox {
-  public:
-    explicit QuestionBox(QWidget* parent) : QMessageBox(parent) {
-        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
-                       ~Qt::WindowCloseButtonHint);
-    }
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->matches(QKeySequence::Cancel)) return event->accept();
-        QMessageBox::keyPressEvent(event);
-    }
-    void closeEvent(QCloseEvent* event) override {
-        if (clickedButton() == nullptr) return event->ignore();
-        QMessageBox::closeEvent(event);
-    }
-};
-
 std::string NoFormText(const Window& window) {
     return "The window \"" + window.Caption + "\" has no form to show it.";
 }
@@ -75,12 +54,7 @@ std::string NoFormText(const Window& window) {
 
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons buttons, Icon icon,
                                             const std::string& title, QWidget* parent) {
-    std::unique_ptr<QMessageBox> box;
-    if (buttons == Buttons::YesNo) {
-        box = std::make_unique<QuestionBox>(parent);
-    } else {
-        box = std::make_unique<QMessageBox>(parent);
-    }
+    auto box = std::make_unique<QMessageBox>(parent);
     box->setWindowTitle(ToQString(TitleOrDefault(title)));
     box->setTextFormat(Qt::PlainText);
     box->setText(ToQString(text));
@@ -88,6 +62,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons but
     if (buttons == Buttons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
     } else if (buttons == Buttons::YesNoCancel) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Yes);
@@ -103,7 +78,7 @@ Answer AnswerOf(const QMessageBox& box, Buttons buttons) {
     if (buttons == Buttons::OK) return Answer::OK;
     const QAbstractButton* clicked = box.clickedButton();
     if (clicked != nullptr && clicked == box.button(QMessageBox::Yes)) return Answer::Yes;
-    // Escape and the close box of a question with Cancel answer Cancel.
+    // Escape and the close box answer No, or Cancel where the question has it.
     const bool no = clicked != nullptr && clicked == box.button(QMessageBox::No);
     if (buttons == Buttons::YesNoCancel && !no) return Answer::Cancel;
     return Answer::No;
@@ -163,7 +138,12 @@ Answer QtUi::MsgBox(const std::string& text, const std::string& cause, Buttons b
                     const std::string& title) {
     if (MsgBoxHook) return MsgBoxHook(text, buttons, icon, TitleOrDefault(title));
     const auto box = MakeMessageBox(text, buttons, icon, title, DialogParent());
-    if (!cause.empty()) box->setInformativeText(ToQString(cause));
+    if (!cause.empty()) {
+        box->setInformativeText(ToQString(cause));
+        // The cause names files and what was in them: shown as it is, never as markup.
+        if (auto* label = box->findChild<QLabel*>("qt_msgbox_informativelabel"))
+            label->setTextFormat(Qt::PlainText);
+    }
     box->exec();
     return AnswerOf(*box, buttons);
 }

@@ -74,8 +74,7 @@ class QtUi : public Ui {
 // them.
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons buttons, Icon icon,
                                             const std::string& title, QWidget* parent = nullptr);
-// A Yes/No box can only be closed by its buttons: Escape and the close box do nothing. A
-// Yes/No/Cancel box takes them as Cancel.
+// Escape and the close box answer a Yes/No box No, and a Yes/No/Cancel box Cancel.
 // The answer of a message box that has been run: Yes, No (or Cancel) for a question, otherwise OK.
 Answer AnswerOf(const QMessageBox& box, Buttons buttons);
 std::unique_ptr<QInputDialog> MakeInputDialog(const std::string& prompt, const std::string& title,

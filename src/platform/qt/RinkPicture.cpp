@@ -235,6 +235,28 @@ void RinkBackground::SetBanner(const QWidget* lowest) {
     update();
 }
 
+void RinkBackground::SetRinkArea(const QWidget* region, const QWidget* content) {
+    rinkRegion_ = region;
+    rinkContent_ = content;
+    update();
+}
+
+QRect RinkBackground::RinkRect(int bannerHeight) const {
+    const int rinkTop = bannerHeight > 0 ? bannerHeight + 8 : 0;
+    const QRect below = rect().adjusted(6, rinkTop + 2, -6, -6);
+    if (rinkRegion_ == nullptr || rinkContent_ == nullptr) return below;
+    const QRect region(rinkRegion_->mapTo(this, QPoint(0, 0)), rinkRegion_->size());
+    const QRect content(rinkContent_->mapTo(this, QPoint(0, 0)), rinkContent_->size());
+    // As high as the region holds a whole rink, never lower than the content and a margin; the
+    // window cuts off what lies beyond its edges.
+    const int fits = std::min(region.height(), static_cast<int>(region.width() * kWidth / kLength));
+    const int height = std::max(content.height() + 16, fits);
+    const int length = static_cast<int>(height * kLength / kWidth);
+    QRect rink(0, 0, length, height);
+    rink.moveCenter(content.center());
+    return rink;
+}
+
 void RinkBackground::paintEvent(QPaintEvent*) {
     if (!Decorations()) {
         QPainter(this).fillRect(rect(), palette().window());
@@ -245,18 +267,20 @@ void RinkBackground::paintEvent(QPaintEvent*) {
     const QSize pixels = size() * ratio;
     // Painting the rink costs far more than copying it: it is painted again only when the size,
     // the banner or the palette change.
-    if (picture_.size() != pixels || pictureBanner_ != bannerHeight ||
+    const QRect rink = RinkRect(bannerHeight);
+    if (picture_.size() != pixels || pictureBanner_ != bannerHeight || pictureRink_ != rink ||
         picturePalette_ != palette().cacheKey()) {
         picture_ = QImage(pixels, QImage::Format_RGB32);
         picture_.setDevicePixelRatio(ratio);
-        PaintBackdrop(picture_, bannerHeight);
+        PaintBackdrop(picture_, bannerHeight, rink);
         pictureBanner_ = bannerHeight;
+        pictureRink_ = rink;
         picturePalette_ = palette().cacheKey();
     }
     QPainter(this).drawImage(0, 0, picture_);
 }
 
-void RinkBackground::PaintBackdrop(QImage& image, int bannerHeight) const {
+void RinkBackground::PaintBackdrop(QImage& image, int bannerHeight, const QRect& rink) const {
     const double pixel = image.devicePixelRatio();
     const double width = image.width();
     const QColor window = palette().color(QPalette::Window);
@@ -272,8 +296,7 @@ void RinkBackground::PaintBackdrop(QImage& image, int bannerHeight) const {
         FillBox(image, QRectF(0, bottom + 2 * pixel, width, 2 * pixel), QColor(52, 96, 200, 150));
     }
 
-    const int rinkTop = bannerHeight > 0 ? bannerHeight + 8 : 0;
-    PaintRink(image, QRectF(rect().adjusted(6, rinkTop + 2, -6, -6)), palette());
+    PaintRink(image, QRectF(rink), palette());
 }
 
 }  // namespace korvel::qt

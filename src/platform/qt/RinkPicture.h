@@ -23,16 +23,24 @@ class RinkBackground : public QWidget {
     // A banner runs across the top, behind a window's title, down to just below `lowest` (a widget
     // laid out on this one); the rink fills the rest. Without a banner the rink fills everything.
     void SetBanner(const QWidget* lowest);
+    // The rink lies behind `content` (a widget laid out on this one), centred on it and as large
+    // as `region` (a widget holding it) lets a whole rink be, rather than filling what the banner
+    // leaves; it always reaches past the content's top and bottom.
+    void SetRinkArea(const QWidget* region, const QWidget* content);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void PaintBackdrop(QImage& image, int bannerHeight) const;
+    void PaintBackdrop(QImage& image, int bannerHeight, const QRect& rink) const;
+    QRect RinkRect(int bannerHeight) const;
 
     const QWidget* bannerBottom_ = nullptr;
+    const QWidget* rinkRegion_ = nullptr;
+    const QWidget* rinkContent_ = nullptr;
     QImage picture_;
     int pictureBanner_ = -1;
+    QRect pictureRink_;
     qint64 picturePalette_ = 0;
 };
 

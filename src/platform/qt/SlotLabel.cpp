@@ -1,25 +1,32 @@
 #include "platform/qt/SlotLabel.h"
 
+#include <QAbstractItemView>
 #include <QDataStream>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
-#include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmapCache>
 
+#include <algorithm>
+
+#include "platform/qt/Palettes.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/Style.h"
 
 namespace korvel::qt {
 
 namespace {
 
-// The list entries a QListWidget drag carries: model data, the row first.
+// The list entries an item view's drag carries: model data, the row first.
 constexpr const char* kListDragFormat = "application/x-qabstractitemmodeldatalist";
 
-// A slot is wide enough for a player's name (up to 22 characters, rarely more than 20 used).
+// Until it is told the widest caption, a slot is wide enough for a name of 20 characters; it
+// may shrink to 8 and an ellipsis.
 constexpr int kCaptionCharacters = 20;
+constexpr int kFewestCharacters = 8;
+constexpr const char* kEmptyCaption = "empty";
 
 constexpr int kPadding = 9;  // between the frame and the caption
 constexpr qreal kRadius = 6;
@@ -55,12 +62,67 @@ SlotLabel::SlotLabel(QWidget* parent) : QLabel(parent) {
     setProperty("filled", false);
     setProperty("dragOver", false);
     setProperty("dragRefused", false);
+    setProperty("marked", false);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
+void SlotLabel::SetWidestCaption(const QString& caption) {
+    widest_ = caption.trimmed();
+    updateGeometry();
+    ShowToolTip();
+}
+
+void SlotLabel::SetHelp(const QString& help) {
+    help_ = help;
+    ShowToolTip();
+}
+
 void SlotLabel::ShowFilled() {
     SetState("filled", !text().isEmpty());
+    ShowToolTip();
+}
+
+void SlotLabel::ShowMarked(bool marked) {
+    SetState("marked", marked);
+}
+
+QRect SlotLabel::CaptionArea() const {
+    QRect area = contentsRect();
+    area.setLeft(area.left() + std::max(0, indent()));
+    return area;
+}
+
+QString SlotLabel::WholeCaption() const {
+    QString caption = text();
+    while (caption.endsWith(' ')) caption.chop(1);
+    return caption;
+}
+
+QString SlotLabel::ShownCaption(int width) const {
+    return fontMetrics().elidedText(WholeCaption(), Qt::ElideRight, width);
+}
+
+bool SlotLabel::CaptionCut() const {
+    return ShownCaption(CaptionArea().width()) != WholeCaption();
+}
+
+// The whole caption leads the tooltip when the slot cuts it, as plain text whatever it holds.
+void SlotLabel::ShowToolTip() {
+    const QString tip =
+        CaptionCut() ? text().trimmed() + (help_.isEmpty() ? "" : "\n" + help_) : help_;
+    const QString shown = tip.isEmpty() ? QString() : PlainToolTip(tip);
+    if (toolTip() != shown) setToolTip(shown);
+}
+
+void SlotLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    ShowToolTip();
+}
+
+void SlotLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) updateGeometry();
 }
 
 void SlotLabel::ShowDragOver(bool over) {
@@ -73,15 +135,25 @@ void SlotLabel::SetState(const char* name, bool on) {
     update();
 }
 
+// The frame, the padding and the indent around the caption, and a pixel to spare.
 QSize SlotLabel::sizeHint() const {
-    QFont bold = font();
-    bold.setBold(true);
-    const QFontMetrics metrics(bold);
-    return {metrics.averageCharWidth() * kCaptionCharacters + 24, metrics.height() * 3 / 2 + 6};
+    const QFontMetrics metrics = fontMetrics();
+    QFont italic = font();
+    italic.setItalic(true);
+    italic.setBold(false);
+    const int caption = std::max(widest_.isEmpty() ? metrics.averageCharWidth() * kCaptionCharacters
+                                                   : metrics.horizontalAdvance(widest_),
+                                 QFontMetrics(italic).horizontalAdvance(kEmptyCaption) + 10);
+    const QMargins margins = contentsMargins();
+    return {caption + margins.left() + margins.right() + std::max(0, indent()) + 2,
+            metrics.height() * 3 / 2 + 6};
 }
 
 QSize SlotLabel::minimumSizeHint() const {
-    return sizeHint();
+    const QSize whole = sizeHint();
+    const int fewest = fontMetrics().averageCharWidth() * kFewestCharacters;
+    const QMargins margins = contentsMargins();
+    return {std::min(whole.width(), fewest + margins.left() + margins.right()), whole.height()};
 }
 
 // The frame and fill: the base colour in a fine frame, an empty slot's shaded in a dashed one; the
@@ -91,10 +163,11 @@ QSize SlotLabel::minimumSizeHint() const {
 QPixmap SlotLabel::Box() const {
     const bool filled = property("filled").toBool();
     const bool refused = property("dragRefused").toBool();
-    const bool lit = underMouse() || hasFocus() || property("dragOver").toBool();
+    const bool marked = property("marked").toBool();
+    const bool lit = underMouse() || hasFocus() || property("dragOver").toBool() || marked;
     const bool shaded = !filled || hasFocus();
     const qreal ratio = devicePixelRatioF();
-    const QString key = QString("korvel-slot-%1x%2@%3-%4%5%6%7-%8")
+    const QString key = QString("korvel-slot-%1x%2@%3-%4%5%6%7%8-%9")
                             .arg(width())
                             .arg(height())
                             .arg(ratio)
@@ -102,14 +175,17 @@ QPixmap SlotLabel::Box() const {
                             .arg(refused)
                             .arg(lit)
                             .arg(shaded)
+                            .arg(marked)
                             .arg(palette().cacheKey());
     QPixmap box;
     if (QPixmapCache::find(key, &box)) return box;
 
     const QPalette& colours = palette();
-    QPen pen(colours.color(QPalette::Mid), 1, filled ? Qt::SolidLine : Qt::DashLine);
+    QPen pen(FrameColour(colours), 1, filled ? Qt::SolidLine : Qt::DashLine);
     if (refused) {
         pen = QPen(kRefusedColour, 2, Qt::DashLine);
+    } else if (marked) {
+        pen = QPen(colours.color(QPalette::Highlight), 2, Qt::DashLine);
     } else if (lit) {
         pen = QPen(colours.color(QPalette::Highlight), 2);
     }
@@ -128,21 +204,22 @@ QPixmap SlotLabel::Box() const {
     return box;
 }
 
-void SlotLabel::paintEvent(QPaintEvent* event) {
-    if (Decorations()) {
-        QPainter painter(this);
-        painter.drawPixmap(0, 0, Box());
-    }
-    QLabel::paintEvent(event);
-    if (!text().isEmpty()) return;
+void SlotLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (Decorations()) painter.drawPixmap(0, 0, Box());
+    const QRect area = CaptionArea();
+    if (!text().isEmpty()) {
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, ShownCaption(area.width()));
+        return;
+    }
     QFont font = this->font();
     font.setItalic(true);
     font.setBold(false);
     painter.setFont(font);
-    painter.setPen(QColor(128, 145, 163));
-    painter.drawText(contentsRect().adjusted(10, 0, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                     "empty");
+    const QPalette::ColorRole behind = Decorations() ? QPalette::AlternateBase : backgroundRole();
+    painter.setPen(QuietText(palette(), palette().color(behind)));
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, kEmptyCaption);
 }
 
 void SlotLabel::SetDragOver(DragState state) {
@@ -151,7 +228,8 @@ void SlotLabel::SetDragOver(DragState state) {
 }
 
 void SlotLabel::dragEnterEvent(QDragEnterEvent* event) {
-    const bool fromList = event->source() == nullptr || event->source() == DragSource;
+    const bool fromList = event->source() == nullptr || event->source() == DragSource ||
+                          (DragSource != nullptr && event->source() == DragSource->viewport());
     const int row = DraggedRow(event->mimeData());
     if (!fromList || row < 0) return;
     if (Takes && !Takes(row)) {

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class QListWidget;
+class QAbstractItemView;
 class QPixmap;
 
 namespace korvel::qt {
@@ -12,29 +12,41 @@ namespace korvel::qt {
 // A slot on screen that a player is put into: framed, lit when the pointer is over it, when it
 // has the focus or when a list entry is dragged onto it, and showing a faint "empty" while its
 // caption is empty. It takes the focus by Tab; bound with a click handler (FormBinder), Enter or
-// Space clicks it.
+// Space clicks it. It is as wide as the widest caption it is told to expect; given less room, it
+// ends its caption with an ellipsis and shows the whole caption in its tooltip.
 class SlotLabel : public QLabel {
   public:
     explicit SlotLabel(QWidget* parent = nullptr);
 
-    // Runs with the list row of an entry of `DragSource` dropped onto the slot.
+    // Runs with the row of an entry of `DragSource` dropped onto the slot.
     std::function<void(int row)> OnDrop;
     // The list whose entries may be dropped here.
-    const QListWidget* DragSource = nullptr;
+    const QAbstractItemView* DragSource = nullptr;
     // Whether the slot takes the entry on a list row; a row it refuses shows the refusal while
     // dragged over the slot and cannot be dropped. Unset: every row is taken.
     std::function<bool(int row)> Takes;
+
+    // The widest caption the slot should show whole; its width follows the font.
+    void SetWidestCaption(const QString& caption);
+    // What the tooltip says about using the slot, after the caption when that is cut.
+    void SetHelp(const QString& help);
+    // True when the caption is cut to the slot's width.
+    bool CaptionCut() const;
 
     // Shows the slot as filled or empty after its caption changed.
     void ShowFilled();
     // Lights the slot while something it takes is dragged over it.
     void ShowDragOver(bool over);
+    // Marks the slot as chosen for an exchange with another slot.
+    void ShowMarked(bool marked);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
@@ -43,9 +55,19 @@ class SlotLabel : public QLabel {
   private:
     enum class DragState { None, Accepted, Refused };
     void SetDragOver(DragState state);
-    // Sets one of the states the slot's look shows ("filled", "dragOver", "dragRefused").
+    // Sets one of the states the slot's look shows ("filled", "dragOver", "dragRefused",
+    // "marked").
     void SetState(const char* name, bool on);
     QPixmap Box() const;
+    // Where the caption is drawn, within the frame and the padding.
+    QRect CaptionArea() const;
+    // The caption without its trailing blanks, and as shown: cut with an ellipsis to `width`.
+    QString WholeCaption() const;
+    QString ShownCaption(int width) const;
+    void ShowToolTip();
+
+    QString widest_;
+    QString help_;
 };
 
 }  // namespace korvel::qt

@@ -3,22 +3,27 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QDialog>
-#include <QShowEvent>
-
+#include <QHideEvent>
 #include <QMainWindow>
+#include <QShowEvent>
+#include <QTimer>
+
 #include <vector>
 
+#include "platform/qt/ControlWidgets.h"
+#include "platform/qt/DesktopSettings.h"
 #include "platform/qt/FormBinder.h"
+#include "platform/qt/Palettes.h"
 #include "platform/qt/ScreenFit.h"
 #include "platform/qt/Style.h"
 
 namespace korvel::qt {
 
-// The Qt side of a window: a QMainWindow or QDialog in the program's shared style that opens within
-// the screen, whose close box
-// unloads the window (and stays open when the window's unload event cancels). Derived forms lay
-// out their widgets, bind them through Binder() and call Binder().RefreshAll() once at the end of
-// their constructor.
+// The Qt side of a window: a QMainWindow or QDialog in the program's shared style, whose texts
+// stay readable on the desktop's palette, that opens where it stood last time (kept per window
+// under its caption) and within the screen, and whose close box unloads the window (and stays
+// open when the window's unload event cancels). Derived forms lay out their widgets, bind them
+// through Binder() and call Binder().RefreshAll() once at the end of their constructor.
 template <class QtBase>
 class WindowForm : public QtBase {
   public:
@@ -27,15 +32,38 @@ class WindowForm : public QtBase {
     WindowForm(Window& window, QWidget* parent, bool styled = true)
         : QtBase(parent), binder_(*this, window) {
         if (styled) ApplyStyleSheet(*this);
+        KeepApplicationPaletteReadable();
     }
 
     FormBinder& Binder() { return binder_; }
 
+    // The name the window's size and place are kept under; empty keeps none.
+    void SetPlacementName(const QString& name) { placement_ = name; }
+
   protected:
-    // Each time it opens, the window fits the screen it opens on.
+    // Each time it opens, the window takes its kept place and size (never less than its content
+    // asks) and fits the screen it opens on.
     void showEvent(QShowEvent* event) override {
+        if (!event->spontaneous()) {
+            KeepApplicationPaletteReadable();
+            ShowLabelsAsPlainText(*this);
+            if (!placement_.isEmpty() && RestorePlacement(*this, placement_))
+                this->resize(this->size().expandedTo(this->sizeHint()));
+        }
         QtBase::showEvent(event);
         if (!event->spontaneous()) FitToScreen(*this);
+    }
+
+    void hideEvent(QHideEvent* event) override {
+        if (!event->spontaneous() && !placement_.isEmpty()) SavePlacement(*this, placement_);
+        QtBase::hideEvent(event);
+    }
+
+    void changeEvent(QEvent* event) override {
+        // Once every window has heard of the change.
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            QTimer::singleShot(0, [] { KeepApplicationPaletteReadable(); });
+        QtBase::changeEvent(event);
     }
 
     void closeEvent(QCloseEvent* event) override {
@@ -48,6 +76,7 @@ class WindowForm : public QtBase {
 
   private:
     FormBinder binder_;
+    QString placement_;
 };
 
 using MainWindowForm = WindowForm<QMainWindow>;
@@ -65,7 +94,11 @@ inline void SetTabChain(const std::vector<QWidget*>& widgets) {
 // that names no Exit button closes as by its close box.
 class DialogForm : public WindowForm<QDialog> {
   public:
-    using WindowForm<QDialog>::WindowForm;
+    // Its size and place are kept under the window's caption.
+    DialogForm(Window& window, QWidget* parent, bool styled = true)
+        : WindowForm<QDialog>(window, parent, styled) {
+        SetPlacementName(QString::fromStdString(window.Caption));
+    }
 
     void SetExitButton(QAbstractButton& button) { exitButton_ = &button; }
 

@@ -26,7 +26,8 @@ HANDLE Open(const std::wstring& file, DWORD access) {
 
 HANDLE OpenLockFile(const std::filesystem::path& file) {
     const std::wstring name = system::SystemPath(file);
-    HANDLE handle = Open(name, GENERIC_READ | GENERIC_WRITE);
+    // DELETE: its holder may remove it (FileLock::RemoveFile).
+    HANDLE handle = Open(name, GENERIC_READ | GENERIC_WRITE | DELETE);
     // A lock file this user may not write (made by another user) still locks when readable.
     if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED) {
         handle = Open(name, GENERIC_READ);
@@ -59,33 +60,69 @@ bool TryLock(HANDLE handle, DWORD& error) {
     return false;
 }
 
+bool SameFile(HANDLE one, HANDLE other) {
+    BY_HANDLE_FILE_INFORMATION first{}, second{};
+    return GetFileInformationByHandle(one, &first) && GetFileInformationByHandle(other, &second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh &&
+           first.nFileIndexLow == second.nFileIndexLow;
+}
+
+// Whether `handle` is still the file at `file`: a holder may remove the lock file before it lets
+// go (FileLock::RemoveFile), and a lock taken on the removed file keeps nobody out.
+bool StillInPlace(HANDLE handle, const std::filesystem::path& file) {
+    HANDLE named = CreateFileW(system::SystemPath(file).c_str(), 0,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (named == INVALID_HANDLE_VALUE) return false;
+    const bool same = SameFile(handle, named);
+    CloseHandle(named);
+    return same;
+}
+
 }  // namespace
 
 FileLock::FileLock(std::filesystem::path file, std::chrono::milliseconds wait,
                    const std::function<void()>& whileBusy)
-    : file_(system::FromHandle(OpenLockFile(file))) {
+    : file_(std::move(file)) {
     constexpr auto kPoll = std::chrono::milliseconds(50);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     bool toldBusy = false;
-    DWORD error = 0;
-    while (!TryLock(system::AsHandle(file_), error)) {
-        if (error != ERROR_LOCK_VIOLATION || std::chrono::steady_clock::now() >= deadline) {
-            CloseHandle(system::AsHandle(file_));
-            if (error != ERROR_LOCK_VIOLATION) {
-                throw FileError(file,
-                                "cannot be locked (" + system::ErrorCode(error).message() + ")");
+    for (;;) {
+        HANDLE handle = OpenLockFile(file_);
+        DWORD error = 0;
+        while (!TryLock(handle, error)) {
+            if (error != ERROR_LOCK_VIOLATION || std::chrono::steady_clock::now() >= deadline) {
+                CloseHandle(handle);
+                if (error != ERROR_LOCK_VIOLATION) {
+                    throw FileError(
+                        file_, "cannot be locked (" + system::ErrorCode(error).message() + ")");
+                }
+                throw FileBusy(file_, "is held by another Korvel program");
             }
-            throw FileBusy(file, "is held by another Korvel program");
+            if (!toldBusy && whileBusy) whileBusy();
+            toldBusy = true;
+            std::this_thread::sleep_for(kPoll);
         }
-        if (!toldBusy && whileBusy) whileBusy();
-        toldBusy = true;
-        std::this_thread::sleep_for(kPoll);
+        if (StillInPlace(handle, file_)) {
+            handle_ = system::FromHandle(handle);
+            return;
+        }
+        CloseHandle(handle);  // its holder removed it meanwhile: lock the file now in its place
     }
+}
+
+void FileLock::RemoveFile() {
+    // Windows removes the name when the last handle on the file closes: a program waiting for
+    // the lock then finds it gone (StillInPlace) and makes a new one.
+    FILE_DISPOSITION_INFO remove{TRUE};
+    SetFileInformationByHandle(system::AsHandle(handle_), FileDispositionInfo, &remove,
+                               sizeof remove);
 }
 
 FileLock::~FileLock() {
     // Closing the handle releases its lock.
-    CloseHandle(system::AsHandle(file_));
+    CloseHandle(system::AsHandle(handle_));
 }
 
 }  // namespace korvel

@@ -150,17 +150,18 @@ bool RemoveEmptyFolder(const fs::path& folder) {
     return RemoveDirectoryW(SystemPath(folder).c_str());
 }
 
-bool IsReadOnlyFolderWithout(const fs::path& folder, const fs::path& file) {
-    if (AttributesOf(file) != INVALID_FILE_ATTRIBUTES || !IsMissing(GetLastError())) return false;
+bool NothingAt(const fs::path& path) {
+    return AttributesOf(path) == INVALID_FILE_ATTRIBUTES && IsMissing(GetLastError());
+}
+
+std::error_code WriteRefusal(const fs::path& folder) {
     // Folders have no write bit on Windows: only trying to create a file there tells.
     const fs::path probe = folder / ("korvel.lock.probe" + std::to_string(ProcessId()));
     HANDLE made = CreateFileW(SystemPath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (made != INVALID_HANDLE_VALUE) {
-        CloseHandle(made);
-        return false;
-    }
-    return GetLastError() == ERROR_ACCESS_DENIED;
+    if (made == INVALID_HANDLE_VALUE) return ErrorCode();
+    CloseHandle(made);
+    return {};
 }
 
 }  // namespace korvel::system

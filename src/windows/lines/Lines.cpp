@@ -5,6 +5,8 @@
 #include "league/LinesFile.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
+#include "session/LinePlaces.h"
+#include "session/Readiness.h"
 
 namespace korvel {
 
@@ -15,7 +17,8 @@ constexpr int kGoalieRow = 12;
 
 }  // namespace
 
-Lines::Lines(Variables& vars, Ui& ui) : Window(kCaption), session_(vars), vars_(vars), ui_(ui) {
+Lines::Lines(TeamSession& session, Ui& ui)
+    : Window(kCaption), session_(session), vars_(session.Vars()), ui_(ui) {
     ListMap.fill(kNoPlayer);
 }
 
@@ -42,14 +45,39 @@ void Lines::Form_Load() {
     LineBuffer = vars_.CurrentTeamRecord().LineSlots;
     Label6.Caption = "Lines for " + vars_.CurrentTeamRecord().Name.Utf8();
     ShowView(optPP.Value ? View::PowerPlay : optPK.Value ? View::PenaltyKill : View::Even);
+    session_.StartEditing();
     AddPlayers();
     DisplayLines();
-    Changed = false;
 }
 
 void Lines::Form_Unload(bool& Cancel) {
     (void)Cancel;
-    if (Changed) ShowOutcome(ui_, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
+    if (Changed()) ShowOutcome(ui_, Outcome::Report(ChangesNotSaved(kEditLinesTitle)));
+    session_.EndEditing();
+}
+
+void Lines::ShowEditState() {
+    const auto problems = LinesReadiness(session_);
+    Ready = problems.empty();
+    lblReady.Caption = ReadinessLine(problems);
+    mnuUndo.Enabled = session_.CanUndo();
+    mnuUndo.Caption = mnuUndo.Enabled ? "Undo " + session_.UndoName() : "Undo";
+    mnuRedo.Enabled = session_.CanRedo();
+    mnuRedo.Caption = mnuRedo.Enabled ? "Redo " + session_.RedoName() : "Redo";
+}
+
+void Lines::mnuUndo_Click() {
+    if (session_.Undo()) {
+        AddPlayers();
+        DisplayLines();
+    }
+}
+
+void Lines::mnuRedo_Click() {
+    if (session_.Redo()) {
+        AddPlayers();
+        DisplayLines();
+    }
 }
 
 void Lines::AddPlayers() {
@@ -79,35 +107,21 @@ void Lines::DisplayLines() {
 }
 
 void Lines::ShowView(View view) {
-    struct ViewText {
-        const char* Title;
-        std::array<const char*, kViewRows> RowCaptions;
-        std::array<const char*, 10> Letters;
-        std::vector<int> HiddenLabels;
-    };
-    static const std::array<ViewText, 3> kViews{{
-        {"Even Strength Lines",
-         {"Line 1", "Line 2", "Line 3", "Line 4"},
-         {"C", "LW", "RW", "D", "D", "C", "LW", "RW", "D", "D"},
-         {}},
-        {"Power Play Lines",
-         {"PP Line 1 (5 on 4)", "PP Line 2 (5 on 4)", "PP Line 1 (4 on 3)", "PP Line 2 (4 on 3)"},
-         {"C", "LW", "RW", "D", "D", "C", "W", "D", "D", ""},
-         {14, 19}},
-        {"Penalty Kill Lines",
-         {"PK Line 1 (4 on 5)", "PK Line 2 (4 on 5)", "PK Line 1 (3 on 5)", "PK Line 2 (3 on 5)"},
-         {"C", "W", "D", "D", "", "C", "D", "D", "", ""},
-         {4, 9, 13, 14, 18, 19}},
-    }};
-    const ViewText& text = kViews[static_cast<std::size_t>(view)];
+    static constexpr std::array<const char*, 3> kTitles{"Even Strength Lines", "Power Play Lines",
+                                                        "Penalty Kill Lines"};
     optEven.Value = view == View::Even;
     optPP.Value = view == View::PowerPlay;
     optPK.Value = view == View::PenaltyKill;
-    Label5.Caption = text.Title;
-    for (int v = 0; v < kViewRows; ++v) Label1[v].Caption = text.RowCaptions[v];
-    for (int c = 0; c < 10; ++c) Label2[c].Caption = text.Letters[c];
-    for (auto& label : lblPlayer) label.Visible = true;
-    for (int n : text.HiddenLabels) lblPlayer[n].Visible = false;
+    Label5.Caption = kTitles[static_cast<std::size_t>(view)];
+    const int first = FirstViewRow();
+    for (int v = 0; v < kViewRows; ++v) Label1[v].Caption = RowCaption(first + v);
+    // The letters of view rows 0 and 1, then of view rows 2 and 3; a slot without a letter is a
+    // spare entry, which is not shown.
+    for (int c = 0; c < 10; ++c) Label2[c].Caption = ColumnLetter(first + (c < 5 ? 0 : 2), c % 5);
+    for (int n = 0; n < kGoalieLabel; ++n) {
+        lblPlayer[n].Visible = !ColumnLetter(SlotRow(n), SlotColumn(n)).empty();
+    }
+    for (int n = kGoalieLabel; n < kSlotLabels; ++n) lblPlayer[n].Visible = true;
 }
 
 void Lines::optEven_Click() {
@@ -148,7 +162,7 @@ void Lines::lblPlayer_Click(int Index) {
     const std::uint8_t p = ListMap[static_cast<std::size_t>(List2.ListIndex)];
     if (!session_.PlacePlayer(p, SlotRow(Index), SlotColumn(Index))) return;
     lblPlayer[Index].Caption = List2.Items[static_cast<std::size_t>(List2.ListIndex)].Text;
-    Changed = true;
+    session_.MarkModified();
     ShowUse();
 }
 
@@ -162,6 +176,8 @@ void Lines::ShowUse() {
         const bool known = line.ItemData >= 0 && line.ItemData < kRosterPlaces;
         ListUse.push_back(UseOf(known ? counts[static_cast<std::size_t>(line.ItemData)] : 0));
     }
+    // Every edit ends here.
+    ShowEditState();
 }
 
 bool Lines::EntryOfLabel(int Index, int& row, int& column) const {
@@ -177,7 +193,7 @@ void Lines::ClearSlot(int Index) {
     if (!EntryOfLabel(Index, row, column)) return;
     if (LineBuffer[LineIndex(row, column)] == kNoPlayer) return;
     session_.ClearEntry(row, column);
-    Changed = true;
+    session_.MarkModified();
     DisplayLines();
 }
 
@@ -192,7 +208,7 @@ bool Lines::SwapSlots(int From, int To) {
         return false;
     }
     if (!session_.SwapEntries(fromRow, fromColumn, toRow, toColumn)) return false;
-    Changed = true;
+    session_.MarkModified();
     DisplayLines();
     return true;
 }
@@ -201,14 +217,14 @@ void Lines::cmdAuto_Click() {
     const Outcome outcome = session_.AutoLines();
     ShowOutcome(ui_, outcome);
     if (!outcome) return;
+    session_.MarkModified();
     DisplayLines();
-    Changed = true;
 }
 
 void Lines::cmdExit_Click() {
-    if (Changed) {
-        const Answer keep =
-            ui_.MsgBox("Keep Line Changes?", Buttons::YesNoCancel, Icon::None, "Keep Changes");
+    if (Changed()) {
+        const Answer keep = ui_.MsgBox(kKeepLineChanges.Text, Buttons::YesNoCancel, Icon::None,
+                                       kKeepLineChanges.Title);
         if (keep == Answer::Cancel) return;
         if (keep == Answer::Yes) {
             const Outcome kept = session_.KeepLines();
@@ -216,7 +232,7 @@ void Lines::cmdExit_Click() {
             if (!kept) return;
         }
     }
-    Changed = false;
+    session_.EndEditing();
     Unload();
 }
 
@@ -226,7 +242,14 @@ bool Lines::SaveLines() {
     if (!typed) return false;
     const Outcome outcome = session_.SaveLines(*typed, AskThrough(ui_));
     if (outcome.Done && outcome.Shown) {
-        ui_.ShowWrittenFile(outcome.Shown->Text, outcome.Shown->Title, session_.LinesFilePath());
+        // The report says on a second line when the file it names would not pass the league.
+        std::string text = outcome.Shown->Text;
+        std::string refused;
+        if (const auto password = LinesPassword(*typed, refused)) {
+            const auto problems = LinesReadiness(session_, *password);
+            if (!problems.empty()) text += "\n" + ReadinessLine(problems);
+        }
+        ui_.ShowWrittenFile(text, outcome.Shown->Title, session_.LinesFilePath());
     } else {
         ShowOutcome(ui_, outcome);
     }
@@ -244,8 +267,8 @@ void Lines::ImportLines(int slot) {
     const Outcome outcome = session_.ImportLines(*chosen, AskThrough(ui_), slot);
     ShowOutcome(ui_, outcome);
     if (!outcome) return;
+    session_.MarkModified();
     DisplayLines();
-    Changed = true;
 }
 
 void Lines::cmdLoadLines_Click() {

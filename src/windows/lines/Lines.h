@@ -18,21 +18,23 @@
 namespace korvel {
 
 // The lines window: the current team's line-up (even strength, power play, penalty kill, goalie
-// and extra skaters), edited on a working copy from the dressed players of roster slot 0.
+// and extra skaters), edited on the team session's working copy from the dressed players of
+// roster slot 0. Every edit is a step of the session that Edit > Undo takes back.
 class Lines : public Window {
-    TeamSession session_;  // first: the state below lives in it
+    TeamSession& session_;  // first: the state below lives in it
 
   public:
     static constexpr const char* kCaption = "Edit Lines";
     static constexpr int kSlotLabels = 23;
     static constexpr int kGoalieLabel = 20;
 
-    Lines(Variables& vars, Ui& ui);
+    Lines(TeamSession& session, Ui& ui);
 
     // State. LineBuffer has the layout of Team::LineSlots (row r, column c at LineIndex(r, c)).
     LineUp& LineBuffer = session_.LineBuffer;
     std::array<std::uint8_t, kRosterPlaces> ListMap{};
-    bool Changed = false;
+    // Unsaved changes exist: the session's one modified flag.
+    bool Changed() const { return session_.Modified(); }
     std::array<bool, kRosterPlaces>& InUnit = session_.InUnit;
     std::array<bool, kRosterPlaces>& InGroup = session_.InGroup;
 
@@ -54,6 +56,13 @@ class Lines : public Window {
     Button cmdLoadLines{"Load Lines"};
     Button cmdSaveLines{"Save Lines"};
     Button cmdExit{"Exit"};
+    MenuItem mnuEdit{"Edit"};
+    MenuItem mnuUndo{"Undo", false};
+    MenuItem mnuRedo{"Redo", false};
+    // Whether the lines file saved now would pass the league's check: "Ready for the league",
+    // or the first problem and how many there are.
+    Label lblReady;
+    bool Ready = false;
     // How often each candidate of List2 (same lines) stands in the rows the view shows, the
     // goalie and extra skaters included.
     std::vector<LineUse> ListUse;
@@ -93,6 +102,8 @@ class Lines : public Window {
     void cmdLoadLines_Click();
     void cmdSaveLines_Click();
     void cmdExit_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
     // Empties slot `Index` (a visible label); the line-up is then incomplete until it is filled.
     void ClearSlot(int Index);
     // Exchanges the players of two visible slots when each slot takes the other's player.
@@ -113,6 +124,8 @@ class Lines : public Window {
     // The line-up row and column label `Index` shows; false for a hidden or unknown label.
     bool EntryOfLabel(int Index, int& row, int& column) const;
     void ShowUse();
+    // The marks that follow every edit: the readiness line and the Undo and Redo items.
+    void ShowEditState();
     enum class View { Even, PowerPlay, PenaltyKill };
     // The line-up row and column that slot label `Index` shows in the current view.
     int SlotRow(int Index) const;

@@ -1,10 +1,15 @@
 #include "windows/main/Main.h"
 
+#include <utility>
+
 #include "league/LeagueFiles.h"
+#include "league/LeagueLoad.h"
 #include "league/RosterSlots.h"
+#include "league/TeamLists.h"
 #include "platform/CommitJournal.h"
 #include "platform/Files.h"
 #include "platform/Utf8Paths.h"
+#include "windows/briefing/GameDayBriefing.h"
 #include "windows/lines/Lines.h"
 #include "windows/roster/Roster.h"
 #include "windows/standings/Standings.h"
@@ -15,37 +20,14 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kLoadLeagueTitle = "Load League";
-
-// A file of the start folder that is not one of the league's own is a working copy (or its
-// temporary file): when it cannot be written the start folder is at fault, not the league.
-bool WorkingCopyFailed(const fs::path& league, const fs::path& startFolder,
-                       const std::exception& failure) {
-    const auto* file = dynamic_cast<const FileError*>(&failure);
-    if (file == nullptr) return false;
-    const fs::path folder = file->File().parent_path().lexically_normal();
-    if (folder != fs::path(startFolder).lexically_normal() &&
-        folder != (startFolder / "").lexically_normal().parent_path()) {
-        return false;
-    }
-    for (const char* extension : {".lge", ".tms", ".ros"}) {
-        if (file->File() == WithExtension(league, extension)) return false;
-    }
-    return true;
-}
-
-std::string LoadFailureText(const fs::path& path, const fs::path& startFolder,
-                            const std::exception& failure) {
-    if (WorkingCopyFailed(path, startFolder, failure)) {
-        return "The start folder " + Utf8Of(startFolder) +
-               " must be writable: Korvel keeps its working copies of the league there.\n\n" +
-               failure.what();
-    }
-    return "The league " + Utf8Of(path) + " could not be loaded.\n\n" + failure.what();
-}
 }  // namespace
 
-Main::Main(Variables& vars, Ui& ui, fs::path startFolder)
-    : Window(kCaption), vars_(vars), ui_(ui), startFolder_(std::move(startFolder)) {}
+Main::Main(TeamSession& session, Ui& ui, fs::path startFolder)
+    : Window(kCaption),
+      session_(session),
+      vars_(session.Vars()),
+      ui_(ui),
+      startFolder_(std::move(startFolder)) {}
 
 void Main::Form_Load() {
     // A save that a killed program left half done is finished before anything reads the files.
@@ -69,17 +51,7 @@ void Main::Form_Load() {
 }
 
 void Main::StartUp() {
-    InitialiseVariables(vars_, startFolder_);
-    const auto remembered = ReadDefaultsFile(DefaultsFileIn(vars_.StartFolder));
-    if (!remembered || remembered->empty()) return;
-    // A relative path was written relative to the start folder, whatever folder we run in now.
-    const fs::path base = vars_.StartFolder / *remembered;
-    if (!FileExists(WithExtension(base, ".lge"))) return;
-    try {
-        LoadLg(base);
-    } catch (const std::exception& failure) {
-        throw std::runtime_error(LoadFailureText(base, vars_.StartFolder, failure));
-    }
+    korvel::StartUp(vars_, startFolder_, [this](const fs::path& base) { LoadLg(base); });
 }
 
 void Main::LoadLeague_Click() {
@@ -97,6 +69,14 @@ void Main::LoadLeague_Click() {
     fs::path::string_type name = chosen->native();
     name.erase(name.size() - std::min<std::size_t>(4, name.size()));
     LoadChosenLeague(fs::path(name));
+}
+
+void Main::LoadLeagueFile(const fs::path& file) {
+    fs::path base = file;
+    for (const char* extension : {".tms", ".lge", ".TMS", ".LGE"}) {
+        if (file.extension() == extension) base.replace_extension();
+    }
+    LoadChosenLeague(base);
 }
 
 void Main::LoadChosenLeague(const fs::path& base) {
@@ -129,11 +109,16 @@ void Main::ShowLeagueChanged(bool changed) {
 void Main::LoadLg(const fs::path& path) {
     // Stamped before reading: a write the reading overlaps shows as a change afterwards.
     const LeagueFileStamp stamp = StampLeagueFiles(path);
-    const LeagueFileSet league = ReadLeagueFiles(path);
-    InstallLeague(vars_, league);
+    LeagueLoaded loaded = korvel::LoadLeague(vars_, path);
+    gameDays_ = std::move(loaded.Visit);
+    BriefingDue = gameDays_ && gameDays_->NewGameDay;
+    GameDayNotice = std::move(loaded.Notice);
     loadedStamp_ = stamp;
     ShowLeagueChanged(false);
     ShowLeague();
+    if (loaded.ShortRoster) {
+        ui_.MsgBox(*loaded.ShortRoster, Buttons::OK, Icon::Information, kLoadLeagueTitle);
+    }
 }
 
 void Main::ShowLeague() {
@@ -162,18 +147,17 @@ void Main::ShowLeague() {
         lstTeams[conf].ListIndex = 0;
         lstTeams_Click(conf);
     }
+    if (RememberedTeam) {
+        if (const auto team = RememberedTeam(vars_.LeaguePath)) SelectTeam(*team);
+    }
     Caption = Utf8Of(vars_.LeaguePath);
 }
 
 void Main::lstDivs_Click(int conf) {
     auto& teams = lstTeams[conf];
     teams.Clear();
-    const int division = lstDivs[conf].ListIndex;
-    if (!vars_.LeagueLoaded()) return;
-    for (int t = 0; t <= vars_.League.LastTeam; ++t) {
-        const Team& team = vars_.Teams[t];
-        if (team.Conference == conf && team.Division == division)
-            teams.AddItem(team.Name.Utf8(), t);
+    for (const int t : TeamsOfDivision(vars_, conf, lstDivs[conf].ListIndex)) {
+        teams.AddItem(vars_.Teams[static_cast<std::size_t>(t)].Name.Utf8(), t);
     }
 }
 
@@ -181,12 +165,12 @@ void Main::lstTeams_Click(int conf) {
     if (!lstTeams[conf].HasSelection()) return;
     coach.Enabled = true;
     manager.Enabled = true;
-    vars_.CurrentTeam = static_cast<std::uint8_t>(lstTeams[conf].SelectedItemData());
+    session_.SelectTeam(lstTeams[conf].SelectedItemData());
 }
 
 void Main::lstTeams_DblClick(int conf) {
     if (!lstTeams[conf].HasSelection()) return;
-    vars_.CurrentTeam = static_cast<std::uint8_t>(lstTeams[conf].SelectedItemData());
+    session_.SelectTeam(lstTeams[conf].SelectedItemData());
     ShowTeamInfo();
 }
 
@@ -197,7 +181,7 @@ void Main::ViewTeam_Click() {
 // The team information window reads the team's roster itself, on every refresh.
 void Main::ShowTeamInfo() {
     RunGuarded(ui_, "View Team", [&] {
-        DisplayTeam info(vars_, ui_);
+        DisplayTeam info(session_, ui_);
         ui_.ShowModal(info);
     });
 }
@@ -205,14 +189,14 @@ void Main::ShowTeamInfo() {
 void Main::SetRoster_Click() {
     if (!coach.Enabled) return;
     if (!RunGuarded(ui_, "Set Game Roster", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); })) return;
-    Roster roster(vars_, ui_);
+    Roster roster(session_, ui_);
     ui_.ShowModal(roster);
 }
 
 void Main::SetLines_Click() {
     if (!coach.Enabled) return;
     if (!RunGuarded(ui_, "Set Lines", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); })) return;
-    Lines lines(vars_, ui_);
+    Lines lines(session_, ui_);
     ui_.ShowModal(lines);
 }
 
@@ -220,6 +204,22 @@ void Main::Standings_Click() {
     if (!manager.Enabled) return;
     korvel::Standings standings(vars_, [this](int team) { SelectTeam(team); });
     ui_.ShowModal(standings);
+}
+
+void Main::Briefing_Click() {
+    if (!manager.Enabled || !gameDays_) return;
+    GameDayBriefing::Openers open{[this] { SetRoster_Click(); }, [this] { SetLines_Click(); }};
+    RunGuarded(ui_, "Briefing", [&] {
+        GameDayBriefing briefing(vars_, ui_, *gameDays_, std::move(open));
+        ui_.ShowModal(briefing);
+    });
+}
+
+void Main::GameDayNews(bool openBriefing) {
+    if (!GameDayNotice.empty()) {
+        ui_.MsgBox(std::exchange(GameDayNotice, {}), Buttons::OK, Icon::Information, "Briefing");
+    }
+    if (std::exchange(BriefingDue, false) && openBriefing) Briefing_Click();
 }
 
 void Main::SelectTeam(int team) {
@@ -239,7 +239,7 @@ void Main::SelectTeam(int team) {
     // A team the lists do not show becomes current all the same, as a click would make it.
     coach.Enabled = true;
     manager.Enabled = true;
-    vars_.CurrentTeam = static_cast<std::uint8_t>(team);
+    session_.SelectTeam(team);
 }
 
 void Main::exit_Click() {

@@ -2,12 +2,16 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
+#include <optional>
 
+#include "league/GameDayHistory.h"
 #include "league/LeagueFileStamp.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
+#include "session/TeamSession.h"
 
 namespace korvel {
 
@@ -17,7 +21,7 @@ class Main : public Window {
   public:
     static constexpr const char* kCaption = "Ostervald";
 
-    Main(Variables& vars, Ui& ui, std::filesystem::path startFolder);
+    Main(TeamSession& session, Ui& ui, std::filesystem::path startFolder);
 
     // Controls.
     Label Label3{"League Name"};
@@ -32,6 +36,7 @@ class Main : public Window {
     MenuItem manager{"Manager", false};
     MenuItem ViewTeam{"View Team", true, "Ctrl+V"};
     MenuItem Standings{"Standings", true, "Ctrl+T"};
+    MenuItem Briefing{"Briefing", true, "Ctrl+B"};
     MenuItem coach{"Coach", false};
     MenuItem SetRoster{"Set Game Roster", true, "Ctrl+R"};
     MenuItem SetLines{"Set Lines", true, "Ctrl+E"};
@@ -46,6 +51,9 @@ class Main : public Window {
     void Form_Load() override;
 
     void LoadLeague_Click();
+    // Loads the league of `file` as Load does when that file is chosen: a ".tms" or ".lge" file
+    // of the league, or its base path. A failure is shown and leaves the loaded league as it was.
+    void LoadLeagueFile(const std::filesystem::path& file);
     // Loads the league with base path `path`. The league is read and checked completely before
     // anything changes; a failure throws and leaves the loaded league as it was.
     void LoadLg(const std::filesystem::path& path);
@@ -58,6 +66,8 @@ class Main : public Window {
     void SetLines_Click();
     void exit_Click();
     void Standings_Click();
+    // Opens the game-day briefing of the current team.
+    void Briefing_Click();
     // Makes `team` current as a click on it in a team list does, selecting its division and entry
     // when the lists show it.
     void SelectTeam(int team);
@@ -68,6 +78,20 @@ class Main : public Window {
     void cmdReload_Click();
     void About_Click() {}
 
+    // The team the manager last chose in the league of this base path, when it is remembered;
+    // selected after each load, over the first team the load selects.
+    std::function<std::optional<int>(const std::filesystem::path& league)> RememberedTeam;
+
+    // The league's last two game days, as the last load found them; none before a load.
+    const std::optional<GameDayVisit>& GameDays() const { return gameDays_; }
+    // Set by a load: the league changed since the game day before (the briefing is due), and what
+    // the user should hear of the game-day history (a damaged one set aside). Front ends clear
+    // them.
+    bool BriefingDue = false;
+    std::string GameDayNotice;
+    // After a load: shows the notice, then opens the briefing when it is due and `openBriefing`.
+    void GameDayNews(bool openBriefing);
+
   private:
     void StartUp();
     void ShowTeamInfo();
@@ -75,10 +99,12 @@ class Main : public Window {
     void ShowLeagueChanged(bool changed);
     void LoadChosenLeague(const std::filesystem::path& base);
 
+    TeamSession& session_;
     Variables& vars_;
     Ui& ui_;
     std::filesystem::path startFolder_;
     LeagueFileStamp loadedStamp_;
+    std::optional<GameDayVisit> gameDays_;
 };
 
 }  // namespace korvel

@@ -15,20 +15,22 @@ bool IsPosition(std::uint8_t position) {
 
 }  // namespace
 
-Roster::Roster(Variables& vars, Ui& ui) : Window(kCaption), session_(vars), vars_(vars), ui_(ui) {}
+Roster::Roster(TeamSession& session, Ui& ui)
+    : Window(kCaption), session_(session), vars_(session.Vars()), ui_(ui) {}
 
 void Roster::Form_Load() {
     ResetFlags(0);
     Label1.Caption = "Roster of the " + vars_.CurrentTeamRecord().Name.Utf8();
+    session_.StartEditing();
     listPlayers();
-    RosterChanged = false;
 }
 
 void Roster::Form_Unload(bool& Cancel) {
     (void)Cancel;
-    if (RosterChanged) {
+    if (RosterChanged()) {
         ShowOutcome(ui_, Outcome::Report(ChangesNotSaved(kEditRosterTitle)));
     }
+    session_.EndEditing();
 }
 
 bool Roster::IsListed(const Player& player) const {
@@ -58,21 +60,35 @@ void Roster::listPlayers() {
             list.AddItem(LineText(player, marked), i);
             ListMap[place][list.NewIndex()] = static_cast<std::uint8_t>(i);
         }
-        if (place == Dressed) {
-            ++dressed_;
-            if (known) ++PositionCount[player.Position];
-        }
     }
-    RosterComplete = dressed_ == kPlayersDressed && PositionCount[Centre] >= 3 &&
-                     PositionCount[LeftWing] >= 3 && PositionCount[RightWing] >= 3 &&
-                     PositionCount[Defenceman] >= 6 && PositionCount[Goalie] == 2;
+    const DressingCheck check = session_.Dressing();
+    for (int p = 0; p < static_cast<int>(PositionCount.size()); ++p) {
+        PositionCount[p] = static_cast<std::uint8_t>(check.Rules[p].Count);
+    }
+    dressed_ = session_.DressedCount();
+    RosterComplete = check.Complete;
     Label4.Caption = std::to_string(dressed_) + " Total Players";
     Label5.Visible = RosterComplete;
-    ShowDressingRules();
+    ShowDressingRules(check);
+    ShowHistory();
 }
 
-void Roster::ShowDressingRules() {
-    const DressingCheck check = CheckDressing(PositionCount, dressed_);
+void Roster::ShowHistory() {
+    mnuUndo.Enabled = session_.CanUndo();
+    mnuUndo.Caption = mnuUndo.Enabled ? "Undo " + session_.UndoName() : "Undo";
+    mnuRedo.Enabled = session_.CanRedo();
+    mnuRedo.Caption = mnuRedo.Enabled ? "Redo " + session_.RedoName() : "Redo";
+}
+
+void Roster::mnuUndo_Click() {
+    if (session_.Undo()) listPlayers();
+}
+
+void Roster::mnuRedo_Click() {
+    if (session_.Redo()) listPlayers();
+}
+
+void Roster::ShowDressingRules(const DressingCheck& check) {
     for (std::size_t r = 0; r < check.Rules.size(); ++r) {
         const DressingRule& rule = check.Rules[r];
         lblRule[r].Caption = rule.Position + " " + std::to_string(rule.Count) + " / " +
@@ -102,8 +118,8 @@ void Roster::cmdAuto_Click() {
     const Outcome outcome = session_.AutoRoster();
     ShowOutcome(ui_, outcome);
     if (!outcome) return;
+    session_.MarkModified();
     listPlayers();
-    RosterChanged = true;
 }
 
 Roster::LineDetails Roster::Details(int index) const {

@@ -16,10 +16,11 @@
 namespace korvel {
 
 // The game roster window: every player of the current team (roster slot 0) is dressed for the next
-// game, a scratch, or in the farm club. Moves edit working places (PlayerFlags); Exit writes them
-// into the players' Status, sends waived players to the league's waiver list and saves the team.
+// game, a scratch, or in the farm club. Moves edit working places (PlayerFlags) of the team
+// session; Exit writes them into the players' Status, sends waived players to the league's waiver
+// list and saves the team. Every edit is a step of the session that Edit > Undo takes back.
 class Roster : public Window {
-    TeamSession session_;  // first: PlayerFlags lives in it
+    TeamSession& session_;  // first: PlayerFlags lives in it
 
   public:
     static constexpr const char* kCaption = "Set Game Roster";
@@ -27,14 +28,15 @@ class Roster : public Window {
     static constexpr int kMoveButtons = 4;
     static constexpr int kPlayersDressed = kGameRosterSize;
 
-    Roster(Variables& vars, Ui& ui);
+    Roster(TeamSession& session, Ui& ui);
 
     // State. PlayerFlags holds the working place of each player, encoded like Status.
     std::array<std::uint8_t, kRosterPlaces>& PlayerFlags = session_.PlayerFlags;
     std::array<std::array<std::uint8_t, kRosterPlaces>, kLists> ListMap{};  // [list][line]
     std::array<std::uint8_t, 5> PositionCount{};  // dressed players per position
     bool RosterComplete = false;
-    bool RosterChanged = false;
+    // Unsaved changes exist: the session's one modified flag.
+    bool RosterChanged() const { return session_.Modified(); }
 
     // Controls.
     Label Label1;
@@ -53,6 +55,9 @@ class Roster : public Window {
     Button cmdAuto{"Auto"};
     Button cmdAdd{"Add Player"};
     Button cmdExit{"Exit"};
+    MenuItem mnuEdit{"Edit"};
+    MenuItem mnuUndo{"Undo", false};
+    MenuItem mnuRedo{"Redo", false};
     // The dressed count per position against the game-roster rules (C, LW, RW, D, G, then all
     // dressed players, such as "D 5 / ≥6"), each marked met or not, and what the game roster
     // still lacks ("Missing: 1 D, 1 G too many"; empty when complete).
@@ -88,6 +93,11 @@ class Roster : public Window {
     void cmdAuto_Click();
     void cmdAdd_Click();
     void cmdExit_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
+    // The selected players of list `from` were dropped on list `to`: the move buttons between
+    // the two run as one step, one after the other when the lists are not neighbours.
+    void List1_Drop(int from, int to);
 
     // What a front end may show beside a player's line besides his name.
     struct LineDetails {
@@ -106,7 +116,10 @@ class Roster : public Window {
     }
 
   private:
-    void ShowDressingRules();
+    void ShowDressingRules(const DressingCheck& check);
+    void ShowHistory();
+    // The name of a move of the selected lines of `list` as a step, such as "Dress 3 players".
+    std::string MoveStepName(int Index, const ListBox& list) const;
     bool IsListed(const Player& player) const;
     std::string LineText(const Player& player, bool marked) const;
 

@@ -18,14 +18,19 @@ void Standings::Form_Load() {
     std::string unlisted;
     for (const int team : Shown.Unlisted) {
         const std::string name = Windows1252ToUtf8(Condense(vars_.Teams[team].Name.Str()));
-        unlisted += (unlisted.empty() ? "Unlisted: " : ", ") + std::to_string(team) + " " + name;
+        unlisted += (unlisted.empty() ? "Unlisted: " : ", ") + name;
     }
     lblUnlisted.Caption = unlisted;
     lblUnlisted.Visible = !unlisted.empty();
 }
 
 std::string Standings::Heading(const DivisionStandings& division) {
-    return division.Name.empty() ? "Division " + std::to_string(division.Division) : division.Name;
+    const std::string conference = division.ConferenceName.empty()
+                                       ? "Conference " + std::to_string(division.Conference)
+                                       : division.ConferenceName;
+    const std::string name =
+        division.Name.empty() ? "Division " + std::to_string(division.Division) : division.Name;
+    return conference + " \u00b7 " + name;
 }
 
 void Standings::Team_DblClick(int teamIndex) {

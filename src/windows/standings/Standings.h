@@ -26,10 +26,11 @@ class Standings : public Window {
     int CurrentTeam = -1;
     std::array<std::string, 2> ConferenceNames;  // without trailing blanks
 
-    // A division's name, or "Division 2" when the league leaves it blank.
+    // The division's conference and name, "East · North"; "Conference 1" or "Division 2" stand
+    // for names the league leaves blank.
     static std::string Heading(const DivisionStandings& division);
 
-    // "Unlisted: 7 Oslo, 9 Bern" under the tables; hidden when every team has a division.
+    // "Unlisted: Oslo, Bern" under the tables; hidden when every team has a division.
     Label lblUnlisted{"", false};
     Button cmdExit{"Exit"};
 

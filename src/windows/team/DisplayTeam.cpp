@@ -102,7 +102,8 @@ const std::array<DisplayTeam::FieldInfo, 36> DisplayTeam::Fields = {{
     {"lblGR", "Games Remaining", &DisplayTeam::lblGR},
 }};
 
-DisplayTeam::DisplayTeam(Variables& vars, Ui& ui) : Window(kCaption), vars_(vars), ui_(ui) {
+DisplayTeam::DisplayTeam(TeamSession& session, Ui& ui)
+    : Window(kCaption), session_(session), vars_(session.Vars()), ui_(ui) {
     for (const FieldInfo& field : Fields) (this->*field.Member).ForeColor = kValueColour;
 }
 
@@ -227,7 +228,7 @@ void DisplayTeam::Command1_Click() {
 }
 
 void DisplayTeam::Command2_Click() {
-    Lines lines(vars_, ui_);
+    Lines lines(session_, ui_);
     ui_.ShowModal(lines);
 }
 
@@ -235,7 +236,7 @@ void DisplayTeam::Command2_Click() {
 // refresh after it shows the moves made there.
 void DisplayTeam::Command3_Click() {
     RunGuarded(ui_, kTeamRosterTitle, [&] {
-        Roster roster(vars_, ui_);
+        Roster roster(session_, ui_);
         ui_.ShowModal(roster);
     });
     RunGuarded(ui_, kTeamRosterTitle, [&] { DisplayInfo(); });

@@ -8,6 +8,7 @@
 #include "platform/Ui.h"
 #include "platform/Window.h"
 #include "ratings/PositionalStrength.h"
+#include "session/TeamSession.h"
 #include "windows/team/TeamFinances.h"
 
 namespace korvel {
@@ -21,7 +22,7 @@ class DisplayTeam : public Window {
     static constexpr Colour kValueColour = 0xFFFFFF;
     static constexpr Colour kDeficitColour = 0xFF0000;
 
-    DisplayTeam(Variables& vars, Ui& ui);
+    DisplayTeam(TeamSession& session, Ui& ui);
 
     // State: false until the first refresh has filled the identity fields.
     bool InfoShown = false;
@@ -64,6 +65,7 @@ class DisplayTeam : public Window {
     void ShowIdentity();
     void ShowFinances(const SeasonFigures& season);
 
+    TeamSession& session_;
     Variables& vars_;
     Ui& ui_;
 };

@@ -1,19 +1,20 @@
 #include "windows/lines/qt/LinesForm.h"
 
+#include <QApplication>
 #include <QBoxLayout>
-#include <QFontMetrics>
+#include <QComboBox>
 #include <QGridLayout>
-#include <QListWidget>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <cstdlib>
+#include <limits>
 
 #include "platform/qt/FlatButton.h"
 #include "platform/qt/PositionBadge.h"
 #include "platform/qt/QtText.h"
-#include "platform/qt/RinkPicture.h"
 #include "platform/qt/Style.h"
+#include "platform/qt/UndoMenu.h"
 #include "windows/lines/qt/RowCaption.h"
 #include "windows/lines/qt/SlotEditing.h"
 
@@ -21,9 +22,13 @@ namespace korvel {
 
 namespace {
 
-// The candidate list is wide enough for a name (22 characters) and its position badge.
-constexpr int kNameCharacters = 22;
-constexpr int kListRows = 10;
+constexpr const char* kSlotHelp =
+    "Enter or Space: put the player selected in the list here\n"
+    "Delete: clear the slot\n"
+    "Arrows: go to the next slot; Alt+Arrow: exchange with it\n"
+    "X: mark the slot, then X on another slot exchanges the two\n"
+    "F6: to the list and back\n"
+    "Drag onto another slot to exchange the two";
 
 // A label in one of the window's roles; a title and a heading are bold.
 QLabel* MakeLabel(QWidget* parent, const char* styleRole, bool bold = false) {
@@ -44,6 +49,16 @@ qt::FlatButton* MakeButton(QWidget* parent, const char* name, QMargins padding =
     return button;
 }
 
+// The longest name of the team's players, as the slots should show it whole.
+QString LongestName(const Lines& window) {
+    QString longest;
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        const QString name = qt::ToQString(window.RosterPlayer(i).Name.Utf8()).trimmed();
+        if (name.size() > longest.size()) longest = name;
+    }
+    return longest;
+}
+
 }  // namespace
 
 LinesForm::LinesForm(Lines& window, QWidget* parent)
@@ -54,13 +69,14 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     CreateShortcuts();
     LayOut();
     CreateSlotEditing();
+    CreateEditState();
     // Tab: the views at the top, the left column down, the lines one by one, then the list.
     std::vector<QWidget*> chain{optEven, optPP, optPK};
     for (int n = Lines::kGoalieLabel; n < Lines::kSlotLabels; ++n) chain.push_back(lblPlayer[n]);
     chain.insert(chain.end(), {cmdAuto, cmdLoadLines, cmdSaveLines, cmdExit});
     for (int n = 0; n < Lines::kGoalieLabel; ++n) chain.push_back(lblPlayer[n]);
     chain.insert(chain.end(), Check1.begin(), Check1.end());
-    chain.push_back(List2);
+    chain.insert(chain.end(), {List2, SortOrder});
     qt::SetTabChain(chain);
     Binder().OnRefresh([this] { ShowStyles(); });
     Binder().RefreshAll();
@@ -68,42 +84,58 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     resize(sizeHint());
 }
 
+void LinesForm::CreateEditState() {
+    qt::AddUndoMenu(*this, Binder(),
+                    {window_.mnuEdit, window_.mnuUndo, [this] { window_.mnuUndo_Click(); },
+                     window_.mnuRedo, [this] { window_.mnuRedo_Click(); }});
+    lblReady = new QLabel(this);
+    lblReady->setObjectName("lblReady");
+    lblReady->setContentsMargins(8, 2, 8, 4);
+    layout()->addWidget(lblReady);
+    Binder().Bind(*lblReady, window_.lblReady);
+}
+
 void LinesForm::CreateWidgets() {
     background_ = new qt::RinkBackground(this);
+    ice_ = new QWidget(background_);
+    rinkArea_ = new QWidget(ice_);
 
     Label6 = MakeLabel(background_, "title", true);
     Label6->setToolTip("Click to redraw the lines");
     Label5 = MakeLabel(background_, "subtitle");
-    Label3 = MakeLabel(background_, "heading", true);
-    Label4 = MakeLabel(background_, "heading", true);
-    for (QLabel*& caption : Label1) caption = new RowCaption(background_);
-    for (QLabel*& letter : Label2) letter = new qt::PositionBadgeLabel(background_);
+    Label3 = MakeLabel(rinkArea_, "heading", true);
+    Label4 = MakeLabel(rinkArea_, "heading", true);
+    for (QLabel*& caption : Label1) caption = new RowCaption(rinkArea_);
+    for (QLabel*& letter : Label2) letter = new qt::PositionBadgeLabel(rinkArea_);
 
-    // The list alone keeps its rules of the shared style sheet: its entries' padding and
-    // selection.
-    List2 = new QListWidget(background_);
-    if (qt::Decorations()) List2->setStyleSheet(qt::StyleSheetOf("QListWidget"));
-    List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List2->setDragEnabled(true);
-    List2->setDragDropMode(QAbstractItemView::DragOnly);
-    List2->setDefaultDropAction(Qt::CopyAction);
-    List2->setItemDelegate(new qt::PositionBadgeDelegate(
-        [this](int row) -> int {
-            if (row < 0 || row >= static_cast<int>(window_.ListMap.size())) return -1;
-            const std::uint8_t roster = window_.ListMap[static_cast<std::size_t>(row)];
-            return roster < kRosterPlaces ? window_.RosterPlayer(roster).Position : -1;
-        },
-        List2));
+    List2 = new CandidateTable(window_, background_);
+    // As wide as its names and ratings ask; the rink takes the room to spare.
+    List2->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    if (qt::Decorations()) List2->setStyleSheet(qt::StyleSheetOf("QTreeView"));
+    List2->setToolTip("F6: to the slots and back");
+    connect(List2, &QTreeWidget::itemSelectionChanged, this, [this] { ReadSelection(); });
 
-    const QFontMetrics metrics = List2->fontMetrics();
-    List2->setMinimumSize(metrics.averageCharWidth() * kNameCharacters +
-                              qt::PositionBadgeSize(List2->font()).width() + 40,
-                          (metrics.height() + 8) * kListRows);
+    SortOrder = new QComboBox(background_);
+    SortOrder->setObjectName("SortOrder");
+    SortOrder->addItems({"Roster order", "Name", "Position", "Overall", "Offence", "Defence"});
+    SortOrder->setCurrentIndex(List2->SortColumn() + 1);
+    SortOrder->setToolTip(
+        "The order of the players (Alt+B); a click on a column header does the same");
+    connect(SortOrder, &QComboBox::activated, this, [this](int choice) {
+        List2->SortBy(choice - 1);
+        Binder().RefreshAll();
+    });
+    List2->OnSortChanged = [this] {
+        SortOrder->setCurrentIndex(List2->SortColumn() + 1);
+        Binder().RefreshAll();
+    };
 
     hint_ = new QLabel(
-        "Select a player, then click a slot or press Enter on it,\nor drag him onto the slot.",
+        "Pick a player, then press Enter on a slot (F6 goes there), click it or drag him onto it.",
         background_);
     hint_->setProperty("hint", true);
+    hint_->setWordWrap(true);
+    hint_->setForegroundRole(QPalette::PlaceholderText);
 
     auto& binder = Binder();
     binder.Bind(*Label6, window_.Label6, [this] { window_.Label6_Click(); });
@@ -112,15 +144,23 @@ void LinesForm::CreateWidgets() {
     binder.Bind(*Label4, window_.Label4);
     for (int v = 0; v < 4; ++v) binder.Bind(*Label1[v], window_.Label1[v]);
     for (int k = 0; k < 10; ++k) binder.Bind(*Label2[k], window_.Label2[k]);
-    binder.Bind(*List2, window_.List2);
+    binder.OnRefresh([this] { List2->ShowList(window_.List2, window_.ListUse); });
+}
+
+void LinesForm::ReadSelection() {
+    window_.List2.ListIndex = List2->SelectedLine();
 }
 
 void LinesForm::CreateSlots() {
+    const QString longest = LongestName(window_);
     for (int n = 0; n < Lines::kSlotLabels; ++n) {
-        auto* slot = new qt::SlotLabel(background_);
+        auto* slot = new qt::SlotLabel(rinkArea_);
+        slot->setObjectName(QString("lblPlayer(%1)").arg(n));
+        slot->SetWidestCaption(longest);
+        slot->SetHelp(kSlotHelp);
         slot->DragSource = List2;
         slot->OnDrop = [this, n](int row) { DropOnSlot(n, row); };
-        slot->Takes = [this, n](int row) { return window_.SlotTakes(n, row); };
+        slot->Takes = [this, n](int row) { return window_.SlotTakes(n, List2->LineOfRow(row)); };
         lblPlayer[n] = slot;
         Binder().Bind(*slot, window_.lblPlayer[n], [this, n] { window_.lblPlayer_Click(n); });
     }
@@ -151,13 +191,13 @@ void LinesForm::CreateChoosers() {
     binder.Bind(*optPP, window_.optPP, [this] { window_.optPP_Click(); });
     binder.Bind(*optPK, window_.optPK, [this] { window_.optPK_Click(); });
 
-    auto* automatic = MakeButton(background_, "cmdAuto");
+    auto* automatic = MakeButton(rinkArea_, "cmdAuto");
     automatic->SetKind(qt::FlatButton::Kind::Primary);
     automatic->setProperty("primary", true);
     cmdAuto = automatic;
-    cmdLoadLines = MakeButton(background_, "cmdLoadLines");
-    cmdSaveLines = MakeButton(background_, "cmdSaveLines");
-    cmdExit = MakeButton(background_, "cmdExit");
+    cmdLoadLines = MakeButton(rinkArea_, "cmdLoadLines");
+    cmdSaveLines = MakeButton(rinkArea_, "cmdSaveLines");
+    cmdExit = MakeButton(rinkArea_, "cmdExit");
     binder.Bind(*cmdAuto, window_.cmdAuto, [this] { window_.cmdAuto_Click(); });
     binder.Bind(*cmdLoadLines, window_.cmdLoadLines, [this] { window_.cmdLoadLines_Click(); });
     binder.Bind(*cmdSaveLines, window_.cmdSaveLines, [this] { window_.cmdSaveLines_Click(); });
@@ -165,17 +205,19 @@ void LinesForm::CreateChoosers() {
     SetExitButton(*cmdExit);
 }
 
-// The arrangement: the title and the view buttons in the banner; below it the goalie, the extra
-// skaters and the buttons at the left, the four view rows in two pairs of blocks (letters beside
-// them) in the middle, the position filters and the candidates at the right.
+// The arrangement: the title and the view buttons in the banner; below it, over the rink, the
+// goalie, the extra skaters and the buttons at the left of the four view rows in two pairs of
+// blocks (letters beside them); the position filters and the candidates at the right. What
+// stands on the rink keeps its size and stays in the middle of it; the rink grows with the room
+// the window has to spare, the list with its height.
 void LinesForm::LayOut() {
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(background_);
 
     auto* root = new QVBoxLayout(background_);
-    root->setContentsMargins(16, 8, 16, 12);
-    root->setSpacing(18);
+    root->setContentsMargins(12, 8, 12, 10);
+    root->setSpacing(12);
 
     auto* titles = new QVBoxLayout;
     titles->setSpacing(2);
@@ -196,13 +238,13 @@ void LinesForm::LayOut() {
     left->addWidget(Label4);
     left->addWidget(lblPlayer[Lines::kGoalieLabel + 1]);
     left->addWidget(lblPlayer[Lines::kGoalieLabel + 2]);
-    left->addStretch(1);
+    left->addSpacing(24);
     for (QPushButton* button : {cmdAuto, cmdLoadLines, cmdSaveLines}) left->addWidget(button);
     left->addStretch(1);
     left->addWidget(cmdExit);
 
     auto* blocks = new QGridLayout;
-    blocks->setHorizontalSpacing(12);
+    blocks->setHorizontalSpacing(10);
     blocks->setVerticalSpacing(6);
     constexpr int kPairRows = 7;  // the captions, five slots and a gap
     for (int v = 0; v < 4; ++v) {
@@ -214,24 +256,41 @@ void LinesForm::LayOut() {
     for (int k = 0; k < 10; ++k) {
         blocks->addWidget(Label2[k], (k / 5) * kPairRows + 1 + k % 5, 0, Qt::AlignCenter);
     }
-    blocks->setRowMinimumHeight(kPairRows - 1, 8);
-    blocks->setRowStretch(kPairRows - 1, 1);
-    blocks->setRowStretch(2 * kPairRows - 1, 1);
+    blocks->setRowMinimumHeight(kPairRows - 1, 6);
+
+    auto* onRink = new QHBoxLayout(rinkArea_);
+    onRink->setContentsMargins(0, 12, 0, 12);
+    onRink->setSpacing(12);
+    onRink->addLayout(left);
+    onRink->addLayout(blocks);
+    rinkArea_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+    // The slots and buttons stay together in the middle of the ice, which grows with the window.
+    auto* middle = new QGridLayout(ice_);
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->addWidget(rinkArea_, 0, 0, Qt::AlignCenter);
+    ice_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    background_->SetRinkArea(ice_, rinkArea_);
 
     auto* filters = new QHBoxLayout;
     filters->setSpacing(6);
     for (QPushButton* filter : Check1) filters->addWidget(filter);
+    filters->setAlignment(Qt::AlignLeft);
+    auto* order = new QHBoxLayout;
+    auto* orderLabel = new QLabel("Sort &by:", background_);
+    orderLabel->setBuddy(SortOrder);
+    order->addWidget(orderLabel);
+    order->addWidget(SortOrder, 1);
     auto* right = new QVBoxLayout;
-    right->setSpacing(8);
+    right->setSpacing(6);
     right->addLayout(filters);
     right->addWidget(List2, 1);
+    right->addLayout(order);
     right->addWidget(hint_);
 
     auto* body = new QHBoxLayout;
-    body->setSpacing(16);
-    body->addLayout(left);
-    body->addLayout(blocks);
-    body->addLayout(right, 1);
+    body->setSpacing(12);
+    body->addWidget(ice_, 1);
+    body->addLayout(right);
     root->addLayout(body, 1);
 }
 
@@ -262,61 +321,25 @@ void LinesForm::CreateShortcuts() {
         button->setToolTip(
             QString("%1 (%2)").arg(key.Purpose, sequence.toString(QKeySequence::NativeText)));
     }
+    auto* toggle = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(toggle, &QShortcut::activated, this, [this] { ToggleListAndSlots(); });
 }
 
 void LinesForm::ShowStyles() {
+    // A mark belongs to a slot of the view it was made in.
+    if (marked_ >= 0 && (markedView_ != window_.FirstViewRow() || !lblPlayer[marked_]->isVisible()))
+        Unmark();
     for (qt::SlotLabel* slot : lblPlayer) slot->ShowFilled();
 }
 
 void LinesForm::DropOnSlot(int n, int row) {
     Binder().Run([this, n, row] {
-        if (row >= window_.List2.ListCount()) return;
-        window_.List2.ListIndex = row;
+        const int line = List2->LineOfRow(row);
+        if (line < 0 || line >= window_.List2.ListCount()) return;
+        window_.List2.ListIndex = line;
         window_.lblPlayer_Click(n);
     });
 }
-
-namespace {
-
-// A small round mark in palette colours: a ring for an unused player, a dot for a player used
-// once, two dots for a player used several times.
-QIcon UseMark(LineUse use, const QPalette& palette, int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double r = size / 4.0;
-    const QColor ink = palette.color(QPalette::Text);
-    if (use == LineUse::Unused) {
-        painter.setPen(QPen(palette.color(QPalette::Highlight), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(QPointF(size / 2.0, size / 2.0), r, r);
-    } else {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(ink);
-        if (use == LineUse::Once) {
-            painter.drawEllipse(QPointF(size / 2.0, size / 2.0), r, r);
-        } else {
-            painter.drawEllipse(QPointF(size / 2.0 - r, size / 2.0), r * 0.8, r * 0.8);
-            painter.drawEllipse(QPointF(size / 2.0 + r, size / 2.0), r * 0.8, r * 0.8);
-        }
-    }
-    return QIcon(pixmap);
-}
-
-const char* UseText(LineUse use) {
-    switch (use) {
-        case LineUse::Unused:
-            return "Not in the lines shown";
-        case LineUse::Once:
-            return "In one place of the lines shown";
-        case LineUse::Several:
-            return "In several places of the lines shown";
-    }
-    return "";
-}
-
-}  // namespace
 
 void LinesForm::CreateSlotEditing() {
     for (int n = 0; n < Lines::kSlotLabels; ++n) {
@@ -325,23 +348,106 @@ void LinesForm::CreateSlotEditing() {
         editing->OnSwap = [this, n](int from) {
             Binder().Run([this, from, n] { window_.SwapSlots(from, n); });
         };
-        lblPlayer[n]->setToolTip(
-            "Drag onto another slot to exchange the two; Delete or the context menu clears it");
+        editing->OnMove = [this, n](int key) {
+            const int next = Neighbour(n, key);
+            if (next >= 0) lblPlayer[next]->setFocus(Qt::OtherFocusReason);
+        };
+        editing->OnExchange = [this, n](int key) { ExchangeWithNeighbour(n, key); };
+        editing->OnMark = [this, n] { MarkOrExchange(n); };
+        editing->OnEscape = [this] {
+            if (marked_ < 0) return false;
+            Unmark();
+            return true;
+        };
+        editing->OnFocused = [this, n] { lastSlot_ = n; };
     }
-    Binder().OnRefresh([this] { ShowCandidateUse(); });
 }
 
-void LinesForm::ShowCandidateUse() {
-    const int size = List2->fontMetrics().height();
-    List2->setIconSize(QSize(size, size));
-    for (int row = 0; row < List2->count(); ++row) {
-        const bool known = row < static_cast<int>(window_.ListUse.size());
-        const LineUse use =
-            known ? window_.ListUse[static_cast<std::size_t>(row)] : LineUse::Unused;
-        QListWidgetItem* item = List2->item(row);
-        item->setIcon(UseMark(use, List2->palette(), size));
-        item->setToolTip(UseText(use));
-        item->setData(kUseRole, static_cast<int>(use));
+int LinesForm::Neighbour(int n, int arrowKey) const {
+    const auto placeOf = [this](int slot) {
+        return QRect(lblPlayer[slot]->mapTo(this, QPoint(0, 0)), lblPlayer[slot]->size());
+    };
+    const QRect from = placeOf(n);
+    int best = -1;
+    int bestScore = std::numeric_limits<int>::max();
+    for (int m = 0; m < Lines::kSlotLabels; ++m) {
+        if (m == n || !lblPlayer[m]->isVisible()) continue;
+        const QRect to = placeOf(m);
+        const QPoint offset = to.center() - from.center();
+        int along = 0;
+        int across = 0;
+        switch (arrowKey) {
+            case Qt::Key_Right:
+                along = to.left() >= from.right() ? offset.x() : -1;
+                across = std::abs(offset.y());
+                break;
+            case Qt::Key_Left:
+                along = to.right() <= from.left() ? -offset.x() : -1;
+                across = std::abs(offset.y());
+                break;
+            case Qt::Key_Down:
+                along = to.top() >= from.bottom() ? offset.y() : -1;
+                across = std::abs(offset.x());
+                break;
+            case Qt::Key_Up:
+                along = to.bottom() <= from.top() ? -offset.y() : -1;
+                across = std::abs(offset.x());
+                break;
+            default:
+                return -1;
+        }
+        if (along < 0) continue;
+        // Straight on counts far more than nearby: the next slot of the column or the row.
+        const int score = along + 4 * across;
+        if (score < bestScore) {
+            bestScore = score;
+            best = m;
+        }
+    }
+    return best;
+}
+
+void LinesForm::ExchangeWithNeighbour(int n, int arrowKey) {
+    const int next = Neighbour(n, arrowKey);
+    if (next < 0) return;
+    bool swapped = false;
+    Binder().Run([&] { swapped = window_.SwapSlots(n, next); });
+    // The player moved: the focus goes with him, so that the next Alt+arrow moves him on.
+    if (swapped) {
+        lblPlayer[next]->setFocus(Qt::OtherFocusReason);
+    } else {
+        QApplication::beep();
+    }
+}
+
+void LinesForm::MarkOrExchange(int n) {
+    if (marked_ < 0 || marked_ == n) {
+        const bool mark = marked_ < 0;
+        Unmark();
+        if (!mark) return;
+        marked_ = n;
+        markedView_ = window_.FirstViewRow();
+        lblPlayer[n]->ShowMarked(true);
+        return;
+    }
+    const int from = marked_;
+    Unmark();
+    bool swapped = false;
+    Binder().Run([&] { swapped = window_.SwapSlots(from, n); });
+    if (!swapped) QApplication::beep();
+}
+
+void LinesForm::Unmark() {
+    if (marked_ >= 0) lblPlayer[marked_]->ShowMarked(false);
+    marked_ = -1;
+}
+
+void LinesForm::ToggleListAndSlots() {
+    if (List2->hasFocus()) {
+        const int slot = lblPlayer[lastSlot_]->isVisible() ? lastSlot_ : 0;
+        lblPlayer[slot]->setFocus(Qt::ShortcutFocusReason);
+    } else {
+        List2->setFocus(Qt::ShortcutFocusReason);
     }
 }
 

@@ -50,17 +50,39 @@ void SlotEditing::ShowMenu(const QPoint& globalPos) {
     if (menu.exec(globalPos) == clear && OnClear) OnClear();
 }
 
+bool SlotEditing::KeyPressed(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const int code = key.key();
+    const bool arrow =
+        code == Qt::Key_Left || code == Qt::Key_Right || code == Qt::Key_Up || code == Qt::Key_Down;
+    if (arrow && modifiers == Qt::NoModifier && OnMove) {
+        OnMove(code);
+        return true;
+    }
+    if (arrow && modifiers == Qt::AltModifier && OnExchange) {
+        OnExchange(code);
+        return true;
+    }
+    if (modifiers != Qt::NoModifier) return false;
+    if ((code == Qt::Key_Delete || code == Qt::Key_Backspace) && OnClear) {
+        OnClear();
+        return true;
+    }
+    if (code == Qt::Key_X && OnMark) {
+        OnMark();
+        return true;
+    }
+    return code == Qt::Key_Escape && OnEscape && OnEscape();
+}
+
 bool SlotEditing::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &slot_) return false;
     switch (event->type()) {
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && OnClear) {
-                OnClear();
-                return true;
-            }
+        case QEvent::KeyPress:
+            return KeyPressed(*static_cast<QKeyEvent*>(event));
+        case QEvent::FocusIn:
+            if (OnFocused) OnFocused();
             return false;
-        }
         case QEvent::ContextMenu:
             ShowMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
             return true;

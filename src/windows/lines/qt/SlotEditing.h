@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPoint>
 
+class QKeyEvent;
+
 #include <functional>
 
 namespace korvel {
@@ -13,8 +15,10 @@ class SlotLabel;
 
 // Lets the user edit a slot of the lines window in place: Delete (or Backspace) and the context
 // menu's "Clear Slot" empty it, and a filled slot dragged onto another slot of the same window
-// asks for the two to be exchanged. It watches the slot's events, so the slot keeps its own
-// click, focus and list-drop handling.
+// asks for the two to be exchanged. From the keyboard: an arrow asks to move to the next slot that
+// way, Alt and an arrow to exchange with it, X to mark the slot for an exchange (or to exchange
+// with the slot marked before). It watches the slot's events, so the slot keeps its own click,
+// focus and list-drop handling.
 class SlotEditing : public QObject {
   public:
     // `slot` is the slot label numbered `number`; the editor lives as long as the slot.
@@ -23,6 +27,13 @@ class SlotEditing : public QObject {
     std::function<void()> OnClear;
     // Runs with the number of the slot dragged onto this one.
     std::function<void(int fromSlot)> OnSwap;
+    // Run with the arrow key pressed (Qt::Key_Left, _Right, _Up, _Down).
+    std::function<void(int arrowKey)> OnMove;
+    std::function<void(int arrowKey)> OnExchange;
+    std::function<void()> OnMark;
+    // Escape: true when it undid something (a mark), so that it closes nothing.
+    std::function<bool()> OnEscape;
+    std::function<void()> OnFocused;
 
     static constexpr const char* kMimeType = "application/x-korvel-line-slot";
 
@@ -34,6 +45,7 @@ class SlotEditing : public QObject {
     int DraggedSlot(const QEvent* event) const;
     void StartDrag();
     void ShowMenu(const QPoint& globalPos);
+    bool KeyPressed(const QKeyEvent& key);
 
     qt::SlotLabel& slot_;
     int number_;

@@ -11,12 +11,19 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
+#include "platform/qt/FocusRing.h"
+#include "platform/qt/HelpViewer.h"
+#include "platform/qt/LeagueMemory.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
+#include "windows/briefing/qt/GameDayBriefingForm.h"
 #include "windows/lines/Lines.h"
 #include "windows/lines/qt/LinesForm.h"
 #include "windows/main/qt/AboutBox.h"
+#include "windows/main/qt/HelpKey.h"
+#include "windows/main/qt/LeagueWatch.h"
 #include "windows/player/qt/PlayerInfoForm.h"
 #include "windows/roster/qt/AddPlayerForm.h"
 #include "windows/roster/qt/RosterForm.h"
@@ -32,13 +39,13 @@ namespace {
 constexpr int kNameCharacters = 14;
 constexpr int kDivisionRows = 2;
 constexpr int kTeamRows = 7;
-constexpr int kFileCheckMilliseconds = 2000;
 
 QListWidget* MakeList(QWidget* parent, int rows) {
     auto* list = new QListWidget(parent);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setUniformItemSizes(true);
     list->setSpacing(2);
+    list->setItemDelegate(new qt::FocusRingDelegate(list));
     const QFontMetrics metrics(list->font());
     list->setMinimumWidth(metrics.averageCharWidth() * kNameCharacters + 24);
     // An entry is a line of text and the spacing around it.
@@ -82,23 +89,130 @@ void RegisterWindowForms(qt::QtUi& ui) {
     ui.RegisterForm<Roster, RosterForm>();
     ui.RegisterForm<AddPlayer, AddPlayerForm>();
     ui.RegisterForm<Standings, StandingsForm>();
+    ui.RegisterForm<GameDayBriefing, GameDayBriefingForm>();
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
     : qt::MainWindowForm(window, parent, false), window_(window), vars_(vars) {
+    // The manager's team of each league is selected after every load, the first one included.
+    window_.RememberedTeam = qt::RememberedTeam;
+    if (vars_.LeagueLoaded()) {
+        if (const auto team = qt::RememberedTeam(vars_.LeaguePath)) window_.SelectTeam(*team);
+    }
     CreateWidgets();
     CreateMenus();
+    ShowRecentLeagues();
     statusBar()->setSizeGripEnabled(false);
     status_ = new QLabel(statusBar());
     statusBar()->addWidget(status_, 1);
-    Binder().OnRefresh([this] { ShowStatus(); });
-    Binder().RefreshAll();
-    fileCheck_ = new QTimer(this);
-    connect(fileCheck_, &QTimer::timeout, this, [this] {
-        // Never under an open window: it has the team's data in hand.
-        if (QApplication::activeModalWidget() == nullptr) CheckLeagueFiles();
+    watch_ = new LeagueWatch(this, [this] { LeagueTouched(); });
+    new HelpKey(this);
+    Binder().OnRefresh([this] {
+        ShowStatus();
+        RememberChoices();
+        watch_->Watch(vars_.LeagueLoaded() ? vars_.LeaguePath : std::filesystem::path());
     });
-    fileCheck_->start(kFileCheckMilliseconds);
+    // A load's news of the game days waits until the load's handler has finished.
+    Binder().OnRefresh([this] {
+        if (gameDayNewsPosted_ || (window_.GameDayNotice.empty() && !window_.BriefingDue)) return;
+        gameDayNewsPosted_ = true;
+        QTimer::singleShot(0, this, [this] {
+            gameDayNewsPosted_ = false;
+            Binder().Run([this] { window_.GameDayNews(BriefingShowsAtStart()); });
+        });
+    });
+    Binder().RefreshAll();
+}
+
+// Never under an open window: it has the team's data in hand. The look waits until this window is
+// active again.
+void MainForm::LeagueTouched() {
+    if (QApplication::activeModalWidget() != nullptr) {
+        leagueTouched_ = true;
+        return;
+    }
+    leagueTouched_ = false;
+    CheckLeagueFiles();
+}
+
+void MainForm::changeEvent(QEvent* event) {
+    qt::MainWindowForm::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && leagueTouched_) {
+        LeagueTouched();
+    }
+}
+
+void MainForm::BringForward(const std::filesystem::path& league) {
+    QWidget* front = QApplication::activeModalWidget();
+    if (front == nullptr && !league.empty()) {
+        Binder().Run([this, league] { window_.LoadLeagueFile(league); });
+    }
+    for (QWidget* window : {static_cast<QWidget*>(this), front}) {
+        if (window == nullptr) continue;
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+// The team chosen and the league loaded are kept for the next start and the next load.
+void MainForm::RememberChoices() {
+    if (!vars_.LeagueLoaded()) return;
+    const bool newLeague = vars_.LeaguePath != rememberedLeague_;
+    if (window_.manager.Enabled && (newLeague || vars_.CurrentTeam != rememberedTeam_)) {
+        rememberedTeam_ = vars_.CurrentTeam;
+        qt::RememberTeam(vars_.LeaguePath, rememberedTeam_);
+    }
+    if (!newLeague) return;
+    rememberedLeague_ = vars_.LeaguePath;
+    qt::AddRecentLeague(vars_.LeaguePath);
+    ShowRecentLeagues();
+}
+
+void MainForm::ShowRecentLeagues() {
+    const std::vector<std::filesystem::path> leagues = qt::RecentLeagues();
+    if (leagues == recentShown_) return;
+    recentShown_ = leagues;
+    // Later, not now: the entry chosen may be the one whose load brought the change.
+    if (recentSeparator_ != nullptr) RecentLeagues.push_back(recentSeparator_);
+    for (QAction* action : RecentLeagues) {
+        file->removeAction(action);
+        action->deleteLater();
+    }
+    RecentLeagues.clear();
+    recentSeparator_ = nullptr;
+    QAction* before = exit;
+    for (std::size_t n = 0; n < leagues.size(); ++n) {
+        QString shown = qt::PathToQString(leagues[n]);
+        shown.replace('&', "&&");
+        auto* action = new QAction(QString("&%1 %2").arg(n + 1).arg(shown), file);
+        action->setToolTip("Load this league, as Load does");
+        const std::filesystem::path league = leagues[n];
+        connect(action, &QAction::triggered, this, [this, league] {
+            Binder().Run([this, league] { window_.LoadLeagueFile(league); });
+        });
+        file->insertAction(before, action);
+        RecentLeagues.push_back(action);
+    }
+    if (!RecentLeagues.empty()) recentSeparator_ = file->insertSeparator(before);
+}
+
+// Enter on a team does what a double click does; an entry the keys reached but did not select is
+// chosen first.
+void MainForm::OpenOnEnter(QListWidget& list, int conf) {
+    auto* enter =
+        new QShortcut(QKeySequence(Qt::Key_Return), &list, nullptr, nullptr, Qt::WidgetShortcut);
+    auto* keypadEnter =
+        new QShortcut(QKeySequence(Qt::Key_Enter), &list, nullptr, nullptr, Qt::WidgetShortcut);
+    for (QShortcut* key : {enter, keypadEnter}) {
+        connect(key, &QShortcut::activated, this, [this, &list, conf] {
+            QListWidgetItem* item = list.currentItem();
+            if (item == nullptr) return;
+            if (!item->isSelected()) list.setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+            if (window_.lstTeams[conf].HasSelection()) emit list.itemDoubleClicked(item);
+        });
+    }
 }
 
 void MainForm::CheckLeagueFiles() {
@@ -180,6 +294,7 @@ void MainForm::CreateWidgets() {
         binder.Bind(
             *lstTeams[conf], window_.lstTeams[conf], [this, conf] { window_.lstTeams_Click(conf); },
             [this, conf] { window_.lstTeams_DblClick(conf); });
+        OpenOnEnter(*lstTeams[conf], conf);
     }
 }
 
@@ -205,6 +320,7 @@ void MainForm::CreateMenus() {
     manager = addMenu(window_.manager, 'M');
     ViewTeam = addItem(manager, window_.ViewTeam, 'V', [this] { window_.ViewTeam_Click(); });
     Standings = addItem(manager, window_.Standings, 'S', [this] { window_.Standings_Click(); });
+    Briefing = addItem(manager, window_.Briefing, 'B', [this] { window_.Briefing_Click(); });
     coach = addMenu(window_.coach, 'C');
     SetRoster = addItem(coach, window_.SetRoster, 'R', [this] { window_.SetRoster_Click(); });
     SetLines = addItem(coach, window_.SetLines, 'L', [this] { window_.SetLines_Click(); });
@@ -214,6 +330,9 @@ void MainForm::CreateMenus() {
         ShowAboutBox(this);
     });
     Info->addAction("About &Qt", qApp, &QApplication::aboutQt);
+    Help = menuBar()->addMenu("&Help");
+    KorvelHelp = Help->addAction("Korvel &Help", this, [this] { qt::ShowHelp(*this, {}); });
+    KorvelHelp->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void MainForm::ShowStatus() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
+#include <vector>
 
 #include "league/Variables.h"
 #include "platform/qt/QtUi.h"
@@ -11,11 +13,12 @@ class QAction;
 class QFrame;
 class QLabel;
 class QPushButton;
-class QTimer;
 class QListWidget;
 class QMenu;
 
 namespace korvel {
+
+class LeagueWatch;
 
 // Registers the form of every window that the main window, and the windows it opens, show.
 void RegisterWindowForms(qt::QtUi& ui);
@@ -36,30 +39,54 @@ class MainForm : public qt::MainWindowForm {
     QMenu* manager = nullptr;
     QMenu* coach = nullptr;
     QMenu* Info = nullptr;
+    QMenu* Help = nullptr;
     QAction* LoadLeague = nullptr;
     QAction* exit = nullptr;
     QAction* ViewTeam = nullptr;
     QAction* Standings = nullptr;
+    QAction* Briefing = nullptr;
     QAction* SetRoster = nullptr;
     QAction* SetLines = nullptr;
     QAction* About = nullptr;
+    // Help > Korvel Help (F1): the manual.
+    QAction* KorvelHelp = nullptr;
+    // File: the leagues loaded last, newest first, each loading its league as Load does.
+    std::vector<QAction*> RecentLeagues;
     // The bar above the lists that says the league changed on disk, with its Reload button.
     QFrame* LeagueChangedBar = nullptr;
     QLabel* lblLeagueChanged = nullptr;
     QPushButton* cmdReload = nullptr;
 
-    // Looks at the league's files now (a timer does it every few seconds while no other window is
-    // open) and shows or hides the bar.
+    // Looks at the league's files now and shows or hides the bar. The file system says when they
+    // may have changed; while another window is open the look waits until this one is active.
     void CheckLeagueFiles();
+
+    // Another start of the program in this start folder asks for this window: it comes to the
+    // front (with the window open over it), and loads `league` when one is given and no other
+    // window is open.
+    void BringForward(const std::filesystem::path& league);
+
+  protected:
+    void changeEvent(QEvent* event) override;
 
   private:
     QWidget* MakeLeagueChangedBar(QWidget* parent);
     void CreateWidgets();
     void CreateMenus();
     void ShowStatus();
+    void RememberChoices();
+    void ShowRecentLeagues();
+    void LeagueTouched();
+    void OpenOnEnter(QListWidget& list, int conf);
 
     QLabel* status_ = nullptr;
-    QTimer* fileCheck_ = nullptr;
+    LeagueWatch* watch_ = nullptr;
+    bool leagueTouched_ = false;
+    std::vector<std::filesystem::path> recentShown_;
+    QAction* recentSeparator_ = nullptr;
+    std::filesystem::path rememberedLeague_;
+    int rememberedTeam_ = -1;
+    bool gameDayNewsPosted_ = false;
     Main& window_;
     const Variables& vars_;
 };

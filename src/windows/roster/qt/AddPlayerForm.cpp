@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/qt/FramedCheckBox.h"
 #include "platform/qt/QtText.h"
 
 namespace korvel {
@@ -57,7 +58,7 @@ AddPlayerForm::AddPlayerForm(AddPlayer& window, QWidget* parent)
     txtBirthplace->setMaxLength(static_cast<int>(window.txtBirthplace.MaxLength));
     txtBirthplace->setPlaceholderText("CAN");
     txtBirthplace->setToolTip("Country of birth, three letters");
-    chkRookie = new QCheckBox("Rookie", profile);
+    chkRookie = new qt::FramedCheckBox("Rookie", profile);
     chkRookie->setChecked(window.chkRookie.Value);
     txtSalary = MakeNumber(profile, window.txtSalary);
     txtSalary->setSingleStep(10'000);

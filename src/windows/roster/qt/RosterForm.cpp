@@ -10,25 +10,17 @@
 
 #include <algorithm>
 
+#include "platform/qt/ArrowIcon.h"
+#include "platform/qt/FramedCheckBox.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Style.h"
+#include "platform/qt/UndoMenu.h"
 
 namespace korvel {
 
 namespace {
 
 constexpr int kScratch = 0, kDress = 1, kToFarm = 2, kToPros = 3;
-
-// The move buttons that take players from one list to another, in the order they run.
-std::vector<int> MovesBetween(int from, int to) {
-    if (from == Dressed && to == Scratch) return {kScratch};
-    if (from == Scratch && to == Dressed) return {kDress};
-    if (from == Scratch && to == Farm) return {kToFarm};
-    if (from == Farm && to == Scratch) return {kToPros};
-    if (from == Dressed && to == Farm) return {kScratch, kToFarm};
-    if (from == Farm && to == Dressed) return {kToPros, kDress};
-    return {};
-}
 
 QPushButton* MakeButton(QWidget* parent, const char* name) {
     auto* button = new QPushButton(parent);
@@ -53,6 +45,9 @@ RosterForm::RosterForm(Roster& window, QWidget* parent)
     CreateShortcuts();
     Bind();
     CreateRuleCounts();
+    qt::AddUndoMenu(*this, Binder(),
+                    {window_.mnuEdit, window_.mnuUndo, [this] { window_.mnuUndo_Click(); },
+                     window_.mnuRedo, [this] { window_.mnuRedo_Click(); }});
     setSizeGripEnabled(true);
     resize(1120, 640);
     Binder().RefreshAll();
@@ -64,7 +59,7 @@ void RosterForm::CreateWidgets() {
     Label5 = MakeLabel(this, "heading");
     // Green, dark on a light window and light on a dark one.
     const bool darkWindow = palette().color(QPalette::Window).lightness() < 128;
-    Label5->setStyleSheet(darkWindow ? "color: #4cc36e;" : "color: #1b7f3b;");
+    Label5->setStyleSheet(darkWindow ? "color: #4cc36e;" : "color: #17733a;");
     Label2 = MakeLabel(this, "heading");
     Label3 = MakeLabel(this, "heading");
     Label6 = MakeLabel(this, "heading");
@@ -95,8 +90,7 @@ void RosterForm::CreateButtons() {
     for (int n = 0; n < Roster::kMoveButtons; ++n) {
         QPushButton* button = MakeButton(this, "cmdMovePlayer");
         const bool right = n == kScratch || n == kToFarm;
-        button->setIcon(
-            style()->standardIcon(right ? QStyle::SP_ArrowRight : QStyle::SP_ArrowLeft));
+        button->setIcon(qt::ArrowIcon(*button, right));
         // The arrow points where the players go: after the caption when they go right.
         if (right) button->setLayoutDirection(Qt::RightToLeft);
         button->setToolTip(kMoveTips[static_cast<std::size_t>(n)]);
@@ -109,7 +103,7 @@ void RosterForm::CreateButtons() {
         Check1[p]->setProperty("position", kFilterPositions[static_cast<std::size_t>(p)]);
         Check1[p]->setToolTip("Show or hide this position in the lists");
     }
-    chkProtect = new QCheckBox(this);
+    chkProtect = new qt::FramedCheckBox(this);
     chkProtect->setObjectName("chkProtect");
     chkProtect->setToolTip(
         "Protection view: * marks protected players and rookies; a double "
@@ -240,27 +234,7 @@ void RosterForm::RunWithSelection(const std::function<void()>& handler) {
 }
 
 void RosterForm::MoveByDrop(int from, int to) {
-    const std::vector<int> moves = MovesBetween(from, to);
-    if (moves.empty()) return;
-    RunWithSelection([this, from, moves] {
-        std::vector<int> players;
-        for (const ListItem& line : window_.list1[from].Items) {
-            if (line.Selected) players.push_back(line.ItemData);
-        }
-        for (std::size_t step = 0; step < moves.size(); ++step) {
-            if (step > 0) {
-                // The players who reached the middle list go on from there.
-                for (ListBox& list : window_.list1) {
-                    for (ListItem& line : list.Items) {
-                        line.Selected = &list == &window_.list1[Scratch] &&
-                                        std::find(players.begin(), players.end(), line.ItemData) !=
-                                            players.end();
-                    }
-                }
-            }
-            window_.cmdMovePlayer_Click(moves[step]);
-        }
-    });
+    RunWithSelection([this, from, to] { window_.List1_Drop(from, to); });
 }
 
 // A row under the window's commands: one label per rule, the unmet ones marked and in bold, the

@@ -23,6 +23,7 @@ struct ColumnInfo {
     const char* ToolTip;
 };
 constexpr std::array<ColumnInfo, StandingsForm::kColumns> kColumnInfo = {{
+    {"Rank", "Place in the division: points, then wins, then goal difference."},
     {"Team", "Double click or Enter makes the team current."},
     {"GP", "Games played: W + L + T."},
     {"W", "Wins."},
@@ -33,9 +34,13 @@ constexpr std::array<ColumnInfo, StandingsForm::kColumns> kColumnInfo = {{
     {"GA", "Goals against."},
     {"DIFF", "Goal difference: GF - GA."},
 }};
+constexpr int kTeamColumn = 1;
 
-std::array<int, StandingsForm::kColumns - 1> NumbersOf(const StandingsRow& row) {
-    return {row.GP, row.W, row.L, row.T, row.PTS, row.GF, row.GA, row.DIFF};
+std::array<QString, StandingsForm::kColumns> CellsOf(const StandingsRow& row) {
+    return {QString::number(row.Rank), qt::ToQString(row.Team), QString::number(row.GP),
+            QString::number(row.W),    QString::number(row.L),  QString::number(row.T),
+            QString::number(row.PTS),  QString::number(row.GF), QString::number(row.GA),
+            QString::number(row.DIFF)};
 }
 
 QTableWidgetItem* Cell(const QString& text, int teamIndex, bool number) {
@@ -47,32 +52,58 @@ QTableWidgetItem* Cell(const QString& text, int teamIndex, bool number) {
     return item;
 }
 
+// Bold drawn unhinted, as the main window draws its titles: the font library then has no second
+// face to analyse, and at these sizes it looks the same.
 QFont Bold(QFont font, double scale) {
     font.setBold(true);
+    font.setHintingPreference(QFont::PreferNoHinting);
     if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * scale);
     return font;
 }
 
-// The table as tall as its rows, so that the window, not each table, scrolls; columns as wide as
-// their cells in bold, the current team's row.
-void FitSize(QTableWidget& table) {
-    const QFont normal = table.font();
-    table.setFont(Bold(normal, 1.0));
-    table.resizeColumnsToContents();
-    table.setFont(normal);
-    table.resizeRowsToContents();
-    const int height = table.horizontalHeader()->height() + table.verticalHeader()->length() +
-                       2 * table.frameWidth();
-    table.setFixedHeight(height);
-    int width = 2 * table.frameWidth() + table.verticalHeader()->sizeHint().width();
-    for (int column = 0; column < table.columnCount(); ++column) width += table.columnWidth(column);
-    table.setFixedWidth(width);
-}
-
 }  // namespace
 
+// Worked out once from the fonts for every table: asking each table to measure its own cells
+// costs more than the rest of the window.
+StandingsForm::TableSizes StandingsForm::MeasureTables(const QFont& font) const {
+    const QFontMetrics bold(Bold(font, 1.0));
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 12;
+    const int headerMargin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) + 12;
+    TableSizes sizes;
+    for (int column = 0; column < kColumns; ++column) {
+        sizes.Columns[static_cast<std::size_t>(column)] =
+            bold.horizontalAdvance(kColumnInfo[static_cast<std::size_t>(column)].Header) +
+            headerMargin;
+    }
+    // Digits share one width: a number column is as wide as its longest number in zeros. Only the
+    // names are measured one by one.
+    std::array<qsizetype, kColumns> longest{};
+    for (const DivisionStandings& division : window_.Shown.Divisions) {
+        for (const StandingsRow& row : division.Teams) {
+            const auto cells = CellsOf(row);
+            for (std::size_t column = 0; column < cells.size(); ++column) {
+                if (column == kTeamColumn) {
+                    sizes.Columns[column] = std::max(
+                        sizes.Columns[column], bold.horizontalAdvance(cells[column]) + margin);
+                } else {
+                    longest[column] = std::max(longest[column], cells[column].size());
+                }
+            }
+        }
+    }
+    for (std::size_t column = 0; column < longest.size(); ++column) {
+        if (longest[column] == 0) continue;
+        sizes.Columns[column] = std::max(
+            sizes.Columns[column], bold.horizontalAdvance(QString(longest[column], '0')) + margin);
+    }
+    sizes.Row = bold.height() + 8;
+    sizes.Header = bold.height() + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) + 6;
+    return sizes;
+}
+
 StandingsForm::StandingsForm(Standings& window, QWidget* parent)
-    : qt::DialogForm(window, parent), window_(window) {
+    : qt::DialogForm(window, parent, false), window_(window) {
+    sizes_ = MeasureTables(font());
     auto* content = new QWidget;
     auto* columns = new QHBoxLayout(content);
     columns->setSpacing(18);
@@ -81,7 +112,7 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
         conference[conf]->setSpacing(6);
         columns->addLayout(conference[conf], 1);
         auto* name = new QLabel(qt::ToQString(window_.ConferenceNames[conf]), content);
-        name->setFont(Bold(name->font(), 1.25));
+        name->setFont(Bold(name->font(), 1.15));
         conference[conf]->addWidget(name);
     }
     for (const DivisionStandings& division : window_.Shown.Divisions) {
@@ -89,7 +120,6 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
             MakeDivision(division));
     }
     for (QVBoxLayout* column : conference) column->addStretch(1);
-    SameColumnWidths();
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(content);
@@ -121,8 +151,11 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
     // Wide enough for both columns of tables and a scroll bar; as tall as they are, up to most of
     // a screen, beyond which the tables scroll.
     const QSize wanted = content->sizeHint();
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const bool fits = wanted.height() + 12 <= kMostHeight;
+    const int scrollBar = fits ? 0 : style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Qt shows an empty scroll bar beside tables that fit, so there is none then.
+    if (fits) scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMinimumWidth(wanted.width() + scrollBar + 4);
     scroll->setMinimumHeight(std::min(wanted.height() + 12, kMostHeight));
     adjustSize();
@@ -143,15 +176,17 @@ QWidget* StandingsForm::MakeDivision(const DivisionStandings& division) {
     for (int column = 0; column < kColumns; ++column) {
         auto* header = new QTableWidgetItem(kColumnInfo[static_cast<std::size_t>(column)].Header);
         header->setToolTip(kColumnInfo[static_cast<std::size_t>(column)].ToolTip);
+        header->setTextAlignment(column == kTeamColumn ? Qt::AlignLeft | Qt::AlignVCenter
+                                                       : Qt::AlignRight | Qt::AlignVCenter);
         table->setHorizontalHeaderItem(column, header);
     }
     for (int row = 0; row < table->rowCount(); ++row) {
         const StandingsRow& team = division.Teams[static_cast<std::size_t>(row)];
-        table->setItem(row, 0, Cell(qt::ToQString(team.Team), team.TeamIndex, false));
-        const auto numbers = NumbersOf(team);
-        for (std::size_t n = 0; n < numbers.size(); ++n) {
-            table->setItem(row, static_cast<int>(n) + 1,
-                           Cell(QString::number(numbers[n]), team.TeamIndex, true));
+        const auto cells = CellsOf(team);
+        for (int column = 0; column < kColumns; ++column) {
+            table->setItem(row, column,
+                           Cell(cells[static_cast<std::size_t>(column)], team.TeamIndex,
+                                column != kTeamColumn));
         }
     }
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -159,10 +194,22 @@ QWidget* StandingsForm::MakeDivision(const DivisionStandings& division) {
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The rank within the division, 1 first.
-    table->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A table to read, not a sheet to fill in: no row numbers, no grid, rows in turn shaded.
+    table->verticalHeader()->hide();
+    table->setShowGrid(false);
+    table->setAlternatingRowColors(true);
+    table->setWordWrap(false);
     table->horizontalHeader()->setStretchLastSection(false);
-    FitSize(*table);
+    table->horizontalHeader()->setHighlightSections(false);
+    table->horizontalHeader()->setFixedHeight(sizes_.Header);
+    table->verticalHeader()->setDefaultSectionSize(sizes_.Row);
+    int width = 2 * table->frameWidth();
+    for (int column = 0; column < kColumns; ++column) {
+        table->setColumnWidth(column, sizes_.Columns[static_cast<std::size_t>(column)]);
+        width += sizes_.Columns[static_cast<std::size_t>(column)];
+    }
+    table->setFixedSize(width,
+                        sizes_.Header + sizes_.Row * table->rowCount() + 2 * table->frameWidth());
     connect(table, &QTableWidget::doubleClicked, this,
             [this, table](const QModelIndex& index) { MakeCurrent(*table, index.row()); });
     table->installEventFilter(this);
@@ -190,50 +237,34 @@ bool StandingsForm::eventFilter(QObject* watched, QEvent* event) {
     return qt::DialogForm::eventFilter(watched, event);
 }
 
-// Every table with the same column widths, so that the columns line up from table to table.
-void StandingsForm::SameColumnWidths() {
-    std::array<int, kColumns> widths{};
-    int rankWidth = 0;
-    for (const QTableWidget* table : Tables) {
-        for (int column = 0; column < kColumns; ++column) {
-            widths[static_cast<std::size_t>(column)] =
-                std::max(widths[static_cast<std::size_t>(column)], table->columnWidth(column));
-        }
-        rankWidth = std::max(rankWidth, table->verticalHeader()->sizeHint().width());
-    }
-    for (QTableWidget* table : Tables) {
-        int width = 2 * table->frameWidth() + rankWidth;
-        table->verticalHeader()->setFixedWidth(rankWidth);
-        for (int column = 0; column < kColumns; ++column) {
-            table->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
-            width += widths[static_cast<std::size_t>(column)];
-        }
-        table->setFixedWidth(width);
-    }
-}
-
 int StandingsForm::TeamOfRow(const QTableWidget& table, int row) {
-    return table.item(row, 0)->data(Qt::UserRole).toInt();
+    return table.item(row, kTeamColumn)->data(Qt::UserRole).toInt();
 }
 
 // The current team's row in bold on a tint of the palette's highlight colour, set apart from the
 // full highlight of the selected row.
 void StandingsForm::ShowCurrentTeam() {
+    // Only the rows of the team shown as current before and of the one now change.
+    if (window_.CurrentTeam == shownCurrent_) return;
     for (QTableWidget* table : Tables) {
-        const QPalette colours = table->palette();
-        QColor tint = colours.color(QPalette::Highlight);
+        QColor tint = table->palette().color(QPalette::Highlight);
         tint.setAlpha(90);
         for (int row = 0; row < table->rowCount(); ++row) {
-            const bool current = TeamOfRow(*table, row) == window_.CurrentTeam;
+            const int team = TeamOfRow(*table, row);
+            if (team != shownCurrent_ && team != window_.CurrentTeam) continue;
+            const bool current = team == window_.CurrentTeam;
             for (int column = 0; column < kColumns; ++column) {
                 QTableWidgetItem* item = table->item(row, column);
                 QFont font = item->font();
                 font.setBold(current);
+                font.setHintingPreference(current ? QFont::PreferNoHinting
+                                                  : QFont::PreferDefaultHinting);
                 item->setFont(font);
                 item->setBackground(current ? QBrush(tint) : QBrush());
             }
         }
     }
+    shownCurrent_ = window_.CurrentTeam;
 }
 
 }  // namespace korvel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "platform/qt/WindowForm.h"
@@ -16,7 +17,7 @@ namespace korvel {
 // team's row stands out; a double click or Enter on a row makes that team current.
 class StandingsForm : public qt::DialogForm {
   public:
-    static constexpr int kColumns = 9;  // Team, GP, W, L, T, PTS, GF, GA, DIFF
+    static constexpr int kColumns = 10;  // Rank, Team, GP, W, L, T, PTS, GF, GA, DIFF
 
     explicit StandingsForm(Standings& window, QWidget* parent = nullptr);
 
@@ -35,9 +36,17 @@ class StandingsForm : public qt::DialogForm {
     void MakeCurrent(const QTableWidget& table, int row);
     QWidget* MakeDivision(const DivisionStandings& division);
     void ShowCurrentTeam();
-    void SameColumnWidths();
+    // Every table has the same column widths, so that the columns line up from table to table.
+    struct TableSizes {
+        std::array<int, kColumns> Columns{};
+        int Row = 0;
+        int Header = 0;
+    };
+    TableSizes MeasureTables(const QFont& font) const;
 
     Standings& window_;
+    TableSizes sizes_;
+    int shownCurrent_ = -1;  // the team whose row stands out
 };
 
 }  // namespace korvel

@@ -201,8 +201,9 @@ DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
     Value("lblTeam").setFont(Scaled(font(), 2.0));
 
     auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(22, 16, 22, 16);
-    root->setSpacing(14);
+    // Compact enough for a screen of 614 points' height (1366x768 at 125 %) and its title bar.
+    root->setContentsMargins(22, 10, 22, 10);
+    root->setSpacing(10);
     root->addWidget(&Value("lblTeam"));
     root->addWidget(MakeIdentity());
 
@@ -213,7 +214,7 @@ DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
     static_cast<QVBoxLayout*>(finances->layout())->addWidget(Chart, 1);
     columns->addWidget(finances, 4);
     auto* rosterColumn = new QVBoxLayout;
-    rosterColumn->setSpacing(14);
+    rosterColumn->setSpacing(10);
     rosterColumn->addWidget(MakePanel("ROSTER", kRosterFields));
     rosterColumn->addWidget(MakeStrengthPanel(), 1);
     columns->addLayout(rosterColumn, 3);
@@ -237,6 +238,12 @@ DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
     Binder().OnRefresh([this] {
         ShowChart();
         Strength->SetStrength(window_.Strength);
+        if (window_.lblProjBal.ForeColor == DisplayTeam::kDeficitColour) {
+            QLabel& balance = Value("lblProjBal");
+            QPalette colours = balance.palette();
+            colours.setColor(QPalette::WindowText, kDeficitShown);
+            balance.setPalette(colours);
+        }
     });
     Binder().RefreshAll();
     // The layout decides the size: what the contents need at the desktop's font and scale.
@@ -264,7 +271,7 @@ QWidget* DisplayTeamForm::MakeIdentity() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(4);
+    grid->setVerticalSpacing(2);
     for (int row = 0; row < static_cast<int>(kIdentityRows.size()); ++row) {
         for (int pair = 0; pair < 2; ++pair) {
             const char* name =
@@ -285,10 +292,10 @@ QWidget* DisplayTeamForm::MakePanel(const char* title, const std::vector<const c
     auto* panel = new TeamPanel(this);
     panel->setObjectName("panel");
     auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(14, 10, 14, 12);
+    layout->setContentsMargins(14, 8, 14, 8);
     layout->addWidget(MakeHeading(title, panel));
     auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(5);
+    grid->setVerticalSpacing(3);
     for (int row = 0; row < static_cast<int>(fields.size()); ++row) {
         const char* name = fields[static_cast<std::size_t>(row)];
         auto* caption = MakeRoleLabel(CaptionOf(name), "teamCaption", panel);
@@ -310,7 +317,7 @@ QWidget* DisplayTeamForm::MakeStrengthPanel() {
     auto* panel = new TeamPanel(this);
     panel->setObjectName("panel");
     auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(14, 10, 14, 12);
+    layout->setContentsMargins(14, 8, 14, 8);
     layout->addWidget(MakeHeading("STRENGTH", panel));
     Strength = new StrengthChart(panel);
     QPalette colours = Strength->palette();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 #include <array>
@@ -48,6 +49,8 @@ class DisplayTeamForm : public qt::DialogForm {
     QPushButton* Command3 = nullptr;  // Team Roster
     FinanceChart* Chart = nullptr;
     StrengthChart* Strength = nullptr;
+    // The deficit's red as shown: the control's pure red reads too faintly on the dark blue.
+    static inline const QColor kDeficitShown{0xff, 0x5c, 0x5c};
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,89 @@
+#include "league/LeagueLoad.h"
+
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "league/LeagueFiles.h"
+#include "platform/Files.h"
+#include "platform/Utf8Paths.h"
+
+namespace korvel {
+namespace fs = std::filesystem;
+
+namespace {
+
+// A file of the start folder that is not one of the league's own is a working copy (or its
+// temporary file): when it cannot be written the start folder is at fault, not the league.
+bool WorkingCopyFailed(const fs::path& league, const fs::path& startFolder,
+                       const std::exception& failure) {
+    const auto* file = dynamic_cast<const FileError*>(&failure);
+    if (file == nullptr) return false;
+    const fs::path folder = file->File().parent_path().lexically_normal();
+    if (folder != fs::path(startFolder).lexically_normal() &&
+        folder != (startFolder / "").lexically_normal().parent_path()) {
+        return false;
+    }
+    for (const char* extension : {".lge", ".tms", ".ros"}) {
+        if (file->File() == WithExtension(league, extension)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string LoadFailureText(const fs::path& path, const fs::path& startFolder,
+                            const std::exception& failure) {
+    if (WorkingCopyFailed(path, startFolder, failure)) {
+        return "The start folder " + Utf8Of(startFolder) +
+               " must be writable: Korvel keeps its working copies of the league there.\n\n" +
+               failure.what();
+    }
+    return "The league " + Utf8Of(path) + " could not be loaded.\n\n" + failure.what();
+}
+
+LeagueLoaded LoadLeague(Variables& vars, const fs::path& base) {
+    const LeagueFileSet league = ReadLeagueFiles(base);
+    LeagueLoaded loaded;
+    loaded.ShortRoster = ShortRosterWarning(league);
+    try {
+        loaded.Visit = VisitGameDays(vars.StartFolder, base, league.League, ReadLeagueState(base));
+        loaded.Notice = loaded.Visit->Notice;
+    } catch (const std::exception& failure) {
+        // The briefing is no reason to refuse the league.
+        loaded.Notice =
+            std::string("The game days of this league could not be read: ") + failure.what();
+    }
+    InstallLeague(vars, league, [&](std::vector<StagedFile>& files) {
+        // A history that cannot be written (a full disk) costs the next briefing its comparison,
+        // never the load.
+        try {
+            if (auto history = loaded.Visit ? StageGameDays(*loaded.Visit) : std::nullopt) {
+                files.push_back(std::move(*history));
+            }
+        } catch (const FileError& failure) {
+            loaded.Notice +=
+                (loaded.Notice.empty() ? "" : "\n") +
+                std::string("This game day could not be kept for the next briefing: ") +
+                failure.what();
+        }
+    });
+    return loaded;
+}
+
+void StartUp(Variables& vars, const fs::path& startFolder,
+             const std::function<void(const fs::path& base)>& load) {
+    InitialiseVariables(vars, startFolder);
+    const auto remembered = ReadDefaultsFile(DefaultsFileIn(vars.StartFolder));
+    if (!remembered || remembered->empty()) return;
+    // A relative path was written relative to the start folder, whatever folder we run in now.
+    const fs::path base = vars.StartFolder / *remembered;
+    if (!FileExists(WithExtension(base, ".lge"))) return;
+    try {
+        load(base);
+    } catch (const std::exception& failure) {
+        throw std::runtime_error(LoadFailureText(base, vars.StartFolder, failure));
+    }
+}
+
+}  // namespace korvel

@@ -1,0 +1,218 @@
+#include "session/Briefing.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <set>
+
+#include "league/Condense.h"
+#include "league/RosterStatus.h"
+#include "league/Standings.h"
+#include "platform/Text1252.h"
+#include "ratings/Ratings.h"
+
+namespace korvel {
+namespace {
+
+constexpr std::array<const char*, 7> kAbsence = {"not injured", "day-to-day", "1-2 weeks",
+                                                 "2-4 weeks",   "4-6 weeks",  "2-4 months",
+                                                 "indefinitely"};
+
+std::string NameOf(const Player& player) {
+    return Windows1252ToUtf8(Condense(player.Name.Str()));
+}
+
+TeamRecordLine RecordOf(const Team& team) {
+    TeamRecordLine line{team.Wins[0],  team.Losses[0],   team.Ties[0], 0,
+                        team.GoalsFor, team.GoalsAgainst};
+    line.PTS = 2 * line.W + line.T;
+    return line;
+}
+
+std::optional<int> RankOf(const League& league, const std::array<Team, kMaxTeams>& teams,
+                          int team) {
+    for (const DivisionStandings& division : ComputeStandings(league, teams).Divisions) {
+        for (std::size_t row = 0; row < division.Teams.size(); ++row) {
+            if (division.Teams[row].TeamIndex == team) return static_cast<int>(row) + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+// The occupied places of a roster by name; players of one name are told apart by their order.
+std::multimap<std::string, int> ByName(const RosterSlot& players) {
+    std::multimap<std::string, int> names;
+    for (int i = 0; i < kRosterPlaces; ++i) {
+        const Player& player = players[static_cast<std::size_t>(i)];
+        if (!player.IsEmptyPlace()) names.emplace(player.Name.Str(), i);
+    }
+    return names;
+}
+
+void CompareRosters(const RosterSlot& before, const RosterSlot& now, Briefing& briefing) {
+    auto earlier = ByName(before);
+    for (const auto& [name, index] : ByName(now)) {
+        const Player& player = now[static_cast<std::size_t>(index)];
+        const auto match = earlier.find(name);
+        if (match == earlier.end()) {
+            briefing.Arrived.push_back({index, NameOf(player)});
+            continue;
+        }
+        const Player& was = before[static_cast<std::size_t>(match->second)];
+        earlier.erase(match);
+        const BriefedPlayer who{index, NameOf(player)};
+        const int hurtBefore = InjuryOf(was.Status), hurtNow = InjuryOf(player.Status);
+        if (hurtBefore != hurtNow) {
+            const auto kind = hurtBefore == 0 ? InjuryChange::Kind::New
+                              : hurtNow == 0  ? InjuryChange::Kind::Healed
+                                              : InjuryChange::Kind::Changed;
+            briefing.Injuries.push_back({who, hurtBefore, hurtNow, kind});
+        }
+        if ((was.Suspension == 0) != (player.Suspension == 0)) {
+            briefing.Suspensions.push_back({who, was.Suspension, player.Suspension});
+        }
+    }
+    for (const auto& [name, index] : earlier) {
+        briefing.Left.push_back({index, NameOf(before[static_cast<std::size_t>(index)])});
+    }
+    const auto byIndex = [](const auto& a, const auto& b) { return a.Index < b.Index; };
+    std::sort(briefing.Arrived.begin(), briefing.Arrived.end(), byIndex);
+    std::sort(briefing.Left.begin(), briefing.Left.end(), byIndex);
+    const auto byPlayer = [](const auto& a, const auto& b) {
+        return a.Player.Index < b.Player.Index;
+    };
+    std::sort(briefing.Injuries.begin(), briefing.Injuries.end(), byPlayer);
+    std::sort(briefing.Suspensions.begin(), briefing.Suspensions.end(), byPlayer);
+}
+
+// The waiver entries whose names the earlier list did not hold (each name counted as often as it
+// stood there), best overall first.
+std::vector<WaivedPlayer> NewWaivers(const Variables& vars, const std::vector<Player>& now,
+                                     const std::vector<Player>* before) {
+    std::multiset<std::string> earlier;
+    if (before) {
+        for (const Player& player : *before) earlier.insert(player.Name.Str());
+    }
+    std::vector<WaivedPlayer> waivers;
+    for (std::size_t entry = 0; entry < now.size(); ++entry) {
+        const Player& player = now[entry];
+        if (const auto seen = earlier.find(player.Name.Str()); seen != earlier.end()) {
+            earlier.erase(seen);
+            continue;
+        }
+        waivers.push_back({NameOf(player), PositionName(vars, player.Position),
+                           OverallOrZero(OverallOf(player)), OffenseRatingOf(player),
+                           DefenseRatingOf(player), static_cast<int>(entry)});
+    }
+    std::stable_sort(waivers.begin(), waivers.end(),
+                     [](const WaivedPlayer& a, const WaivedPlayer& b) { return a.OV > b.OV; });
+    return waivers;
+}
+
+}  // namespace
+
+std::string InjuryName(const Variables& vars, int code) {
+    if (code > 0 && code < static_cast<int>(vars.InjuryCode.size()) &&
+        !vars.InjuryCode[static_cast<std::size_t>(code)].empty()) {
+        return vars.InjuryCode[static_cast<std::size_t>(code)];
+    }
+    return "#" + std::to_string(code);
+}
+
+std::string InjuryMeaning(int code) {
+    return code >= 0 && code < static_cast<int>(kAbsence.size())
+               ? kAbsence[static_cast<std::size_t>(code)]
+               : "";
+}
+
+const char* ChangeName(InjuryChange::Kind kind) {
+    switch (kind) {
+        case InjuryChange::Kind::New:
+            return "new";
+        case InjuryChange::Kind::Healed:
+            return "healed";
+        case InjuryChange::Kind::Changed:
+            return "changed";
+    }
+    return "";
+}
+
+Briefing MakeBriefing(const Variables& vars, const GameDayVisit& visit, int team,
+                      std::vector<LinesProblem> readiness) {
+    Briefing briefing;
+    briefing.TeamIndex = team;
+    const auto teamsNow = visit.Now.Teams();
+    const Team& now = teamsNow[static_cast<std::size_t>(team)];
+    briefing.Team = Windows1252ToUtf8(Condense(now.Name.Str()));
+    briefing.RecordNow = RecordOf(now);
+    briefing.RankNow = RankOf(vars.League, teamsNow, team);
+    briefing.Previous = visit.Previous.has_value();
+    if (visit.Previous) {
+        const auto teamsBefore = visit.Previous->Teams();
+        briefing.RecordBefore = RecordOf(teamsBefore[static_cast<std::size_t>(team)]);
+        briefing.RankBefore = RankOf(vars.League, teamsBefore, team);
+        CompareRosters(visit.Previous->Players(team), visit.Now.Players(team), briefing);
+    }
+    const auto waivedBefore = visit.Previous ? visit.Previous->Waived() : std::vector<Player>{};
+    briefing.Waivers =
+        NewWaivers(vars, visit.Now.Waived(), visit.Previous ? &waivedBefore : nullptr);
+    briefing.Problems = std::move(readiness);
+    return briefing;
+}
+
+}  // namespace korvel
+
+namespace korvel {
+namespace {
+std::string WithMeaning(const Variables& vars, int code) {
+    const std::string meaning = InjuryMeaning(code);
+    return InjuryName(vars, code) + (meaning.empty() ? "" : " (" + meaning + ")");
+}
+std::string Games(int games) {
+    return std::to_string(games) + (games == 1 ? " game" : " games");
+}
+}  // namespace
+
+std::string DescribeRecord(const TeamRecordLine& record) {
+    return std::to_string(record.W) + "-" + std::to_string(record.L) + "-" +
+           std::to_string(record.T) + ", " + std::to_string(record.PTS) + " PTS, GF " +
+           std::to_string(record.GF) + ", GA " + std::to_string(record.GA);
+}
+
+std::string DescribeRank(const std::optional<int>& rank) {
+    if (!rank) return "in no division";
+    const int n = *rank;
+    const char* suffix = (n % 100 >= 11 && n % 100 <= 13) ? "th"
+                         : n % 10 == 1                    ? "st"
+                         : n % 10 == 2                    ? "nd"
+                         : n % 10 == 3                    ? "rd"
+                                                          : "th";
+    return std::to_string(n) + suffix + " in the division";
+}
+
+std::string DescribeInjury(const Variables& vars, const InjuryChange& change) {
+    const std::string who = change.Player.Name + " (" + std::to_string(change.Player.Index) + ")";
+    switch (change.Change) {
+        case InjuryChange::Kind::New:
+            return "Hurt: " + who + ", " + WithMeaning(vars, change.Now);
+        case InjuryChange::Kind::Healed:
+            return "Healed: " + who + ", was " + WithMeaning(vars, change.Before);
+        case InjuryChange::Kind::Changed:
+            return "Changed: " + who + ", " + WithMeaning(vars, change.Now) + ", was " +
+                   WithMeaning(vars, change.Before);
+    }
+    return who;
+}
+
+std::string DescribeSuspension(const SuspensionChange& change) {
+    const std::string who = change.Player.Name + " (" + std::to_string(change.Player.Index) + ")";
+    if (change.Now > 0) return "Suspended: " + who + ", " + Games(change.Now);
+    return "Back from suspension: " + who + ", was " + Games(change.Before);
+}
+
+std::string DescribeWaiver(const WaivedPlayer& player) {
+    return player.Name + ", " + player.Position + ", OV " + std::to_string(player.OV) + " OF " +
+           std::to_string(player.OF) + " DF " + std::to_string(player.DF);
+}
+
+}  // namespace korvel

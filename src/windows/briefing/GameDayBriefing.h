@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "league/GameDayHistory.h"
+#include "league/Variables.h"
+#include "platform/Controls.h"
+#include "platform/Ui.h"
+#include "platform/Window.h"
+#include "session/Briefing.h"
+
+namespace korvel {
+
+// The game-day briefing of the current team: its record and rank before and now, then one list
+// per kind of news. Every entry leads somewhere: a player to his card, a readiness problem to the
+// roster or lines window.
+class GameDayBriefing : public Window {
+  public:
+    static constexpr const char* kCaption = "Briefing";
+    enum Section { Injuries, Suspensions, Arrived, Left, Waivers, Readiness, kSections };
+    // What an entry's item data means in the Readiness list; -1 in any list: nothing to open.
+    enum Opens { kNothing = -1, kRosterWindow = 0, kLinesWindow = 1 };
+    struct Openers {
+        std::function<void()> Roster, Lines;  // as the Coach menu opens them
+    };
+
+    GameDayBriefing(Variables& vars, Ui& ui, const GameDayVisit& visit, Openers open);
+
+    // State: the briefing shown.
+    korvel::Briefing Shown;
+
+    // Controls.
+    Label lblTitle;
+    Label lblRecord;
+    Label lblRank;
+    std::array<Label, kSections> lblSection;
+    // Item data: the player's roster place (Left: the place he left), the waiver list entry, or
+    // Opens for readiness.
+    std::array<ListBox, kSections> lstSection;
+    CheckBox chkShowAtStart{"Show at start", true};
+    Button cmdExit{"Exit"};
+
+    void Form_Load() override;
+    // Double click or Enter on the entry selected in list `section`.
+    void lstSection_DblClick(int section);
+    void cmdExit_Click();
+
+  private:
+    void Fill();
+    void ShowCardOf(const Player& player);
+    void ShowTeamPlayer(int index);
+
+    Variables& vars_;
+    Ui& ui_;
+    const GameDayVisit& visit_;
+    Openers open_;
+};
+
+}  // namespace korvel

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QTreeWidget>
+
+#include <functional>
+#include <vector>
+
+#include "league/LineUsage.h"
+#include "platform/Controls.h"
+#include "platform/qt/DesktopSettings.h"
+#include "windows/lines/Lines.h"
+
+namespace korvel {
+
+// The candidates of the lines window as a table: the player as listed (with a mark of how often
+// he stands in the lines shown), his position, overall, offence and defence ratings. A header
+// click sorts by its column (ratings best first), a second click the other way, a third brings
+// back roster order; the order is kept between runs. Rows are dragged onto the slots.
+class CandidateTable : public QTreeWidget {
+  public:
+    enum Column { Player, Position, Overall, Offence, Defence, ColumnCount };
+    // The item data role of the player column holding the candidate's LineUse.
+    static constexpr int kUseRole = Qt::UserRole + 1;
+
+    explicit CandidateTable(const Lines& window, QWidget* parent = nullptr);
+
+    // Shows the control's lines, each with its use, and its selection.
+    void ShowList(const ListBox& control, const std::vector<LineUse>& use);
+    // The control line a view row shows, whatever the order; -1 for none.
+    int LineOfRow(int row) const;
+    int SelectedLine() const;
+
+    // Sorts by `column` (-1: roster order), in the direction a first header click gives.
+    void SortBy(int column);
+    int SortColumn() const { return sort_.Column; }
+    // Runs after the order changed by a header click.
+    std::function<void()> OnSortChanged;
+
+    QSize sizeHint() const override;
+    // Narrower than that, names are cut: the slots give up room along with the list.
+    QSize minimumSizeHint() const override;
+
+  private:
+    void Fill(const ListBox& control);
+    void ApplySort();
+    void HeaderClicked(int column);
+    bool SameLines(const ListBox& control) const;
+
+    const Lines& window_;
+    qt::TableSort sort_;
+};
+
+}  // namespace korvel
