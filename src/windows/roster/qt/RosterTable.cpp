@@ -6,6 +6,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyle>
+
+#include <algorithm>
 
 #include "platform/qt/PositionBadge.h"
 #include "platform/qt/QtText.h"
@@ -80,8 +83,11 @@ RosterTable::RosterTable(int place, const Roster& window, QWidget* parent)
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
     header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths worked out once from the fonts: a table measuring every cell of its columns costs
+    // more than the rest of the window. The name takes what is left.
+    header()->setSectionResizeMode(QHeaderView::Fixed);
     header()->setSectionResizeMode(LineText, QHeaderView::Stretch);
+
     header()->setSectionsMovable(false);
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(false);
@@ -90,6 +96,7 @@ RosterTable::RosterTable(int place, const Roster& window, QWidget* parent)
     connect(header(), &QHeaderView::customContextMenuRequested, this,
             [this](const QPoint& at) { ShowHeaderMenu(at); });
     sort_ = qt::RememberedSort(SettingName(place_), ColumnCount);
+    SizeColumns({});
     // The line keeps the name's trailing blanks, which must not turn into an ellipsis.
     setTextElideMode(Qt::ElideNone);
     header()->setSectionResizeMode(Position, QHeaderView::Fixed);
@@ -104,6 +111,24 @@ RosterTable::RosterTable(int place, const Roster& window, QWidget* parent)
                                      return position <= Goalie ? position : -1;
                                  },
                                  this));
+}
+
+int RosterTable::ColumnWidth(int column, const QString& widest) const {
+    const int cellMargin =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    // The sorted column's header keeps room for its arrow.
+    const int headerMargin =
+        2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) +
+        (column == sort_.Column ? style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this)
+                                : 0);
+    const QString heading = headerItem()->text(column);
+    return std::max(header()->fontMetrics().horizontalAdvance(heading) + headerMargin,
+                    fontMetrics().horizontalAdvance(widest) + cellMargin);
+}
+
+void RosterTable::SizeColumns(const QString& longestAbsence) {
+    for (int c = Overall; c <= Defence; ++c) header()->resizeSection(c, ColumnWidth(c, "99"));
+    header()->resizeSection(Absence, ColumnWidth(Absence, longestAbsence));
 }
 
 void RosterTable::FillRow(QTreeWidgetItem& item, const ListItem& line, int lineIndex) const {
@@ -144,9 +169,14 @@ int RosterTable::LineOf(const QTreeWidgetItem* item) const {
 
 void RosterTable::Fill(const ListBox& control) {
     clear();
+    QString longestAbsence;
     for (int line = 0; line < control.ListCount(); ++line) {
-        FillRow(*new RosterRow(this), control.Items[static_cast<std::size_t>(line)], line);
+        auto* row = new RosterRow(this);
+        FillRow(*row, control.Items[static_cast<std::size_t>(line)], line);
+        const QString absence = row->text(Absence);
+        if (absence.size() > longestAbsence.size()) longestAbsence = absence;
     }
+    SizeColumns(longestAbsence);
     if (sort_.Column >= 0) {
         const Qt::SortOrder order = sort_.Descending ? Qt::DescendingOrder : Qt::AscendingOrder;
         header()->setSortIndicator(sort_.Column, order);
