@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +30,7 @@
 #include "windows/briefing/GameDayBriefing.h"
 #include "windows/lines/qt/CandidateTable.h"
 #include "windows/main/Main.h"
+#include "windows/main/qt/HelpKey.h"
 #include "windows/main/qt/MainForm.h"
 #include "windows/player/PlayerInfo.h"
 #include "windows/roster/AddPlayer.h"
@@ -263,6 +266,36 @@ TEST_F(Desktop, EveryWindowIsReadableWithADarkAndALightPalette) {
         AddPlayer add(vars, ui);
         ui.ShowModal(add);
     }
+}
+
+// F1 in each window opens the manual's help window scrolled to that window's part.
+TEST_F(Desktop, F1InEveryWindowOpensItsPartOfTheManual) {
+    std::vector<std::string> headings;
+    OnWindow = [&](QDialog& window) {
+        SCOPED_TRACE(window.windowTitle().toStdString());
+        EXPECT_FALSE(HelpSection(window).isEmpty());
+        QTest::keyClick(&window, Qt::Key_F1);
+        auto* help = window.findChild<QDialog*>("KorvelHelp");
+        ASSERT_NE(help, nullptr);
+        const auto* page = help->findChild<QTextBrowser*>();
+        ASSERT_NE(page, nullptr);
+        headings.push_back(
+            page->cursorForPosition(QPoint(4, 4)).block().text().trimmed().toStdString());
+        EXPECT_TRUE(SaveScreenshot(*help, "help-" + HelpSection(window).toStdString() + ".png"));
+        help->close();
+    };
+    for (QAction* action :
+         {form->ViewTeam, form->SetRoster, form->SetLines, form->Standings, form->Briefing}) {
+        LoadTeam(vars, vars.CurrentTeam, 0);
+        action->trigger();
+    }
+    vars.CurrentPlayerIndex = 0;
+    PlayerInfo card(vars);
+    ui.ShowModal(card);
+    AddPlayer add(vars, ui);
+    ui.ShowModal(add);
+    EXPECT_EQ(headings, (std::vector<std::string>{"Team Info", "Game roster", "Lines", "Standings",
+                                                  "Briefing", "Player card", "Add Player"}));
 }
 
 }  // namespace
