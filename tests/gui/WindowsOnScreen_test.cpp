@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -11,6 +12,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +75,36 @@ class Desktop : public ::testing::Test {
     std::function<void(QDialog&)> OnWindow = [](QDialog&) {};
 };
 
+// Whether a window manager frames the windows (tests/gui/on-desktop.sh says so once it runs).
+bool WindowManagerRuns() {
+    return qEnvironmentVariableIsSet("KORVEL_WINDOW_MANAGER");
+}
+
+// Waits until the window manager has framed the window and the frame has stayed the same for a
+// moment: the frame's size and its place on the screen arrive in separate events.
+// The frame as the window system tells it now. QWidget::frameGeometry() keeps the frame it learnt
+// at the window's last move or resize, and the window manager's frame may come after both.
+QRect FrameOf(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->frameGeometry() : window.frameGeometry();
+}
+
+bool WaitForFrame(const QWidget& window) {
+    QRect last;
+    QElapsedTimer steady;
+    steady.start();
+    return QTest::qWaitFor(
+        [&] {
+            const QRect frame = FrameOf(window);
+            // A title bar; at a fractional scale the frame's edges may round past the window's.
+            const bool framed = frame.height() > window.height();
+            if (!framed || frame != last) steady.restart();
+            last = frame;
+            return framed && steady.elapsed() >= 200;
+        },
+        15000);
+}
+
 // Shows the window and gives it the keyboard, also on an X server without a window manager. With
 // one, waits until the window has its frame.
 bool ShowActive(QWidget& window) {
@@ -81,13 +113,9 @@ bool ShowActive(QWidget& window) {
     window.activateWindow();
     QApplication::setActiveWindow(&window);
     if (!QTest::qWaitForWindowActive(&window)) return false;
-    (void)QTest::qWaitFor(
-        [&] {
-            const QRect frame = window.frameGeometry();
-            return frame != window.geometry() && frame.contains(window.geometry());
-        },
-        2000);
-    return true;
+    if (!WindowManagerRuns() || WaitForFrame(window)) return true;
+    ADD_FAILURE() << window.windowTitle().toStdString() << ": no frame after 15 s";
+    return false;
 }
 
 // A picture of the whole screen the window is on, for people to look at.
@@ -100,7 +128,7 @@ void SaveScreen(const QWidget& window, const std::string& name) {
 void ExpectOnScreen(const QWidget& window) {
     SCOPED_TRACE(window.windowTitle().toStdString());
     const QRect screen = window.screen()->availableGeometry();
-    const QRect frame = window.frameGeometry();
+    const QRect frame = FrameOf(window);
     EXPECT_TRUE(screen.contains(frame))
         << "frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
         << frame.height() << " (title bar and border " << frame.height() - window.height()
