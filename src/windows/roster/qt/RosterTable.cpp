@@ -10,8 +10,8 @@
 
 #include <algorithm>
 
-#include "platform/qt/PositionBadge.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/RatedPlayerTable.h"
 
 namespace korvel {
 
@@ -64,32 +64,18 @@ class RosterRow : public QTreeWidgetItem {
 
 RosterTable::RosterTable(int place, const Roster& window, QWidget* parent)
     : QTreeWidget(parent), place_(place), window_(window) {
-    setColumnCount(ColumnCount);
-    QStringList headers;
-    for (const char* header : kHeaders) headers << header;
-    setHeaderLabels(headers);
-    for (int c = 0; c < ColumnCount; ++c) {
-        headerItem()->setToolTip(c, kHeaderTips[static_cast<std::size_t>(c)]);
-        if (c >= Overall && c <= Defence) headerItem()->setTextAlignment(c, Qt::AlignRight);
-    }
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+    qt::SetUpRatedPlayerTable(*this, kHeaders, kHeaderTips, [this](int rosterPlace) {
+        return static_cast<int>(window_.RosterPlayer(rosterPlace).Position);
+    });
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setDragEnabled(true);
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
-    header()->setStretchLastSection(false);
     // Widths worked out once from the fonts: a table measuring every cell of its columns costs
-    // more than the rest of the window. The name takes what is left.
-    header()->setSectionResizeMode(QHeaderView::Fixed);
-    header()->setSectionResizeMode(LineText, QHeaderView::Stretch);
-
-    header()->setSectionsMovable(false);
-    header()->setSectionsClickable(true);
+    // more than the rest of the window.
+    for (int c = Overall; c <= Absence; ++c) header()->setSectionResizeMode(c, QHeaderView::Fixed);
     header()->setSortIndicatorShown(false);
     header()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int column) { SortBy(column); });
@@ -97,20 +83,6 @@ RosterTable::RosterTable(int place, const Roster& window, QWidget* parent)
             [this](const QPoint& at) { ShowHeaderMenu(at); });
     sort_ = qt::RememberedSort(SettingName(place_), ColumnCount);
     SizeColumns({});
-    // The line keeps the name's trailing blanks, which must not turn into an ellipsis.
-    setTextElideMode(Qt::ElideNone);
-    header()->setSectionResizeMode(Position, QHeaderView::Fixed);
-    header()->resizeSection(Position, qt::PositionBadgeSize(font()).width() + 12);
-    setItemDelegateForColumn(Position,
-                             new qt::PositionBadgeDelegate(
-                                 [this](int row) -> int {
-                                     const QTreeWidgetItem* line = topLevelItem(row);
-                                     if (line == nullptr) return -1;
-                                     const int index = line->data(0, Qt::UserRole).toInt();
-                                     const int position = window_.RosterPlayer(index).Position;
-                                     return position <= Goalie ? position : -1;
-                                 },
-                                 this));
 }
 
 int RosterTable::ColumnWidth(int column, const QString& widest) const {
