@@ -16,8 +16,10 @@
 #include "generator/LeagueGenerator.h"
 #include "league/Condense.h"
 #include "league/Records.h"
+#include "platform/Console.h"
 #include "platform/Files.h"
 #include "platform/Text1252.h"
+#include "platform/Utf8Paths.h"
 
 namespace {
 
@@ -60,7 +62,7 @@ std::string Summary(const fs::path& base, const gen::GeneratedLeague& files,
         if (files.RosterFile[at] != 0) ++players;
     }
 
-    std::string text = "Wrote the league \"" + Shown(league.LeagueName) + "\" to " + base.string() +
+    std::string text = "Wrote the league \"" + Shown(league.LeagueName) + "\" to " + Utf8Of(base) +
                        ".lge, .tms, .ros and an empty .wvr: " + std::to_string(teams) +
                        (teams == 1 ? " team" : " teams");
     for (std::size_t c = 0; c < 2; ++c) {
@@ -96,7 +98,7 @@ std::vector<TeamPassword> Passwords(const gen::GeneratedLeague& files) {
 
 // Each team's lines password, one team a line: what a manager types for Save Lines.
 fs::path WritePasswords(const fs::path& base, const std::vector<TeamPassword>& passwords) {
-    std::string text = "# Lines password of each team of " + base.filename().string() +
+    std::string text = "# Lines password of each team of " + Utf8Of(base.filename()) +
                        ": index, team, password (what Save Lines asks for)\n";
     for (const TeamPassword& entry : passwords) {
         text += std::to_string(entry.TeamIndex) + "\t" + entry.Team + "\t" + entry.Password + "\n";
@@ -113,7 +115,7 @@ nlohmann::json ToJson(const fs::path& base, const fs::path& passwordsFile,
         teams.push_back(
             {{"TeamIndex", entry.TeamIndex}, {"Team", entry.Team}, {"Password", entry.Password}});
     }
-    return {{"League", base.string()}, {"PasswordsFile", passwordsFile.string()}, {"Teams", teams}};
+    return {{"League", Utf8Of(base)}, {"PasswordsFile", Utf8Of(passwordsFile)}, {"Teams", teams}};
 }
 
 }  // namespace
@@ -156,15 +158,19 @@ int main(int argc, char** argv) {
         ->required()
         ->type_name("");
 
+    UseUtf8Output();
+    const std::vector<std::string> args = Utf8Arguments(argc, argv);
+    std::vector<const char*> argvUtf8;
+    for (const std::string& arg : args) argvUtf8.push_back(arg.c_str());
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(argvUtf8.size()), argvUtf8.data());
     } catch (const CLI::ParseError& error) {
         const int code = app.exit(error);
         return code == 0 ? 0 : kBadUse;
     }
     options.AllTeamsReady = !notReady;
 
-    const fs::path basePath = BaseOf(base);
+    const fs::path basePath = BaseOf(PathFromUtf8(base));
     if (basePath.filename().empty()) {
         std::cerr << "korvel-make-league: BASE must end in a file name, not a folder: " << base
                   << "\n";
@@ -179,7 +185,7 @@ int main(int argc, char** argv) {
             std::cout << ToJson(basePath, passwordsFile, passwords).dump(2) << "\n";
         } else {
             std::cout << Summary(basePath, files, options)
-                      << " Lines passwords: " << passwordsFile.string() << "\n";
+                      << " Lines passwords: " << Utf8Of(passwordsFile) << "\n";
         }
     } catch (const std::exception& error) {
         std::cerr << "korvel-make-league: the league was not written: " << error.what() << "\n";

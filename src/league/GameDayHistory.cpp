@@ -12,6 +12,7 @@
 #include "league/RosterSlots.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/Text1252.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
@@ -266,16 +267,16 @@ std::vector<LeagueHistory> Decode(const SharedBytes& file) {
 std::string SetAside(const fs::path& file, const std::string& cause, bool& setAside) {
     std::error_code error;
     for (int n = 1; n < 1000; ++n) {
-        const fs::path aside = file.native() + ".bad-" + std::to_string(n);
+        const fs::path aside = WithExtension(file, (".bad-" + std::to_string(n)).c_str());
         if (fs::symlink_status(aside, error).type() != fs::file_type::not_found) continue;
         fs::rename(file, aside, error);
         if (error) break;
         setAside = true;
-        return "The game-day history " + file.string() + " " + cause + ". It was set aside as " +
-               aside.string() + ", and the briefing starts afresh.";
+        return "The game-day history " + Utf8Of(file) + " " + cause + ". It was set aside as " +
+               Utf8Of(aside) + ", and the briefing starts afresh.";
     }
     setAside = false;
-    return "The game-day history " + file.string() + " " + cause + " and could not be set aside" +
+    return "The game-day history " + Utf8Of(file) + " " + cause + " and could not be set aside" +
            (error ? " (" + error.message() + ")" : "") +
            "; the briefing starts afresh and the file is left as it is.";
 }
@@ -358,7 +359,7 @@ GameDayVisit VisitGameDays(const fs::path& startFolder, const fs::path& base, co
             visit.Notice = SetAside(visit.File, cause.what(), writable);
         }
     }
-    const std::string key = base.lexically_normal().string();
+    const std::string key = Utf8Of(base.lexically_normal());
     auto found = std::find_if(leagues.begin(), leagues.end(),
                               [&](const LeagueHistory& h) { return h.Base == key; });
     if (found != leagues.end() &&

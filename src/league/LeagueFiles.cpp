@@ -5,12 +5,14 @@
 #include "league/RosterSlots.h"
 #include "platform/CommitJournal.h"
 #include "platform/ReadOnlyFile.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
 
 fs::path WithExtension(const fs::path& base, const char* extension) {
-    return fs::path(base.native() + extension);
+    fs::path path = base;
+    return path += extension;
 }
 
 fs::path DefaultsFileIn(const fs::path& startFolder) {
@@ -55,7 +57,7 @@ std::optional<fs::path> ParseDefaultsLine(std::string_view content) {
     if (field.find('\0') != std::string_view::npos || field.size() > kLongestPath) {
         return std::nullopt;
     }
-    return fs::path(std::string(field));
+    return PathFromUtf8(field);
 }
 
 std::optional<fs::path> ReadDefaultsFile(const fs::path& file) {
@@ -68,7 +70,7 @@ std::optional<fs::path> ReadDefaultsFile(const fs::path& file) {
 }
 
 Bytes DefaultsFileContent(const fs::path& leaguePath) {
-    const std::string& text = leaguePath.native();
+    const std::string text = Utf8Of(leaguePath);
     for (const auto& [character, name] :
          {std::pair{'"', "a double quote"}, std::pair{'\n', "a line break"},
           std::pair{'\r', "a line break"}}) {
@@ -87,7 +89,7 @@ namespace {
 void RequireOneRecord(const fs::path& file, const Bytes& content, std::size_t recordLength,
                       const char* what) {
     if (content.size() < recordLength) {
-        throw LeagueError(file.string() + ": too short for a " + what + " (" +
+        throw LeagueError(Utf8Of(file) + ": too short for a " + what + " (" +
                           std::to_string(content.size()) + " bytes, one record is " +
                           std::to_string(recordLength) + ")");
     }
@@ -112,7 +114,7 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     RequireOneRecord(leaguePath, set.LeagueFile, RecordLayout<League>::Size, "league record");
     set.League = DecodeRecord<League>(set.LeagueFile);
     if (set.League.LastTeam >= kMaxTeams) {
-        throw LeagueError(leaguePath.string() + ": names " +
+        throw LeagueError(Utf8Of(leaguePath) + ": names " +
                           std::to_string(set.League.LastTeam + 1) +
                           " teams; a league holds at most " + std::to_string(kMaxTeams));
     }
@@ -120,7 +122,7 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     constexpr std::size_t teamLength = RecordLayout<Team>::Size;
     const std::size_t teamCount = set.League.LastTeam + 1u;
     if (set.TeamFile.size() < teamCount * teamLength) {
-        throw LeagueError(teamPath.string() + ": too short for the " + std::to_string(teamCount) +
+        throw LeagueError(Utf8Of(teamPath) + ": too short for the " + std::to_string(teamCount) +
                           " teams of the league (" + std::to_string(set.TeamFile.size()) +
                           " bytes, one team record is " + std::to_string(teamLength) + ")");
     }
@@ -143,7 +145,7 @@ std::optional<std::string> ShortRosterWarning(const LeagueFileSet& league) {
     const std::size_t needed = (league.League.LastTeam + 1u) * teamLength;
     if (league.RosterSize >= needed) return std::nullopt;
     const std::size_t lacking = (needed - league.RosterSize + teamLength - 1) / teamLength;
-    return league.RosterPath.string() + ": shorter than the league needs (" +
+    return Utf8Of(league.RosterPath) + ": shorter than the league needs (" +
            std::to_string(league.RosterSize) + " bytes of " + std::to_string(needed) +
            "): the players of " + std::to_string(lacking) + (lacking == 1 ? " team" : " teams") +
            " are missing, and " + (lacking == 1 ? "it loads" : "they load") + " with empty places.";

@@ -6,6 +6,7 @@
 
 #include "league/LeagueFiles.h"
 #include "platform/Files.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
@@ -34,11 +35,11 @@ bool WorkingCopyFailed(const fs::path& league, const fs::path& startFolder,
 std::string LoadFailureText(const fs::path& path, const fs::path& startFolder,
                             const std::exception& failure) {
     if (WorkingCopyFailed(path, startFolder, failure)) {
-        return "The start folder " + startFolder.string() +
+        return "The start folder " + Utf8Of(startFolder) +
                " must be writable: Korvel keeps its working copies of the league there.\n\n" +
                failure.what();
     }
-    return "The league " + path.string() + " could not be loaded.\n\n" + failure.what();
+    return "The league " + Utf8Of(path) + " could not be loaded.\n\n" + failure.what();
 }
 
 LeagueLoaded LoadLeague(Variables& vars, const fs::path& base) {

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/SharedFileChange.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
@@ -54,8 +55,8 @@ fs::path Absolute(const fs::path& path) {
 
 // Each path as its length, a colon and its bytes, so that any byte may stand in a name.
 void AppendPath(std::string& text, const fs::path& path) {
-    const std::string native = Absolute(path).native();
-    text += std::to_string(native.size()) + ":" + native;
+    const std::string name = Utf8Of(Absolute(path));
+    text += std::to_string(name.size()) + ":" + name;
 }
 
 Bytes JournalText(const std::vector<JournalEntry>& entries) {
@@ -90,7 +91,11 @@ std::vector<JournalEntry> ParseJournal(const fs::path& journal) {
         const std::size_t length = std::stoul(digits);
         if (colon + 1 + length > text.size()) throw bad();
         at = colon + 1 + length;
-        return fs::path(text.substr(colon + 1, length));
+        try {
+            return PathFromUtf8(std::string_view(text).substr(colon + 1, length));
+        } catch (const std::exception&) {  // no UTF-8, where the system's names are UTF-16
+            throw bad();
+        }
     };
     std::vector<JournalEntry> entries;
     while (text.compare(at, std::string::npos, kJournalEnd) != 0) {
@@ -105,8 +110,8 @@ std::vector<JournalEntry> ParseJournal(const fs::path& journal) {
         entry.Target = readPath();
         if (at >= text.size() || text[at++] != '\n') throw bad();
         if (entry.Temporary.parent_path() != entry.Target.parent_path() ||
-            !IsTemporaryNameOf(entry.Temporary.filename().string(),
-                               entry.Target.filename().string())) {
+            !IsTemporaryNameOf(Utf8Of(entry.Temporary.filename()),
+                               Utf8Of(entry.Target.filename()))) {
             throw bad();
         }
         entries.push_back(std::move(entry));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 
@@ -14,8 +15,8 @@ class FileBusy : public FileError {
     using FileError::FileError;
 };
 
-// An exclusive advisory lock (flock) on a lock file, released when the object goes or the
-// process ends in any way.
+// An exclusive advisory lock (flock; LockFileEx on Windows) on a lock file, released when the
+// object goes or the process ends in any way.
 class FileLock {
   public:
     // Opens `file`, creating it when missing but never through a symbolic link, and locks it.
@@ -34,7 +35,7 @@ class FileLock {
 
   private:
     std::filesystem::path file_;
-    int fd_ = -1;
+    std::intptr_t handle_ = -1;  // a POSIX descriptor or a Windows handle
 };
 
 }  // namespace korvel

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <cerrno>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -11,97 +10,66 @@
 #include <system_error>
 #include <utility>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "platform/ReadOnlyFile.h"
+#include "platform/SystemFiles.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel {
 namespace fs = std::filesystem;
 
 FileError::FileError(const fs::path& file, const std::string& cause)
-    : std::runtime_error(file.string() + ": " + cause), file_(file), cause_(cause) {}
+    : std::runtime_error(Utf8Of(file) + ": " + cause), file_(file), cause_(cause) {}
 
 namespace {
 
 constexpr const char* kTemporaryMarker = ".tmp";
 
-std::string ErrnoText(int error = errno) {
-    return std::strerror(error);
-}
-
 fs::path TemporaryNameFor(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
-    auto name = target.filename().string() + kTemporaryMarker + std::to_string(::getpid()) + "-" +
-                std::to_string(counter++);
-    return target.parent_path() / ("." + name);
+    fs::path name(".");
+    name += target.filename().native();
+    name +=
+        kTemporaryMarker + std::to_string(system::ProcessId()) + "-" + std::to_string(counter++);
+    return target.parent_path() / name;
 }
 
-// The permission bits of an existing `target`, which its replacement keeps.
-std::optional<mode_t> PermissionsOf(const fs::path& target) {
-    struct stat status {};
-    if (::stat(target.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
-    return status.st_mode & 07777;
-}
-
-// Fills the open file `fd` from its start with what `write` puts into it and closes it. With
+// Fills the open `file` from its start with what `write` puts into it and closes it. With
 // Flush::Always it is flushed to the disk before it is closed, so that a rename of it cannot be
-// seen before its bytes are stored. Throws the failure's errno.
-void FillAndClose(int fd, const std::function<void(FileSink&)>& write,
-                  std::optional<mode_t> permissions, Flush flush) {
-    auto check = [](int result) {
-        if (result != 0) throw std::system_error(errno, std::generic_category());
-    };
+// seen before its bytes are stored. Throws std::system_error.
+void FillAndClose(system::FileHandle file, const std::function<void(FileSink&)>& write,
+                  std::optional<unsigned> mode, Flush flush) {
     try {
-        FileSink sink(fd);
+        FileSink sink(file);
         write(sink);
-        check(::ftruncate(fd, static_cast<off_t>(sink.Size())));  // a hole at the end
-        if (permissions) check(::fchmod(fd, *permissions));
-        if (flush == Flush::Always) check(::fsync(fd));
+        system::SetFileSize(file, sink.Size());  // a hole at the end
+        if (mode) system::SetMode(file, *mode);
+        if (flush == Flush::Always ||
+            (flush == Flush::WithTheSet && !system::CanFlushFileSystem())) {
+            system::FlushFile(file);
+        }
     } catch (...) {
-        ::close(fd);
+        system::CloseQuietly(file);
         throw;
     }
-    if (::close(fd) != 0) throw std::system_error(errno, std::generic_category());
+    system::CloseFile(file);
 }
 
-void WriteNewFile(const fs::path& path, const std::function<void(FileSink&)>& write,
-                  std::optional<mode_t> permissions, Flush flush) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) throw std::system_error(errno, std::generic_category());
-    FillAndClose(fd, write, permissions, flush);
-}
-
-// Makes a rename in `folder` durable. File systems that cannot sync a folder say EINVAL.
+// Makes a rename in `folder` durable.
 void SyncFolder(const fs::path& folder, const fs::path& target) {
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;  // nothing to sync through; the rename itself has happened
-    const int result = ::fsync(fd);
-    const int error = errno;
-    ::close(fd);
-    if (result != 0 && error != EINVAL) {
-        throw FileError(target, "was replaced but not flushed to disk (" + ErrnoText(error) + ")");
+    if (const std::error_code error = system::FlushFolder(folder)) {
+        throw FileError(target, "was replaced but not flushed to disk (" + error.message() + ")");
     }
 }
 
 // Flushes everything written to the file system holding `folder`: one wait for many new files.
 void FlushFileSystem(const fs::path& folder, const fs::path& target) {
-    const int fd =
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) throw FileError(target, "cannot be flushed to disk (" + ErrnoText(errno) + ")");
-    const int result = ::syncfs(fd);
-    const int error = errno;
-    ::close(fd);
-    if (result != 0) {
-        throw FileError(target, "cannot be flushed to disk (" + ErrnoText(error) + ")");
+    if (const std::error_code error = system::FlushFileSystem(folder)) {
+        throw FileError(target, "cannot be flushed to disk (" + error.message() + ")");
     }
 }
 
 // The program id in one of our temporary names (".NAME.tmpPID-N"); none for another name.
-std::optional<long> TemporaryNameOwner(const std::string& name) {
+std::optional<std::uint64_t> TemporaryNameOwner(const std::string& name) {
     const auto marker = name.rfind(kTemporaryMarker);
     if (name.size() < 2 || name.front() != '.' || marker == std::string::npos || marker < 2) {
         return std::nullopt;
@@ -115,7 +83,7 @@ std::optional<long> TemporaryNameOwner(const std::string& name) {
         !isDigits(tail.substr(dash + 1)) || dash > 9) {
         return std::nullopt;
     }
-    return std::stol(tail.substr(0, dash));
+    return std::stoull(tail.substr(0, dash));
 }
 
 bool IsTemporaryName(const std::string& name) {
@@ -126,28 +94,18 @@ bool IsTemporaryName(const std::string& name) {
 // running.
 bool IsLeftoverTemporaryName(const std::string& name) {
     const auto owner = TemporaryNameOwner(name);
-    if (!owner) return false;
-    const pid_t pid = static_cast<pid_t>(*owner);
-    return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH;
+    return owner && *owner != system::ProcessId() && system::ProcessIsGone(*owner);
 }
 
 }  // namespace
 
 void FileSink::Write(const std::uint8_t* bytes, std::size_t count) {
-    std::size_t written = 0;
-    while (written < count) {
-        const ssize_t n = ::write(fd_, bytes + written, count - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) throw std::system_error(errno, std::generic_category());
-        written += static_cast<std::size_t>(n);
-    }
+    system::WriteAll(file_, bytes, count);
     size_ += count;
 }
 
 void FileSink::SkipZeros(std::size_t count) {
-    if (::lseek(fd_, static_cast<off_t>(count), SEEK_CUR) < 0) {
-        throw std::system_error(errno, std::generic_category());
-    }
+    system::SkipForward(file_, count);
     size_ += count;
 }
 
@@ -168,7 +126,7 @@ void RemoveLeftovers(const fs::path& folder, const std::string& prefix) {
     std::error_code error;
     for (fs::directory_iterator entry(folder.empty() ? fs::path(".") : folder, error), end;
          !error && entry != end; entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
+        const std::string name = Utf8Of(entry->path().filename());
         if (!name.starts_with(prefix) || !IsLeftoverTemporaryName(name)) continue;
         std::error_code ignored;
         if (entry->is_regular_file(ignored)) fs::remove(entry->path(), ignored);
@@ -185,7 +143,7 @@ void RemoveLeftoverTemporaryFilesOf(const fs::path& target) {
     // Appended in place: "." + name + marker makes GCC 12 warn of an overlapping copy that
     // cannot happen (-Wrestrict, its bug 105329).
     std::string prefix = ".";
-    prefix.append(target.filename().string()).append(kTemporaryMarker);
+    prefix.append(Utf8Of(target.filename())).append(kTemporaryMarker);
     RemoveLeftovers(target.parent_path(), prefix);
 }
 
@@ -203,7 +161,7 @@ Bytes ReadWholeFile(const fs::path& path, std::size_t limit) {
 
 Bytes ReadRecords(const fs::path& path, std::size_t recordLength, std::size_t first,
                   std::size_t count) {
-    if (first == 0) throw std::out_of_range(path.string() + ": record numbers start at 1");
+    if (first == 0) throw std::out_of_range(Utf8Of(path) + ": record numbers start at 1");
     const ReadOnlyFile file(path);
     Bytes records(recordLength * count, 0);
     file.ReadAt((first - 1) * recordLength, records.size(), records.data());
@@ -277,18 +235,16 @@ StagedFile::StagedFile(fs::path target, const std::function<void(FileSink&)>& wr
         throw FileError(target_, "is a folder, not a file");
     }
     try {
-        const std::optional<mode_t> permissions = PermissionsOf(target_);
-        if (flush_ == Flush::WhenReplacing) flush_ = permissions ? Flush::Always : Flush::Never;
-        WriteNewFile(temporary_, write, permissions, flush_);
+        const std::optional<unsigned> mode = system::ModeOfNormalFile(target_);
+        if (flush_ == Flush::WhenReplacing) flush_ = mode ? Flush::Always : Flush::Never;
+        FillAndClose(system::CreateNewFile(temporary_), write, mode, flush_);
     } catch (const std::system_error& failure) {
-        std::error_code ignored;
-        fs::remove(temporary_, ignored);
+        system::RemoveFile(temporary_);
         temporary_.clear();
-        throw FileError(target_, "cannot be written (" + ErrnoText(failure.code().value()) + ")");
+        throw FileError(target_, "cannot be written (" + failure.code().message() + ")");
     } catch (...) {
         // What `write` threw (a source that cannot be read) names its own file and cause.
-        std::error_code ignored;
-        fs::remove(temporary_, ignored);
+        system::RemoveFile(temporary_);
         temporary_.clear();
         throw;
     }
@@ -298,13 +254,12 @@ void StagedFile::Restage(const Bytes& content) {
     // Written over rather than made anew: not cut to nothing first, which some file systems
     // answer by flushing the file at once.
     try {
-        const int fd = ::open(temporary_.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0) throw std::system_error(errno, std::generic_category());
         FillAndClose(
-            fd, [&content](FileSink& sink) { sink.Write(content.data(), content.size()); },
+            system::OpenForRewriting(temporary_),
+            [&content](FileSink& sink) { sink.Write(content.data(), content.size()); },
             std::nullopt, flush_);
     } catch (const std::system_error& failure) {
-        throw FileError(target_, "cannot be written (" + ErrnoText(failure.code().value()) + ")");
+        throw FileError(target_, "cannot be written (" + failure.code().message() + ")");
     }
 }
 
@@ -316,14 +271,15 @@ StagedFile::StagedFile(StagedFile&& other) noexcept
 
 StagedFile::~StagedFile() {
     if (temporary_.empty()) return;
-    std::error_code ignored;
-    fs::remove(temporary_, ignored);
+    system::RemoveFile(temporary_);
 }
 
 bool StagedFile::Rename() {
-    std::error_code error;
-    fs::rename(temporary_, target_, error);
-    if (error) throw FileError(target_, "cannot be replaced (" + error.message() + ")");
+    try {
+        system::ReplaceWith(temporary_, target_);
+    } catch (const std::system_error& failure) {
+        throw FileError(target_, "cannot be replaced (" + failure.code().message() + ")");
+    }
     temporary_.clear();
     return flush_ == Flush::Always || flush_ == Flush::WithTheSet;
 }
@@ -337,44 +293,35 @@ void StagedFile::Commit() {
 
 namespace {
 
-// Gives `file` the owner and group of `model`; false when this program may not.
-bool GiveOwnerOf(const fs::path& file, const fs::path& model) {
-    struct stat status {};
-    if (::stat(model.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return true;
-    if (status.st_uid == ::geteuid() && status.st_gid == ::getegid()) return true;
-    const uid_t owner = status.st_uid == ::geteuid() ? static_cast<uid_t>(-1) : status.st_uid;
-    return ::lchown(file.c_str(), owner, status.st_gid) == 0;
-}
-
 // Throws FileError unless `file` can be opened for writing in place.
 void RequireWritable(const fs::path& file) {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        throw FileError(
-            file, "cannot be given its owner back nor be written in place (" + ErrnoText() + ")");
+    try {
+        system::CloseQuietly(system::OpenForRewriting(file));
+    } catch (const std::system_error& failure) {
+        throw FileError(file, "cannot be given its owner back nor be written in place (" +
+                                  failure.code().message() + ")");
     }
-    ::close(fd);
 }
 
 }  // namespace
 
 void StagedFile::KeepOwnerOfTarget() {
-    if (temporary_.empty() || GiveOwnerOf(temporary_, target_)) return;
+    if (temporary_.empty() || system::GiveOwnerOf(temporary_, target_)) return;
     RequireWritable(target_);
     inPlace_ = true;
 }
 
 fs::path PendingRewriteOf(const fs::path& target) {
-    return target.parent_path() / ("." + target.filename().string() + ".rewrite");
+    fs::path name(".");
+    name += target.filename().native();
+    return target.parent_path() / (name += ".rewrite");
 }
 
 void RewriteInPlace(const fs::path& from, const fs::path& to) {
     const ReadOnlyFile source(from);
-    const int fd = ::open(to.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) throw FileError(to, "cannot be written in place (" + ErrnoText() + ")");
     try {
         FillAndClose(
-            fd,
+            system::OpenForRewriting(to),
             [&](FileSink& sink) {
                 std::array<std::uint8_t, 32 * 1024> chunk;
                 for (std::size_t offset = 0; offset < source.Size(); offset += chunk.size()) {
@@ -385,11 +332,9 @@ void RewriteInPlace(const fs::path& from, const fs::path& to) {
             },
             std::nullopt, Flush::Always);
     } catch (const std::system_error& failure) {
-        throw FileError(to,
-                        "cannot be written in place (" + ErrnoText(failure.code().value()) + ")");
+        throw FileError(to, "cannot be written in place (" + failure.code().message() + ")");
     }
-    std::error_code ignored;
-    fs::remove(from, ignored);
+    system::RemoveFile(from);
 }
 
 void StagedFile::Place() {
@@ -447,7 +392,7 @@ RecordFile::RecordFile(fs::path path, std::size_t recordLength, bool mustExist)
 }
 
 void RecordFile::CheckRecordNumber(std::size_t recordNumber) const {
-    if (recordNumber == 0) throw std::out_of_range(path_.string() + ": record numbers start at 1");
+    if (recordNumber == 0) throw std::out_of_range(Utf8Of(path_) + ": record numbers start at 1");
 }
 
 Bytes RecordFile::Read(std::size_t recordNumber) const {

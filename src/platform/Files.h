@@ -83,14 +83,14 @@ void RemoveLeftoverTemporaryFilesOf(const std::filesystem::path& target);
 // The new content of a file being staged, written in order from its start.
 class FileSink {
   public:
-    explicit FileSink(int fd) : fd_(fd) {}
+    explicit FileSink(std::intptr_t file) : file_(file) {}
     void Write(const std::uint8_t* bytes, std::size_t count);
     // Leaves `count` zero bytes unwritten (a hole), so that a sparse file stays sparse.
     void SkipZeros(std::size_t count);
     std::size_t Size() const { return size_; }
 
   private:
-    int fd_;
+    std::intptr_t file_;  // a POSIX descriptor or a Windows handle
     std::size_t size_ = 0;
 };
 

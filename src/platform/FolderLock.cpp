@@ -1,35 +1,20 @@
 #include "platform/FolderLock.h"
 
-#include <cerrno>
-#include <cstring>
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/SystemFiles.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel {
 
-namespace {
-
-// A folder this user cannot write, holding no lock file yet: no Korvel program can change
-// anything in it, so there is nothing to keep others out of.
-bool ReadOnlyWithoutLockFile(const std::filesystem::path& folder,
-                             const std::filesystem::path& file) {
-    struct stat status {};
-    return ::lstat(file.c_str(), &status) != 0 && errno == ENOENT &&
-           ::access(folder.c_str(), W_OK) != 0;
-}
-
-}  // namespace
-
 FolderLock::FolderLock(const std::filesystem::path& folder) {
     const std::filesystem::path file = folder / "korvel.lock";
-    if (ReadOnlyWithoutLockFile(folder, file)) return;
-    struct stat status {};
-    madeLockFile_ = ::lstat(file.c_str(), &status) != 0 && errno == ENOENT;
+    madeLockFile_ = system::NothingAt(file);
+    // No Korvel program can change anything in a folder this user cannot write, so there is
+    // nothing to keep others out of.
+    if (madeLockFile_ && system::WriteRefusal(folder)) return;
     try {
         lock_.emplace(file, std::chrono::milliseconds(0));
     } catch (const FileBusy&) {
-        throw FolderInUse("The folder " + folder.string() +
+        throw FolderInUse("The folder " + Utf8Of(folder) +
                           " is in use by another Korvel program. Close it, or start Korvel in "
                           "another folder.");
     } catch (const FileError& failure) {
@@ -45,8 +30,8 @@ void FolderLock::ReleaseLeavingNoTrace() {
 }
 
 std::optional<std::string> CannotWriteIn(const std::filesystem::path& folder) {
-    if (::access(folder.c_str(), W_OK) == 0) return std::nullopt;
-    return std::string(std::strerror(errno));
+    if (const std::error_code refusal = system::WriteRefusal(folder)) return refusal.message();
+    return std::nullopt;
 }
 
 }  // namespace korvel

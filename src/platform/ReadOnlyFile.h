@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 
 #include "platform/Files.h"
@@ -25,7 +26,7 @@ class ReadOnlyFile {
 
   private:
     std::filesystem::path path_;
-    int descriptor_ = -1;
+    std::intptr_t file_ = -1;  // a POSIX descriptor or a Windows handle
     std::size_t size_ = 0;
 };
 

@@ -5,7 +5,8 @@
 namespace korvel {
 
 std::filesystem::path LockFileOf(const std::filesystem::path& file) {
-    return std::filesystem::path(file.native() + ".lock");
+    std::filesystem::path lockFile = file;
+    return lockFile += ".lock";
 }
 
 std::shared_ptr<FileLock> LockSharedFile(const std::filesystem::path& file,

@@ -7,6 +7,7 @@
 #include "league/RosterStatus.h"
 #include "platform/Files.h"
 #include "platform/Text1252.h"
+#include "platform/Utf8Paths.h"
 #include "session/TeamSession.h"
 #include "session/Waivers.h"
 
@@ -92,7 +93,7 @@ Outcome TeamSession::SaveLines(const FixedText<10>& password) {
         return Outcome::Refusal({std::string("The lines were not saved.\n") + failure.what(),
                                  kSaveTitle, Icon::Critical});
     }
-    Message saved{"Lines saved as " + path.string(), "Lines Saved", Icon::Information};
+    Message saved{"Lines saved as " + Utf8Of(path), "Lines Saved", Icon::Information};
     // Said only once the file is on the disk.
     if (!saveSet_) return Outcome::Report(std::move(saved));
     saveSet_->ReportWhenSaved(std::move(saved));

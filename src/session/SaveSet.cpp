@@ -8,6 +8,7 @@
 #include "league/WaiverList.h"
 #include "platform/CommitJournal.h"
 #include "platform/SharedFileChange.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel {
 
@@ -33,7 +34,7 @@ namespace {
 // Lines files on a file system that ignores case are the same file when their names differ
 // only in case.
 std::string FoldedName(const std::filesystem::path& file) {
-    std::string name = file.string();
+    std::string name = Utf8Of(file);
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) {
         return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     });
@@ -47,7 +48,7 @@ void SaveSet::AddLinesFile(StagedFile file, int index, const std::string& name) 
         if (FoldedName(other->File) != FoldedName(file.Target())) continue;
         if (other->Index != index) {
             throw std::runtime_error("The lines files of " + other->Name + " and " + name +
-                                     " would both be " + file.Target().string() +
+                                     " would both be " + Utf8Of(file.Target()) +
                                      "; rename one of the teams.");
         }
         std::vector<StagedFile> kept;

@@ -12,9 +12,19 @@ fi
 exec xvfb-run -a -s "-screen 0 ${size}x24" sh -c '
   wm=
   if command -v openbox >/dev/null 2>&1; then
-    openbox --sm-disable >/dev/null 2>&1 &
+    # Openbox runs its start-up command once it manages the screen: the program starts then, and
+    # is told that its windows get frames.
+    ready=$(mktemp -u)
+    openbox --sm-disable --startup "touch $ready" >/dev/null 2>&1 &
     wm=$!
-    sleep 1
+    waited=0
+    while [ ! -e "$ready" ] && [ $waited -lt 200 ]; do sleep 0.1; waited=$((waited + 1)); done
+    if [ -e "$ready" ]; then
+      rm -f "$ready"
+      export KORVEL_WINDOW_MANAGER=openbox
+    else
+      echo "openbox did not start within 20 s: the windows may have no frames"
+    fi
   else
     echo "openbox is missing: the windows have no frames"
   fi

@@ -3,15 +3,15 @@
 #include <atomic>
 #include <string>
 
-#include <unistd.h>
+#include "platform/SystemFiles.h"
 
 namespace korvel::test {
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("korvel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    path_ = fs::temp_directory_path() / ("korvel-test-" + std::to_string(system::ProcessId()) +
+                                         "-" + std::to_string(counter++));
     fs::remove_all(path_);
     fs::create_directories(path_);
 }

@@ -8,6 +8,7 @@
 #include "league/LeagueFiles.h"
 #include "league/LinesCheck.h"
 #include "platform/TerminalText.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
 namespace {
@@ -41,7 +42,7 @@ nlohmann::json ToJson(const std::vector<LinesCheck>& checks) {
         for (const LinesProblem& problem : check.Problems) {
             problems.push_back({{"Code", problem.Code}, {"Text", problem.Text}});
         }
-        result.push_back({{"File", check.File.string()},
+        result.push_back({{"File", Utf8Of(check.File)},
                           {"Size", OrNull(check.Size)},
                           {"TeamIndex", OrNull(check.TeamIndex)},
                           {"Team", OrNull(check.Team)},
@@ -54,7 +55,7 @@ nlohmann::json ToJson(const std::vector<LinesCheck>& checks) {
 void PrintText(std::ostream& out, const std::vector<LinesCheck>& checks) {
     for (const LinesCheck& check : checks) {
         // A file name is one line, whatever it holds: a line break in it cannot forge another.
-        out << OneLineText(check.File.string()) << ": " << (check.Valid() ? "valid" : "not valid");
+        out << OneLineText(Utf8Of(check.File)) << ": " << (check.Valid() ? "valid" : "not valid");
         if (check.Team) out << " (team " << *check.TeamIndex << ", " << *check.Team << ")";
         out << "\n";
         for (const LinesProblem& problem : check.Problems) {
@@ -71,7 +72,7 @@ int RunCheckLines(Session& session, const CheckLinesOptions& options) {
     std::vector<LinesCheck> checks;
     bool allValid = true;
     for (const std::string& file : options.Files) {
-        checks.push_back(CheckLinesFile(vars.League, teams, players, file));
+        checks.push_back(CheckLinesFile(vars.League, teams, players, PathFromUtf8(file)));
         allValid = allValid && checks.back().Valid();
     }
     PrintResult(

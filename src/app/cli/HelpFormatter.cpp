@@ -1,13 +1,13 @@
 #include "app/cli/HelpFormatter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <set>
 #include <sstream>
 #include <string_view>
 
-#include <sys/ioctl.h>
-#include <unistd.h>
+#include "platform/Console.h"
 
 namespace korvel::cli {
 namespace {
@@ -59,10 +59,7 @@ std::string WrapText(const std::string& text, std::size_t width) {
 }
 
 std::size_t HelpWidth() {
-    winsize size{};
-    if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) {
-        return size.ws_col < kNarrowest ? kNarrowest : size.ws_col;
-    }
+    if (const auto columns = TerminalColumns()) return std::max(*columns, kNarrowest);
     if (const char* columns = std::getenv("COLUMNS")) {
         std::size_t width = 0;
         const std::string_view text = columns;

@@ -4,6 +4,7 @@
 #include "app/cli/ExitCodes.h"
 #include "app/cli/Output.h"
 #include "league/TeamLists.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
 namespace {
@@ -46,7 +47,7 @@ std::vector<ConferenceShown> ReadConferences(const Variables& vars) {
 void PrintText(std::ostream& out, Session& session, const std::vector<ConferenceShown>& conferences,
                const std::string& currentName) {
     out << "League: " << ShownText(session.Vars().League.LeagueName.Utf8()) << '\n';
-    out << "Path:   " << session.Vars().LeaguePath.string() << '\n';
+    out << "Path:   " << Utf8Of(session.Vars().LeaguePath) << '\n';
     for (std::size_t conf = 0; conf < conferences.size(); ++conf) {
         out << "\nConference " << conf << ": " << conferences[conf].Name << '\n';
         const auto& divisions = conferences[conf].Divisions;
@@ -67,7 +68,7 @@ nlohmann::json ToJson(Session& session, const std::vector<ConferenceShown>& conf
                       const std::string& currentName) {
     nlohmann::json result;
     result["LeagueName"] = ShownText(session.Vars().League.LeagueName.Utf8());
-    result["LeaguePath"] = session.Vars().LeaguePath.string();
+    result["LeaguePath"] = Utf8Of(session.Vars().LeaguePath);
     result["CurrentTeam"] = session.CurrentTeam();
     result["CurrentTeamName"] = currentName;
     result["Conferences"] = nlohmann::json::array();

@@ -10,6 +10,7 @@
 #include "app/cli/Output.h"
 #include "app/cli/TeamSteps.h"
 #include "league/LineUsage.h"
+#include "platform/Utf8Paths.h"
 #include "session/LinePlaces.h"
 #include "session/Readiness.h"
 
@@ -69,7 +70,7 @@ bool UseLines(Session& session, const LinesOptions& options, LinesShown& shown) 
         return false;
     };
     if (options.Import) {
-        const auto file = session.Vars().StartFolder / *options.Import;
+        const auto file = session.Vars().StartFolder / PathFromUtf8(*options.Import);
         if (!Reported(session, team.ImportLines(file, session.UiOfCli().Asker()))) return false;
         team.MarkModified();
     }
@@ -134,7 +135,7 @@ void PrintText(std::ostream& out, Session& session, const std::string& team,
         }
         out << "\n";
     }
-    if (shown.Saved) out << "\nLines saved as " << shown.Saved->string() << "\n";
+    if (shown.Saved) out << "\nLines saved as " << Utf8Of(*shown.Saved) << "\n";
     out << "\n" << ReadinessLine(shown.Problems) << "\n";
 }
 
@@ -170,7 +171,7 @@ nlohmann::json ToJson(Session& session, const std::string& team, const LinesShow
             {"LineBuffer", rows},
             {"LineNames", names},
             {"Kept", shown.Kept},
-            {"LinesFile", shown.Saved ? nlohmann::json(shown.Saved->string()) : nlohmann::json()},
+            {"LinesFile", shown.Saved ? nlohmann::json(Utf8Of(*shown.Saved)) : nlohmann::json()},
             {"Unused", unused},
             {"UnusedNames", unusedNames},
             {"Ready", shown.Problems.empty()},

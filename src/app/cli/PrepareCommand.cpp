@@ -12,6 +12,7 @@
 #include "app/cli/Output.h"
 #include "app/cli/TeamSteps.h"
 #include "league/LinesFile.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
 namespace {
@@ -107,7 +108,7 @@ nlohmann::json PreparedJson(Session& session, const Prepared& prepared) {
     return {{"TeamIndex", team},
             {"Team", RecordText(session.Vars().Teams[team].Name)},
             {"LinesFile",
-             prepared.LinesFile ? nlohmann::json(prepared.LinesFile->string()) : nlohmann::json()},
+             prepared.LinesFile ? nlohmann::json(Utf8Of(*prepared.LinesFile)) : nlohmann::json()},
             {"Refused", refusal}};
 }
 
@@ -117,7 +118,7 @@ void RequireDistinctLinesFiles(Session& session) {
     const Variables& vars = session.Vars();
     std::map<std::string, int> teamOf;  // lines file name, compared ignoring ASCII case
     for (int t = 0; t <= vars.League.LastTeam; ++t) {
-        std::string name = LinesFileName(vars.Teams[t].Name, t).string();
+        std::string name = Utf8Of(LinesFileName(vars.Teams[t].Name, t));
         std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) {
             return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
         });
@@ -127,7 +128,7 @@ void RequireDistinctLinesFiles(Session& session) {
         throw LinesRefusal("teams " + std::to_string(other) + " " +
                            RecordText(vars.Teams[other].Name) + " and " + std::to_string(t) + " " +
                            RecordText(vars.Teams[t].Name) + " would both save " +
-                           LinesFileName(vars.Teams[t].Name, t).string() +
+                           Utf8Of(LinesFileName(vars.Teams[t].Name, t)) +
                            "; rename one of them. Nothing was prepared or saved.");
     }
 }
@@ -146,7 +147,7 @@ int RunAllTeams(Session& session, const PrepareOptions& options) {
         allPrepared = allPrepared && prepared.LinesFile.has_value();
         results.push_back(PreparedJson(session, prepared));
         text += std::to_string(t) + " " + RecordText(vars.Teams[t].Name) + ": " +
-                (prepared.LinesFile ? prepared.LinesFile->string()
+                (prepared.LinesFile ? Utf8Of(*prepared.LinesFile)
                                     : "refused (" + TitleOrDefault(prepared.Refusal->Title) + ": " +
                                           prepared.Refusal->Text + ")") +
                 "\n";
@@ -166,7 +167,7 @@ int RunPrepare(Session& session, const PrepareOptions& options) {
     RequireCoachMenu(session, "roster and lines windows", "the Coach menu");
     const Prepared prepared = PrepareTeam(session, options);
     if (!prepared.LinesFile) return kRefused;
-    const std::string path = prepared.LinesFile->string();
+    const std::string path = Utf8Of(*prepared.LinesFile);
     return PrintResult(
         session,
         [&]() -> nlohmann::json {

@@ -11,6 +11,7 @@
 #include "league/TeamLists.h"
 #include "platform/CommitJournal.h"
 #include "platform/FolderLock.h"
+#include "platform/Utf8Paths.h"
 
 namespace korvel::cli {
 namespace fs = std::filesystem;
@@ -36,14 +37,14 @@ std::string TeamRange(const Variables& vars) {
 constexpr const char* kLoadLeagueTitle = "Load League";
 
 bool HasLeagueExtension(const fs::path& base) {
-    const std::string extension = AsciiLower(base.extension().string());
+    const std::string extension = AsciiLower(Utf8Of(base.extension()));
     return extension == ".lge" || extension == ".tms" || extension == ".ros";
 }
 
 // Neither --league nor the start folder's korvel.def says which league to load.
 UsageError NoLeagueGiven(const fs::path& startFolder) {
     return UsageError(
-        "no league was given: the start folder " + startFolder.string() +
+        "no league was given: the start folder " + Utf8Of(startFolder) +
         " holds no korvel.def naming the league loaded last; --league BASE gives one");
 }
 
@@ -110,7 +111,7 @@ fs::path Session::ResolveStartFolder() const {
         }
     }
     std::error_code error;
-    const fs::path folder = fs::absolute(options_.StartFolder, error);
+    const fs::path folder = fs::absolute(PathFromUtf8(options_.StartFolder), error);
     if (error || !fs::is_directory(folder, error)) {
         throw UsageError("start folder " + options_.StartFolder + " is not an existing folder");
     }
@@ -192,17 +193,17 @@ void Session::LoadLeague(const fs::path& base) {
 
 std::string Session::NothingLoaded(const fs::path& startFolder) const {
     if (const auto cause = CannotWriteIn(startFolder)) {
-        return "no league is loaded: the start folder " + startFolder.string() +
+        return "no league is loaded: the start folder " + Utf8Of(startFolder) +
                " cannot be written (" + *cause +
                "), and a league is loaded into working copies made there; make it writable, or "
                "give another with -C DIR";
     }
     // When start-up said why it loaded nothing, that is the cause; korvel.def is not.
     if (ui_.MessageCount() > 0) {
-        return "no league is loaded: the league that " + DefaultsFileIn(startFolder).string() +
+        return "no league is loaded: the league that " + Utf8Of(DefaultsFileIn(startFolder)) +
                " names could not be loaded (see above); give --league BASE";
     }
-    return "no league is loaded: " + DefaultsFileIn(startFolder).string() +
+    return "no league is loaded: " + Utf8Of(DefaultsFileIn(startFolder)) +
            " names none that can be loaded; give --league BASE";
 }
 
@@ -227,7 +228,7 @@ void Session::OpenLeagueOnly() {
     fs::path base;
     try {
         if (!options_.League.empty()) {
-            base = (startFolder / options_.League).lexically_normal();
+            base = (startFolder / PathFromUtf8(options_.League)).lexically_normal();
         } else if (const auto named = ReadDefaultsFile(DefaultsFileIn(startFolder))) {
             base = startFolder / *named;
         } else {
@@ -248,7 +249,7 @@ void Session::OpenLeagueOnly() {
 }
 
 void Session::LoadRequestedLeague(const fs::path& startFolder) {
-    const fs::path base = (startFolder / options_.League).lexically_normal();
+    const fs::path base = (startFolder / PathFromUtf8(options_.League)).lexically_normal();
     // Start-up has just loaded the league korvel.def names; File > Load of the same league would
     // only read the same files again.
     if (vars_.LeaguePath == base) return;

@@ -3,13 +3,21 @@
 #include <cstring>
 #include <iostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "app/cli/Cli.h"
 #include "app/cli/ExitCodes.h"
+#include "platform/Console.h"
 
 int main(int argc, char** argv) {
+    korvel::UseUtf8Output();
+    const std::vector<std::string> args = korvel::Utf8Arguments(argc, argv);
+    std::vector<const char*> argvUtf8;
+    for (const std::string& arg : args) argvUtf8.push_back(arg.c_str());
     std::ostringstream out;
-    const int code = korvel::cli::RunCli(argc, argv, out, std::cerr);
+    const int code =
+        korvel::cli::RunCli(static_cast<int>(argvUtf8.size()), argvUtf8.data(), out, std::cerr);
     // Output that never reached its file (a full disk, a closed pipe) is a failure, not a result.
     const std::string text = out.str();
     errno = 0;

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 #include "platform/qt/Palettes.h"
 #include "platform/qt/Style.h"
 
@@ -11,6 +13,12 @@ namespace {
 
 constexpr int kFrame = 1;  // the frame's width without the focus
 constexpr qreal kRadius = 6;
+constexpr int kIconGap = 6;  // between the icon and the text
+
+// The width the button's icon and the gap beside it take; none without an icon.
+int IconRoom(const QPushButton& button) {
+    return button.icon().isNull() ? 0 : button.iconSize().width() + kIconGap;
+}
 
 }  // namespace
 
@@ -35,8 +43,9 @@ bool FlatButton::Lit() const {
 QSize FlatButton::sizeHint() const {
     if (!Decorations()) return QPushButton::sizeHint();
     const QSize text = fontMetrics().size(Qt::TextShowMnemonic, this->text());
-    return {text.width() + padding_.left() + padding_.right() + 2 * kFrame,
-            text.height() + padding_.top() + padding_.bottom() + 2 * kFrame};
+    const int height = std::max(text.height(), icon().isNull() ? 0 : iconSize().height());
+    return {text.width() + IconRoom(*this) + padding_.left() + padding_.right() + 2 * kFrame,
+            height + padding_.top() + padding_.bottom() + 2 * kFrame};
 }
 
 void FlatButton::paintEvent(QPaintEvent* event) {
@@ -78,7 +87,22 @@ void FlatButton::paintEvent(QPaintEvent* event) {
     painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), kRadius,
                             kRadius);
     painter.setPen(ink);
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    if (icon().isNull()) {
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+        return;
+    }
+    // Icon and text centred as one; a right-to-left button puts the icon after the text.
+    const int textWidth = fontMetrics().size(Qt::TextShowMnemonic, text()).width();
+    const int left = (width() - textWidth - IconRoom(*this)) / 2;
+    const bool iconFirst = layoutDirection() == Qt::LeftToRight;
+    const int iconX = iconFirst ? left : left + textWidth + kIconGap;
+    const int textX = iconFirst ? left + IconRoom(*this) : left;
+    const QSize size = iconSize();
+    const QRect iconRect(iconX, (height() - size.height()) / 2, size.width(), size.height());
+    icon().paint(&painter, iconRect, Qt::AlignCenter,
+                 isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    painter.drawText(QRect(textX, 0, textWidth, height()), Qt::AlignCenter | Qt::TextShowMnemonic,
+                     text());
 }
 
 }  // namespace korvel::qt

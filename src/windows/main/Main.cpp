@@ -8,6 +8,7 @@
 #include "league/TeamLists.h"
 #include "platform/CommitJournal.h"
 #include "platform/Files.h"
+#include "platform/Utf8Paths.h"
 #include "windows/briefing/GameDayBriefing.h"
 #include "windows/lines/Lines.h"
 #include "windows/roster/Roster.h"
@@ -65,9 +66,9 @@ void Main::LoadLeague_Click() {
     if (!chosen) return;
 
     // The league's base path is the chosen name without its last four characters (".tms").
-    std::string name = chosen->string();
+    fs::path::string_type name = chosen->native();
     name.erase(name.size() - std::min<std::size_t>(4, name.size()));
-    LoadChosenLeague(name);
+    LoadChosenLeague(fs::path(name));
 }
 
 void Main::LoadLeagueFile(const fs::path& file) {
@@ -149,7 +150,7 @@ void Main::ShowLeague() {
     if (RememberedTeam) {
         if (const auto team = RememberedTeam(vars_.LeaguePath)) SelectTeam(*team);
     }
-    Caption = vars_.LeaguePath.string();
+    Caption = Utf8Of(vars_.LeaguePath);
 }
 
 void Main::lstDivs_Click(int conf) {

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/qt/PositionBadge.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/RatedPlayerTable.h"
 #include "ratings/Ratings.h"
 
 namespace korvel {
@@ -93,47 +93,20 @@ const char* UseText(LineUse use) {
 
 CandidateTable::CandidateTable(const Lines& window, QWidget* parent)
     : QTreeWidget(parent), window_(window) {
-    setColumnCount(ColumnCount);
-    QStringList headers;
-    for (const char* header : kHeaders) headers << header;
-    setHeaderLabels(headers);
-    for (int c = 0; c < ColumnCount; ++c) {
-        headerItem()->setToolTip(c, kHeaderTips[static_cast<std::size_t>(c)]);
-        if (c >= Overall) headerItem()->setTextAlignment(c, Qt::AlignRight);
-    }
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+    qt::SetUpRatedPlayerTable(*this, kHeaders, kHeaderTips, [this](int rosterPlace) {
+        return static_cast<int>(window_.RosterPlayer(rosterPlace).Position);
+    });
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::CopyAction);
-    // The name keeps its trailing blanks, which must not turn into an ellipsis.
-    setTextElideMode(Qt::ElideNone);
     const int mark = fontMetrics().height();
     setIconSize(QSize(mark, mark));
-
-    header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header()->setSectionResizeMode(Player, QHeaderView::Stretch);
-    header()->setSectionResizeMode(Position, QHeaderView::Fixed);
-    header()->resizeSection(Position, qt::PositionBadgeSize(font()).width() + 12);
-    header()->setSectionsMovable(false);
-    header()->setSectionsClickable(true);
+    for (int c = Overall; c < ColumnCount; ++c)
+        header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int column) { HeaderClicked(column); });
-    setItemDelegateForColumn(Position,
-                             new qt::PositionBadgeDelegate(
-                                 [this](int row) -> int {
-                                     const QTreeWidgetItem* item = topLevelItem(row);
-                                     if (item == nullptr) return -1;
-                                     const int roster = item->data(Player, Qt::UserRole).toInt();
-                                     const int position = window_.RosterPlayer(roster).Position;
-                                     return position <= Goalie ? position : -1;
-                                 },
-                                 this));
     sort_ = qt::RememberedSort(kSortSetting, ColumnCount);
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "platform/qt/HelpViewer.h"
+#include "windows/briefing/qt/GameDayBriefingForm.h"
 #include "windows/lines/qt/LinesForm.h"
 #include "windows/main/qt/MainForm.h"
 #include "windows/player/qt/PlayerInfoForm.h"
@@ -22,6 +23,7 @@ QString HelpSection(const QWidget& window) {
     if (dynamic_cast<const LinesForm*>(&window) != nullptr) return "lines";
     if (dynamic_cast<const DisplayTeamForm*>(&window) != nullptr) return "team-info";
     if (dynamic_cast<const StandingsForm*>(&window) != nullptr) return "standings";
+    if (dynamic_cast<const GameDayBriefingForm*>(&window) != nullptr) return "briefing";
     return {};
 }
 

@@ -11,7 +11,9 @@
 #include <algorithm>
 
 #include "platform/qt/ArrowIcon.h"
+#include "platform/qt/FlatButton.h"
 #include "platform/qt/FramedCheckBox.h"
+#include "platform/qt/Positions.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Style.h"
 #include "platform/qt/UndoMenu.h"
@@ -22,24 +24,28 @@ namespace {
 
 constexpr int kScratch = 0, kDress = 1, kToFarm = 2, kToPros = 3;
 
-QPushButton* MakeButton(QWidget* parent, const char* name) {
-    auto* button = new QPushButton(parent);
+qt::FlatButton* MakeButton(QWidget* parent, const char* name, QMargins padding = {10, 4, 10, 4}) {
+    auto* button = new qt::FlatButton(parent, padding);
     button->setObjectName(name);
     button->setCursor(Qt::PointingHandCursor);
     button->setAutoDefault(false);
     return button;
 }
 
+// A title or a heading: bold, in the window's text colour.
 QLabel* MakeLabel(QWidget* parent, const char* styleRole) {
     auto* label = new QLabel(parent);
     label->setProperty(styleRole, true);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
     return label;
 }
 
 }  // namespace
 
 RosterForm::RosterForm(Roster& window, QWidget* parent)
-    : qt::DialogForm(window, parent), window_(window) {
+    : qt::DialogForm(window, parent, false), window_(window) {
     CreateWidgets();
     CreateButtons();
     CreateShortcuts();
@@ -59,6 +65,7 @@ void RosterForm::CreateWidgets() {
     Label5 = MakeLabel(this, "heading");
     // Green, dark on a light window and light on a dark one.
     const bool darkWindow = palette().color(QPalette::Window).lightness() < 128;
+    // A style rule: each refresh sets the label's palette back to the window's colour for it.
     Label5->setStyleSheet(darkWindow ? "color: #4cc36e;" : "color: #17733a;");
     Label2 = MakeLabel(this, "heading");
     Label3 = MakeLabel(this, "heading");
@@ -69,6 +76,9 @@ void RosterForm::CreateWidgets() {
         table->setObjectName(QString("list1(%1)").arg(place));
         table->OnDrop = [this, place](int from) { MoveByDrop(from, place); };
         table->setMinimumSize(280, 260);
+        // The one style rule the window keeps: the lists' frames and selection, as in the lines
+        // window's list.
+        if (qt::Decorations()) table->setStyleSheet(qt::StyleSheetOf("QTreeView"));
         connect(table, &QTreeWidget::itemSelectionChanged, this,
                 [this, table, place] { table->ReadList(window_.list1[place]); });
         const auto open = [this, place](QTreeWidgetItem* item) {
@@ -88,7 +98,7 @@ void RosterForm::CreateButtons() {
         "Scratch the selected dressed players", "Dress the selected scratches",
         "Send the selected scratches to the farm club", "Call the selected farm players up"};
     for (int n = 0; n < Roster::kMoveButtons; ++n) {
-        QPushButton* button = MakeButton(this, "cmdMovePlayer");
+        qt::FlatButton* button = MakeButton(this, "cmdMovePlayer");
         const bool right = n == kScratch || n == kToFarm;
         button->setIcon(qt::ArrowIcon(*button, right));
         // The arrow points where the players go: after the caption when they go right.
@@ -96,11 +106,12 @@ void RosterForm::CreateButtons() {
         button->setToolTip(kMoveTips[static_cast<std::size_t>(n)]);
         cmdMovePlayer[n] = button;
     }
-    constexpr std::array<const char*, 5> kFilterPositions{"C", "LW", "RW", "D", "G"};
     for (int p = 0; p < 5; ++p) {
-        Check1[p] = MakeButton(this, "Check1");
+        auto* filter = MakeButton(this, "Check1", {6, 4, 6, 4});
+        filter->SetKind(qt::FlatButton::Kind::Filter, qt::LookOfPosition(p)->Colour);
+        Check1[p] = filter;
         Check1[p]->setProperty("filter", true);
-        Check1[p]->setProperty("position", kFilterPositions[static_cast<std::size_t>(p)]);
+        Check1[p]->setProperty("position", qt::LookOfPosition(p)->Name);
         Check1[p]->setToolTip("Show or hide this position in the lists");
     }
     chkProtect = new qt::FramedCheckBox(this);
@@ -108,7 +119,9 @@ void RosterForm::CreateButtons() {
     chkProtect->setToolTip(
         "Protection view: * marks protected players and rookies; a double "
         "click or Enter on a player protects him or lifts his protection");
-    cmdAuto = MakeButton(this, "cmdAuto");
+    auto* automatic = MakeButton(this, "cmdAuto");
+    automatic->SetKind(qt::FlatButton::Kind::Primary);
+    cmdAuto = automatic;
     cmdAuto->setProperty("primary", true);
     cmdAdd = MakeButton(this, "cmdAdd");
     cmdExit = MakeButton(this, "cmdExit");

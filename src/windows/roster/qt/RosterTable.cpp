@@ -6,9 +6,12 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyle>
 
-#include "platform/qt/PositionBadge.h"
+#include <algorithm>
+
 #include "platform/qt/QtText.h"
+#include "platform/qt/RatedPlayerTable.h"
 
 namespace korvel {
 
@@ -61,49 +64,43 @@ class RosterRow : public QTreeWidgetItem {
 
 RosterTable::RosterTable(int place, const Roster& window, QWidget* parent)
     : QTreeWidget(parent), place_(place), window_(window) {
-    setColumnCount(ColumnCount);
-    QStringList headers;
-    for (const char* header : kHeaders) headers << header;
-    setHeaderLabels(headers);
-    for (int c = 0; c < ColumnCount; ++c) {
-        headerItem()->setToolTip(c, kHeaderTips[static_cast<std::size_t>(c)]);
-        if (c >= Overall && c <= Defence) headerItem()->setTextAlignment(c, Qt::AlignRight);
-    }
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
+    qt::SetUpRatedPlayerTable(*this, kHeaders, kHeaderTips, [this](int rosterPlace) {
+        return static_cast<int>(window_.RosterPlayer(rosterPlace).Position);
+    });
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setDragEnabled(true);
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
-    header()->setStretchLastSection(false);
-    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header()->setSectionResizeMode(LineText, QHeaderView::Stretch);
-    header()->setSectionsMovable(false);
-    header()->setSectionsClickable(true);
+    // Widths worked out once from the fonts: a table measuring every cell of its columns costs
+    // more than the rest of the window.
+    for (int c = Overall; c <= Absence; ++c) header()->setSectionResizeMode(c, QHeaderView::Fixed);
     header()->setSortIndicatorShown(false);
     header()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int column) { SortBy(column); });
     connect(header(), &QHeaderView::customContextMenuRequested, this,
             [this](const QPoint& at) { ShowHeaderMenu(at); });
     sort_ = qt::RememberedSort(SettingName(place_), ColumnCount);
-    // The line keeps the name's trailing blanks, which must not turn into an ellipsis.
-    setTextElideMode(Qt::ElideNone);
-    header()->setSectionResizeMode(Position, QHeaderView::Fixed);
-    header()->resizeSection(Position, qt::PositionBadgeSize(font()).width() + 12);
-    setItemDelegateForColumn(Position,
-                             new qt::PositionBadgeDelegate(
-                                 [this](int row) -> int {
-                                     const QTreeWidgetItem* line = topLevelItem(row);
-                                     if (line == nullptr) return -1;
-                                     const int index = line->data(0, Qt::UserRole).toInt();
-                                     const int position = window_.RosterPlayer(index).Position;
-                                     return position <= Goalie ? position : -1;
-                                 },
-                                 this));
+    SizeColumns({});
+}
+
+int RosterTable::ColumnWidth(int column, const QString& widest) const {
+    const int cellMargin =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    // The sorted column's header keeps room for its arrow.
+    const int headerMargin =
+        2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this) +
+        (column == sort_.Column ? style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this)
+                                : 0);
+    const QString heading = headerItem()->text(column);
+    return std::max(header()->fontMetrics().horizontalAdvance(heading) + headerMargin,
+                    fontMetrics().horizontalAdvance(widest) + cellMargin);
+}
+
+void RosterTable::SizeColumns(const QString& longestAbsence) {
+    for (int c = Overall; c <= Defence; ++c) header()->resizeSection(c, ColumnWidth(c, "99"));
+    header()->resizeSection(Absence, ColumnWidth(Absence, longestAbsence));
 }
 
 void RosterTable::FillRow(QTreeWidgetItem& item, const ListItem& line, int lineIndex) const {
@@ -144,9 +141,14 @@ int RosterTable::LineOf(const QTreeWidgetItem* item) const {
 
 void RosterTable::Fill(const ListBox& control) {
     clear();
+    QString longestAbsence;
     for (int line = 0; line < control.ListCount(); ++line) {
-        FillRow(*new RosterRow(this), control.Items[static_cast<std::size_t>(line)], line);
+        auto* row = new RosterRow(this);
+        FillRow(*row, control.Items[static_cast<std::size_t>(line)], line);
+        const QString absence = row->text(Absence);
+        if (absence.size() > longestAbsence.size()) longestAbsence = absence;
     }
+    SizeColumns(longestAbsence);
     if (sort_.Column >= 0) {
         const Qt::SortOrder order = sort_.Descending ? Qt::DescendingOrder : Qt::AscendingOrder;
         header()->setSortIndicator(sort_.Column, order);

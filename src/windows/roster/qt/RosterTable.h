@@ -54,6 +54,10 @@ class RosterTable : public QTreeWidget {
   private:
     // The place of the table the drag came from, or -1 when it is none this table takes.
     int DraggedFrom(const QMimeData* mime) const;
+    // A fixed column's width: its heading's or the `widest` cell text's, whichever is wider.
+    int ColumnWidth(int column, const QString& widest) const;
+    // The rating columns fit two digits, the absence column its longest text.
+    void SizeColumns(const QString& longestAbsence);
     void FillRow(QTreeWidgetItem& item, const ListItem& line, int lineIndex) const;
     void Fill(const ListBox& control);
     void ApplySort();

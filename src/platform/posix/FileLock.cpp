@@ -53,12 +53,12 @@ FileLock::FileLock(std::filesystem::path file, std::chrono::milliseconds wait,
     const auto deadline = std::chrono::steady_clock::now() + wait;
     bool toldBusy = false;
     for (;;) {
-        fd_ = OpenLockFile(file_);
-        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        const int fd = OpenLockFile(file_);
+        while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             const int error = errno;
             if (error == EINTR) continue;
             if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
-                ::close(fd_);
+                ::close(fd);
                 if (error != EWOULDBLOCK) {
                     throw FileError(file_,
                                     "cannot be locked (" + std::string(std::strerror(error)) + ")");
@@ -69,8 +69,11 @@ FileLock::FileLock(std::filesystem::path file, std::chrono::milliseconds wait,
             toldBusy = true;
             std::this_thread::sleep_for(kPoll);
         }
-        if (StillInPlace(fd_, file_)) return;
-        ::close(fd_);  // its holder removed it meanwhile: lock the file now in its place
+        if (StillInPlace(fd, file_)) {
+            handle_ = fd;
+            return;
+        }
+        ::close(fd);  // its holder removed it meanwhile: lock the file now in its place
     }
 }
 
@@ -79,7 +82,7 @@ void FileLock::RemoveFile() {
 }
 
 FileLock::~FileLock() {
-    ::close(fd_);
+    ::close(static_cast<int>(handle_));
 }
 
 }  // namespace korvel

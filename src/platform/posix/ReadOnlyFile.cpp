@@ -28,24 +28,25 @@ std::string NotANormalFile(mode_t mode) {
 
 ReadOnlyFile::ReadOnlyFile(std::filesystem::path path) : path_(std::move(path)) {
     // O_NONBLOCK: opening a pipe for reading would otherwise wait for a writer.
-    descriptor_ = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor_ < 0) throw FileError(path_, OpenFailure(errno));
+    const int descriptor = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) throw FileError(path_, OpenFailure(errno));
     struct stat status {};
     std::string refusal;
-    if (::fstat(descriptor_, &status) != 0) {
+    if (::fstat(descriptor, &status) != 0) {
         refusal = OpenFailure(errno);
     } else if (!S_ISREG(status.st_mode)) {
         refusal = NotANormalFile(status.st_mode);
     }
     if (!refusal.empty()) {
-        ::close(descriptor_);
+        ::close(descriptor);
         throw FileError(path_, refusal);
     }
+    file_ = descriptor;
     size_ = static_cast<std::size_t>(status.st_size);
 }
 
 ReadOnlyFile::~ReadOnlyFile() {
-    ::close(descriptor_);
+    ::close(static_cast<int>(file_));
 }
 
 std::size_t ReadOnlyFile::ReadAt(std::size_t offset, std::size_t length, std::uint8_t* to) const {
@@ -53,8 +54,8 @@ std::size_t ReadOnlyFile::ReadAt(std::size_t offset, std::size_t length, std::ui
     if (offset > kLastOffset || length > kLastOffset - offset) return 0;  // beyond any file
     std::size_t done = 0;
     while (done < length) {
-        const ssize_t n =
-            ::pread(descriptor_, to + done, length - done, static_cast<off_t>(offset + done));
+        const ssize_t n = ::pread(static_cast<int>(file_), to + done, length - done,
+                                  static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             throw FileError(path_, "reading failed (" + std::string(std::strerror(errno)) + ")");

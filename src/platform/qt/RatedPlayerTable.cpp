@@ -1,0 +1,46 @@
+#include "platform/qt/RatedPlayerTable.h"
+
+#include <QHeaderView>
+
+#include "platform/qt/PositionBadge.h"
+
+namespace korvel::qt {
+
+void SetUpRatedPlayerTable(QTreeWidget& table, std::span<const char* const> headers,
+                           std::span<const char* const> headerTips,
+                           std::function<int(int rosterPlace)> positionOf) {
+    const int columns = static_cast<int>(headers.size());
+    table.setColumnCount(columns);
+    QStringList labels;
+    for (const char* header : headers) labels << header;
+    table.setHeaderLabels(labels);
+    for (int c = 0; c < columns; ++c) {
+        table.headerItem()->setToolTip(c, headerTips[static_cast<std::size_t>(c)]);
+        if (c >= OverallColumn && c <= DefenceColumn)
+            table.headerItem()->setTextAlignment(c, Qt::AlignRight);
+    }
+    table.setRootIsDecorated(false);
+    table.setUniformRowHeights(true);
+    table.setAllColumnsShowFocus(true);
+    table.setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The name keeps its trailing blanks, which must not turn into an ellipsis.
+    table.setTextElideMode(Qt::ElideNone);
+
+    QHeaderView& header = *table.header();
+    header.setStretchLastSection(false);
+    header.setSectionsMovable(false);
+    header.setSectionsClickable(true);
+    header.setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    header.setSectionResizeMode(PositionColumn, QHeaderView::Fixed);
+    header.resizeSection(PositionColumn, PositionBadgeSize(table.font()).width() + 12);
+    table.setItemDelegateForColumn(
+        PositionColumn, new PositionBadgeDelegate(
+                            [&table, positionOf = std::move(positionOf)](int row) -> int {
+                                const QTreeWidgetItem* item = table.topLevelItem(row);
+                                if (item == nullptr) return -1;
+                                return positionOf(item->data(NameColumn, Qt::UserRole).toInt());
+                            },
+                            &table));
+}
+
+}  // namespace korvel::qt
