@@ -116,7 +116,8 @@ std::string InjuryName(const Variables& vars, int code) {
         !vars.InjuryCode[static_cast<std::size_t>(code)].empty()) {
         return vars.InjuryCode[static_cast<std::size_t>(code)];
     }
-    return "#" + std::to_string(code);
+    std::string name = "#";  // appended, not "#" + ...: GCC 12 bug 105329 (-Wrestrict)
+    return name.append(std::to_string(code));
 }
 
 std::string InjuryMeaning(int code) {

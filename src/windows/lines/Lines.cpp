@@ -247,7 +247,7 @@ bool Lines::SaveLines() {
         std::string refused;
         if (const auto password = LinesPassword(*typed, refused)) {
             const auto problems = LinesReadiness(session_, *password);
-            if (!problems.empty()) text += "\n" + ReadinessLine(problems);
+            if (!problems.empty()) text.append("\n").append(ReadinessLine(problems));
         }
         ui_.ShowWrittenFile(text, outcome.Shown->Title, session_.LinesFilePath());
     } else {
