@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -358,6 +359,29 @@ TEST_F(RosterFormTest, HeaderClicksSortTheTablesAndTheThirdRestoresRosterOrder) 
         ClickHeader(table, RosterTable::Overall);
         ExpectTablesShowTheLists(roster, form);
         EXPECT_EQ(qt::RememberedSort("Roster2", RosterTable::ColumnCount).Column, -1);
+        form.close();
+    });
+}
+
+TEST_F(RosterFormTest, ANameTooLongForItsColumnEndsInAnEllipsisAndShowsWholeAsATooltip) {
+    OpenRoster([&](Roster&, RosterForm& form) {
+        ASSERT_TRUE(Activate(form));
+        RosterTable& table = *form.list1[Dressed];
+        QTreeWidgetItem* first = table.topLevelItem(0);
+        ASSERT_NE(first, nullptr);
+        const QString name = first->text(RosterTable::LineText).trimmed();
+        const auto tooltipAtFirstName = [&] {
+            QToolTip::hideText();
+            const QPoint at = table.visualItemRect(first).topLeft() + QPoint(4, 4);
+            QHelpEvent help(QEvent::ToolTip, at, table.viewport()->mapToGlobal(at));
+            QApplication::sendEvent(table.viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        EXPECT_EQ(tooltipAtFirstName(), "") << "the whole name shows";
+        table.header()->setSectionResizeMode(RosterTable::LineText, QHeaderView::Interactive);
+        table.header()->resizeSection(RosterTable::LineText,
+                                      table.fontMetrics().horizontalAdvance(name) / 2);
+        EXPECT_EQ(tooltipAtFirstName(), name);
         form.close();
     });
 }

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 
+#include "platform/qt/ElidedNameDelegate.h"
 #include "platform/qt/PositionBadge.h"
 
 namespace korvel::qt {
@@ -23,7 +24,8 @@ void SetUpRatedPlayerTable(QTreeWidget& table, std::span<const char* const> head
     table.setUniformRowHeights(true);
     table.setAllColumnsShowFocus(true);
     table.setSelectionBehavior(QAbstractItemView::SelectRows);
-    // The name keeps its trailing blanks, which must not turn into an ellipsis.
+    // Texts are drawn whole; the name column elides through its delegate (trailing blanks kept
+    // out of it, which would otherwise always end in an ellipsis).
     table.setTextElideMode(Qt::ElideNone);
 
     QHeaderView& header = *table.header();
@@ -31,6 +33,7 @@ void SetUpRatedPlayerTable(QTreeWidget& table, std::span<const char* const> head
     header.setSectionsMovable(false);
     header.setSectionsClickable(true);
     header.setSectionResizeMode(NameColumn, QHeaderView::Stretch);
+    table.setItemDelegateForColumn(NameColumn, new ElidedNameDelegate(&table));
     header.setSectionResizeMode(PositionColumn, QHeaderView::Fixed);
     header.resizeSection(PositionColumn, PositionBadgeSize(table.font()).width() + 12);
     table.setItemDelegateForColumn(

@@ -11,10 +11,10 @@ namespace korvel::qt {
 enum RatedColumn { NameColumn, PositionColumn, OverallColumn, OffenceColumn, DefenceColumn };
 
 // Sets `table` up as a table of players, one per row, whole rows selected: the name as listed
-// (stretching, never elided, its trailing blanks kept), the position painted as its badge, then
-// the ratings aligned right, and any further columns the `headers` name. Each row keeps its
-// player's roster place in the name column's Qt::UserRole; `positionOf` gives that player's
-// position code.
+// (stretching; where the column is too narrow, cut with "…" and shown whole as a tooltip), the
+// position painted as its badge, then the ratings aligned right, and any further columns the
+// `headers` name. Each row keeps its player's roster place in the name column's Qt::UserRole;
+// `positionOf` gives that player's position code.
 void SetUpRatedPlayerTable(QTreeWidget& table, std::span<const char* const> headers,
                            std::span<const char* const> headerTips,
                            std::function<int(int rosterPlace)> positionOf);
