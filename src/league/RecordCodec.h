@@ -168,7 +168,7 @@ constexpr std::size_t FieldOffset() {
     return std::apply(
         [](auto... field) {
             std::size_t offset = RecordLayout<R>::Size;
-            ((SameMember(field.Member, Member) ? (offset = field.Offset, true) : false), ...);
+            ((offset = SameMember(field.Member, Member) ? field.Offset : offset), ...);
             return offset;
         },
         RecordLayout<R>::Fields);
