@@ -21,13 +21,41 @@ bool UnsafeInFileName(unsigned char byte) {
            kUndefined.find(static_cast<char>(byte)) != kUndefined.npos;
 }
 
-// CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9 name devices on Windows, whatever follows.
-bool IsWindowsDeviceName(std::string name) {
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c); });
-    if (name == "CON" || name == "PRN" || name == "AUX" || name == "NUL") return true;
-    return name.size() == 4 && (name.starts_with("COM") || name.starts_with("LPT")) &&
-           name[3] >= '1' && name[3] <= '9';
+// Simple case folding of a Windows-1252 character, as a disk that ignores case compares names:
+// the capitals of ASCII, of Latin-1 (but the multiplication sign) and Š, Œ, Ž, Ÿ fold to their
+// small letters. No other character of the code page folds to one that the code page holds (µ
+// folds to Greek mu, ß stays ß), so these are all the names that fold together.
+unsigned char Fold1252(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+    switch (c) {
+        case 0x8A: return 0x9A;  // Š
+        case 0x8C: return 0x9C;  // Œ
+        case 0x8E: return 0x9E;  // Ž
+        case 0x9F: return 0xFF;  // Ÿ
+        default: return c;
+    }
+}
+
+std::string Folded1252(std::string name) {
+    for (char& c : name) c = static_cast<char>(Fold1252(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// How long the Windows device name that `name` starts with is, 0 for none. CON, PRN, AUX, NUL,
+// CONIN$, CONOUT$, COM1 to COM9 and LPT1 to LPT9 (the superscript digits ¹ ² ³ too) name devices
+// on Windows whatever extension follows and with spaces before it: "con .x.lns" is CON.
+std::size_t WindowsDeviceLength(const std::string& name) {
+    std::string stem = Folded1252(name.substr(0, name.find('.')));
+    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    for (const char* device : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
+        if (stem == device) return stem.size();
+    }
+    constexpr std::string_view kDigits = "123456789\xB9\xB2\xB3";
+    if (stem.size() == 4 && (stem.starts_with("com") || stem.starts_with("lpt")) &&
+        kDigits.find(stem[3]) != kDigits.npos) {
+        return 4;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -38,17 +66,44 @@ std::optional<FixedText<10>> LinesPassword(std::string_view typed, std::string& 
     return FixedText<10>::FromString(Utf8ToWindows1252(typed));
 }
 
-std::filesystem::path LinesFileName(const FixedText<10>& teamName, int teamIndex) {
+namespace {
+
+// The lines file name of a team without its extension, in Windows-1252.
+std::string LinesFileStem(const FixedText<10>& teamName, int teamIndex) {
     std::string name = Condense(teamName.Str());
     for (char& c : name) {
         if (UnsafeInFileName(static_cast<unsigned char>(c))) c = '_';
     }
     if (name.find_first_not_of('.') == std::string::npos)
         std::replace(name.begin(), name.end(), '.', '_');
-    if (IsWindowsDeviceName(name)) name += '_';
+    if (const std::size_t device = WindowsDeviceLength(name)) name.insert(device, "_");
     if (name.empty()) name = "Team" + std::to_string(teamIndex);
-    const std::string utf8 = Windows1252ToUtf8(name) + kLinesExtension;
+    return name;
+}
+
+}  // namespace
+
+std::filesystem::path LinesFileName(const FixedText<10>& teamName, int teamIndex) {
+    // The extension ends the name, so no trailing dot or space is there for Windows to drop.
+    const std::string utf8 = Windows1252ToUtf8(LinesFileStem(teamName, teamIndex)) + kLinesExtension;
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string FoldedFileName(const std::filesystem::path& name) {
+    const std::u8string utf8 = name.u8string();
+    return Folded1252(Utf8ToWindows1252(std::string(utf8.begin(), utf8.end())));
+}
+
+std::optional<int> TeamOfSameLinesFile(const Variables& vars, int team) {
+    // Folded without the extension, which every team's name shares.
+    const std::string mine =
+        Folded1252(LinesFileStem(vars.Teams.at(static_cast<std::size_t>(team)).Name, team));
+    for (int other = 0; other <= vars.League.LastTeam && other < kMaxTeams; ++other) {
+        if (other == team) continue;
+        const Team& record = vars.Teams.at(static_cast<std::size_t>(other));
+        if (Folded1252(LinesFileStem(record.Name, other)) == mine) return other;
+    }
+    return std::nullopt;
 }
 
 LinesRecord MakeLinesRecord(const Variables& vars, const FixedText<10>& password,

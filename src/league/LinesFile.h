@@ -45,11 +45,21 @@ constexpr int kLinesPasswordLength = 10;
 // value when a character has no Windows-1252 code; `refused` then receives that character.
 std::optional<FixedText<10>> LinesPassword(std::string_view typed, std::string& refused);
 
-// The name of team `teamIndex`'s lines file: its condensed name and ".lns". Characters that no
-// file system takes in a name are replaced by "_", as is a name of dots only or a Windows device
-// name, so the file always lands in the folder it is joined to; a name that condenses to nothing
-// becomes "Team" and the index.
+// The name of team `teamIndex`'s lines file, the one place that says it: its condensed name and
+// ".lns". Characters that no file system takes in a name are replaced by "_", as is a name of
+// dots only; a Windows device name gets "_" after it ("CON_.lns", "Lpt1_.x.lns"), so the file
+// always lands in the folder it is joined to, under the same name on every system; a name that
+// condenses to nothing becomes "Team" and the index.
 std::filesystem::path LinesFileName(const FixedText<10>& teamName, int teamIndex);
+
+// A file name as a disk that ignores case compares it (Windows, macOS): its Windows-1252
+// characters with simple case folding. Two lines files whose folded names are equal are one file
+// there.
+std::string FoldedFileName(const std::filesystem::path& name);
+
+// Another team of the league whose lines file is the same file as team `team`'s on such a disk,
+// if any (the first one).
+std::optional<int> TeamOfSameLinesFile(const Variables& vars, int team);
 
 // The record Save Lines writes: the team, the password, `lineUp` as it stands (spare entries
 // included) and the Status and Protected of the 50 players of roster slot `slot`.

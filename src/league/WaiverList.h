@@ -5,16 +5,23 @@
 
 #include "league/Records.h"
 #include "platform/Files.h"
+#include "platform/SharedFileChange.h"
 
 namespace korvel {
 
-// Writes, to a temporary file beside it, the league's waiver list `file` (88-byte records) with
-// each of `waived` put on it: the first entry whose player name equals his 22 characters exactly
-// is replaced, else a new entry is appended after the last whole record. The entry holds his
-// whole record with WaiverMark 0. The list is read and written a block at a time, so memory does
-// not grow with it; runs of zero bytes stay holes. A missing list starts empty. The new list
-// keeps the owner, group and mode of the old one (see StagedFile::KeepOwnerOfTarget). Read it
-// under its lock (LockSharedFile) and commit it before the lock is released.
+// The league's waiver list (.wvr) is a list of 88-byte records, each about the player its name
+// (22 characters, from byte 2) names.
+ListLayout WaiverListLayout();
+
+// What putting each of `waived` on the waiver list `file` changes, entry by entry: his whole
+// record with WaiverState 0 and WaiverMark 0 takes the place of the first entry whose player name
+// equals his 22 characters exactly (recorded as the entry it replaces), or is appended after the
+// last whole record. Read it under the list's lock (LockSharedFile); a FileCommit applies it to the
+// list as it is then (AddListChange), so that entries other managers put on it meanwhile stay.
+ListChange WaiverListChange(const std::filesystem::path& file, const std::vector<Player>& waived);
+
+// The list `file` with `waived` put on it, staged beside it (StageListChanges): a block at a time,
+// holes kept, owner, group and mode kept. A missing list starts empty.
 StagedFile StageWaiverList(const std::filesystem::path& file, const std::vector<Player>& waived);
 
 }  // namespace korvel

@@ -6,7 +6,9 @@
 #include <string>
 #include <system_error>
 
+#include "platform/Phrase.h"
 #include "platform/SharedFileChange.h"
+#include "platform/SystemFiles.h"
 #include "platform/Utf8Paths.h"
 
 namespace korvel {
@@ -19,8 +21,10 @@ constexpr const char* kJournalHeader = "korvel commit 1\n";
 constexpr const char* kJournalEnd = "end\n";
 constexpr std::size_t kJournalLimit = 1 << 20;
 
-// What the journal says of one file: how it is placed, its temporary file and its target.
-enum class Kind : char { Rename = 'R', SharedRename = 'S', SharedRewrite = 'I' };
+// What the journal says of one file: how it is placed, its temporary file and its target. A list
+// change names its change file as the temporary file. (Journals of earlier versions may still
+// name a whole shared list to rename or write over in place.)
+enum class Kind : char { Rename = 'R', ListChange = 'C', SharedRename = 'S', SharedRewrite = 'I' };
 struct JournalEntry {
     Kind How;
     fs::path Temporary;
@@ -31,16 +35,26 @@ struct StepSeam {
     int FailAt = 0;
     testing::StepFailure How = testing::StepFailure::Once;
     int Taken = 0;
+    std::vector<fs::path> Files;
 };
 StepSeam seam;
 
-void Step(const fs::path& file) {
+}  // namespace
+
+void CommitStep(const fs::path& file) {
     const int step = ++seam.Taken;
+    if (seam.Files.size() < 1000) seam.Files.push_back(file);
     if (seam.FailAt == 0 || step < seam.FailAt) return;
     if (seam.How == testing::StepFailure::Exit) std::_Exit(137);
     if (step == seam.FailAt || seam.How == testing::StepFailure::FromThen) {
         throw FileError(file, "cannot be written (Input/output error)");
     }
+}
+
+namespace {
+
+void Step(const fs::path& file) {
+    CommitStep(file);
 }
 
 fs::path JournalIn(const fs::path& folder) {
@@ -100,7 +114,7 @@ std::vector<JournalEntry> ParseJournal(const fs::path& journal) {
     std::vector<JournalEntry> entries;
     while (text.compare(at, std::string::npos, kJournalEnd) != 0) {
         const char how = text[at];
-        if (at + 2 > text.size() || (how != 'R' && how != 'S' && how != 'I') ||
+        if (at + 2 > text.size() || (how != 'R' && how != 'C' && how != 'S' && how != 'I') ||
             text[at + 1] != ' ') {
             throw bad();
         }
@@ -109,9 +123,11 @@ std::vector<JournalEntry> ParseJournal(const fs::path& journal) {
         if (at >= text.size() || text[at++] != ' ') throw bad();
         entry.Target = readPath();
         if (at >= text.size() || text[at++] != '\n') throw bad();
+        const std::string name = Utf8Of(entry.Temporary.filename());
+        const std::string target = Utf8Of(entry.Target.filename());
         if (entry.Temporary.parent_path() != entry.Target.parent_path() ||
-            !IsTemporaryNameOf(Utf8Of(entry.Temporary.filename()),
-                               Utf8Of(entry.Target.filename()))) {
+            !(entry.How == Kind::ListChange ? IsListChangeNameOf(name, target)
+                                             : IsTemporaryNameOf(name, target))) {
             throw bad();
         }
         entries.push_back(std::move(entry));
@@ -150,14 +166,37 @@ void PlaceFromJournal(const JournalEntry& entry) {
 // flushed to the disk before the journal goes.
 void FinishFromJournal(const fs::path& folder, bool lockShared, bool flush = true) {
     const fs::path journal = JournalIn(folder);
+    std::error_code error;
+    // Only a journal that is neither flushed nor names a file it replaces (nothing existed) can
+    // come back empty from a power cut: its commit had nothing to lose and never said it was done.
+    if (fs::file_size(journal, error) == 0 && !error) {
+        fs::remove(journal, error);
+        return;
+    }
     const std::vector<JournalEntry> entries = ParseJournal(journal);
     std::set<fs::path> folders{folder};
+    // The lists first: another manager's save may be waiting for their locks.
     for (const JournalEntry& entry : entries) {
-        // Only the lock: its temporary file, left by a killed program, is the one to place.
-        std::optional<FileLock> lock;
-        if (lockShared && entry.How != Kind::Rename) {
-            lock.emplace(LockFileOf(entry.Target), kSharedFileWait);
+        if (entry.How == Kind::Rename) continue;
+        // Taking the lock settles the change (its journal names it) along with any other
+        // waiting there; applying it again is then nothing to do.
+        // (A whole list an earlier version left takes only the lock: its temporary file is the one
+        // to place.)
+        std::shared_ptr<FileLock> lock;
+        std::optional<FileLock> lockOnly;
+        if (lockShared && entry.How == Kind::ListChange) lock = LockSharedFile(entry.Target);
+        if (lockShared && entry.How != Kind::ListChange) {
+            lockOnly.emplace(LockFileOf(entry.Target), kSharedFileWait);
         }
+        Step(entry.Target);
+        if (entry.How == Kind::ListChange) {
+            ApplyListChanges(entry.Target, {entry.Temporary});
+        } else {
+            PlaceFromJournal(entry);
+        }
+    }
+    for (const JournalEntry& entry : entries) {
+        if (entry.How != Kind::Rename) continue;
         Step(entry.Target);
         PlaceFromJournal(entry);
         folders.insert(entry.Target.parent_path());
@@ -168,10 +207,14 @@ void FinishFromJournal(const fs::path& folder, bool lockShared, bool flush = tru
     }
     // A journal that a power cut brings back finds every file placed and only goes again.
     Step(journal);
-    std::error_code error;
     if (!fs::remove(journal, error) && error) {
         throw FileError(journal, "cannot be removed (" + error.message() + ")");
     }
+}
+
+bool NothingAt(const fs::path& path) {
+    std::error_code error;
+    return fs::symlink_status(path, error).type() == fs::file_type::not_found;
 }
 
 }  // namespace
@@ -186,60 +229,118 @@ void FileCommit::Add(std::vector<StagedFile> files) {
     for (StagedFile& file : files) Add(std::move(file));
 }
 
-// A shared file's temporary file waits for the journal only until another program takes the
-// file's lock and clears what killed programs left. So a program killed in the moment between
-// writing its journal and placing the shared file (placed first for that reason), whose start
-// folder is not started again before another manager saves the file, loses its change of it;
-// the file stays whole, as the other manager saved it.
-void FileCommit::AddShared(StagedFile file, std::shared_ptr<FileLock> lock) {
-    shared_.push_back(std::move(file));
+void FileCommit::AddListChange(fs::path list, ListChange change, std::shared_ptr<FileLock> lock) {
+    changes_.push_back({std::move(list), std::move(change), {}});
     locks_.push_back(std::move(lock));
+}
+
+void FileCommit::CommitNewFiles(std::vector<StagedFile*>& all) {
+    std::vector<JournalEntry> journal;
+    std::set<fs::path> flushed;
+    for (StagedFile* file : all) {
+        journal.push_back({Kind::Rename, file->Temporary(), file->Target()});
+        if (file->Flushed()) flushed.insert(file->Target().parent_path());
+    }
+    {
+        StagedFile written(JournalIn(folder_), JournalText(journal), Flush::Never);
+        Step(JournalIn(folder_));
+        Step(JournalIn(folder_));
+        written.Place();
+    }
+    try {
+        for (StagedFile* file : all) {
+            Step(file->Target());
+            file->Place();
+        }
+        // One flush of each file system stores the new files and their names together.
+        for (const fs::path& each : flushed) {
+            Step(each);
+            FlushFileSystemOf(each, each);
+        }
+        Step(JournalIn(folder_));
+        std::error_code error;
+        if (!fs::remove(JournalIn(folder_), error) && error) {
+            throw FileError(JournalIn(folder_), "cannot be removed (" + error.message() + ")");
+        }
+    } catch (const FileError& failure) {
+        for (StagedFile* file : all) file->Release();
+        try {
+            FinishFromJournal(folder_, false, true);
+        } catch (const FileError&) {
+            throw CommitUnfinished(
+                failure.File(),
+                failure.Cause() + "; the save is finished the next time Korvel starts");
+        }
+    }
 }
 
 void FileCommit::Commit() {
     if (Empty()) return;
     if (CommitInterrupted(folder_)) FinishFromJournal(folder_, true);
     std::vector<StagedFile*> all;
-    std::vector<JournalEntry> journal;
-    for (StagedFile& file : shared_) {
-        all.push_back(&file);
-        journal.push_back({file.RewritesInPlace() ? Kind::SharedRewrite : Kind::SharedRename,
-                           file.Temporary(), file.Target()});
-    }
+    bool replacing = !changes_.empty();
+    bool flushed = !changes_.empty();
     for (StagedFile& file : files_) {
         all.push_back(&file);
-        journal.push_back({Kind::Rename, file.Temporary(), file.Target()});
+        replacing = replacing || !NothingAt(file.Target()) || file.RewritesInPlace();
+        flushed = flushed || file.Flushed();
     }
     // Files flushed one by one were flushed when they were staged; those of a set are flushed
-    // now, one flush per folder's file system.
-    bool flushed = false;
+    // now, with the change files and the journal, one flush per folder's file system.
     std::set<fs::path> setFolders;
     for (const StagedFile* file : all) {
-        flushed = flushed || file->Flushed();
         if (file->FlushedWithItsSet()) setFolders.insert(file->Target().parent_path());
     }
-    for (const fs::path& each : setFolders) {
-        Step(each);
-        FlushFileSystemOf(each, each);
-    }
     // One file renamed into place needs no journal: the rename itself is all or nothing.
-    if (all.size() == 1 && !all.front()->RewritesInPlace()) {
+    if (all.size() == 1 && changes_.empty() && !all.front()->RewritesInPlace()) {
         StagedFile& file = *all.front();
+        for (const fs::path& each : setFolders) {
+            Step(each);
+            FlushFileSystemOf(each, each);
+        }
         Step(file.Target());
         file.Place();
         if (flushed) SyncFolderOf(file.Target().parent_path(), file.Target());
         return;
     }
-    {
+    if (!replacing) {
+        CommitNewFiles(all);
+        return;
+    }
+    try {
+        std::vector<JournalEntry> journal;
+        for (Change& change : changes_) {
+            change.File = WriteListChange(change.List, change.What, Absolute(JournalIn(folder_)));
+            journal.push_back({Kind::ListChange, change.File, change.List});
+            setFolders.insert(change.List.parent_path());
+        }
+        for (StagedFile* file : all) {
+            journal.push_back({Kind::Rename, file->Temporary(), file->Target()});
+        }
         StagedFile written(JournalIn(folder_), JournalText(journal),
-                           flushed ? Flush::Always : Flush::Never);
+                           flushed ? Flush::WithTheSet : Flush::Never);
+        if (flushed) setFolders.insert(folder_);
+        for (const fs::path& each : setFolders) {
+            Step(each);
+            FlushFileSystemOf(each, each);
+        }
         Step(JournalIn(folder_));
         Step(JournalIn(folder_));
         written.Place();
-        if (flushed) SyncFolderOf(folder_, JournalIn(folder_));
+    } catch (...) {
+        // Change files of a commit that never reached its journal are nobody's.
+        for (const Change& change : changes_) {
+            if (!change.File.empty()) system::RemoveFile(change.File);
+        }
+        throw;
     }
+    if (flushed) SyncFolderOf(folder_, JournalIn(folder_));
     // From here on the commit is done: whatever is not placed is placed from the journal.
     try {
+        for (const Change& change : changes_) {
+            Step(change.List);
+            ApplyListChanges(change.List, {change.File});
+        }
         for (StagedFile* file : all) {
             Step(file->Target());
             file->Place();
@@ -272,6 +373,43 @@ void FinishInterruptedCommit(const fs::path& folder) {
     if (CommitInterrupted(folder)) FinishFromJournal(folder, true);
 }
 
+void RecoverStartFolder(const fs::path& folder) {
+    try {
+        FinishInterruptedCommit(folder);
+    } catch (const FileError& failure) {
+        throw CommitPending(
+            failure.File(),
+            KORVEL_PHRASE("Commit",
+                          "%1. A save that Korvel could not finish waits in %2 with every file it "
+                          "names, and is finished the next time Korvel starts in this folder; "
+                          "until then no league is loaded here")
+                .With({failure.Cause(), Utf8Of(JournalIn(folder))})
+                .English());
+    }
+    // The folder's lock keeps other programs out: a temporary file here that no journal names is
+    // a killed write's.
+    RemoveLeftoverTemporaryFiles(folder);
+}
+
+JournalMention JournalMentions(const fs::path& journal, const fs::path& change) {
+    std::error_code error;
+    if (fs::symlink_status(journal, error).type() == fs::file_type::not_found) {
+        return fs::is_directory(journal.parent_path(), error) ? JournalMention::DoesNotName
+                                                              : JournalMention::Unknown;
+    }
+    try {
+        for (const JournalEntry& entry : ParseJournal(journal)) {
+            if (entry.How == Kind::ListChange &&
+                entry.Temporary.filename() == change.filename()) {
+                return JournalMention::Names;
+            }
+        }
+    } catch (const FileError&) {
+        return JournalMention::Unknown;
+    }
+    return JournalMention::DoesNotName;
+}
+
 namespace testing {
 
 void FailCommitStep(int n, StepFailure how) {
@@ -280,6 +418,10 @@ void FailCommitStep(int n, StepFailure how) {
 
 int CommitStepsTaken() {
     return seam.Taken;
+}
+
+std::vector<fs::path> CommitStepFiles() {
+    return seam.Files;
 }
 
 }  // namespace testing

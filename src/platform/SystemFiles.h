@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <system_error>
 
 namespace korvel::system {
@@ -18,6 +19,9 @@ using FileHandle = std::intptr_t;
 std::uint64_t ProcessId();
 // True when no program with the id `id` is running.
 bool ProcessIsGone(std::uint64_t id);
+// The name of this machine, to tell apart files written here from those of programs on others
+// that share a folder; empty when the system does not say.
+std::string HostName();
 
 // The mode bits a replacement of the normal file `target` keeps, 0 where the system keeps them
 // itself; nullopt when `target` is no normal file.

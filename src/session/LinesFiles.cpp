@@ -6,6 +6,7 @@
 #include "league/LinesFile.h"
 #include "league/RosterStatus.h"
 #include "platform/Files.h"
+#include "platform/Phrase.h"
 #include "platform/Text1252.h"
 #include "platform/Utf8Paths.h"
 #include "session/TeamSession.h"
@@ -58,7 +59,22 @@ std::filesystem::path TeamSession::LinesFilePath() const {
     return (error ? vars_.StartFolder : folder) / name;
 }
 
+std::optional<Message> TeamSession::LinesFileClash() const {
+    const auto other = TeamOfSameLinesFile(vars_, vars_.CurrentTeam);
+    if (!other) return std::nullopt;
+    const std::string otherName =
+        Windows1252ToUtf8(Condense(vars_.Teams.at(static_cast<std::size_t>(*other)).Name.Str()));
+    return Message{
+        KORVEL_PHRASE("Save Lines",
+                      "The lines were not saved: the lines files of %1 and %2 would be one file, "
+                      "%3, on a disk that ignores case (as Windows does). Rename one of the teams.")
+            .With({TeamNameText(), otherName, Utf8Of(LinesFilePath().filename())})
+            .English(),
+        kSaveTitle, Icon::Critical};
+}
+
 Outcome TeamSession::SaveLines(const std::string& typedPassword, const Ask& saveAnyway) {
+    if (auto clash = LinesFileClash()) return Outcome::Refusal(std::move(*clash));
     std::string refused;
     const auto password = LinesPassword(typedPassword, refused);
     if (!password) {
@@ -81,6 +97,8 @@ Question TeamSession::PasswordMismatch() const {
 }
 
 Outcome TeamSession::SaveLines(const FixedText<10>& password) {
+    // One lines file per team: refused before anything is written.
+    if (auto clash = LinesFileClash()) return Outcome::Refusal(std::move(*clash));
     const std::filesystem::path path = LinesFilePath();
     try {
         const LinesRecord record = MakeLinesRecord(vars_, password, LineBuffer, 0);

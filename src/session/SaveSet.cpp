@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "league/LinesFile.h"
 #include "league/RosterSlots.h"
 #include "league/WaiverList.h"
 #include "platform/CommitJournal.h"
@@ -17,9 +18,11 @@ void CommitSave(Variables& vars, const std::vector<Player>& waived, std::vector<
     FinishInterruptedCommit(CommitFolder(vars));
     FileCommit commit(CommitFolder(vars));
     if (!waived.empty()) {
-        // Read under its lock, so that what other managers put on it meanwhile stays.
-        std::shared_ptr<FileLock> lock = LockSharedFile(vars.WaiverFile);
-        commit.AddShared(StageWaiverList(vars.WaiverFile, waived), std::move(lock));
+        // A list shared through a link is changed where it lives, beside its own lock.
+        const std::filesystem::path list = SharedFileTarget(vars.WaiverFile);
+        // Read under its lock, which settles what other saves left waiting first.
+        std::shared_ptr<FileLock> lock = LockSharedFile(list);
+        commit.AddListChange(list, WaiverListChange(list, waived), std::move(lock));
     }
     commit.Add(std::move(files));
     commit.Commit();
@@ -29,23 +32,11 @@ void SaveSet::AddWaived(const std::vector<Player>& players) {
     waived_.insert(waived_.end(), players.begin(), players.end());
 }
 
-namespace {
-
-// Lines files on a file system that ignores case are the same file when their names differ
-// only in case.
-std::string FoldedName(const std::filesystem::path& file) {
-    std::string name = Utf8Of(file);
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return name;
-}
-
-}  // namespace
-
 void SaveSet::AddLinesFile(StagedFile file, int index, const std::string& name) {
     for (auto other = linesFiles_.begin(); other != linesFiles_.end(); ++other) {
-        if (FoldedName(other->File) != FoldedName(file.Target())) continue;
+        if (FoldedFileName(other->File.filename()) != FoldedFileName(file.Target().filename())) {
+            continue;
+        }
         if (other->Index != index) {
             throw std::runtime_error("The lines files of " + other->Name + " and " + name +
                                      " would both be " + Utf8Of(file.Target()) +

@@ -186,6 +186,9 @@ class TeamSession {
 
     // Where a lines file is saved: the start folder and the team's lines file name.
     std::filesystem::path LinesFilePath() const;
+    // Why the current team's lines cannot be saved when another team of the league has the same
+    // lines file (LinesFileName, compared as a disk that ignores case does); none when it has not.
+    std::optional<Message> LinesFileClash() const;
     // Writes the lines file of the line-up and the places of slot 0 with the typed password
     // (UTF-8). Done reports "Lines saved as <path>".
     // A password other than the team's is written only when `saveAnyway` answers Yes to

@@ -103,5 +103,28 @@ TEST_F(SaveAllOrNothing, TwoTeamsOfOneLinesFileAreRefusedBeforeAnythingIsDone) {
     ExpectNothingSaved(run, before);
 }
 
+// Each run prepares one team, yet both would write one file on a disk that ignores case: refused
+// before anything is written, naming both teams, whichever team the run is for.
+TEST_F(SaveAllOrNothing, ATeamWhoseLinesFileIsAnotherTeamsIsRefused) {
+    Bytes teams = ReadWholeFile(WithExt(base, ".tms"));
+    const auto league = LeagueOnDisk::Read(base);
+    for (const auto& [index, name] : {std::pair{1, "Caf\xE9"}, std::pair{2, "CAF\xC9"}}) {
+        Team team = league.Teams[index];
+        team.Name = FixedText<10>::FromString(name);
+        const auto record = EncodeRecord(team);
+        std::copy(record.begin(), record.end(), teams.begin() + index * kTeamSize);
+    }
+    WriteWholeFile(WithExt(base, ".tms"), teams);
+    const auto before = Files();
+    for (const char* team : {"1", "2"}) {
+        SCOPED_TRACE(std::string("team ") + team);
+        const RunResult run =
+            RunCli(folders.With(base, {"--team", team, "prepare", "--league-password", "--yes"}));
+        EXPECT_NE(run.Err.find("Café"), std::string::npos) << run.Err;
+        EXPECT_NE(run.Err.find("CAFÉ"), std::string::npos) << run.Err;
+        ExpectNothingSaved(run, before);
+    }
+}
+
 }  // namespace
 }  // namespace korvel::test

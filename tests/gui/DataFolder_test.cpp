@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "league/LeagueFiles.h"
+#include "platform/CommitJournal.h"
 #include "support/TempFolder.h"
 
 namespace korvel::test {
@@ -38,6 +41,43 @@ TEST(DataFolder, TheEarlierFolderMovesWithoutOverwritingAnything) {
     EXPECT_EQ(ReadWholeFile(now / "swp.t"), Text("teams"));
     EXPECT_EQ(ReadWholeFile(earlier / "swp.t"), Text("older teams"));
     EXPECT_EQ(ReadWholeFile(now / "Quebec.lns"), Text("lines"));
+}
+
+// A save left unfinished in the earlier folder names its files there: it is finished before
+// anything moves or, while it cannot be, nothing moves and it waits with all it names.
+TEST(DataFolder, AnUnfinishedSaveIsFinishedBeforeAnythingMoves) {
+    TempFolder home;
+    const fs::path earlier = home / "Korvel" / "Korvel";
+    const fs::path now = home / "korvel";
+    fs::create_directories(earlier);
+    WriteWholeFile(earlier / "swp.t", Text("old t"));
+    WriteWholeFile(earlier / "swp.r", Text("old r"));
+    const auto save = [&] {
+        FileCommit commit(earlier);
+        commit.Add(StagedFile(earlier / "swp.t", Text("new t")));
+        commit.Add(StagedFile(earlier / "swp.r", Text("new r")));
+        commit.Commit();
+    };
+    testing::FailCommitStep(0);
+    save();
+    const auto steps = testing::CommitStepFiles();
+    const auto placing = std::find(steps.begin(), steps.end(), earlier / "swp.t") - steps.begin();
+    WriteWholeFile(earlier / "swp.t", Text("old t"));
+    WriteWholeFile(earlier / "swp.r", Text("old r"));
+    testing::FailCommitStep(static_cast<int>(placing) + 1, testing::StepFailure::FromThen);
+    EXPECT_THROW(save(), CommitUnfinished);
+    ASSERT_TRUE(CommitInterrupted(earlier));
+
+    EXPECT_THROW(qt::MoveEarlierData(earlier, now), std::runtime_error);
+    EXPECT_TRUE(CommitInterrupted(earlier));
+    EXPECT_EQ(ReadWholeFile(earlier / "swp.t"), Text("old t"));
+    EXPECT_FALSE(fs::exists(now / "swp.t"));
+
+    testing::FailCommitStep(0);
+    EXPECT_EQ(qt::MoveEarlierData(earlier, now), "");
+    EXPECT_EQ(ReadWholeFile(now / "swp.t"), Text("new t"));
+    EXPECT_EQ(ReadWholeFile(now / "swp.r"), Text("new r"));
+    EXPECT_FALSE(CommitInterrupted(now));
 }
 
 }  // namespace

@@ -198,8 +198,52 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"WindowsReserved", "a<b>c:\"|?*", "a_b_c_____.lns"},
                     NameCase{"ControlCharacters", "a\tb\x7F\x81", "a_b__.lns"},
                     NameCase{"OnlyDots", "..", "__.lns"}, NameCase{"DeviceName", "nul", "nul_.lns"},
+                    NameCase{"DeviceNameBeforeADot", "Con.X", "Con_.X.lns"},
+                    NameCase{"DeviceNameBeforeSpacesAndADot", "aux .b", "aux_ .b.lns"},
+                    NameCase{"DeviceNameWithSuperscriptDigit", "COM\xB9", "COM¹_.lns"},
+                    NameCase{"ConsoleInput", "CONIN$", "CONIN$_.lns"},
+                    NameCase{"NoDeviceName", "COM10", "COM10.lns"},
                     NameCase{"Blank", "   ", "Team7.lns"},
                     NameCase{"Windows1252", "\xC5re \x80", "Åre €.lns"}),
+    [](const auto& info) { return std::string(info.param.Label); });
+
+// Two team names (Windows-1252 bytes), and whether a disk that ignores case, as Windows does,
+// takes their lines files for one file.
+struct FoldCase {
+    const char* Label;
+    std::string First;
+    std::string Second;
+    bool OneFile;
+};
+
+class SameLinesFile : public testing::TestWithParam<FoldCase> {};
+
+TEST_P(SameLinesFile, OnlyNamesACaseBlindDiskTakesForOneAreOne) {
+    const FoldCase& c = GetParam();
+    const fs::path first = LinesFileName(FixedText<10>::FromString(c.First), 1);
+    const fs::path second = LinesFileName(FixedText<10>::FromString(c.Second), 2);
+    EXPECT_EQ(FoldedFileName(first) == FoldedFileName(second), c.OneFile)
+        << first << " " << second;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LinesFile, SameLinesFile,
+    testing::Values(FoldCase{"Ascii", "Regina", "REGINA", true},
+                    FoldCase{"AsciiOtherLetter", "Regina", "Regino", false},
+                    FoldCase{"LatinOne", "Caf\xE9", "CAF\xC9", true},            // Café, CAFÉ
+                    FoldCase{"ThornAndEth", "\xDE\xD0", "\xFE\xF0", true},     // ÞÐ, þð
+                    FoldCase{"OWithStroke", "\xD8rn", "\xF8RN", true},           // Ørn, øRN
+                    FoldCase{"CaronS", "\x8A" "ar", "\x9A" "ar", true},               // Šar, šar
+                    FoldCase{"Ligature", "\x8C", "\x9C", true},                 // Œ, œ
+                    FoldCase{"CaronZ", "\x8E" "ag", "\x9E" "ag", true},               // Žag, žag
+                    FoldCase{"YWithDiaeresis", "\x9F", "\xFF", true},           // Ÿ, ÿ
+                    FoldCase{"TimesAndDivisionStay", "a\xD7", "a\xF7", false},  // a×, a÷
+                    FoldCase{"SharpSIsNotSs", "Stra\xDF" "e", "STRASSE", false},     // simple folding
+                    FoldCase{"AccentIsNotCase", "Cafe", "Caf\xE9", false},
+                    FoldCase{"DeviceNamesOfEitherCase", "con", "CON", true},
+                    FoldCase{"DeviceNameAndItsEscape", "Nul", "NUL_", true},
+                    FoldCase{"ReplacedCharacters", "A/B", "a?b", true},
+                    FoldCase{"BlankAndATeamOfItsDefaultName", "   ", "team1", true}),
     [](const auto& info) { return std::string(info.param.Label); });
 
 TEST_F(LinesFile, ImportAsksForALinesFileAndTakesAnotherTeamsFileWithTheSamePassword) {

@@ -116,13 +116,9 @@ nlohmann::json PreparedJson(Session& session, const Prepared& prepared) {
 // file: one team's lines would overwrite the other's.
 void RequireDistinctLinesFiles(Session& session) {
     const Variables& vars = session.Vars();
-    std::map<std::string, int> teamOf;  // lines file name, compared ignoring ASCII case
+    std::map<std::string, int> teamOf;  // lines file name, compared as a case-blind disk does
     for (int t = 0; t <= vars.League.LastTeam; ++t) {
-        std::string name = Utf8Of(LinesFileName(vars.Teams[t].Name, t));
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) {
-            return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-        });
-        const auto [first, added] = teamOf.emplace(name, t);
+        const auto [first, added] = teamOf.emplace(FoldedFileName(LinesFileName(vars.Teams[t].Name, t)), t);
         if (added) continue;
         const int other = first->second;
         throw LinesRefusal("teams " + std::to_string(other) + " " +

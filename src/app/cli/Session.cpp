@@ -157,15 +157,15 @@ void Session::Open(HoldCopies hold) {
 }
 
 void Session::StartUp(const fs::path& startFolder) {
-    // As the main window starts: a save a killed program left half done is finished first, then
-    // a failing start-up is tried once more; when it fails again no league is loaded and the
+    // As the main window starts: a save a killed program left half done is finished first (when
+    // it cannot be, it waits with every file it names and nothing is loaded over it), then a
+    // failing start-up is tried once more; when it fails again no league is loaded and the
     // message says why.
     try {
-        FinishInterruptedCommit(startFolder);
+        RecoverStartFolder(startFolder);
     } catch (const std::exception& failure) {
-        ui_.MsgBox(failure.what(), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
+        throw UsageError(failure.what());
     }
-    RemoveLeftoverTemporaryFiles(startFolder);
     const auto load = [this](const fs::path& base) { LoadLeague(base); };
     try {
         korvel::StartUp(vars_, startFolder, load);

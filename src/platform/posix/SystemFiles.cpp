@@ -36,6 +36,12 @@ bool ProcessIsGone(std::uint64_t id) {
     return static_cast<std::uint64_t>(pid) == id && ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
+std::string HostName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) return {};
+    return name;
+}
+
 std::optional<unsigned> ModeOfNormalFile(const fs::path& target) {
     struct stat status {};
     if (::stat(target.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;

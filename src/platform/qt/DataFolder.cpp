@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "league/LeagueFiles.h"
+#include "platform/CommitJournal.h"
 #include "platform/Files.h"
 #include "platform/FolderLock.h"
 #include "platform/Ui.h"
@@ -65,6 +66,16 @@ std::string MoveEarlierData(const fs::path& earlier, const fs::path& now) {
     bool defaultsMoved = false;
     {
         const FolderLock lock(earlier);
+        // A save left unfinished there names its files by their place in that folder: it is
+        // finished before anything moves, or nothing moves and it waits for a later start.
+        try {
+            FinishInterruptedCommit(earlier);
+        } catch (const FileError& failure) {
+            throw std::runtime_error(
+                "A save Korvel could not finish waits there with every file it names, so nothing "
+                "was moved; it is finished and moved at a later start. " +
+                std::string(failure.what()));
+        }
         fs::create_directories(now);
         // Listed first: the folder changes as its entries move out.
         std::vector<fs::path> entries;

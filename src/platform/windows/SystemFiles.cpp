@@ -15,6 +15,13 @@ std::uint64_t ProcessId() {
     return GetCurrentProcessId();
 }
 
+std::string HostName() {
+    char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = sizeof name;
+    if (!GetComputerNameA(name, &size)) return {};
+    return std::string(name, size);
+}
+
 bool ProcessIsGone(std::uint64_t id) {
     if (id > MAXDWORD) return true;
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));

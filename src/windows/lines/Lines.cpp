@@ -237,6 +237,11 @@ void Lines::cmdExit_Click() {
 }
 
 bool Lines::SaveLines() {
+    // Refused before the password is asked when another team's lines file is this one.
+    if (auto clash = session_.LinesFileClash()) {
+        ShowOutcome(ui_, Outcome::Refusal(std::move(*clash)));
+        return false;
+    }
     // A cancelled password box saves nothing.
     const auto typed = ui_.PasswordBox("Password?", "Save Lines", kLinesPasswordLength);
     if (!typed) return false;

@@ -31,12 +31,13 @@ Main::Main(TeamSession& session, Ui& ui, fs::path startFolder)
 
 void Main::Form_Load() {
     // A save that a killed program left half done is finished before anything reads the files.
+    // When it cannot be, it waits with every file it names, and no league is loaded over it.
     try {
-        FinishInterruptedCommit(startFolder_);
+        RecoverStartFolder(startFolder_);
     } catch (const std::exception& failure) {
         ui_.MsgBox(failure.what(), Buttons::OK, Icon::Critical, kLoadLeagueTitle);
+        return;
     }
-    RemoveLeftoverTemporaryFiles(startFolder_);
     // A failing start-up is tried once more from the default names on; when it fails again the
     // window opens with no league and says why.
     try {
@@ -107,6 +108,8 @@ void Main::ShowLeagueChanged(bool changed) {
 }
 
 void Main::LoadLg(const fs::path& path) {
+    // A save the start could not finish is tried again before a load writes the working copies.
+    if (CommitInterrupted(startFolder_)) RecoverStartFolder(startFolder_);
     // Stamped before reading: a write the reading overlaps shows as a change afterwards.
     const LeagueFileStamp stamp = StampLeagueFiles(path);
     LeagueLoaded loaded = korvel::LoadLeague(vars_, path);
