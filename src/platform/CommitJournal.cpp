@@ -178,6 +178,9 @@ void FinishFromJournal(const fs::path& folder, bool lockShared, bool flush = tru
     // The lists first: another manager's save may be waiting for their locks.
     for (const JournalEntry& entry : entries) {
         if (entry.How == Kind::Rename) continue;
+        // A change file that is gone was applied, by this program or by another holder of the
+        // list's lock: the list's lock is not needed for it.
+        if (entry.How == Kind::ListChange && !IsFile(entry.Temporary)) continue;
         // Taking the lock settles the change (its journal names it) along with any other
         // waiting there; applying it again is then nothing to do.
         // (A whole list an earlier version left takes only the lock: its temporary file is the one
@@ -230,7 +233,7 @@ void FileCommit::Add(std::vector<StagedFile> files) {
 }
 
 void FileCommit::AddListChange(fs::path list, ListChange change, std::shared_ptr<FileLock> lock) {
-    changes_.push_back({std::move(list), std::move(change), {}});
+    changes_.push_back({std::move(list), std::move(change), {}, std::nullopt});
     locks_.push_back(std::move(lock));
 }
 
@@ -313,6 +316,8 @@ void FileCommit::Commit() {
             change.File = WriteListChange(change.List, change.What, Absolute(JournalIn(folder_)));
             journal.push_back({Kind::ListChange, change.File, change.List});
             setFolders.insert(change.List.parent_path());
+            // Under the lock, held to the end, the list cannot change before it is placed.
+            change.Staged.emplace(StageListChanges(change.List, {change.What}, Flush::WithTheSet));
         }
         for (StagedFile* file : all) {
             journal.push_back({Kind::Rename, file->Temporary(), file->Target()});
@@ -337,9 +342,13 @@ void FileCommit::Commit() {
     if (flushed) SyncFolderOf(folder_, JournalIn(folder_));
     // From here on the commit is done: whatever is not placed is placed from the journal.
     try {
-        for (const Change& change : changes_) {
+        for (Change& change : changes_) {
             Step(change.List);
-            ApplyListChanges(change.List, {change.File});
+            change.Staged->Place();
+            SyncFolderOf(change.List.parent_path(), change.List);
+            // Only now: a change file still there after a kill is found done by the next holder.
+            Step(change.File);
+            system::RemoveFile(change.File);
         }
         for (StagedFile* file : all) {
             Step(file->Target());
@@ -413,7 +422,7 @@ JournalMention JournalMentions(const fs::path& journal, const fs::path& change) 
 namespace testing {
 
 void FailCommitStep(int n, StepFailure how) {
-    seam = {n, how, 0};
+    seam = {n, how, 0, {}};
 }
 
 int CommitStepsTaken() {

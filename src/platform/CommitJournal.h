@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/FileLock.h"
@@ -37,10 +38,12 @@ class CommitPending : public FileError {
 //     own temporary file), then the journal "korvel.commit", naming each temporary file and each
 //     change file with its target, is put in place by one rename and its folder flushed. From
 //     then on the commit counts as made.
-//  3. Each change file is applied to its list as the list is now, the list replaced (or, where
-//     its owner cannot be kept, written over in place) and flushed, then the change file removed;
-//     then the temporary files are renamed into place, their folders flushed, and the journal
-//     removed.
+//     The new list, the change applied to it as it is now, is written beside it too, so that a
+//     full disk stops the save here, with nothing changed.
+//  3. Each new list is put in place (or, where its owner cannot be kept, written over the list in
+//     place), its folder flushed, then its change file removed; then the temporary files are
+//     renamed into place, their folders flushed, and the journal removed. A roll forward applies
+//     the change file to the list as it is then instead (ApplyListChanges).
 // A failure before step 2 removes what was written. After it, what is not yet in place is placed
 // from the journal, at once or, when that fails too, by FinishInterruptedCommit at the next start.
 //
@@ -78,7 +81,8 @@ class FileCommit {
     struct Change {
         std::filesystem::path List;
         ListChange What;
-        std::filesystem::path File;  // the change file, once written
+        std::filesystem::path File;        // the change file, once written
+        std::optional<StagedFile> Staged;  // the list with the change applied, once written
     };
     void CommitNewFiles(std::vector<StagedFile*>& all);
 

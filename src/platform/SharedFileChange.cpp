@@ -391,7 +391,8 @@ ListChange ChangeOfList(const fs::path& list, const ListLayout& layout,
     return change;
 }
 
-StagedFile StageListChanges(const fs::path& list, const std::vector<ListChange>& changes) {
+StagedFile StageListChanges(const fs::path& list, const std::vector<ListChange>& changes,
+                            Flush flush) {
     std::error_code error;
     const bool exists = fs::exists(list, error);
     StagedFile staged(list, [&](FileSink& sink) {
@@ -429,7 +430,7 @@ StagedFile StageListChanges(const fs::path& list, const std::vector<ListChange>&
             sink.Write(tail.data(), tail.size());
         }
         for (const Bytes* record : appended) sink.Write(record->data(), record->size());
-    });
+    }, flush);
     // The other managers of the league share the list: it stays theirs as much as ours.
     staged.KeepOwnerOfTarget();
     return staged;

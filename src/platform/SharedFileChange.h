@@ -60,7 +60,7 @@ ListChange ChangeOfList(const std::filesystem::path& list, const ListLayout& lay
 // later save and stays as it is. The new list keeps the owner, group and mode of the old one
 // (StagedFile::KeepOwnerOfTarget). A missing list starts empty.
 StagedFile StageListChanges(const std::filesystem::path& list,
-                            const std::vector<ListChange>& changes);
+                            const std::vector<ListChange>& changes, Flush flush = Flush::Always);
 
 // Takes the lock of the shared file `file`, then, under it, tidies what killed programs left:
 // a rewrite in place is finished (PendingRewriteOf), the list's temporary files are removed (only

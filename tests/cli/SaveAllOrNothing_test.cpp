@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+
+#include "league/WaiverList.h"
+#include "platform/CommitJournal.h"
 
 #include "cli/CliRun.h"
 
@@ -10,6 +14,10 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t kPlayerSize = RecordLayout<Player>::Size;
 constexpr std::size_t kTeamSize = RecordLayout<Team>::Size;
+
+Bytes Text(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
 
 // A run that is refused or cannot save leaves every file of the start folder and the league's
 // waiver list as they were before it.
@@ -124,6 +132,46 @@ TEST_F(SaveAllOrNothing, ATeamWhoseLinesFileIsAnotherTeamsIsRefused) {
         EXPECT_NE(run.Err.find("CAFÉ"), std::string::npos) << run.Err;
         ExpectNothingSaved(run, before);
     }
+}
+
+// A save that only the next start can finish, and another program holding the waiver list's lock
+// at that start: the start says so, exits 2 and keeps the journal and all it names; the start
+// after it finishes the save.
+TEST_F(SaveAllOrNothing, AStartThatCannotFinishASaveKeepsItForTheNext) {
+    const fs::path list = WithExt(base, ".wvr");
+    const fs::path lines = folders.Start() / "Pending.lns";
+    const Player waived = LeagueOnDisk::Read(base).Roster(3)[0];
+    {
+        FileCommit commit(folders.Start());
+        commit.Add(StagedFile(lines, Text("pending lines")));
+        commit.Add(StagedFile(folders.Start() / "korvel.def",
+                              ReadWholeFile(folders.Start() / "korvel.def")));
+        commit.AddListChange(list, WaiverListChange(list, {waived}), LockSharedFile(list));
+        testing::FailCommitStep(5, testing::StepFailure::FromThen);  // the list, after the journal
+        EXPECT_THROW(commit.Commit(), CommitUnfinished);
+        testing::FailCommitStep(0);
+    }
+    ASSERT_TRUE(CommitInterrupted(folders.Start()));
+    const auto before = Files();
+    {
+        const FileLock held(LockFileOf(list), std::chrono::milliseconds(0));
+        const RunResult run = RunCli({"-C", folders.Start().string(), "players"});
+        EXPECT_EQ(run.ExitCode, 2) << run.Err;
+        EXPECT_NE(run.Err.find("is being saved by another Korvel program"), std::string::npos)
+            << run.Err;
+        EXPECT_NE(run.Err.find("waits in " + (folders.Start() / "korvel.commit").string()),
+                  std::string::npos)
+            << run.Err;
+    }
+    EXPECT_EQ(Files(), before);
+    const RunResult run = RunCli({"-C", folders.Start().string(), "players"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_FALSE(CommitInterrupted(folders.Start()));
+    EXPECT_EQ(ReadWholeFile(lines), Text("pending lines"));
+    const Bytes after = ReadWholeFile(list);
+    const auto entry = EncodeRecord(WaiverEntry{{}, 0, waived});
+    EXPECT_NE(std::search(after.begin(), after.end(), entry.begin() + 2, entry.begin() + 24),
+              after.end());
 }
 
 }  // namespace

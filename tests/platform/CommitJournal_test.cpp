@@ -206,7 +206,9 @@ TEST_P(RollForwardCase, AppliesTheRecordedChangeOnceToTheListAsItIsNow) {
     RecoverStartFolder(scene.Start());
     EXPECT_EQ(scene.ListText(), row.List);
     EXPECT_EQ(FileExists(scene.Start() / "A.lns"), row.Lines);
-    if (row.Lines) EXPECT_EQ(ReadWholeFile(scene.Start() / "A.lns"), Text("new lines"));
+    if (row.Lines) {
+        EXPECT_EQ(ReadWholeFile(scene.Start() / "A.lns"), Text("new lines"));
+    }
     EXPECT_FALSE(CommitInterrupted(scene.Start()));
     // Every later start and save finds nothing more to do.
     LockSharedFile(scene.List());

@@ -163,6 +163,21 @@ TEST_F(LinesFile, APasswordCharacterWithoutAWindows1252CodeIsRefused) {
     EXPECT_EQ(ui.Messages[1].Title, "Save Lines");
 }
 
+// Another team of the league whose lines file is this one on a disk that ignores case: refused
+// before the password is asked, naming both teams, and nothing is written.
+TEST_F(LinesFile, ASaveIntoAnotherTeamsLinesFileIsRefusedBeforeThePassword) {
+    vars.League.LastTeam = 5;
+    vars.Teams[1].Name = FixedText<10>::FromString("BEARS");
+    lines.cmdSaveLines_Click();
+    ASSERT_EQ(ui.Messages.size(), 1u) << "the password box was shown";
+    EXPECT_THAT(ui.Messages[0].Text, HasSubstr("Bears and BEARS"));
+    EXPECT_THAT(ui.Messages[0].Text, HasSubstr("Bears.lns"));
+    EXPECT_EQ(ui.Messages[0].Title, "Save Lines");
+    EXPECT_FALSE(FileExists(SavedFile()));
+    vars.Teams[1].Name = FixedText<10>::FromString("Bears II");
+    EXPECT_FALSE(Save("secret").empty());
+}
+
 TEST_F(LinesFile, ASaveThatCannotBeWrittenSaysSoAndNamesTheFile) {
     fs::create_directory(SavedFile());  // a folder in the way
     Save("pw");
