@@ -30,8 +30,8 @@ namespace korvel::test {
 namespace {
 
 // What a main window is made of: its widgets counted by class, each menu with its items (captions
-// without their Alt letters, and shortcuts), the rows and spacing of each list, and the fonts of its
-// labels (weight, size and hinting, sorted).
+// without their Alt letters, and shortcuts), the rows and spacing of each list, and the fonts of
+// its labels (weight, size and hinting, sorted).
 struct WidgetTree {
     std::map<std::string, int> Classes;
     std::vector<std::string> Menus;

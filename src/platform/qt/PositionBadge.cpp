@@ -65,8 +65,8 @@ void PaintPositionBadge(QPainter& painter, const QRect& area, const PositionLook
                             .arg(area.width())
                             .arg(area.height())
                             .arg(ratio)
-                            .arg(onSelection)
-                        + painter.font().key();
+                            .arg(onSelection) +
+                        painter.font().key();
     QPixmap badge;
     if (!QPixmapCache::find(key, &badge)) {
         badge = QPixmap(area.size() * ratio);

@@ -51,7 +51,8 @@ void SetUpRatedPlayerTable(QTreeWidget& table, std::span<const char* const> head
 
 int RatedColumnWidth(const QTreeWidget& table, int column, const QString& widest, bool sorted) {
     const QStyle& style = *table.style();
-    const int cellMargin = 2 * (style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
+    const int cellMargin =
+        2 * (style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
     const int headerMargin =
         2 * style.pixelMetric(QStyle::PM_HeaderMargin, nullptr, &table) +
         (sorted ? style.pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, &table) : 0);

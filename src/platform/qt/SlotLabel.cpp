@@ -40,8 +40,8 @@ struct SlotMetrics {
     QFont Font;
     int Dpi;
     QString Widest;
-    int Caption;       // the widest caption's width, or that of kCaptionCharacters characters
-    int Empty;         // the faint "empty"'s, in italic
+    int Caption;  // the widest caption's width, or that of kCaptionCharacters characters
+    int Empty;    // the faint "empty"'s, in italic
     int AverageChar;
     int Height;
 };

@@ -182,8 +182,7 @@ bool CandidateTable::event(QEvent* event) {
 
 void CandidateTable::changeEvent(QEvent* event) {
     QTreeWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        SizeChanged();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) SizeChanged();
 }
 
 void CandidateTable::ShowList(const ListBox& control, const std::vector<LineUse>& use) {
