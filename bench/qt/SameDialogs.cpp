@@ -36,19 +36,28 @@ QTreeWidget* RosterList(const Roster& roster, const ListBox& control, QWidget* p
     return table;
 }
 
+// A label in bold, as the roster window's titles, headings and unmet rules are.
+QLabel* Bold(const std::string& caption, QWidget* parent, bool bold = true) {
+    auto* label = new QLabel(Text(caption), parent);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
 }  // namespace
 
 std::unique_ptr<QDialog> MakeSameWidgetsRoster(const Roster& roster) {
     auto dialog = std::make_unique<QDialog>();
     dialog->setWindowTitle(Text(roster.Caption));
     auto* grid = new QGridLayout(dialog.get());
-    grid->addWidget(new QLabel(Text(roster.Label1.Caption), dialog.get()), 0, 0, 1, 2);
-    grid->addWidget(new QLabel(Text(roster.Label5.Caption), dialog.get()), 0, 2);
+    grid->addWidget(Bold(roster.Label1.Caption, dialog.get()), 0, 0, 1, 2);
+    grid->addWidget(Bold(roster.Label5.Caption, dialog.get()), 0, 2);
     const std::array<const Label*, Roster::kLists> headings{&roster.Label6, &roster.Label3,
                                                             &roster.Label2};
     for (int place = 0; place < Roster::kLists; ++place) {
         const int column = Roster::kLists - 1 - place;
-        grid->addWidget(new QLabel(Text(headings[place]->Caption), dialog.get()), 1, column);
+        grid->addWidget(Bold(headings[place]->Caption, dialog.get()), 1, column);
         grid->addWidget(RosterList(roster, roster.list1[place], dialog.get()), 2, column);
     }
     for (int n = 0; n < Roster::kMoveButtons; ++n) {
@@ -63,7 +72,7 @@ std::unique_ptr<QDialog> MakeSameWidgetsRoster(const Roster& roster) {
         filters->addWidget(button);
     }
     grid->addLayout(filters, 4, 0, 1, 2);
-    grid->addWidget(new QLabel(Text(roster.Label4.Caption), dialog.get()), 4, 2);
+    grid->addWidget(Bold(roster.Label4.Caption, dialog.get()), 4, 2);
     auto* commands = new QHBoxLayout;
     commands->addWidget(new QCheckBox(Text(roster.chkProtect.Caption), dialog.get()));
     for (const Button* button : {&roster.cmdAuto, &roster.cmdAdd, &roster.cmdExit}) {
@@ -71,8 +80,9 @@ std::unique_ptr<QDialog> MakeSameWidgetsRoster(const Roster& roster) {
     }
     grid->addLayout(commands, 5, 0, 1, 3);
     auto* rules = new QHBoxLayout;
-    for (const Label& rule : roster.lblRule) {
-        rules->addWidget(new QLabel(Text(rule.Caption), dialog.get()));
+    for (int r = 0; r < Roster::kRules; ++r) {
+        const bool met = roster.RuleMet[static_cast<std::size_t>(r)];
+        rules->addWidget(Bold(roster.lblRule[r].Caption, dialog.get(), !met));
     }
     rules->addWidget(new QLabel(Text(roster.lblMissing.Caption), dialog.get()));
     grid->addLayout(rules, 6, 0, 1, 3);

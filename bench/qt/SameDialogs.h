@@ -10,8 +10,9 @@
 namespace korvel::bench {
 
 // The yardsticks of opening the roster and the standings: plain QDialogs holding the same widgets
-// as those windows, filled from the loaded window, in plain layouts - no style sheet, no painted
-// pieces, no sizes worked out, no icons.
+// as those windows, filled from the loaded window, in their fonts (the roster's bold titles,
+// headings and unmet rules), in plain layouts - no style sheet, no painted pieces, no sizes worked
+// out, no icons.
 std::unique_ptr<QDialog> MakeSameWidgetsRoster(const Roster& roster);
 std::unique_ptr<QDialog> MakeSameWidgetsStandings(const Standings& standings);
 

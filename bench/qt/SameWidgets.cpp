@@ -1,6 +1,7 @@
 #include "bench/qt/SameWidgets.h"
 
 #include <QBoxLayout>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -23,8 +24,16 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QListWidget* List(const ListBox& control, QWidget* parent) {
+// Laid out as the main window's lists: entries of one height, spaced, no horizontal scroll bar,
+// room for `rows` team names of 14 characters.
+QListWidget* List(const ListBox& control, int rows, QWidget* parent) {
     auto* list = new QListWidget(parent);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setUniformItemSizes(true);
+    list->setSpacing(2);
+    const QFontMetrics metrics(list->font());
+    list->setMinimumWidth(metrics.averageCharWidth() * 14 + 24);
+    list->setMinimumHeight((metrics.height() + 8) * rows + 8);
     for (const ListItem& item : control.Items) list->addItem(Text(item.Text));
     list->setCurrentRow(control.ListIndex);
     return list;
@@ -46,6 +55,20 @@ QMenu* AddMenu(QMainWindow& window, const MenuItem& menu,
     return shown;
 }
 
+// The fonts of the main window's titles: bold, unhinted, the league's name larger.
+QFont TitleFont(QFont font, double scale) {
+    font.setBold(true);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    if (scale != 1.0) font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+}
+
+QLabel* Title(const std::string& caption, double scale, QWidget* parent) {
+    auto* label = new QLabel(Text(caption), parent);
+    label->setFont(TitleFont(label->font(), scale));
+    return label;
+}
+
 }  // namespace
 
 std::unique_ptr<QMainWindow> MakeSameWidgetsWindow(const Main& main) {
@@ -65,7 +88,7 @@ std::unique_ptr<QMainWindow> MakeSameWidgetsWindow(const Main& main) {
 
     auto* central = new QWidget(window.get());
     auto* layout = new QVBoxLayout(central);
-    layout->addWidget(new QLabel(Text(main.Label3.Caption), central));
+    layout->addWidget(Title(main.Label3.Caption, 1.15, central));
     auto* bar = new QFrame(central);
     auto* barLayout = new QHBoxLayout(bar);
     barLayout->addWidget(new QLabel(Text(main.lblLeagueChanged.Caption), bar), 1);
@@ -76,9 +99,11 @@ std::unique_ptr<QMainWindow> MakeSameWidgetsWindow(const Main& main) {
     const std::array<const Label*, 2> conferences{&main.Label1, &main.Label2};
     for (int conf = 0; conf < 2; ++conf) {
         auto* column = new QVBoxLayout;
-        column->addWidget(new QLabel(Text(conferences[conf]->Caption), central));
-        column->addWidget(List(main.lstDivs[conf], central));
-        column->addWidget(List(main.lstTeams[conf], central), 1);
+        column->addWidget(Title(conferences[conf]->Caption, 1.0, central));
+        QListWidget* divisions = List(main.lstDivs[conf], 2, central);
+        divisions->setMaximumHeight(divisions->minimumHeight());
+        column->addWidget(divisions);
+        column->addWidget(List(main.lstTeams[conf], 7, central), 1);
         columns->addLayout(column);
     }
     layout->addLayout(columns, 1);

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QLayout>
 #include <QMimeData>
 #include <QPushButton>
@@ -265,6 +266,44 @@ TEST_F(LinesFormTest, IncompleteLinesKeepTheFormOpen) {
 // list, goes from it to the slots and back with F6, places a player, moves him with Alt and an
 // arrow and exchanges two slots with X. Given less room than the name needs, the slot ends it with
 // an ellipsis and its tooltip shows it whole.
+// The candidate list keeps its size hints and column widths until what they follow changes: every
+// rating shows whole in its column, and a larger font, a sorted column's arrow or a longer name
+// each ask for more room.
+TEST_F(LinesFormTest, TheCandidateListsSizesFollowItsFontSortAndNames) {
+    OpenLines([&](Lines&, LinesForm& form) {
+        CandidateTable& list = *form.List2;
+        ASSERT_GT(list.topLevelItemCount(), 19);
+        const auto ratingsShowWhole = [&list](const char* when) {
+            for (int c = CandidateTable::Overall; c <= CandidateTable::Defence; ++c) {
+                const int section = list.header()->sectionSize(c);
+                EXPECT_GE(section, list.fontMetrics().horizontalAdvance("99")) << when << c;
+                EXPECT_GE(section, list.header()->fontMetrics().horizontalAdvance(
+                                       list.headerItem()->text(c)))
+                    << when << c;
+            }
+        };
+        list.SortBy(-1);  // roster order, whatever an earlier run left
+        ratingsShowWhole("at first");
+        const QSize first = list.sizeHint();
+        EXPECT_EQ(list.sizeHint(), first);
+
+        list.SortBy(CandidateTable::Offence);  // the arrow takes room in its heading
+        const int sortedWidth = list.header()->sectionSize(CandidateTable::Offence);
+        EXPECT_GT(sortedWidth, list.header()->sectionSize(CandidateTable::Defence));
+        EXPECT_GT(list.sizeHint().width(), first.width());
+        list.SortBy(-1);
+        EXPECT_EQ(list.sizeHint(), first);
+
+        QFont larger = list.font();
+        larger.setPointSizeF(larger.pointSizeF() * 1.6);
+        list.setFont(larger);
+        ratingsShowWhole("in a larger font");
+        EXPECT_GT(list.sizeHint().width(), first.width());
+        EXPECT_GT(list.sizeHint().height(), first.height());
+        EXPECT_GT(list.minimumSizeHint().height(), 0);
+    });
+}
+
 TEST_F(LinesFormTest, WholeNamesSortingAndTheKeysOfTheSlots) {
     const QString longName = "Jean-S\u00e9bastien Gigu\u00e8re";
     LoadTeam(vars, vars.CurrentTeam, 0);

@@ -1,7 +1,13 @@
 #include "platform/qt/PositionBadge.h"
 
 #include <QFontMetrics>
+#include <QPaintDevice>
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+
+#include <utility>
+#include <vector>
 
 namespace korvel::qt {
 
@@ -18,15 +24,25 @@ constexpr int kBadgeGap = 6;
 }  // namespace
 
 QSize PositionBadgeSize(const QFont& font) {
+    // A program shows its badges in a font or two: the last few measured are kept.
+    static std::vector<std::pair<QFont, QSize>> measured;
+    for (const auto& [known, size] : measured) {
+        if (known == font) return size;
+    }
     const QFontMetrics metrics(BadgeFont(font));
     const int height = metrics.height() + 2;
-    return {std::max(metrics.horizontalAdvance("LW"), metrics.horizontalAdvance("RW")) + height,
-            height};
+    const QSize size{
+        std::max(metrics.horizontalAdvance("LW"), metrics.horizontalAdvance("RW")) + height,
+        height};
+    if (measured.size() == 8) measured.erase(measured.begin());
+    measured.emplace_back(font, size);
+    return size;
 }
 
-void PaintPositionBadge(QPainter& painter, const QRect& area, const PositionLook& look,
-                        bool onSelection) {
-    painter.save();
+namespace {
+
+// The badge drawn into `painter` within `area` (at the painter's origin).
+void DrawBadge(QPainter& painter, const QRect& area, const PositionLook& look, bool onSelection) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF pill = QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5);
     const double radius = pill.height() / 2;
@@ -36,7 +52,33 @@ void PaintPositionBadge(QPainter& painter, const QRect& area, const PositionLook
     painter.setFont(BadgeFont(painter.font()));
     painter.setPen(Qt::white);
     painter.drawText(area, Qt::AlignCenter, look.Name);
-    painter.restore();
+}
+
+}  // namespace
+
+void PaintPositionBadge(QPainter& painter, const QRect& area, const PositionLook& look,
+                        bool onSelection) {
+    const QPaintDevice* device = painter.device();
+    const qreal ratio = device != nullptr ? device->devicePixelRatioF() : 1.0;
+    const QString key = QString("korvel-badge-%1-%2-%3x%4@%5-%6")
+                            .arg(look.Name, look.Colour.name())
+                            .arg(area.width())
+                            .arg(area.height())
+                            .arg(ratio)
+                            .arg(onSelection) +
+                        painter.font().key();
+    QPixmap badge;
+    if (!QPixmapCache::find(key, &badge)) {
+        badge = QPixmap(area.size() * ratio);
+        badge.setDevicePixelRatio(ratio);
+        badge.fill(Qt::transparent);
+        QPainter drawing(&badge);
+        drawing.setFont(painter.font());
+        DrawBadge(drawing, QRect(QPoint(0, 0), area.size()), look, onSelection);
+        drawing.end();
+        QPixmapCache::insert(key, badge);
+    }
+    painter.drawPixmap(area.topLeft(), badge);
 }
 
 PositionBadgeLabel::PositionBadgeLabel(QWidget* parent) : QLabel(parent) {

@@ -12,11 +12,13 @@ class QPainter;
 
 namespace korvel::qt {
 
-// A position's badge: its short name in white, bold, on a pill of its colour. On a selected
-// (dark) row the pill is ringed in white so that it stands out whatever its colour.
+// A position's badge: its short name in white, bold (in the painter's font made bold), on a pill
+// of its colour. On a selected (dark) row the pill is ringed in white so that it stands out
+// whatever its colour. Each badge is drawn once for its font, size, state and pixel ratio and
+// kept; later paints copy it.
 void PaintPositionBadge(QPainter& painter, const QRect& area, const PositionLook& look,
                         bool onSelection = false);
-// The size of a badge in `font`; the widest name fits.
+// The size of a badge in `font`; the widest name fits. Measured once per font.
 QSize PositionBadgeSize(const QFont& font);
 
 // A label that shows its caption, a position's short name, as that position's badge. Any other

@@ -1,6 +1,9 @@
 #include "platform/qt/RatedPlayerTable.h"
 
 #include <QHeaderView>
+#include <QStyle>
+
+#include <algorithm>
 
 #include "platform/qt/ElidedNameDelegate.h"
 #include "platform/qt/PositionBadge.h"
@@ -44,6 +47,18 @@ void SetUpRatedPlayerTable(QTreeWidget& table, std::span<const char* const> head
                                 return positionOf(item->data(NameColumn, Qt::UserRole).toInt());
                             },
                             &table));
+}
+
+int RatedColumnWidth(const QTreeWidget& table, int column, const QString& widest, bool sorted) {
+    const QStyle& style = *table.style();
+    const int cellMargin =
+        2 * (style.pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
+    const int headerMargin =
+        2 * style.pixelMetric(QStyle::PM_HeaderMargin, nullptr, &table) +
+        (sorted ? style.pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, &table) : 0);
+    const QString heading = table.headerItem()->text(column);
+    return std::max(table.header()->fontMetrics().horizontalAdvance(heading) + headerMargin,
+                    table.fontMetrics().horizontalAdvance(widest) + cellMargin);
 }
 
 }  // namespace korvel::qt

@@ -19,4 +19,9 @@ void SetUpRatedPlayerTable(QTreeWidget& table, std::span<const char* const> head
                            std::span<const char* const> headerTips,
                            std::function<int(int rosterPlace)> positionOf);
 
+// The width of a column of `table` that shows `widest` at most: its heading's or that text's,
+// whichever is wider, with room for the sort arrow when the column is `sorted`. Worked out from
+// the fonts alone: a column sized to its contents measures every cell at every layout.
+int RatedColumnWidth(const QTreeWidget& table, int column, const QString& widest, bool sorted);
+
 }  // namespace korvel::qt

@@ -10,6 +10,7 @@
 #include <QPixmapCache>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/qt/Palettes.h"
 #include "platform/qt/QtText.h"
@@ -31,6 +32,41 @@ constexpr const char* kEmptyCaption = "empty";
 constexpr int kPadding = 9;  // between the frame and the caption
 constexpr qreal kRadius = 6;
 const QColor kRefusedColour("#c8102e");
+
+// What a slot's size follows, measured once for every slot that shares the font, the screen's
+// resolution and the widest caption: the slots of a window do, and measuring text in a font made
+// anew for each of them costs the font's lookup every time.
+struct SlotMetrics {
+    QFont Font;
+    int Dpi;
+    QString Widest;
+    int Caption;  // the widest caption's width, or that of kCaptionCharacters characters
+    int Empty;    // the faint "empty"'s, in italic
+    int AverageChar;
+    int Height;
+};
+
+SlotMetrics MetricsFor(const QFont& font, int dpi, const QString& widest) {
+    static std::vector<SlotMetrics> measured;
+    for (const SlotMetrics& known : measured) {
+        if (known.Dpi == dpi && known.Widest == widest && known.Font == font) return known;
+    }
+    const QFontMetrics metrics(font);
+    QFont italic = font;
+    italic.setItalic(true);
+    italic.setBold(false);
+    const SlotMetrics found{font,
+                            dpi,
+                            widest,
+                            widest.isEmpty() ? metrics.averageCharWidth() * kCaptionCharacters
+                                             : metrics.horizontalAdvance(widest),
+                            QFontMetrics(italic).horizontalAdvance(kEmptyCaption),
+                            metrics.averageCharWidth(),
+                            metrics.height()};
+    if (measured.size() == 8) measured.erase(measured.begin());
+    measured.push_back(found);
+    return found;
+}
 
 // The row a list drag carries, or -1 when the drag carries no list entry.
 int DraggedRow(const QMimeData* mime) {
@@ -68,9 +104,19 @@ SlotLabel::SlotLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void SlotLabel::SetWidestCaption(const QString& caption) {
-    widest_ = caption.trimmed();
-    updateGeometry();
+    const QString widest = caption.trimmed();
+    if (widest != widest_) {
+        widest_ = widest;
+        SizeChanged();
+    }
     ShowToolTip();
+}
+
+void SlotLabel::SizeChanged() {
+    measuredWidth_ = -1;
+    sizeHint_ = QSize();
+    minimumSizeHint_ = QSize();
+    updateGeometry();
 }
 
 void SlotLabel::SetHelp(const QString& help) {
@@ -99,18 +145,31 @@ QString SlotLabel::WholeCaption() const {
     return caption;
 }
 
+int SlotLabel::WholeCaptionWidth() const {
+    const QString caption = WholeCaption();
+    if (measuredWidth_ < 0 || caption != measuredCaption_) {
+        measuredCaption_ = caption;
+        measuredWidth_ = fontMetrics().horizontalAdvance(caption);
+    }
+    return measuredWidth_;
+}
+
+// Only a caption wider than the room is run through the eliding, which lays the text out again.
 QString SlotLabel::ShownCaption(int width) const {
+    if (WholeCaptionWidth() <= width) return WholeCaption();
     return fontMetrics().elidedText(WholeCaption(), Qt::ElideRight, width);
 }
 
 bool SlotLabel::CaptionCut() const {
-    return ShownCaption(CaptionArea().width()) != WholeCaption();
+    return WholeCaptionWidth() > CaptionArea().width();
 }
 
 // The whole caption leads the tooltip when the slot cuts it, as plain text whatever it holds.
 void SlotLabel::ShowToolTip() {
     const QString tip =
         CaptionCut() ? text().trimmed() + (help_.isEmpty() ? "" : "\n" + help_) : help_;
+    if (tip == tipShown_) return;
+    tipShown_ = tip;
     const QString shown = tip.isEmpty() ? QString() : PlainToolTip(tip);
     if (toolTip() != shown) setToolTip(shown);
 }
@@ -122,7 +181,15 @@ void SlotLabel::resizeEvent(QResizeEvent* event) {
 
 void SlotLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange) updateGeometry();
+    switch (event->type()) {
+        case QEvent::FontChange:
+        case QEvent::StyleChange:
+        case QEvent::ContentsRectChange:
+            SizeChanged();
+            break;
+        default:
+            break;
+    }
 }
 
 void SlotLabel::ShowDragOver(bool over) {
@@ -137,23 +204,23 @@ void SlotLabel::SetState(const char* name, bool on) {
 
 // The frame, the padding and the indent around the caption, and a pixel to spare.
 QSize SlotLabel::sizeHint() const {
-    const QFontMetrics metrics = fontMetrics();
-    QFont italic = font();
-    italic.setItalic(true);
-    italic.setBold(false);
-    const int caption = std::max(widest_.isEmpty() ? metrics.averageCharWidth() * kCaptionCharacters
-                                                   : metrics.horizontalAdvance(widest_),
-                                 QFontMetrics(italic).horizontalAdvance(kEmptyCaption) + 10);
+    if (sizeHint_.isValid()) return sizeHint_;
+    const SlotMetrics metrics = MetricsFor(font(), logicalDpiY(), widest_);
+    const int caption = std::max(metrics.Caption, metrics.Empty + 10);
     const QMargins margins = contentsMargins();
-    return {caption + margins.left() + margins.right() + std::max(0, indent()) + 2,
-            metrics.height() * 3 / 2 + 6};
+    sizeHint_ = {caption + margins.left() + margins.right() + std::max(0, indent()) + 2,
+                 metrics.Height * 3 / 2 + 6};
+    return sizeHint_;
 }
 
 QSize SlotLabel::minimumSizeHint() const {
+    if (minimumSizeHint_.isValid()) return minimumSizeHint_;
     const QSize whole = sizeHint();
-    const int fewest = fontMetrics().averageCharWidth() * kFewestCharacters;
+    const int fewest = MetricsFor(font(), logicalDpiY(), widest_).AverageChar * kFewestCharacters;
     const QMargins margins = contentsMargins();
-    return {std::min(whole.width(), fewest + margins.left() + margins.right()), whole.height()};
+    minimumSizeHint_ = {std::min(whole.width(), fewest + margins.left() + margins.right()),
+                        whole.height()};
+    return minimumSizeHint_;
 }
 
 // The frame and fill: the base colour in a fine frame, an empty slot's shaded in a dashed one; the

@@ -40,6 +40,8 @@ class SlotLabel : public QLabel {
     // Marks the slot as chosen for an exchange with another slot.
     void ShowMarked(bool marked);
 
+    // Worked out once and kept until the font, the margins, the style or the widest caption
+    // change: layouts ask for them many times over while a window opens.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -63,10 +65,19 @@ class SlotLabel : public QLabel {
     QRect CaptionArea() const;
     // The caption without its trailing blanks, and as shown: cut with an ellipsis to `width`.
     QString WholeCaption() const;
+    // The whole caption's width, measured once for each caption and font.
+    int WholeCaptionWidth() const;
     QString ShownCaption(int width) const;
     void ShowToolTip();
+    // Forgets the kept size hints and tells the layout to ask again.
+    void SizeChanged();
 
     QString widest_;
+    mutable QSize sizeHint_;         // invalid until asked for
+    mutable QSize minimumSizeHint_;  // invalid until asked for
+    mutable QString measuredCaption_;
+    mutable int measuredWidth_ = -1;  // -1: not measured in the current font
+    QString tipShown_;                // the tooltip's text as last set, before its markup
     QString help_;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/qt/Style.h"
 
 #include <QFile>
+#include <QHash>
 #include <QStyle>
 #include <QWidget>
 
@@ -40,6 +41,9 @@ QString StyleSheet() {
 }
 
 QString StyleSheetOf(const QString& type) {
+    // Asked for by every table a window makes: the sheet is split once per type.
+    static QHash<QString, QString> kept;
+    if (const auto found = kept.constFind(type); found != kept.constEnd()) return *found;
     QString rules;
     for (const QString& rule : StyleSheet().split('}', Qt::SkipEmptyParts)) {
         QString body = rule.trimmed();
@@ -47,6 +51,7 @@ QString StyleSheetOf(const QString& type) {
         if (body.startsWith("/*")) body = body.mid(body.indexOf("*/") + 2).trimmed();
         if (body.startsWith(type)) rules += body + "}\n";
     }
+    kept.insert(type, rules);
     return rules;
 }
 

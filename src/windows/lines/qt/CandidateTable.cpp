@@ -1,5 +1,6 @@
 #include "windows/lines/qt/CandidateTable.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPixmap>
@@ -104,10 +105,11 @@ CandidateTable::CandidateTable(const Lines& window, QWidget* parent)
     const int mark = fontMetrics().height();
     setIconSize(QSize(mark, mark));
     for (int c = Overall; c < ColumnCount; ++c)
-        header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        header()->setSectionResizeMode(c, QHeaderView::Fixed);
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int column) { HeaderClicked(column); });
     sort_ = qt::RememberedSort(kSortSetting, ColumnCount);
+    SizeColumns();
 }
 
 bool CandidateTable::SameLines(const ListBox& control) const {
@@ -156,7 +158,31 @@ void CandidateTable::ApplySort() {
     header()->setSortIndicator(std::max(sort_.Column, 0), order);
     header()->setSortIndicatorShown(sort_.Column >= 0);
     sortItems(std::max(sort_.Column, 0), order);
-    updateGeometry();  // new names, or the sort indicator, change the width asked for
+    SizeChanged();  // new names, or the sort indicator, change the width asked for
+}
+
+// A rating has two digits at most; the sorted column keeps room for its arrow.
+void CandidateTable::SizeColumns() {
+    for (int c = Overall; c < ColumnCount; ++c)
+        header()->resizeSection(c, qt::RatedColumnWidth(*this, c, "99", c == sort_.Column));
+}
+
+void CandidateTable::SizeChanged() {
+    SizeColumns();
+    sizeHint_ = QSize();
+    minimumSizeHint_ = QSize();
+    updateGeometry();
+}
+
+// A table measured before it was polished is measured again in its style.
+bool CandidateTable::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) SizeChanged();
+    return QTreeWidget::event(event);
+}
+
+void CandidateTable::changeEvent(QEvent* event) {
+    QTreeWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) SizeChanged();
 }
 
 void CandidateTable::ShowList(const ListBox& control, const std::vector<LineUse>& use) {
@@ -219,8 +245,13 @@ void CandidateTable::HeaderClicked(int column) {
     if (OnSortChanged) OnSortChanged();
 }
 
-// Wide enough for the longest name, its mark and the ratings; high enough for a game roster.
 QSize CandidateTable::sizeHint() const {
+    if (!sizeHint_.isValid()) sizeHint_ = MeasuredSizeHint();
+    return sizeHint_;
+}
+
+// Wide enough for the longest name, its mark and the ratings; high enough for a game roster.
+QSize CandidateTable::MeasuredSizeHint() const {
     // The view measures only the rows in sight; the longest name is measured here.
     int names = 0;
     for (int row = 0; row < topLevelItemCount(); ++row) {
@@ -229,17 +260,19 @@ QSize CandidateTable::sizeHint() const {
     }
     int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + names +
                 iconSize().width() + 3 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
-    for (int c = Position; c < ColumnCount; ++c)
-        width += std::max(sizeHintForColumn(c), header()->sectionSizeHint(c));
+    // The position and rating columns have fixed widths.
+    for (int c = Position; c < ColumnCount; ++c) width += header()->sectionSize(c);
     const int rows = std::max(kShownRows, topLevelItemCount());
     const int row = topLevelItemCount() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 6;
     return {width, header()->sizeHint().height() + rows * row + 2 * frameWidth() + 2};
 }
 
 QSize CandidateTable::minimumSizeHint() const {
+    if (minimumSizeHint_.isValid()) return minimumSizeHint_;
     const QSize whole = sizeHint();
     const int row = topLevelItemCount() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 6;
-    return {whole.width() * 2 / 3, header()->sizeHint().height() + 6 * row};
+    minimumSizeHint_ = {whole.width() * 2 / 3, header()->sizeHint().height() + 6 * row};
+    return minimumSizeHint_;
 }
 
 }  // namespace korvel

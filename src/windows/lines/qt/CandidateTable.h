@@ -36,11 +36,22 @@ class CandidateTable : public QTreeWidget {
     // Runs after the order changed by a header click.
     std::function<void()> OnSortChanged;
 
+    // Both are worked out once and kept until the rows, the sort indicator, the font or the
+    // style change: measuring every row is dear, and layouts ask many times over.
     QSize sizeHint() const override;
     // Narrower than that, names are cut: the slots give up room along with the list.
     QSize minimumSizeHint() const override;
 
+  protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
   private:
+    // Forgets the kept size hints, sizes the fixed columns again and tells the layout to ask again.
+    void SizeChanged();
+    void SizeColumns();
+    QSize MeasuredSizeHint() const;
+
     void Fill(const ListBox& control);
     void ApplySort();
     void HeaderClicked(int column);
@@ -48,6 +59,8 @@ class CandidateTable : public QTreeWidget {
 
     const Lines& window_;
     qt::TableSort sort_;
+    mutable QSize sizeHint_;         // invalid until asked for
+    mutable QSize minimumSizeHint_;  // invalid until asked for
 };
 
 }  // namespace korvel

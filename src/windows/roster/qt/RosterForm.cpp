@@ -47,6 +47,7 @@ QLabel* MakeLabel(QWidget* parent, const char* styleRole) {
 RosterForm::RosterForm(Roster& window, QWidget* parent)
     : qt::DialogForm(window, parent, false), window_(window) {
     CreateWidgets();
+    ApplyStyle();
     CreateButtons();
     CreateShortcuts();
     Bind();
@@ -63,10 +64,7 @@ RosterForm::RosterForm(Roster& window, QWidget* parent)
 void RosterForm::CreateWidgets() {
     Label1 = MakeLabel(this, "title");
     Label5 = MakeLabel(this, "heading");
-    // Green, dark on a light window and light on a dark one.
-    const bool darkWindow = palette().color(QPalette::Window).lightness() < 128;
-    // A style rule: each refresh sets the label's palette back to the window's colour for it.
-    Label5->setStyleSheet(darkWindow ? "color: #4cc36e;" : "color: #17733a;");
+    Label5->setObjectName("Label5");
     Label2 = MakeLabel(this, "heading");
     Label3 = MakeLabel(this, "heading");
     Label6 = MakeLabel(this, "heading");
@@ -76,9 +74,6 @@ void RosterForm::CreateWidgets() {
         table->setObjectName(QString("list1(%1)").arg(place));
         table->OnDrop = [this, place](int from) { MoveByDrop(from, place); };
         table->setMinimumSize(280, 260);
-        // The one style rule the window keeps: the lists' frames and selection, as in the lines
-        // window's list.
-        if (qt::Decorations()) table->setStyleSheet(qt::StyleSheetOf("QTreeView"));
         connect(table, &QTreeWidget::itemSelectionChanged, this,
                 [this, table, place] { table->ReadList(window_.list1[place]); });
         const auto open = [this, place](QTreeWidgetItem* item) {
@@ -90,6 +85,20 @@ void RosterForm::CreateWidgets() {
         connect(table, &QTreeWidget::itemDoubleClicked, this, open);
         table->OnEnter = open;
         list1[place] = table;
+    }
+}
+
+// The window's one style sheet, parsed once for all its tables: the lists' frames and selection,
+// as in the lines window's list, and the state label's green, dark on a light window and light on
+// a dark one (a rule, since each refresh sets the label's palette back to the window's). Without
+// decorations the label keeps its rule to itself.
+void RosterForm::ApplyStyle() {
+    const bool darkWindow = palette().color(QPalette::Window).lightness() < 128;
+    const QString green = QString("color: %1;").arg(darkWindow ? "#4cc36e" : "#17733a");
+    if (qt::Decorations()) {
+        setStyleSheet(qt::StyleSheetOf("QTreeView") + "QLabel#Label5 { " + green + " }\n");
+    } else {
+        Label5->setStyleSheet(green);
     }
 }
 

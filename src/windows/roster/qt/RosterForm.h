@@ -42,6 +42,7 @@ class RosterForm : public qt::DialogForm {
     void CreateRuleCounts();
     void ShowRuleCounts();
     void CreateWidgets();
+    void ApplyStyle();
     void CreateButtons();
     void CreateShortcuts();
     void Bind();
