@@ -236,10 +236,11 @@ QSize CandidateTable::sizeHint() const {
     return {width, header()->sizeHint().height() + rows * row + 2 * frameWidth() + 2};
 }
 
+// Never narrower than its names: a name cut short could be any of two players.
 QSize CandidateTable::minimumSizeHint() const {
     const QSize whole = sizeHint();
     const int row = topLevelItemCount() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 6;
-    return {whole.width() * 2 / 3, header()->sizeHint().height() + 6 * row};
+    return {whole.width(), header()->sizeHint().height() + 6 * row};
 }
 
 }  // namespace korvel
