@@ -5,9 +5,12 @@
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
+#include <exception>
+
+#include "platform/PrivateSockets.h"
 #include "platform/qt/QtText.h"
 
 namespace korvel {
@@ -17,50 +20,86 @@ namespace {
 constexpr const char* kAnswer = "forward\n";
 constexpr int kWaitMilliseconds = 3000;
 
-// The socket of a start folder, named after a hash of the user's home and the folder's canonical
-// path: in the user's runtime folder (only he may reach it), or else in the temporary folder.
-QString SocketName(const std::filesystem::path& startFolder) {
+}  // namespace
+
+QString SingleInstance::SocketName(const std::filesystem::path& startFolder) {
     std::error_code error;
     const std::filesystem::path canonical = std::filesystem::weakly_canonical(startFolder, error);
     const QString key =
         QDir::homePath() + '\n' + qt::PathToQString(error ? startFolder : canonical);
     const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha256);
     const QString name = "korvel-" + QString::fromLatin1(hash.toHex().left(24));
-    // Without XDG_RUNTIME_DIR Qt would make a folder of its own and warn about it on every start.
-    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) return name;
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? name : QDir(runtime).filePath(name);
+    const std::filesystem::path folder = system::PrivateSocketFolder();
+    return folder.empty() ? name : QDir(qt::PathToQString(folder)).filePath(name);
 }
-
-}  // namespace
 
 SingleInstance::SingleInstance(const std::filesystem::path& startFolder) {
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    const QString name = SocketName(startFolder);
+    QString name;
+    try {
+        name = SocketName(startFolder);
+    } catch (const std::exception& failure) {
+        failure_ = failure.what();
+        return;
+    }
     // The folder lock is ours, so a socket left by a program that ended abruptly is stale.
     QLocalServer::removeServer(name);
-    server_->listen(name);
+    if (!server_->listen(name)) {
+        failure_ = qt::ToUtf8(name + ": " + server_->errorString());
+        return;
+    }
     connect(server_, &QLocalServer::newConnection, this, [this] { Answer(); });
+}
+
+bool SingleInstance::Listening() const {
+    return server_->isListening();
 }
 
 void SingleInstance::Answer() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        // The request is one line: the league to load, or nothing.
-        connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-            if (!socket->canReadLine()) return;
-            const QString league = QString::fromUtf8(socket->readLine()).trimmed();
-            socket->write(kAnswer);
-            socket->flush();
-            if (OnRequest) OnRequest(qt::QStringToPath(league));
-        });
+        if (!system::PeerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
+        // Qt stops reading from the system once this much waits unread: a peer that never ends
+        // its line cannot fill the memory.
+        socket->setReadBufferSize(kMaxRequestBytes);
+        auto* deadline = new QTimer(socket);
+        deadline->setSingleShot(true);
+        connect(deadline, &QTimer::timeout, socket, &QLocalSocket::abort);
+        deadline->start(kRequestMilliseconds);
+        connect(socket, &QLocalSocket::readyRead, socket, [this, socket] { Read(*socket); });
+        if (socket->bytesAvailable() > 0) Read(*socket);
     }
+}
+
+// The request is one line: the league to load, or nothing.
+void SingleInstance::Read(QLocalSocket& socket) {
+    if (!socket.canReadLine()) {
+        if (socket.bytesAvailable() >= kMaxRequestBytes) {
+            socket.abort();
+            socket.deleteLater();
+        }
+        return;
+    }
+    const QString league = QString::fromUtf8(socket.readLine(kMaxRequestBytes)).trimmed();
+    socket.write(kAnswer);
+    socket.flush();
+    socket.disconnectFromServer();
+    if (OnRequest) OnRequest(qt::QStringToPath(league));
 }
 
 bool SingleInstance::AskRunning(const std::filesystem::path& startFolder,
                                 const std::filesystem::path& league) {
-    const QString name = SocketName(startFolder);
+    QString name;
+    try {
+        name = SocketName(startFolder);
+    } catch (const std::exception&) {
+        return false;  // no safe place to meet: the caller says the folder is in use
+    }
     QLocalSocket socket;
     // The program holding the folder may be a moment away from listening.
     QElapsedTimer waited;
@@ -71,7 +110,11 @@ bool SingleInstance::AskRunning(const std::filesystem::path& startFolder,
         socket.connectToServer(name);
     }
     if (socket.state() != QLocalSocket::ConnectedState) return false;
-    socket.write(qt::PathToQString(league).toUtf8() + "\n");
+    // The league's path goes only to a program of this user.
+    if (!system::PeerIsThisUser(socket.socketDescriptor())) return false;
+    const QByteArray request = qt::PathToQString(league).toUtf8() + "\n";
+    if (request.size() > kMaxRequestBytes) return false;
+    socket.write(request);
     if (!socket.waitForBytesWritten(kWaitMilliseconds)) return false;
     while (!socket.canReadLine() && socket.waitForReadyRead(kWaitMilliseconds)) {
     }

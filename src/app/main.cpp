@@ -133,6 +133,17 @@ int main(int argc, char* argv[]) {
     if (!league.empty()) form.Binder().Run([&] { window.LoadLeagueFile(league); });
     instance.OnRequest = [&form](const std::filesystem::path& asked) { form.BringForward(asked); };
 
+    if (!instance.Listening() && !parser.isSet(screenshot)) {
+        // The program works on; only a second start in this folder cannot reach it.
+        const QString text =
+            QCoreApplication::translate("main",
+                                        "A second start in this folder cannot bring this window "
+                                        "forward: %1")
+                .arg(korvel::qt::ToQString(instance.Failure()));
+        std::fprintf(stderr, "%s\n", korvel::TerminalText(korvel::qt::ToUtf8(text)).c_str());
+        form.ShowNotice(text);
+    }
+
     if (parser.isSet(screenshot)) {
         form.setAttribute(Qt::WA_DontShowOnScreen);
         form.show();

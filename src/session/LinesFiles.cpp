@@ -1,5 +1,7 @@
 // The lines file out of the working line-up, and back in.
 
+#include <algorithm>
+#include <string>
 #include <system_error>
 
 #include "league/Condense.h"
@@ -44,6 +46,32 @@ bool RestoreRoster(Variables& vars, const Ask& ask, const LinesRecord& record, i
         players[i].Protected = record.RosterProtected[i];
     }
     return valid;
+}
+
+// Says whose lines a refused file holds, so that a manager who picked another team's file sees it.
+std::string WhoseLinesFile(const Variables& vars, const std::filesystem::path& file,
+                           const LinesRecord& record) {
+    const std::string name = Utf8Of(file.filename());
+    const int teams = std::min<int>(vars.League.LastTeam + 1, kMaxTeams);
+    if (record.TeamIndex >= teams) {
+        return KORVEL_PHRASE("Import Lines",
+                             "%1 holds the lines of team number %2, which this league does not "
+                             "have.")
+            .With({name, std::to_string(record.TeamIndex + 1)})
+            .English();
+    }
+    const std::string owner =
+        Windows1252ToUtf8(Condense(vars.Teams[record.TeamIndex].Name.Str()));
+    if (record.TeamIndex == vars.CurrentTeam) {
+        return KORVEL_PHRASE("Import Lines",
+                             "%1 holds the lines of %2, saved with another password than the "
+                             "team's lines password.")
+            .With({name, owner})
+            .English();
+    }
+    return KORVEL_PHRASE("Import Lines", "%1 holds the lines of %2, not of %3.")
+        .With({name, owner, Windows1252ToUtf8(Condense(vars.CurrentTeamRecord().Name.Str()))})
+        .English();
 }
 
 }  // namespace
@@ -127,7 +155,8 @@ Outcome TeamSession::ImportLines(const std::filesystem::path& file, const Ask& a
     }
     Team& team = TeamRecord();
     if (record.Password != team.Password) {
-        return Outcome::Refusal({"Password Incorrect", kImportTitle, Icon::Critical});
+        return Outcome::Refusal(
+            {"Password Incorrect", kImportTitle, Icon::Critical, WhoseLinesFile(vars_, file, record)});
     }
     Step step(*this, "Load Lines");
     // Checked before anything changes: such a byte would name no player of the roster.

@@ -209,5 +209,35 @@ TEST_F(LeagueOffice, AllTeamsPreparesEachTeamAsPrepareDoesAndReportsRefusals) {
     EXPECT_EQ(checked.ExitCode, 0) << checked.Out;
 }
 
+// A script's prepare answers its own questions and those --yes answers without printing them
+// back; --show-answers prints each with its answer.
+TEST_F(LeagueOffice, PrepareAnswersQuietlyUnlessAskedToShowTheAnswers) {
+    Generate({"--teams", "4", "--seed", "4"});
+    const auto answered = [](const std::string& err) {
+        std::size_t count = 0;
+        for (std::size_t at = err.find("[Yes]"); at != std::string::npos;
+             at = err.find("[Yes]", at + 1)) {
+            ++count;
+        }
+        return count;
+    };
+    const RunResult quiet =
+        RunCli(In(NewStart("quiet"), {"prepare", "--all-teams", "--league-password", "--yes"}));
+    ASSERT_EQ(quiet.ExitCode, 0) << quiet.Err;
+    EXPECT_EQ(answered(quiet.Err), 0u) << quiet.Err;
+    const RunResult one = RunCli(
+        In(NewStart("one"), {"--team", "1", "prepare", "--league-password", "--yes"}));
+    ASSERT_EQ(one.ExitCode, 0) << one.Err;
+    EXPECT_EQ(answered(one.Err), 0u) << one.Err;
+
+    const RunResult shown = RunCli(In(NewStart("shown"), {"prepare", "--all-teams",
+                                                          "--league-password", "--yes",
+                                                          "--show-answers"}));
+    ASSERT_EQ(shown.ExitCode, 0) << shown.Err;
+    EXPECT_NE(shown.Err.find("Keep Changes: Keep Roster Changes? [Yes]"), std::string::npos);
+    EXPECT_NE(shown.Err.find("Keep Changes: Keep Line Changes? [Yes]"), std::string::npos);
+    EXPECT_GE(answered(shown.Err), 8u) << shown.Err;  // two a team
+}
+
 }  // namespace
 }  // namespace korvel::test

@@ -286,6 +286,34 @@ TEST_F(MainFormTest, DoubleClickOrEnterOnATeamOpensItsTeamInformation) {
     EXPECT_TRUE(form->isVisible());
 }
 
+// A second start that names a league while a window is open: the window keeps its team, the
+// status bar says what will happen, and the league loads once the window has closed.
+TEST_F(MainFormTest, ALeagueAskedForUnderAnOpenWindowLoadsWhenItCloses) {
+    const fs::path first = WriteGeneratedLeague(folder.Path(), "FIRST", kFirstLeague);
+    const fs::path second = WriteGeneratedLeague(folder.Path(), "SECOND", kSecondLeague);
+    Start(first);
+    ASSERT_TRUE(Activate(*form));
+    int opened = 0;
+    ui.ModalHook = [&](QDialog&) {
+        ++opened;
+        form->BringForward(WithExtension(second, ".tms"));
+        QTest::qWait(50);
+        EXPECT_EQ(form->windowTitle(), Q(first.string()));
+        const QString waiting = form->statusBar()->currentMessage();
+        EXPECT_TRUE(waiting.contains("will load when the open window closes"))
+            << waiting.toStdString();
+    };
+    DoubleClickRow(*form->lstTeams[0], 0);
+    ASSERT_EQ(opened, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->windowTitle() == Q(second.string()); }, 5000));
+    EXPECT_EQ(ReadDefaultsFile(DefaultsFileIn(startFolder)), second);
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+
+    // With no window open it loads at once.
+    form->BringForward(WithExtension(first, ".tms"));
+    EXPECT_EQ(form->windowTitle(), Q(first.string()));
+}
+
 TEST_F(MainFormTest, LoadThroughTheFileDialogShowsTheOtherLeague) {
     const fs::path first = WriteGeneratedLeague(folder.Path(), "FIRST", kFirstLeague);
     const fs::path second = WriteGeneratedLeague(folder.Path(), "SECOND", kSecondLeague);

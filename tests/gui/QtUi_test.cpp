@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "gui/GuiTest.h"
+#include "platform/qt/FolderOpener.h"
 #include "platform/qt/QtText.h"
 #include "support/TempFolder.h"
 
@@ -151,6 +154,58 @@ TEST(QtUiDialogs, HooksStandInForTheDialogs) {
     FileDialog dialog;
     dialog.FileName = "test.tms";
     EXPECT_EQ(ui.OpenFile(dialog), fs::path("/leagues/test.tms"));
+}
+
+// A short text under a long title: the box is laid out wide enough for the whole title.
+TEST(QtUiDialogs, MessageBoxIsWideEnoughForItsTitle) {
+    for (const Icon icon : {Icon::None, Icon::Critical}) {
+        const auto box = qt::MakeMessageBox("Password Incorrect", Buttons::OK, icon,
+                                            "Import Lines of the Saskatoon Northern Lights");
+        box->setAttribute(Qt::WA_DontShowOnScreen);
+        box->show();
+        QFont bold = box->font();
+        bold.setBold(true);
+        EXPECT_GT(box->width(), QFontMetrics(bold).horizontalAdvance(box->windowTitle()))
+            << static_cast<int>(icon);
+        box->hide();
+    }
+}
+
+// Open Folder of a saved file's message, with no program to show the folder: a second box says
+// so and names the folder.
+TEST(QtUiDialogs, OpenFolderThatFailsSaysSo) {
+    qt::QtUi ui;
+    std::vector<fs::path> asked;
+    qt::ReplaceFolderOpener([&](const fs::path& folder) {
+        asked.push_back(folder);
+        return false;
+    });
+    QStringList shown;
+    // Each box that comes up is read and answered: the first by Open Folder, the next by OK.
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        shown << box->text();
+        for (QAbstractButton* button : box->buttons()) {
+            if (shown.size() == 1 ? button->text() == "Open &Folder"
+                                  : box->buttonRole(button) == QMessageBox::AcceptRole) {
+                button->click();
+                return;
+            }
+        }
+    });
+    answer.start();
+    const fs::path file = fs::path("/leagues/start") / "Regina.lns";
+    ui.ShowWrittenFile("Lines saved as /leagues/start/Regina.lns", "Lines Saved", file);
+    answer.stop();
+    qt::ReplaceFolderOpener({});
+    EXPECT_EQ(asked, std::vector<fs::path>{file.parent_path()});
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0], "Lines saved as /leagues/start/Regina.lns");
+    EXPECT_TRUE(shown[1].startsWith("The folder /leagues/start could not be opened"))
+        << shown[1].toStdString();
 }
 
 }  // namespace

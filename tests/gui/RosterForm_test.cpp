@@ -1,5 +1,6 @@
 #include "windows/roster/qt/RosterForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -166,6 +167,11 @@ TEST_F(RosterFormTest, MovesByButtonDragAndKeysThenEscapeKeepsTheRoster) {
         EXPECT_EQ(roster.PlayerFlags[first], 200);
         EXPECT_EQ(form.Label4->text(), "19 Total Players");
         ExpectTablesShowTheLists(roster, form);
+        // The Edit menu names the drop, the step Ctrl+Z takes back.
+        const QString name = QString::fromStdString(session.PlayerNameText(first));
+        auto* undo = form.findChild<QAction*>("mnuUndo");
+        ASSERT_NE(undo, nullptr);
+        EXPECT_EQ(undo->text(), "Undo Move " + name + " to Game Roster");
 
         // Straight from the game roster to the farm is two steps, and back up again.
         const auto rowOf = [&](int place) {
@@ -179,6 +185,14 @@ TEST_F(RosterFormTest, MovesByButtonDragAndKeysThenEscapeKeepsTheRoster) {
         EXPECT_EQ(roster.PlayerFlags[first], 0);
         EXPECT_GE(rowOf(Farm), 0);
         EXPECT_EQ(form.Label4->text(), "18 Total Players");
+        ExpectTablesShowTheLists(roster, form);
+        // One step for both moves of the drop: Ctrl+Z brings him back to the game roster.
+        EXPECT_EQ(undo->text(), "Undo Move " + name + " to Farm Roster");
+        QTest::keyClick(&form, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(roster.PlayerFlags[first], 200);
+        EXPECT_EQ(undo->text(), "Undo Move " + name + " to Game Roster");
+        QTest::keyClick(&form, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(roster.PlayerFlags[first], 0);
         ExpectTablesShowTheLists(roster, form);
         ClickTableRow(*form.list1[Farm], rowOf(Farm));
         DropSelection(*form.list1[Farm], *form.list1[Dressed]);

@@ -321,6 +321,32 @@ TEST_F(RefusedImport, WhenThePasswordDiffersInAnyOfItsTenCharacters) {
     ExpectNothingChanged();
 }
 
+// The refusal says under the specified text whose lines the file holds.
+TEST_F(RefusedImport, NamesTheTeamWhoseLinesTheFileHolds) {
+    vars.League.LastTeam = 9;
+    vars.Teams[5].Name = FixedText<10>::FromString("Wolves");
+    struct Case {
+        int TeamIndex;
+        std::string Cause;
+    };
+    for (const Case& c :
+         {Case{kTeam, "import.lns holds the lines of Bears, saved with another password than the "
+                      "team's lines password."},
+          Case{5, "import.lns holds the lines of Wolves, not of Bears."},
+          Case{10, "import.lns holds the lines of team number 11, which this league does not "
+                   "have."}}) {
+        SCOPED_TRACE(c.TeamIndex);
+        ui.Messages.clear();
+        ui.Causes.clear();
+        LinesRecord record = RecordWith("other");
+        record.TeamIndex = static_cast<std::uint8_t>(c.TeamIndex);
+        Import(record);
+        ExpectOneMessage("Password Incorrect", Icon::Critical, "Import Lines");
+        EXPECT_EQ(ui.Causes, std::vector<std::string>{c.Cause});
+        ExpectNothingChanged();
+    }
+}
+
 TEST_F(RefusedImport, WhenAUsedEntryNamesNoRosterPlace) {
     LinesRecord record = RecordWith("secret");
     record.Slots[LineIndex(12, 2)] = 50;

@@ -35,7 +35,7 @@ Answer CliUi::MsgBox(const std::string& text, Buttons buttons, Icon, const std::
         Print(title, text);
         throw AnswerNeeded{text, TitleOrDefault(title)};
     }
-    Print(title, text, *answer == Answer::Yes ? " [Yes]" : " [No]");
+    if (!quietAnswers_) Print(title, text, *answer == Answer::Yes ? " [Yes]" : " [No]");
     return *answer;
 }
 

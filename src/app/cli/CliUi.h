@@ -32,6 +32,9 @@ class CliUi : public Ui {
 
     // The answer to every question without an answer of its own (--yes, --no); none by default.
     void SetDefaultAnswer(std::optional<Answer> answer) { defaultAnswer_ = answer; }
+    // Quiet: a question answered by --yes, --no or the command is not printed with its answer.
+    void SetQuietAnswers(bool quiet) { quietAnswers_ = quiet; }
+    bool QuietAnswers() const { return quietAnswers_; }
     // The answer to the question with exactly this text, ahead of the default answer.
     void SetAnswer(const std::string& question, Answer answer) { answers_[question] = answer; }
     // The file the next open-file dialog chooses; used once. No value: the dialog is cancelled.
@@ -75,6 +78,7 @@ class CliUi : public Ui {
     std::optional<std::string> inputText_;
     std::function<void(Window&)> modalAction_;
     bool refused_ = false;
+    bool quietAnswers_ = false;
     int closing_ = 0;  // depth of windows being closed by the command line itself
     std::size_t messageCount_ = 0;
 };

@@ -26,13 +26,14 @@ constexpr const char* kHelp =
     "the lines file's path. It stops at the first refusal (\"Not enough players\", \"Roster not "
     "complete\", \"Set roster first\", \"Lines are not complete\", a failed save) with exit code "
     "1 and saves nothing: no lines file, no working copy, nothing on the waiver list. Waiver "
-    "questions follow --yes or --no.\n"
+    "questions follow --yes or --no, answered quietly unless --show-answers.\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LinesFile\": the lines file's path}";
 
 struct PrepareOptions {
     std::optional<std::string> Password;
     LinesPasswordChoice Choice;
     bool AllTeams = false;
+    bool ShowAnswers = false;
 };
 
 // One team prepared, or the refusal that stopped it.
@@ -155,6 +156,8 @@ int RunAllTeams(Session& session, const PrepareOptions& options) {
 }
 
 int RunPrepare(Session& session, const PrepareOptions& options) {
+    // A script asked for the whole job: the questions it answers need not be printed back.
+    session.UiOfCli().SetQuietAnswers(!options.ShowAnswers);
     if (options.Password) RequireLinesPassword(*options.Password);
     if (!options.Password && !options.Choice.League) {
         throw UsageError("prepare needs --password PASSWORD or --league-password");
@@ -196,6 +199,10 @@ Command AddPrepareCommand(CLI::App& app) {
                      "refused before anything is done. JSON: [{\"TeamIndex\", \"Team\", "
                      "\"LinesFile\" or null, \"Refused\": "
                      "{\"Title\", \"Text\"} or null}]");
+    parser->add_flag("--show-answers", options->ShowAnswers,
+                     "Print each question the run answers with its answer (\"Keep Changes: Keep "
+                     "Roster Changes? [Yes]\", the waiver questions that --yes or --no answer); "
+                     "without it they are answered quietly.");
     return {.Parser = parser,
             .Run = [options](Session& session) { return RunPrepare(session, *options); },
             .SavesTeams = true};

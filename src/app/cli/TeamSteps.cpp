@@ -14,6 +14,7 @@ bool Reported(Session& session, const Outcome& outcome) {
 }
 
 void AnsweredYes(Session& session, const Question& question) {
+    if (session.UiOfCli().QuietAnswers()) return;
     session.UiOfCli().Report({question.Text + " [Yes]", question.Title, Icon::None});
 }
 

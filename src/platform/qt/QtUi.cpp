@@ -1,19 +1,23 @@
 #include "platform/qt/QtUi.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontMetrics>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 #include <QStringList>
-#include <QUrl>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/qt/DesktopSettings.h"
+#include "platform/qt/FolderOpener.h"
 #include "platform/qt/QtText.h"
 
 namespace korvel::qt {
@@ -50,6 +54,24 @@ std::string NoFormText(const Window& window) {
     return "The window \"" + window.Caption + "\" has no form to show it.";
 }
 
+// A message box is as wide as its text, and a short text under a long title would leave the
+// title cut off by the window's frame: the text's label is made wide enough for the title, the
+// frame's buttons and the box's icon. The label is kept when the box lays itself out again.
+void MakeRoomForTitle(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    if (label == nullptr) return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);  // most window frames write the title in bold
+    const QFontMetrics title(titleFont);
+    const QFontMetrics text(box.font());
+    // The frame's icon and its three buttons, about a line's height and a margin each.
+    const int frame = 4 * (text.height() + 12);
+    const int icon = box.icon() == QMessageBox::NoIcon ? 0 : 2 * text.height() + 24;
+    const int margins = 2 * box.style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    const int needed = title.horizontalAdvance(box.windowTitle()) + frame - icon - margins;
+    label->setMinimumWidth(std::max(needed, 0));
+}
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons buttons, Icon icon,
@@ -71,6 +93,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons but
         box->setStandardButtons(QMessageBox::Ok);
         box->setDefaultButton(QMessageBox::Ok);
     }
+    MakeRoomForTitle(*box);
     return box;
 }
 
@@ -157,9 +180,16 @@ void QtUi::ShowWrittenFile(const std::string& text, const std::string& title,
     const auto box = MakeMessageBox(text, Buttons::OK, Icon::Information, title, DialogParent());
     QPushButton* open = box->addButton("Open &Folder", QMessageBox::ActionRole);
     box->exec();
-    if (box->clickedButton() == open) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(PathToQString(file.parent_path())));
-    }
+    if (box->clickedButton() != open) return;
+    if (OpenFolder(file.parent_path())) return;
+    // Without a file manager (or one that refuses) the click would otherwise do nothing.
+    const QString failure = QCoreApplication::translate(
+        "QtUi", "The folder %1 could not be opened: the desktop has no program that shows "
+                "folders, or it refused.");
+    const QString folder = QDir::toNativeSeparators(PathToQString(file.parent_path()));
+    const auto failed = MakeMessageBox(ToUtf8(failure.arg(folder)), Buttons::OK, Icon::Critical,
+                                       ToUtf8(box->windowTitle()), DialogParent());
+    failed->exec();
 }
 
 std::optional<std::string> QtUi::PasswordBox(const std::string& prompt, const std::string& title,

@@ -21,8 +21,9 @@ struct UndoItems {
 };
 
 // Gives a dialog laid out by a layout an Edit menu of Undo and Redo on the standard keys of the
-// desktop (QKeySequence::Undo and Redo). On every refresh the items show the window's captions,
-// which name the next step, and are enabled as the window says. Returns the two actions.
+// desktop (QKeySequence::Undo and Redo, and Ctrl+Y for Redo where the desktop has no other use
+// for it). On every refresh the items show the window's captions, which name the next step, and
+// are enabled as the window says. Returns the two actions.
 std::pair<QAction*, QAction*> AddUndoMenu(QDialog& form, FormBinder& binder, UndoItems items);
 
 }  // namespace korvel::qt

@@ -72,20 +72,24 @@ void Roster::List1_Drop(int from, int to) {
     const std::string who = players.size() == 1 ? session_.PlayerNameText(players.front())
                                                 : std::to_string(players.size()) + " players";
     const std::array<const char*, kLists> kListNames{"Farm Roster", "Scratches", "Game Roster"};
-    const TeamSession::Step step(session_, "Move " + who + " to " + kListNames[to]);
-    for (std::size_t n = 0; n < moves.size(); ++n) {
-        if (n > 0) {
-            // The players who reached the middle list go on from there.
-            for (ListBox& list : list1) {
-                for (ListItem& line : list.Items) {
-                    line.Selected =
-                        &list == &list1[Scratch] &&
-                        std::find(players.begin(), players.end(), line.ItemData) != players.end();
+    {
+        const TeamSession::Step step(session_, "Move " + who + " to " + kListNames[to]);
+        for (std::size_t n = 0; n < moves.size(); ++n) {
+            if (n > 0) {
+                // The players who reached the middle list go on from there.
+                for (ListBox& list : list1) {
+                    for (ListItem& line : list.Items) {
+                        line.Selected = &list == &list1[Scratch] &&
+                                        std::find(players.begin(), players.end(),
+                                                  line.ItemData) != players.end();
+                    }
                 }
             }
+            cmdMovePlayer_Click(moves[n]);
         }
-        cmdMovePlayer_Click(moves[n]);
     }
+    // The moves showed the Edit menu while the drop's step was still open: it is closed now.
+    ShowHistory();
 }
 
 void Roster::List1_DblClick(int Index) {

@@ -267,11 +267,12 @@ QSize CandidateTable::MeasuredSizeHint() const {
     return {width, header()->sizeHint().height() + rows * row + 2 * frameWidth() + 2};
 }
 
+// Never narrower than its names: a name cut short could be any of two players.
 QSize CandidateTable::minimumSizeHint() const {
     if (minimumSizeHint_.isValid()) return minimumSizeHint_;
     const QSize whole = sizeHint();
     const int row = topLevelItemCount() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 6;
-    minimumSizeHint_ = {whole.width() * 2 / 3, header()->sizeHint().height() + 6 * row};
+    minimumSizeHint_ = {whole.width(), header()->sizeHint().height() + 6 * row};
     return minimumSizeHint_;
 }
 

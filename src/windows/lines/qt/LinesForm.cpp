@@ -80,8 +80,16 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     qt::SetTabChain(chain);
     Binder().OnRefresh([this] { ShowStyles(); });
     Binder().RefreshAll();
+    KeepNamesWhole();
     // As large as the content asks at the desktop's font and scale; the form cuts it to the screen.
     resize(sizeHint());
+}
+
+// The window shrinks no further than its slots show the longest name of the roster whole, in the
+// font the style gives them.
+void LinesForm::KeepNamesWhole() {
+    ensurePolished();
+    for (qt::SlotLabel* slot : lblPlayer) slot->setMinimumWidth(slot->sizeHint().width());
 }
 
 void LinesForm::CreateEditState() {

@@ -62,6 +62,7 @@ class LinesForm : public qt::DialogForm {
     void CreateSlotEditing();
     // The Edit menu's Undo and Redo, and the line that says whether the lines are ready.
     void CreateEditState();
+    void KeepNamesWhole();
     // The visible slot nearest to slot `n` in the direction of an arrow key; -1 for none.
     int Neighbour(int n, int arrowKey) const;
     void ExchangeWithNeighbour(int n, int arrowKey);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBoxLayout>
+#include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
@@ -12,6 +13,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QWindow>
+
+#include <utility>
 
 #include "platform/qt/FocusRing.h"
 #include "platform/qt/HelpViewer.h"
@@ -39,6 +42,8 @@ namespace {
 constexpr int kNameCharacters = 14;
 constexpr int kDivisionRows = 2;
 constexpr int kTeamRows = 7;
+// How long a notice stays in the status bar.
+constexpr int kNoticeMilliseconds = 30000;
 
 QListWidget* MakeList(QWidget* parent, int rows) {
     auto* list = new QListWidget(parent);
@@ -121,6 +126,11 @@ MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
             Binder().Run([this] { window_.GameDayNews(BriefingShowsAtStart()); });
         });
     });
+    // A league another start asked for while a window was open loads once the handler that
+    // showed the window has finished.
+    Binder().OnRefresh([this] {
+        if (!queuedLeague_.empty()) QTimer::singleShot(0, this, [this] { LoadQueuedLeague(); });
+    });
     Binder().RefreshAll();
 }
 
@@ -140,12 +150,24 @@ void MainForm::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && leagueTouched_) {
         LeagueTouched();
     }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !queuedLeague_.empty()) {
+        QTimer::singleShot(0, this, [this] { LoadQueuedLeague(); });
+    }
 }
 
 void MainForm::BringForward(const std::filesystem::path& league) {
     QWidget* front = QApplication::activeModalWidget();
-    if (front == nullptr && !league.empty()) {
-        Binder().Run([this, league] { window_.LoadLeagueFile(league); });
+    if (!league.empty()) {
+        // The last league asked for is the one loaded; the open window keeps its team until the
+        // manager closes it.
+        queuedLeague_ = league;
+        if (front != nullptr) {
+            const QString waiting = QCoreApplication::translate(
+                "MainForm", "%1 will load when the open window closes.");
+            statusBar()->showMessage(
+                waiting.arg(QDir::toNativeSeparators(qt::PathToQString(league))));
+        }
+        LoadQueuedLeague();
     }
     for (QWidget* window : {static_cast<QWidget*>(this), front}) {
         if (window == nullptr) continue;
@@ -154,6 +176,17 @@ void MainForm::BringForward(const std::filesystem::path& league) {
         window->raise();
         window->activateWindow();
     }
+}
+
+void MainForm::LoadQueuedLeague() {
+    if (queuedLeague_.empty() || QApplication::activeModalWidget() != nullptr) return;
+    const std::filesystem::path league = std::exchange(queuedLeague_, {});
+    statusBar()->clearMessage();
+    Binder().Run([this, league] { window_.LoadLeagueFile(league); });
+}
+
+void MainForm::ShowNotice(const QString& text) {
+    statusBar()->showMessage(text, kNoticeMilliseconds);
 }
 
 // The team chosen and the league loaded are kept for the next start and the next load.

@@ -62,9 +62,12 @@ class MainForm : public qt::MainWindowForm {
     void CheckLeagueFiles();
 
     // Another start of the program in this start folder asks for this window: it comes to the
-    // front (with the window open over it), and loads `league` when one is given and no other
-    // window is open.
+    // front (with the window open over it) and loads `league` when one is given: at once, or when
+    // the windows open over it have closed (the status bar says so meanwhile).
     void BringForward(const std::filesystem::path& league);
+
+    // A notice in the status bar for a while, over the current team.
+    void ShowNotice(const QString& text);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -78,10 +81,13 @@ class MainForm : public qt::MainWindowForm {
     void ShowRecentLeagues();
     void LeagueTouched();
     void OpenOnEnter(QListWidget& list, int conf);
+    void LoadQueuedLeague();
 
     QLabel* status_ = nullptr;
     LeagueWatch* watch_ = nullptr;
     bool leagueTouched_ = false;
+    // The league a second start asked for, waiting for the open windows to close.
+    std::filesystem::path queuedLeague_;
     std::vector<std::filesystem::path> recentShown_;
     QAction* recentSeparator_ = nullptr;
     std::filesystem::path rememberedLeague_;

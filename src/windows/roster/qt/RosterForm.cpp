@@ -56,8 +56,9 @@ RosterForm::RosterForm(Roster& window, QWidget* parent)
                     {window_.mnuEdit, window_.mnuUndo, [this] { window_.mnuUndo_Click(); },
                      window_.mnuRedo, [this] { window_.mnuRedo_Click(); }});
     setSizeGripEnabled(true);
-    resize(1120, 640);
     Binder().RefreshAll();
+    // Tall enough for the whole game roster in the desktop's style where the screen allows.
+    resize(QSize(1120, 640).expandedTo(sizeHint()));
     list1[Dressed]->setFocus();
 }
 

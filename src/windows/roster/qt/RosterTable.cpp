@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
@@ -83,6 +84,19 @@ RosterTable::RosterTable(int place, const Roster& window, QWidget* parent)
             [this](const QPoint& at) { ShowHeaderMenu(at); });
     sort_ = qt::RememberedSort(SettingName(place_), ColumnCount);
     SizeColumns({});
+}
+
+// Rows are as tall as the desktop's style and font make them (taller in some themes than in
+// others), so the room is measured on a row, or on the font while the table is empty.
+QSize RosterTable::sizeHint() const {
+    QSize size = QTreeWidget::sizeHint();
+    if (place_ != Dressed) return size;
+    const int row = topLevelItemCount() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 6;
+    // Room for the horizontal scroll bar too: a narrow window shows one under the rows.
+    const int scrollBar = horizontalScrollBar()->sizeHint().height();
+    size.setHeight(header()->sizeHint().height() + kGameRosterRows * row + 2 * frameWidth() +
+                   scrollBar);
+    return size;
 }
 
 int RosterTable::ColumnWidth(int column, const QString& widest) const {

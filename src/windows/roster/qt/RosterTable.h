@@ -43,6 +43,9 @@ class RosterTable : public QTreeWidget {
     std::function<void(QTreeWidgetItem* item)> OnEnter;
 
     static constexpr const char* kMimeType = "application/x-korvel-roster-list";
+    // The game roster's table asks for room to show a whole game roster without scrolling.
+    static constexpr int kGameRosterRows = 20;
+    QSize sizeHint() const override;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -201,9 +201,10 @@ DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
     Value("lblTeam").setFont(Scaled(font(), 2.0));
 
     auto* root = new QVBoxLayout(this);
-    // Compact enough for a screen of 614 points' height (1366x768 at 125 %) and its title bar.
-    root->setContentsMargins(22, 10, 22, 10);
-    root->setSpacing(10);
+    // Compact enough for the work area of a screen of 614 points' height (1366x768 at 125 %)
+    // under a desktop panel of 48 pixels, with the window's title bar.
+    root->setContentsMargins(22, 8, 22, 8);
+    root->setSpacing(8);
     root->addWidget(&Value("lblTeam"));
     root->addWidget(MakeIdentity());
 
