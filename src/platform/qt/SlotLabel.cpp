@@ -1,6 +1,7 @@
 #include "platform/qt/SlotLabel.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -26,7 +27,7 @@ constexpr const char* kListDragFormat = "application/x-qabstractitemmodeldatalis
 // may shrink to 8 and an ellipsis.
 constexpr int kCaptionCharacters = 20;
 constexpr int kFewestCharacters = 8;
-constexpr const char* kEmptyCaption = "empty";
+constexpr const char* kEmptyCaption = QT_TRANSLATE_NOOP("SlotLabel", "empty");
 
 constexpr int kPadding = 9;  // between the frame and the caption
 constexpr qreal kRadius = 6;
@@ -143,7 +144,9 @@ QSize SlotLabel::sizeHint() const {
     italic.setBold(false);
     const int caption = std::max(widest_.isEmpty() ? metrics.averageCharWidth() * kCaptionCharacters
                                                    : metrics.horizontalAdvance(widest_),
-                                 QFontMetrics(italic).horizontalAdvance(kEmptyCaption) + 10);
+                                 QFontMetrics(italic).horizontalAdvance(
+                                     QCoreApplication::translate("SlotLabel", kEmptyCaption)) +
+                                     10);
     const QMargins margins = contentsMargins();
     return {caption + margins.left() + margins.right() + std::max(0, indent()) + 2,
             metrics.height() * 3 / 2 + 6};
@@ -219,7 +222,8 @@ void SlotLabel::paintEvent(QPaintEvent*) {
     painter.setFont(font);
     const QPalette::ColorRole behind = Decorations() ? QPalette::AlternateBase : backgroundRole();
     painter.setPen(QuietText(palette(), palette().color(behind)));
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, kEmptyCaption);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                     QCoreApplication::translate("SlotLabel", kEmptyCaption));
 }
 
 void SlotLabel::SetDragOver(DragState state) {

@@ -7,19 +7,20 @@
 #include <QMenuBar>
 
 #include "platform/qt/QtText.h"
+#include "platform/qt/Translate.h"
 
 namespace korvel::qt {
 namespace {
 
 QAction* AddItem(QMenu& menu, FormBinder& binder, MenuItem& control, FormBinder::Handler click,
                  QKeySequence::StandardKey key) {
-    QAction* action = menu.addAction(ToQString(control.Caption));
+    QAction* action = menu.addAction(Translated(control.Caption));
     action->setShortcuts(key);
     // The keys work wherever the focus is in the window, as the menu's do in a main window.
     action->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(action, &QAction::triggered, &binder, [&binder, click] { binder.Run(click); });
     binder.OnRefresh([action, &control] {
-        const QString text = ToQString(control.Caption);
+        const QString text = Translated(control.Caption);
         if (action->text() != text) action->setText(text);
         action->setEnabled(control.Enabled);
     });
