@@ -155,6 +155,8 @@ TEST_F(TranslationsTest, SentencesOfTheCoreAreTranslatedWholeWithTheirPlacesAndP
               "Annuler : Habiller Ola Berg");
     // Names from the league's files are no texts of the program: they show as they are.
     EXPECT_EQ(qt::Translated("Ola Berg"), "Ola Berg");
+    // Qt's own standard buttons speak the same language.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
 }
 
 TEST_F(TranslationsTest, AnEnglishDesktopLoadsNoTranslationAndSeesTheTextsAsWritten) {
@@ -254,36 +256,36 @@ class TranslatedWindowsTest : public TranslationsTest {
         }
     }
 
-    // The main window as the language shows it, its picture written as main-<language>.png.
+    // The main window as the language shows it; its pictures are main-<language>[-dark].png.
     Shown MainWindowIn(const QString& language) {
         qt::InstallTranslations(QLocale(language), kCompiled);
-        MainForm form(*main, vars);
-        form.Binder().RefreshAll();
         Shown shown;
-        AddMenus(*form.menuBar(), shown);
-        AddWidgets(form, shown);
         InLightAndDark([&](bool dark) {
+            MainForm form(*main, vars);
             form.show();
-            EXPECT_TRUE(SaveScreenshot(
-                form, "main-" + language.toStdString() + (dark ? "-dark" : "") + ".png"));
+            if (!dark) {
+                AddMenus(*form.menuBar(), shown);
+                AddWidgets(form, shown);
+            }
+            EXPECT_TRUE(SaveScreenshot(form, "main-" + language.toStdString() +
+                                                 (dark ? "-dark" : "") + ".png"));
         });
         return shown;
     }
 
-    // The roster window as the language shows it, its picture written as roster-<language>.png.
+    // The roster window as the language shows it; its pictures are roster-<language>[-dark].png.
     Shown RosterWindowIn(const QString& language) {
         qt::InstallTranslations(QLocale(language), kCompiled);
         Shown shown;
-        ui.ModalHook = [&](QDialog& dialog) {
-            auto& form = dynamic_cast<RosterForm&>(dialog);
-            form.Binder().RefreshAll();
-            AddWidgets(form, shown);
-            InLightAndDark([&](bool dark) {
-                EXPECT_TRUE(SaveScreenshot(
-                    form, "roster-" + language.toStdString() + (dark ? "-dark" : "") + ".png"));
-            });
-        };
-        main->SetRoster_Click();
+        InLightAndDark([&](bool dark) {
+            ui.ModalHook = [&](QDialog& dialog) {
+                auto& form = dynamic_cast<RosterForm&>(dialog);
+                if (!dark) AddWidgets(form, shown);
+                EXPECT_TRUE(SaveScreenshot(form, "roster-" + language.toStdString() +
+                                                     (dark ? "-dark" : "") + ".png"));
+            };
+            main->SetRoster_Click();
+        });
         return shown;
     }
 
