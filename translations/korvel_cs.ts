@@ -4,7 +4,7 @@
 <context>
     <name>AboutBox</name>
     <message>
-        <source>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prepares the game roster and the lines of an ice-hockey team for the league's next game.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). Korvel comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</source>
+        <source>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prepares the game roster and the lines of an ice-hockey team for the league&apos;s next game.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). Korvel comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Připraví sestavu a formace hokejového týmu na příští zápas ligy.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, verze 3 nebo pozdější (GPL-3.0-or-later). Korvel je poskytován bez jakékoli záruky.&lt;/p&gt;&lt;p&gt;Sestaveno s:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), v korvel-cli a korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), v korvel-cli&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
@@ -75,7 +75,7 @@
         <translation>Pravá</translation>
     </message>
     <message>
-        <source>Enter the player's name.</source>
+        <source>Enter the player&apos;s name.</source>
         <translation>Zadejte jméno hráče.</translation>
     </message>
     <message>
@@ -83,7 +83,7 @@
         <translation>Soupiska týmu %1 je plná: všech 50 míst je obsazeno.</translation>
     </message>
     <message>
-        <source>Choose the player's position.</source>
+        <source>Choose the player&apos;s position.</source>
         <translation>Zvolte post hráče.</translation>
     </message>
     <message>
@@ -359,7 +359,7 @@
 <context>
     <name>DisplayTeamForm</name>
     <message>
-        <source>The team's name as the league stores it.</source>
+        <source>The team&apos;s name as the league stores it.</source>
         <translation>Název týmu, jak ho ukládá liga.</translation>
     </message>
     <message>
@@ -367,15 +367,15 @@
         <translation>Konference, ve které tým hraje.</translation>
     </message>
     <message>
-        <source>The team's division within its conference.</source>
+        <source>The team&apos;s division within its conference.</source>
         <translation>Divize týmu v jeho konferenci.</translation>
     </message>
     <message>
-        <source>The team's three-letter abbreviation.</source>
+        <source>The team&apos;s three-letter abbreviation.</source>
         <translation>Třípísmenná zkratka týmu.</translation>
     </message>
     <message>
-        <source>The team's owner.</source>
+        <source>The team&apos;s owner.</source>
         <translation>Majitel týmu.</translation>
     </message>
     <message>
@@ -383,7 +383,7 @@
         <translation>Soubory ligy neukládají žádnou e-mailovou adresu.</translation>
     </message>
     <message>
-        <source>The owner's ICQ number.</source>
+        <source>The owner&apos;s ICQ number.</source>
         <translation>Číslo ICQ majitele.</translation>
     </message>
     <message>
@@ -391,7 +391,7 @@
         <translation>Hlavní trenér. Polovina jeho platu je výdajem sezony.</translation>
     </message>
     <message>
-        <source>The team's home arena.</source>
+        <source>The team&apos;s home arena.</source>
         <translation>Domácí stadion týmu.</translation>
     </message>
     <message>
@@ -447,11 +447,11 @@
         <translation>Trestné minuty na odehraný zápas.</translation>
     </message>
     <message>
-        <source>Average height of the pro players, in the league's units.</source>
+        <source>Average height of the pro players, in the league&apos;s units.</source>
         <translation>Průměrná výška hráčů A-týmu v jednotkách ligy.</translation>
     </message>
     <message>
-        <source>Average weight of the pro players, in the league's units.</source>
+        <source>Average weight of the pro players, in the league&apos;s units.</source>
         <translation>Průměrná hmotnost hráčů A-týmu v jednotkách ligy.</translation>
     </message>
     <message>
@@ -479,7 +479,7 @@
         <translation>Příjmy, které ještě přijdou: zbývající domácí zápasy x příjmy na zápas. Před začátkem sezony nic.</translation>
     </message>
     <message>
-        <source>Season expenses (pro salaries, a tenth of each healthy farm player's salary, half the coach's salary) spread over 84 games.</source>
+        <source>Season expenses (pro salaries, a tenth of each healthy farm player&apos;s salary, half the coach&apos;s salary) spread over 84 games.</source>
         <translation>Výdaje sezony (platy A-týmu, desetina platu každého zdravého hráče farmy, polovina platu trenéra) rozložené na 84 zápasů.</translation>
     </message>
     <message>
@@ -491,15 +491,15 @@
         <translation>Současné finance + odhadované příjmy - očekávané výdaje ze zobrazených částek. Červeně, když tým skončí sezonu ve ztrátě.</translation>
     </message>
     <message>
-        <source>The team's money now.</source>
+        <source>The team&apos;s money now.</source>
         <translation>Peníze týmu teď.</translation>
     </message>
     <message>
-        <source>Half the season's games less the home games played.</source>
+        <source>Half the season&apos;s games less the home games played.</source>
         <translation>Polovina zápasů sezony minus odehrané domácí zápasy.</translation>
     </message>
     <message>
-        <source>The season's games per team less the games played. Negative when the team has played more games than the season has.</source>
+        <source>The season&apos;s games per team less the games played. Negative when the team has played more games than the season has.</source>
         <translation>Zápasy sezony na tým minus odehrané zápasy. Záporné, když tým odehrál více zápasů, než má sezona.</translation>
     </message>
     <message>
@@ -1087,7 +1087,7 @@ Přetažením na jiné místo se obě vymění</translation>
         <translation>O programu</translation>
     </message>
     <message>
-        <source>The league's files changed on disk since they were loaded.</source>
+        <source>The league&apos;s files changed on disk since they were loaded.</source>
         <translation>Soubory ligy se od načtení na disku změnily.</translation>
     </message>
     <message>
@@ -1825,7 +1825,7 @@ Přetažením na jiné místo se obě vymění</translation>
         <translation>Načíst formace</translation>
     </message>
     <message>
-        <source>The password cannot hold "%1": a lines file keeps only characters of the Windows-1252 set.</source>
+        <source>The password cannot hold &quot;%1&quot;: a lines file keeps only characters of the Windows-1252 set.</source>
         <translation>Heslo nesmí obsahovat „%1“: soubor formací uchovává jen znaky sady Windows-1252.</translation>
     </message>
     <message>

@@ -4,7 +4,7 @@
 <context>
     <name>AboutBox</name>
     <message>
-        <source>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prepares the game roster and the lines of an ice-hockey team for the league's next game.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). Korvel comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</source>
+        <source>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prepares the game roster and the lines of an ice-hockey team for the league&apos;s next game.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). Korvel comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Stellt den Spieltagskader und die Reihen einer Eishockeymannschaft für das nächste Spiel der Liga auf.&lt;/p&gt;&lt;p&gt;Lizenz: GNU General Public License, Version 3 oder später (GPL-3.0-or-later). Korvel wird ohne jede Gewährleistung geliefert.&lt;/p&gt;&lt;p&gt;Erstellt mit:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli und korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
@@ -75,7 +75,7 @@
         <translation>Rechts</translation>
     </message>
     <message>
-        <source>Enter the player's name.</source>
+        <source>Enter the player&apos;s name.</source>
         <translation>Geben Sie den Namen des Spielers ein.</translation>
     </message>
     <message>
@@ -83,7 +83,7 @@
         <translation>Der Kader von %1 ist voll: Alle 50 Plätze sind belegt.</translation>
     </message>
     <message>
-        <source>Choose the player's position.</source>
+        <source>Choose the player&apos;s position.</source>
         <translation>Wählen Sie die Position des Spielers.</translation>
     </message>
     <message>
@@ -359,7 +359,7 @@
 <context>
     <name>DisplayTeamForm</name>
     <message>
-        <source>The team's name as the league stores it.</source>
+        <source>The team&apos;s name as the league stores it.</source>
         <translation>Der Name der Mannschaft, wie die Liga ihn speichert.</translation>
     </message>
     <message>
@@ -367,15 +367,15 @@
         <translation>Die Conference, in der die Mannschaft spielt.</translation>
     </message>
     <message>
-        <source>The team's division within its conference.</source>
+        <source>The team&apos;s division within its conference.</source>
         <translation>Die Division der Mannschaft innerhalb ihrer Conference.</translation>
     </message>
     <message>
-        <source>The team's three-letter abbreviation.</source>
+        <source>The team&apos;s three-letter abbreviation.</source>
         <translation>Das dreibuchstabige Kürzel der Mannschaft.</translation>
     </message>
     <message>
-        <source>The team's owner.</source>
+        <source>The team&apos;s owner.</source>
         <translation>Der Eigentümer der Mannschaft.</translation>
     </message>
     <message>
@@ -383,7 +383,7 @@
         <translation>Die Ligadateien speichern keine E-Mail-Adresse.</translation>
     </message>
     <message>
-        <source>The owner's ICQ number.</source>
+        <source>The owner&apos;s ICQ number.</source>
         <translation>Die ICQ-Nummer des Eigentümers.</translation>
     </message>
     <message>
@@ -391,7 +391,7 @@
         <translation>Der Cheftrainer. Die Hälfte seines Gehalts ist eine Saisonausgabe.</translation>
     </message>
     <message>
-        <source>The team's home arena.</source>
+        <source>The team&apos;s home arena.</source>
         <translation>Die Heimhalle der Mannschaft.</translation>
     </message>
     <message>
@@ -447,11 +447,11 @@
         <translation>Strafminuten pro gespieltem Spiel.</translation>
     </message>
     <message>
-        <source>Average height of the pro players, in the league's units.</source>
+        <source>Average height of the pro players, in the league&apos;s units.</source>
         <translation>Durchschnittsgröße der Profispieler, in den Einheiten der Liga.</translation>
     </message>
     <message>
-        <source>Average weight of the pro players, in the league's units.</source>
+        <source>Average weight of the pro players, in the league&apos;s units.</source>
         <translation>Durchschnittsgewicht der Profispieler, in den Einheiten der Liga.</translation>
     </message>
     <message>
@@ -479,7 +479,7 @@
         <translation>Noch ausstehende Einnahmen: verbleibende Heimspiele x Einnahmen pro Spiel. Nichts vor Saisonbeginn.</translation>
     </message>
     <message>
-        <source>Season expenses (pro salaries, a tenth of each healthy farm player's salary, half the coach's salary) spread over 84 games.</source>
+        <source>Season expenses (pro salaries, a tenth of each healthy farm player&apos;s salary, half the coach&apos;s salary) spread over 84 games.</source>
         <translation>Saisonausgaben (Profigehälter, ein Zehntel des Gehalts jedes gesunden Farmteam-Spielers, das halbe Trainergehalt) verteilt auf 84 Spiele.</translation>
     </message>
     <message>
@@ -491,15 +491,15 @@
         <translation>Aktuelle Finanzen + geschätzte Einnahmen - erwartete Ausgaben, aus den gezeigten Beträgen. Rot, wenn die Mannschaft die Saison in den roten Zahlen beendet.</translation>
     </message>
     <message>
-        <source>The team's money now.</source>
+        <source>The team&apos;s money now.</source>
         <translation>Das Geld der Mannschaft zurzeit.</translation>
     </message>
     <message>
-        <source>Half the season's games less the home games played.</source>
+        <source>Half the season&apos;s games less the home games played.</source>
         <translation>Die Hälfte der Saisonspiele abzüglich der gespielten Heimspiele.</translation>
     </message>
     <message>
-        <source>The season's games per team less the games played. Negative when the team has played more games than the season has.</source>
+        <source>The season&apos;s games per team less the games played. Negative when the team has played more games than the season has.</source>
         <translation>Die Saisonspiele pro Mannschaft abzüglich der gespielten Spiele. Negativ, wenn die Mannschaft mehr Spiele bestritten hat, als die Saison hat.</translation>
     </message>
     <message>
@@ -1084,7 +1084,7 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
         <translation>Über</translation>
     </message>
     <message>
-        <source>The league's files changed on disk since they were loaded.</source>
+        <source>The league&apos;s files changed on disk since they were loaded.</source>
         <translation>Die Dateien der Liga wurden seit dem Laden auf der Festplatte geändert.</translation>
     </message>
     <message>
@@ -1819,7 +1819,7 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
         <translation>Reihen importieren</translation>
     </message>
     <message>
-        <source>The password cannot hold "%1": a lines file keeps only characters of the Windows-1252 set.</source>
+        <source>The password cannot hold &quot;%1&quot;: a lines file keeps only characters of the Windows-1252 set.</source>
         <translation>Das Passwort darf „%1“ nicht enthalten: Eine Reihendatei behält nur Zeichen des Windows-1252-Zeichensatzes.</translation>
     </message>
     <message>

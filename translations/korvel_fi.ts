@@ -4,7 +4,7 @@
 <context>
     <name>AboutBox</name>
     <message>
-        <source>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prepares the game roster and the lines of an ice-hockey team for the league's next game.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). Korvel comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</source>
+        <source>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prepares the game roster and the lines of an ice-hockey team for the league&apos;s next game.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). Korvel comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Laatii jääkiekkojoukkueen ottelukokoonpanon ja kentät liigan seuraavaan otteluun.&lt;/p&gt;&lt;p&gt;Lisenssi: GNU General Public License, versio 3 tai uudempi (GPL-3.0-or-later). Korvelilla ei ole mitään takuuta.&lt;/p&gt;&lt;p&gt;Tehty käyttäen:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), ohjelmissa korvel-cli ja korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), ohjelmassa korvel-cli&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
@@ -75,7 +75,7 @@
         <translation>Oikea</translation>
     </message>
     <message>
-        <source>Enter the player's name.</source>
+        <source>Enter the player&apos;s name.</source>
         <translation>Kirjoita pelaajan nimi.</translation>
     </message>
     <message>
@@ -83,7 +83,7 @@
         <translation>Joukkueen %1 pelaajalista on täynnä: kaikki 50 paikkaa ovat käytössä.</translation>
     </message>
     <message>
-        <source>Choose the player's position.</source>
+        <source>Choose the player&apos;s position.</source>
         <translation>Valitse pelaajan pelipaikka.</translation>
     </message>
     <message>
@@ -359,7 +359,7 @@
 <context>
     <name>DisplayTeamForm</name>
     <message>
-        <source>The team's name as the league stores it.</source>
+        <source>The team&apos;s name as the league stores it.</source>
         <translation>Joukkueen nimi sellaisena kuin liiga sen tallentaa.</translation>
     </message>
     <message>
@@ -367,15 +367,15 @@
         <translation>Konferenssi, jossa joukkue pelaa.</translation>
     </message>
     <message>
-        <source>The team's division within its conference.</source>
+        <source>The team&apos;s division within its conference.</source>
         <translation>Joukkueen divisioona konferenssissaan.</translation>
     </message>
     <message>
-        <source>The team's three-letter abbreviation.</source>
+        <source>The team&apos;s three-letter abbreviation.</source>
         <translation>Joukkueen kolmikirjaiminen lyhenne.</translation>
     </message>
     <message>
-        <source>The team's owner.</source>
+        <source>The team&apos;s owner.</source>
         <translation>Joukkueen omistaja.</translation>
     </message>
     <message>
@@ -383,7 +383,7 @@
         <translation>Liigan tiedostoissa ei ole sähköpostiosoitetta.</translation>
     </message>
     <message>
-        <source>The owner's ICQ number.</source>
+        <source>The owner&apos;s ICQ number.</source>
         <translation>Omistajan ICQ-numero.</translation>
     </message>
     <message>
@@ -391,7 +391,7 @@
         <translation>Päävalmentaja. Puolet hänen palkastaan on kauden menoa.</translation>
     </message>
     <message>
-        <source>The team's home arena.</source>
+        <source>The team&apos;s home arena.</source>
         <translation>Joukkueen kotiareena.</translation>
     </message>
     <message>
@@ -447,11 +447,11 @@
         <translation>Rangaistusminuutit pelattua ottelua kohden.</translation>
     </message>
     <message>
-        <source>Average height of the pro players, in the league's units.</source>
+        <source>Average height of the pro players, in the league&apos;s units.</source>
         <translation>Ammattilaisten keskipituus liigan yksiköissä.</translation>
     </message>
     <message>
-        <source>Average weight of the pro players, in the league's units.</source>
+        <source>Average weight of the pro players, in the league&apos;s units.</source>
         <translation>Ammattilaisten keskipaino liigan yksiköissä.</translation>
     </message>
     <message>
@@ -479,7 +479,7 @@
         <translation>Vielä tulevat tulot: jäljellä olevat kotiottelut x tulot ottelua kohden. Ei mitään ennen kauden alkua.</translation>
     </message>
     <message>
-        <source>Season expenses (pro salaries, a tenth of each healthy farm player's salary, half the coach's salary) spread over 84 games.</source>
+        <source>Season expenses (pro salaries, a tenth of each healthy farm player&apos;s salary, half the coach&apos;s salary) spread over 84 games.</source>
         <translation>Kauden menot (ammattilaisten palkat, kymmenesosa jokaisen terveen farmipelaajan palkasta, puolet valmentajan palkasta) jaettuna 84 ottelulle.</translation>
     </message>
     <message>
@@ -491,15 +491,15 @@
         <translation>Nykyinen talous + arvioidut tulot - odotetut menot näytetyistä summista. Punainen, kun joukkue päättää kauden tappiolla.</translation>
     </message>
     <message>
-        <source>The team's money now.</source>
+        <source>The team&apos;s money now.</source>
         <translation>Joukkueen rahat nyt.</translation>
     </message>
     <message>
-        <source>Half the season's games less the home games played.</source>
+        <source>Half the season&apos;s games less the home games played.</source>
         <translation>Puolet kauden otteluista vähennettynä pelatuilla kotiotteluilla.</translation>
     </message>
     <message>
-        <source>The season's games per team less the games played. Negative when the team has played more games than the season has.</source>
+        <source>The season&apos;s games per team less the games played. Negative when the team has played more games than the season has.</source>
         <translation>Kauden ottelut joukkuetta kohden vähennettynä pelatuilla otteluilla. Negatiivinen, kun joukkue on pelannut enemmän otteluita kuin kaudessa on.</translation>
     </message>
     <message>
@@ -1084,7 +1084,7 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
         <translation>Tietoja ohjelmasta</translation>
     </message>
     <message>
-        <source>The league's files changed on disk since they were loaded.</source>
+        <source>The league&apos;s files changed on disk since they were loaded.</source>
         <translation>Liigan tiedostot ovat muuttuneet levyllä latauksen jälkeen.</translation>
     </message>
     <message>
@@ -1819,7 +1819,7 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
         <translation>Tuo kentät</translation>
     </message>
     <message>
-        <source>The password cannot hold "%1": a lines file keeps only characters of the Windows-1252 set.</source>
+        <source>The password cannot hold &quot;%1&quot;: a lines file keeps only characters of the Windows-1252 set.</source>
         <translation>Salasanassa ei voi olla merkkiä ”%1”: kenttätiedosto säilyttää vain Windows-1252-merkistön merkit.</translation>
     </message>
     <message>

@@ -4,8 +4,8 @@
 <context>
     <name>AboutBox</name>
     <message>
-        <source>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prepares the game roster and the lines of an ice-hockey team for the league's next game.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). Korvel comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</source>
-        <translation>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prépare la formation et les trios d'une équipe de hockey sur glace pour le prochain match de la ligue.&lt;/p&gt;&lt;p&gt;Licence : GNU General Public License, version 3 ou ultérieure (GPL-3.0-or-later). Korvel est fourni sans aucune garantie.&lt;/p&gt;&lt;p&gt;Construit avec :&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), dans korvel-cli et korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), dans korvel-cli&lt;/li&gt;&lt;/ul&gt;</translation>
+        <source>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prepares the game roster and the lines of an ice-hockey team for the league&apos;s next game.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). Korvel comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</source>
+        <translation>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prépare la formation et les trios d&apos;une équipe de hockey sur glace pour le prochain match de la ligue.&lt;/p&gt;&lt;p&gt;Licence : GNU General Public License, version 3 ou ultérieure (GPL-3.0-or-later). Korvel est fourni sans aucune garantie.&lt;/p&gt;&lt;p&gt;Construit avec :&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), dans korvel-cli et korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), dans korvel-cli&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
         <source>About Korvel</source>
@@ -75,15 +75,15 @@
         <translation>Droite</translation>
     </message>
     <message>
-        <source>Enter the player's name.</source>
+        <source>Enter the player&apos;s name.</source>
         <translation>Entrez le nom du joueur.</translation>
     </message>
     <message>
         <source>The roster of %1 is full: all 50 places are taken.</source>
-        <translation>L'effectif de %1 est complet : les 50 places sont prises.</translation>
+        <translation>L&apos;effectif de %1 est complet : les 50 places sont prises.</translation>
     </message>
     <message>
-        <source>Choose the player's position.</source>
+        <source>Choose the player&apos;s position.</source>
         <translation>Choisissez la position du joueur.</translation>
     </message>
     <message>
@@ -217,11 +217,11 @@
     <name>DisplayTeam</name>
     <message>
         <source>Team Roster</source>
-        <translation>Effectif de l'équipe</translation>
+        <translation>Effectif de l&apos;équipe</translation>
     </message>
     <message>
         <source>Team Name</source>
-        <translation>Nom de l'équipe</translation>
+        <translation>Nom de l&apos;équipe</translation>
     </message>
     <message>
         <source>CONF</source>
@@ -353,54 +353,54 @@
     </message>
     <message>
         <source>Team Info</source>
-        <translation>Fiche de l'équipe</translation>
+        <translation>Fiche de l&apos;équipe</translation>
     </message>
 </context>
 <context>
     <name>DisplayTeamForm</name>
     <message>
-        <source>The team's name as the league stores it.</source>
-        <translation>Le nom de l'équipe tel que la ligue l'enregistre.</translation>
+        <source>The team&apos;s name as the league stores it.</source>
+        <translation>Le nom de l&apos;équipe tel que la ligue l&apos;enregistre.</translation>
     </message>
     <message>
         <source>The conference the team plays in.</source>
-        <translation>L'association où joue l'équipe.</translation>
+        <translation>L&apos;association où joue l&apos;équipe.</translation>
     </message>
     <message>
-        <source>The team's division within its conference.</source>
-        <translation>La division de l'équipe dans son association.</translation>
+        <source>The team&apos;s division within its conference.</source>
+        <translation>La division de l&apos;équipe dans son association.</translation>
     </message>
     <message>
-        <source>The team's three-letter abbreviation.</source>
-        <translation>L'abréviation de l'équipe en trois lettres.</translation>
+        <source>The team&apos;s three-letter abbreviation.</source>
+        <translation>L&apos;abréviation de l&apos;équipe en trois lettres.</translation>
     </message>
     <message>
-        <source>The team's owner.</source>
-        <translation>Le propriétaire de l'équipe.</translation>
+        <source>The team&apos;s owner.</source>
+        <translation>Le propriétaire de l&apos;équipe.</translation>
     </message>
     <message>
         <source>The league files keep no e-mail address.</source>
         <translation>Les fichiers de la ligue ne conservent aucune adresse courriel.</translation>
     </message>
     <message>
-        <source>The owner's ICQ number.</source>
+        <source>The owner&apos;s ICQ number.</source>
         <translation>Le numéro ICQ du propriétaire.</translation>
     </message>
     <message>
         <source>The head coach. Half of his salary is a season expense.</source>
-        <translation>L'entraîneur-chef. La moitié de son salaire est une dépense de la saison.</translation>
+        <translation>L&apos;entraîneur-chef. La moitié de son salaire est une dépense de la saison.</translation>
     </message>
     <message>
-        <source>The team's home arena.</source>
-        <translation>L'aréna de l'équipe.</translation>
+        <source>The team&apos;s home arena.</source>
+        <translation>L&apos;aréna de l&apos;équipe.</translation>
     </message>
     <message>
         <source>Seats in the arena.</source>
-        <translation>Places dans l'aréna.</translation>
+        <translation>Places dans l&apos;aréna.</translation>
     </message>
     <message>
         <source>Price of one ticket, in dollars.</source>
-        <translation>Prix d'un billet, en dollars.</translation>
+        <translation>Prix d&apos;un billet, en dollars.</translation>
     </message>
     <message>
         <source>Games played: wins + losses + ties.</source>
@@ -428,7 +428,7 @@
     </message>
     <message>
         <source>Power-play goals per 100 power plays, cut to one decimal. Empty until the team has had a power play.</source>
-        <translation>Buts en avantage numérique pour 100 avantages numériques, tronqué à une décimale. Vide tant que l'équipe n'a eu aucun avantage numérique.</translation>
+        <translation>Buts en avantage numérique pour 100 avantages numériques, tronqué à une décimale. Vide tant que l&apos;équipe n&apos;a eu aucun avantage numérique.</translation>
     </message>
     <message>
         <source>Per cent of times shorthanded without a goal against, cut to one decimal.</source>
@@ -447,11 +447,11 @@
         <translation>Minutes de pénalité par match joué.</translation>
     </message>
     <message>
-        <source>Average height of the pro players, in the league's units.</source>
+        <source>Average height of the pro players, in the league&apos;s units.</source>
         <translation>Taille moyenne des joueurs pros, dans les unités de la ligue.</translation>
     </message>
     <message>
-        <source>Average weight of the pro players, in the league's units.</source>
+        <source>Average weight of the pro players, in the league&apos;s units.</source>
         <translation>Poids moyen des joueurs pros, dans les unités de la ligue.</translation>
     </message>
     <message>
@@ -460,7 +460,7 @@
     </message>
     <message>
         <source>Players on the pro roster, dressed or scratched, injured or not.</source>
-        <translation>Joueurs de l'effectif pro, en uniforme ou laissés de côté, blessés ou non.</translation>
+        <translation>Joueurs de l&apos;effectif pro, en uniforme ou laissés de côté, blessés ou non.</translation>
     </message>
     <message>
         <source>Healthy players with the farm club.</source>
@@ -472,15 +472,15 @@
     </message>
     <message>
         <source>Gate revenue of one home game.</source>
-        <translation>Recettes aux guichets d'un match à domicile.</translation>
+        <translation>Recettes aux guichets d&apos;un match à domicile.</translation>
     </message>
     <message>
         <source>Revenue still to come: home games remaining x revenue per game. Nothing before the season starts.</source>
         <translation>Revenus encore à venir : matchs à domicile restants x revenus par match. Rien avant le début de la saison.</translation>
     </message>
     <message>
-        <source>Season expenses (pro salaries, a tenth of each healthy farm player's salary, half the coach's salary) spread over 84 games.</source>
-        <translation>Dépenses de la saison (salaires des pros, un dixième du salaire de chaque joueur en santé du club-école, la moitié du salaire de l'entraîneur) réparties sur 84 matchs.</translation>
+        <source>Season expenses (pro salaries, a tenth of each healthy farm player&apos;s salary, half the coach&apos;s salary) spread over 84 games.</source>
+        <translation>Dépenses de la saison (salaires des pros, un dixième du salaire de chaque joueur en santé du club-école, la moitié du salaire de l&apos;entraîneur) réparties sur 84 matchs.</translation>
     </message>
     <message>
         <source>Expenses still to come: games remaining x expenses per game. Nothing before the season starts.</source>
@@ -488,19 +488,19 @@
     </message>
     <message>
         <source>Current finances + estimated revenue - projected expenses, from the amounts shown. Red when the team ends the season in the red.</source>
-        <translation>Finances actuelles + revenus estimés - dépenses prévues, d'après les montants affichés. En rouge quand l'équipe finit la saison dans le rouge.</translation>
+        <translation>Finances actuelles + revenus estimés - dépenses prévues, d&apos;après les montants affichés. En rouge quand l&apos;équipe finit la saison dans le rouge.</translation>
     </message>
     <message>
-        <source>The team's money now.</source>
-        <translation>L'argent de l'équipe en ce moment.</translation>
+        <source>The team&apos;s money now.</source>
+        <translation>L&apos;argent de l&apos;équipe en ce moment.</translation>
     </message>
     <message>
-        <source>Half the season's games less the home games played.</source>
+        <source>Half the season&apos;s games less the home games played.</source>
         <translation>La moitié des matchs de la saison moins les matchs joués à domicile.</translation>
     </message>
     <message>
-        <source>The season's games per team less the games played. Negative when the team has played more games than the season has.</source>
-        <translation>Les matchs de la saison par équipe moins les matchs joués. Négatif quand l'équipe a joué plus de matchs que la saison n'en compte.</translation>
+        <source>The season&apos;s games per team less the games played. Negative when the team has played more games than the season has.</source>
+        <translation>Les matchs de la saison par équipe moins les matchs joués. Négatif quand l&apos;équipe a joué plus de matchs que la saison n&apos;en compte.</translation>
     </message>
     <message>
         <source>Expenses</source>
@@ -536,11 +536,11 @@
     </message>
     <message>
         <source>Team &amp;Lines</source>
-        <translation>&amp;Trios de l'équipe</translation>
+        <translation>&amp;Trios de l&apos;équipe</translation>
     </message>
     <message>
         <source>Team &amp;Roster</source>
-        <translation>&amp;Effectif de l'équipe</translation>
+        <translation>&amp;Effectif de l&apos;équipe</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -555,11 +555,11 @@
     <name>Files</name>
     <message>
         <source>cannot be written (Input/output error)</source>
-        <translation>ne peut pas être écrit (erreur d'entrée-sortie)</translation>
+        <translation>ne peut pas être écrit (erreur d&apos;entrée-sortie)</translation>
     </message>
     <message>
         <source>is not a whole Korvel commit journal; remove it to go on</source>
-        <translation>n'est pas un journal d'enregistrement complet de Korvel; supprimez-le pour continuer</translation>
+        <translation>n&apos;est pas un journal d&apos;enregistrement complet de Korvel; supprimez-le pour continuer</translation>
     </message>
     <message>
         <source>cannot be replaced (%1)</source>
@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>%1; Korvel does not work in a start folder it cannot lock. Remove it, or start Korvel in another folder.</source>
-        <translation>%1; Korvel ne travaille pas dans un dossier de départ qu'il ne peut verrouiller. Supprimez-le, ou démarrez Korvel dans un autre dossier.</translation>
+        <translation>%1; Korvel ne travaille pas dans un dossier de départ qu&apos;il ne peut verrouiller. Supprimez-le, ou démarrez Korvel dans un autre dossier.</translation>
     </message>
     <message>
         <source>is a symbolic link, not a file</source>
@@ -611,7 +611,7 @@
     </message>
     <message>
         <source>is not a normal file</source>
-        <translation>n'est pas un fichier ordinaire</translation>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>cannot be locked (%1)</source>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>is being saved by another Korvel program; try again when it is done</source>
-        <translation>est en cours d'enregistrement par un autre programme Korvel; réessayez quand il aura fini</translation>
+        <translation>est en cours d&apos;enregistrement par un autre programme Korvel; réessayez quand il aura fini</translation>
     </message>
     <message>
         <source>is cut short</source>
@@ -651,11 +651,11 @@
     </message>
     <message>
         <source>is damaged (a part longer than a league has)</source>
-        <translation>est endommagé (une partie plus longue que ce qu'une ligue contient)</translation>
+        <translation>est endommagé (une partie plus longue que ce qu&apos;une ligue contient)</translation>
     </message>
     <message>
         <source>is not a game-day history of Korvel</source>
-        <translation>n'est pas un historique des jours de match de Korvel</translation>
+        <translation>n&apos;est pas un historique des jours de match de Korvel</translation>
     </message>
     <message>
         <source>is cut short or damaged (its checksum does not match)</source>
@@ -679,7 +679,7 @@
     </message>
     <message>
         <source>holds the game days of another league under %1 (%2)</source>
-        <translation>contient les jours de match d'une autre ligue sous %1 (%2)</translation>
+        <translation>contient les jours de match d&apos;une autre ligue sous %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>The manual is not installed: Korvel looked for %1 in the data folders of the system and beside the program.</source>
-        <translation>Le manuel n'est pas installé : Korvel a cherché %1 dans les dossiers de données du système et à côté du programme.</translation>
+        <translation>Le manuel n&apos;est pas installé : Korvel a cherché %1 dans les dossiers de données du système et à côté du programme.</translation>
     </message>
 </context>
 <context>
@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>An entry names no player of the team (%1).</source>
-        <translation>Une entrée ne désigne aucun joueur de l'équipe (%1).</translation>
+        <translation>Une entrée ne désigne aucun joueur de l&apos;équipe (%1).</translation>
     </message>
     <message>
         <source>The lines are not complete (%1 is empty).</source>
@@ -743,7 +743,7 @@
     </message>
     <message>
         <source>An injured player stands dressed and healthy in the file (%1): the import would call the lines not valid.</source>
-        <translation>Un joueur blessé figure en uniforme et en santé dans le fichier (%1) : l'importation déclarerait les trios non valides.</translation>
+        <translation>Un joueur blessé figure en uniforme et en santé dans le fichier (%1) : l&apos;importation déclarerait les trios non valides.</translation>
     </message>
     <message numerus="yes">
         <source>%n players are dressed; a game roster has %1.</source>
@@ -754,11 +754,11 @@
     </message>
     <message>
         <source>The password is not the lines password of %1.</source>
-        <translation>Le mot de passe n'est pas celui des trios de %1.</translation>
+        <translation>Le mot de passe n&apos;est pas celui des trios de %1.</translation>
     </message>
     <message>
         <source>A player in the lines is not dressed in the file (%1).</source>
-        <translation>Un joueur des trios n'est pas en uniforme dans le fichier (%1).</translation>
+        <translation>Un joueur des trios n&apos;est pas en uniforme dans le fichier (%1).</translation>
     </message>
     <message>
         <source>The file holds %1 bytes; a lines file holds %2.</source>
@@ -766,7 +766,7 @@
     </message>
     <message>
         <source>Team %1 is not in the league (teams 0 to %2).</source>
-        <translation>L'équipe %1 n'est pas dans la ligue (équipes 0 à %2).</translation>
+        <translation>L&apos;équipe %1 n&apos;est pas dans la ligue (équipes 0 à %2).</translation>
     </message>
     <message>
         <source>%1: too short for a %2 (%3 bytes, one record is %4)</source>
@@ -782,15 +782,15 @@
     </message>
     <message>
         <source>%1: too short for the %2 teams of the league (%3 bytes, one team record is %4)</source>
-        <translation>%1 : trop court pour les %2 équipes de la ligue (%3 octets, un enregistrement d'équipe en fait %4)</translation>
+        <translation>%1 : trop court pour les %2 équipes de la ligue (%3 octets, un enregistrement d&apos;équipe en fait %4)</translation>
     </message>
     <message>
         <source>%1: shorter than the league needs (%2 bytes of %3): the players of %4 team are missing, and it loads with empty places.</source>
-        <translation>%1 : plus court que ce qu'exige la ligue (%2 octets sur %3) : les joueurs de %4 équipe manquent, et elle se charge avec des places vides.</translation>
+        <translation>%1 : plus court que ce qu&apos;exige la ligue (%2 octets sur %3) : les joueurs de %4 équipe manquent, et elle se charge avec des places vides.</translation>
     </message>
     <message>
         <source>%1: shorter than the league needs (%2 bytes of %3): the players of %4 teams are missing, and they load with empty places.</source>
-        <translation>%1 : plus court que ce qu'exige la ligue (%2 octets sur %3) : les joueurs de %4 équipes manquent, et elles se chargent avec des places vides.</translation>
+        <translation>%1 : plus court que ce qu&apos;exige la ligue (%2 octets sur %3) : les joueurs de %4 équipes manquent, et elles se chargent avec des places vides.</translation>
     </message>
     <message>
         <source>The start folder %1 must be writable: Korvel keeps its working copies of the league there.
@@ -804,29 +804,29 @@
         <source>The league %1 could not be loaded.
 
 %2</source>
-        <translation>La ligue %1 n'a pas pu être chargée.
+        <translation>La ligue %1 n&apos;a pas pu être chargée.
 
 %2</translation>
     </message>
     <message>
         <source>The game days of this league could not be read: %1</source>
-        <translation>Les jours de match de cette ligue n'ont pas pu être lus : %1</translation>
+        <translation>Les jours de match de cette ligue n&apos;ont pas pu être lus : %1</translation>
     </message>
     <message>
         <source>This game day could not be kept for the next briefing: %1</source>
-        <translation>Ce jour de match n'a pas pu être gardé pour le prochain bilan : %1</translation>
+        <translation>Ce jour de match n&apos;a pas pu être gardé pour le prochain bilan : %1</translation>
     </message>
     <message>
         <source>The game-day history %1 %2. It was set aside as %3, and the briefing starts afresh.</source>
-        <translation>L'historique des jours de match %1 %2. Il a été mis de côté sous %3, et le bilan repart à neuf.</translation>
+        <translation>L&apos;historique des jours de match %1 %2. Il a été mis de côté sous %3, et le bilan repart à neuf.</translation>
     </message>
     <message>
         <source>The game-day history %1 %2 and could not be set aside (%3); the briefing starts afresh and the file is left as it is.</source>
-        <translation>L'historique des jours de match %1 %2 et n'a pas pu être mis de côté (%3); le bilan repart à neuf et le fichier reste tel quel.</translation>
+        <translation>L&apos;historique des jours de match %1 %2 et n&apos;a pas pu être mis de côté (%3); le bilan repart à neuf et le fichier reste tel quel.</translation>
     </message>
     <message>
         <source>The game-day history %1 %2 and could not be set aside; the briefing starts afresh and the file is left as it is.</source>
-        <translation>L'historique des jours de match %1 %2 et n'a pas pu être mis de côté; le bilan repart à neuf et le fichier reste tel quel.</translation>
+        <translation>L&apos;historique des jours de match %1 %2 et n&apos;a pas pu être mis de côté; le bilan repart à neuf et le fichier reste tel quel.</translation>
     </message>
 </context>
 <context>
@@ -857,11 +857,11 @@
     </message>
     <message>
         <source>Power Play Lines</source>
-        <translation>Unités d'avantage numérique</translation>
+        <translation>Unités d&apos;avantage numérique</translation>
     </message>
     <message>
         <source>Penalty Kill Lines</source>
-        <translation>Unités d'infériorité numérique</translation>
+        <translation>Unités d&apos;infériorité numérique</translation>
     </message>
     <message>
         <source>Password?</source>
@@ -950,7 +950,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>Roster order</source>
-        <translation>Ordre de l'effectif</translation>
+        <translation>Ordre de l&apos;effectif</translation>
     </message>
     <message>
         <source>Name</source>
@@ -974,7 +974,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>The order of the players (Alt+B); a click on a column header does the same</source>
-        <translation>L'ordre des joueurs (Alt+B); un clic sur un en-tête de colonne fait de même</translation>
+        <translation>L&apos;ordre des joueurs (Alt+B); un clic sur un en-tête de colonne fait de même</translation>
     </message>
     <message>
         <source>Pick a player, then press Enter on a slot (F6 goes there), click it or drag him onto it.</source>
@@ -994,11 +994,11 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>Power play lines</source>
-        <translation>Unités d'avantage numérique</translation>
+        <translation>Unités d&apos;avantage numérique</translation>
     </message>
     <message>
         <source>Penalty kill lines</source>
-        <translation>Unités d'infériorité numérique</translation>
+        <translation>Unités d&apos;infériorité numérique</translation>
     </message>
     <message>
         <source>Set all lines automatically</source>
@@ -1025,7 +1025,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>View Team</source>
-        <translation>Voir l'équipe</translation>
+        <translation>Voir l&apos;équipe</translation>
     </message>
     <message>
         <source>Set Game Roster</source>
@@ -1084,7 +1084,7 @@ Glisser sur une autre place pour échanger les deux</translation>
         <translation>À propos</translation>
     </message>
     <message>
-        <source>The league's files changed on disk since they were loaded.</source>
+        <source>The league&apos;s files changed on disk since they were loaded.</source>
         <translation>Les fichiers de la ligue ont changé sur le disque depuis leur chargement.</translation>
     </message>
     <message>
@@ -1371,7 +1371,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>The player as listed; the mark tells how often he stands in the lines shown</source>
-        <translation>Le joueur tel qu'inscrit; la marque dit combien de fois il figure dans les trios affichés</translation>
+        <translation>Le joueur tel qu&apos;inscrit; la marque dit combien de fois il figure dans les trios affichés</translation>
     </message>
     <message>
         <source>Position</source>
@@ -1395,7 +1395,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>The player as listed; * marks a protected player or a rookie in the protection view</source>
-        <translation>Le joueur tel qu'inscrit; * marque un joueur protégé ou une recrue dans la vue de protection</translation>
+        <translation>Le joueur tel qu&apos;inscrit; * marque un joueur protégé ou une recrue dans la vue de protection</translation>
     </message>
     <message>
         <source>Injury code and games suspended</source>
@@ -1574,7 +1574,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     <name>RosterTable</name>
     <message>
         <source>Roster order</source>
-        <translation>Ordre de l'effectif</translation>
+        <translation>Ordre de l&apos;effectif</translation>
     </message>
 </context>
 <context>
@@ -1630,7 +1630,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>Double click or Enter makes the team current.</source>
-        <translation>Un double clic ou Entrée en fait l'équipe actuelle.</translation>
+        <translation>Un double clic ou Entrée en fait l&apos;équipe actuelle.</translation>
     </message>
     <message>
         <source>GP</source>
@@ -1698,14 +1698,14 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>Teams whose conference or division the league does not have.</source>
-        <translation>Équipes dont la ligue n'a pas l'association ou la division.</translation>
+        <translation>Équipes dont la ligue n&apos;a pas l&apos;association ou la division.</translation>
     </message>
 </context>
 <context>
     <name>StrengthChart</name>
     <message>
         <source>Mean overall rating of the best players of each position that a game roster asks for (3 C, 3 LW, 3 RW, 6 D, 1 G). Solid bar and first number: the dressed players. Pale bar and second number: the whole pro roster.</source>
-        <translation>Cote globale moyenne des meilleurs joueurs de chaque position qu'exige une formation (3 C, 3 AG, 3 AD, 6 D, 1 G). Barre pleine et premier nombre : les joueurs en uniforme. Barre pâle et second nombre : tout l'effectif pro.</translation>
+        <translation>Cote globale moyenne des meilleurs joueurs de chaque position qu&apos;exige une formation (3 C, 3 AG, 3 AD, 6 D, 1 G). Barre pleine et premier nombre : les joueurs en uniforme. Barre pâle et second nombre : tout l&apos;effectif pro.</translation>
     </message>
     <message>
         <source> (%1 of %2)</source>
@@ -1819,7 +1819,7 @@ Glisser sur une autre place pour échanger les deux</translation>
         <translation>Importer des trios</translation>
     </message>
     <message>
-        <source>The password cannot hold "%1": a lines file keeps only characters of the Windows-1252 set.</source>
+        <source>The password cannot hold &quot;%1&quot;: a lines file keeps only characters of the Windows-1252 set.</source>
         <translation>Le mot de passe ne peut contenir « %1 » : un fichier de trios ne garde que les caractères du jeu Windows-1252.</translation>
     </message>
     <message>
@@ -1829,7 +1829,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     <message>
         <source>The lines were not saved.
 %1</source>
-        <translation>Les trios n'ont pas été enregistrés.
+        <translation>Les trios n&apos;ont pas été enregistrés.
 %1</translation>
     </message>
     <message>
@@ -1870,7 +1870,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>%1 is unavailable</source>
-        <translation>%1 n'est pas disponible</translation>
+        <translation>%1 n&apos;est pas disponible</translation>
     </message>
     <message>
         <source>Dress %1</source>
@@ -1898,7 +1898,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>The lines files of %1 and %2 would both be %3; rename one of the teams.</source>
-        <translation>Les fichiers de trios de %1 et de %2 seraient tous deux %3; renommez l'une des équipes.</translation>
+        <translation>Les fichiers de trios de %1 et de %2 seraient tous deux %3; renommez l&apos;une des équipes.</translation>
     </message>
     <message>
         <source>Roster not complete</source>
@@ -1906,7 +1906,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>Set roster first</source>
-        <translation>Établissez d'abord la formation</translation>
+        <translation>Établissez d&apos;abord la formation</translation>
     </message>
     <message>
         <source>Auto Lines</source>
@@ -1946,7 +1946,7 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
     <message>
         <source>Changes were not saved</source>
-        <translation>Les changements n'ont pas été enregistrés</translation>
+        <translation>Les changements n&apos;ont pas été enregistrés</translation>
     </message>
     <message>
         <source>Put %1 on waivers?</source>

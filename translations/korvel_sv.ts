@@ -4,7 +4,7 @@
 <context>
     <name>AboutBox</name>
     <message>
-        <source>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prepares the game roster and the lines of an ice-hockey team for the league's next game.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). Korvel comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</source>
+        <source>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Prepares the game roster and the lines of an ice-hockey team for the league&apos;s next game.&lt;/p&gt;&lt;p&gt;Licence: GNU General Public License, version 3 or later (GPL-3.0-or-later). Korvel comes with no warranty.&lt;/p&gt;&lt;p&gt;Built with:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), in korvel-cli&lt;/li&gt;&lt;/ul&gt;</source>
         <translation>&lt;h3&gt;Korvel %1&lt;/h3&gt;&lt;p&gt;Tar ut matchtruppen och kedjorna för ett ishockeylag inför ligans nästa match.&lt;/p&gt;&lt;p&gt;Licens: GNU General Public License, version 3 eller senare (GPL-3.0-or-later). Korvel levereras utan garantier.&lt;/p&gt;&lt;p&gt;Byggt med:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Qt %2 (LGPL-3.0)&lt;/li&gt;&lt;li&gt;CLI11 (BSD-3-Clause), i korvel-cli och korvel-make-league&lt;/li&gt;&lt;li&gt;nlohmann/json (MIT), i korvel-cli&lt;/li&gt;&lt;/ul&gt;</translation>
     </message>
     <message>
@@ -75,7 +75,7 @@
         <translation>Höger</translation>
     </message>
     <message>
-        <source>Enter the player's name.</source>
+        <source>Enter the player&apos;s name.</source>
         <translation>Skriv spelarens namn.</translation>
     </message>
     <message>
@@ -83,7 +83,7 @@
         <translation>Truppen för %1 är full: alla 50 platser är upptagna.</translation>
     </message>
     <message>
-        <source>Choose the player's position.</source>
+        <source>Choose the player&apos;s position.</source>
         <translation>Välj spelarens position.</translation>
     </message>
     <message>
@@ -359,7 +359,7 @@
 <context>
     <name>DisplayTeamForm</name>
     <message>
-        <source>The team's name as the league stores it.</source>
+        <source>The team&apos;s name as the league stores it.</source>
         <translation>Lagets namn så som ligan sparar det.</translation>
     </message>
     <message>
@@ -367,15 +367,15 @@
         <translation>Konferensen som laget spelar i.</translation>
     </message>
     <message>
-        <source>The team's division within its conference.</source>
+        <source>The team&apos;s division within its conference.</source>
         <translation>Lagets division inom konferensen.</translation>
     </message>
     <message>
-        <source>The team's three-letter abbreviation.</source>
+        <source>The team&apos;s three-letter abbreviation.</source>
         <translation>Lagets förkortning på tre bokstäver.</translation>
     </message>
     <message>
-        <source>The team's owner.</source>
+        <source>The team&apos;s owner.</source>
         <translation>Lagets ägare.</translation>
     </message>
     <message>
@@ -383,7 +383,7 @@
         <translation>Ligans filer sparar ingen e-postadress.</translation>
     </message>
     <message>
-        <source>The owner's ICQ number.</source>
+        <source>The owner&apos;s ICQ number.</source>
         <translation>Ägarens ICQ-nummer.</translation>
     </message>
     <message>
@@ -391,7 +391,7 @@
         <translation>Huvudtränaren. Halva hans lön är en säsongskostnad.</translation>
     </message>
     <message>
-        <source>The team's home arena.</source>
+        <source>The team&apos;s home arena.</source>
         <translation>Lagets hemmaarena.</translation>
     </message>
     <message>
@@ -447,11 +447,11 @@
         <translation>Utvisningsminuter per spelad match.</translation>
     </message>
     <message>
-        <source>Average height of the pro players, in the league's units.</source>
+        <source>Average height of the pro players, in the league&apos;s units.</source>
         <translation>Proffsspelarnas medellängd, i ligans enheter.</translation>
     </message>
     <message>
-        <source>Average weight of the pro players, in the league's units.</source>
+        <source>Average weight of the pro players, in the league&apos;s units.</source>
         <translation>Proffsspelarnas medelvikt, i ligans enheter.</translation>
     </message>
     <message>
@@ -479,7 +479,7 @@
         <translation>Intäkter som återstår: återstående hemmamatcher x intäkter per match. Inget innan säsongen börjar.</translation>
     </message>
     <message>
-        <source>Season expenses (pro salaries, a tenth of each healthy farm player's salary, half the coach's salary) spread over 84 games.</source>
+        <source>Season expenses (pro salaries, a tenth of each healthy farm player&apos;s salary, half the coach&apos;s salary) spread over 84 games.</source>
         <translation>Säsongens kostnader (proffslöner, en tiondel av varje frisk farmarspelares lön, halva tränarlönen) fördelade på 84 matcher.</translation>
     </message>
     <message>
@@ -491,15 +491,15 @@
         <translation>Aktuell ekonomi + beräknade intäkter - väntade kostnader, utifrån beloppen som visas. Rött när laget slutar säsongen med förlust.</translation>
     </message>
     <message>
-        <source>The team's money now.</source>
+        <source>The team&apos;s money now.</source>
         <translation>Lagets pengar just nu.</translation>
     </message>
     <message>
-        <source>Half the season's games less the home games played.</source>
+        <source>Half the season&apos;s games less the home games played.</source>
         <translation>Halva säsongens matcher minus spelade hemmamatcher.</translation>
     </message>
     <message>
-        <source>The season's games per team less the games played. Negative when the team has played more games than the season has.</source>
+        <source>The season&apos;s games per team less the games played. Negative when the team has played more games than the season has.</source>
         <translation>Säsongens matcher per lag minus spelade matcher. Negativt när laget har spelat fler matcher än säsongen har.</translation>
     </message>
     <message>
@@ -1084,7 +1084,7 @@ Dra till en annan plats för att byta de två</translation>
         <translation>Om</translation>
     </message>
     <message>
-        <source>The league's files changed on disk since they were loaded.</source>
+        <source>The league&apos;s files changed on disk since they were loaded.</source>
         <translation>Ligans filer har ändrats på disken sedan de lästes in.</translation>
     </message>
     <message>
@@ -1819,7 +1819,7 @@ Dra till en annan plats för att byta de två</translation>
         <translation>Importera kedjor</translation>
     </message>
     <message>
-        <source>The password cannot hold "%1": a lines file keeps only characters of the Windows-1252 set.</source>
+        <source>The password cannot hold &quot;%1&quot;: a lines file keeps only characters of the Windows-1252 set.</source>
         <translation>Lösenordet kan inte innehålla ”%1”: en kedjefil sparar bara tecken ur Windows-1252.</translation>
     </message>
     <message>
