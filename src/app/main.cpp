@@ -20,6 +20,7 @@
 #include "platform/qt/DesktopSettings.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUi.h"
+#include "platform/qt/Translate.h"
 #include "session/TeamSession.h"
 #include "windows/main/Main.h"
 #include "windows/main/qt/MainForm.h"
@@ -100,6 +101,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     korvel::qt::SetUpDesktopIdentity();
+    // The windows speak the desktop's language where Korvel has a translation for it.
+    korvel::qt::InstallTranslations(QLocale::system());
     ParseArguments(parser, options, app);
     const QCommandLineOption& screenshot = options.Screenshot;
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "league/RosterStatus.h"
+#include "platform/Phrase.h"
 
 namespace korvel {
 namespace {
@@ -21,7 +22,11 @@ constexpr std::array<PositionRule, 5> kPositionRules = {{
 }};
 
 std::string Players(int count) {
-    return std::to_string(count) + (count == 1 ? " player" : " players");
+    return KORVEL_PLURAL("League", "%n player(s)").Counting(count).English();
+}
+
+std::string TooManyPlayers(int count) {
+    return KORVEL_PLURAL("League", "%n player(s) too many").Counting(count).English();
 }
 
 }  // namespace
@@ -39,22 +44,27 @@ DressingCheck CheckDressing(const std::array<std::uint8_t, 5>& positionCount, in
         check.Complete = check.Complete && met;
         if (count < rule.Required) {
             short_ += rule.Required - count;
-            check.Missing.push_back(std::to_string(rule.Required - count) + " " + rule.Position);
+            check.Missing.push_back(
+                KORVEL_PHRASE("League", "%1 %2")
+                    .With({std::to_string(rule.Required - count), rule.Position})
+                    .English());
         } else if (rule.Exactly && count > rule.Required) {
             over += count - rule.Required;
-            check.Missing.push_back(std::to_string(count - rule.Required) + " " + rule.Position +
-                                    " too many");
+            check.Missing.push_back(
+                KORVEL_PHRASE("League", "%1 %2 too many")
+                    .With({std::to_string(count - rule.Required), rule.Position})
+                    .English());
         }
     }
     const bool allMet = dressed == kGameRosterSize;
-    check.Rules[5] = {"All", dressed, kGameRosterSize, true, allMet};
+    check.Rules[5] = {KORVEL_TEXT("League", "All"), dressed, kGameRosterSize, true, allMet};
     check.Complete = check.Complete && allMet;
     // Players the position changes above do not already add or take away.
     const int afterChanges = dressed + short_ - over;
     if (afterChanges < kGameRosterSize)
         check.Missing.push_back(Players(kGameRosterSize - afterChanges));
     if (afterChanges > kGameRosterSize)
-        check.Missing.push_back(Players(afterChanges - kGameRosterSize) + " too many");
+        check.Missing.push_back(TooManyPlayers(afterChanges - kGameRosterSize));
     return check;
 }
 

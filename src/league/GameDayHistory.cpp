@@ -10,6 +10,7 @@
 #include "league/Condense.h"
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
+#include "platform/Phrase.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/Text1252.h"
 #include "platform/Utf8Paths.h"
@@ -171,7 +172,7 @@ class Reader {
   public:
     explicit Reader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
     std::span<const std::uint8_t> Raw(std::size_t count) {
-        if (count > bytes_.size() - at_) throw Unusable("is cut short");
+        if (count > bytes_.size() - at_) throw Unusable(KORVEL_TEXT("Files", "is cut short"));
         const auto part = bytes_.subspan(at_, count);
         at_ += count;
         return part;
@@ -185,7 +186,8 @@ class Reader {
     }
     std::span<const std::uint8_t> Block(int width, std::size_t limit) {
         const std::uint64_t count = Number(width);
-        if (count > limit) throw Unusable("is damaged (a part longer than a league has)");
+        if (count > limit)
+            throw Unusable(KORVEL_TEXT("Files", "is damaged (a part longer than a league has)"));
         return Raw(static_cast<std::size_t>(count));
     }
     bool AtEnd() const { return at_ == bytes_.size(); }
@@ -229,22 +231,24 @@ std::vector<LeagueHistory> Decode(const SharedBytes& file) {
     const std::span<const std::uint8_t> bytes = file.Span();
     if (bytes.size() < kMagic.size() + 2 ||
         !std::equal(kMagic.begin(), kMagic.end(), bytes.begin())) {
-        throw Unusable("is not a game-day history of Korvel");
+        throw Unusable(KORVEL_TEXT("Files", "is not a game-day history of Korvel"));
     }
     Reader header{bytes.subspan(kMagic.size())};
     const auto version = header.Number(2);
     if (version > kVersion) {
         throw Unusable("was written by a newer Korvel (format " + std::to_string(version) + ")");
     }
-    if (bytes.size() < kMagic.size() + 2 + 8) throw Unusable("is cut short");
+    if (bytes.size() < kMagic.size() + 2 + 8) throw Unusable(KORVEL_TEXT("Files", "is cut short"));
     const std::span<const std::uint8_t> body(bytes.data(), bytes.size() - 8);
     // A history of format 1 is read as it is and written again as format 2 when it changes.
     if (Reader(bytes.last(8)).Number(8) != Checksum(version, body)) {
-        throw Unusable("is cut short or damaged (its checksum does not match)");
+        throw Unusable(
+            KORVEL_TEXT("Files", "is cut short or damaged (its checksum does not match)"));
     }
     Reader in{body.subspan(kMagic.size() + 2)};
     std::vector<LeagueHistory> leagues(in.Number(2));
-    if (leagues.size() > kLeaguesKept) throw Unusable("is damaged (too many leagues)");
+    if (leagues.size() > kLeaguesKept)
+        throw Unusable(KORVEL_TEXT("Files", "is damaged (too many leagues)"));
     for (LeagueHistory& league : leagues) {
         const auto base = in.Block(2, 4096);
         league.Base.assign(base.begin(), base.end());
@@ -252,14 +256,15 @@ std::vector<LeagueHistory> Decode(const SharedBytes& file) {
         std::copy(name.begin(), name.end(), league.LeagueName.Bytes.begin());
         league.LastTeam = static_cast<std::uint8_t>(in.Number(1));
         league.States.resize(in.Number(1));
-        if (league.States.size() > kStatesKept) throw Unusable("is damaged (too many game days)");
+        if (league.States.size() > kStatesKept)
+            throw Unusable(KORVEL_TEXT("Files", "is damaged (too many game days)"));
         for (LeagueState& state : league.States) {
             state.TeamFile = file.Part(in.Block(4, kTeamFileLimit));
             state.RosterFile = file.Part(in.Block(4, kRosterFileLimit));
             state.WaiverFile = file.Part(in.Block(4, kWaiverListLimit));
         }
     }
-    if (!in.AtEnd()) throw Unusable("is damaged (bytes after its end)");
+    if (!in.AtEnd()) throw Unusable(KORVEL_TEXT("Files", "is damaged (bytes after its end)"));
     return leagues;
 }
 
@@ -272,13 +277,21 @@ std::string SetAside(const fs::path& file, const std::string& cause, bool& setAs
         fs::rename(file, aside, error);
         if (error) break;
         setAside = true;
-        return "The game-day history " + Utf8Of(file) + " " + cause + ". It was set aside as " +
-               Utf8Of(aside) + ", and the briefing starts afresh.";
+        return KORVEL_PHRASE("League",
+                             "The game-day history %1 %2. It was set aside as %3, and the "
+                             "briefing starts afresh.")
+            .With({Utf8Of(file), cause, Utf8Of(aside)})
+            .English();
     }
     setAside = false;
-    return "The game-day history " + Utf8Of(file) + " " + cause + " and could not be set aside" +
-           (error ? " (" + error.message() + ")" : "") +
-           "; the briefing starts afresh and the file is left as it is.";
+    const Phrase notice =
+        error ? KORVEL_PHRASE("League",
+                              "The game-day history %1 %2 and could not be set aside (%3); the "
+                              "briefing starts afresh and the file is left as it is.")
+              : KORVEL_PHRASE("League",
+                              "The game-day history %1 %2 and could not be set aside; the "
+                              "briefing starts afresh and the file is left as it is.");
+    return notice.With({Utf8Of(file), cause, error ? error.message() : ""}).English();
 }
 
 // Reads `path` up to `limit` bytes into a buffer that is not cleared first. Throws FileError.
@@ -353,7 +366,9 @@ GameDayVisit VisitGameDays(const fs::path& startFolder, const fs::path& base, co
             try {
                 leagues = Decode(ReadShared(visit.File, kHistoryLimit + 1));
             } catch (const FileError& failure) {
-                throw Unusable("cannot be read (" + failure.Cause() + ")");
+                throw Unusable(KORVEL_PHRASE("Files", "cannot be read (%1)")
+                                   .With({failure.Cause()})
+                                   .English());
             }
         } catch (const Unusable& cause) {
             visit.Notice = SetAside(visit.File, cause.what(), writable);
@@ -364,8 +379,10 @@ GameDayVisit VisitGameDays(const fs::path& startFolder, const fs::path& base, co
                               [&](const LeagueHistory& h) { return h.Base == key; });
     if (found != leagues.end() &&
         (!(found->LeagueName == league.LeagueName) || found->LastTeam != league.LastTeam)) {
-        const std::string cause = "holds the game days of another league under " + key + " (" +
-                                  Windows1252ToUtf8(Condense(found->LeagueName.Str())) + ")";
+        const std::string cause =
+            KORVEL_PHRASE("Files", "holds the game days of another league under %1 (%2)")
+                .With({key, Windows1252ToUtf8(Condense(found->LeagueName.Str()))})
+                .English();
         visit.Notice = SetAside(visit.File, cause, writable);
         leagues.erase(found);
         found = leagues.end();

@@ -4,6 +4,7 @@
 
 #include "league/RosterSlots.h"
 #include "platform/CommitJournal.h"
+#include "platform/Phrase.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/Utf8Paths.h"
 
@@ -65,7 +66,9 @@ std::optional<fs::path> ReadDefaultsFile(const fs::path& file) {
     const Bytes start = ReadWholeFile(file, kLongestPath + 3);  // a path, quotes and a line end
     const std::string content(start.begin(), start.end());
     auto path = ParseDefaultsLine(content);
-    if (!path) throw FileError(file, "holds no league path (binary or overlong first line)");
+    if (!path)
+        throw FileError(
+            file, KORVEL_TEXT("Files", "holds no league path (binary or overlong first line)"));
     return path;
 }
 
@@ -89,9 +92,11 @@ namespace {
 void RequireOneRecord(const fs::path& file, const Bytes& content, std::size_t recordLength,
                       const char* what) {
     if (content.size() < recordLength) {
-        throw LeagueError(Utf8Of(file) + ": too short for a " + what + " (" +
-                          std::to_string(content.size()) + " bytes, one record is " +
-                          std::to_string(recordLength) + ")");
+        throw LeagueError(
+            KORVEL_PHRASE("League", "%1: too short for a %2 (%3 bytes, one record is %4)")
+                .With({Utf8Of(file), what, std::to_string(content.size()),
+                       std::to_string(recordLength)})
+                .English());
     }
 }
 
@@ -111,20 +116,26 @@ LeagueFileSet ReadLeagueFiles(const fs::path& base) {
     set.RosterSize = ReadOnlyFile{rosterPath}.Size();
     set.LeagueFile = ReadWholeFile(leaguePath, kLeagueFileLimit);
 
-    RequireOneRecord(leaguePath, set.LeagueFile, RecordLayout<League>::Size, "league record");
+    RequireOneRecord(leaguePath, set.LeagueFile, RecordLayout<League>::Size,
+                     KORVEL_TEXT("League", "league record"));
     set.League = DecodeRecord<League>(set.LeagueFile);
     if (set.League.LastTeam >= kMaxTeams) {
-        throw LeagueError(Utf8Of(leaguePath) + ": names " +
-                          std::to_string(set.League.LastTeam + 1) +
-                          " teams; a league holds at most " + std::to_string(kMaxTeams));
+        throw LeagueError(KORVEL_PHRASE("League", "%1: names %2 teams; a league holds at most %3")
+                              .With({Utf8Of(leaguePath), std::to_string(set.League.LastTeam + 1),
+                                     std::to_string(kMaxTeams)})
+                              .English());
     }
     // A team file cut short would list teams with empty names.
     constexpr std::size_t teamLength = RecordLayout<Team>::Size;
     const std::size_t teamCount = set.League.LastTeam + 1u;
     if (set.TeamFile.size() < teamCount * teamLength) {
-        throw LeagueError(Utf8Of(teamPath) + ": too short for the " + std::to_string(teamCount) +
-                          " teams of the league (" + std::to_string(set.TeamFile.size()) +
-                          " bytes, one team record is " + std::to_string(teamLength) + ")");
+        throw LeagueError(
+            KORVEL_PHRASE("League",
+                          "%1: too short for the %2 teams of the league (%3 "
+                          "bytes, one team record is %4)")
+                .With({Utf8Of(teamPath), std::to_string(teamCount),
+                       std::to_string(set.TeamFile.size()), std::to_string(teamLength)})
+                .English());
     }
 
     for (int t = 0; t <= set.League.LastTeam; ++t) {
@@ -145,10 +156,19 @@ std::optional<std::string> ShortRosterWarning(const LeagueFileSet& league) {
     const std::size_t needed = (league.League.LastTeam + 1u) * teamLength;
     if (league.RosterSize >= needed) return std::nullopt;
     const std::size_t lacking = (needed - league.RosterSize + teamLength - 1) / teamLength;
-    return Utf8Of(league.RosterPath) + ": shorter than the league needs (" +
-           std::to_string(league.RosterSize) + " bytes of " + std::to_string(needed) +
-           "): the players of " + std::to_string(lacking) + (lacking == 1 ? " team" : " teams") +
-           " are missing, and " + (lacking == 1 ? "it loads" : "they load") + " with empty places.";
+    const Phrase warning =
+        lacking == 1 ? KORVEL_PHRASE("League",
+                                     "%1: shorter than the league needs (%2 bytes of %3): the "
+                                     "players of %4 team are missing, and it loads with empty "
+                                     "places.")
+                     : KORVEL_PHRASE("League",
+                                     "%1: shorter than the league needs (%2 bytes of %3): the "
+                                     "players of %4 teams are missing, and they load with empty "
+                                     "places.");
+    return warning
+        .With({Utf8Of(league.RosterPath), std::to_string(league.RosterSize), std::to_string(needed),
+               std::to_string(lacking)})
+        .English();
 }
 
 void InstallLeague(Variables& vars, const LeagueFileSet& league,

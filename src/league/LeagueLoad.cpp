@@ -6,6 +6,7 @@
 
 #include "league/LeagueFiles.h"
 #include "platform/Files.h"
+#include "platform/Phrase.h"
 #include "platform/Utf8Paths.h"
 
 namespace korvel {
@@ -35,11 +36,15 @@ bool WorkingCopyFailed(const fs::path& league, const fs::path& startFolder,
 std::string LoadFailureText(const fs::path& path, const fs::path& startFolder,
                             const std::exception& failure) {
     if (WorkingCopyFailed(path, startFolder, failure)) {
-        return "The start folder " + Utf8Of(startFolder) +
-               " must be writable: Korvel keeps its working copies of the league there.\n\n" +
-               failure.what();
+        return KORVEL_PHRASE("League",
+                             "The start folder %1 must be writable: Korvel keeps its working "
+                             "copies of the league there.\n\n%2")
+            .With({Utf8Of(startFolder), failure.what()})
+            .English();
     }
-    return "The league " + Utf8Of(path) + " could not be loaded.\n\n" + failure.what();
+    return KORVEL_PHRASE("League", "The league %1 could not be loaded.\n\n%2")
+        .With({Utf8Of(path), failure.what()})
+        .English();
 }
 
 LeagueLoaded LoadLeague(Variables& vars, const fs::path& base) {
@@ -52,7 +57,9 @@ LeagueLoaded LoadLeague(Variables& vars, const fs::path& base) {
     } catch (const std::exception& failure) {
         // The briefing is no reason to refuse the league.
         loaded.Notice =
-            std::string("The game days of this league could not be read: ") + failure.what();
+            KORVEL_PHRASE("League", "The game days of this league could not be read: %1")
+                .With({failure.what()})
+                .English();
     }
     InstallLeague(vars, league, [&](std::vector<StagedFile>& files) {
         // A history that cannot be written (a full disk) costs the next briefing its comparison,
@@ -64,8 +71,9 @@ LeagueLoaded LoadLeague(Variables& vars, const fs::path& base) {
         } catch (const FileError& failure) {
             loaded.Notice +=
                 (loaded.Notice.empty() ? "" : "\n") +
-                std::string("This game day could not be kept for the next briefing: ") +
-                failure.what();
+                KORVEL_PHRASE("League", "This game day could not be kept for the next briefing: %1")
+                    .With({failure.what()})
+                    .English();
         }
     });
     return loaded;

@@ -8,6 +8,7 @@
 #include "league/RecordCodec.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
+#include "platform/Phrase.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/Text1252.h"
 
@@ -37,7 +38,9 @@ struct RecordPlaces {
 };
 
 std::string Place(int row, int column) {
-    return "row " + std::to_string(row + 1) + " column " + std::to_string(column + 1);
+    return KORVEL_PHRASE("League", "row %1 column %2")
+        .With({std::to_string(row + 1), std::to_string(column + 1)})
+        .English();
 }
 
 // The line-up checks: entries, completeness and who stands in the lines.
@@ -52,19 +55,29 @@ std::string CheckLineUp(const LinesRecord& record, const Places& players,
             if (value == kNoPlayer) {
                 if (incomplete.empty()) incomplete = Place(row, c);
             } else if (value >= kRosterPlaces || players.Empty(value)) {
-                if (entry.empty()) entry = Place(row, c) + " holds " + std::to_string(value);
+                if (entry.empty())
+                    entry = KORVEL_PHRASE("League", "%1 holds %2")
+                                .With({Place(row, c), std::to_string(value)})
+                                .English();
             } else if (record.RosterStatus[value] < kDressedHealthy) {
                 if (undressed.empty())
-                    undressed = Place(row, c) + " names " + std::to_string(value);
+                    undressed = KORVEL_PHRASE("League", "%1 names %2")
+                                    .With({Place(row, c), std::to_string(value)})
+                                    .English();
             }
         }
     }
     if (!entry.empty()) {
-        problems.push_back({"entry", "An entry names no player of the team (" + entry + ")."});
+        problems.push_back(
+            {"entry", KORVEL_PHRASE("League", "An entry names no player of the team (%1).")
+                          .With({entry})
+                          .English()});
     }
     if (!incomplete.empty()) {
         problems.push_back(
-            {"incomplete", "The lines are not complete (" + incomplete + " is empty)."});
+            {"incomplete", KORVEL_PHRASE("League", "The lines are not complete (%1 is empty).")
+                               .With({incomplete})
+                               .English()});
     }
     return undressed;
 }
@@ -84,21 +97,25 @@ void CheckRoster(const LinesRecord& record, const Places& players,
     }
     if (!injured.empty()) {
         problems.push_back({"injured dressed",
-                            "An injured player stands dressed and healthy in "
-                            "the file (" +
-                                injured +
-                                "): the import would "
-                                "call the lines not valid."});
+                            KORVEL_PHRASE("League",
+                                          "An injured player stands dressed and healthy in the "
+                                          "file (%1): the import would call the lines not valid.")
+                                .With({injured})
+                                .English()});
     }
     if (dressed != kGameRosterSize) {
-        problems.push_back({"dressed", std::to_string(dressed) +
-                                           " players are dressed; a game roster has " +
-                                           std::to_string(kGameRosterSize) + "."});
+        problems.push_back(
+            {"dressed", KORVEL_PLURAL("League", "%n players are dressed; a game roster has %1.")
+                            .With({std::to_string(kGameRosterSize)})
+                            .Counting(dressed)
+                            .English()});
     }
 }
 
 LinesProblem PasswordProblem(const std::string& team) {
-    return {"password", "The password is not the lines password of " + team + "."};
+    return {"password", KORVEL_PHRASE("League", "The password is not the lines password of %1.")
+                            .With({team})
+                            .English()};
 }
 
 template <class Places>
@@ -113,7 +130,9 @@ std::vector<LinesProblem> CheckAgainst(const LinesRecord& record, const Team& te
     if (!undressed.empty()) {
         problems.push_back(
             {"undressed in lines",
-             "A player in the lines is not dressed in the file (" + undressed + ")."});
+             KORVEL_PHRASE("League", "A player in the lines is not dressed in the file (%1).")
+                 .With({undressed})
+                 .English()});
     }
     return problems;
 }
@@ -167,15 +186,17 @@ LinesCheck CheckLinesFile(const League& league, const std::vector<Team>& teams,
         }
     }
     if (*check.Size != kLinesSize || bytes.size() != kLinesSize) {
-        check.Problems.push_back({"size", "The file holds " + std::to_string(*check.Size) +
-                                              " bytes; a lines file holds " +
-                                              std::to_string(kLinesSize) + "."});
+        check.Problems.push_back(
+            {"size", KORVEL_PHRASE("League", "The file holds %1 bytes; a lines file holds %2.")
+                         .With({std::to_string(*check.Size), std::to_string(kLinesSize)})
+                         .English()});
         return check;
     }
     if (!check.Team) {
-        check.Problems.push_back({"team", "Team " + std::to_string(*check.TeamIndex) +
-                                              " is not in the league (teams 0 to " +
-                                              std::to_string(league.LastTeam) + ")."});
+        check.Problems.push_back(
+            {"team", KORVEL_PHRASE("League", "Team %1 is not in the league (teams 0 to %2).")
+                         .With({std::to_string(*check.TeamIndex), std::to_string(league.LastTeam)})
+                         .English()});
         return check;
     }
     const LinesRecord record = DecodeRecord<LinesRecord>(bytes);

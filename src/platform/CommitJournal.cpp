@@ -47,7 +47,7 @@ void CommitStep(const fs::path& file) {
     if (seam.FailAt == 0 || step < seam.FailAt) return;
     if (seam.How == testing::StepFailure::Exit) std::_Exit(137);
     if (step == seam.FailAt || seam.How == testing::StepFailure::FromThen) {
-        throw FileError(file, "cannot be written (Input/output error)");
+        throw FileError(file, KORVEL_TEXT("Files", "cannot be written (Input/output error)"));
     }
 }
 
@@ -93,7 +93,9 @@ std::vector<JournalEntry> ParseJournal(const fs::path& journal) {
     const Bytes bytes = ReadWholeFile(journal, kJournalLimit);
     const std::string text(bytes.begin(), bytes.end());
     const auto bad = [&]() {
-        return FileError(journal, "is not a whole Korvel commit journal; remove it to go on");
+        return FileError(
+            journal,
+            KORVEL_TEXT("Files", "is not a whole Korvel commit journal; remove it to go on"));
     };
     std::size_t at = std::string(kJournalHeader).size();
     if (text.compare(0, at, kJournalHeader) != 0) throw bad();
@@ -149,7 +151,9 @@ void PlaceFromJournal(const JournalEntry& entry) {
             std::error_code error;
             fs::rename(entry.Temporary, pending, error);
             if (error) {
-                throw FileError(entry.Target, "cannot be replaced (" + error.message() + ")");
+                throw FileError(entry.Target, KORVEL_PHRASE("Files", "cannot be replaced (%1)")
+                                                  .With({error.message()})
+                                                  .English());
             }
         }
         RewriteInPlace(pending, entry.Target);
@@ -158,7 +162,10 @@ void PlaceFromJournal(const JournalEntry& entry) {
     if (!IsFile(entry.Temporary)) return;
     std::error_code error;
     fs::rename(entry.Temporary, entry.Target, error);
-    if (error) throw FileError(entry.Target, "cannot be replaced (" + error.message() + ")");
+    if (error)
+        throw FileError(
+            entry.Target,
+            KORVEL_PHRASE("Files", "cannot be replaced (%1)").With({error.message()}).English());
 }
 
 // Places what the journal in `folder` names and removes it. The locks of shared files are taken
@@ -211,7 +218,9 @@ void FinishFromJournal(const fs::path& folder, bool lockShared, bool flush = tru
     // A journal that a power cut brings back finds every file placed and only goes again.
     Step(journal);
     if (!fs::remove(journal, error) && error) {
-        throw FileError(journal, "cannot be removed (" + error.message() + ")");
+        throw FileError(
+            journal,
+            KORVEL_PHRASE("Files", "cannot be removed (%1)").With({error.message()}).English());
     }
 }
 

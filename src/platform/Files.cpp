@@ -10,6 +10,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/Phrase.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/SystemFiles.h"
 #include "platform/Utf8Paths.h"
@@ -18,7 +19,9 @@ namespace korvel {
 namespace fs = std::filesystem;
 
 FileError::FileError(const fs::path& file, const std::string& cause)
-    : std::runtime_error(Utf8Of(file) + ": " + cause), file_(file), cause_(cause) {}
+    : std::runtime_error(KORVEL_PHRASE("Files", "%1: %2").With({Utf8Of(file), cause}).English()),
+      file_(file),
+      cause_(cause) {}
 
 namespace {
 
@@ -57,14 +60,18 @@ void FillAndClose(system::FileHandle file, const std::function<void(FileSink&)>&
 // Makes a rename in `folder` durable.
 void SyncFolder(const fs::path& folder, const fs::path& target) {
     if (const std::error_code error = system::FlushFolder(folder)) {
-        throw FileError(target, "was replaced but not flushed to disk (" + error.message() + ")");
+        throw FileError(target, KORVEL_PHRASE("Files", "was replaced but not flushed to disk (%1)")
+                                    .With({error.message()})
+                                    .English());
     }
 }
 
 // Flushes everything written to the file system holding `folder`: one wait for many new files.
 void FlushFileSystem(const fs::path& folder, const fs::path& target) {
     if (const std::error_code error = system::FlushFileSystem(folder)) {
-        throw FileError(target, "cannot be flushed to disk (" + error.message() + ")");
+        throw FileError(target, KORVEL_PHRASE("Files", "cannot be flushed to disk (%1)")
+                                    .With({error.message()})
+                                    .English());
     }
 }
 
@@ -232,7 +239,7 @@ StagedFile::StagedFile(fs::path target, const std::function<void(FileSink&)>& wr
     std::error_code error;
     if (fs::is_directory(target_, error)) {
         temporary_.clear();
-        throw FileError(target_, "is a folder, not a file");
+        throw FileError(target_, KORVEL_TEXT("Files", "is a folder, not a file"));
     }
     try {
         const std::optional<unsigned> mode = system::ModeOfNormalFile(target_);
@@ -241,7 +248,9 @@ StagedFile::StagedFile(fs::path target, const std::function<void(FileSink&)>& wr
     } catch (const std::system_error& failure) {
         system::RemoveFile(temporary_);
         temporary_.clear();
-        throw FileError(target_, "cannot be written (" + failure.code().message() + ")");
+        throw FileError(target_, KORVEL_PHRASE("Files", "cannot be written (%1)")
+                                     .With({failure.code().message()})
+                                     .English());
     } catch (...) {
         // What `write` threw (a source that cannot be read) names its own file and cause.
         system::RemoveFile(temporary_);
@@ -259,7 +268,9 @@ void StagedFile::Restage(const Bytes& content) {
             [&content](FileSink& sink) { sink.Write(content.data(), content.size()); },
             std::nullopt, flush_);
     } catch (const std::system_error& failure) {
-        throw FileError(target_, "cannot be written (" + failure.code().message() + ")");
+        throw FileError(target_, KORVEL_PHRASE("Files", "cannot be written (%1)")
+                                     .With({failure.code().message()})
+                                     .English());
     }
 }
 
@@ -278,7 +289,9 @@ bool StagedFile::Rename() {
     try {
         system::ReplaceWith(temporary_, target_);
     } catch (const std::system_error& failure) {
-        throw FileError(target_, "cannot be replaced (" + failure.code().message() + ")");
+        throw FileError(target_, KORVEL_PHRASE("Files", "cannot be replaced (%1)")
+                                     .With({failure.code().message()})
+                                     .English());
     }
     temporary_.clear();
     return flush_ == Flush::Always || flush_ == Flush::WithTheSet;
@@ -332,7 +345,9 @@ void RewriteInPlace(const fs::path& from, const fs::path& to) {
             },
             std::nullopt, Flush::Always);
     } catch (const std::system_error& failure) {
-        throw FileError(to, "cannot be written in place (" + failure.code().message() + ")");
+        throw FileError(to, KORVEL_PHRASE("Files", "cannot be written in place (%1)")
+                                .With({failure.code().message()})
+                                .English());
     }
     system::RemoveFile(from);
 }
@@ -346,7 +361,10 @@ void StagedFile::Place() {
     const fs::path pending = PendingRewriteOf(target_);
     std::error_code error;
     fs::rename(temporary_, pending, error);
-    if (error) throw FileError(target_, "cannot be replaced (" + error.message() + ")");
+    if (error)
+        throw FileError(
+            target_,
+            KORVEL_PHRASE("Files", "cannot be replaced (%1)").With({error.message()}).English());
     temporary_.clear();
     RewriteInPlace(pending, target_);
 }

@@ -1,5 +1,6 @@
 #include "platform/FolderLock.h"
 
+#include "platform/Phrase.h"
 #include "platform/SystemFiles.h"
 #include "platform/Utf8Paths.h"
 
@@ -14,13 +15,17 @@ FolderLock::FolderLock(const std::filesystem::path& folder) {
     try {
         lock_.emplace(file, std::chrono::milliseconds(0));
     } catch (const FileBusy&) {
-        throw FolderInUse("The folder " + Utf8Of(folder) +
-                          " is in use by another Korvel program. Close it, or start Korvel in "
-                          "another folder.");
+        throw FolderInUse(KORVEL_PHRASE("Files",
+                                        "The folder %1 is in use by another Korvel program. "
+                                        "Close it, or start Korvel in another folder.")
+                              .With({Utf8Of(folder)})
+                              .English());
     } catch (const FileError& failure) {
-        throw FileError(file, failure.Cause() +
-                                  "; Korvel does not work in a start folder it cannot lock. "
-                                  "Remove it, or start Korvel in another folder.");
+        throw FileError(file, KORVEL_PHRASE("Files",
+                                            "%1; Korvel does not work in a start folder it cannot "
+                                            "lock. Remove it, or start Korvel in another folder.")
+                                  .With({failure.Cause()})
+                                  .English());
     }
 }
 

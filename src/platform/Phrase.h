@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +17,14 @@
 #define KORVEL_PLURAL(context, text) (::korvel::Phrase{context, text})
 
 namespace korvel {
+
+struct Phrase;
+
+// The sentences built lately, by their English text. Controls and messages carry plain text; a
+// front end that shows a text asks here whether it is a sentence the core built, and then
+// translates that sentence whole and fills its places in the user's language.
+void RememberPhrase(const std::string& english, const Phrase& phrase);
+std::optional<Phrase> RecalledPhrase(const std::string& english);
 
 // A sentence kept whole for a translator: its English source with numbered places (%1, %2...,
 // and %n for a count that chooses the plural form) and what goes in them. The core and the
@@ -67,6 +76,7 @@ struct Phrase {
             }
             out += c;
         }
+        RememberPhrase(out, *this);
         return out;
     }
 };

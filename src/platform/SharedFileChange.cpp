@@ -1,4 +1,5 @@
 #include "platform/SharedFileChange.h"
+#include "platform/Phrase.h"
 
 #include <algorithm>
 #include <atomic>
@@ -442,7 +443,10 @@ std::shared_ptr<FileLock> LockSharedFile(const fs::path& file, std::chrono::mill
     try {
         lock = std::make_shared<FileLock>(LockFileOf(file), wait, whileBusy);
     } catch (const FileBusy&) {
-        throw FileBusy(file, "is being saved by another Korvel program; try again when it is done");
+        throw FileBusy(
+            file,
+            KORVEL_TEXT("Files",
+                        "is being saved by another Korvel program; try again when it is done"));
     }
     // Under the lock no other program is writing the file or a temporary file for it.
     const fs::path pending = PendingRewriteOf(file);

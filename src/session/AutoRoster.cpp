@@ -4,6 +4,7 @@
 #include <array>
 
 #include "league/RosterStatus.h"
+#include "platform/Phrase.h"
 #include "ratings/Ratings.h"
 #include "session/TeamSession.h"
 
@@ -62,9 +63,10 @@ Outcome TeamSession::AutoRoster() {
         enough = enough && atPosition[position] >= kAutoMinimumAt[position];
     }
     if (!enough) {
-        return Outcome::Refusal({"Not enough players", "Auto Roster", Icon::Information});
+        return Outcome::Refusal({KORVEL_TEXT("TeamSession", "Not enough players"),
+                                 KORVEL_TEXT("TeamSession", "Auto Roster"), Icon::Information});
     }
-    const Step step(*this, "Auto roster");
+    const Step step(*this, KORVEL_TEXT("TeamSession", "Auto roster"));
     AutoRoster(0);
     return Outcome::Ok();
 }

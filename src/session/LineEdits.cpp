@@ -1,3 +1,4 @@
+#include "platform/Phrase.h"
 #include "session/LinePlaces.h"
 #include "session/TeamSession.h"
 
@@ -12,7 +13,8 @@ bool InLineUp(int row, int column) {
 
 bool TeamSession::ClearEntry(int row, int column) {
     if (!InLineUp(row, column)) return false;
-    const Step step(*this, "Clear " + PlaceName(row, column));
+    const Step step(
+        *this, KORVEL_PHRASE("TeamSession", "Clear %1").With({PlaceName(row, column)}).English());
     LineBuffer[LineIndex(row, column)] = kNoPlayer;
     return true;
 }
@@ -22,7 +24,9 @@ bool TeamSession::SwapEntries(int rowA, int columnA, int rowB, int columnB) {
     const std::uint8_t a = LineBuffer[LineIndex(rowA, columnA)];
     const std::uint8_t b = LineBuffer[LineIndex(rowB, columnB)];
     const LineUp before = LineBuffer;
-    const Step step(*this, "Swap " + PlaceName(rowA, columnA) + " and " + PlaceName(rowB, columnB));
+    const Step step(*this, KORVEL_PHRASE("TeamSession", "Swap %1 and %2")
+                               .With({PlaceName(rowA, columnA), PlaceName(rowB, columnB)})
+                               .English());
     // Both places are emptied first, so that a skater may change places within his own row.
     LineBuffer[LineIndex(rowA, columnA)] = kNoPlayer;
     LineBuffer[LineIndex(rowB, columnB)] = kNoPlayer;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "league/Records.h"
+#include "platform/Phrase.h"
 
 namespace korvel {
 namespace {
@@ -11,9 +12,9 @@ constexpr int kGoalieRow = kLineRows - 1;
 
 // clang-format off
 constexpr std::array<const char*, kLineRows - 1> kRowCaptions{
-    "Line 1", "Line 2", "Line 3", "Line 4",
-    "PP Line 1 (5 on 4)", "PP Line 2 (5 on 4)", "PP Line 1 (4 on 3)", "PP Line 2 (4 on 3)",
-    "PK Line 1 (4 on 5)", "PK Line 2 (4 on 5)", "PK Line 1 (3 on 5)", "PK Line 2 (3 on 5)"};
+    KORVEL_TEXT("TeamSession", "Line 1"), KORVEL_TEXT("TeamSession", "Line 2"), KORVEL_TEXT("TeamSession", "Line 3"), KORVEL_TEXT("TeamSession", "Line 4"),
+    KORVEL_TEXT("TeamSession", "PP Line 1 (5 on 4)"), KORVEL_TEXT("TeamSession", "PP Line 2 (5 on 4)"), KORVEL_TEXT("TeamSession", "PP Line 1 (4 on 3)"), KORVEL_TEXT("TeamSession", "PP Line 2 (4 on 3)"),
+    KORVEL_TEXT("TeamSession", "PK Line 1 (4 on 5)"), KORVEL_TEXT("TeamSession", "PK Line 2 (4 on 5)"), KORVEL_TEXT("TeamSession", "PK Line 1 (3 on 5)"), KORVEL_TEXT("TeamSession", "PK Line 2 (3 on 5)")};
 // clang-format on
 
 using Letters = std::array<const char*, kLineColumns>;
@@ -34,7 +35,7 @@ bool InLineUp(int row, int column) {
 }  // namespace
 
 std::string RowCaption(int row) {
-    if (row == kGoalieRow) return "Goalie / Extra Skaters";
+    if (row == kGoalieRow) return KORVEL_TEXT("TeamSession", "Goalie / Extra Skaters");
     if (row < 0 || row > kGoalieRow) return {};
     return kRowCaptions[static_cast<std::size_t>(row)];
 }
@@ -47,11 +48,16 @@ std::string ColumnLetter(int row, int column) {
 std::string PlaceName(int row, int column) {
     if (!InLineUp(row, column)) return {};
     if (row == kGoalieRow) {
-        if (column == 0) return "Goalie";
-        return column <= 2 ? "Extra Skater " + std::to_string(column) : "Goalie row spare";
+        if (column == 0) return KORVEL_TEXT("TeamSession", "Goalie");
+        return column <= 2 ? KORVEL_PHRASE("TeamSession", "Extra Skater %1")
+                                 .With({std::to_string(column)})
+                                 .English()
+                           : KORVEL_TEXT("TeamSession", "Goalie row spare");
     }
     const std::string letter = ColumnLetter(row, column);
-    return RowCaption(row) + " " + (letter.empty() ? "spare" : letter);
+    if (letter.empty())
+        return KORVEL_PHRASE("TeamSession", "%1 spare").With({RowCaption(row)}).English();
+    return KORVEL_PHRASE("TeamSession", "%1 %2").With({RowCaption(row), letter}).English();
 }
 
 }  // namespace korvel

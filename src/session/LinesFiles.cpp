@@ -17,8 +17,8 @@
 namespace korvel {
 namespace {
 
-constexpr const char* kSaveTitle = "Save Lines";
-constexpr const char* kImportTitle = "Import Lines";
+constexpr const char* kSaveTitle = KORVEL_TEXT("TeamSession", "Save Lines");
+constexpr const char* kImportTitle = KORVEL_TEXT("TeamSession", "Import Lines");
 
 // Restores the roster places of the occupied places of roster slot `slot` from the file, keeping
 // injuries; a healthy pro whom the file has on the farm goes down only through the waiver
@@ -107,8 +107,11 @@ Outcome TeamSession::SaveLines(const std::string& typedPassword, const Ask& save
     const auto password = LinesPassword(typedPassword, refused);
     if (!password) {
         return Outcome::Refusal(
-            {"The password cannot hold \"" + refused +
-                 "\": a lines file keeps only characters of the Windows-1252 set.",
+            {KORVEL_PHRASE("TeamSession",
+                           "The password cannot hold \"%1\": a lines file keeps "
+                           "only characters of the Windows-1252 set.")
+                 .With({refused})
+                 .English(),
              kSaveTitle, Icon::Critical});
     }
     // The league refuses a lines file whose password is not the team's.
@@ -119,9 +122,11 @@ Outcome TeamSession::SaveLines(const std::string& typedPassword, const Ask& save
 }
 
 Question TeamSession::PasswordMismatch() const {
-    return {
-        "The password does not match the lines password of " + TeamNameText() + ". Save anyway?",
-        kSaveTitle};
+    return {KORVEL_PHRASE("TeamSession",
+                          "The password does not match the lines password of %1. Save anyway?")
+                .With({TeamNameText()})
+                .English(),
+            kSaveTitle};
 }
 
 Outcome TeamSession::SaveLines(const FixedText<10>& password) {
@@ -136,10 +141,13 @@ Outcome TeamSession::SaveLines(const FixedText<10>& password) {
             WriteLinesFile(path, record);
         }
     } catch (const std::exception& failure) {
-        return Outcome::Refusal({std::string("The lines were not saved.\n") + failure.what(),
+        return Outcome::Refusal({KORVEL_PHRASE("TeamSession", "The lines were not saved.\n%1")
+                                     .With({failure.what()})
+                                     .English(),
                                  kSaveTitle, Icon::Critical});
     }
-    Message saved{"Lines saved as " + Utf8Of(path), "Lines Saved", Icon::Information};
+    Message saved{KORVEL_PHRASE("TeamSession", "Lines saved as %1").With({Utf8Of(path)}).English(),
+                  KORVEL_TEXT("TeamSession", "Lines Saved"), Icon::Information};
     // Said only once the file is on the disk.
     if (!saveSet_) return Outcome::Report(std::move(saved));
     saveSet_->ReportWhenSaved(std::move(saved));
@@ -151,20 +159,25 @@ Outcome TeamSession::ImportLines(const std::filesystem::path& file, const Ask& a
     try {
         record = ReadLinesFile(file);
     } catch (const FileError& failure) {
-        return Outcome::Refusal({"Errors in File", "Invalid File", Icon::None, failure.what()});
+        return Outcome::Refusal({KORVEL_TEXT("TeamSession", "Errors in File"),
+                                 KORVEL_TEXT("TeamSession", "Invalid File"), Icon::None,
+                                 failure.what()});
     }
     Team& team = TeamRecord();
     if (record.Password != team.Password) {
         return Outcome::Refusal(
-            {"Password Incorrect", kImportTitle, Icon::Critical, WhoseLinesFile(vars_, file, record)});
+            {KORVEL_TEXT("TeamSession", "Password Incorrect"), kImportTitle, Icon::Critical,
+             WhoseLinesFile(vars_, file, record)});
     }
-    Step step(*this, "Load Lines");
+    Step step(*this, KORVEL_TEXT("TeamSession", "Load Lines"));
     // Checked before anything changes: such a byte would name no player of the roster.
     if (NamesPlaceOutsideRoster(record.Slots) || !RestoreRoster(vars_, ask, record, slot)) {
         // What the refused file changed in the slot stays, as a change of no step.
         step.Dismiss();
-        return Outcome::Refusal(
-            {TeamNameText() + " lines are not valid", "Invalid Lines", Icon::None});
+        return Outcome::Refusal({KORVEL_PHRASE("TeamSession", "%1 lines are not valid")
+                                     .With({TeamNameText()})
+                                     .English(),
+                                 KORVEL_TEXT("TeamSession", "Invalid Lines"), Icon::None});
     }
     LineBuffer = record.Slots;
     team.LinesSet = kTrue;

@@ -4,6 +4,7 @@
 
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
+#include "platform/Phrase.h"
 #include "session/ProtectionQuota.h"
 #include "session/TeamSession.h"
 
@@ -12,17 +13,17 @@ namespace {
 
 struct MoveRule {
     int Step;                   // added to the working place: +100 up, -100 down
-    const char* RefusalEnding;  // nullptr: every player may move
-    const char* Verb;           // the step's name: verb, who, ending
-    const char* NameEnding;
+    const char* Refusal;  // "%1 is unavailable", %1 the player; nullptr: every player may move
+    const char* Name;     // the step's name, %1 who moves
 };
 
 // Index = TeamSession::Move: Scratch, Dress, To Farm, To Pros.
 constexpr std::array<MoveRule, 4> kMoveRules{{
-    {-100, nullptr, "Scratch ", ""},
-    {+100, " is unavailable", "Dress ", ""},
-    {-100, " cannot be sent to farm", "Send ", " to farm"},
-    {+100, nullptr, "Call up ", ""},
+    {-100, nullptr, KORVEL_TEXT("TeamSession", "Scratch %1")},
+    {+100, KORVEL_TEXT("TeamSession", "%1 is unavailable"), KORVEL_TEXT("TeamSession", "Dress %1")},
+    {-100, KORVEL_TEXT("TeamSession", "%1 cannot be sent to farm"),
+     KORVEL_TEXT("TeamSession", "Send %1 to farm")},
+    {+100, nullptr, KORVEL_TEXT("TeamSession", "Call up %1")},
 }};
 
 // Availability is judged on the stored record, not on the working place.
@@ -34,15 +35,17 @@ bool IsAvailable(const Player& player) {
 
 std::string TeamSession::MoveName(Move move, const std::string& who) {
     const MoveRule& rule = kMoveRules.at(static_cast<std::size_t>(move));
-    return rule.Verb + who + rule.NameEnding;
+    return Phrase{"TeamSession", rule.Name}.With({who}).English();
 }
 
 Outcome TeamSession::MovePlayer(int index, Move move) {
     const MoveRule& rule = kMoveRules.at(static_cast<std::size_t>(move));
     const Player& player = Players().at(static_cast<std::size_t>(index));
     const Step step(*this, MoveName(move, PlayerNameText(index)));
-    if (rule.RefusalEnding && !IsAvailable(player)) {
-        return Outcome::Refusal({player.Name.Utf8() + rule.RefusalEnding, "", Icon::None});
+    if (rule.Refusal && !IsAvailable(player)) {
+        return Outcome::Refusal(
+            {Phrase{"TeamSession", rule.Refusal}.With({player.Name.Utf8()}).English(), "",
+             Icon::None});
     }
     std::uint8_t& flags = PlayerFlags[static_cast<std::size_t>(index)];
     flags = static_cast<std::uint8_t>(flags + rule.Step);
@@ -69,8 +72,10 @@ Outcome TeamSession::AddToRoster(const std::optional<Player>& player) {
 
 bool TeamSession::ToggleProtection(int index) {
     Player& player = vars_.Players[0].at(static_cast<std::size_t>(index));
-    const Step step(*this,
-                    (player.Protected != 0 ? "Unprotect " : "Protect ") + PlayerNameText(index));
+    const Step step(*this, (player.Protected != 0 ? KORVEL_PHRASE("TeamSession", "Unprotect %1")
+                                                  : KORVEL_PHRASE("TeamSession", "Protect %1"))
+                               .With({PlayerNameText(index)})
+                               .English());
     if (player.Protected != 0) {
         player.Protected = kFalse;
         return true;

@@ -8,6 +8,7 @@
 #include "league/RosterSlots.h"
 #include "league/WaiverList.h"
 #include "platform/CommitJournal.h"
+#include "platform/Phrase.h"
 #include "platform/SharedFileChange.h"
 #include "platform/Utf8Paths.h"
 
@@ -38,9 +39,12 @@ void SaveSet::AddLinesFile(StagedFile file, int index, const std::string& name) 
             continue;
         }
         if (other->Index != index) {
-            throw std::runtime_error("The lines files of " + other->Name + " and " + name +
-                                     " would both be " + Utf8Of(file.Target()) +
-                                     "; rename one of the teams.");
+            throw std::runtime_error(
+                KORVEL_PHRASE("TeamSession",
+                              "The lines files of %1 and %2 would both be %3; rename one of the "
+                              "teams.")
+                    .With({other->Name, name, Utf8Of(file.Target())})
+                    .English());
         }
         std::vector<StagedFile> kept;
         for (StagedFile& staged : files_) {

@@ -6,6 +6,7 @@
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 #include "platform/Files.h"
+#include "platform/Phrase.h"
 #include "session/LinePlaces.h"
 
 namespace korvel {
@@ -143,7 +144,8 @@ void TeamSession::TakeUndressedOutOfLineUp() {
 
 Outcome TeamSession::KeepRoster(Save save) {
     if (!RosterComplete()) {
-        return Outcome::Refusal({"Roster not complete", kEditRosterTitle, Icon::Critical});
+        return Outcome::Refusal(
+            {KORVEL_TEXT("TeamSession", "Roster not complete"), kEditRosterTitle, Icon::Critical});
     }
     try {
         if (save == Save::Now) {
@@ -164,9 +166,10 @@ Outcome TeamSession::KeepRoster(Save save) {
 
 Outcome TeamSession::AutoLines() {
     if (CountDressedHealthy(vars_.Players[0]) != kPlayersDressed) {
-        return Outcome::Refusal({"Set roster first", "Auto Lines", Icon::Information});
+        return Outcome::Refusal({KORVEL_TEXT("TeamSession", "Set roster first"),
+                                 KORVEL_TEXT("TeamSession", "Auto Lines"), Icon::Information});
     }
-    const Step step(*this, "Auto lines");
+    const Step step(*this, KORVEL_TEXT("TeamSession", "Auto lines"));
     AutoLines(0);
     return Outcome::Ok();
 }
@@ -205,7 +208,9 @@ bool TeamSession::Takes(std::uint8_t index, int row, int column) const {
 
 bool TeamSession::PlacePlayer(std::uint8_t index, int row, int column) {
     if (!Takes(index, row, column)) return false;
-    const Step step(*this, "Put " + PlayerNameText(index) + " in " + PlaceName(row, column));
+    const Step step(*this, KORVEL_PHRASE("TeamSession", "Put %1 in %2")
+                               .With({PlayerNameText(index), PlaceName(row, column)})
+                               .English());
     LineBuffer[LineIndex(row, column)] = index;
     return true;
 }
@@ -239,7 +244,8 @@ void TeamSession::TransferLines(int slot) {
 
 Outcome TeamSession::KeepLines() {
     if (LinesIncomplete()) {
-        return Outcome::Refusal({"Lines are not complete", kEditLinesTitle, Icon::Critical});
+        return Outcome::Refusal({KORVEL_TEXT("TeamSession", "Lines are not complete"),
+                                 kEditLinesTitle, Icon::Critical});
     }
     try {
         TransferLines(0);

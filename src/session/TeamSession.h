@@ -13,6 +13,7 @@
 #include "league/RosterSlots.h"
 #include "league/Variables.h"
 #include "platform/Files.h"
+#include "platform/Phrase.h"
 #include "ratings/Ratings.h"
 #include "session/EditHistory.h"
 #include "session/Outcome.h"
@@ -21,13 +22,15 @@
 namespace korvel {
 
 // The questions and notes the roster and lines windows put around the operations.
-inline const Question kKeepRosterChanges{"Keep Roster Changes?", "Keep Changes"};
-inline const Question kKeepLineChanges{"Keep Line Changes?", "Keep Changes"};
-inline constexpr const char* kEditRosterTitle = "Edit Roster";
-inline constexpr const char* kEditLinesTitle = "Edit Lines";
+inline const Question kKeepRosterChanges{KORVEL_TEXT("TeamSession", "Keep Roster Changes?"),
+                                         KORVEL_TEXT("TeamSession", "Keep Changes")};
+inline const Question kKeepLineChanges{KORVEL_TEXT("TeamSession", "Keep Line Changes?"),
+                                       KORVEL_TEXT("TeamSession", "Keep Changes")};
+inline constexpr const char* kEditRosterTitle = KORVEL_TEXT("TeamSession", "Edit Roster");
+inline constexpr const char* kEditLinesTitle = KORVEL_TEXT("TeamSession", "Edit Lines");
 // Shown when a window with changes closes without keeping them.
 inline Message ChangesNotSaved(const char* title) {
-    return {"Changes were not saved", title, Icon::Critical};
+    return {KORVEL_TEXT("TeamSession", "Changes were not saved"), title, Icon::Critical};
 }
 
 // What keeping the working places changed, to put it back: the slot and the team record as they

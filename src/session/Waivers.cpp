@@ -2,6 +2,7 @@
 
 #include "league/Condense.h"
 #include "league/RosterStatus.h"
+#include "platform/Phrase.h"
 #include "platform/Text1252.h"
 
 namespace korvel {
@@ -25,8 +26,10 @@ bool SubjectToWaivers(const Variables& vars, int index, int slot) {
 bool CheckWaivers(Variables& vars, const Ask& ask, int index, int slot) {
     if (!SubjectToWaivers(vars, index, slot)) return true;
     Player& player = SlotPlayer(vars, index, slot);
-    const bool yes = ask(
-        {"Put " + Windows1252ToUtf8(Condense(player.Name.Str())) + " on waivers?", "Keep Changes"});
+    const bool yes = ask({KORVEL_PHRASE("TeamSession", "Put %1 on waivers?")
+                              .With({Windows1252ToUtf8(Condense(player.Name.Str()))})
+                              .English(),
+                          KORVEL_TEXT("TeamSession", "Keep Changes")});
     const int injury = InjuryOf(player.Status);
     player.Status = MakeStatus(yes ? Farm : Scratch, injury);
     return false;

@@ -1,4 +1,5 @@
 #include "platform/FileLock.h"
+#include "platform/Phrase.h"
 
 #include <cerrno>
 #include <cstring>
@@ -14,9 +15,11 @@ namespace korvel {
 namespace {
 
 std::string OpenFailure(int error) {
-    if (error == EISDIR) return "is a folder, not a file";
-    if (error == ELOOP) return "is a symbolic link, not a file";
-    return "cannot be opened (" + std::string(std::strerror(error)) + ")";
+    if (error == EISDIR) return KORVEL_TEXT("Files", "is a folder, not a file");
+    if (error == ELOOP) return KORVEL_TEXT("Files", "is a symbolic link, not a file");
+    return KORVEL_PHRASE("Files", "cannot be opened (%1)")
+        .With({std::string(std::strerror(error))})
+        .English();
 }
 
 // O_NOFOLLOW: a link planted in place of the lock file would lock (or create) another file.
@@ -30,7 +33,7 @@ int OpenLockFile(const std::filesystem::path& file) {
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        throw FileError(file, "is not a normal file");
+        throw FileError(file, KORVEL_TEXT("Files", "is not a normal file"));
     }
     return fd;
 }
@@ -60,10 +63,11 @@ FileLock::FileLock(std::filesystem::path file, std::chrono::milliseconds wait,
             if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
                 ::close(fd);
                 if (error != EWOULDBLOCK) {
-                    throw FileError(file_,
-                                    "cannot be locked (" + std::string(std::strerror(error)) + ")");
+                    throw FileError(file_, KORVEL_PHRASE("Files", "cannot be locked (%1)")
+                                               .With({std::string(std::strerror(error))})
+                                               .English());
                 }
-                throw FileBusy(file_, "is held by another Korvel program");
+                throw FileBusy(file_, KORVEL_TEXT("Files", "is held by another Korvel program"));
             }
             if (!toldBusy && whileBusy) whileBusy();
             toldBusy = true;

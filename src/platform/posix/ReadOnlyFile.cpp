@@ -1,4 +1,5 @@
 #include "platform/ReadOnlyFile.h"
+#include "platform/Phrase.h"
 
 #include <cerrno>
 #include <cstring>
@@ -13,15 +14,17 @@ namespace korvel {
 namespace {
 
 std::string OpenFailure(int error) {
-    if (error == ENOENT) return "file not found";
-    return "cannot be read (" + std::string(std::strerror(error)) + ")";
+    if (error == ENOENT) return KORVEL_TEXT("Files", "file not found");
+    return KORVEL_PHRASE("Files", "cannot be read (%1)")
+        .With({std::string(std::strerror(error))})
+        .English();
 }
 
 std::string NotANormalFile(mode_t mode) {
-    if (S_ISDIR(mode)) return "is a folder, not a file";
-    if (S_ISFIFO(mode)) return "is a pipe, not a file";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "is a device, not a file";
-    return "is not a normal file";
+    if (S_ISDIR(mode)) return KORVEL_TEXT("Files", "is a folder, not a file");
+    if (S_ISFIFO(mode)) return KORVEL_TEXT("Files", "is a pipe, not a file");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return KORVEL_TEXT("Files", "is a device, not a file");
+    return KORVEL_TEXT("Files", "is not a normal file");
 }
 
 }  // namespace
@@ -58,7 +61,9 @@ std::size_t ReadOnlyFile::ReadAt(std::size_t offset, std::size_t length, std::ui
                                   static_cast<off_t>(offset + done));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            throw FileError(path_, "reading failed (" + std::string(std::strerror(errno)) + ")");
+            throw FileError(path_, KORVEL_PHRASE("Files", "reading failed (%1)")
+                                       .With({std::string(std::strerror(errno))})
+                                       .English());
         }
         if (n == 0) break;  // the end of the file
         done += static_cast<std::size_t>(n);

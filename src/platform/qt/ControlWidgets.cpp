@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "platform/qt/QtText.h"
+#include "platform/qt/Translate.h"
 
 namespace korvel::qt {
 
@@ -23,7 +24,7 @@ bool SameEntries(const QListWidget& widget, const ListBox& control) {
     for (int row = 0; row < widget.count(); ++row) {
         const QListWidgetItem* item = widget.item(row);
         const ListItem& entry = control.Items[static_cast<std::size_t>(row)];
-        if (item->text() != ToQString(entry.Text) ||
+        if (item->text() != Translated(entry.Text) ||
             item->data(kItemDataRole).toInt() != entry.ItemData) {
             return false;
         }
@@ -32,7 +33,7 @@ bool SameEntries(const QListWidget& widget, const ListBox& control) {
 }
 
 void ShowCaption(QAbstractButton& widget, const std::string& caption) {
-    const QString text = ToQString(caption);
+    const QString text = Translated(caption);
     if (widget.text() != text) widget.setText(text);
 }
 
@@ -40,7 +41,7 @@ void ShowCaption(QAbstractButton& widget, const std::string& caption) {
 
 void Show(QLabel& widget, const Label& control) {
     widget.setTextFormat(Qt::PlainText);
-    const QString text = ToQString(control.Caption);
+    const QString text = Translated(control.Caption);
     if (widget.text() != text) widget.setText(text);
     // The default black follows the desktop's palette (and the style), so that a dark theme
     // keeps it readable; any other colour is the control's own.
@@ -68,7 +69,7 @@ void Show(QListWidget& widget, const ListBox& control) {
     if (!SameEntries(widget, control)) {
         widget.clear();
         for (const ListItem& entry : control.Items) {
-            auto* item = new QListWidgetItem(ToQString(entry.Text), &widget);
+            auto* item = new QListWidgetItem(Translated(entry.Text), &widget);
             item->setData(kItemDataRole, entry.ItemData);
         }
     }
@@ -116,13 +117,16 @@ void Show(QAbstractButton& widget, const Button& control) {
 QString WithMnemonic(const QString& caption, QChar mnemonic) {
     QString text = caption;
     text.replace('&', "&&");
-    const qsizetype at = mnemonic.isNull() ? -1 : text.indexOf(mnemonic);
+    qsizetype at = mnemonic.isNull() ? -1 : text.indexOf(mnemonic);
+    // A translated caption may lack the English letter: then its own first one serves.
+    if (at < 0 && !mnemonic.isNull()) at = text.indexOf(mnemonic, 0, Qt::CaseInsensitive);
+    if (at < 0 && !mnemonic.isNull() && !text.isEmpty() && text[0].isLetter()) at = 0;
     if (at >= 0) text.insert(at, '&');
     return text;
 }
 
 void Show(QAction& action, const MenuItem& control, QChar mnemonic) {
-    const QString text = WithMnemonic(ToQString(control.Caption), mnemonic);
+    const QString text = WithMnemonic(Translated(control.Caption), mnemonic);
     if (action.text() != text) action.setText(text);
     action.setEnabled(control.Enabled);
     const QKeySequence shortcut(ToQString(control.Shortcut));
@@ -130,7 +134,7 @@ void Show(QAction& action, const MenuItem& control, QChar mnemonic) {
 }
 
 void Show(QMenu& menu, const MenuItem& control, QChar mnemonic) {
-    const QString title = WithMnemonic(ToQString(control.Caption), mnemonic);
+    const QString title = WithMnemonic(Translated(control.Caption), mnemonic);
     if (menu.title() != title) menu.setTitle(title);
     menu.setEnabled(control.Enabled);
     menu.menuAction()->setEnabled(control.Enabled);

@@ -17,6 +17,7 @@
 #include "platform/Ui.h"
 #include "platform/qt/ControlWidgets.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/Translate.h"
 
 namespace korvel::qt {
 
@@ -201,7 +202,7 @@ void FormBinder::Run(const Handler& handler) {
         if (FailureHook) {
             FailureHook(failure.what());
         } else {
-            QMessageBox::critical(&form_, ToQString(kApplicationTitle), ToQString(failure.what()));
+            QMessageBox::critical(&form_, ToQString(kApplicationTitle), Translated(failure.what()));
         }
     }
     RefreshAll();
@@ -209,7 +210,7 @@ void FormBinder::Run(const Handler& handler) {
 }
 
 void FormBinder::RefreshAll() {
-    const QString title = ToQString(window_.Caption);
+    const QString title = Translated(window_.Caption);
     if (form_.windowTitle() != title) form_.setWindowTitle(title);
     for (const auto& refresh : refreshers_) refresh();
     for (const auto& refresh : extraRefreshers_) refresh();

@@ -21,7 +21,7 @@ namespace korvel::qt {
 namespace {
 
 constexpr const char* kManual = "korvel/manual/index.html";
-constexpr const char* kTitle = "Korvel Help";
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("HelpViewer", "Korvel Help");
 constexpr int kPictureWidth = 560;
 
 // The manual's text with each picture given a size that reads beside the text: its own, or
@@ -49,7 +49,7 @@ class HelpWindow : public QDialog {
   public:
     explicit HelpWindow(QWidget& over) : QDialog(&over, Qt::Window) {
         setObjectName("KorvelHelp");
-        setWindowTitle(kTitle);
+        setWindowTitle(QCoreApplication::translate("HelpViewer", kTitle));
         setAttribute(Qt::WA_DeleteOnClose);
         Browser = new QTextBrowser(this);
         Browser->setOpenExternalLinks(true);
@@ -77,11 +77,12 @@ std::optional<QString> ManualPage() {
 void ShowHelp(QWidget& window, const QString& section) {
     const auto page = ManualPage();
     if (!page) {
-        QMessageBox::information(&window, kTitle,
-                                 "The manual is not installed: Korvel looked for " +
-                                     QString(kManual) +
-                                     " in the data folders of the system and "
-                                     "beside the program.");
+        QMessageBox::information(
+            &window, QCoreApplication::translate("HelpViewer", kTitle),
+            QCoreApplication::translate("HelpViewer",
+                                        "The manual is not installed: Korvel looked for %1 in the "
+                                        "data folders of the system and beside the program.")
+                .arg(kManual));
         return;
     }
     auto* help = window.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);

@@ -19,6 +19,7 @@
 #include "platform/qt/DesktopSettings.h"
 #include "platform/qt/FolderOpener.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/Translate.h"
 
 namespace korvel::qt {
 
@@ -77,9 +78,9 @@ void MakeRoomForTitle(QMessageBox& box) {
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, Buttons buttons, Icon icon,
                                             const std::string& title, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(parent);
-    box->setWindowTitle(ToQString(TitleOrDefault(title)));
+    box->setWindowTitle(Translated(TitleOrDefault(title)));
     box->setTextFormat(Qt::PlainText);
-    box->setText(ToQString(text));
+    box->setText(Translated(text));
     box->setIcon(ToQtIcon(icon));
     if (buttons == Buttons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -110,9 +111,9 @@ Answer AnswerOf(const QMessageBox& box, Buttons buttons) {
 std::unique_ptr<QInputDialog> MakeInputDialog(const std::string& prompt, const std::string& title,
                                               QWidget* parent) {
     auto dialog = std::make_unique<QInputDialog>(parent);
-    dialog->setWindowTitle(ToQString(TitleOrDefault(title)));
+    dialog->setWindowTitle(Translated(TitleOrDefault(title)));
     dialog->setInputMode(QInputDialog::TextInput);
-    dialog->setLabelText(ToQString(prompt));
+    dialog->setLabelText(Translated(prompt));
     return dialog;
 }
 
@@ -132,11 +133,11 @@ QString NameFilter(const FileFilter& filter) {
     QString pattern = ToQString(filter.Pattern);
     pattern.replace(';', ' ');
     if (pattern.trimmed() == "*.*") pattern = "*";
-    return ToQString(filter.Name) + " (" + pattern + ")";
+    return Translated(filter.Name) + " (" + pattern + ")";
 }
 
 std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialog& request, QWidget* parent) {
-    auto dialog = std::make_unique<QFileDialog>(parent, ToQString(request.Title));
+    auto dialog = std::make_unique<QFileDialog>(parent, Translated(request.Title));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     QStringList filters;
@@ -162,7 +163,7 @@ Answer QtUi::MsgBox(const std::string& text, const std::string& cause, Buttons b
     if (MsgBoxHook) return MsgBoxHook(text, buttons, icon, TitleOrDefault(title));
     const auto box = MakeMessageBox(text, buttons, icon, title, DialogParent());
     if (!cause.empty()) {
-        box->setInformativeText(ToQString(cause));
+        box->setInformativeText(Translated(cause));
         // The cause names files and what was in them: shown as it is, never as markup.
         if (auto* label = box->findChild<QLabel*>("qt_msgbox_informativelabel"))
             label->setTextFormat(Qt::PlainText);
@@ -178,7 +179,8 @@ void QtUi::ShowWrittenFile(const std::string& text, const std::string& title,
         return;
     }
     const auto box = MakeMessageBox(text, Buttons::OK, Icon::Information, title, DialogParent());
-    QPushButton* open = box->addButton("Open &Folder", QMessageBox::ActionRole);
+    QPushButton* open = box->addButton(QCoreApplication::translate("QtUi", "Open &Folder"),
+                                       QMessageBox::ActionRole);
     box->exec();
     if (box->clickedButton() != open) return;
     if (OpenFolder(file.parent_path())) return;

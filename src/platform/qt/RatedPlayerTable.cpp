@@ -1,5 +1,6 @@
 #include "platform/qt/RatedPlayerTable.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QStyle>
 
@@ -16,10 +17,13 @@ void SetUpRatedPlayerTable(QTreeWidget& table, std::span<const char* const> head
     const int columns = static_cast<int>(headers.size());
     table.setColumnCount(columns);
     QStringList labels;
-    for (const char* header : headers) labels << header;
+    for (const char* header : headers)
+        labels << QCoreApplication::translate("RatedPlayerTable", header);
     table.setHeaderLabels(labels);
     for (int c = 0; c < columns; ++c) {
-        table.headerItem()->setToolTip(c, headerTips[static_cast<std::size_t>(c)]);
+        table.headerItem()->setToolTip(
+            c, QCoreApplication::translate("RatedPlayerTable",
+                                           headerTips[static_cast<std::size_t>(c)]));
         if (c >= OverallColumn && c <= DefenceColumn)
             table.headerItem()->setTextAlignment(c, Qt::AlignRight);
     }

@@ -1,6 +1,7 @@
 #include "platform/qt/SlotLabel.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -27,7 +28,7 @@ constexpr const char* kListDragFormat = "application/x-qabstractitemmodeldatalis
 // may shrink to 8 and an ellipsis.
 constexpr int kCaptionCharacters = 20;
 constexpr int kFewestCharacters = 8;
-constexpr const char* kEmptyCaption = "empty";
+constexpr const char* kEmptyCaption = QT_TRANSLATE_NOOP("SlotLabel", "empty");
 
 constexpr int kPadding = 9;  // between the frame and the caption
 constexpr qreal kRadius = 6;
@@ -60,7 +61,7 @@ SlotMetrics MetricsFor(const QFont& font, int dpi, const QString& widest) {
                             widest,
                             widest.isEmpty() ? metrics.averageCharWidth() * kCaptionCharacters
                                              : metrics.horizontalAdvance(widest),
-                            QFontMetrics(italic).horizontalAdvance(kEmptyCaption),
+                            QFontMetrics(italic).horizontalAdvance(QCoreApplication::translate("SlotLabel", kEmptyCaption)),
                             metrics.averageCharWidth(),
                             metrics.height()};
     if (measured.size() == 8) measured.erase(measured.begin());
@@ -286,7 +287,8 @@ void SlotLabel::paintEvent(QPaintEvent*) {
     painter.setFont(font);
     const QPalette::ColorRole behind = Decorations() ? QPalette::AlternateBase : backgroundRole();
     painter.setPen(QuietText(palette(), palette().color(behind)));
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, kEmptyCaption);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                     QCoreApplication::translate("SlotLabel", kEmptyCaption));
 }
 
 void SlotLabel::SetDragOver(DragState state) {

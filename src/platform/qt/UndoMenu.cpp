@@ -7,6 +7,7 @@
 #include <QMenuBar>
 
 #include "platform/qt/QtText.h"
+#include "platform/qt/Translate.h"
 
 namespace korvel::qt {
 namespace {
@@ -33,13 +34,13 @@ QList<QKeySequence> RedoKeys() {
 
 QAction* AddItem(QMenu& menu, FormBinder& binder, MenuItem& control, FormBinder::Handler click,
                  const QList<QKeySequence>& keys) {
-    QAction* action = menu.addAction(ToQString(control.Caption));
+    QAction* action = menu.addAction(Translated(control.Caption));
     action->setShortcuts(keys);
     // The keys work wherever the focus is in the window, as the menu's do in a main window.
     action->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(action, &QAction::triggered, &binder, [&binder, click] { binder.Run(click); });
     binder.OnRefresh([action, &control] {
-        const QString text = ToQString(control.Caption);
+        const QString text = Translated(control.Caption);
         if (action->text() != text) action->setText(text);
         action->setEnabled(control.Enabled);
     });

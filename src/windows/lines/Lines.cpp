@@ -5,6 +5,7 @@
 #include "league/LinesFile.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
+#include "platform/Phrase.h"
 #include "session/LinePlaces.h"
 #include "session/Readiness.h"
 
@@ -43,7 +44,9 @@ int Lines::FirstViewRow() const {
 
 void Lines::Form_Load() {
     LineBuffer = vars_.CurrentTeamRecord().LineSlots;
-    Label6.Caption = "Lines for " + vars_.CurrentTeamRecord().Name.Utf8();
+    Label6.Caption = KORVEL_PHRASE("Lines", "Lines for %1")
+                         .With({vars_.CurrentTeamRecord().Name.Utf8()})
+                         .English();
     ShowView(optPP.Value ? View::PowerPlay : optPK.Value ? View::PenaltyKill : View::Even);
     session_.StartEditing();
     AddPlayers();
@@ -61,9 +64,13 @@ void Lines::ShowEditState() {
     Ready = problems.empty();
     lblReady.Caption = ReadinessLine(problems);
     mnuUndo.Enabled = session_.CanUndo();
-    mnuUndo.Caption = mnuUndo.Enabled ? "Undo " + session_.UndoName() : "Undo";
+    mnuUndo.Caption = mnuUndo.Enabled
+                          ? KORVEL_PHRASE("Lines", "Undo %1").With({session_.UndoName()}).English()
+                          : KORVEL_TEXT("Lines", "Undo");
     mnuRedo.Enabled = session_.CanRedo();
-    mnuRedo.Caption = mnuRedo.Enabled ? "Redo " + session_.RedoName() : "Redo";
+    mnuRedo.Caption = mnuRedo.Enabled
+                          ? KORVEL_PHRASE("Lines", "Redo %1").With({session_.RedoName()}).English()
+                          : KORVEL_TEXT("Lines", "Redo");
 }
 
 void Lines::mnuUndo_Click() {
@@ -107,8 +114,9 @@ void Lines::DisplayLines() {
 }
 
 void Lines::ShowView(View view) {
-    static constexpr std::array<const char*, 3> kTitles{"Even Strength Lines", "Power Play Lines",
-                                                        "Penalty Kill Lines"};
+    static constexpr std::array<const char*, 3> kTitles{KORVEL_TEXT("Lines", "Even Strength Lines"),
+                                                        KORVEL_TEXT("Lines", "Power Play Lines"),
+                                                        KORVEL_TEXT("Lines", "Penalty Kill Lines")};
     optEven.Value = view == View::Even;
     optPP.Value = view == View::PowerPlay;
     optPK.Value = view == View::PenaltyKill;
@@ -243,7 +251,8 @@ bool Lines::SaveLines() {
         return false;
     }
     // A cancelled password box saves nothing.
-    const auto typed = ui_.PasswordBox("Password?", "Save Lines", kLinesPasswordLength);
+    const auto typed = ui_.PasswordBox(KORVEL_TEXT("Lines", "Password?"),
+                                       KORVEL_TEXT("Lines", "Save Lines"), kLinesPasswordLength);
     if (!typed) return false;
     const Outcome outcome = session_.SaveLines(*typed, AskThrough(ui_));
     if (outcome.Done && outcome.Shown) {
@@ -263,8 +272,9 @@ bool Lines::SaveLines() {
 
 void Lines::ImportLines(int slot) {
     FileDialog dialog;
-    dialog.Title = "Import Lines";
-    dialog.Filters = ParseFilterList("All Files|*.*|Lines Files|*.lns");
+    dialog.Title = KORVEL_TEXT("Lines", "Import Lines");
+    dialog.Filters = ParseFilterList(std::string(KORVEL_TEXT("Lines", "All Files")) + "|*.*|" +
+                                     KORVEL_TEXT("Lines", "Lines Files") + "|*.lns");
     dialog.SelectedFilter = 1;
     dialog.InitialFolder = vars_.StartFolder;
     const auto chosen = ui_.OpenFile(dialog);

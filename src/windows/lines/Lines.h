@@ -11,6 +11,7 @@
 #include "league/LineUsage.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
+#include "platform/Phrase.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
 #include "session/TeamSession.h"
@@ -24,7 +25,7 @@ class Lines : public Window {
     TeamSession& session_;  // first: the state below lives in it
 
   public:
-    static constexpr const char* kCaption = "Edit Lines";
+    static constexpr const char* kCaption = KORVEL_TEXT("Lines", "Edit Lines");
     static constexpr int kSlotLabels = 23;
     static constexpr int kGoalieLabel = 20;
 
@@ -42,23 +43,23 @@ class Lines : public Window {
     std::array<Label, kSlotLabels> lblPlayer;  // 5 * view row + column; 20 goalie; 21, 22 extras
     std::array<Label, 4> Label1;               // captions of the four view rows
     std::array<Label, 10> Label2;              // column letters
-    Label Label3{"Goalie"};
-    Label Label4{"Extra Skaters"};
+    Label Label3{KORVEL_TEXT("Lines", "Goalie")};
+    Label Label4{KORVEL_TEXT("Lines", "Extra Skaters")};
     Label Label5;   // title of the view
     Label Label6;   // "Lines for " and the team name
     ListBox List2;  // candidates; ListMap gives their roster indexes
     std::array<CheckBox, 5> Check1{CheckBox{"C", true}, CheckBox{"LW", true}, CheckBox{"RW", true},
                                    CheckBox{"D", true}, CheckBox{"G", true}};
-    OptionButton optEven{"Even", true};
-    OptionButton optPP{"PP"};
-    OptionButton optPK{"PK"};
-    Button cmdAuto{"Auto"};
-    Button cmdLoadLines{"Load Lines"};
-    Button cmdSaveLines{"Save Lines"};
-    Button cmdExit{"Exit"};
-    MenuItem mnuEdit{"Edit"};
-    MenuItem mnuUndo{"Undo", false};
-    MenuItem mnuRedo{"Redo", false};
+    OptionButton optEven{KORVEL_TEXT("Lines", "Even"), true};
+    OptionButton optPP{KORVEL_TEXT("Lines", "PP")};
+    OptionButton optPK{KORVEL_TEXT("Lines", "PK")};
+    Button cmdAuto{KORVEL_TEXT("Lines", "Auto")};
+    Button cmdLoadLines{KORVEL_TEXT("Lines", "Load Lines")};
+    Button cmdSaveLines{KORVEL_TEXT("Lines", "Save Lines")};
+    Button cmdExit{KORVEL_TEXT("Lines", "Exit")};
+    MenuItem mnuEdit{KORVEL_TEXT("Lines", "Edit")};
+    MenuItem mnuUndo{KORVEL_TEXT("Lines", "Undo"), false};
+    MenuItem mnuRedo{KORVEL_TEXT("Lines", "Redo"), false};
     // Whether the lines file saved now would pass the league's check: "Ready for the league",
     // or the first problem and how many there are.
     Label lblReady;

@@ -8,6 +8,7 @@
 #include "league/TeamLists.h"
 #include "platform/CommitJournal.h"
 #include "platform/Files.h"
+#include "platform/Phrase.h"
 #include "platform/Utf8Paths.h"
 #include "windows/briefing/GameDayBriefing.h"
 #include "windows/lines/Lines.h"
@@ -19,7 +20,7 @@ namespace korvel {
 namespace fs = std::filesystem;
 
 namespace {
-constexpr const char* kLoadLeagueTitle = "Load League";
+constexpr const char* kLoadLeagueTitle = KORVEL_TEXT("Main", "Load League");
 }  // namespace
 
 Main::Main(TeamSession& session, Ui& ui, fs::path startFolder)
@@ -183,7 +184,7 @@ void Main::ViewTeam_Click() {
 
 // The team information window reads the team's roster itself, on every refresh.
 void Main::ShowTeamInfo() {
-    RunGuarded(ui_, "View Team", [&] {
+    RunGuarded(ui_, KORVEL_TEXT("Main", "View Team"), [&] {
         DisplayTeam info(session_, ui_);
         ui_.ShowModal(info);
     });
@@ -191,14 +192,18 @@ void Main::ShowTeamInfo() {
 
 void Main::SetRoster_Click() {
     if (!coach.Enabled) return;
-    if (!RunGuarded(ui_, "Set Game Roster", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); })) return;
+    if (!RunGuarded(ui_, KORVEL_TEXT("Main", "Set Game Roster"),
+                    [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); }))
+        return;
     Roster roster(session_, ui_);
     ui_.ShowModal(roster);
 }
 
 void Main::SetLines_Click() {
     if (!coach.Enabled) return;
-    if (!RunGuarded(ui_, "Set Lines", [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); })) return;
+    if (!RunGuarded(ui_, KORVEL_TEXT("Main", "Set Lines"),
+                    [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); }))
+        return;
     Lines lines(session_, ui_);
     ui_.ShowModal(lines);
 }
@@ -212,7 +217,7 @@ void Main::Standings_Click() {
 void Main::Briefing_Click() {
     if (!manager.Enabled || !gameDays_) return;
     GameDayBriefing::Openers open{[this] { SetRoster_Click(); }, [this] { SetLines_Click(); }};
-    RunGuarded(ui_, "Briefing", [&] {
+    RunGuarded(ui_, KORVEL_TEXT("Main", "Briefing"), [&] {
         GameDayBriefing briefing(vars_, ui_, *gameDays_, std::move(open));
         ui_.ShowModal(briefing);
     });
@@ -220,7 +225,8 @@ void Main::Briefing_Click() {
 
 void Main::GameDayNews(bool openBriefing) {
     if (!GameDayNotice.empty()) {
-        ui_.MsgBox(std::exchange(GameDayNotice, {}), Buttons::OK, Icon::Information, "Briefing");
+        ui_.MsgBox(std::exchange(GameDayNotice, {}), Buttons::OK, Icon::Information,
+                   KORVEL_TEXT("Main", "Briefing"));
     }
     if (std::exchange(BriefingDue, false) && openBriefing) Briefing_Click();
 }

@@ -9,6 +9,7 @@
 #include "league/LeagueFileStamp.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
+#include "platform/Phrase.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
 #include "session/TeamSession.h"
@@ -24,28 +25,29 @@ class Main : public Window {
     Main(TeamSession& session, Ui& ui, std::filesystem::path startFolder);
 
     // Controls.
-    Label Label3{"League Name"};
-    Label Label1{"Conference 1"};
-    Label Label2{"Conference 2"};
+    Label Label3{KORVEL_TEXT("Main", "League Name")};
+    Label Label1{KORVEL_TEXT("Main", "Conference 1")};
+    Label Label2{KORVEL_TEXT("Main", "Conference 2")};
     std::array<ListBox, 2> lstDivs;   // by conference
     std::array<ListBox, 2> lstTeams;  // by conference; item data is the team index
 
-    MenuItem file{"File"};
-    MenuItem LoadLeague{"Load", true, "Ctrl+L"};
-    MenuItem exit{"Exit", true, "Ctrl+Q"};
-    MenuItem manager{"Manager", false};
-    MenuItem ViewTeam{"View Team", true, "Ctrl+V"};
-    MenuItem Standings{"Standings", true, "Ctrl+T"};
-    MenuItem Briefing{"Briefing", true, "Ctrl+B"};
-    MenuItem coach{"Coach", false};
-    MenuItem SetRoster{"Set Game Roster", true, "Ctrl+R"};
-    MenuItem SetLines{"Set Lines", true, "Ctrl+E"};
-    MenuItem Info{"Info"};
-    MenuItem About{"About"};
+    MenuItem file{KORVEL_TEXT("Main", "File")};
+    MenuItem LoadLeague{KORVEL_TEXT("Main", "Load"), true, "Ctrl+L"};
+    MenuItem exit{KORVEL_TEXT("Main", "Exit"), true, "Ctrl+Q"};
+    MenuItem manager{KORVEL_TEXT("Main", "Manager"), false};
+    MenuItem ViewTeam{KORVEL_TEXT("Main", "View Team"), true, "Ctrl+V"};
+    MenuItem Standings{KORVEL_TEXT("Main", "Standings"), true, "Ctrl+T"};
+    MenuItem Briefing{KORVEL_TEXT("Main", "Briefing"), true, "Ctrl+B"};
+    MenuItem coach{KORVEL_TEXT("Main", "Coach"), false};
+    MenuItem SetRoster{KORVEL_TEXT("Main", "Set Game Roster"), true, "Ctrl+R"};
+    MenuItem SetLines{KORVEL_TEXT("Main", "Set Lines"), true, "Ctrl+E"};
+    MenuItem Info{KORVEL_TEXT("Main", "Info")};
+    MenuItem About{KORVEL_TEXT("Main", "About")};
 
     // The bar above the lists when the league's files changed on disk after the load.
-    Label lblLeagueChanged{"The league's files changed on disk since they were loaded.", false};
-    Button cmdReload{"Reload", true, false};
+    Label lblLeagueChanged{
+        KORVEL_TEXT("Main", "The league's files changed on disk since they were loaded."), false};
+    Button cmdReload{KORVEL_TEXT("Main", "Reload"), true, false};
 
     // Start-up: name tables, the defaults file and the league loaded last time.
     void Form_Load() override;

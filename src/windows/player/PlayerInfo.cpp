@@ -6,6 +6,7 @@
 #include "league/Condense.h"
 #include "league/RosterStatus.h"
 #include "platform/NumberFormat.h"
+#include "platform/Phrase.h"
 #include "ratings/Ratings.h"
 
 namespace korvel {
@@ -19,23 +20,28 @@ struct IdentityField {
 
 constexpr std::array<IdentityField, 13> kIdentityFields{{
     {"Label1", "", &PlayerInfo::Label1},
-    {"lblPos", "POS", &PlayerInfo::lblPos},
-    {"lblNum", "NUM", &PlayerInfo::lblNum},
-    {"lblHD", "HD", &PlayerInfo::lblHD},
-    {"lblHgt", "HGT", &PlayerInfo::lblHgt},
-    {"lblWgt", "WGT", &PlayerInfo::lblWgt},
-    {"lblAge", "AGE", &PlayerInfo::lblAge},
-    {"lblSts", "STS", &PlayerInfo::lblSts},
-    {"lblCon", "CON", &PlayerInfo::lblCon},
-    {"lblBirthplace", "Birthplace", &PlayerInfo::lblBirthplace},
-    {"lblContract", "Contract", &PlayerInfo::lblContract},
-    {"lblSalary", "Salary $", &PlayerInfo::lblSalary},
+    {"lblPos", KORVEL_TEXT("PlayerInfo", "POS"), &PlayerInfo::lblPos},
+    {"lblNum", KORVEL_TEXT("PlayerInfo", "NUM"), &PlayerInfo::lblNum},
+    {"lblHD", KORVEL_TEXT("PlayerInfo", "HD"), &PlayerInfo::lblHD},
+    {"lblHgt", KORVEL_TEXT("PlayerInfo", "HGT"), &PlayerInfo::lblHgt},
+    {"lblWgt", KORVEL_TEXT("PlayerInfo", "WGT"), &PlayerInfo::lblWgt},
+    {"lblAge", KORVEL_TEXT("PlayerInfo", "AGE"), &PlayerInfo::lblAge},
+    {"lblSts", KORVEL_TEXT("PlayerInfo", "STS"), &PlayerInfo::lblSts},
+    {"lblCon", KORVEL_TEXT("PlayerInfo", "CON"), &PlayerInfo::lblCon},
+    {"lblBirthplace", KORVEL_TEXT("PlayerInfo", "Birthplace"), &PlayerInfo::lblBirthplace},
+    {"lblContract", KORVEL_TEXT("PlayerInfo", "Contract"), &PlayerInfo::lblContract},
+    {"lblSalary", KORVEL_TEXT("PlayerInfo", "Salary $"), &PlayerInfo::lblSalary},
     {"lblExp", "", &PlayerInfo::lblExp},
 }};
 
 constexpr std::array<const char*, PlayerInfo::kSkillLabels> kSkillCaptions{
-    "Intensity", "Speed",       "Strength", "Endurance", "Durability", "Discipline", "Skating",
-    "Passing",   "Stickhandle", "Defence",  "Scoring",   "Experience", "Leadership", "Overall"};
+    KORVEL_TEXT("PlayerInfo", "Intensity"),   KORVEL_TEXT("PlayerInfo", "Speed"),
+    KORVEL_TEXT("PlayerInfo", "Strength"),    KORVEL_TEXT("PlayerInfo", "Endurance"),
+    KORVEL_TEXT("PlayerInfo", "Durability"),  KORVEL_TEXT("PlayerInfo", "Discipline"),
+    KORVEL_TEXT("PlayerInfo", "Skating"),     KORVEL_TEXT("PlayerInfo", "Passing"),
+    KORVEL_TEXT("PlayerInfo", "Stickhandle"), KORVEL_TEXT("PlayerInfo", "Defence"),
+    KORVEL_TEXT("PlayerInfo", "Scoring"),     KORVEL_TEXT("PlayerInfo", "Experience"),
+    KORVEL_TEXT("PlayerInfo", "Leadership"),  KORVEL_TEXT("PlayerInfo", "Overall")};
 
 struct StatisticField {
     const char* Name;
@@ -45,18 +51,21 @@ struct StatisticField {
 };
 
 constexpr std::array<StatisticField, PlayerInfo::kStatistics> kStatisticFields{{
-    {"lblGP", "GP", "GP", &PlayerInfo::lblGP},
+    {"lblGP", KORVEL_TEXT("PlayerInfo", "GP"), KORVEL_TEXT("PlayerInfo", "GP"), &PlayerInfo::lblGP},
     {"lblG", "G", "W", &PlayerInfo::lblG},
     {"lblA", "A", "L", &PlayerInfo::lblA},
     {"lblP", "P", "T", &PlayerInfo::lblP},
-    {"lblPIM", "PIM", "GA", &PlayerInfo::lblPIM},
-    {"lblPlus", "+/-", "GAA", &PlayerInfo::lblPlus},
-    {"lblPP", "PPG", "PIM", &PlayerInfo::lblPP},
-    {"lblSH", "SHG", "As", &PlayerInfo::lblSH},
-    {"lblGW", "GW", "SO", &PlayerInfo::lblGW},
-    {"lblGT", "GT", "", &PlayerInfo::lblGT},
-    {"lblShots", "Shots", "Shots", &PlayerInfo::lblShots},
-    {"lblShoot", "Sh%", "Sv%", &PlayerInfo::lblShoot},
+    {"lblPIM", KORVEL_TEXT("PlayerInfo", "PIM"), "GA", &PlayerInfo::lblPIM},
+    {"lblPlus", "+/-", KORVEL_TEXT("PlayerInfo", "GAA"), &PlayerInfo::lblPlus},
+    {"lblPP", KORVEL_TEXT("PlayerInfo", "PPG"), KORVEL_TEXT("PlayerInfo", "PIM"),
+     &PlayerInfo::lblPP},
+    {"lblSH", KORVEL_TEXT("PlayerInfo", "SHG"), "As", &PlayerInfo::lblSH},
+    {"lblGW", KORVEL_TEXT("PlayerInfo", "GW"), "SO", &PlayerInfo::lblGW},
+    {"lblGT", KORVEL_TEXT("PlayerInfo", "GT"), "", &PlayerInfo::lblGT},
+    {"lblShots", KORVEL_TEXT("PlayerInfo", "Shots"), KORVEL_TEXT("PlayerInfo", "Shots"),
+     &PlayerInfo::lblShots},
+    {"lblShoot", KORVEL_TEXT("PlayerInfo", "Sh%"), KORVEL_TEXT("PlayerInfo", "Sv%"),
+     &PlayerInfo::lblShoot},
 }};
 
 constexpr std::uint8_t kNoSkill = 255;
@@ -77,12 +86,16 @@ std::string StatusText(const Variables& vars, const Player& player) {
     if (injury > 0) {
         // A code without an entry in the table shows its number rather than reading past it.
         const bool known = injury < static_cast<int>(vars.InjuryCode.size());
-        return "Injured " + (known ? vars.InjuryCode[injury] : std::to_string(injury));
+        return KORVEL_PHRASE("PlayerInfo", "Injured %1")
+            .With({known ? vars.InjuryCode[injury] : std::to_string(injury)})
+            .English();
     }
     if (player.Suspension > 0) {
-        return "Suspended " + std::to_string(player.Suspension) + " games";
+        return KORVEL_PLURAL("PlayerInfo", "Suspended %n games")
+            .Counting(player.Suspension)
+            .English();
     }
-    return "Healthy";
+    return KORVEL_TEXT("PlayerInfo", "Healthy");
 }
 
 std::int64_t SalaryShown(const Variables& vars, const Player& player) {
@@ -92,7 +105,7 @@ std::int64_t SalaryShown(const Variables& vars, const Player& player) {
 }
 
 std::string SkillText(std::uint8_t skill) {
-    return skill == kNoSkill ? "n/a" : std::to_string(skill);
+    return skill == kNoSkill ? KORVEL_TEXT("PlayerInfo", "n/a") : std::to_string(skill);
 }
 
 }  // namespace
@@ -134,7 +147,8 @@ void PlayerInfo::Form_Load() {
     lblHD.Caption = std::string(1, player.Hand == 0 ? 'L' : 'R');
     lblSalary.Caption = FormatThousands(SalaryShown(vars_, player));
     lblSts.Caption = StatusText(vars_, player);
-    lblExp.Caption = player.Rookie != 0 ? "Rookie" : "Veteran";
+    lblExp.Caption = player.Rookie != 0 ? KORVEL_TEXT("PlayerInfo", "Rookie")
+                                        : KORVEL_TEXT("PlayerInfo", "Veteran");
     for (int i = 0; i < kSkillLabels - 1; ++i) lblSkill[i].Caption = SkillText(player.Skills[i]);
 
     const bool goalie = player.Position == Goalie;
@@ -146,8 +160,8 @@ void PlayerInfo::Form_Load() {
     const auto overall = Overall(vars_, 0, vars_.CurrentPlayerIndex);
     lblSkill[kSkillLabels - 1].Caption = overall ? std::to_string(*overall) : std::string();
     if (goalie) {
-        lblSkill[Defence].Caption = "N/A";
-        lblSkill[Scoring].Caption = "N/A";
+        lblSkill[Defence].Caption = KORVEL_TEXT("PlayerInfo", "N/A");
+        lblSkill[Scoring].Caption = KORVEL_TEXT("PlayerInfo", "N/A");
     }
 }
 
@@ -201,14 +215,18 @@ void PlayerInfo::ShowFeetAndInches() {
     const int height = std::stoi(HgtValue.Caption);
     HgtValue.Caption = std::to_string(height);
     lblHgt.Caption = height < kShortestHeight
-                         ? "5 ft 6"
-                         : std::to_string(height / 12) + " ft " + std::to_string(height % 12);
+                         ? KORVEL_PHRASE("PlayerInfo", "%1 ft %2").With({"5", "6"}).English()
+                         : KORVEL_PHRASE("PlayerInfo", "%1 ft %2")
+                               .With({std::to_string(height / 12), std::to_string(height % 12)})
+                               .English();
     InchesShown = true;
 }
 
 void PlayerInfo::ShowCentimetres() {
     const int height = std::stoi(HgtValue.Caption);
-    lblHgt.Caption = FormatGeneral(static_cast<float>(height) * kCentimetresPerInch) + " cm";
+    lblHgt.Caption = KORVEL_PHRASE("PlayerInfo", "%1 cm")
+                         .With({FormatGeneral(static_cast<float>(height) * kCentimetresPerInch)})
+                         .English();
     InchesShown = false;
 }
 

@@ -7,6 +7,7 @@
 
 #include "league/Variables.h"
 #include "platform/Controls.h"
+#include "platform/Phrase.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
 
@@ -17,7 +18,7 @@ namespace korvel {
 // toggles between feet and inches and centimetres.
 class PlayerInfo : public Window {
   public:
-    static constexpr const char* kCaption = "Player Info";
+    static constexpr const char* kCaption = KORVEL_TEXT("PlayerInfo", "Player Info");
     static constexpr int kSkillLabels = 14;  // the thirteen skills, then the overall rating
     static constexpr int kStatistics = 12;
 
@@ -30,14 +31,14 @@ class PlayerInfo : public Window {
     Label Label1;  // title: name and team
     Label lblPos, lblNum, lblHD, lblHgt, lblWgt, lblAge, lblSts, lblCon;
     Label lblBirthplace, lblContract, lblSalary;
-    Label lblExp{"Veteran"};
+    Label lblExp{KORVEL_TEXT("PlayerInfo", "Veteran")};
     std::array<Label, kSkillLabels> lblSkill;
     Label HgtValue{"", false};  // the height in inches, read back by the toggle
     // Statistics; their meaning and captions depend on the player's kind (skater or goalie).
     Label lblGP, lblG, lblA, lblP, lblPIM, lblPlus{"0"}, lblPP, lblSH, lblGW, lblGT, lblShots;
-    Label lblShoot{"N/A"};
+    Label lblShoot{KORVEL_TEXT("PlayerInfo", "N/A")};
     std::array<Label, kStatistics> lblStatCaption;  // the caption of each statistic, in order
-    Button Command1{"Exit"};
+    Button Command1{KORVEL_TEXT("PlayerInfo", "Exit")};
 
     void Form_Load() override;
     void lblHgt_Click();

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "league/Condense.h"
+#include "platform/Phrase.h"
 #include "platform/Text1252.h"
 
 namespace korvel {
@@ -11,8 +12,13 @@ namespace korvel {
 namespace {
 
 constexpr std::array<const char*, AddPlayer::kSkills> kSkillNames{
-    "Intensity", "Speed",       "Strength", "Endurance", "Durability", "Discipline", "Skating",
-    "Passing",   "Stickhandle", "Defence",  "Scoring",   "Experience", "Leadership"};
+    KORVEL_TEXT("AddPlayer", "Intensity"),   KORVEL_TEXT("AddPlayer", "Speed"),
+    KORVEL_TEXT("AddPlayer", "Strength"),    KORVEL_TEXT("AddPlayer", "Endurance"),
+    KORVEL_TEXT("AddPlayer", "Durability"),  KORVEL_TEXT("AddPlayer", "Discipline"),
+    KORVEL_TEXT("AddPlayer", "Skating"),     KORVEL_TEXT("AddPlayer", "Passing"),
+    KORVEL_TEXT("AddPlayer", "Stickhandle"), KORVEL_TEXT("AddPlayer", "Defence"),
+    KORVEL_TEXT("AddPlayer", "Scoring"),     KORVEL_TEXT("AddPlayer", "Experience"),
+    KORVEL_TEXT("AddPlayer", "Leadership")};
 constexpr int kDefaultSkill = 50;
 
 std::string Trimmed(const std::string& text) {
@@ -26,8 +32,8 @@ std::string Trimmed(const std::string& text) {
 AddPlayer::AddPlayer(const Variables& vars, Ui& ui) : Window(kCaption), vars_(vars), ui_(ui) {
     for (const char* position : {"C", "LW", "RW", "D", "G"}) cboPosition.AddItem(position);
     cboPosition.ListIndex = 0;
-    cboHand.AddItem("Left");
-    cboHand.AddItem("Right");
+    cboHand.AddItem(KORVEL_TEXT("AddPlayer", "Left"));
+    cboHand.AddItem(KORVEL_TEXT("AddPlayer", "Right"));
     cboHand.ListIndex = 0;
     for (int s = 0; s < kSkills; ++s) txtSkill[s] = NumberBox{kSkillNames[s], 0, 99, kDefaultSkill};
 }
@@ -51,20 +57,25 @@ void AddPlayer::cmdOK_Click() {
     auto refuse = [&](const std::string& text) {
         ui_.MsgBox(text, Buttons::OK, Icon::Information, kCaption);
     };
-    if (Trimmed(txtName.Text).empty()) return refuse("Enter the player's name.");
+    if (Trimmed(txtName.Text).empty())
+        return refuse(KORVEL_TEXT("AddPlayer", "Enter the player's name."));
     if (FirstEmptyPlace(vars_.Players[0]) < 0) {
-        return refuse("The roster of " + Condense(vars_.CurrentTeamRecord().Name.Utf8()) +
-                      " is full: all 50 places are taken.");
+        return refuse(
+            KORVEL_PHRASE("AddPlayer", "The roster of %1 is full: all 50 places are taken.")
+                .With({Condense(vars_.CurrentTeamRecord().Name.Utf8())})
+                .English());
     }
     if (cboPosition.ListIndex < 0 || cboPosition.ListIndex > Goalie)
-        return refuse("Choose the player's position.");
+        return refuse(KORVEL_TEXT("AddPlayer", "Choose the player's position."));
     std::vector<const NumberBox*> numbers{&txtNumber, &txtHeight, &txtWeight,
                                           &txtAge,    &txtSalary, &txtContract};
     for (const NumberBox& skill : txtSkill) numbers.push_back(&skill);
     for (const NumberBox* box : numbers) {
         if (box->Value < box->Min || box->Value > box->Max) {
-            return refuse(box->Caption + " must be from " + std::to_string(box->Min) + " to " +
-                          std::to_string(box->Max) + ".");
+            return refuse(
+                KORVEL_PHRASE("AddPlayer", "%1 must be from %2 to %3.")
+                    .With({box->Caption, std::to_string(box->Min), std::to_string(box->Max)})
+                    .English());
         }
     }
     NewPlayer = MakePlayer();

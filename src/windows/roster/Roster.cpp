@@ -3,6 +3,7 @@
 #include "league/DressingRules.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
+#include "platform/Phrase.h"
 #include "ratings/Ratings.h"
 #include "session/Waivers.h"
 
@@ -20,7 +21,9 @@ Roster::Roster(TeamSession& session, Ui& ui)
 
 void Roster::Form_Load() {
     ResetFlags(0);
-    Label1.Caption = "Roster of the " + vars_.CurrentTeamRecord().Name.Utf8();
+    Label1.Caption = KORVEL_PHRASE("Roster", "Roster of the %1")
+                         .With({vars_.CurrentTeamRecord().Name.Utf8()})
+                         .English();
     session_.StartEditing();
     listPlayers();
 }
@@ -67,7 +70,7 @@ void Roster::listPlayers() {
     }
     dressed_ = session_.DressedCount();
     RosterComplete = check.Complete;
-    Label4.Caption = std::to_string(dressed_) + " Total Players";
+    Label4.Caption = KORVEL_PLURAL("Roster", "%n Total Players").Counting(dressed_).English();
     Label5.Visible = RosterComplete;
     ShowDressingRules(check);
     ShowHistory();
@@ -75,9 +78,13 @@ void Roster::listPlayers() {
 
 void Roster::ShowHistory() {
     mnuUndo.Enabled = session_.CanUndo();
-    mnuUndo.Caption = mnuUndo.Enabled ? "Undo " + session_.UndoName() : "Undo";
+    mnuUndo.Caption = mnuUndo.Enabled
+                          ? KORVEL_PHRASE("Roster", "Undo %1").With({session_.UndoName()}).English()
+                          : KORVEL_TEXT("Roster", "Undo");
     mnuRedo.Enabled = session_.CanRedo();
-    mnuRedo.Caption = mnuRedo.Enabled ? "Redo " + session_.RedoName() : "Redo";
+    mnuRedo.Caption = mnuRedo.Enabled
+                          ? KORVEL_PHRASE("Roster", "Redo %1").With({session_.RedoName()}).English()
+                          : KORVEL_TEXT("Roster", "Redo");
 }
 
 void Roster::mnuUndo_Click() {
@@ -91,13 +98,17 @@ void Roster::mnuRedo_Click() {
 void Roster::ShowDressingRules(const DressingCheck& check) {
     for (std::size_t r = 0; r < check.Rules.size(); ++r) {
         const DressingRule& rule = check.Rules[r];
-        lblRule[r].Caption = rule.Position + " " + std::to_string(rule.Count) + " / " +
-                             (rule.Exactly ? "" : "\u2265") + std::to_string(rule.Required);
+        // "D 5 / ≥6": the position (or "All"), how many are dressed, how many the rule asks for.
+        lblRule[r].Caption = KORVEL_PHRASE("Roster", "%1 %2 / %3%4")
+                                 .With({rule.Position, std::to_string(rule.Count),
+                                        rule.Exactly ? "" : "\u2265", std::to_string(rule.Required)})
+                                 .English();
         RuleMet[r] = rule.Met;
     }
     std::string missing;
     for (const std::string& item : check.Missing) missing += (missing.empty() ? "" : ", ") + item;
-    lblMissing.Caption = missing.empty() ? "" : "Missing: " + missing;
+    lblMissing.Caption =
+        missing.empty() ? "" : KORVEL_PHRASE("Roster", "Missing: %1").With({missing}).English();
 }
 
 void Roster::Check1_Click(int Index) {
@@ -134,12 +145,14 @@ Roster::LineDetails Roster::Details(int index) const {
     if (injury > 0) {
         const bool known = injury < static_cast<int>(vars_.InjuryCode.size()) &&
                            !vars_.InjuryCode[static_cast<std::size_t>(injury)].empty();
-        details.Absence = known ? vars_.InjuryCode[static_cast<std::size_t>(injury)]
-                                : "Injury " + std::to_string(injury);
+        details.Absence =
+            known ? vars_.InjuryCode[static_cast<std::size_t>(injury)]
+                  : KORVEL_PHRASE("Roster", "Injury %1").With({std::to_string(injury)}).English();
     }
     if (player.Suspension > 0) {
         if (!details.Absence.empty()) details.Absence += ", ";
-        details.Absence += "Susp " + std::to_string(player.Suspension);
+        details.Absence +=
+            KORVEL_PHRASE("Roster", "Susp %1").With({std::to_string(player.Suspension)}).English();
     }
     return details;
 }

@@ -9,6 +9,7 @@
 #include "league/RosterStatus.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
+#include "platform/Phrase.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
 #include "session/TeamSession.h"
@@ -23,7 +24,7 @@ class Roster : public Window {
     TeamSession& session_;  // first: PlayerFlags lives in it
 
   public:
-    static constexpr const char* kCaption = "Set Game Roster";
+    static constexpr const char* kCaption = KORVEL_TEXT("Roster", "Set Game Roster");
     static constexpr int kLists = 3;  // list1 index = place: 0 farm, 1 scratches, 2 game roster
     static constexpr int kMoveButtons = 4;
     static constexpr int kPlayersDressed = kGameRosterSize;
@@ -40,24 +41,25 @@ class Roster : public Window {
 
     // Controls.
     Label Label1;
-    Label Label5{"Roster Complete", false};
-    Label Label2{"Game Roster"};
-    Label Label3{"Scratches"};
-    Label Label6{"Farm Roster"};
+    Label Label5{KORVEL_TEXT("Roster", "Roster Complete"), false};
+    Label Label2{KORVEL_TEXT("Roster", "Game Roster")};
+    Label Label3{KORVEL_TEXT("Roster", "Scratches")};
+    Label Label6{KORVEL_TEXT("Roster", "Farm Roster")};
     std::array<ListBox, kLists> list1{ListBox{{}, -1, true}, ListBox{{}, -1, true},
                                       ListBox{{}, -1, true}};
-    std::array<Button, kMoveButtons> cmdMovePlayer{Button{"Scratch"}, Button{"Dress"},
-                                                   Button{"To Farm"}, Button{"To Pros"}};
+    std::array<Button, kMoveButtons> cmdMovePlayer{
+        Button{KORVEL_TEXT("Roster", "Scratch")}, Button{KORVEL_TEXT("Roster", "Dress")},
+        Button{KORVEL_TEXT("Roster", "To Farm")}, Button{KORVEL_TEXT("Roster", "To Pros")}};
     std::array<CheckBox, 5> Check1{CheckBox{"C", true}, CheckBox{"LW", true}, CheckBox{"RW", true},
                                    CheckBox{"D", true}, CheckBox{"G", true}};
-    Label Label4{"0 Total Players"};
-    CheckBox chkProtect{"Protect"};
-    Button cmdAuto{"Auto"};
-    Button cmdAdd{"Add Player"};
-    Button cmdExit{"Exit"};
-    MenuItem mnuEdit{"Edit"};
-    MenuItem mnuUndo{"Undo", false};
-    MenuItem mnuRedo{"Redo", false};
+    Label Label4{KORVEL_TEXT("Roster", "0 Total Players")};
+    CheckBox chkProtect{KORVEL_TEXT("Roster", "Protect")};
+    Button cmdAuto{KORVEL_TEXT("Roster", "Auto")};
+    Button cmdAdd{KORVEL_TEXT("Roster", "Add Player")};
+    Button cmdExit{KORVEL_TEXT("Roster", "Exit")};
+    MenuItem mnuEdit{KORVEL_TEXT("Roster", "Edit")};
+    MenuItem mnuUndo{KORVEL_TEXT("Roster", "Undo"), false};
+    MenuItem mnuRedo{KORVEL_TEXT("Roster", "Redo"), false};
     // The dressed count per position against the game-roster rules (C, LW, RW, D, G, then all
     // dressed players, such as "D 5 / ≥6"), each marked met or not, and what the game roster
     // still lacks ("Missing: 1 D, 1 G too many"; empty when complete).

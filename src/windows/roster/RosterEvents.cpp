@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "league/RosterStatus.h"
+#include "platform/Phrase.h"
 #include "windows/player/PlayerInfo.h"
 #include "windows/roster/AddPlayer.h"
 #include "windows/roster/Roster.h"
@@ -43,7 +44,8 @@ std::string Roster::MoveStepName(int Index, const ListBox& list) const {
     }
     const auto move = static_cast<TeamSession::Move>(Index);
     if (selected == 1) return TeamSession::MoveName(move, session_.PlayerNameText(who));
-    return TeamSession::MoveName(move, std::to_string(selected) + " players");
+    return TeamSession::MoveName(
+        move, KORVEL_PLURAL("Roster", "%n players").Counting(selected).English());
 }
 
 void Roster::cmdMovePlayer_Click(int Index) {
@@ -70,10 +72,16 @@ void Roster::List1_Drop(int from, int to) {
         if (line.Selected) players.push_back(line.ItemData);
     }
     const std::string who = players.size() == 1 ? session_.PlayerNameText(players.front())
-                                                : std::to_string(players.size()) + " players";
-    const std::array<const char*, kLists> kListNames{"Farm Roster", "Scratches", "Game Roster"};
+                                                : KORVEL_PLURAL("Roster", "%n players")
+                                                      .Counting(static_cast<int>(players.size()))
+                                                      .English();
+    const std::array<const char*, kLists> kListNames{KORVEL_TEXT("Roster", "Farm Roster"),
+                                                     KORVEL_TEXT("Roster", "Scratches"),
+                                                     KORVEL_TEXT("Roster", "Game Roster")};
     {
-        const TeamSession::Step step(session_, "Move " + who + " to " + kListNames[to]);
+        const TeamSession::Step step(
+            session_,
+            KORVEL_PHRASE("Roster", "Move %1 to %2").With({who, kListNames[to]}).English());
         for (std::size_t n = 0; n < moves.size(); ++n) {
             if (n > 0) {
                 // The players who reached the middle list go on from there.
@@ -111,7 +119,9 @@ void Roster::List1_DblClick(int Index) {
 
 void Roster::cmdAdd_Click() {
     AddPlayer form(vars_, ui_);
-    form.Label1.Caption = "Add player to " + vars_.CurrentTeamRecord().Name.Utf8();
+    form.Label1.Caption = KORVEL_PHRASE("Roster", "Add player to %1")
+                              .With({vars_.CurrentTeamRecord().Name.Utf8()})
+                              .English();
     vars_.CurrentPlayerIndex = 99;
     ui_.ShowModal(form);
     ShowOutcome(ui_, session_.AddToRoster(form.NewPlayer));

@@ -1,6 +1,7 @@
 #include "windows/standings/Standings.h"
 
 #include "league/Condense.h"
+#include "platform/Phrase.h"
 #include "platform/Text1252.h"
 
 namespace korvel {
@@ -18,18 +19,24 @@ void Standings::Form_Load() {
     std::string unlisted;
     for (const int team : Shown.Unlisted) {
         const std::string name = Windows1252ToUtf8(Condense(vars_.Teams[team].Name.Str()));
-        unlisted += (unlisted.empty() ? "Unlisted: " : ", ") + name;
+        unlisted += (unlisted.empty() ? "" : ", ") + name;
     }
-    lblUnlisted.Caption = unlisted;
+    lblUnlisted.Caption =
+        unlisted.empty() ? ""
+                         : KORVEL_PHRASE("Standings", "Unlisted: %1").With({unlisted}).English();
     lblUnlisted.Visible = !unlisted.empty();
 }
 
 std::string Standings::Heading(const DivisionStandings& division) {
     const std::string conference = division.ConferenceName.empty()
-                                       ? "Conference " + std::to_string(division.Conference)
+                                       ? KORVEL_PHRASE("Standings", "Conference %1")
+                                             .With({std::to_string(division.Conference)})
+                                             .English()
                                        : division.ConferenceName;
-    const std::string name =
-        division.Name.empty() ? "Division " + std::to_string(division.Division) : division.Name;
+    const std::string name = division.Name.empty() ? KORVEL_PHRASE("Standings", "Division %1")
+                                                         .With({std::to_string(division.Division)})
+                                                         .English()
+                                                   : division.Name;
     return conference + " \u00b7 " + name;
 }
 

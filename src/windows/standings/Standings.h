@@ -7,6 +7,7 @@
 #include "league/Standings.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
+#include "platform/Phrase.h"
 #include "platform/Window.h"
 
 namespace korvel {
@@ -15,7 +16,7 @@ namespace korvel {
 // division listed apart. A double click on a team makes it the current team.
 class Standings : public Window {
   public:
-    static constexpr const char* kCaption = "Standings";
+    static constexpr const char* kCaption = KORVEL_TEXT("Standings", "Standings");
     using MakeCurrent = std::function<void(int team)>;
 
     // `makeCurrent` makes a team current as a click in the main window's team list does.
@@ -32,7 +33,7 @@ class Standings : public Window {
 
     // "Unlisted: Oslo, Bern" under the tables; hidden when every team has a division.
     Label lblUnlisted{"", false};
-    Button cmdExit{"Exit"};
+    Button cmdExit{KORVEL_TEXT("Standings", "Exit")};
 
     void Form_Load() override;
     void Team_DblClick(int teamIndex);

@@ -7,13 +7,14 @@
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 #include "platform/NumberFormat.h"
+#include "platform/Phrase.h"
 #include "windows/lines/Lines.h"
 #include "windows/roster/Roster.h"
 
 namespace korvel {
 namespace {
 
-constexpr const char* kTeamRosterTitle = "Team Roster";
+constexpr const char* kTeamRosterTitle = KORVEL_TEXT("DisplayTeam", "Team Roster");
 
 // Who is on the roster, what they cost and the sums behind the pro players' averages.
 struct RosterMakeUp {
@@ -64,42 +65,42 @@ std::string CountText(int count) {
 }  // namespace
 
 const std::array<DisplayTeam::FieldInfo, 36> DisplayTeam::Fields = {{
-    {"lblTeam", "Team Name", &DisplayTeam::lblTeam},
-    {"lblConf", "CONF", &DisplayTeam::lblConf},
-    {"lblDiv", "DIV", &DisplayTeam::lblDiv},
-    {"lblAbbrev", "ABBREV", &DisplayTeam::lblAbbrev},
-    {"lblOwner", "OWNER", &DisplayTeam::lblOwner},
-    {"lblEmail", "EMAIL", &DisplayTeam::lblEmail},
-    {"lblICQ", "ICQ#", &DisplayTeam::lblICQ},
-    {"lblCoach", "COACH", &DisplayTeam::lblCoach},
-    {"lblArena", "ARENA", &DisplayTeam::lblArena},
-    {"lblSeats", "SEATS", &DisplayTeam::lblSeats},
-    {"lblTicket", "TICKET $", &DisplayTeam::lblTicket},
-    {"lblGP", "GP", &DisplayTeam::lblGP},
+    {"lblTeam", KORVEL_TEXT("DisplayTeam", "Team Name"), &DisplayTeam::lblTeam},
+    {"lblConf", KORVEL_TEXT("DisplayTeam", "CONF"), &DisplayTeam::lblConf},
+    {"lblDiv", KORVEL_TEXT("DisplayTeam", "DIV"), &DisplayTeam::lblDiv},
+    {"lblAbbrev", KORVEL_TEXT("DisplayTeam", "ABBREV"), &DisplayTeam::lblAbbrev},
+    {"lblOwner", KORVEL_TEXT("DisplayTeam", "OWNER"), &DisplayTeam::lblOwner},
+    {"lblEmail", KORVEL_TEXT("DisplayTeam", "EMAIL"), &DisplayTeam::lblEmail},
+    {"lblICQ", KORVEL_TEXT("DisplayTeam", "ICQ#"), &DisplayTeam::lblICQ},
+    {"lblCoach", KORVEL_TEXT("DisplayTeam", "COACH"), &DisplayTeam::lblCoach},
+    {"lblArena", KORVEL_TEXT("DisplayTeam", "ARENA"), &DisplayTeam::lblArena},
+    {"lblSeats", KORVEL_TEXT("DisplayTeam", "SEATS"), &DisplayTeam::lblSeats},
+    {"lblTicket", KORVEL_TEXT("DisplayTeam", "TICKET $"), &DisplayTeam::lblTicket},
+    {"lblGP", KORVEL_TEXT("DisplayTeam", "GP"), &DisplayTeam::lblGP},
     {"lblW", "W", &DisplayTeam::lblW},
     {"lblL", "L", &DisplayTeam::lblL},
     {"lblT", "T", &DisplayTeam::lblT},
-    {"lblGF", "GF", &DisplayTeam::lblGF},
-    {"lblGA", "GA", &DisplayTeam::lblGA},
-    {"lblPP", "PP%", &DisplayTeam::lblPP},
-    {"lblPK", "PK%", &DisplayTeam::lblPK},
-    {"lblSF", "SF/G", &DisplayTeam::lblSF},
-    {"lblSA", "SA/G", &DisplayTeam::lblSA},
-    {"lblPIM", "PIM/G", &DisplayTeam::lblPIM},
-    {"lblAvgHgt", "Average Height", &DisplayTeam::lblAvgHgt},
-    {"lblAvgWgt", "Average Weight", &DisplayTeam::lblAvgWgt},
-    {"lblAvgAge", "Average Age", &DisplayTeam::lblAvgAge},
-    {"lblPro", "Pro Players", &DisplayTeam::lblPro},
-    {"lblFarm", "Farm Players", &DisplayTeam::lblFarm},
-    {"lblFA", "Projected Free Agents", &DisplayTeam::lblFA},
-    {"lblRev", "Revenue/Game", &DisplayTeam::lblRev},
-    {"lblEst", "Estimated Revenue", &DisplayTeam::lblEst},
-    {"lblExpGame", "Expenses/Game", &DisplayTeam::lblExpGame},
-    {"lblProjExp", "Projected Expenses", &DisplayTeam::lblProjExp},
-    {"lblProjBal", "Projected Balance", &DisplayTeam::lblProjBal},
-    {"lblCurFin", "Current Finances", &DisplayTeam::lblCurFin},
-    {"lblHome", "Home Games Remaining", &DisplayTeam::lblHome},
-    {"lblGR", "Games Remaining", &DisplayTeam::lblGR},
+    {"lblGF", KORVEL_TEXT("DisplayTeam", "GF"), &DisplayTeam::lblGF},
+    {"lblGA", KORVEL_TEXT("DisplayTeam", "GA"), &DisplayTeam::lblGA},
+    {"lblPP", KORVEL_TEXT("DisplayTeam", "PP%"), &DisplayTeam::lblPP},
+    {"lblPK", KORVEL_TEXT("DisplayTeam", "PK%"), &DisplayTeam::lblPK},
+    {"lblSF", KORVEL_TEXT("DisplayTeam", "SF/G"), &DisplayTeam::lblSF},
+    {"lblSA", KORVEL_TEXT("DisplayTeam", "SA/G"), &DisplayTeam::lblSA},
+    {"lblPIM", KORVEL_TEXT("DisplayTeam", "PIM/G"), &DisplayTeam::lblPIM},
+    {"lblAvgHgt", KORVEL_TEXT("DisplayTeam", "Average Height"), &DisplayTeam::lblAvgHgt},
+    {"lblAvgWgt", KORVEL_TEXT("DisplayTeam", "Average Weight"), &DisplayTeam::lblAvgWgt},
+    {"lblAvgAge", KORVEL_TEXT("DisplayTeam", "Average Age"), &DisplayTeam::lblAvgAge},
+    {"lblPro", KORVEL_TEXT("DisplayTeam", "Pro Players"), &DisplayTeam::lblPro},
+    {"lblFarm", KORVEL_TEXT("DisplayTeam", "Farm Players"), &DisplayTeam::lblFarm},
+    {"lblFA", KORVEL_TEXT("DisplayTeam", "Projected Free Agents"), &DisplayTeam::lblFA},
+    {"lblRev", KORVEL_TEXT("DisplayTeam", "Revenue/Game"), &DisplayTeam::lblRev},
+    {"lblEst", KORVEL_TEXT("DisplayTeam", "Estimated Revenue"), &DisplayTeam::lblEst},
+    {"lblExpGame", KORVEL_TEXT("DisplayTeam", "Expenses/Game"), &DisplayTeam::lblExpGame},
+    {"lblProjExp", KORVEL_TEXT("DisplayTeam", "Projected Expenses"), &DisplayTeam::lblProjExp},
+    {"lblProjBal", KORVEL_TEXT("DisplayTeam", "Projected Balance"), &DisplayTeam::lblProjBal},
+    {"lblCurFin", KORVEL_TEXT("DisplayTeam", "Current Finances"), &DisplayTeam::lblCurFin},
+    {"lblHome", KORVEL_TEXT("DisplayTeam", "Home Games Remaining"), &DisplayTeam::lblHome},
+    {"lblGR", KORVEL_TEXT("DisplayTeam", "Games Remaining"), &DisplayTeam::lblGR},
 }};
 
 DisplayTeam::DisplayTeam(TeamSession& session, Ui& ui)

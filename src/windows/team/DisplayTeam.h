@@ -5,6 +5,7 @@
 
 #include "league/Variables.h"
 #include "platform/Controls.h"
+#include "platform/Phrase.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
 #include "ratings/PositionalStrength.h"
@@ -18,7 +19,7 @@ namespace korvel {
 // and game-roster windows for the same team.
 class DisplayTeam : public Window {
   public:
-    static constexpr const char* kCaption = "Team Info";
+    static constexpr const char* kCaption = KORVEL_TEXT("DisplayTeam", "Team Info");
     static constexpr Colour kValueColour = 0xFFFFFF;
     static constexpr Colour kDeficitColour = 0xFF0000;
 
@@ -30,7 +31,7 @@ class DisplayTeam : public Window {
     TeamStrength Strength{};
 
     // Value fields (the captions beside them are in Fields).
-    Label lblTeam{"Team Name"};
+    Label lblTeam{KORVEL_TEXT("DisplayTeam", "Team Name")};
     Label lblConf, lblDiv, lblAbbrev, lblOwner, lblEmail, lblICQ, lblCoach, lblArena, lblSeats,
         lblTicket;
     Label lblGP, lblW, lblL, lblT, lblGF, lblGA, lblPP, lblPK, lblSF, lblSA, lblPIM;

@@ -1,6 +1,7 @@
 #include "windows/lines/qt/CandidateTable.h"
 
 #include <QEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPixmap>
@@ -11,17 +12,25 @@
 
 #include "platform/qt/QtText.h"
 #include "platform/qt/RatedPlayerTable.h"
+#include "platform/qt/Translate.h"
 #include "ratings/Ratings.h"
 
 namespace korvel {
 
 namespace {
 
-constexpr std::array<const char*, CandidateTable::ColumnCount> kHeaders{"Player", "Pos", "OV", "OF",
-                                                                        "DF"};
+constexpr std::array<const char*, CandidateTable::ColumnCount> kHeaders{
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Player"), QT_TRANSLATE_NOOP("RatedPlayerTable", "Pos"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "OV"), QT_TRANSLATE_NOOP("RatedPlayerTable", "OF"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "DF")};
 constexpr std::array<const char*, CandidateTable::ColumnCount> kHeaderTips{
-    "The player as listed; the mark tells how often he stands in the lines shown", "Position",
-    "Overall rating", "Offence rating", "Defence rating"};
+    QT_TRANSLATE_NOOP(
+        "RatedPlayerTable",
+        "The player as listed; the mark tells how often he stands in the lines shown"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Position"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Overall rating"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Offence rating"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Defence rating")};
 constexpr const char* kSortSetting = "LinesCandidates";
 // All dressed players show without scrolling when the screen has room for them.
 constexpr int kShownRows = 20;
@@ -81,11 +90,11 @@ QIcon UseMark(LineUse use, const QPalette& palette, int size) {
 const char* UseText(LineUse use) {
     switch (use) {
         case LineUse::Unused:
-            return "Not in the lines shown";
+            return QT_TRANSLATE_NOOP("CandidateTable", "Not in the lines shown");
         case LineUse::Once:
-            return "In one place of the lines shown";
+            return QT_TRANSLATE_NOOP("CandidateTable", "In one place of the lines shown");
         case LineUse::Several:
-            return "In several places of the lines shown";
+            return QT_TRANSLATE_NOOP("CandidateTable", "In several places of the lines shown");
     }
     return "";
 }
@@ -117,7 +126,7 @@ bool CandidateTable::SameLines(const ListBox& control) const {
     for (int row = 0; row < topLevelItemCount(); ++row) {
         const QTreeWidgetItem* item = topLevelItem(row);
         const ListItem& line = control.Items.at(static_cast<std::size_t>(LineOfRow(row)));
-        if (item->text(Player) != qt::ToQString(line.Text) ||
+        if (item->text(Player) != qt::Translated(line.Text) ||
             item->data(Player, Qt::UserRole).toInt() != line.ItemData) {
             return false;
         }
@@ -132,7 +141,7 @@ void CandidateTable::Fill(const ListBox& control) {
         const korvel::Player& player = window_.RosterPlayer(shown.ItemData);
         const std::optional<int> overall = OverallOf(player);
         auto* item = new CandidateRow(this);
-        item->setText(Player, qt::ToQString(shown.Text));
+        item->setText(Player, qt::Translated(shown.Text));
         item->setData(Player, Qt::UserRole, shown.ItemData);
         item->setData(Player, kLineRole, line);
         item->setData(Player, kSortRole, qt::ToQString(player.Name.Utf8()).trimmed().toLower());
@@ -198,7 +207,7 @@ void CandidateTable::ShowList(const ListBox& control, const std::vector<LineUse>
                                  : LineUse::Unused;
         if (item->data(Player, kUseRole) != static_cast<int>(used) || item->icon(Player).isNull()) {
             item->setIcon(Player, UseMark(used, palette(), mark));
-            item->setToolTip(Player, UseText(used));
+            item->setToolTip(Player, QCoreApplication::translate("CandidateTable", UseText(used)));
             item->setData(Player, kUseRole, static_cast<int>(used));
         }
         if (line == control.ListIndex) selected = item;

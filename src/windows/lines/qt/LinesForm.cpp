@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QShortcut>
@@ -22,13 +23,16 @@ namespace korvel {
 
 namespace {
 
-constexpr const char* kSlotHelp =
-    "Enter or Space: put the player selected in the list here\n"
-    "Delete: clear the slot\n"
-    "Arrows: go to the next slot; Alt+Arrow: exchange with it\n"
-    "X: mark the slot, then X on another slot exchanges the two\n"
-    "F6: to the list and back\n"
-    "Drag onto another slot to exchange the two";
+constexpr const char* kSlotHelp = QT_TRANSLATE_NOOP("LinesForm",
+                                                    "Enter or Space: put the player selected in "
+                                                    "the list here\n"
+                                                    "Delete: clear the slot\n"
+                                                    "Arrows: go to the next slot; Alt+Arrow: "
+                                                    "exchange with it\n"
+                                                    "X: mark the slot, then X on another slot "
+                                                    "exchanges the two\n"
+                                                    "F6: to the list and back\n"
+                                                    "Drag onto another slot to exchange the two");
 
 // A label in one of the window's roles; a title and a heading are bold.
 QLabel* MakeLabel(QWidget* parent, const char* styleRole, bool bold = false) {
@@ -109,7 +113,7 @@ void LinesForm::CreateWidgets() {
     rinkArea_ = new QWidget(ice_);
 
     Label6 = MakeLabel(background_, "title", true);
-    Label6->setToolTip("Click to redraw the lines");
+    Label6->setToolTip(QCoreApplication::translate("LinesForm", "Click to redraw the lines"));
     Label5 = MakeLabel(background_, "subtitle");
     Label3 = MakeLabel(rinkArea_, "heading", true);
     Label4 = MakeLabel(rinkArea_, "heading", true);
@@ -120,15 +124,20 @@ void LinesForm::CreateWidgets() {
     // As wide as its names and ratings ask; the rink takes the room to spare.
     List2->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     if (qt::Decorations()) List2->setStyleSheet(qt::StyleSheetOf("QTreeView"));
-    List2->setToolTip("F6: to the slots and back");
+    List2->setToolTip(QCoreApplication::translate("LinesForm", "F6: to the slots and back"));
     connect(List2, &QTreeWidget::itemSelectionChanged, this, [this] { ReadSelection(); });
 
     SortOrder = new QComboBox(background_);
     SortOrder->setObjectName("SortOrder");
-    SortOrder->addItems({"Roster order", "Name", "Position", "Overall", "Offence", "Defence"});
+    SortOrder->addItems({QCoreApplication::translate("LinesForm", "Roster order"),
+                         QCoreApplication::translate("LinesForm", "Name"),
+                         QCoreApplication::translate("LinesForm", "Position"),
+                         QCoreApplication::translate("LinesForm", "Overall"),
+                         QCoreApplication::translate("LinesForm", "Offence"),
+                         QCoreApplication::translate("LinesForm", "Defence")});
     SortOrder->setCurrentIndex(List2->SortColumn() + 1);
-    SortOrder->setToolTip(
-        "The order of the players (Alt+B); a click on a column header does the same");
+    SortOrder->setToolTip(QCoreApplication::translate(
+        "LinesForm", "The order of the players (Alt+B); a click on a column header does the same"));
     connect(SortOrder, &QComboBox::activated, this, [this](int choice) {
         List2->SortBy(choice - 1);
         Binder().RefreshAll();
@@ -138,9 +147,11 @@ void LinesForm::CreateWidgets() {
         Binder().RefreshAll();
     };
 
-    hint_ = new QLabel(
-        "Pick a player, then press Enter on a slot (F6 goes there), click it or drag him onto it.",
-        background_);
+    hint_ =
+        new QLabel(QCoreApplication::translate("LinesForm",
+                                               "Pick a player, then press Enter on a slot (F6 goes "
+                                               "there), click it or drag him onto it."),
+                   background_);
     hint_->setProperty("hint", true);
     hint_->setWordWrap(true);
     hint_->setForegroundRole(QPalette::PlaceholderText);
@@ -165,7 +176,7 @@ void LinesForm::CreateSlots() {
         auto* slot = new qt::SlotLabel(rinkArea_);
         slot->setObjectName(QString("lblPlayer(%1)").arg(n));
         slot->SetWidestCaption(longest);
-        slot->SetHelp(kSlotHelp);
+        slot->SetHelp(QCoreApplication::translate("LinesForm", kSlotHelp));
         slot->DragSource = List2;
         slot->OnDrop = [this, n](int row) { DropOnSlot(n, row); };
         slot->Takes = [this, n](int row) { return window_.SlotTakes(n, List2->LineOfRow(row)); };
@@ -182,7 +193,8 @@ void LinesForm::CreateChoosers() {
         Check1[p] = filter;
         Check1[p]->setProperty("filter", true);
         Check1[p]->setProperty("position", qt::LookOfPosition(p)->Name);
-        Check1[p]->setToolTip("Show or hide this position in the list");
+        Check1[p]->setToolTip(
+            QCoreApplication::translate("LinesForm", "Show or hide this position in the list"));
         binder.Bind(*Check1[p], window_.Check1[p], [this, p] { window_.Check1_Click(p); });
     }
 
@@ -284,7 +296,8 @@ void LinesForm::LayOut() {
     for (QPushButton* filter : Check1) filters->addWidget(filter);
     filters->setAlignment(Qt::AlignLeft);
     auto* order = new QHBoxLayout;
-    auto* orderLabel = new QLabel("Sort &by:", background_);
+    auto* orderLabel =
+        new QLabel(QCoreApplication::translate("LinesForm", "Sort &by:"), background_);
     orderLabel->setBuddy(SortOrder);
     order->addWidget(orderLabel);
     order->addWidget(SortOrder, 1);
@@ -311,13 +324,14 @@ void LinesForm::CreateShortcuts() {
         const char* Purpose;
     };
     const std::array<Key, 7> keys{{
-        {optEven, "Ctrl+1", "Even strength lines"},
-        {optPP, "Ctrl+2", "Power play lines"},
-        {optPK, "Ctrl+3", "Penalty kill lines"},
-        {cmdAuto, "Ctrl+U", "Set all lines automatically"},
-        {cmdLoadLines, "Ctrl+O", "Import a lines file"},
-        {cmdSaveLines, "Ctrl+S", "Save the lines file for the league"},
-        {cmdExit, "Ctrl+Q", "Keep or drop the changes and close"},
+        {optEven, "Ctrl+1", QT_TRANSLATE_NOOP("LinesForm", "Even strength lines")},
+        {optPP, "Ctrl+2", QT_TRANSLATE_NOOP("LinesForm", "Power play lines")},
+        {optPK, "Ctrl+3", QT_TRANSLATE_NOOP("LinesForm", "Penalty kill lines")},
+        {cmdAuto, "Ctrl+U", QT_TRANSLATE_NOOP("LinesForm", "Set all lines automatically")},
+        {cmdLoadLines, "Ctrl+O", QT_TRANSLATE_NOOP("LinesForm", "Import a lines file")},
+        {cmdSaveLines, "Ctrl+S",
+         QT_TRANSLATE_NOOP("LinesForm", "Save the lines file for the league")},
+        {cmdExit, "Ctrl+Q", QT_TRANSLATE_NOOP("LinesForm", "Keep or drop the changes and close")},
     }};
     for (const Key& key : keys) {
         const QKeySequence sequence(key.Sequence);
@@ -327,7 +341,8 @@ void LinesForm::CreateShortcuts() {
             if (button->isEnabled()) button->click();
         });
         button->setToolTip(
-            QString("%1 (%2)").arg(key.Purpose, sequence.toString(QKeySequence::NativeText)));
+            QString("%1 (%2)").arg(QCoreApplication::translate("LinesForm", key.Purpose),
+                                   sequence.toString(QKeySequence::NativeText)));
     }
     auto* toggle = new QShortcut(QKeySequence(Qt::Key_F6), this);
     connect(toggle, &QShortcut::activated, this, [this] { ToggleListAndSlots(); });

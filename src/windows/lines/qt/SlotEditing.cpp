@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QKeyEvent>
@@ -44,7 +45,7 @@ void SlotEditing::StartDrag() {
 
 void SlotEditing::ShowMenu(const QPoint& globalPos) {
     QMenu menu(&slot_);
-    QAction* clear = menu.addAction("Clear Slot");
+    QAction* clear = menu.addAction(QCoreApplication::translate("SlotEditing", "Clear Slot"));
     clear->setShortcut(QKeySequence::Delete);
     clear->setEnabled(!slot_.text().isEmpty());
     if (menu.exec(globalPos) == clear && OnClear) OnClear();

@@ -1,5 +1,6 @@
 #include "windows/main/qt/AboutBox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -9,7 +10,8 @@ namespace korvel {
 
 void ShowAboutBox(QWidget* parent) {
     const QString text =
-        QString(
+        QCoreApplication::translate(
+            "AboutBox",
             "<h3>Korvel %1</h3>"
             "<p>Prepares the game roster and the lines of an ice-hockey team for the "
             "league's next game.</p>"
@@ -20,7 +22,7 @@ void ShowAboutBox(QWidget* parent) {
             "<li>CLI11 (BSD-3-Clause), in korvel-cli and korvel-make-league</li>"
             "<li>nlohmann/json (MIT), in korvel-cli</li></ul>")
             .arg(kVersion, qVersion());
-    QMessageBox::about(parent, "About Korvel", text);
+    QMessageBox::about(parent, QCoreApplication::translate("AboutBox", "About Korvel"), text);
 }
 
 }  // namespace korvel

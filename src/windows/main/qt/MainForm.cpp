@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QDir>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +22,7 @@
 #include "platform/qt/LeagueMemory.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/RinkPicture.h"
+#include "platform/qt/Translate.h"
 #include "windows/briefing/qt/GameDayBriefingForm.h"
 #include "windows/lines/Lines.h"
 #include "windows/lines/qt/LinesForm.h"
@@ -220,7 +222,8 @@ void MainForm::ShowRecentLeagues() {
         QString shown = qt::PathToQString(leagues[n]);
         shown.replace('&', "&&");
         auto* action = new QAction(QString("&%1 %2").arg(n + 1).arg(shown), file);
-        action->setToolTip("Load this league, as Load does");
+        action->setToolTip(
+            QCoreApplication::translate("MainForm", "Load this league, as Load does"));
         const std::filesystem::path league = leagues[n];
         connect(action, &QAction::triggered, this, [this, league] {
             Binder().Run([this, league] { window_.LoadLeagueFile(league); });
@@ -266,7 +269,8 @@ QWidget* MainForm::MakeLeagueChangedBar(QWidget* parent) {
     lblLeagueChanged->setForegroundRole(QPalette::ToolTipText);
     lblLeagueChanged->setWordWrap(true);
     cmdReload = new QPushButton(LeagueChangedBar);
-    cmdReload->setToolTip("Loads the league again from its files, as File > Load does (F5).");
+    cmdReload->setToolTip(QCoreApplication::translate(
+        "MainForm", "Loads the league again from its files, as File > Load does (F5)."));
     // Not the button's own shortcut: showing its caption resets that.
     auto* reloadKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(reloadKey, &QShortcut::activated, this, [this] {
@@ -278,7 +282,7 @@ QWidget* MainForm::MakeLeagueChangedBar(QWidget* parent) {
     layout->addWidget(cmdReload);
     Binder().Bind(*cmdReload, window_.cmdReload, [this] { window_.cmdReload_Click(); });
     Binder().OnRefresh([this] {
-        lblLeagueChanged->setText(qt::ToQString(window_.lblLeagueChanged.Caption));
+        lblLeagueChanged->setText(qt::Translated(window_.lblLeagueChanged.Caption));
         LeagueChangedBar->setVisible(window_.lblLeagueChanged.Visible);
     });
     return LeagueChangedBar;
@@ -362,22 +366,25 @@ void MainForm::CreateMenus() {
         window_.About_Click();
         ShowAboutBox(this);
     });
-    Info->addAction("About &Qt", qApp, &QApplication::aboutQt);
-    Help = menuBar()->addMenu("&Help");
-    KorvelHelp = Help->addAction("Korvel &Help", this, [this] { qt::ShowHelp(*this, {}); });
+    Info->addAction(QCoreApplication::translate("MainForm", "About &Qt"), qApp,
+                    &QApplication::aboutQt);
+    Help = menuBar()->addMenu(QCoreApplication::translate("MainForm", "&Help"));
+    KorvelHelp = Help->addAction(QCoreApplication::translate("MainForm", "Korvel &Help"), this,
+                                 [this] { qt::ShowHelp(*this, {}); });
     KorvelHelp->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void MainForm::ShowStatus() {
     QString status;
     if (!vars_.LeagueLoaded()) {
-        status = "Open a league with File > Load";
+        status = QCoreApplication::translate("MainForm", "Open a league with File > Load");
     } else if (window_.lstTeams[0].ListCount() == 0 && window_.lstTeams[1].ListCount() == 0) {
-        status = "No team in the divisions shown";
+        status = QCoreApplication::translate("MainForm", "No team in the divisions shown");
     } else if (!window_.manager.Enabled) {
-        status = "Select a team";
+        status = QCoreApplication::translate("MainForm", "Select a team");
     } else {
-        status = "Current team: " + qt::ToQString(vars_.CurrentTeamRecord().Name.Utf8()).trimmed();
+        status = QCoreApplication::translate("MainForm", "Current team: %1")
+                     .arg(qt::ToQString(vars_.CurrentTeamRecord().Name.Utf8()).trimmed());
     }
     status_->setText(status);
     // Only the column of the current team shows its selection as chosen: a selection left in the

@@ -1,5 +1,6 @@
 #include "windows/player/qt/PlayerInfoForm.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "platform/qt/PositionBadge.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Style.h"
+#include "platform/qt/Translate.h"
 #include "windows/player/qt/CardPieces.h"
 
 namespace korvel {
@@ -223,13 +225,13 @@ QWidget* PlayerInfoForm::CreateIdentity() {
         if (!IsIdentity(field)) continue;
         const int row = n / kIdentityColumns;
         const int column = 2 * (n % kIdentityColumns);
-        grid->addWidget(MakeLabel(qt::ToQString(field.Caption), "caption", this), row, column);
+        grid->addWidget(MakeLabel(qt::Translated(field.Caption), "caption", this), row, column);
         // Left-aligned at its own width, so that the height's underline ends with its text.
         grid->addWidget(MakeField(field.Name, "value", this), row, column + 1, Qt::AlignLeft);
         ++n;
     }
     for (int c = 0; c < kIdentityColumns; ++c) grid->setColumnStretch(2 * c + 1, 1);
-    return MakeSection("PROFILE", grid, this);
+    return MakeSection(QCoreApplication::translate("PlayerInfoForm", "PROFILE"), grid, this);
 }
 
 QWidget* PlayerInfoForm::CreateSkills() {
@@ -242,7 +244,7 @@ QWidget* PlayerInfoForm::CreateSkills() {
         const int row = n % kSkillRows;
         const int column = 4 * (n / kSkillRows);
         const bool overall = n == PlayerInfo::kSkillLabels - 1;
-        auto* caption = MakeLabel(qt::ToQString(field.Caption), "caption", this);
+        auto* caption = MakeLabel(qt::Translated(field.Caption), "caption", this);
         auto* value = MakeField(field.Name, "value", this);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setMinimumWidth(value->fontMetrics().horizontalAdvance("000") + 6);
@@ -259,7 +261,7 @@ QWidget* PlayerInfoForm::CreateSkills() {
     grid->setColumnStretch(2, 1);
     grid->setColumnStretch(6, 1);
     grid->setColumnMinimumWidth(3, 24);
-    return MakeSection("SKILLS", grid, this);
+    return MakeSection(QCoreApplication::translate("PlayerInfoForm", "SKILLS"), grid, this);
 }
 
 QWidget* PlayerInfoForm::CreateStatistics() {
@@ -281,7 +283,8 @@ QWidget* PlayerInfoForm::CreateStatistics() {
         grid->setColumnStretch(n, 1);
         ++n;
     }
-    return MakeSection("SEASON STATISTICS", grid, this);
+    return MakeSection(QCoreApplication::translate("PlayerInfoForm", "SEASON STATISTICS"), grid,
+                       this);
 }
 
 void PlayerInfoForm::BindLabelsByName() {
@@ -290,7 +293,8 @@ void PlayerInfoForm::BindLabelsByName() {
         if (control == nullptr) continue;
         if (control == &window_.lblHgt) {
             label->setFocusPolicy(Qt::StrongFocus);
-            label->setToolTip("Click, or press Space, to switch between feet and centimetres");
+            label->setToolTip(QCoreApplication::translate(
+                "PlayerInfoForm", "Click, or press Space, to switch between feet and centimetres"));
             Binder().Bind(*label, *control, [this] { window_.lblHgt_Click(); });
         } else {
             Binder().Bind(*label, *control);

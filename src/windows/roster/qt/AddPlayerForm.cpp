@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 
 #include "platform/qt/FramedCheckBox.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/Translate.h"
 
 namespace korvel {
 
@@ -29,7 +31,7 @@ QSpinBox* MakeNumber(QWidget* parent, const NumberBox& control) {
 
 QComboBox* MakeChoice(QWidget* parent, const ListBox& control) {
     auto* box = new QComboBox(parent);
-    for (const ListItem& item : control.Items) box->addItem(qt::ToQString(item.Text));
+    for (const ListItem& item : control.Items) box->addItem(qt::Translated(item.Text));
     box->setCurrentIndex(control.ListIndex);
     return box;
 }
@@ -41,48 +43,52 @@ AddPlayerForm::AddPlayerForm(AddPlayer& window, QWidget* parent)
     Label1 = new QLabel(this);
     Label1->setProperty("title", true);
 
-    auto* profile = new QGroupBox("Player", this);
+    auto* profile = new QGroupBox(QCoreApplication::translate("AddPlayerForm", "Player"), this);
     auto* form = new QFormLayout(profile);
     txtName = new QLineEdit(profile);
     txtName->setMaxLength(static_cast<int>(window.txtName.MaxLength));
-    txtName->setPlaceholderText("First and last name");
+    txtName->setPlaceholderText(
+        QCoreApplication::translate("AddPlayerForm", "First and last name"));
     txtName->setText(qt::ToQString(window.txtName.Text));
     cboPosition = MakeChoice(profile, window.cboPosition);
     txtNumber = MakeNumber(profile, window.txtNumber);
     cboHand = MakeChoice(profile, window.cboHand);
     txtHeight = MakeNumber(profile, window.txtHeight);
-    txtHeight->setSuffix(" in");
+    txtHeight->setSuffix(QCoreApplication::translate("AddPlayerForm", " in"));
     txtWeight = MakeNumber(profile, window.txtWeight);
     txtAge = MakeNumber(profile, window.txtAge);
     txtBirthplace = new QLineEdit(profile);
     txtBirthplace->setMaxLength(static_cast<int>(window.txtBirthplace.MaxLength));
     txtBirthplace->setPlaceholderText("CAN");
-    txtBirthplace->setToolTip("Country of birth, three letters");
-    chkRookie = new qt::FramedCheckBox("Rookie", profile);
+    txtBirthplace->setToolTip(
+        QCoreApplication::translate("AddPlayerForm", "Country of birth, three letters"));
+    chkRookie =
+        new qt::FramedCheckBox(QCoreApplication::translate("AddPlayerForm", "Rookie"), profile);
     chkRookie->setChecked(window.chkRookie.Value);
     txtSalary = MakeNumber(profile, window.txtSalary);
     txtSalary->setSingleStep(10'000);
     txtSalary->setGroupSeparatorShown(true);
     txtSalary->setPrefix("$ ");
     txtContract = MakeNumber(profile, window.txtContract);
-    form->addRow("&Name", txtName);
-    form->addRow("&Position", cboPosition);
-    form->addRow("N&umber", txtNumber);
-    form->addRow("&Hand", cboHand);
-    form->addRow("Hei&ght", txtHeight);
-    form->addRow("&Weight", txtWeight);
-    form->addRow("&Age", txtAge);
-    form->addRow("&Birthplace", txtBirthplace);
+    form->addRow(QCoreApplication::translate("AddPlayerForm", "&Name"), txtName);
+    form->addRow(QCoreApplication::translate("AddPlayerForm", "&Position"), cboPosition);
+    form->addRow(QCoreApplication::translate("AddPlayerForm", "N&umber"), txtNumber);
+    form->addRow(QCoreApplication::translate("AddPlayerForm", "&Hand"), cboHand);
+    form->addRow(QCoreApplication::translate("AddPlayerForm", "Hei&ght"), txtHeight);
+    form->addRow(QCoreApplication::translate("AddPlayerForm", "&Weight"), txtWeight);
+    form->addRow(QCoreApplication::translate("AddPlayerForm", "&Age"), txtAge);
+    form->addRow(QCoreApplication::translate("AddPlayerForm", "&Birthplace"), txtBirthplace);
     form->addRow("", chkRookie);
-    form->addRow("&Salary", txtSalary);
-    form->addRow("&Contract", txtContract);
+    form->addRow(QCoreApplication::translate("AddPlayerForm", "&Salary"), txtSalary);
+    form->addRow(QCoreApplication::translate("AddPlayerForm", "&Contract"), txtContract);
 
-    auto* skills = new QGroupBox("Skills (0 to 99)", this);
+    auto* skills =
+        new QGroupBox(QCoreApplication::translate("AddPlayerForm", "Skills (0 to 99)"), this);
     auto* skillForm = new QFormLayout(skills);
     for (int s = 0; s < AddPlayer::kSkills; ++s) {
         txtSkill[s] = MakeNumber(skills, window.txtSkill[s]);
         txtSkill[s]->setMinimumWidth(64);
-        skillForm->addRow(qt::ToQString(window.txtSkill[s].Caption), txtSkill[s]);
+        skillForm->addRow(qt::Translated(window.txtSkill[s].Caption), txtSkill[s]);
     }
 
     auto* buttons = new QDialogButtonBox(this);

@@ -1,6 +1,7 @@
 #include "windows/roster/qt/RosterForm.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include "platform/qt/Positions.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Style.h"
+#include "platform/qt/Translate.h"
 #include "platform/qt/UndoMenu.h"
 
 namespace korvel {
@@ -105,15 +107,18 @@ void RosterForm::ApplyStyle() {
 
 void RosterForm::CreateButtons() {
     constexpr std::array<const char*, Roster::kMoveButtons> kMoveTips{
-        "Scratch the selected dressed players", "Dress the selected scratches",
-        "Send the selected scratches to the farm club", "Call the selected farm players up"};
+        QT_TRANSLATE_NOOP("RosterForm", "Scratch the selected dressed players"),
+        QT_TRANSLATE_NOOP("RosterForm", "Dress the selected scratches"),
+        QT_TRANSLATE_NOOP("RosterForm", "Send the selected scratches to the farm club"),
+        QT_TRANSLATE_NOOP("RosterForm", "Call the selected farm players up")};
     for (int n = 0; n < Roster::kMoveButtons; ++n) {
         qt::FlatButton* button = MakeButton(this, "cmdMovePlayer");
         const bool right = n == kScratch || n == kToFarm;
         button->setIcon(qt::ArrowIcon(*button, right));
         // The arrow points where the players go: after the caption when they go right.
         if (right) button->setLayoutDirection(Qt::RightToLeft);
-        button->setToolTip(kMoveTips[static_cast<std::size_t>(n)]);
+        button->setToolTip(
+            QCoreApplication::translate("RosterForm", kMoveTips[static_cast<std::size_t>(n)]));
         cmdMovePlayer[n] = button;
     }
     for (int p = 0; p < 5; ++p) {
@@ -122,13 +127,15 @@ void RosterForm::CreateButtons() {
         Check1[p] = filter;
         Check1[p]->setProperty("filter", true);
         Check1[p]->setProperty("position", qt::LookOfPosition(p)->Name);
-        Check1[p]->setToolTip("Show or hide this position in the lists");
+        Check1[p]->setToolTip(
+            QCoreApplication::translate("RosterForm", "Show or hide this position in the lists"));
     }
     chkProtect = new qt::FramedCheckBox(this);
     chkProtect->setObjectName("chkProtect");
-    chkProtect->setToolTip(
+    chkProtect->setToolTip(QCoreApplication::translate(
+        "RosterForm",
         "Protection view: * marks protected players and rookies; a double "
-        "click or Enter on a player protects him or lifts his protection");
+        "click or Enter on a player protects him or lifts his protection"));
     auto* automatic = MakeButton(this, "cmdAuto");
     automatic->SetKind(qt::FlatButton::Kind::Primary);
     cmdAuto = automatic;
@@ -244,9 +251,15 @@ void RosterForm::CreateShortcuts() {
         button->setToolTip((tip.isEmpty() ? QString() : tip + " ") +
                            QString("(%1)").arg(sequence.toString(QKeySequence::NativeText)));
     }
-    cmdAuto->setToolTip("Dress 20 players automatically " + cmdAuto->toolTip());
-    cmdAdd->setToolTip("Add a new player to the farm club " + cmdAdd->toolTip());
-    cmdExit->setToolTip("Keep or drop the changes and close " + cmdExit->toolTip());
+    cmdAuto->setToolTip(
+        QCoreApplication::translate("RosterForm", "Dress 20 players automatically %1")
+            .arg(cmdAuto->toolTip()));
+    cmdAdd->setToolTip(
+        QCoreApplication::translate("RosterForm", "Add a new player to the farm club %1")
+            .arg(cmdAdd->toolTip()));
+    cmdExit->setToolTip(
+        QCoreApplication::translate("RosterForm", "Keep or drop the changes and close %1")
+            .arg(cmdExit->toolTip()));
 }
 
 void RosterForm::RunWithSelection(const std::function<void()>& handler) {
@@ -268,9 +281,12 @@ void RosterForm::CreateRuleCounts() {
     for (int r = 0; r < Roster::kRules; ++r) {
         lblRule[r] = new QLabel(this);
         lblRule[r]->setObjectName(QString("lblRule(%1)").arg(r));
-        lblRule[r]->setToolTip(r + 1 < Roster::kRules
-                                   ? "Dressed players at this position against the game-roster rule"
-                                   : "Dressed players in all against the game-roster rule");
+        lblRule[r]->setToolTip(
+            r + 1 < Roster::kRules
+                ? QCoreApplication::translate(
+                      "RosterForm", "Dressed players at this position against the game-roster rule")
+                : QCoreApplication::translate(
+                      "RosterForm", "Dressed players in all against the game-roster rule"));
         row->addWidget(lblRule[r]);
     }
     row->addStretch();
@@ -290,14 +306,14 @@ void RosterForm::ShowRuleCounts() {
         QLabel& label = *lblRule[r];
         const bool met = window_.RuleMet[static_cast<std::size_t>(r)];
         label.setText(QString(met ? "\u2713 " : "\u2717 ") +
-                      qt::ToQString(window_.lblRule[r].Caption));
+                      qt::Translated(window_.lblRule[r].Caption));
         QFont font = label.font();
         font.setBold(!met);
         label.setFont(font);
         // A role, not a colour, so the label follows a change of the desktop's palette.
         label.setForegroundRole(met ? QPalette::PlaceholderText : QPalette::WindowText);
     }
-    lblMissing->setText(qt::ToQString(window_.lblMissing.Caption));
+    lblMissing->setText(qt::Translated(window_.lblMissing.Caption));
 }
 
 }  // namespace korvel

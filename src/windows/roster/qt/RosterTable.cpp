@@ -1,5 +1,6 @@
 #include "windows/roster/qt/RosterTable.h"
 
+#include <QCoreApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QHeaderView>
@@ -13,20 +14,25 @@
 
 #include "platform/qt/QtText.h"
 #include "platform/qt/RatedPlayerTable.h"
+#include "platform/qt/Translate.h"
 
 namespace korvel {
 
 namespace {
 
-constexpr std::array<const char*, RosterTable::ColumnCount> kHeaders{"Player", "Pos", "OV",
-                                                                     "OF",     "DF",  "Out"};
+constexpr std::array<const char*, RosterTable::ColumnCount> kHeaders{
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Player"), QT_TRANSLATE_NOOP("RatedPlayerTable", "Pos"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "OV"),     QT_TRANSLATE_NOOP("RatedPlayerTable", "OF"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "DF"),     QT_TRANSLATE_NOOP("RatedPlayerTable", "Out")};
 constexpr std::array<const char*, RosterTable::ColumnCount> kHeaderTips{
-    "The player as listed; * marks a protected player or a rookie in the protection view",
-    "Position",
-    "Overall rating",
-    "Offence rating",
-    "Defence rating",
-    "Injury code and games suspended"};
+    QT_TRANSLATE_NOOP(
+        "RatedPlayerTable",
+        "The player as listed; * marks a protected player or a rookie in the protection view"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Position"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Overall rating"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Offence rating"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Defence rating"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Injury code and games suspended")};
 
 // What a column sorts by, and the control line of the row for roster order and ties.
 constexpr int kSortRole = Qt::UserRole + 1;
@@ -120,7 +126,7 @@ void RosterTable::SizeColumns(const QString& longestAbsence) {
 void RosterTable::FillRow(QTreeWidgetItem& item, const ListItem& line, int lineIndex) const {
     const Roster::LineDetails details = window_.Details(line.ItemData);
     const Player& player = window_.RosterPlayer(line.ItemData);
-    item.setText(LineText, qt::ToQString(line.Text));
+    item.setText(LineText, qt::Translated(line.Text));
     item.setData(LineText, Qt::UserRole, line.ItemData);
     item.setData(LineText, kLineRole, lineIndex);
     item.setData(LineText, kSortRole, qt::ToQString(player.Name.Utf8()).trimmed().toLower());
@@ -135,7 +141,7 @@ void RosterTable::FillRow(QTreeWidgetItem& item, const ListItem& line, int lineI
     item.setText(Overall, details.Overall ? QString::number(*details.Overall) : QString("-"));
     item.setText(Offence, QString::number(details.Offence));
     item.setText(Defence, QString::number(details.Defence));
-    item.setText(Absence, qt::ToQString(details.Absence));
+    item.setText(Absence, qt::Translated(details.Absence));
     for (int c = Overall; c <= Defence; ++c)
         item.setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     item.setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
@@ -178,7 +184,7 @@ void RosterTable::ShowList(const ListBox& control) {
         const ListItem& shown = control.Items[static_cast<std::size_t>(line)];
         const QTreeWidgetItem* item = RowOf(shown.ItemData);
         same = item != nullptr && LineOf(item) == line &&
-               item->text(LineText) == qt::ToQString(shown.Text);
+               item->text(LineText) == qt::Translated(shown.Text);
     }
     if (!same) Fill(control);
     QModelIndex current;
@@ -231,7 +237,8 @@ void RosterTable::SortBy(int column) {
 
 void RosterTable::ShowHeaderMenu(const QPoint& at) {
     QMenu menu(this);
-    QAction* rosterOrder = menu.addAction("Roster order");
+    QAction* rosterOrder =
+        menu.addAction(QCoreApplication::translate("RosterTable", "Roster order"));
     rosterOrder->setCheckable(true);
     rosterOrder->setChecked(sort_.Column < 0);
     if (menu.exec(header()->mapToGlobal(at)) == rosterOrder) SortBy(-1);

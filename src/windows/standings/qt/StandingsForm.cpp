@@ -1,6 +1,7 @@
 #include "windows/standings/qt/StandingsForm.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <array>
 
 #include "platform/qt/QtText.h"
+#include "platform/qt/Translate.h"
 
 namespace korvel {
 namespace {
@@ -23,18 +25,30 @@ struct ColumnInfo {
     const char* ToolTip;
 };
 constexpr std::array<ColumnInfo, StandingsForm::kColumns> kColumnInfo = {{
-    {"Rank", "Place in the division: points, then wins, then goal difference."},
-    {"Team", "Double click or Enter makes the team current."},
-    {"GP", "Games played: W + L + T."},
-    {"W", "Wins."},
-    {"L", "Losses."},
-    {"T", "Ties."},
-    {"PTS", "Points: 2 for a win, 1 for a tie."},
-    {"GF", "Goals for."},
-    {"GA", "Goals against."},
-    {"DIFF", "Goal difference: GF - GA."},
+    {QT_TRANSLATE_NOOP("StandingsForm", "Rank"),
+     QT_TRANSLATE_NOOP("StandingsForm",
+                       "Place in the division: points, then wins, then goal difference.")},
+    {QT_TRANSLATE_NOOP("StandingsForm", "Team"),
+     QT_TRANSLATE_NOOP("StandingsForm", "Double click or Enter makes the team current.")},
+    {QT_TRANSLATE_NOOP("StandingsForm", "GP"),
+     QT_TRANSLATE_NOOP("StandingsForm", "Games played: W + L + T.")},
+    {QT_TRANSLATE_NOOP("StandingsForm", "W"), QT_TRANSLATE_NOOP("StandingsForm", "Wins.")},
+    {QT_TRANSLATE_NOOP("StandingsForm", "L"), QT_TRANSLATE_NOOP("StandingsForm", "Losses.")},
+    {QT_TRANSLATE_NOOP("StandingsForm", "T"), QT_TRANSLATE_NOOP("StandingsForm", "Ties.")},
+    {QT_TRANSLATE_NOOP("StandingsForm", "PTS"),
+     QT_TRANSLATE_NOOP("StandingsForm", "Points: 2 for a win, 1 for a tie.")},
+    {QT_TRANSLATE_NOOP("StandingsForm", "GF"), QT_TRANSLATE_NOOP("StandingsForm", "Goals for.")},
+    {QT_TRANSLATE_NOOP("StandingsForm", "GA"),
+     QT_TRANSLATE_NOOP("StandingsForm", "Goals against.")},
+    {QT_TRANSLATE_NOOP("StandingsForm", "DIFF"),
+     QT_TRANSLATE_NOOP("StandingsForm", "Goal difference: GF - GA.")},
 }};
 constexpr int kTeamColumn = 1;
+
+QString HeaderOf(int column) {
+    return QCoreApplication::translate("StandingsForm",
+                                       kColumnInfo[static_cast<std::size_t>(column)].Header);
+}
 
 std::array<QString, StandingsForm::kColumns> CellsOf(const StandingsRow& row) {
     return {QString::number(row.Rank), qt::ToQString(row.Team), QString::number(row.GP),
@@ -72,8 +86,7 @@ StandingsForm::TableSizes StandingsForm::MeasureTables(const QFont& font) const 
     TableSizes sizes;
     for (int column = 0; column < kColumns; ++column) {
         sizes.Columns[static_cast<std::size_t>(column)] =
-            bold.horizontalAdvance(kColumnInfo[static_cast<std::size_t>(column)].Header) +
-            headerMargin;
+            bold.horizontalAdvance(HeaderOf(column)) + headerMargin;
     }
     // Digits share one width: a number column is as wide as its longest number in zeros. Only the
     // names are measured one by one.
@@ -128,7 +141,8 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
 
     lblUnlisted = new QLabel(this);
     lblUnlisted->setWordWrap(true);
-    lblUnlisted->setToolTip("Teams whose conference or division the league does not have.");
+    lblUnlisted->setToolTip(QCoreApplication::translate(
+        "StandingsForm", "Teams whose conference or division the league does not have."));
 
     cmdExit = new QPushButton(this);
     Binder().Bind(*cmdExit, window_.cmdExit, [this] { window_.cmdExit_Click(); });
@@ -142,7 +156,7 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
     root->addLayout(buttons);
 
     Binder().OnRefresh([this] {
-        lblUnlisted->setText(qt::ToQString(window_.lblUnlisted.Caption));
+        lblUnlisted->setText(qt::Translated(window_.lblUnlisted.Caption));
         lblUnlisted->setVisible(window_.lblUnlisted.Visible);
         ShowCurrentTeam();
     });
@@ -166,7 +180,7 @@ QWidget* StandingsForm::MakeDivision(const DivisionStandings& division) {
     auto* box = new QWidget;
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 8);
-    auto* heading = new QLabel(qt::ToQString(Standings::Heading(division)), box);
+    auto* heading = new QLabel(qt::Translated(Standings::Heading(division)), box);
     heading->setFont(Bold(heading->font(), 1.0));
     layout->addWidget(heading);
 
@@ -174,8 +188,9 @@ QWidget* StandingsForm::MakeDivision(const DivisionStandings& division) {
     table->setObjectName(
         QString("standings-%1-%2").arg(division.Conference).arg(division.Division));
     for (int column = 0; column < kColumns; ++column) {
-        auto* header = new QTableWidgetItem(kColumnInfo[static_cast<std::size_t>(column)].Header);
-        header->setToolTip(kColumnInfo[static_cast<std::size_t>(column)].ToolTip);
+        auto* header = new QTableWidgetItem(HeaderOf(column));
+        header->setToolTip(QCoreApplication::translate(
+            "StandingsForm", kColumnInfo[static_cast<std::size_t>(column)].ToolTip));
         header->setTextAlignment(column == kTeamColumn ? Qt::AlignLeft | Qt::AlignVCenter
                                                        : Qt::AlignRight | Qt::AlignVCenter);
         table->setHorizontalHeaderItem(column, header);

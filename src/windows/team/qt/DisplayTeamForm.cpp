@@ -1,5 +1,6 @@
 #include "windows/team/qt/DisplayTeamForm.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 
 #include "platform/qt/FlatButton.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/Translate.h"
 #include "windows/team/qt/TeamPieces.h"
 
 namespace korvel {
@@ -50,54 +52,70 @@ const std::vector<const char*> kRecordFields = {
 };
 
 const std::map<std::string, const char*> kToolTips = {
-    {"lblTeam", "The team's name as the league stores it."},
-    {"lblConf", "The conference the team plays in."},
-    {"lblDiv", "The team's division within its conference."},
-    {"lblAbbrev", "The team's three-letter abbreviation."},
-    {"lblOwner", "The team's owner."},
-    {"lblEmail", "The league files keep no e-mail address."},
-    {"lblICQ", "The owner's ICQ number."},
-    {"lblCoach", "The head coach. Half of his salary is a season expense."},
-    {"lblArena", "The team's home arena."},
-    {"lblSeats", "Seats in the arena."},
-    {"lblTicket", "Price of one ticket, in dollars."},
-    {"lblGP", "Games played: wins + losses + ties."},
-    {"lblW", "Wins."},
-    {"lblL", "Losses."},
-    {"lblT", "Ties."},
-    {"lblGF", "Goals scored."},
-    {"lblGA", "Goals allowed."},
+    {"lblTeam", QT_TRANSLATE_NOOP("DisplayTeamForm", "The team's name as the league stores it.")},
+    {"lblConf", QT_TRANSLATE_NOOP("DisplayTeamForm", "The conference the team plays in.")},
+    {"lblDiv", QT_TRANSLATE_NOOP("DisplayTeamForm", "The team's division within its conference.")},
+    {"lblAbbrev", QT_TRANSLATE_NOOP("DisplayTeamForm", "The team's three-letter abbreviation.")},
+    {"lblOwner", QT_TRANSLATE_NOOP("DisplayTeamForm", "The team's owner.")},
+    {"lblEmail", QT_TRANSLATE_NOOP("DisplayTeamForm", "The league files keep no e-mail address.")},
+    {"lblICQ", QT_TRANSLATE_NOOP("DisplayTeamForm", "The owner's ICQ number.")},
+    {"lblCoach", QT_TRANSLATE_NOOP("DisplayTeamForm",
+                                   "The head coach. Half of his salary is a season expense.")},
+    {"lblArena", QT_TRANSLATE_NOOP("DisplayTeamForm", "The team's home arena.")},
+    {"lblSeats", QT_TRANSLATE_NOOP("DisplayTeamForm", "Seats in the arena.")},
+    {"lblTicket", QT_TRANSLATE_NOOP("DisplayTeamForm", "Price of one ticket, in dollars.")},
+    {"lblGP", QT_TRANSLATE_NOOP("DisplayTeamForm", "Games played: wins + losses + ties.")},
+    {"lblW", QT_TRANSLATE_NOOP("DisplayTeamForm", "Wins.")},
+    {"lblL", QT_TRANSLATE_NOOP("DisplayTeamForm", "Losses.")},
+    {"lblT", QT_TRANSLATE_NOOP("DisplayTeamForm", "Ties.")},
+    {"lblGF", QT_TRANSLATE_NOOP("DisplayTeamForm", "Goals scored.")},
+    {"lblGA", QT_TRANSLATE_NOOP("DisplayTeamForm", "Goals allowed.")},
     {"lblPP",
-     "Power-play goals per 100 power plays, cut to one decimal. Empty until the team "
-     "has had a power play."},
-    {"lblPK", "Per cent of times shorthanded without a goal against, cut to one decimal."},
-    {"lblSF", "Shots on goal per game played."},
-    {"lblSA", "Shots against per game played."},
-    {"lblPIM", "Penalty minutes per game played."},
-    {"lblAvgHgt", "Average height of the pro players, in the league's units."},
-    {"lblAvgWgt", "Average weight of the pro players, in the league's units."},
-    {"lblAvgAge", "Average age of the pro players."},
-    {"lblPro", "Players on the pro roster, dressed or scratched, injured or not."},
-    {"lblFarm", "Healthy players with the farm club."},
-    {"lblFA", "Not worked out: the league files do not say whose contracts end."},
-    {"lblRev", "Gate revenue of one home game."},
+     QT_TRANSLATE_NOOP("DisplayTeamForm",
+                       "Power-play goals per 100 power plays, cut to one decimal. Empty until "
+                       "the team has had a power play.")},
+    {"lblPK", QT_TRANSLATE_NOOP(
+                  "DisplayTeamForm",
+                  "Per cent of times shorthanded without a goal against, cut to one decimal.")},
+    {"lblSF", QT_TRANSLATE_NOOP("DisplayTeamForm", "Shots on goal per game played.")},
+    {"lblSA", QT_TRANSLATE_NOOP("DisplayTeamForm", "Shots against per game played.")},
+    {"lblPIM", QT_TRANSLATE_NOOP("DisplayTeamForm", "Penalty minutes per game played.")},
+    {"lblAvgHgt", QT_TRANSLATE_NOOP("DisplayTeamForm",
+                                    "Average height of the pro players, in the league's units.")},
+    {"lblAvgWgt", QT_TRANSLATE_NOOP("DisplayTeamForm",
+                                    "Average weight of the pro players, in the league's units.")},
+    {"lblAvgAge", QT_TRANSLATE_NOOP("DisplayTeamForm", "Average age of the pro players.")},
+    {"lblPro",
+     QT_TRANSLATE_NOOP("DisplayTeamForm",
+                       "Players on the pro roster, dressed or scratched, injured or not.")},
+    {"lblFarm", QT_TRANSLATE_NOOP("DisplayTeamForm", "Healthy players with the farm club.")},
+    {"lblFA",
+     QT_TRANSLATE_NOOP("DisplayTeamForm",
+                       "Not worked out: the league files do not say whose contracts end.")},
+    {"lblRev", QT_TRANSLATE_NOOP("DisplayTeamForm", "Gate revenue of one home game.")},
     {"lblEst",
-     "Revenue still to come: home games remaining x revenue per game. Nothing before "
-     "the season starts."},
+     QT_TRANSLATE_NOOP("DisplayTeamForm",
+                       "Revenue still to come: home games remaining x revenue per game. Nothing "
+                       "before the season starts.")},
     {"lblExpGame",
-     "Season expenses (pro salaries, a tenth of each healthy farm player's salary, "
-     "half the coach's salary) spread over 84 games."},
+     QT_TRANSLATE_NOOP("DisplayTeamForm",
+                       "Season expenses (pro salaries, a tenth of each healthy farm player's "
+                       "salary, half the coach's salary) spread over 84 games.")},
     {"lblProjExp",
-     "Expenses still to come: games remaining x expenses per game. Nothing before "
-     "the season starts."},
+     QT_TRANSLATE_NOOP("DisplayTeamForm",
+                       "Expenses still to come: games remaining x expenses per game. Nothing "
+                       "before the season starts.")},
     {"lblProjBal",
-     "Current finances + estimated revenue - projected expenses, from the amounts "
-     "shown. Red when the team ends the season in the red."},
-    {"lblCurFin", "The team's money now."},
-    {"lblHome", "Half the season's games less the home games played."},
+     QT_TRANSLATE_NOOP("DisplayTeamForm",
+                       "Current finances + estimated revenue - projected expenses, from the "
+                       "amounts shown. Red when the team ends the season in the red.")},
+    {"lblCurFin", QT_TRANSLATE_NOOP("DisplayTeamForm", "The team's money now.")},
+    {"lblHome",
+     QT_TRANSLATE_NOOP("DisplayTeamForm", "Half the season's games less the home games played.")},
     {"lblGR",
-     "The season's games per team less the games played. Negative when the team has "
-     "played more games than the season has."},
+     QT_TRANSLATE_NOOP("DisplayTeamForm",
+                       "The season's games per team less the games played. Negative when the "
+                       "team has played more games than the season has.")},
 };
 
 QLabel* MakeRoleLabel(const QString& text, const char* role, QWidget* parent = nullptr) {
@@ -114,7 +132,7 @@ QLabel* MakeHeading(const QString& text, QWidget* parent) {
 
 QString CaptionOf(std::string_view name) {
     for (const auto& field : DisplayTeam::Fields) {
-        if (name == field.Name) return field.Caption;
+        if (name == field.Name) return qt::Translated(field.Caption);
     }
     return {};
 }
@@ -133,12 +151,15 @@ QString ShortAmount(std::int64_t amount) {
 FinanceChart::FinanceChart(QWidget* parent) : QWidget(parent) {
     // Room for the bars to tell their amounts apart: a plot eight lines of text high, with its
     // amounts above and below it and the captions under it.
-    setMinimumSize(fontMetrics().horizontalAdvance("Expenses") * 5,
-                   fontMetrics().height() * 11 + 16);
+    setMinimumSize(
+        fontMetrics().horizontalAdvance(QT_TRANSLATE_NOOP("DisplayTeamForm", "Expenses")) * 5,
+        fontMetrics().height() * 11 + 16);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setToolTip(
-        "Current finances, estimated revenue, projected expenses and projected balance, as "
-        "shown above. Amounts below zero hang under the line.");
+        QCoreApplication::translate("DisplayTeamForm",
+                                    "Current finances, estimated revenue, projected expenses and "
+                                    "projected balance, as shown above. Amounts below zero hang "
+                                    "under the line."));
 }
 
 void FinanceChart::SetAmounts(const Amounts& amounts) {
@@ -148,7 +169,11 @@ void FinanceChart::SetAmounts(const Amounts& amounts) {
 }
 
 void FinanceChart::paintEvent(QPaintEvent*) {
-    static const std::array<const char*, kBars> kNames = {"Now", "Revenue", "Expenses", "Balance"};
+    static const std::array<const char*, kBars> kNames = {
+        QT_TRANSLATE_NOOP("DisplayTeamForm", "Now"),
+        QT_TRANSLATE_NOOP("DisplayTeamForm", "Revenue"),
+        QT_TRANSLATE_NOOP("DisplayTeamForm", "Expenses"),
+        QT_TRANSLATE_NOOP("DisplayTeamForm", "Balance")};
     static const std::array<QColor, kBars - 1> kColours = {QColor("#5da9ff"), QColor("#3ecf8e"),
                                                            QColor("#ff9f43")};
     QPainter painter(this);
@@ -189,7 +214,8 @@ void FinanceChart::paintEvent(QPaintEvent*) {
         painter.setPen(QColor("#b9cde6"));
         painter.drawText(
             QRectF(plot.left() + bar * slot, rect().bottom() - textHeight - 2, slot, textHeight),
-            Qt::AlignCenter, kNames[static_cast<std::size_t>(bar)]);
+            Qt::AlignCenter,
+            QCoreApplication::translate("DisplayTeamForm", kNames[static_cast<std::size_t>(bar)]));
     }
     painter.setPen(QPen(QColor(255, 255, 255, 170), 1.5));
     painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
@@ -210,23 +236,30 @@ DisplayTeamForm::DisplayTeamForm(DisplayTeam& window, QWidget* parent)
 
     auto* columns = new QHBoxLayout;
     columns->setSpacing(14);
-    QWidget* finances = MakePanel("FINANCES", kFinanceFields);
+    QWidget* finances =
+        MakePanel(QT_TRANSLATE_NOOP("DisplayTeamForm", "FINANCES"), kFinanceFields);
     Chart = new FinanceChart(finances);
     static_cast<QVBoxLayout*>(finances->layout())->addWidget(Chart, 1);
     columns->addWidget(finances, 4);
     auto* rosterColumn = new QVBoxLayout;
     rosterColumn->setSpacing(10);
-    rosterColumn->addWidget(MakePanel("ROSTER", kRosterFields));
+    rosterColumn->addWidget(
+        MakePanel(QT_TRANSLATE_NOOP("DisplayTeamForm", "ROSTER"), kRosterFields));
     rosterColumn->addWidget(MakeStrengthPanel(), 1);
     columns->addLayout(rosterColumn, 3);
-    columns->addWidget(MakePanel("RECORD AND STATISTICS", kRecordFields), 3);
+    columns->addWidget(
+        MakePanel(QT_TRANSLATE_NOOP("DisplayTeamForm", "RECORD AND STATISTICS"),
+                  kRecordFields),
+        3);
     root->addLayout(columns, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    Command2 = MakeButton("Team &Lines", "Command2");
-    Command3 = MakeButton("Team &Roster", "Command3");
-    Command1 = MakeButton("&Exit", "Command1");
+    Command2 =
+        MakeButton(QCoreApplication::translate("DisplayTeamForm", "Team &Lines"), "Command2");
+    Command3 =
+        MakeButton(QCoreApplication::translate("DisplayTeamForm", "Team &Roster"), "Command3");
+    Command1 = MakeButton(QCoreApplication::translate("DisplayTeamForm", "&Exit"), "Command1");
     connect(Command1, &QPushButton::clicked, this,
             [this] { Binder().Run([this] { window_.Command1_Click(); }); });
     connect(Command2, &QPushButton::clicked, this,
@@ -258,7 +291,8 @@ void DisplayTeamForm::BindFields() {
     for (const DisplayTeam::FieldInfo& field : DisplayTeam::Fields) {
         auto* value = MakeRoleLabel({}, "teamValue", this);
         value->setObjectName(field.Name);
-        const QString tip = kToolTips.at(field.Name);
+        const QString tip =
+            QCoreApplication::translate("DisplayTeamForm", kToolTips.at(field.Name));
         value->setToolTip(tip);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setFont(Scaled(font(), 1.1));
@@ -279,7 +313,7 @@ QWidget* DisplayTeamForm::MakeIdentity() {
                 kIdentityRows[static_cast<std::size_t>(row)][static_cast<std::size_t>(pair)];
             auto* caption = MakeRoleLabel(CaptionOf(name), "teamCaption", box);
             ShowAsTeamCaption(*caption);
-            caption->setToolTip(kToolTips.at(name));
+            caption->setToolTip(QCoreApplication::translate("DisplayTeamForm", kToolTips.at(name)));
             grid->addWidget(caption, row, pair * 2);
             grid->addWidget(&Value(name), row, pair * 2 + 1);
         }
@@ -294,14 +328,14 @@ QWidget* DisplayTeamForm::MakePanel(const char* title, const std::vector<const c
     panel->setObjectName("panel");
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(14, 8, 14, 8);
-    layout->addWidget(MakeHeading(title, panel));
+    layout->addWidget(MakeHeading(QCoreApplication::translate("DisplayTeamForm", title), panel));
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(3);
     for (int row = 0; row < static_cast<int>(fields.size()); ++row) {
         const char* name = fields[static_cast<std::size_t>(row)];
         auto* caption = MakeRoleLabel(CaptionOf(name), "teamCaption", panel);
         ShowAsTeamCaption(*caption);
-        caption->setToolTip(kToolTips.at(name));
+        caption->setToolTip(QCoreApplication::translate("DisplayTeamForm", kToolTips.at(name)));
         QLabel& value = Value(name);
         value.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(caption, row, 0);
@@ -319,7 +353,8 @@ QWidget* DisplayTeamForm::MakeStrengthPanel() {
     panel->setObjectName("panel");
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(14, 8, 14, 8);
-    layout->addWidget(MakeHeading("STRENGTH", panel));
+    layout->addWidget(
+        MakeHeading(QCoreApplication::translate("DisplayTeamForm", "STRENGTH"), panel));
     Strength = new StrengthChart(panel);
     QPalette colours = Strength->palette();
     colours.setColor(QPalette::WindowText, QColor(QRgb{DisplayTeam::kValueColour}));

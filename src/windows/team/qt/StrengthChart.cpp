@@ -1,5 +1,6 @@
 #include "windows/team/qt/StrengthChart.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <array>
@@ -15,10 +16,11 @@ constexpr double kTopRating = 99.0;
 StrengthChart::StrengthChart(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(sizeHint().height());
-    setToolTip(
-        "Mean overall rating of the best players of each position that a game roster asks for "
-        "(3 C, 3 LW, 3 RW, 6 D, 1 G). Solid bar and first number: the dressed players. Pale bar "
-        "and second number: the whole pro roster.");
+    setToolTip(QCoreApplication::translate(
+        "StrengthChart",
+        "Mean overall rating of the best players of each position that a game roster asks "
+        "for (3 C, 3 LW, 3 RW, 6 D, 1 G). Solid bar and first number: the dressed players. "
+        "Pale bar and second number: the whole pro roster."));
 }
 
 void StrengthChart::SetStrength(const TeamStrength& strength) {
@@ -29,7 +31,9 @@ void StrengthChart::SetStrength(const TeamStrength& strength) {
 QString StrengthChart::MeanText(const std::optional<double>& mean, int counted, int wanted) {
     if (!mean) return "-";
     QString text = QString::number(*mean, 'f', 1);
-    if (counted < wanted) text += QString(" (%1 of %2)").arg(counted).arg(wanted);
+    if (counted < wanted)
+        text +=
+            QCoreApplication::translate("StrengthChart", " (%1 of %2)").arg(counted).arg(wanted);
     return text;
 }
 
@@ -89,7 +93,8 @@ void StrengthChart::paintEvent(QPaintEvent*) {
                          Qt::AlignVCenter | Qt::AlignRight, values[p]);
     }
     painter.drawText(QRectF(0, kPositions.size() * rowHeight, width(), rowHeight),
-                     Qt::AlignVCenter | Qt::AlignRight, "dressed | pro roster");
+                     Qt::AlignVCenter | Qt::AlignRight,
+                     QCoreApplication::translate("StrengthChart", "dressed | pro roster"));
 }
 
 }  // namespace korvel
