@@ -111,6 +111,19 @@ std::vector<WaivedPlayer> NewWaivers(const Variables& vars, const std::vector<Pl
 
 }  // namespace
 
+std::optional<std::string> WaivedFrom(const GameDayVisit& visit, const Player& player) {
+    const LeagueState& look = visit.Previous ? *visit.Previous : visit.Now;
+    const auto teams = look.Teams();
+    for (int team = 0; team < kMaxTeams; ++team) {
+        for (const Player& held : look.Players(team)) {
+            if (!held.IsEmptyPlace() && held.Name == player.Name) {
+                return Windows1252ToUtf8(Condense(teams[static_cast<std::size_t>(team)].Name.Str()));
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 std::string InjuryName(const Variables& vars, int code) {
     if (code > 0 && code < static_cast<int>(vars.InjuryCode.size()) &&
         !vars.InjuryCode[static_cast<std::size_t>(code)].empty()) {

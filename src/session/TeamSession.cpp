@@ -167,7 +167,9 @@ Outcome TeamSession::AutoLines() {
         return Outcome::Refusal({"Set roster first", "Auto Lines", Icon::Information});
     }
     const Step step(*this, "Auto lines");
+    leaveOutAbsent_ = true;
     AutoLines(0);
+    leaveOutAbsent_ = false;
     return Outcome::Ok();
 }
 

@@ -4,6 +4,8 @@
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 #include "ratings/Ratings.h"
+#include "session/Readiness.h"
+#include "session/TeamReadiness.h"
 #include "session/Waivers.h"
 
 namespace korvel {
@@ -98,6 +100,9 @@ void Roster::ShowDressingRules(const DressingCheck& check) {
     std::string missing;
     for (const std::string& item : check.Missing) missing += (missing.empty() ? "" : ", ") + item;
     lblMissing.Caption = missing.empty() ? "" : "Missing: " + missing;
+    const auto problems = RosterReadiness(session_);
+    Ready = problems.empty();
+    lblReady.Caption = ReadinessLine(problems);
 }
 
 void Roster::Check1_Click(int Index) {
@@ -129,18 +134,7 @@ Roster::LineDetails Roster::Details(int index) const {
                         OffenseRatingOf(player),
                         DefenseRatingOf(player),
                         {}};
-    const int injury = InjuryOf(player.Status);
-    // An injury code beyond the table is shown by its number.
-    if (injury > 0) {
-        const bool known = injury < static_cast<int>(vars_.InjuryCode.size()) &&
-                           !vars_.InjuryCode[static_cast<std::size_t>(injury)].empty();
-        details.Absence = known ? vars_.InjuryCode[static_cast<std::size_t>(injury)]
-                                : "Injury " + std::to_string(injury);
-    }
-    if (player.Suspension > 0) {
-        if (!details.Absence.empty()) details.Absence += ", ";
-        details.Absence += "Susp " + std::to_string(player.Suspension);
-    }
+    details.Absence = AbsenceText(vars_, player, player.Status);
     return details;
 }
 

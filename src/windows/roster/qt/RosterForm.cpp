@@ -267,10 +267,14 @@ void RosterForm::CreateRuleCounts() {
     lblMissing = new QLabel(this);
     lblMissing->setObjectName("lblMissing");
     row->addWidget(lblMissing);
+    lblReady = new qt::ReadinessLabel(this);
+    lblReady->setObjectName("lblReady");
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         grid->addLayout(row, grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addWidget(lblReady, grid->rowCount(), 0, 1, grid->columnCount());
     } else if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
         box->addLayout(row);
+        box->addWidget(lblReady);
     }
     Binder().OnRefresh([this] { ShowRuleCounts(); });
 }
@@ -288,6 +292,7 @@ void RosterForm::ShowRuleCounts() {
         label.setForegroundRole(met ? QPalette::PlaceholderText : QPalette::WindowText);
     }
     lblMissing->setText(qt::ToQString(window_.lblMissing.Caption));
+    lblReady->Show(window_.lblReady.Caption, window_.Ready);
 }
 
 }  // namespace korvel
