@@ -15,9 +15,9 @@ ReadinessFacts LinesFacts(const TeamSession& session, std::optional<FixedText<10
 }  // namespace
 
 std::vector<LinesProblem> LinesReadiness(const TeamSession& session) {
-    return CheckReadiness(session.Vars(),
-                          LinesFacts(session, SavedLinesPassword(session.Vars(),
-                                                                 session.CurrentTeam())));
+    return CheckReadiness(
+        session.Vars(),
+        LinesFacts(session, SavedLinesPassword(session.Vars(), session.CurrentTeam())));
 }
 
 std::vector<LinesProblem> LinesReadiness(const TeamSession& session,

@@ -45,17 +45,16 @@ void CheckPlayersOut(const Variables& vars, const ReadinessFacts& facts,
         const Player& player = (*facts.Players)[static_cast<std::size_t>(i)];
         const std::uint8_t place = facts.Places[static_cast<std::size_t>(i)];
         if (const int injury = InjuryAt(player, place); injury != 0) {
-            problems.push_back({"injured dressed",
-                                KORVEL_PHRASE(kContext, "%1 is hurt (%2) and dressed")
-                                    .With({Who(player, i), InjuryName(vars, injury)})
-                                    .English()});
-        } else if (player.Suspension != 0) {
             problems.push_back(
-                {"suspended dressed",
-                 KORVEL_PLURAL(kContext, "%1 is suspended (%n game(s)) and dressed")
-                     .With({Who(player, i)})
-                     .Counting(player.Suspension)
-                     .English()});
+                {"injured dressed", KORVEL_PHRASE(kContext, "%1 is hurt (%2) and dressed")
+                                        .With({Who(player, i), InjuryName(vars, injury)})
+                                        .English()});
+        } else if (player.Suspension != 0) {
+            problems.push_back({"suspended dressed",
+                                KORVEL_PLURAL(kContext, "%1 is suspended (%n game(s)) and dressed")
+                                    .With({Who(player, i)})
+                                    .Counting(player.Suspension)
+                                    .English()});
         }
     }
 }
@@ -75,10 +74,10 @@ void CheckGameRoster(const ReadinessFacts& facts, std::vector<LinesProblem>& pro
         const DressingRule& rule = check.Rules[r];
         if (rule.Met) continue;
         if (rule.Count < rule.Required) {
-            problems.push_back({"dressed", KORVEL_PHRASE(kContext, "The game roster needs %1 more %2")
-                                               .With({std::to_string(rule.Required - rule.Count),
-                                                      rule.Position})
-                                               .English()});
+            problems.push_back(
+                {"dressed", KORVEL_PHRASE(kContext, "The game roster needs %1 more %2")
+                                .With({std::to_string(rule.Required - rule.Count), rule.Position})
+                                .English()});
         } else {
             problems.push_back(
                 {"dressed", KORVEL_PHRASE(kContext, "The game roster has %1 %2; it takes %3")
@@ -107,15 +106,15 @@ void CheckLineUp(const ReadinessFacts& facts, std::vector<LinesProblem>& problem
                 problems.push_back(
                     {"incomplete", KORVEL_PHRASE(kContext, "%1 is empty").With({place}).English()});
             } else if (entry >= kRosterPlaces || !Counts(*facts.Players, entry)) {
-                problems.push_back({"entry", KORVEL_PHRASE(kContext, "%1 names no player of the team")
-                                                 .With({place})
-                                                 .English()});
+                problems.push_back(
+                    {"entry", KORVEL_PHRASE(kContext, "%1 names no player of the team")
+                                  .With({place})
+                                  .English()});
             } else if (!DressedAt(facts, entry)) {
                 problems.push_back(
-                    {"undressed in lines",
-                     KORVEL_PHRASE(kContext, "%1: %2 is not dressed")
-                         .With({place, Who((*facts.Players)[entry], entry)})
-                         .English()});
+                    {"undressed in lines", KORVEL_PHRASE(kContext, "%1: %2 is not dressed")
+                                               .With({place, Who((*facts.Players)[entry], entry)})
+                                               .English()});
             }
         }
     }
@@ -132,15 +131,16 @@ std::string AbsenceText(const Variables& vars, const Player& player, std::uint8_
     if (const int injury = InjuryAt(player, place); injury > 0) {
         const bool known = injury < static_cast<int>(vars.InjuryCode.size()) &&
                            !vars.InjuryCode[static_cast<std::size_t>(injury)].empty();
-        absence = known ? vars.InjuryCode[static_cast<std::size_t>(injury)]
-                        : KORVEL_PHRASE(kContext, "Injury %1").With({std::to_string(injury)}).English();
+        absence =
+            known ? vars.InjuryCode[static_cast<std::size_t>(injury)]
+                  : KORVEL_PHRASE(kContext, "Injury %1").With({std::to_string(injury)}).English();
     }
     if (player.Suspension > 0) {
-        const std::string games = KORVEL_PHRASE(kContext, "Susp %1")
-                                      .With({std::to_string(player.Suspension)})
-                                      .English();
-        absence = absence.empty() ? games
-                                  : KORVEL_PHRASE(kContext, "%1, %2").With({absence, games}).English();
+        const std::string games =
+            KORVEL_PHRASE(kContext, "Susp %1").With({std::to_string(player.Suspension)}).English();
+        absence = absence.empty()
+                      ? games
+                      : KORVEL_PHRASE(kContext, "%1, %2").With({absence, games}).English();
     }
     return absence;
 }

@@ -569,7 +569,8 @@ TEST_F(LinesFormTest, ASuspendedPlayerIsMarkedOutAndAutoLeavesHimOut) {
     ASSERT_LT(hurt, kRosterPlaces);
     {
         RecordFile roster(vars.SwapRosterFile, RecordLayout<Player>::Size);
-        Player player = DecodeRecord<Player>(roster.Read(PlayerRecordNumber(vars.CurrentTeam, hurt)));
+        Player player =
+            DecodeRecord<Player>(roster.Read(PlayerRecordNumber(vars.CurrentTeam, hurt)));
         player.Suspension = 3;
         roster.Write(PlayerRecordNumber(vars.CurrentTeam, hurt), EncodeRecord(player).data());
     }
@@ -591,7 +592,8 @@ TEST_F(LinesFormTest, ASuspendedPlayerIsMarkedOutAndAutoLeavesHimOut) {
         };
         EXPECT_GT(redPixels(painted), slot.width()) << "a red frame and the games suspended";
         EXPECT_EQ(redPixels(form.lblPlayer[1]->grab().toImage()), 0);
-        EXPECT_TRUE(slot.toolTip().contains("Out of the next game: Susp 3")) << slot.toolTip().toStdString();
+        EXPECT_TRUE(slot.toolTip().contains("Out of the next game: Susp 3"))
+            << slot.toolTip().toStdString();
 
         QTreeWidget& candidates = *form.List2;
         bool listed = false;

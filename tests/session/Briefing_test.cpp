@@ -112,14 +112,12 @@ const ComparisonCase kComparisons[] = {
          ExpectOnlyInjury(vars, b, 4, 2, 3, InjuryChange::Kind::Changed,
                           "Changed: Memphis player 4 (4), 3W (2-4 weeks), was 1W (1-2 weeks)");
      }},
-    {"Healed",
-     [](BriefingComparison& t) { t.EditPlayer(4, [](Player& p) { p.Status = 200; }); },
+    {"Healed", [](BriefingComparison& t) { t.EditPlayer(4, [](Player& p) { p.Status = 200; }); },
      [](const Variables& vars, const Briefing& b) {
          ExpectOnlyInjury(vars, b, 4, 2, 0, InjuryChange::Kind::Healed,
                           "Healed: Memphis player 4 (4), was 1W (1-2 weeks)");
      }},
-    {"SameNameOnWaiversTwice",
-     [](BriefingComparison& t) { t.Waive("Sam Same", 70); },
+    {"SameNameOnWaiversTwice", [](BriefingComparison& t) { t.Waive("Sam Same", 70); },
      [](const Variables&, const Briefing& b) {
          // One "Sam Same" stood on the list before; the second one is new.
          ASSERT_EQ(b.Waivers.size(), 1u);

@@ -137,7 +137,7 @@ struct ReadinessCase {
     const char* Name;
     std::function<void(RosterSlot&, LineUp&)> Change;
     std::vector<std::string> Codes;
-    const char* Password = nullptr;  // to be saved with; the saved file's (if any) when null
+    const char* Password = nullptr;       // to be saved with; the saved file's (if any) when null
     std::vector<std::string> Texts = {};  // the first problems' texts, when given
     std::function<void(TeamSession&)> Then = {};  // done in the lines window before the check
 };
@@ -221,14 +221,13 @@ INSTANTIATE_TEST_SUITE_P(
                       {"Player 12 (12) is suspended (3 games) and dressed",
                        "The game roster needs 1 more D"}},
         ReadinessCase{"OtherPassword", [](RosterSlot&, LineUp&) {}, {"password"}, "nobody"},
-        ReadinessCase{"SavedWithARefusedPassword",
-                      [](RosterSlot&, LineUp&) {},
-                      {"password"},
-                      nullptr,
-                      {"The password is not the lines password of Bears."},
-                      [](TeamSession& s) {
-                          ASSERT_TRUE(s.SaveLines(FixedText<10>::FromString("nobody")));
-                      }},
+        ReadinessCase{
+            "SavedWithARefusedPassword",
+            [](RosterSlot&, LineUp&) {},
+            {"password"},
+            nullptr,
+            {"The password is not the lines password of Bears."},
+            [](TeamSession& s) { ASSERT_TRUE(s.SaveLines(FixedText<10>::FromString("nobody"))); }},
         ReadinessCase{"SavedWithTheTeamsPassword",
                       [](RosterSlot&, LineUp&) {},
                       {},

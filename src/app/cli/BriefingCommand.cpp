@@ -3,8 +3,8 @@
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/Output.h"
-#include "session/Briefing.h"
 #include "platform/WrapText.h"
+#include "session/Briefing.h"
 #include "session/BriefingReadiness.h"
 
 namespace korvel::cli {

@@ -68,7 +68,7 @@ RosterShown Shown(const TeamSession& team) {
 }
 
 constexpr std::array<const char*, kRosterLists> kListTitles{"Farm Roster", "Scratches",
-                                                              "Game Roster"};
+                                                            "Game Roster"};
 
 // One line per rule, such as "D 5 of at least 6 - not met", then what is still missing.
 void PrintDressingRules(std::ostream& out, const DressingCheck& check) {

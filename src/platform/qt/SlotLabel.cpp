@@ -118,8 +118,7 @@ bool SlotLabel::CaptionCut() const {
 
 // The whole caption leads the tooltip when the slot cuts it, as plain text whatever it holds.
 void SlotLabel::ShowToolTip() {
-    QString tip =
-        CaptionCut() ? text().trimmed() + (help_.isEmpty() ? "" : "\n" + help_) : help_;
+    QString tip = CaptionCut() ? text().trimmed() + (help_.isEmpty() ? "" : "\n" + help_) : help_;
     if (!out_.isEmpty()) {
         const QString out = QString("Out of the next game: %1").arg(out_);
         tip = tip.isEmpty() ? out : out + "\n" + tip;

@@ -66,8 +66,8 @@ void GameDayBriefing::Fill() {
         lstSection[Suspensions].AddItem(Wrapped(DescribeSuspension(change)), change.Player.Index);
     }
     for (const BriefedPlayer& player : Shown.Arrived) {
-        lstSection[Arrived].AddItem(Wrapped(player.Name + " (" + std::to_string(player.Index) + ")"),
-                                    player.Index);
+        lstSection[Arrived].AddItem(
+            Wrapped(player.Name + " (" + std::to_string(player.Index) + ")"), player.Index);
     }
     for (const BriefedPlayer& player : Shown.Left) {
         lstSection[Left].AddItem(Wrapped(player.Name), player.Index);
@@ -81,9 +81,12 @@ void GameDayBriefing::Fill() {
     // A section with nothing to list says so in its heading, and shows no list.
     const bool first = !Shown.Previous;
     const char* unknown = "known from the next game day on";
-    const std::array<const char*, kSections> none = {
-        first ? unknown : "no change", first ? unknown : "no change", first ? unknown : "nobody",
-        first ? unknown : "nobody",    "nobody",                      "yes, ready for the league"};
+    const std::array<const char*, kSections> none = {first ? unknown : "no change",
+                                                     first ? unknown : "no change",
+                                                     first ? unknown : "nobody",
+                                                     first ? unknown : "nobody",
+                                                     "nobody",
+                                                     "yes, ready for the league"};
     for (int section = 0; section < kSections; ++section) {
         const std::string heading = section == Waivers && first ? "On waivers" : kHeadings[section];
         SectionShown[section] = lstSection[section].ListCount() > 0;
@@ -99,8 +102,7 @@ void GameDayBriefing::lstSection_DblClick(int section) {
     switch (section) {
         case Left:
             if (visit_.Previous) {
-                ShowCardOf(visit_.Previous->Players(Shown.TeamIndex)[data],
-                           "left " + Shown.Team);
+                ShowCardOf(visit_.Previous->Players(Shown.TeamIndex)[data], "left " + Shown.Team);
             }
             break;
         case Waivers: {

@@ -43,7 +43,7 @@ int Lines::FirstViewRow() const {
 }
 
 void Lines::Form_Load() {
-    LineBuffer = vars_.CurrentTeamRecord().LineSlots;
+    session_.StartLines();
     Label6.Caption = "Lines for " + vars_.CurrentTeamRecord().Name.Utf8();
     ShowView(optPP.Value ? View::PowerPlay : optPK.Value ? View::PenaltyKill : View::Even);
     session_.StartEditing();

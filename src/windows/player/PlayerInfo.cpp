@@ -103,8 +103,7 @@ PlayerInfo::PlayerInfo(Variables& vars) : Window(kCaption), vars_(vars) {
     }
 }
 
-PlayerInfo::PlayerInfo(Variables& vars, const Player& player, std::string team)
-    : PlayerInfo(vars) {
+PlayerInfo::PlayerInfo(Variables& vars, const Player& player, std::string team) : PlayerInfo(vars) {
     lent_ = player;
     lentTeam_ = std::move(team);
 }

@@ -86,8 +86,7 @@ GameDayBriefingForm::GameDayBriefingForm(GameDayBriefing& window, QWidget* paren
             lblSection[section]->setText(
                 shown ? WithMnemonic(window_.lblSection[section].Caption, kMnemonics[section])
                       : qt::ToQString(window_.lblSection[section].Caption));
-            lblSection[section]->setFont(Bold(font(), 1.0));
-            if (!shown) lblSection[section]->setFont(font());
+            lblSection[section]->setFont(shown ? Bold(font(), 1.0) : font());
             lstSection[section]->setVisible(shown);
             FitWidth(*lstSection[section]);
         }
@@ -98,7 +97,15 @@ GameDayBriefingForm::GameDayBriefingForm(GameDayBriefing& window, QWidget* paren
     chain.push_back(chkShowAtStart);
     chain.push_back(cmdExit);
     qt::SetTabChain(chain);
-    lstSection.front()->setFocus();
+    // The first list with entries; with none, Exit.
+    QWidget* first = cmdExit;
+    for (QListWidget* list : lstSection) {
+        if (!list->isHidden()) {
+            first = list;
+            break;
+        }
+    }
+    first->setFocus();
     adjustSize();
 }
 

@@ -19,8 +19,11 @@ namespace {
 constexpr std::array<const char*, CandidateTable::ColumnCount> kHeaders{"Player", "Pos", "OV",
                                                                         "OF",     "DF",  "Out"};
 constexpr std::array<const char*, CandidateTable::ColumnCount> kHeaderTips{
-    "The player as listed; the mark tells how often he stands in the lines shown", "Position",
-    "Overall rating", "Offence rating", "Defence rating",
+    "The player as listed; the mark tells how often he stands in the lines shown",
+    "Position",
+    "Overall rating",
+    "Offence rating",
+    "Defence rating",
     "Injury code and games suspended: out of the next game"};
 constexpr const char* kSortSetting = "LinesCandidates";
 // All dressed players show without scrolling when the screen has room for them.
