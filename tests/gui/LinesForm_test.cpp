@@ -573,6 +573,7 @@ TEST_F(LinesFormTest, ASuspendedPlayerIsMarkedOutAndAutoLeavesHimOut) {
             DecodeRecord<Player>(roster.Read(PlayerRecordNumber(vars.CurrentTeam, hurt)));
         player.Suspension = 3;
         roster.Write(PlayerRecordNumber(vars.CurrentTeam, hurt), EncodeRecord(player).data());
+        roster.Save();
     }
     OpenLines([&](Lines& lines, LinesForm& form) {
         ASSERT_TRUE(Activate(form));

@@ -56,8 +56,11 @@ TEST_P(WindowsReadiness, RosterLinesAndBriefingGiveOneAnswer) {
         const auto problems = LinesReadiness(session);
         ASSERT_EQ(briefing.lstSection[GameDayBriefing::Readiness].ListCount(),
                   static_cast<int>(problems.size()));
-        EXPECT_EQ(briefing.lstSection[GameDayBriefing::Readiness].Items[0].Text,
-                  problems.front().Text);
+        // Wrapped to the list's width: the lines joined again give the sentence.
+        std::string shown = briefing.lstSection[GameDayBriefing::Readiness].Items[0].Text;
+        for (std::size_t at; (at = shown.find("\n  ")) != std::string::npos;)
+            shown.replace(at, 3, " ");
+        EXPECT_EQ(shown, problems.front().Text);
     }
 }
 
