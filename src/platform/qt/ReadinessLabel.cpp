@@ -25,7 +25,14 @@ ReadinessLabel::ReadinessLabel(QWidget* parent)
 void ReadinessLabel::Show(const std::string& line, bool ready) {
     const QString shown = ToQString(line);
     if (text_->text() != shown) text_->setText(shown);
+    if (!text_->wordWrap()) text_->setToolTip(shown);
     icon_->setVisible(!ready);
+}
+
+void ReadinessLabel::KeepToOneLine() {
+    text_->setWordWrap(false);
+    text_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    layout()->setContentsMargins(0, 0, 0, 0);
 }
 
 }  // namespace korvel::qt

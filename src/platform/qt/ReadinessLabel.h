@@ -14,6 +14,9 @@ class ReadinessLabel : public QWidget {
     explicit ReadinessLabel(QWidget* parent = nullptr);
 
     void Show(const std::string& line, bool ready);
+    // Keeps the line to one line of the room it is given, the whole line in its tooltip: for a
+    // window whose height is spent elsewhere.
+    void KeepToOneLine();
     QString text() const { return text_->text(); }
     // Whether the warning icon shows.
     bool Warns() const { return !icon_->isHidden(); }

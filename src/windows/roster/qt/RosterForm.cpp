@@ -263,18 +263,19 @@ void RosterForm::CreateRuleCounts() {
                                    : "Dressed players in all against the game-roster rule");
         row->addWidget(lblRule[r]);
     }
-    row->addStretch();
+    // Whether the team is ready takes the room between the rules and what is missing, on the
+    // same line, so that the lists keep their height.
+    lblReady = new qt::ReadinessLabel(this);
+    lblReady->setObjectName("lblReady");
+    lblReady->KeepToOneLine();
+    row->addWidget(lblReady, 1);
     lblMissing = new QLabel(this);
     lblMissing->setObjectName("lblMissing");
     row->addWidget(lblMissing);
-    lblReady = new qt::ReadinessLabel(this);
-    lblReady->setObjectName("lblReady");
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         grid->addLayout(row, grid->rowCount(), 0, 1, grid->columnCount());
-        grid->addWidget(lblReady, grid->rowCount(), 0, 1, grid->columnCount());
     } else if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
         box->addLayout(row);
-        box->addWidget(lblReady);
     }
     Binder().OnRefresh([this] { ShowRuleCounts(); });
 }
