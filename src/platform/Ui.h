@@ -12,7 +12,7 @@ class Window;
 
 // YesNoCancel: a question the user may back out of; Escape and the close box answer Cancel.
 enum class Buttons { OK, YesNo, YesNoCancel };
-enum class Icon { None, Information, Critical };
+enum class Icon { None, Information, Warning, Critical };
 enum class Answer { OK, Yes, No, Cancel };
 
 // The title a message box shows when it has none of its own.
@@ -56,12 +56,16 @@ class Ui {
     // The typed text, or no value when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& prompt,
                                                 const std::string& title) = 0;
-    // Tells that `file` was written: an information message that, where it can, also offers to
-    // open the folder holding the file.
+    // Tells that `file` was written: a message (information, or a warning when what was written
+    // needs more) that, where it can, also offers to open the folder holding the file.
     virtual void ShowWrittenFile(const std::string& text, const std::string& title,
-                                 const std::filesystem::path& file) {
+                                 const std::filesystem::path& file, Icon icon) {
         (void)file;
-        MsgBox(text, Buttons::OK, Icon::Information, title);
+        MsgBox(text, Buttons::OK, icon, title);
+    }
+    void ShowWrittenFile(const std::string& text, const std::string& title,
+                         const std::filesystem::path& file) {
+        ShowWrittenFile(text, title, file, Icon::Information);
     }
     // Like InputBox, for a secret of at most `maxLength` characters: a desktop hides what is
     // typed. Where nothing can be hidden it is an input box.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ratings/Ratings.h"
+#include "session/TeamReadiness.h"
 #include "session/TeamSession.h"
 
 namespace korvel {
@@ -71,6 +72,8 @@ std::uint8_t TeamSession::BestPlayer(int slot, int WantedPosition, Rating Rating
             const Player& player = roster[i];
             // An empty place is an all-zero record: it would read as a centre of overall 5.
             if (player.IsEmptyPlace() || InUnit[i]) continue;
+            // The Auto button leaves out a hurt or suspended player, whatever the pass.
+            if (leaveOutAbsent_ && !MayPlay(player, player.Status)) continue;
             const bool dressed = player.Status == kDressedHealthy;
             const bool wanted = HasWantedPosition(player.Position, WantedPosition);
             int value = 0;

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <map>
-#include <set>
+#include <string_view>
+#include <unordered_map>
 
 #include "league/Condense.h"
+#include "league/RecordCodec.h"
 #include "league/RosterStatus.h"
 #include "league/Standings.h"
 #include "platform/Text1252.h"
@@ -85,31 +87,71 @@ void CompareRosters(const RosterSlot& before, const RosterSlot& now, Briefing& b
     std::sort(briefing.Suspensions.begin(), briefing.Suspensions.end(), byPlayer);
 }
 
+// A waiver list's whole entries by their stored name bytes, read without decoding the records.
+constexpr std::size_t kEntryLength = RecordLayout<WaiverEntry>::Size;
+constexpr std::size_t kNameAt = FieldOffset<&WaiverEntry::Player>() + FieldOffset<&Player::Name>();
+constexpr std::size_t kNameLength = 22;
+
+template <class Visit>
+void ForEachEntry(const SharedBytes& list, Visit&& visit) {
+    const std::span<const std::uint8_t> bytes = list.Span();
+    int entry = 0;  // among the entries that hold a player, as LeagueState::Waived counts them
+    for (std::size_t start = 0; start + kEntryLength <= bytes.size(); start += kEntryLength) {
+        const std::uint8_t* name = bytes.data() + start + kNameAt;
+        if (name[0] == 0) continue;  // an empty place
+        visit(std::string_view(reinterpret_cast<const char*>(name), kNameLength),
+              bytes.subspan(start, kEntryLength), entry++);
+    }
+}
+
 // The waiver entries whose names the earlier list did not hold (each name counted as often as it
-// stood there), best overall first.
-std::vector<WaivedPlayer> NewWaivers(const Variables& vars, const std::vector<Player>& now,
-                                     const std::vector<Player>* before) {
-    std::multiset<std::string> earlier;
+// stood there), best overall first. The earlier names are counted in a hash index, so each entry
+// is looked up once; only the new entries are decoded.
+std::vector<WaivedPlayer> NewWaivers(const Variables& vars, const SharedBytes& now,
+                                     const SharedBytes* before) {
+    std::unordered_map<std::string_view, int> earlier;
     if (before) {
-        for (const Player& player : *before) earlier.insert(player.Name.Str());
+        earlier.reserve(before->Size() / kEntryLength);
+        ForEachEntry(*before, [&](std::string_view name, auto, int) { ++earlier[name]; });
     }
     std::vector<WaivedPlayer> waivers;
-    for (std::size_t entry = 0; entry < now.size(); ++entry) {
-        const Player& player = now[entry];
-        if (const auto seen = earlier.find(player.Name.Str()); seen != earlier.end()) {
-            earlier.erase(seen);
-            continue;
+    ForEachEntry(now, [&](std::string_view name, std::span<const std::uint8_t> record, int entry) {
+        if (const auto seen = earlier.find(name); seen != earlier.end() && seen->second > 0) {
+            --seen->second;
+            return;
         }
+        const Player player = DecodeRecord<WaiverEntry>(record).Player;
         waivers.push_back({NameOf(player), PositionName(vars, player.Position),
                            OverallOrZero(OverallOf(player)), OffenseRatingOf(player),
-                           DefenseRatingOf(player), static_cast<int>(entry)});
-    }
-    std::stable_sort(waivers.begin(), waivers.end(),
-                     [](const WaivedPlayer& a, const WaivedPlayer& b) { return a.OV > b.OV; });
-    return waivers;
+                           DefenseRatingOf(player), entry});
+    });
+    // Best overall first, list order among equals: the order is sorted, then the entries moved
+    // once into it.
+    std::vector<std::size_t> order(waivers.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return waivers[a].OV > waivers[b].OV; });
+    std::vector<WaivedPlayer> sorted;
+    sorted.reserve(waivers.size());
+    for (const std::size_t i : order) sorted.push_back(std::move(waivers[i]));
+    return sorted;
 }
 
 }  // namespace
+
+std::optional<std::string> WaivedFrom(const GameDayVisit& visit, const Player& player) {
+    const LeagueState& look = visit.Previous ? *visit.Previous : visit.Now;
+    const auto teams = look.Teams();
+    for (int team = 0; team < kMaxTeams; ++team) {
+        for (const Player& held : look.Players(team)) {
+            if (!held.IsEmptyPlace() && held.Name == player.Name) {
+                return Windows1252ToUtf8(
+                    Condense(teams[static_cast<std::size_t>(team)].Name.Str()));
+            }
+        }
+    }
+    return std::nullopt;
+}
 
 std::string InjuryName(const Variables& vars, int code) {
     if (code > 0 && code < static_cast<int>(vars.InjuryCode.size()) &&
@@ -154,9 +196,8 @@ Briefing MakeBriefing(const Variables& vars, const GameDayVisit& visit, int team
         briefing.RankBefore = RankOf(vars.League, teamsBefore, team);
         CompareRosters(visit.Previous->Players(team), visit.Now.Players(team), briefing);
     }
-    const auto waivedBefore = visit.Previous ? visit.Previous->Waived() : std::vector<Player>{};
-    briefing.Waivers =
-        NewWaivers(vars, visit.Now.Waived(), visit.Previous ? &waivedBefore : nullptr);
+    briefing.Waivers = NewWaivers(vars, visit.Now.WaiverFile,
+                                  visit.Previous ? &visit.Previous->WaiverFile : nullptr);
     briefing.Problems = std::move(readiness);
     return briefing;
 }

@@ -62,6 +62,11 @@ struct Briefing {
 Briefing MakeBriefing(const Variables& vars, const GameDayVisit& visit, int team,
                       std::vector<LinesProblem> readiness);
 
+// The team whose roster held `player` (by his name as stored) at the previous game day, or now
+// when there is none before: the team that waived him, as the league's files say. None when no
+// roster held him.
+std::optional<std::string> WaivedFrom(const GameDayVisit& visit, const Player& player);
+
 // The injury table: "1W" for code 2 (a code without a name shows as "#7"), and its meaning
 // ("1-2 weeks"; empty for an unnamed code).
 std::string InjuryName(const Variables& vars, int code);

@@ -11,6 +11,7 @@
 #include "platform/Phrase.h"
 #include "platform/Text1252.h"
 #include "platform/Utf8Paths.h"
+#include "session/TeamReadiness.h"
 #include "session/TeamSession.h"
 #include "session/Waivers.h"
 
@@ -81,10 +82,7 @@ std::string TeamSession::TeamNameText() const {
 }
 
 std::filesystem::path TeamSession::LinesFilePath() const {
-    const auto name = LinesFileName(vars_.CurrentTeamRecord().Name, vars_.CurrentTeam);
-    std::error_code error;
-    const auto folder = std::filesystem::absolute(vars_.StartFolder, error);
-    return (error ? vars_.StartFolder : folder) / name;
+    return LinesFileOf(vars_, vars_.CurrentTeam);
 }
 
 std::optional<Message> TeamSession::LinesFileClash() const {

@@ -170,7 +170,9 @@ Outcome TeamSession::AutoLines() {
                                  KORVEL_TEXT("TeamSession", "Auto Lines"), Icon::Information});
     }
     const Step step(*this, KORVEL_TEXT("TeamSession", "Auto lines"));
+    leaveOutAbsent_ = true;
     AutoLines(0);
+    leaveOutAbsent_ = false;
     return Outcome::Ok();
 }
 

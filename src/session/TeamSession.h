@@ -161,7 +161,8 @@ class TeamSession {
     std::array<bool, kRosterPlaces> InUnit{};
     std::array<bool, kRosterPlaces> InGroup{};
 
-    // The Auto button: refused ("Set roster first") unless 20 dressed players are healthy.
+    // The Auto button: refused ("Set roster first") unless 20 dressed players are healthy; a
+    // hurt or suspended player is placed by none of BestPlayer's passes.
     Outcome AutoLines();
     void AutoLines(int slot);
     std::uint8_t BestPlayer(int slot, int WantedPosition, Rating RatingKind);
@@ -226,6 +227,7 @@ class TeamSession {
     SaveSet* saveSet_ = nullptr;
     std::optional<WorkingCopies> copies_;
     bool modified_ = false;
+    bool leaveOutAbsent_ = false;  // BestPlayer passes over hurt and suspended players
     EditHistory history_;
     int stepDepth_ = 0;
     bool stepDismissed_ = false;

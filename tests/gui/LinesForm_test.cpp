@@ -22,6 +22,7 @@
 #include "gui/GuiTest.h"
 #include "gui/Palettes.h"
 #include "league/LeagueFiles.h"
+#include "league/RecordCodec.h"
 #include "league/RosterSlots.h"
 #include "league/RosterStatus.h"
 #include "platform/Text1252.h"
@@ -606,6 +607,61 @@ TEST_F(LinesFormTest, UndoByKeyTakesAnEditBackAndExitAsksNothing) {
         Click(*form.cmdExit);
     });
     EXPECT_TRUE(messages.empty()) << messages[0].Text;
+}
+
+// A player suspended after the lines were set: his slot is painted with a red frame and his
+// games, his row in the candidates says why he is out, the readiness line warns, and Auto leaves
+// him out of every slot.
+TEST_F(LinesFormTest, ASuspendedPlayerIsMarkedOutAndAutoLeavesHimOut) {
+    const std::uint8_t hurt = vars.Teams[vars.CurrentTeam].LineSlots[LineIndex(0, 0)];
+    ASSERT_LT(hurt, kRosterPlaces);
+    {
+        RecordFile roster(vars.SwapRosterFile, RecordLayout<Player>::Size);
+        Player player =
+            DecodeRecord<Player>(roster.Read(PlayerRecordNumber(vars.CurrentTeam, hurt)));
+        player.Suspension = 3;
+        roster.Write(PlayerRecordNumber(vars.CurrentTeam, hurt), EncodeRecord(player).data());
+        roster.Save();
+    }
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        ASSERT_TRUE(Activate(form));
+        qt::SlotLabel& slot = *form.lblPlayer[0];
+        EXPECT_TRUE(slot.Out());
+        EXPECT_FALSE(form.lblPlayer[1]->Out());
+        const QImage painted = slot.grab().toImage();
+        const auto redPixels = [](const QImage& image) {
+            int red = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    red += c.red() > 150 && c.green() < 80 && c.blue() < 90;
+                }
+            }
+            return red;
+        };
+        EXPECT_GT(redPixels(painted), slot.width()) << "a red frame and the games suspended";
+        EXPECT_EQ(redPixels(form.lblPlayer[1]->grab().toImage()), 0);
+        EXPECT_TRUE(slot.toolTip().contains("Out of the next game: Susp 3"))
+            << slot.toolTip().toStdString();
+
+        QTreeWidget& candidates = *form.List2;
+        bool listed = false;
+        for (int row = 0; row < candidates.topLevelItemCount(); ++row) {
+            QTreeWidgetItem* item = candidates.topLevelItem(row);
+            const bool isHurt = item->data(0, Qt::UserRole).toInt() == hurt;
+            EXPECT_EQ(item->text(CandidateTable::Out), isHurt ? "Susp 3" : "") << row;
+            listed |= isHurt;
+        }
+        EXPECT_TRUE(listed) << "a dressed player stays a candidate";
+        EXPECT_TRUE(form.lblReady->Warns());
+        EXPECT_TRUE(form.lblReady->text().startsWith("Not ready for the league"));
+        EXPECT_TRUE(SaveScreenshot(form, "lines-out-light.png"));
+
+        Click(*form.cmdAuto);
+        for (const std::uint8_t entry : lines.LineBuffer) EXPECT_NE(entry, hurt);
+        EXPECT_FALSE(slot.Out());
+        form.close();
+    });
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "session/BriefingReadiness.h"
 #include "session/Readiness.h"
 #include "session/TeamSession.h"
 #include "windows/RosterTestLeague.h"
@@ -136,12 +137,14 @@ struct ReadinessCase {
     const char* Name;
     std::function<void(RosterSlot&, LineUp&)> Change;
     std::vector<std::string> Codes;
-    const char* Password = nullptr;  // saved with; the team's own when null
+    const char* Password = nullptr;       // to be saved with; the saved file's (if any) when null
+    std::vector<std::string> Texts = {};  // the first problems' texts, when given
+    std::function<void(TeamSession&)> Then = {};  // done in the lines window before the check
 };
 
 class ReadinessTest : public RosterWindowTest, public testing::WithParamInterface<ReadinessCase> {};
 
-TEST_P(ReadinessTest, FindsWhatTheLeaguesCheckFinds) {
+TEST_P(ReadinessTest, OneAnswerForTheLinesWindowAndTheBriefing) {
     const ReadinessCase& c = GetParam();
     RosterSlot roster = ReadyRoster();
     roster[22].Status = 105;  // an injured player is no longer dressed
@@ -150,16 +153,28 @@ TEST_P(ReadinessTest, FindsWhatTheLeaguesCheckFinds) {
     Install(roster, lineUp);
     TeamSession session(vars);
     ASSERT_TRUE(session.OpenLines("Set Lines"));
-    std::vector<std::string> codes;
+    if (c.Then) c.Then(session);
+    std::vector<std::string> codes, texts;
     const auto problems = c.Password
                               ? LinesReadiness(session, FixedText<10>::FromString(c.Password))
                               : LinesReadiness(session);
-    for (const LinesProblem& problem : problems) codes.push_back(problem.Code);
+    for (const LinesProblem& problem : problems) {
+        codes.push_back(problem.Code);
+        if (texts.size() < c.Texts.size()) texts.push_back(problem.Text);
+    }
     EXPECT_EQ(codes, c.Codes);
+    EXPECT_EQ(texts, c.Texts);
     if (codes.empty()) {
         EXPECT_EQ(ReadinessLine(problems), "Ready for the league");
     } else {
         EXPECT_NE(ReadinessLine(problems).find(problems.front().Text), std::string::npos);
+    }
+    if (!c.Password) {
+        // The briefing reads the same team from the working copies and the team record.
+        std::vector<std::string> briefed;
+        for (const LinesProblem& problem : ReadinessProblems(vars, kRosterTeam))
+            briefed.push_back(problem.Code);
+        EXPECT_EQ(briefed, c.Codes);
     }
 }
 
@@ -169,15 +184,56 @@ INSTANTIATE_TEST_SUITE_P(
         ReadinessCase{"Ready", [](RosterSlot&, LineUp&) {}, {}},
         ReadinessCase{"EmptyEntry",
                       [](RosterSlot&, LineUp& l) { l[LineIndex(3, 2)] = kNoPlayer; },
-                      {"incomplete"}},
-        ReadinessCase{
-            "EntryOfNoPlayer", [](RosterSlot&, LineUp& l) { l[LineIndex(0, 0)] = 40; }, {"entry"}},
+                      {"incomplete"},
+                      nullptr,
+                      {"Line 4 RW is empty"}},
+        ReadinessCase{"EachEmptyEntry",
+                      [](RosterSlot&, LineUp& l) {
+                          l[LineIndex(3, 2)] = kNoPlayer;
+                          l[LineIndex(12, 0)] = kNoPlayer;
+                      },
+                      {"incomplete", "incomplete"},
+                      nullptr,
+                      {"Line 4 RW is empty", "Goalie is empty"}},
+        ReadinessCase{"EntryOfNoPlayer",
+                      [](RosterSlot&, LineUp& l) { l[LineIndex(0, 0)] = 40; },
+                      {"entry"},
+                      nullptr,
+                      {"Line 1 C names no player of the team"}},
         ReadinessCase{
             "TwentyOneDressed", [](RosterSlot& r, LineUp&) { r[20].Status = 200; }, {"dressed"}},
         ReadinessCase{"ScratchInTheLines",
-                      [](RosterSlot& r, LineUp&) { r[0].Status = 100; },
-                      {"dressed", "undressed in lines"}},
-        ReadinessCase{"OtherPassword", [](RosterSlot&, LineUp&) {}, {"password"}, "nobody"}),
+                      [](RosterSlot& r, LineUp&) { r[5].Status = 100; },
+                      {"dressed", "undressed in lines"},
+                      nullptr,
+                      {"19 dressed players can play; a game roster has 20",
+                       "Extra Skater 1: Player 5 (5) is not dressed"}},
+        ReadinessCase{"HurtAndDressed",
+                      [](RosterSlot& r, LineUp&) { r[3].Status = 204; },
+                      {"injured dressed", "dressed"},
+                      nullptr,
+                      {"Player 3 (3) is hurt (1M) and dressed",
+                       "19 dressed players can play; a game roster has 20"}},
+        ReadinessCase{"SuspendedAndDressed",
+                      [](RosterSlot& r, LineUp&) { r[12].Suspension = 3; },
+                      {"suspended dressed", "dressed", "dressed"},
+                      nullptr,
+                      {"Player 12 (12) is suspended (3 games) and dressed",
+                       "The game roster needs 1 more D"}},
+        ReadinessCase{"OtherPassword", [](RosterSlot&, LineUp&) {}, {"password"}, "nobody"},
+        ReadinessCase{
+            "SavedWithARefusedPassword",
+            [](RosterSlot&, LineUp&) {},
+            {"password"},
+            nullptr,
+            {"The password is not the lines password of Bears."},
+            [](TeamSession& s) { ASSERT_TRUE(s.SaveLines(FixedText<10>::FromString("nobody"))); }},
+        ReadinessCase{"SavedWithTheTeamsPassword",
+                      [](RosterSlot&, LineUp&) {},
+                      {},
+                      nullptr,
+                      {},
+                      [](TeamSession& s) { ASSERT_TRUE(s.SaveLines(s.TeamRecord().Password)); }}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

@@ -12,6 +12,7 @@ void PrintTo(const RecordedMessage& message, std::ostream* out) {
          << ", "
          << (message.IconShown == Icon::Critical      ? "Critical"
              : message.IconShown == Icon::Information ? "Information"
+             : message.IconShown == Icon::Warning     ? "Warning"
                                                       : "None")
          << ", \"" << message.Title << "\"}";
 }

@@ -119,12 +119,11 @@ TEST_F(LinesFile, SaveWritesTheWorkingLineUpAndTheRosterByteForByte) {
     ASSERT_EQ(ui.Messages.size(), 2u);
     EXPECT_EQ(ui.Messages[0].Text, "Password?");
     EXPECT_EQ(ui.Messages[0].Title, "Save Lines");
-    // The injured wing counts as dressed in the file: the second line says the league would
-    // refuse it.
+    // The injured wing stands dressed: the second line names him, under a warning.
     EXPECT_EQ(ui.Messages[1].Text, "Lines saved as " + SavedFile().string() +
-                                       "\nNot ready for the league: 21 players are dressed; a "
-                                       "game roster has 20.");
-    EXPECT_EQ(ui.Messages[1].IconShown, Icon::Information);
+                                       "\nNot ready for the league: Injured Wing (22) is hurt "
+                                       "(#5) and dressed");
+    EXPECT_EQ(ui.Messages[1].IconShown, Icon::Warning);
     // Saving neither stores the line-up nor counts as a change.
     EXPECT_FALSE(lines.Changed());
     EXPECT_EQ(vars.Teams[kTeam].LineSlots, test::CompleteLineUp());

@@ -3,6 +3,7 @@
 #include "app/cli/Commands.h"
 #include "app/cli/ExitCodes.h"
 #include "app/cli/Output.h"
+#include "platform/WrapText.h"
 #include "session/Briefing.h"
 #include "session/BriefingReadiness.h"
 
@@ -18,9 +19,10 @@ constexpr const char* kHelp =
     "record (W-L-T, PTS, GF, GA) and the rank in the division before and now; injuries newly "
     "hurt, healed or changed (code and its meaning); suspensions begun or ended; players who "
     "arrived on or left the team's 50 places; the entries of the league's waiver list that are "
-    "new since the previous game day (all of them on a first visit), best overall first; and the "
-    "problems the league's check of lines files (check-lines) would find in the team's lines as "
-    "they stand (working copies and stored line-up). A first visit shows the record, waivers and "
+    "new since the previous game day (all of them on a first visit), best overall first; and "
+    "whether the team is ready for the next game as it stands (working copies, stored line-up "
+    "and the lines file saved in the start folder), as the lines command says it. A section "
+    "with nothing in it says so on one line. A first visit shows the record, waivers and "
     "readiness.\n"
     "JSON: {\"TeamIndex\", \"Team\", \"Previous\": true|false, \"Record\": {\"Before\": "
     "{\"W\", \"L\", \"T\", \"PTS\", \"GF\", \"GA\"} or null, \"Now\": {...}}, \"DivisionRank\": "
@@ -87,30 +89,23 @@ nlohmann::json ToJson(const Variables& vars, const Briefing& b) {
             {"Problems", problems}};
 }
 
-// `text` after `indent`, broken at spaces so that no line passes kWidth columns.
+// `text` after `indent`, broken at spaces so that no line passes kWidth columns; a line after
+// the first is indented two more.
 void Wrapped(std::ostream& out, const std::string& indent, const std::string& text) {
-    std::string line = indent;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find(' ', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string word = text.substr(start, end - start);
-        if (line.size() > indent.size() && Utf8Length(line) + 1 + Utf8Length(word) > kWidth) {
-            out << line << '\n';
-            line = indent + "  ";
-        } else if (line.size() > indent.size()) {
-            line += ' ';
-        }
-        line += word;
-        start = end + 1;
+    for (const std::string& line : WrapWords(text, kWidth - indent.size(), "  ")) {
+        out << indent << line << '\n';
     }
-    out << line << '\n';
 }
 
+// A heading and its items; a section with none says so on the heading's line.
 void Section(std::ostream& out, const std::string& heading, const std::vector<std::string>& items,
              const char* none) {
-    out << '\n' << heading << ":\n";
-    if (items.empty()) Wrapped(out, "  ", none);
+    out << '\n';
+    if (items.empty()) {
+        Wrapped(out, "", heading + ": " + none);
+        return;
+    }
+    out << heading << ":\n";
     for (const std::string& item : items) Wrapped(out, "  ", item);
 }
 
@@ -134,17 +129,16 @@ void PrintText(std::ostream& out, const Variables& vars, const Briefing& b) {
             arrived.push_back(p.Name + " (" + std::to_string(p.Index) + ")");
         }
         for (const BriefedPlayer& p : b.Left) left.push_back(p.Name);
-        Section(out, "Injuries", injuries, "No change");
-        Section(out, "Suspensions", suspensions, "No change");
-        Section(out, "Arrived", arrived, "Nobody");
-        Section(out, "Left", left, "Nobody");
+        Section(out, "Injuries", injuries, "no change");
+        Section(out, "Suspensions", suspensions, "no change");
+        Section(out, "Arrived", arrived, "nobody");
+        Section(out, "Left", left, "nobody");
     }
     std::vector<std::string> waivers, problems;
     for (const WaivedPlayer& w : b.Waivers) waivers.push_back(DescribeWaiver(w));
-    for (const LinesProblem& p : b.Problems) problems.push_back(p.Code + ": " + p.Text);
-    Section(out, b.Previous ? "New on waivers" : "On waivers", waivers, "Nobody");
-    Section(out, "Ready for the next game", problems,
-            "Ready: the lines would pass the league's check");
+    for (const LinesProblem& p : b.Problems) problems.push_back(p.Text);
+    Section(out, b.Previous ? "New on waivers" : "On waivers", waivers, "nobody");
+    Section(out, "Ready for the next game", problems, "yes, ready for the league");
 }
 
 int RunBriefing(Session& session) {

@@ -29,16 +29,18 @@ constexpr const char* kHelp =
     "Incorrect\", \"... lines are not valid\", \"Errors in File\", \"Set roster first\", \"Lines "
     "are not complete\", a password that is not the team's, a failed save) goes to standard "
     "error and gives exit code 1.\n"
-    "The dressed players in no used entry follow the table, then whether the lines file saved now "
-    "would pass the league's check (the problems of check-lines; with --save-lines each problem "
-    "of the saved file also goes to standard error).\n"
+    "The dressed players in no used entry follow the table, then whether the team is ready for "
+    "the next game: no hurt or suspended player dressed, a game roster complete with players "
+    "who may play, every used entry held by a dressed player, and the lines file saved (now, "
+    "or earlier in the start folder) with the team's password (with --save-lines each problem "
+    "also goes to standard error).\n"
     "JSON: {\"Team\", \"TeamIndex\", \"LineBuffer\": [13 rows of 5 roster indexes, 255 for "
     "empty], \"LineNames\": [the same 13 rows of 5 players' names, null for empty], \"Kept\": "
     "true when the line-up was stored, \"LinesFile\": the saved lines file's path or null, "
     "\"Unused\": [roster indexes of dressed players in no used entry], \"UnusedNames\": [their "
-    "names], \"Ready\": true when the lines file saved now (with the password saved, else the "
-    "team's) would pass the league's check, \"Problems\": [{\"Code\", \"Text\"} as check-lines "
-    "gives them]}";
+    "names], \"Ready\": true when the team is ready for the next game, \"Problems\": "
+    "[{\"Code\", \"Text\"}, one per player or entry; codes as check-lines gives them where the "
+    "league checks the same, and \"suspended dressed\"]}";
 
 struct LinesOptions {
     std::optional<std::string> Import;  // the lines file to load
@@ -137,6 +139,7 @@ void PrintText(std::ostream& out, Session& session, const std::string& team,
     }
     if (shown.Saved) out << "\nLines saved as " << Utf8Of(*shown.Saved) << "\n";
     out << "\n" << ReadinessLine(shown.Problems) << "\n";
+    for (const LinesProblem& problem : shown.Problems) out << "  " << problem.Text << "\n";
 }
 
 // The name of the player at a roster index; null for an empty entry or place.
@@ -146,10 +149,6 @@ nlohmann::json NameJson(const Variables& vars, int entry) {
 }
 
 nlohmann::json ToJson(Session& session, const std::string& team, const LinesShown& shown) {
-    nlohmann::json problems = nlohmann::json::array();
-    for (const LinesProblem& problem : shown.Problems) {
-        problems.push_back({{"Code", problem.Code}, {"Text", problem.Text}});
-    }
     const Variables& vars = session.Vars();
     nlohmann::json rows = nlohmann::json::array();
     nlohmann::json names = nlohmann::json::array();
@@ -175,7 +174,7 @@ nlohmann::json ToJson(Session& session, const std::string& team, const LinesShow
             {"Unused", unused},
             {"UnusedNames", unusedNames},
             {"Ready", shown.Problems.empty()},
-            {"Problems", problems}};
+            {"Problems", ProblemsJson(shown.Problems)}};
 }
 
 int RunLines(Session& session, const LinesOptions& options) {

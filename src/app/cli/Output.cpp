@@ -40,4 +40,12 @@ void PrintJson(std::ostream& out, const nlohmann::json& value) {
     out << value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
+nlohmann::json ProblemsJson(const std::vector<LinesProblem>& problems) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const LinesProblem& problem : problems) {
+        list.push_back({{"Code", problem.Code}, {"Text", problem.Text}});
+    }
+    return list;
+}
+
 }  // namespace korvel::cli

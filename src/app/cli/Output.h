@@ -10,6 +10,7 @@
 
 #include "league/Condense.h"
 #include "league/FixedText.h"
+#include "league/LinesCheck.h"
 #include "platform/TerminalText.h"
 #include "platform/Text1252.h"
 
@@ -48,6 +49,9 @@ class TextTable {
 std::size_t Utf8Length(const std::string& text);
 
 void PrintJson(std::ostream& out, const nlohmann::json& value);
+
+// Problems as JSON: [{"Code", "Text"}].
+nlohmann::json ProblemsJson(const std::vector<LinesProblem>& problems);
 
 using korvel::TerminalText;
 

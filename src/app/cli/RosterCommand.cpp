@@ -7,10 +7,14 @@
 #include "app/cli/ExitCodes.h"
 #include "app/cli/Output.h"
 #include "app/cli/TeamSteps.h"
-#include "windows/roster/Roster.h"
+#include "league/RosterStatus.h"
+#include "session/Readiness.h"
 
 namespace korvel::cli {
 namespace {
+
+constexpr int kRosterLists = 3;  // farm, scratches, game roster
+constexpr const char* kRosterCaption = "Set Game Roster";
 
 constexpr const char* kHelp =
     "Works as the game roster window of Coach > Set Game Roster on the team's roster as kept so "
@@ -26,7 +30,11 @@ constexpr const char* kHelp =
     "list order], \"GameRosterNames\", \"ScratchesNames\", \"FarmNames\": [the players' names in "
     "the same order], \"Dressed\", \"RosterComplete\", \"Kept\": true when the roster was stored, "
     "\"PositionCount\": {\"C\", \"LW\", \"RW\", \"D\", \"G\": dressed players}, \"Missing\": [what "
-    "the game roster still lacks, such as \"1 D\" or \"1 G too many\"]}";
+    "the game roster still lacks, such as \"1 D\" or \"1 G too many\"], \"Ready\": whether "
+    "the team is ready for the next game with these places, \"Problems\": [{\"Code\", "
+    "\"Text\"}: each player out yet dressed, each unmet rule counted on the players who may "
+    "play, each place of the stored line-up not held by a dressed player, a saved lines file "
+    "the league refuses]}. The text ends with the same answer.";
 
 struct RosterOptions {
     bool Auto = false;
@@ -35,11 +43,12 @@ struct RosterOptions {
 
 // What the game roster window would list, and whether the roster was kept.
 struct RosterShown {
-    std::array<std::vector<int>, Roster::kLists> Lists;  // by place: farm, scratches, dressed
+    std::array<std::vector<int>, kRosterLists> Lists;  // by place: farm, scratches, dressed
     int Dressed = 0;
     bool Complete = false;
     bool Kept = false;
     DressingCheck Rules;
+    std::vector<LinesProblem> Problems;  // readiness for the next game
 };
 
 // The window lists every player of the club not on his way out through waivers, in roster order,
@@ -54,11 +63,12 @@ RosterShown Shown(const TeamSession& team) {
     shown.Dressed = team.DressedCount();
     shown.Complete = team.RosterComplete();
     shown.Rules = team.Dressing();
+    shown.Problems = RosterReadiness(team);
     return shown;
 }
 
-constexpr std::array<const char*, Roster::kLists> kListTitles{"Farm Roster", "Scratches",
-                                                              "Game Roster"};
+constexpr std::array<const char*, kRosterLists> kListTitles{"Farm Roster", "Scratches",
+                                                            "Game Roster"};
 
 // One line per rule, such as "D 5 of at least 6 - not met", then what is still missing.
 void PrintDressingRules(std::ostream& out, const DressingCheck& check) {
@@ -94,6 +104,8 @@ void PrintText(std::ostream& out, Session& session, const std::string& team,
         << shown.Dressed << " Total Players"
         << (shown.Complete ? ", Roster Complete" : ", roster not complete") << "\n";
     PrintDressingRules(out, shown.Rules);
+    out << "\n" << ReadinessLine(shown.Problems) << "\n";
+    for (const LinesProblem& problem : shown.Problems) out << "  " << problem.Text << "\n";
 }
 
 nlohmann::json PositionCountJson(const DressingCheck& check) {
@@ -124,13 +136,15 @@ nlohmann::json ToJson(Session& session, const std::string& team, const RosterSho
             {"RosterComplete", shown.Complete},
             {"Kept", shown.Kept},
             {"PositionCount", PositionCountJson(shown.Rules)},
-            {"Missing", shown.Rules.Missing}};
+            {"Missing", shown.Rules.Missing},
+            {"Ready", shown.Problems.empty()},
+            {"Problems", ProblemsJson(shown.Problems)}};
 }
 
 int RunRoster(Session& session, const RosterOptions& options) {
     RequireCoachMenu(session, "game roster window", "Coach > Set Game Roster");
     TeamSession& team = session.TeamEdit();
-    if (!Reported(session, team.OpenRoster(Roster::kCaption))) return kRefused;
+    if (!Reported(session, team.OpenRoster(kRosterCaption))) return kRefused;
     team.StartEditing();
     if (options.Auto) {
         if (!Reported(session, team.AutoRoster())) return kRefused;

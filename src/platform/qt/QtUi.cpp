@@ -35,6 +35,8 @@ QMessageBox::Icon ToQtIcon(Icon icon) {
     switch (icon) {
         case Icon::Information:
             return QMessageBox::Information;
+        case Icon::Warning:
+            return QMessageBox::Warning;
         case Icon::Critical:
             return QMessageBox::Critical;
         case Icon::None:
@@ -173,12 +175,12 @@ Answer QtUi::MsgBox(const std::string& text, const std::string& cause, Buttons b
 }
 
 void QtUi::ShowWrittenFile(const std::string& text, const std::string& title,
-                           const std::filesystem::path& file) {
+                           const std::filesystem::path& file, Icon icon) {
     if (MsgBoxHook) {
-        MsgBoxHook(text, Buttons::OK, Icon::Information, TitleOrDefault(title));
+        MsgBoxHook(text, Buttons::OK, icon, TitleOrDefault(title));
         return;
     }
-    const auto box = MakeMessageBox(text, Buttons::OK, Icon::Information, title, DialogParent());
+    const auto box = MakeMessageBox(text, Buttons::OK, icon, title, DialogParent());
     QPushButton* open = box->addButton(QCoreApplication::translate("QtUi", "Open &Folder"),
                                        QMessageBox::ActionRole);
     box->exec();

@@ -34,8 +34,9 @@ class QtUi : public Ui {
                   const std::string& title) override;
     std::optional<std::string> InputBox(const std::string& prompt,
                                         const std::string& title) override;
+    using Ui::ShowWrittenFile;
     void ShowWrittenFile(const std::string& text, const std::string& title,
-                         const std::filesystem::path& file) override;
+                         const std::filesystem::path& file, Icon icon) override;
     std::optional<std::string> PasswordBox(const std::string& prompt, const std::string& title,
                                            int maxLength) override;
     std::optional<std::filesystem::path> OpenFile(const FileDialog& dialog) override;

@@ -100,6 +100,7 @@ SlotLabel::SlotLabel(QWidget* parent) : QLabel(parent) {
     setProperty("dragOver", false);
     setProperty("dragRefused", false);
     setProperty("marked", false);
+    setProperty("out", false);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
@@ -132,6 +133,14 @@ void SlotLabel::ShowFilled() {
 
 void SlotLabel::ShowMarked(bool marked) {
     SetState("marked", marked);
+}
+
+void SlotLabel::ShowOut(const QString& why) {
+    if (out_ == why) return;
+    out_ = why;
+    SetState("out", !why.isEmpty());
+    ShowToolTip();
+    update();
 }
 
 QRect SlotLabel::CaptionArea() const {
@@ -167,8 +176,12 @@ bool SlotLabel::CaptionCut() const {
 
 // The whole caption leads the tooltip when the slot cuts it, as plain text whatever it holds.
 void SlotLabel::ShowToolTip() {
-    const QString tip =
-        CaptionCut() ? text().trimmed() + (help_.isEmpty() ? "" : "\n" + help_) : help_;
+    QString tip = CaptionCut() ? text().trimmed() + (help_.isEmpty() ? "" : "\n" + help_) : help_;
+    if (!out_.isEmpty()) {
+        const QString out =
+            QCoreApplication::translate("SlotLabel", "Out of the next game: %1").arg(out_);
+        tip = tip.isEmpty() ? out : out + "\n" + tip;
+    }
     if (tip == tipShown_) return;
     tipShown_ = tip;
     const QString shown = tip.isEmpty() ? QString() : PlainToolTip(tip);
@@ -232,10 +245,11 @@ QPixmap SlotLabel::Box() const {
     const bool filled = property("filled").toBool();
     const bool refused = property("dragRefused").toBool();
     const bool marked = property("marked").toBool();
+    const bool out = !out_.isEmpty() && filled;
     const bool lit = underMouse() || hasFocus() || property("dragOver").toBool() || marked;
     const bool shaded = !filled || hasFocus();
     const qreal ratio = devicePixelRatioF();
-    const QString key = QString("korvel-slot-%1x%2@%3-%4%5%6%7%8-%9")
+    const QString key = QString("korvel-slot-%1x%2@%3-%4%5%6%7%8%10-%9")
                             .arg(width())
                             .arg(height())
                             .arg(ratio)
@@ -244,7 +258,8 @@ QPixmap SlotLabel::Box() const {
                             .arg(lit)
                             .arg(shaded)
                             .arg(marked)
-                            .arg(palette().cacheKey());
+                            .arg(palette().cacheKey())
+                            .arg(out);
     QPixmap box;
     if (QPixmapCache::find(key, &box)) return box;
 
@@ -252,6 +267,8 @@ QPixmap SlotLabel::Box() const {
     QPen pen(FrameColour(colours), 1, filled ? Qt::SolidLine : Qt::DashLine);
     if (refused) {
         pen = QPen(kRefusedColour, 2, Qt::DashLine);
+    } else if (out && !lit) {
+        pen = QPen(kRefusedColour, 2);
     } else if (marked) {
         pen = QPen(colours.color(QPalette::Highlight), 2, Qt::DashLine);
     } else if (lit) {
@@ -277,8 +294,16 @@ void SlotLabel::paintEvent(QPaintEvent*) {
     if (Decorations()) painter.drawPixmap(0, 0, Box());
     const QRect area = CaptionArea();
     if (!text().isEmpty()) {
+        QRect name = area;
+        if (!out_.isEmpty()) {
+            // The reason stands at the right end in red; the name gives way to it.
+            const int reason = fontMetrics().horizontalAdvance(out_) + 4;
+            painter.setPen(kRefusedColour);
+            painter.drawText(area, Qt::AlignRight | Qt::AlignVCenter, out_);
+            name.setRight(std::max(name.left(), area.right() - reason));
+        }
         painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, ShownCaption(area.width()));
+        painter.drawText(name, Qt::AlignLeft | Qt::AlignVCenter, ShownCaption(name.width()));
         return;
     }
     QFont font = this->font();

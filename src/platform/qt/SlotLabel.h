@@ -39,6 +39,10 @@ class SlotLabel : public QLabel {
     void ShowDragOver(bool over);
     // Marks the slot as chosen for an exchange with another slot.
     void ShowMarked(bool marked);
+    // Marks the player of the slot as out of the next game, and says why (`why`, "1W"); an
+    // empty `why` takes the mark away. An out slot has a red frame and its reason after the name.
+    void ShowOut(const QString& why);
+    bool Out() const { return !out_.isEmpty(); }
 
     // Worked out once and kept until the font, the margins, the style or the widest caption
     // change: layouts ask for them many times over while a window opens.
@@ -58,7 +62,7 @@ class SlotLabel : public QLabel {
     enum class DragState { None, Accepted, Refused };
     void SetDragOver(DragState state);
     // Sets one of the states the slot's look shows ("filled", "dragOver", "dragRefused",
-    // "marked").
+    // "marked", "out").
     void SetState(const char* name, bool on);
     QPixmap Box() const;
     // Where the caption is drawn, within the frame and the padding.
@@ -79,6 +83,7 @@ class SlotLabel : public QLabel {
     mutable int measuredWidth_ = -1;  // -1: not measured in the current font
     QString tipShown_;                // the tooltip's text as last set, before its markup
     QString help_;
+    QString out_;
 };
 
 }  // namespace korvel::qt

@@ -1,19 +1,19 @@
 #include "windows/briefing/GameDayBriefing.h"
 
 #include "league/RosterSlots.h"
+#include "platform/WrapText.h"
 #include "session/BriefingReadiness.h"
 #include "windows/player/PlayerInfo.h"
 
 namespace korvel {
 namespace {
 
-void AddOrNone(ListBox& list, const char* none) {
-    if (list.ListCount() == 0) list.AddItem(none, GameDayBriefing::kNothing);
-}
-
 int WindowFor(const std::string& code) {
-    if (code == "dressed" || code == "injured dressed") return GameDayBriefing::kRosterWindow;
-    if (code == "entry" || code == "incomplete" || code == "undressed in lines") {
+    if (code == "dressed" || code == "injured dressed" || code == "suspended dressed") {
+        return GameDayBriefing::kRosterWindow;
+    }
+    if (code == "entry" || code == "incomplete" || code == "undressed in lines" ||
+        code == "password") {
         return GameDayBriefing::kLinesWindow;
     }
     return GameDayBriefing::kNothing;
@@ -21,6 +21,16 @@ int WindowFor(const std::string& code) {
 
 std::string WasText(const std::string& now, const std::optional<std::string>& before) {
     return before && *before != now ? now + " (was " + *before + ")" : now;
+}
+
+// An entry as the list shows it: wrapped into lines of the list's width, none cut.
+std::string Wrapped(const std::string& text) {
+    std::string shown;
+    for (const std::string& line : WrapWords(text, GameDayBriefing::kListColumns, "  ")) {
+        if (!shown.empty()) shown += '\n';
+        shown += line;
+    }
+    return shown;
 }
 
 }  // namespace
@@ -46,41 +56,43 @@ void GameDayBriefing::Fill() {
         Shown.Previous ? std::optional(DescribeRank(Shown.RankBefore)) : std::nullopt;
     lblRank.Caption = "Rank: " + WasText(DescribeRank(Shown.RankNow), rankBefore);
 
-    lblSection[Injuries].Caption = "Injuries";
-    lblSection[Suspensions].Caption = "Suspensions";
-    lblSection[Arrived].Caption = "Arrived";
-    lblSection[Left].Caption = "Left";
-    lblSection[Waivers].Caption = Shown.Previous ? "New on waivers" : "On waivers";
-    lblSection[Readiness].Caption = "Ready for the next game";
+    static constexpr std::array<const char*, kSections> kHeadings = {
+        "Injuries", "Suspensions", "Arrived", "Left", "New on waivers", "Ready for the next game"};
     for (ListBox& list : lstSection) list.Clear();
     for (const InjuryChange& change : Shown.Injuries) {
-        lstSection[Injuries].AddItem(DescribeInjury(vars_, change), change.Player.Index);
+        lstSection[Injuries].AddItem(Wrapped(DescribeInjury(vars_, change)), change.Player.Index);
     }
     for (const SuspensionChange& change : Shown.Suspensions) {
-        lstSection[Suspensions].AddItem(DescribeSuspension(change), change.Player.Index);
+        lstSection[Suspensions].AddItem(Wrapped(DescribeSuspension(change)), change.Player.Index);
     }
     for (const BriefedPlayer& player : Shown.Arrived) {
-        lstSection[Arrived].AddItem(player.Name + " (" + std::to_string(player.Index) + ")",
-                                    player.Index);
+        lstSection[Arrived].AddItem(
+            Wrapped(player.Name + " (" + std::to_string(player.Index) + ")"), player.Index);
     }
     for (const BriefedPlayer& player : Shown.Left) {
-        lstSection[Left].AddItem(player.Name, player.Index);
+        lstSection[Left].AddItem(Wrapped(player.Name), player.Index);
     }
     for (const WaivedPlayer& player : Shown.Waivers) {
-        lstSection[Waivers].AddItem(DescribeWaiver(player), player.Entry);
+        lstSection[Waivers].AddItem(Wrapped(DescribeWaiver(player)), player.Entry);
     }
     for (const LinesProblem& problem : Shown.Problems) {
-        lstSection[Readiness].AddItem(problem.Code + ": " + problem.Text, WindowFor(problem.Code));
+        lstSection[Readiness].AddItem(Wrapped(problem.Text), WindowFor(problem.Code));
     }
+    // A section with nothing to list says so in its heading, and shows no list.
     const bool first = !Shown.Previous;
-    AddOrNone(lstSection[Injuries], first ? "Known from the next game day on" : "No change");
-    AddOrNone(lstSection[Suspensions], first ? "Known from the next game day on" : "No change");
-    AddOrNone(lstSection[Arrived], first ? "Known from the next game day on" : "Nobody");
-    AddOrNone(lstSection[Left], first ? "Known from the next game day on" : "Nobody");
-    AddOrNone(lstSection[Waivers], "Nobody");
-    if (Shown.Ready())
-        lstSection[Readiness].AddItem("Ready: the lines would pass the league's check",
-                                      kLinesWindow);
+    const char* unknown = "known from the next game day on";
+    const std::array<const char*, kSections> none = {first ? unknown : "no change",
+                                                     first ? unknown : "no change",
+                                                     first ? unknown : "nobody",
+                                                     first ? unknown : "nobody",
+                                                     "nobody",
+                                                     "yes, ready for the league"};
+    for (int section = 0; section < kSections; ++section) {
+        const std::string heading = section == Waivers && first ? "On waivers" : kHeadings[section];
+        SectionShown[section] = lstSection[section].ListCount() > 0;
+        lblSection[section].Caption =
+            SectionShown[section] ? heading : heading + ": " + none[section];
+    }
 }
 
 void GameDayBriefing::lstSection_DblClick(int section) {
@@ -89,11 +101,16 @@ void GameDayBriefing::lstSection_DblClick(int section) {
     if (data == kNothing) return;
     switch (section) {
         case Left:
-            if (visit_.Previous) ShowCardOf(visit_.Previous->Players(Shown.TeamIndex)[data]);
+            if (visit_.Previous) {
+                ShowCardOf(visit_.Previous->Players(Shown.TeamIndex)[data], "left " + Shown.Team);
+            }
             break;
         case Waivers: {
             const auto waived = visit_.Now.Waived();
-            if (data < static_cast<int>(waived.size())) ShowCardOf(waived[data]);
+            if (data < static_cast<int>(waived.size())) {
+                const Player& player = waived[static_cast<std::size_t>(data)];
+                ShowCardOf(player, WaivedFrom(visit_, player).value_or("on waivers"));
+            }
             break;
         }
         case Readiness: {
@@ -108,30 +125,23 @@ void GameDayBriefing::lstSection_DblClick(int section) {
 }
 
 // His card as the working copies hold him; as the league's files hold him when his place there
-// is empty now.
+// is empty now. Either way a copy: the session's roster slot stays as it is.
 void GameDayBriefing::ShowTeamPlayer(int index) {
+    if (index < 0 || index >= kRosterPlaces) return;
     RunGuarded(ui_, kCaption, [&] {
-        LoadTeam(vars_, vars_.CurrentTeam, 0);
-        if (!ShowPlayerCard(vars_, ui_, index)) {
-            ShowCardOf(visit_.Now.Players(Shown.TeamIndex)[static_cast<std::size_t>(index)]);
-        }
+        const RosterSlot players = vars_.HeldCopies
+                                       ? vars_.HeldCopies->Players(Shown.TeamIndex)
+                                       : ReadTeamPlayers(vars_.SwapRosterFile, Shown.TeamIndex);
+        const Player& working = players[static_cast<std::size_t>(index)];
+        ShowCardOf(working.IsEmptyPlace()
+                       ? visit_.Now.Players(Shown.TeamIndex)[static_cast<std::size_t>(index)]
+                       : working,
+                   Shown.Team);
     });
 }
 
-// The card reads roster slot 0; a player of no place there is lent place 0 while it is open.
-void GameDayBriefing::ShowCardOf(const Player& player) {
-    if (player.IsEmptyPlace()) return;
-    struct Restore {
-        Variables& vars;
-        const RosterSlot players;
-        const std::uint8_t index;
-        ~Restore() {
-            vars.Players[0] = players;
-            vars.CurrentPlayerIndex = index;
-        }
-    } restore{vars_, vars_.Players[0], vars_.CurrentPlayerIndex};
-    vars_.Players[0][0] = player;
-    ShowPlayerCard(vars_, ui_, 0);
+void GameDayBriefing::ShowCardOf(const Player& player, const std::string& team) {
+    ShowPlayerCard(vars_, ui_, player, team);
 }
 
 void GameDayBriefing::cmdExit_Click() {

@@ -38,6 +38,11 @@ class GameDayBriefing : public Window {
     // Item data: the player's roster place (Left: the place he left), the waiver list entry, or
     // Opens for readiness.
     std::array<ListBox, kSections> lstSection;
+    // Whether a section has entries to list; one without says so in its heading alone
+    // ("Injuries: no change").
+    std::array<bool, kSections> SectionShown{};
+    // The characters of a list line: longer entries are wrapped into several lines.
+    static constexpr std::size_t kListColumns = 46;
     CheckBox chkShowAtStart{"Show at start", true};
     Button cmdExit{"Exit"};
 
@@ -48,7 +53,7 @@ class GameDayBriefing : public Window {
 
   private:
     void Fill();
-    void ShowCardOf(const Player& player);
+    void ShowCardOf(const Player& player, const std::string& team);
     void ShowTeamPlayer(int index);
 
     Variables& vars_;

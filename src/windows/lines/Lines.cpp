@@ -8,6 +8,7 @@
 #include "platform/Phrase.h"
 #include "session/LinePlaces.h"
 #include "session/Readiness.h"
+#include "session/TeamReadiness.h"
 
 namespace korvel {
 
@@ -43,7 +44,7 @@ int Lines::FirstViewRow() const {
 }
 
 void Lines::Form_Load() {
-    LineBuffer = vars_.CurrentTeamRecord().LineSlots;
+    session_.StartLines();
     Label6.Caption = KORVEL_PHRASE("Lines", "Lines for %1")
                          .With({vars_.CurrentTeamRecord().Name.Utf8()})
                          .English();
@@ -63,6 +64,13 @@ void Lines::ShowEditState() {
     const auto problems = LinesReadiness(session_);
     Ready = problems.empty();
     lblReady.Caption = ReadinessLine(problems);
+    for (int n = 0; n < kSlotLabels; ++n) {
+        const std::uint8_t entry = LineBuffer[LineIndex(SlotRow(n), SlotColumn(n))];
+        SlotOut[static_cast<std::size_t>(n)] =
+            lblPlayer[n].Visible && session_.NamesPlayer(entry)
+                ? AbsenceText(vars_, vars_.Players[0][entry], vars_.Players[0][entry].Status)
+                : std::string();
+    }
     mnuUndo.Enabled = session_.CanUndo();
     mnuUndo.Caption = mnuUndo.Enabled
                           ? KORVEL_PHRASE("Lines", "Undo %1").With({session_.UndoName()}).English()
@@ -90,11 +98,13 @@ void Lines::mnuRedo_Click() {
 void Lines::AddPlayers() {
     ListMap.fill(kNoPlayer);
     List2.Clear();
+    ListOut.clear();
     for (int i = 0; i < kRosterPlaces; ++i) {
         const Player& player = vars_.Players[0][i];
         if (player.Position >= Check1.size() || !Check1[player.Position].Value) continue;
         if (PlaceOf(player.Status) != Dressed) continue;
         List2.AddItem(player.Name.Utf8(), i);
+        ListOut.push_back(AbsenceText(vars_, player, player.Status));
         ListMap[static_cast<std::size_t>(List2.NewIndex())] = static_cast<std::uint8_t>(i);
     }
     ShowUse();
@@ -256,14 +266,14 @@ bool Lines::SaveLines() {
     if (!typed) return false;
     const Outcome outcome = session_.SaveLines(*typed, AskThrough(ui_));
     if (outcome.Done && outcome.Shown) {
-        // The report says on a second line when the file it names would not pass the league.
+        // The report says on a second line, under a warning, when the team is not ready with
+        // the file it names.
         std::string text = outcome.Shown->Text;
-        std::string refused;
-        if (const auto password = LinesPassword(*typed, refused)) {
-            const auto problems = LinesReadiness(session_, *password);
-            if (!problems.empty()) text.append("\n").append(ReadinessLine(problems));
-        }
-        ui_.ShowWrittenFile(text, outcome.Shown->Title, session_.LinesFilePath());
+        const auto problems = LinesReadiness(session_);
+        if (!problems.empty()) text.append("\n").append(ReadinessLine(problems));
+        ui_.ShowWrittenFile(text, outcome.Shown->Title, session_.LinesFilePath(),
+                            problems.empty() ? Icon::Information : Icon::Warning);
+        ShowEditState();
     } else {
         ShowOutcome(ui_, outcome);
     }

@@ -60,13 +60,17 @@ class Lines : public Window {
     MenuItem mnuEdit{KORVEL_TEXT("Lines", "Edit")};
     MenuItem mnuUndo{KORVEL_TEXT("Lines", "Undo"), false};
     MenuItem mnuRedo{KORVEL_TEXT("Lines", "Redo"), false};
-    // Whether the lines file saved now would pass the league's check: "Ready for the league",
-    // or the first problem and how many there are.
+    // Whether the team is ready for the next game (LinesReadiness): "Ready for the league", or
+    // the first problem and how many there are.
     Label lblReady;
     bool Ready = false;
     // How often each candidate of List2 (same lines) stands in the rows the view shows, the
     // goalie and extra skaters included.
     std::vector<LineUse> ListUse;
+    // Why a candidate of List2 (same lines), or the player of a slot label, may not play the
+    // next game ("1W", "Susp 3"); empty when he may, or for an empty slot.
+    std::vector<std::string> ListOut;
+    std::array<std::string, kSlotLabels> SlotOut;
 
     void AddPlayers();
     void DisplayLines();

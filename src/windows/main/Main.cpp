@@ -192,18 +192,19 @@ void Main::ShowTeamInfo() {
 
 void Main::SetRoster_Click() {
     if (!coach.Enabled) return;
-    if (!RunGuarded(ui_, KORVEL_TEXT("Main", "Set Game Roster"),
-                    [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); }))
-        return;
+    // The session reads the team into its working slot; a failure is shown and opens nothing.
+    const Outcome opened = session_.OpenRoster(KORVEL_TEXT("Main", "Set Game Roster"));
+    ShowOutcome(ui_, opened);
+    if (!opened) return;
     Roster roster(session_, ui_);
     ui_.ShowModal(roster);
 }
 
 void Main::SetLines_Click() {
     if (!coach.Enabled) return;
-    if (!RunGuarded(ui_, KORVEL_TEXT("Main", "Set Lines"),
-                    [&] { LoadTeam(vars_, vars_.CurrentTeam, 0); }))
-        return;
+    const Outcome opened = session_.OpenLines(KORVEL_TEXT("Main", "Set Lines"));
+    ShowOutcome(ui_, opened);
+    if (!opened) return;
     Lines lines(session_, ui_);
     ui_.ShowModal(lines);
 }

@@ -116,7 +116,13 @@ PlayerInfo::PlayerInfo(Variables& vars) : Window(kCaption), vars_(vars) {
     }
 }
 
+PlayerInfo::PlayerInfo(Variables& vars, const Player& player, std::string team) : PlayerInfo(vars) {
+    lent_ = player;
+    lentTeam_ = std::move(team);
+}
+
 const Player& PlayerInfo::SlotPlayer() const {
+    if (lent_) return *lent_;
     if (vars_.CurrentPlayerIndex >= kRosterPlaces) {
         throw std::out_of_range("There is no roster place " +
                                 std::to_string(vars_.CurrentPlayerIndex) + ".");
@@ -130,7 +136,8 @@ void PlayerInfo::Form_Load() {
     const Player& player = vars_.CardPlayer;
 
     Label1.Caption = Shown(Condense(slotPlayer.Name.Str())) + " (" +
-                     Shown(Condense(vars_.CurrentTeamRecord().Name.Str())) + ")";
+                     (lent_ ? lentTeam_ : Shown(Condense(vars_.CurrentTeamRecord().Name.Str()))) +
+                     ")";
     // A position code without an abbreviation shows nothing.
     lblPos.Caption = player.Position < vars_.PositionAbbrev.size()
                          ? vars_.PositionAbbrev[player.Position]
@@ -287,6 +294,13 @@ bool ShowPlayerCard(Variables& vars, Ui& ui, int index) {
     if (index < 0 || index >= kRosterPlaces || vars.Players[0][index].IsEmptyPlace()) return false;
     vars.CurrentPlayerIndex = static_cast<std::uint8_t>(index);
     PlayerInfo card(vars);
+    ui.ShowModal(card);
+    return true;
+}
+
+bool ShowPlayerCard(Variables& vars, Ui& ui, const Player& player, const std::string& team) {
+    if (player.IsEmptyPlace()) return false;
+    PlayerInfo card(vars, player, team);
     ui.ShowModal(card);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,10 @@ class PlayerInfo : public Window {
     static constexpr int kStatistics = 12;
 
     explicit PlayerInfo(Variables& vars);
+    // The card of a player of no place in slot 0 (another team's, a waived or a departed
+    // player), read from a copy; `team` is what the title says after his name ("Quebec",
+    // "left Memphis").
+    PlayerInfo(Variables& vars, const Player& player, std::string team);
 
     // State.
     bool InchesShown = true;
@@ -67,10 +72,14 @@ class PlayerInfo : public Window {
     const Player& SlotPlayer() const;
 
     Variables& vars_;
+    std::optional<Player> lent_;
+    std::string lentTeam_;
 };
 
 // Opens the card of roster place `index` of slot 0 modally, as the roster window's double click
 // does. An index outside 0..49 or an empty place opens nothing; returns whether the card opened.
 bool ShowPlayerCard(Variables& vars, Ui& ui, int index);
+// Opens the card of a copy of `player` with `team` in its title; an empty record opens nothing.
+bool ShowPlayerCard(Variables& vars, Ui& ui, const Player& player, const std::string& team);
 
 }  // namespace korvel

@@ -5,6 +5,8 @@
 #include "league/RosterStatus.h"
 #include "platform/Phrase.h"
 #include "ratings/Ratings.h"
+#include "session/Readiness.h"
+#include "session/TeamReadiness.h"
 #include "session/Waivers.h"
 
 namespace korvel {
@@ -109,6 +111,9 @@ void Roster::ShowDressingRules(const DressingCheck& check) {
     for (const std::string& item : check.Missing) missing += (missing.empty() ? "" : ", ") + item;
     lblMissing.Caption =
         missing.empty() ? "" : KORVEL_PHRASE("Roster", "Missing: %1").With({missing}).English();
+    const auto problems = RosterReadiness(session_);
+    Ready = problems.empty();
+    lblReady.Caption = ReadinessLine(problems);
 }
 
 void Roster::Check1_Click(int Index) {
@@ -140,20 +145,7 @@ Roster::LineDetails Roster::Details(int index) const {
                         OffenseRatingOf(player),
                         DefenseRatingOf(player),
                         {}};
-    const int injury = InjuryOf(player.Status);
-    // An injury code beyond the table is shown by its number.
-    if (injury > 0) {
-        const bool known = injury < static_cast<int>(vars_.InjuryCode.size()) &&
-                           !vars_.InjuryCode[static_cast<std::size_t>(injury)].empty();
-        details.Absence =
-            known ? vars_.InjuryCode[static_cast<std::size_t>(injury)]
-                  : KORVEL_PHRASE("Roster", "Injury %1").With({std::to_string(injury)}).English();
-    }
-    if (player.Suspension > 0) {
-        if (!details.Absence.empty()) details.Absence += ", ";
-        details.Absence +=
-            KORVEL_PHRASE("Roster", "Susp %1").With({std::to_string(player.Suspension)}).English();
-    }
+    details.Absence = AbsenceText(vars_, player, player.Status);
     return details;
 }
 

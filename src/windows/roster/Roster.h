@@ -67,6 +67,10 @@ class Roster : public Window {
     std::array<Label, kRules> lblRule;
     std::array<bool, kRules> RuleMet{};
     Label lblMissing;
+    // Whether the team is ready for the next game with the places as they stand (RosterReadiness):
+    // "Ready for the league", or the first problem and how many there are.
+    Label lblReady;
+    bool Ready = false;
 
     // Builds PlayerFlags from the Status bytes of roster slot `slot`. An injured player starts as
     // a scratch; an injured farm player's Status moves to the pro roster at once.

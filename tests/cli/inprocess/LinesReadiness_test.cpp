@@ -3,6 +3,8 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,6 +13,8 @@
 
 #include "app/cli/Cli.h"
 #include "league/LeagueFiles.h"
+#include "league/RecordCodec.h"
+#include "league/RosterSlots.h"
 #include "platform/Files.h"
 #include "support/TempFolder.h"
 
@@ -56,7 +60,7 @@ class LinesReadinessCli : public testing::Test {
   protected:
     void SetUp() override {
         fs::create_directories(start);
-        const fs::path base = WriteGeneratedLeague(folder.Path(), "READY", {.Seed = 5, .Teams = 4});
+        base = WriteGeneratedLeague(folder.Path(), "READY", {.Seed = 5, .Teams = 4});
         WriteWholeFile(DefaultsFileIn(start), DefaultsFileContent(base));
     }
     Ran Lines(std::vector<std::string> args) {
@@ -66,6 +70,7 @@ class LinesReadinessCli : public testing::Test {
 
     TempFolder folder;
     fs::path start = folder / "start";
+    fs::path base;
 };
 
 TEST_F(LinesReadinessCli, SaveLinesSaysWhatTheLeagueWouldFind) {
@@ -91,6 +96,47 @@ TEST_F(LinesReadinessCli, SaveLinesSaysWhatTheLeagueWouldFind) {
         }
         EXPECT_EQ(ran.Err.find("not ready for the league") != std::string::npos, !c.Codes.empty())
             << ran.Err;
+    }
+}
+
+// A player of Line 1 C hurt and one of Line 2 C suspended by the simulation: briefing, lines and
+// roster all say not ready, and name both.
+TEST_F(LinesReadinessCli, EveryCommandNamesTheDressedPlayersWhoAreOut) {
+    const Bytes teams = ReadWholeFile(WithExtension(base, ".tms"));
+    const Team team = DecodeRecord<Team>(std::span<const std::uint8_t>(teams).subspan(
+        RecordLayout<Team>::Size, RecordLayout<Team>::Size));
+    Bytes roster = ReadWholeFile(WithExtension(base, ".ros"));
+    const auto edit = [&](std::uint8_t index, const std::function<void(Player&)>& change) {
+        std::uint8_t* at =
+            roster.data() + (PlayerRecordNumber(1, index) - 1) * RecordLayout<Player>::Size;
+        Player player =
+            DecodeRecord<Player>(std::span<const std::uint8_t>(at, RecordLayout<Player>::Size));
+        change(player);
+        EncodeValue(player, at);
+    };
+    const std::uint8_t hurt = team.LineSlots[LineIndex(0, 0)];
+    const std::uint8_t suspended = team.LineSlots[LineIndex(1, 0)];
+    ASSERT_TRUE(hurt < kRosterPlaces && suspended < kRosterPlaces && hurt != suspended);
+    edit(hurt, [](Player& p) { p.Status = 204; });
+    edit(suspended, [](Player& p) { p.Suspension = 3; });
+    WriteWholeFile(WithExtension(base, ".ros"), roster);
+
+    for (const char* command : {"briefing", "lines", "roster"}) {
+        SCOPED_TRACE(command);
+        const Ran ran = Exec({"-C", start.string(), "--team", "1", command, "--json"});
+        ASSERT_EQ(ran.ExitCode, 0) << ran.Err;
+        const json result = json::parse(ran.Out);
+        EXPECT_EQ(Key(result, "Ready"), false);
+        const std::vector<std::string> codes = Codes(Key(result, "Problems"));
+        // The roster window starts a hurt player among the scratches, so only the lines and the
+        // briefing see him dressed.
+        if (std::string(command) != "roster") {
+            ASSERT_GE(codes.size(), 2u);
+            EXPECT_EQ(codes[0], "injured dressed");
+            EXPECT_EQ(codes[1], "suspended dressed");
+        } else {
+            EXPECT_NE(std::find(codes.begin(), codes.end(), "suspended dressed"), codes.end());
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 
 #include "platform/qt/QtText.h"
@@ -80,8 +81,14 @@ GameDayBriefingForm::GameDayBriefingForm(GameDayBriefing& window, QWidget* paren
 
     binder.OnRefresh([this] {
         for (int section = 0; section < GameDayBriefing::kSections; ++section) {
+            const bool shown = window_.SectionShown[static_cast<std::size_t>(section)];
+            // A heading without a list has nothing for Alt to go to.
             lblSection[section]->setText(
-                WithMnemonic(window_.lblSection[section].Caption, kMnemonics[section]));
+                shown ? WithMnemonic(window_.lblSection[section].Caption, kMnemonics[section])
+                      : qt::ToQString(window_.lblSection[section].Caption));
+            lblSection[section]->setFont(shown ? Bold(font(), 1.0) : font());
+            lstSection[section]->setVisible(shown);
+            FitWidth(*lstSection[section]);
         }
     });
     binder.RefreshAll();
@@ -90,7 +97,15 @@ GameDayBriefingForm::GameDayBriefingForm(GameDayBriefing& window, QWidget* paren
     chain.push_back(chkShowAtStart);
     chain.push_back(cmdExit);
     qt::SetTabChain(chain);
-    lstSection.front()->setFocus();
+    // The first list with entries; with none, Exit.
+    QWidget* first = cmdExit;
+    for (QListWidget* list : lstSection) {
+        if (!list->isHidden()) {
+            first = list;
+            break;
+        }
+    }
+    first->setFocus();
     adjustSize();
 }
 
@@ -104,8 +119,9 @@ QWidget* GameDayBriefingForm::MakeSection(int section, QWidget* parent) {
     auto* list = new QListWidget(box);
     list->setObjectName(QString("briefing-%1").arg(section));
     list->setToolTip("Enter or a double click opens what the entry leads to.");
-    // Long entries (a readiness problem) wrap instead of scrolling sideways.
-    list->setWordWrap(true);
+    // The window wraps long entries into lines of its own; the list shows them whole.
+    list->setWordWrap(false);
+    list->setTextElideMode(Qt::ElideNone);
     list->setSpacing(2);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setResizeMode(QListView::Adjust);
@@ -121,6 +137,18 @@ QWidget* GameDayBriefingForm::MakeSection(int section, QWidget* parent) {
     lblSection[section] = heading;
     lstSection[section] = list;
     return box;
+}
+
+// Wide enough for the widest line of its entries, which the window has already wrapped.
+void GameDayBriefingForm::FitWidth(QListWidget& list) {
+    const QFontMetrics metrics(list.font());
+    int widest = metrics.averageCharWidth() * kListCharacters;
+    for (int row = 0; row < list.count(); ++row) {
+        for (const QString& line : list.item(row)->text().split('\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    const int frame = 2 * list.frameWidth() + 2 * list.spacing() + 12;
+    list.setMinimumWidth(widest + frame + list.verticalScrollBar()->sizeHint().width());
 }
 
 void GameDayBriefingForm::Activate(int section) {

@@ -35,6 +35,7 @@ class GameDayBriefingForm : public qt::DialogForm {
 
   private:
     QWidget* MakeSection(int section, QWidget* parent);
+    void FitWidth(QListWidget& list);
     void Activate(int section);
 
     GameDayBriefing& window_;

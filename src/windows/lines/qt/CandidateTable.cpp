@@ -21,8 +21,8 @@ namespace {
 
 constexpr std::array<const char*, CandidateTable::ColumnCount> kHeaders{
     QT_TRANSLATE_NOOP("RatedPlayerTable", "Player"), QT_TRANSLATE_NOOP("RatedPlayerTable", "Pos"),
-    QT_TRANSLATE_NOOP("RatedPlayerTable", "OV"), QT_TRANSLATE_NOOP("RatedPlayerTable", "OF"),
-    QT_TRANSLATE_NOOP("RatedPlayerTable", "DF")};
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "OV"),     QT_TRANSLATE_NOOP("RatedPlayerTable", "OF"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "DF"),     QT_TRANSLATE_NOOP("RatedPlayerTable", "Out")};
 constexpr std::array<const char*, CandidateTable::ColumnCount> kHeaderTips{
     QT_TRANSLATE_NOOP(
         "RatedPlayerTable",
@@ -30,7 +30,8 @@ constexpr std::array<const char*, CandidateTable::ColumnCount> kHeaderTips{
     QT_TRANSLATE_NOOP("RatedPlayerTable", "Position"),
     QT_TRANSLATE_NOOP("RatedPlayerTable", "Overall rating"),
     QT_TRANSLATE_NOOP("RatedPlayerTable", "Offence rating"),
-    QT_TRANSLATE_NOOP("RatedPlayerTable", "Defence rating")};
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Defence rating"),
+    QT_TRANSLATE_NOOP("RatedPlayerTable", "Injury code and games suspended: out of the next game")};
 constexpr const char* kSortSetting = "LinesCandidates";
 // All dressed players show without scrolling when the screen has room for them.
 constexpr int kShownRows = 20;
@@ -39,7 +40,7 @@ constexpr int kSortRole = Qt::UserRole + 2;
 constexpr int kLineRole = Qt::UserRole + 3;
 
 bool DescendingFirst(int column) {
-    return column >= CandidateTable::Overall;
+    return column >= CandidateTable::Overall && column <= CandidateTable::Defence;
 }
 
 class CandidateRow : public QTreeWidgetItem {
@@ -126,7 +127,10 @@ bool CandidateTable::SameLines(const ListBox& control) const {
     for (int row = 0; row < topLevelItemCount(); ++row) {
         const QTreeWidgetItem* item = topLevelItem(row);
         const ListItem& line = control.Items.at(static_cast<std::size_t>(LineOfRow(row)));
-        if (item->text(Player) != qt::Translated(line.Text) ||
+        const std::size_t at = static_cast<std::size_t>(LineOfRow(row));
+        const QString out =
+            at < window_.ListOut.size() ? qt::ToQString(window_.ListOut[at]) : QString();
+        if (item->text(Player) != qt::Translated(line.Text) || item->text(Out) != out ||
             item->data(Player, Qt::UserRole).toInt() != line.ItemData) {
             return false;
         }
@@ -154,6 +158,12 @@ void CandidateTable::Fill(const ListBox& control) {
         item->setData(Offence, kSortRole, OffenseRatingOf(player));
         item->setText(Defence, QString::number(DefenseRatingOf(player)));
         item->setData(Defence, kSortRole, DefenseRatingOf(player));
+        const QString out = static_cast<std::size_t>(line) < window_.ListOut.size()
+                                ? qt::ToQString(window_.ListOut[static_cast<std::size_t>(line)])
+                                : QString();
+        item->setText(Out, out);
+        item->setData(Out, kSortRole, out);
+        if (!out.isEmpty()) item->setForeground(Out, QColor("#c8102e"));
         for (int c = Overall; c <= Defence; ++c)
             item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);

@@ -13,12 +13,13 @@
 namespace korvel {
 
 // The candidates of the lines window as a table: the player as listed (with a mark of how often
-// he stands in the lines shown), his position, overall, offence and defence ratings. A header
+// he stands in the lines shown), his position, overall, offence and defence ratings, and why he
+// is out of the next game (injury code and games suspended), as the roster shows it. A header
 // click sorts by its column (ratings best first), a second click the other way, a third brings
 // back roster order; the order is kept between runs. Rows are dragged onto the slots.
 class CandidateTable : public QTreeWidget {
   public:
-    enum Column { Player, Position, Overall, Offence, Defence, ColumnCount };
+    enum Column { Player, Position, Overall, Offence, Defence, Out, ColumnCount };
     // The item data role of the player column holding the candidate's LineUse.
     static constexpr int kUseRole = Qt::UserRole + 1;
 

@@ -100,11 +100,10 @@ void LinesForm::CreateEditState() {
     qt::AddUndoMenu(*this, Binder(),
                     {window_.mnuEdit, window_.mnuUndo, [this] { window_.mnuUndo_Click(); },
                      window_.mnuRedo, [this] { window_.mnuRedo_Click(); }});
-    lblReady = new QLabel(this);
+    lblReady = new qt::ReadinessLabel(this);
     lblReady->setObjectName("lblReady");
-    lblReady->setContentsMargins(8, 2, 8, 4);
     layout()->addWidget(lblReady);
-    Binder().Bind(*lblReady, window_.lblReady);
+    Binder().OnRefresh([this] { lblReady->Show(window_.lblReady.Caption, window_.Ready); });
 }
 
 void LinesForm::CreateWidgets() {
@@ -352,7 +351,10 @@ void LinesForm::ShowStyles() {
     // A mark belongs to a slot of the view it was made in.
     if (marked_ >= 0 && (markedView_ != window_.FirstViewRow() || !lblPlayer[marked_]->isVisible()))
         Unmark();
-    for (qt::SlotLabel* slot : lblPlayer) slot->ShowFilled();
+    for (int n = 0; n < Lines::kSlotLabels; ++n) {
+        lblPlayer[n]->ShowFilled();
+        lblPlayer[n]->ShowOut(qt::ToQString(window_.SlotOut[static_cast<std::size_t>(n)]));
+    }
 }
 
 void LinesForm::DropOnSlot(int n, int row) {

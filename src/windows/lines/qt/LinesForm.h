@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "platform/qt/ReadinessLabel.h"
 #include "platform/qt/RinkPicture.h"
 #include "platform/qt/SlotLabel.h"
 #include "platform/qt/WindowForm.h"
@@ -42,7 +43,7 @@ class LinesForm : public qt::DialogForm {
     QPushButton* cmdLoadLines = nullptr;
     QPushButton* cmdSaveLines = nullptr;
     QPushButton* cmdExit = nullptr;
-    QLabel* lblReady = nullptr;  // whether the lines file saved now would pass the league
+    qt::ReadinessLabel* lblReady = nullptr;  // whether the team is ready for the next game
     // The order of the candidates, for the keyboard (the table's headers do the same).
     QComboBox* SortOrder = nullptr;
 

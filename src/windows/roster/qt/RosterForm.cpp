@@ -289,7 +289,12 @@ void RosterForm::CreateRuleCounts() {
                       "RosterForm", "Dressed players in all against the game-roster rule"));
         row->addWidget(lblRule[r]);
     }
-    row->addStretch();
+    // Whether the team is ready takes the room between the rules and what is missing, on the
+    // same line, so that the lists keep their height.
+    lblReady = new qt::ReadinessLabel(this);
+    lblReady->setObjectName("lblReady");
+    lblReady->KeepToOneLine();
+    row->addWidget(lblReady, 1);
     lblMissing = new QLabel(this);
     lblMissing->setObjectName("lblMissing");
     row->addWidget(lblMissing);
@@ -314,6 +319,7 @@ void RosterForm::ShowRuleCounts() {
         label.setForegroundRole(met ? QPalette::PlaceholderText : QPalette::WindowText);
     }
     lblMissing->setText(qt::Translated(window_.lblMissing.Caption));
+    lblReady->Show(window_.lblReady.Caption, window_.Ready);
 }
 
 }  // namespace korvel

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "platform/qt/ReadinessLabel.h"
 #include "platform/qt/WindowForm.h"
 #include "windows/roster/Roster.h"
 #include "windows/roster/qt/RosterTable.h"
@@ -37,6 +38,7 @@ class RosterForm : public qt::DialogForm {
     // The dressed count per position against the game-roster rules, and what is missing.
     std::array<QLabel*, Roster::kRules> lblRule{};
     QLabel* lblMissing = nullptr;
+    qt::ReadinessLabel* lblReady = nullptr;  // whether the team is ready for the next game
 
   private:
     void CreateRuleCounts();
