@@ -18,6 +18,7 @@
 #include "platform/qt/DataFolder.h"
 #include "platform/qt/DesktopIdentity.h"
 #include "platform/qt/DesktopSettings.h"
+#include "platform/qt/LocaleNumbers.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUi.h"
 #include "session/TeamSession.h"
@@ -100,6 +101,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     korvel::qt::SetUpDesktopIdentity();
+    korvel::qt::UseLocaleNumbers();
     ParseArguments(parser, options, app);
     const QCommandLineOption& screenshot = options.Screenshot;
 
