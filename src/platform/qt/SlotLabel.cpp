@@ -1,6 +1,7 @@
 #include "platform/qt/SlotLabel.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -76,11 +77,31 @@ void SlotLabel::SetWidestCaption(const QString& caption) {
 void SlotLabel::SetHelp(const QString& help) {
     help_ = help;
     ShowToolTip();
+    setAccessibleDescription(help);
+}
+
+void SlotLabel::SetPlaceName(const QString& place) {
+    place_ = place;
+    SpeakName();
+}
+
+void SlotLabel::SpeakName() {
+    const QString caption = WholeCaption().trimmed();
+    const QString who =
+        caption.isEmpty() ? QCoreApplication::translate("korvel::qt::SlotLabel", "empty") : caption;
+    QString name = place_.isEmpty() ? who
+                                    : QCoreApplication::translate("korvel::qt::SlotLabel", "%1: %2")
+                                          .arg(place_, who);
+    if (property("dragRefused").toBool()) {
+        name = QCoreApplication::translate("korvel::qt::SlotLabel", "%1, refused").arg(name);
+    }
+    if (accessibleName() != name) setAccessibleName(name);
 }
 
 void SlotLabel::ShowFilled() {
     SetState("filled", !text().isEmpty());
     ShowToolTip();
+    SpeakName();
 }
 
 void SlotLabel::ShowMarked(bool marked) {
@@ -225,6 +246,7 @@ void SlotLabel::paintEvent(QPaintEvent*) {
 void SlotLabel::SetDragOver(DragState state) {
     SetState("dragOver", state == DragState::Accepted);
     SetState("dragRefused", state == DragState::Refused);
+    SpeakName();
 }
 
 void SlotLabel::dragEnterEvent(QDragEnterEvent* event) {

@@ -71,6 +71,7 @@ class MainForm : public qt::MainWindowForm {
 
   private:
     QWidget* MakeLeagueChangedBar(QWidget* parent);
+    void NameLists();
     void CreateWidgets();
     void CreateMenus();
     void ShowStatus();

@@ -1,5 +1,6 @@
 #include "windows/player/qt/PlayerInfoForm.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -136,9 +137,17 @@ SkillBar::SkillBar(QWidget* parent) : QWidget(parent) {
 }
 
 void SkillBar::SetValue(std::optional<int> value) {
-    if (value == value_) return;
+    if (value == value_ && !accessibleName().isEmpty()) return;
     value_ = value;
     update();
+    const QString rating = value ? QString::number(*value)
+                                 : QCoreApplication::translate("korvel::SkillBar", "no rating");
+    setAccessibleName(
+        QCoreApplication::translate("korvel::SkillBar", "%1: %2").arg(skill_, rating));
+}
+
+void SkillBar::SetSkill(const QString& skill) {
+    skill_ = skill;
 }
 
 void SkillBar::paintEvent(QPaintEvent*) {
@@ -251,6 +260,7 @@ QWidget* PlayerInfoForm::CreateSkills() {
             value->setFont(Scaled(value->font(), 1.2, true));
         }
         skillBars[n] = new SkillBar(this);
+        skillBars[n]->SetSkill(qt::ToQString(field.Caption));
         grid->addWidget(caption, row, column);
         grid->addWidget(value, row, column + 1);
         grid->addWidget(skillBars[n], row, column + 2);

@@ -14,6 +14,7 @@
 
 #include "platform/qt/FramedCheckBox.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/ScreenReader.h"
 
 namespace korvel {
 
@@ -76,6 +77,8 @@ AddPlayerForm::AddPlayerForm(AddPlayer& window, QWidget* parent)
     form->addRow("", chkRookie);
     form->addRow("&Salary", txtSalary);
     form->addRow("&Contract", txtContract);
+    qt::NameChoiceList(*cboPosition);
+    qt::NameChoiceList(*cboHand);
 
     auto* skills = new QGroupBox("Skills (0 to 99)", this);
     auto* skillForm = new QFormLayout(skills);
