@@ -1,20 +1,26 @@
-// korvel-screenshots [--dark] FOLDER: writes a PNG of every window that has a form, as the program
-// shows it on the league named in korvel.def of the current folder. Run under the offscreen
-// platform by scripts/screenshots, which makes the league and keeps the pictures in
-// docs/screenshots.
+// korvel-screenshots [--dark] [--hold] FOLDER: writes a PNG of every window that has a form, as
+// the program shows it on the league named in korvel.def of the current folder. Run under the
+// offscreen platform by scripts/screenshots, which makes the league and keeps the pictures in
+// docs/screenshots. With --hold each window stays open after its picture ("shown NAME" on
+// standard output) until a line arrives on standard input, so that another program (a screen
+// reader's view of the window, scripts/screen-reader-names) can look at it meanwhile.
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QPushButton>
+#include <QSocketNotifier>
 
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <unistd.h>
 
 #include "league/RosterSlots.h"
 #include "league/Variables.h"
 #include "platform/qt/DesktopIdentity.h"
+#include "platform/qt/LocaleNumbers.h"
 #include "platform/qt/Palettes.h"
 #include "platform/qt/QtUi.h"
 #include "windows/lines/Lines.h"
@@ -34,17 +40,20 @@ using namespace korvel;
 
 class Pictures {
   public:
-    Pictures(fs::path folder, qt::QtUi& ui) : folder_(std::move(folder)), ui_(ui) {}
+    Pictures(fs::path folder, qt::QtUi& ui, bool hold)
+        : folder_(std::move(folder)), ui_(ui), hold_(hold) {}
 
     bool Save(QWidget& window, const std::string& name) {
         const fs::path path = folder_ / (name + ".png");
-        if (window.grab().save(QString::fromStdString(path.string()), "PNG")) {
+        const bool saved = window.grab().save(QString::fromStdString(path.string()), "PNG");
+        if (saved) {
             std::printf("%s\n", path.c_str());
-            return true;
+        } else {
+            std::fprintf(stderr, "korvel-screenshots: could not write %s\n", path.c_str());
+            failed_ = true;
         }
-        std::fprintf(stderr, "korvel-screenshots: could not write %s\n", path.c_str());
-        failed_ = true;
-        return false;
+        if (hold_) Hold(window, name);
+        return saved;
     }
 
     // Shows the window modally and hands its form to `act`; a window without a form is skipped.
@@ -61,8 +70,26 @@ class Pictures {
     bool Failed() const { return failed_; }
 
   private:
+    // Keeps the window on screen and answering (to the accessibility bus too) until standard
+    // input has a line or ends.
+    static void Hold(QWidget& window, const std::string& name) {
+        window.activateWindow();
+        std::printf("shown %s\n", name.c_str());
+        std::fflush(stdout);
+        QEventLoop loop;
+        QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(&input, &QSocketNotifier::activated, &loop, [&] {
+            char byte = 0;
+            while (::read(STDIN_FILENO, &byte, 1) == 1 && byte != '\n') {
+            }
+            loop.quit();
+        });
+        loop.exec();
+    }
+
     fs::path folder_;
     qt::QtUi& ui_;
+    bool hold_;
     bool failed_ = false;
 };
 
@@ -79,9 +106,21 @@ int FirstPlayer(const Variables& vars) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     qt::SetUpDesktopIdentity();
-    const bool dark = argc == 3 && std::string(argv[1]) == "--dark";
-    if (argc != 2 && !dark) {
-        std::fprintf(stderr, "usage: korvel-screenshots [--dark] FOLDER\n");
+    qt::UseLocaleNumbers();
+    bool dark = false;
+    bool hold = false;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--dark") {
+            dark = true;
+        } else if (option == "--hold") {
+            hold = true;
+        } else {
+            argc = 0;
+        }
+    }
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: korvel-screenshots [--dark] [--hold] FOLDER\n");
         return 2;
     }
     if (dark) {
@@ -98,7 +137,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
         return buttons == Buttons::OK ? Answer::OK : Answer::No;
     };
-    Pictures pictures(folder, ui);
+    Pictures pictures(folder, ui, hold);
 
     TeamSession session(vars);
     Main window(session, ui, fs::current_path());

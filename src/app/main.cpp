@@ -18,6 +18,7 @@
 #include "platform/qt/DataFolder.h"
 #include "platform/qt/DesktopIdentity.h"
 #include "platform/qt/DesktopSettings.h"
+#include "platform/qt/LocaleNumbers.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtUi.h"
 #include "platform/qt/Translate.h"
@@ -103,6 +104,7 @@ int main(int argc, char* argv[]) {
     korvel::qt::SetUpDesktopIdentity();
     // The windows speak the desktop's language where Korvel has a translation for it.
     korvel::qt::InstallTranslations(QLocale::system());
+    korvel::qt::UseLocaleNumbers();
     ParseArguments(parser, options, app);
     const QCommandLineOption& screenshot = options.Screenshot;
 

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 namespace korvel {
 namespace {
@@ -48,14 +49,33 @@ std::string ShortestFixed(T value) {
     return std::string(buffer.data(), result.ptr);
 }
 
-std::string GroupThousands(std::int64_t value) {
+// Puts the style's decimal point and minus sign in place of those of a plain "-12.5".
+std::string Styled(std::string plain, const NumberStyle& style) {
+    std::string styled;
+    for (const char c : plain) {
+        if (c == '.')
+            styled += style.DecimalPoint;
+        else if (c == '-')
+            styled += style.Minus;
+        else
+            styled += c;
+    }
+    return styled;
+}
+
+NumberStyle& StyleInUse() {
+    static NumberStyle style;
+    return style;
+}
+
+std::string GroupThousands(std::int64_t value, const std::string& separator) {
     const bool negative = value < 0;
     std::string digits = std::to_string(negative ? -static_cast<std::uint64_t>(value)
                                                  : static_cast<std::uint64_t>(value));
     if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
     std::string grouped;
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += separator;
         grouped += digits[i];
     }
     return grouped;
@@ -63,33 +83,42 @@ std::string GroupThousands(std::int64_t value) {
 
 }  // namespace
 
-std::string FormatFixed(double value, int decimals) {
+const NumberStyle& CurrentNumberStyle() { return StyleInUse(); }
+
+void SetNumberStyle(NumberStyle style) { StyleInUse() = std::move(style); }
+
+std::string FormatFixed(double value, int decimals, const NumberStyle& style) {
     if (!std::isfinite(value)) return {};
-    return RoundDecimalText(ShortestFixed(value), decimals);
+    return Styled(RoundDecimalText(ShortestFixed(value), decimals), style);
 }
 
-std::string FormatFixed(float value, int decimals) {
+std::string FormatFixed(float value, int decimals, const NumberStyle& style) {
     if (!std::isfinite(value)) return {};
-    return RoundDecimalText(ShortestFixed(value), decimals);
+    return Styled(RoundDecimalText(ShortestFixed(value), decimals), style);
 }
 
-std::string FormatThousands(std::int64_t value) {
-    std::string text = GroupThousands(value);
-    if (value < 0) text.insert(0, 1, '-');
+std::string FormatThousands(std::int64_t value, const NumberStyle& style) {
+    std::string text = GroupThousands(value, style.GroupSeparator);
+    if (value < 0) text.insert(0, style.Minus);
     return text;
 }
 
-std::string FormatDollars(std::int64_t value) {
-    std::string text = GroupThousands(value);
-    text.insert(0, value < 0 ? "-$" : "$");
-    return text;
+std::string FormatDollars(std::int64_t value, const NumberStyle& style) {
+    return PlaceMoney(GroupThousands(value, style.GroupSeparator), value < 0, style);
 }
 
-std::string FormatGeneral(float value) {
+std::string PlaceMoney(const std::string& amount, bool negative, const NumberStyle& style) {
+    const std::string& pattern = negative ? style.NegativeMoney : style.Money;
+    const auto place = pattern.find('#');
+    if (place == std::string::npos) return amount;
+    return pattern.substr(0, place) + amount + pattern.substr(place + 1);
+}
+
+std::string FormatGeneral(float value, const NumberStyle& style) {
     if (!std::isfinite(value)) return {};
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+    return Styled(std::string(buffer.data(), result.ptr), style);
 }
 
 std::int64_t RoundHalfAway(double value) {

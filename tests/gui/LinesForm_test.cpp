@@ -1,5 +1,6 @@
 #include "windows/lines/qt/LinesForm.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -417,6 +418,58 @@ TEST_F(LinesFormTest, WholeNamesSortingAndTheKeysOfTheSlots) {
         form.resize(full);
         list.SortBy(-1);  // for the tests that follow
         form.close();
+    });
+}
+
+// A screen reader hears which slot it is on and who stands there, in every view, that a cleared
+// slot is empty, and that a player dragged over a slot that does not take him is refused. The
+// window opens at the list of players.
+TEST_F(LinesFormTest, EachSlotSpeaksItsPlaceAndItsPlayer) {
+    OpenLines([&](Lines& lines, LinesForm& form) {
+        ASSERT_TRUE(Activate(form));
+        EXPECT_TRUE(form.List2->hasFocus());
+        const auto spoken = [&form](int n) {
+            return QAccessible::queryAccessibleInterface(form.lblPlayer[n])
+                ->text(QAccessible::Name);
+        };
+        for (QPushButton* view : {form.optEven, form.optPP, form.optPK}) {
+            Click(*view);
+            for (int n = 0; n < Lines::kSlotLabels; ++n) {
+                if (!form.lblPlayer[n]->isVisibleTo(&form)) continue;
+                const QString player = Q(lines.lblPlayer[n].Caption).trimmed();
+                EXPECT_EQ(spoken(n), Q(lines.SlotPlaceName(n)) + ": " +
+                                         (player.isEmpty() ? QString("empty") : player))
+                    << view->text().toStdString() << " slot " << n;
+            }
+        }
+        // The places as the window lays them out: line 2's left wing is the second slot of the
+        // second block, the goalie and the extra skaters stand at the left.
+        EXPECT_TRUE(spoken(0).startsWith("PK Line 1 (4 on 5) C: ")) << spoken(0).toStdString();
+        Click(*form.optPP);
+        EXPECT_TRUE(spoken(16).startsWith("PP Line 2 (4 on 3) W: ")) << spoken(16).toStdString();
+        Click(*form.optEven);
+        EXPECT_TRUE(spoken(6).startsWith("Line 2 LW: ")) << spoken(6).toStdString();
+        EXPECT_TRUE(spoken(Lines::kGoalieLabel).startsWith("Goalie: "));
+        EXPECT_TRUE(spoken(Lines::kGoalieLabel + 2).startsWith("Extra Skater 2: "));
+
+        form.lblPlayer[6]->setFocus();
+        QTest::keyClick(form.lblPlayer[6], Qt::Key_Delete);
+        EXPECT_EQ(spoken(6), "Line 2 LW: empty");
+
+        int goalie = -1;
+        for (int r = 0; r < form.List2->topLevelItemCount() && goalie < 0; ++r) {
+            if (lines.RosterPlayer(lines.ListMap[r]).Position == Goalie) goalie = r;
+        }
+        ASSERT_GE(goalie, 0);
+        std::unique_ptr<QMimeData> mime(
+            form.List2->model()->mimeData({form.List2->model()->index(goalie, 0)}));
+        QDragEnterEvent over(form.lblPlayer[6]->rect().center(), Qt::CopyAction, mime.get(),
+                             Qt::LeftButton, {});
+        QApplication::sendEvent(form.lblPlayer[6], &over);
+        EXPECT_EQ(spoken(6), "Line 2 LW: empty, refused");
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(form.lblPlayer[6], &leave);
+        EXPECT_EQ(spoken(6), "Line 2 LW: empty");
     });
 }
 

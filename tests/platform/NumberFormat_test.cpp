@@ -107,5 +107,66 @@ TEST(NumberFormats, ShowNonFiniteValuesEmptyAndRoundThemWithoutOverflow) {
     EXPECT_LT(RoundHalfAway(-1e300), -9'000'000'000'000'000'000);
 }
 
+// The same values in the styles of a few desktops: each row is one style and what it writes.
+struct StyledCase {
+    const char* Desktop;
+    NumberStyle Style;
+    const char* Fixed;     // 73.25 to one place
+    const char* Negative;  // -0.05 to one place
+    const char* Thousands;  // 500
+    const char* Salary;     // 1234567
+    const char* Money;      // 8225875
+    const char* Debt;       // -19388303
+    const char* Height;     // 162.5
+};
+
+const NumberStyle kFrench{",", "\u202f", "-", "#\u00a0$", "-#\u00a0$"};
+const NumberStyle kGerman{",", ".", "-", "#\u00a0$", "-#\u00a0$"};
+const NumberStyle kSwedish{",", "\u00a0", "\u2212", "#\u00a0$", "\u2212#\u00a0$"};
+
+class StyledNumbers : public ::testing::TestWithParam<StyledCase> {};
+
+TEST_P(StyledNumbers, WriteTheDesktopsDecimalPointGroupsMinusAndMoney) {
+    const StyledCase& c = GetParam();
+    EXPECT_EQ(FormatFixed(73.25, 1, c.Style), c.Fixed);
+    EXPECT_EQ(FormatFixed(-0.05f, 1, c.Style), c.Negative);
+    EXPECT_EQ(FormatThousands(500, c.Style), c.Thousands);
+    EXPECT_EQ(FormatThousands(1234567, c.Style), c.Salary);
+    EXPECT_EQ(FormatDollars(8225875, c.Style), c.Money);
+    EXPECT_EQ(FormatDollars(-19388303, c.Style), c.Debt);
+    EXPECT_EQ(FormatGeneral(162.5f, c.Style), c.Height);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, StyledNumbers,
+    ::testing::Values(
+        StyledCase{"English", NumberStyle{}, "73.3", "-0.1", "0,500", "1,234,567", "$8,225,875",
+                   "-$19,388,303", "162.5"},
+        StyledCase{"French", kFrench, "73,3", "-0,1", "0\u202f500", "1\u202f234\u202f567",
+                   "8\u202f225\u202f875\u00a0$", "-19\u202f388\u202f303\u00a0$", "162,5"},
+        StyledCase{"German", kGerman, "73,3", "-0,1", "0.500", "1.234.567", "8.225.875\u00a0$",
+                   "-19.388.303\u00a0$", "162,5"},
+        StyledCase{"Swedish", kSwedish, "73,3", "\u22120,1", "0\u00a0500", "1\u00a0234\u00a0567",
+                   "8\u00a0225\u00a0875\u00a0$", "\u221219\u00a0388\u00a0303\u00a0$", "162,5"}),
+    [](const ::testing::TestParamInfo<StyledCase>& info) { return info.param.Desktop; });
+
+// The style in use is the English one until the desktop program sets another, and the formats
+// without a style argument follow the one set.
+TEST(NumberStyleInUse, IsEnglishUntilSetAndFollowedOnceSet) {
+    ASSERT_EQ(CurrentNumberStyle(), NumberStyle{});
+    EXPECT_EQ(FormatDollars(-500), "-$0,500");
+    SetNumberStyle(kGerman);
+    EXPECT_EQ(FormatDollars(-500), "-0.500\u00a0$");
+    EXPECT_EQ(FormatFixed(2.675, 2), "2,68");
+    SetNumberStyle({});
+    EXPECT_EQ(FormatFixed(2.675, 2), "2.68");
+}
+
+TEST(PlaceMoney, PutsAnAmountWrittenElsewhereInTheMoneyPattern) {
+    EXPECT_EQ(PlaceMoney("1.2M", false), "$1.2M");
+    EXPECT_EQ(PlaceMoney("350k", true), "-$350k");
+    EXPECT_EQ(PlaceMoney("1,2M", true, kFrench), "-1,2M\u00a0$");
+}
+
 }  // namespace
 }  // namespace korvel

@@ -12,6 +12,7 @@
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "windows/main/Main.h"
+#include "windows/team/TeamFinances.h"
 
 namespace korvel {
 namespace {
@@ -297,6 +298,53 @@ TEST_F(TeamInfoWindow, ProjectionOnceTheSeasonHasStarted) {
         EXPECT_EQ(info.lblProjBal.ForeColor, c.colour);
         EXPECT_EQ(info.lblPIM.Caption, FormatFixed(160.0f / std::stoi(c.gp), 1));
     }
+}
+
+// The balance is worked out from the amounts as shown, so a desktop that writes money its own way
+// must read each amount back in its style: the projection and its colour stay the same.
+TEST_F(TeamInfoWindow, ProjectionIsTheSameInEveryNumberStyle) {
+    const NumberStyle french{",", "\u202f", "-", "#\u00a0$", "-#\u00a0$"};
+    const NumberStyle swedish{",", "\u00a0", "\u2212", "#\u00a0$", "\u2212#\u00a0$"};
+    struct Restore {
+        ~Restore() { SetNumberStyle({}); }
+    } restore;
+    Install();
+    vars.League.SeasonStarted = kTrue;
+    vars.League.ScheduledGames = 81;
+    Shown().HomeGamesPlayed = 40;
+    Shown().RevenuePerGame = 10001;
+    Shown().Coach.Salary = 168000;
+    Shown().Wins[0] = 40;
+    Shown().Losses[0] = 30;
+    Shown().Ties[0] = 10;
+    for (const std::int32_t finances : {-4001, 1234567}) {
+        Shown().Finances = finances;
+        const std::int64_t balance = 5000 + finances - 1000;
+        for (const NumberStyle& style : {NumberStyle{}, french, swedish}) {
+            SCOPED_TRACE(style.Money + " " + std::to_string(finances));
+            SetNumberStyle(style);
+            DisplayTeam info(session, ui);
+            info.Form_Load();
+            EXPECT_EQ(info.lblProjBal.Caption, FormatDollars(balance, style));
+            EXPECT_EQ(info.lblProjBal.ForeColor, balance < 0 ? kRed : kWhite);
+        }
+    }
+}
+
+TEST(ReadDisplayedAmount, ReadsAmountsBackInTheStyleTheyWereWrittenIn) {
+    const NumberStyle french{",", "\u202f", "-", "#\u00a0$", "-#\u00a0$"};
+    const NumberStyle german{",", ".", "-", "#\u00a0$", "-#\u00a0$"};
+    const NumberStyle swedish{",", "\u00a0", "\u2212", "#\u00a0$", "\u2212#\u00a0$"};
+    for (const NumberStyle& style : {NumberStyle{}, french, german, swedish}) {
+        for (const std::int64_t amount : {0LL, 7LL, -500LL, 8225875LL, -19388303LL}) {
+            EXPECT_EQ(ReadDisplayedAmount(FormatDollars(amount, style), style), amount)
+                << FormatDollars(amount, style);
+        }
+    }
+    // Texts the English style reads as it always has.
+    EXPECT_EQ(ReadDisplayedAmount("-$2,500", NumberStyle{}), -2500);
+    EXPECT_EQ(ReadDisplayedAmount("", NumberStyle{}), 0);
+    EXPECT_EQ(ReadDisplayedAmount("n/a", NumberStyle{}), 0);
 }
 
 TEST_F(TeamInfoWindow, BalanceIsWorkedOutFromTheDisplayedAmounts) {

@@ -124,11 +124,31 @@ void SlotLabel::SizeChanged() {
 void SlotLabel::SetHelp(const QString& help) {
     help_ = help;
     ShowToolTip();
+    setAccessibleDescription(help);
+}
+
+void SlotLabel::SetPlaceName(const QString& place) {
+    place_ = place;
+    SpeakName();
+}
+
+void SlotLabel::SpeakName() {
+    const QString caption = WholeCaption().trimmed();
+    const QString who =
+        caption.isEmpty() ? QCoreApplication::translate("korvel::qt::SlotLabel", "empty") : caption;
+    QString name = place_.isEmpty() ? who
+                                    : QCoreApplication::translate("korvel::qt::SlotLabel", "%1: %2")
+                                          .arg(place_, who);
+    if (property("dragRefused").toBool()) {
+        name = QCoreApplication::translate("korvel::qt::SlotLabel", "%1, refused").arg(name);
+    }
+    if (accessibleName() != name) setAccessibleName(name);
 }
 
 void SlotLabel::ShowFilled() {
     SetState("filled", !text().isEmpty());
     ShowToolTip();
+    SpeakName();
 }
 
 void SlotLabel::ShowMarked(bool marked) {
@@ -319,6 +339,7 @@ void SlotLabel::paintEvent(QPaintEvent*) {
 void SlotLabel::SetDragOver(DragState state) {
     SetState("dragOver", state == DragState::Accepted);
     SetState("dragRefused", state == DragState::Refused);
+    SpeakName();
 }
 
 void SlotLabel::dragEnterEvent(QDragEnterEvent* event) {

@@ -28,8 +28,13 @@ class SlotLabel : public QLabel {
 
     // The widest caption the slot should show whole; its width follows the font.
     void SetWidestCaption(const QString& caption);
-    // What the tooltip says about using the slot, after the caption when that is cut.
+    // What the tooltip says about using the slot, after the caption when that is cut; a screen
+    // reader reads it as the slot's description.
     void SetHelp(const QString& help);
+    // The place the slot stands for ("Line 2 LW"). A screen reader names the slot by its place
+    // and who is in it: "Line 2 LW: Petri Mäkelä", "Line 2 LW: empty", and while a dragged
+    // player would be refused, "Line 2 LW: empty, refused".
+    void SetPlaceName(const QString& place);
     // True when the caption is cut to the slot's width.
     bool CaptionCut() const;
 
@@ -75,6 +80,7 @@ class SlotLabel : public QLabel {
     void ShowToolTip();
     // Forgets the kept size hints and tells the layout to ask again.
     void SizeChanged();
+    void SpeakName();
 
     QString widest_;
     mutable QSize sizeHint_;         // invalid until asked for
@@ -84,6 +90,7 @@ class SlotLabel : public QLabel {
     QString tipShown_;                // the tooltip's text as last set, before its markup
     QString help_;
     QString out_;
+    QString place_;
 };
 
 }  // namespace korvel::qt

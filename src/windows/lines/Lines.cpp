@@ -32,6 +32,11 @@ int Lines::SlotColumn(int Index) const {
     return Index < kGoalieLabel ? Index % 5 : Index - kGoalieLabel;
 }
 
+std::string Lines::SlotPlaceName(int Index) const {
+    if (Index < 0 || Index >= kSlotLabels) return {};
+    return PlaceName(SlotRow(Index), SlotColumn(Index));
+}
+
 std::string Lines::EntryCaption(std::uint8_t entry) const {
     return session_.NamesPlayer(entry) ? vars_.Players[0][entry].Name.Utf8() : std::string();
 }

@@ -117,6 +117,9 @@ class Lines : public Window {
 
     // The line-up row shown in view row 0: 0 even strength, 4 power play, 8 penalty kill.
     int FirstViewRow() const;
+    // The place slot label `Index` shows in the current view, for people: "Line 2 LW",
+    // "PP Line 1 (5 on 4) C", "Goalie", "Extra Skater 1"; empty for an unknown label.
+    std::string SlotPlaceName(int Index) const;
     // True when slot label `Index` would take the candidate on row `listRow` of List2 (a goalie
     // only the goalie slot, a skater any other, once per line).
     bool SlotTakes(int Index, int listRow) const;

@@ -188,7 +188,7 @@ void PlayerInfo::ShowSkaterStatistics(const Player& player) {
         player.Shots > 0
             ? FormatFixed(
                   static_cast<float>(player.Goals) / static_cast<float>(player.Shots) * 100.0f, 1)
-            : "0.0";
+            : FormatFixed(0.0, 1);
 }
 
 // A goalie's record holds wins, losses, ties, goals against, penalty minutes, assists and

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 namespace korvel {
 namespace {
@@ -46,11 +47,19 @@ FinanceProjection ProjectFinances(const Team& team, const SeasonFigures& season)
     return projection;
 }
 
-std::int64_t ReadDisplayedAmount(std::string_view text) {
-    std::string number;
-    for (const char c : text) {
-        if (c != '$' && c != ',') number += c;
-    }
+std::int64_t ReadDisplayedAmount(std::string_view text, const NumberStyle& style) {
+    std::string number(text);
+    const auto replaceAll = [&number](const std::string& part, const std::string& by) {
+        if (part.empty() || part == by) return;
+        for (auto at = number.find(part); at != std::string::npos; at = number.find(part, at)) {
+            number.replace(at, part.size(), by);
+            at += by.size();
+        }
+    };
+    replaceAll(style.GroupSeparator, "");
+    replaceAll(style.Minus, "-");
+    // The money sign and the blanks that set it apart (no-break spaces in many languages).
+    for (const char* apart : {"$", "\u00a0", "\u202f"}) replaceAll(apart, "");
     const auto start = number.find_first_not_of(' ');
     if (start == std::string::npos) return 0;
     std::int64_t value = 0;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "league/Records.h"
+#include "platform/NumberFormat.h"
 
 namespace korvel {
 
@@ -35,8 +36,11 @@ std::int64_t FarmCost(std::int32_t salary);
 
 FinanceProjection ProjectFinances(const Team& team, const SeasonFigures& season);
 
-// An amount read back from its displayed text ("-$2,500" gives -2500): the dollar sign and the
-// separators are dropped and the leading number is taken; a text without one gives 0.
-std::int64_t ReadDisplayedAmount(std::string_view text);
+// An amount read back from its displayed text in the number style it was written in ("-$2,500"
+// gives -2500, and so does "-2 500 $" in French): the dollar sign, the separators and the blanks
+// around them are dropped, the style's minus sign read, and the leading number taken; a text
+// without one gives 0.
+std::int64_t ReadDisplayedAmount(std::string_view text,
+                                 const NumberStyle& style = CurrentNumberStyle());
 
 }  // namespace korvel

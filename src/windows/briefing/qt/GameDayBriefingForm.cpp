@@ -12,6 +12,7 @@
 #include <QSettings>
 
 #include "platform/qt/QtText.h"
+#include "platform/qt/ScreenReader.h"
 
 namespace korvel {
 namespace {
@@ -91,6 +92,9 @@ GameDayBriefingForm::GameDayBriefingForm(GameDayBriefing& window, QWidget* paren
             FitWidth(*lstSection[section]);
         }
     });
+    for (int section = 0; section < GameDayBriefing::kSections; ++section) {
+        qt::NameAfterHeading(binder, *lstSection[section], *lblSection[section]);
+    }
     binder.RefreshAll();
     SetExitButton(*cmdExit);
     std::vector<QWidget*> chain(lstSection.begin(), lstSection.end());

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/qt/Positions.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/RatedPlayerTable.h"
 #include "platform/qt/Translate.h"
@@ -150,8 +151,12 @@ void CandidateTable::Fill(const ListBox& control) {
         item->setData(Player, kLineRole, line);
         item->setData(Player, kSortRole, qt::ToQString(player.Name.Utf8()).trimmed().toLower());
         item->setData(Position, kSortRole, static_cast<int>(player.Position));
-        // A code that is no position shows as its number.
-        if (player.Position > Goalie) item->setText(Position, QString::number(player.Position));
+        // A code that is no position shows as its number; a badge is spoken as its name.
+        if (player.Position > Goalie) {
+            item->setText(Position, QString::number(player.Position));
+        } else {
+            item->setData(Position, Qt::AccessibleTextRole, qt::LookOfPosition(player.Position)->Name);
+        }
         item->setText(Overall, overall ? QString::number(*overall) : QString("-"));
         item->setData(Overall, kSortRole, overall.value_or(-1));
         item->setText(Offence, QString::number(OffenseRatingOf(player)));
@@ -219,6 +224,10 @@ void CandidateTable::ShowList(const ListBox& control, const std::vector<LineUse>
             item->setIcon(Player, UseMark(used, palette(), mark));
             item->setToolTip(Player, QCoreApplication::translate("CandidateTable", UseText(used)));
             item->setData(Player, kUseRole, static_cast<int>(used));
+            // The mark is a picture: a screen reader hears what it means after the name.
+            item->setData(Player, Qt::AccessibleTextRole,
+                          QCoreApplication::translate("korvel::CandidateTable", "%1, %2")
+                              .arg(item->text(Player).trimmed(), UseText(used)));
         }
         if (line == control.ListIndex) selected = item;
     }

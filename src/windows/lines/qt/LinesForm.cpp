@@ -1,5 +1,6 @@
 #include "windows/lines/qt/LinesForm.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include "platform/qt/FlatButton.h"
 #include "platform/qt/PositionBadge.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/ScreenReader.h"
 #include "platform/qt/Style.h"
 #include "platform/qt/UndoMenu.h"
 #include "windows/lines/qt/RowCaption.h"
@@ -85,6 +87,8 @@ LinesForm::LinesForm(Lines& window, QWidget* parent)
     Binder().OnRefresh([this] { ShowStyles(); });
     Binder().RefreshAll();
     KeepNamesWhole();
+    // The window opens at the list of players to choose from: choosing comes before placing.
+    List2->setFocus(Qt::OtherFocusReason);
     // As large as the content asks at the desktop's font and scale; the form cuts it to the screen.
     resize(sizeHint());
 }
@@ -124,6 +128,9 @@ void LinesForm::CreateWidgets() {
     List2->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     if (qt::Decorations()) List2->setStyleSheet(qt::StyleSheetOf("QTreeView"));
     List2->setToolTip(QCoreApplication::translate("LinesForm", "F6: to the slots and back"));
+    List2->setAccessibleName(QCoreApplication::translate("korvel::LinesForm", "Dressed players"));
+    List2->setAccessibleDescription(QCoreApplication::translate(
+        "korvel::LinesForm", "Pick a player, then press Enter on a slot; F6 goes to the slots and back"));
     connect(List2, &QTreeWidget::itemSelectionChanged, this, [this] { ReadSelection(); });
 
     SortOrder = new QComboBox(background_);
@@ -298,6 +305,7 @@ void LinesForm::LayOut() {
     auto* orderLabel =
         new QLabel(QCoreApplication::translate("LinesForm", "Sort &by:"), background_);
     orderLabel->setBuddy(SortOrder);
+    qt::NameChoiceList(*SortOrder);
     order->addWidget(orderLabel);
     order->addWidget(SortOrder, 1);
     auto* right = new QVBoxLayout;
@@ -352,6 +360,7 @@ void LinesForm::ShowStyles() {
     if (marked_ >= 0 && (markedView_ != window_.FirstViewRow() || !lblPlayer[marked_]->isVisible()))
         Unmark();
     for (int n = 0; n < Lines::kSlotLabels; ++n) {
+        lblPlayer[n]->SetPlaceName(qt::ToQString(window_.SlotPlaceName(n)));
         lblPlayer[n]->ShowFilled();
         lblPlayer[n]->ShowOut(qt::ToQString(window_.SlotOut[static_cast<std::size_t>(n)]));
     }

@@ -1,5 +1,6 @@
 #include "windows/main/qt/MainForm.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QDir>
@@ -332,6 +333,21 @@ void MainForm::CreateWidgets() {
             *lstTeams[conf], window_.lstTeams[conf], [this, conf] { window_.lstTeams_Click(conf); },
             [this, conf] { window_.lstTeams_DblClick(conf); });
         OpenOnEnter(*lstTeams[conf], conf);
+    }
+    binder.OnRefresh([this] { NameLists(); });
+}
+
+// A screen reader names each list after the conference over it and the division chosen.
+void MainForm::NameLists() {
+    const std::array<const QLabel*, 2> conferences{Label1, Label2};
+    for (int conf = 0; conf < 2; ++conf) {
+        const QString conference = conferences[conf]->text();
+        const QListWidgetItem* division = lstDivs[conf]->currentItem();
+        lstDivs[conf]->setAccessibleName(QCoreApplication::translate("korvel::MainForm", "Divisions of %1").arg(conference));
+        lstTeams[conf]->setAccessibleName(
+            division != nullptr && lstDivs[conf]->currentRow() >= 0
+                ? QCoreApplication::translate("korvel::MainForm", "Teams of %1").arg(division->text().trimmed())
+                : QCoreApplication::translate("korvel::MainForm", "Teams of %1").arg(conference));
     }
 }
 

@@ -74,6 +74,7 @@ class MainForm : public qt::MainWindowForm {
 
   private:
     QWidget* MakeLeagueChangedBar(QWidget* parent);
+    void NameLists();
     void CreateWidgets();
     void CreateMenus();
     void ShowStatus();

@@ -138,9 +138,17 @@ SkillBar::SkillBar(QWidget* parent) : QWidget(parent) {
 }
 
 void SkillBar::SetValue(std::optional<int> value) {
-    if (value == value_) return;
+    if (value == value_ && !accessibleName().isEmpty()) return;
     value_ = value;
     update();
+    const QString rating = value ? QString::number(*value)
+                                 : QCoreApplication::translate("korvel::SkillBar", "no rating");
+    setAccessibleName(
+        QCoreApplication::translate("korvel::SkillBar", "%1: %2").arg(skill_, rating));
+}
+
+void SkillBar::SetSkill(const QString& skill) {
+    skill_ = skill;
 }
 
 void SkillBar::paintEvent(QPaintEvent*) {
@@ -253,6 +261,7 @@ QWidget* PlayerInfoForm::CreateSkills() {
             value->setFont(Scaled(value->font(), 1.2, true));
         }
         skillBars[n] = new SkillBar(this);
+        skillBars[n]->SetSkill(qt::ToQString(field.Caption));
         grid->addWidget(caption, row, column);
         grid->addWidget(value, row, column + 1);
         grid->addWidget(skillBars[n], row, column + 2);

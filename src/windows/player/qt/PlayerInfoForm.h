@@ -23,6 +23,8 @@ class SkillBar : public QWidget {
 
     void SetValue(std::optional<int> value);
     std::optional<int> Value() const { return value_; }
+    // The skill the bar shows: a screen reader names the bar "Skating: 72".
+    void SetSkill(const QString& skill);
 
     QSize sizeHint() const override { return {140, 10}; }
     QSize minimumSizeHint() const override { return {60, 8}; }
@@ -32,6 +34,7 @@ class SkillBar : public QWidget {
 
   private:
     std::optional<int> value_;
+    QString skill_;
 };
 
 // The player card on screen: the title line, the identity block, the skills with their bars, the

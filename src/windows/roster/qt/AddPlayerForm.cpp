@@ -16,6 +16,7 @@
 #include "platform/qt/FramedCheckBox.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Translate.h"
+#include "platform/qt/ScreenReader.h"
 
 namespace korvel {
 
@@ -81,6 +82,8 @@ AddPlayerForm::AddPlayerForm(AddPlayer& window, QWidget* parent)
     form->addRow("", chkRookie);
     form->addRow(QCoreApplication::translate("AddPlayerForm", "&Salary"), txtSalary);
     form->addRow(QCoreApplication::translate("AddPlayerForm", "&Contract"), txtContract);
+    qt::NameChoiceList(*cboPosition);
+    qt::NameChoiceList(*cboHand);
 
     auto* skills =
         new QGroupBox(QCoreApplication::translate("AddPlayerForm", "Skills (0 to 99)"), this);

@@ -16,6 +16,7 @@
 #include "platform/qt/FramedCheckBox.h"
 #include "platform/qt/Positions.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/ScreenReader.h"
 #include "platform/qt/Style.h"
 #include "platform/qt/Translate.h"
 #include "platform/qt/UndoMenu.h"
@@ -222,6 +223,10 @@ void RosterForm::Bind() {
             list1[place]->ShowList(window_.list1[place]);
         }
     });
+    const std::array<QLabel*, Roster::kLists> headings{Label6, Label3, Label2};
+    for (int place = 0; place < Roster::kLists; ++place) {
+        qt::NameAfterHeading(binder, *list1[place], *headings[static_cast<std::size_t>(place)]);
+    }
 }
 
 // Each shortcut clicks its button, so it runs exactly what the mouse would.

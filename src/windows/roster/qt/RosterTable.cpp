@@ -138,10 +138,17 @@ void RosterTable::FillRow(QTreeWidgetItem& item, const ListItem& line, int lineI
     // A known position is painted as its badge; any other code is shown as text.
     const bool badge = window_.RosterPlayer(line.ItemData).Position <= Goalie;
     item.setText(Position, badge ? QString() : qt::ToQString(details.Position));
+    item.setData(Position, Qt::AccessibleTextRole,
+                 badge ? qt::ToQString(details.Position) : QVariant());
     item.setText(Overall, details.Overall ? QString::number(*details.Overall) : QString("-"));
     item.setText(Offence, QString::number(details.Offence));
     item.setText(Defence, QString::number(details.Defence));
     item.setText(Absence, qt::Translated(details.Absence));
+    // An empty "Out" cell means the player is available; a screen reader says so.
+    item.setData(Absence, Qt::AccessibleTextRole,
+                 details.Absence.empty()
+                     ? QCoreApplication::translate("korvel::RosterTable", "available")
+                     : QVariant());
     for (int c = Overall; c <= Defence; ++c)
         item.setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     item.setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);

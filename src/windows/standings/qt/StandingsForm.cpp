@@ -1,5 +1,6 @@
 #include "windows/standings/qt/StandingsForm.h"
 
+#include <QCoreApplication>
 #include <QBoxLayout>
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -138,6 +139,7 @@ StandingsForm::StandingsForm(Standings& window, QWidget* parent)
     scroll->setWidget(content);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAccessibleName(QCoreApplication::translate("korvel::StandingsForm", "Standings"));
 
     lblUnlisted = new QLabel(this);
     lblUnlisted->setWordWrap(true);
@@ -187,6 +189,9 @@ QWidget* StandingsForm::MakeDivision(const DivisionStandings& division) {
     auto* table = new QTableWidget(static_cast<int>(division.Teams.size()), kColumns, box);
     table->setObjectName(
         QString("standings-%1-%2").arg(division.Conference).arg(division.Division));
+    table->setAccessibleName(heading->text());
+    table->setAccessibleDescription(QCoreApplication::translate("korvel::StandingsForm",
+                                                             "Enter or a double click makes the team current"));
     for (int column = 0; column < kColumns; ++column) {
         auto* header = new QTableWidgetItem(HeaderOf(column));
         header->setToolTip(QCoreApplication::translate(
@@ -277,6 +282,10 @@ void StandingsForm::ShowCurrentTeam() {
                 item->setFont(font);
                 item->setBackground(current ? QBrush(tint) : QBrush());
             }
+            // Colour and bold say it on screen; a screen reader says it in words.
+            QTableWidgetItem* name = table->item(row, kTeamColumn);
+            name->setData(Qt::AccessibleTextRole,
+                          current ? QCoreApplication::translate("korvel::StandingsForm", "%1, current team").arg(name->text()) : QVariant());
         }
     }
     shownCurrent_ = window_.CurrentTeam;

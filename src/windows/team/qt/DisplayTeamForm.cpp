@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "platform/NumberFormat.h"
 #include "platform/qt/FlatButton.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/Translate.h"
@@ -137,13 +138,13 @@ QString CaptionOf(std::string_view name) {
     return {};
 }
 
-// "$1.2M", "-$350k", "$900": short enough to sit on a bar.
+// "$1.2M", "-$350k", "$900": short enough to sit on a bar, in the money style of the locale.
 QString ShortAmount(std::int64_t amount) {
     const double size = std::abs(static_cast<double>(amount));
-    const QString sign = amount < 0 ? "-$" : "$";
-    if (size >= 1e6) return sign + QString::number(size / 1e6, 'f', 1) + "M";
-    if (size >= 1e4) return sign + QString::number(size / 1e3, 'f', 0) + "k";
-    return sign + QString::number(size, 'f', 0);
+    std::string text = size >= 1e6   ? FormatFixed(size / 1e6, 1) + "M"
+                       : size >= 1e4 ? FormatFixed(size / 1e3, 0) + "k"
+                                     : FormatFixed(size, 0);
+    return QString::fromStdString(PlaceMoney(text, amount < 0));
 }
 
 }  // namespace
@@ -155,6 +156,7 @@ FinanceChart::FinanceChart(QWidget* parent) : QWidget(parent) {
         fontMetrics().horizontalAdvance(QT_TRANSLATE_NOOP("DisplayTeamForm", "Expenses")) * 5,
         fontMetrics().height() * 11 + 16);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAccessibleName(QCoreApplication::translate("korvel::FinanceChart", "Finances"));
     setToolTip(
         QCoreApplication::translate("DisplayTeamForm",
                                     "Current finances, estimated revenue, projected expenses and "
@@ -166,6 +168,13 @@ void FinanceChart::SetAmounts(const Amounts& amounts) {
     if (amounts == amounts_) return;
     amounts_ = amounts;
     update();
+    setAccessibleDescription(
+        QCoreApplication::translate("korvel::FinanceChart",
+                                    "Now %1; revenue %2; expenses %3; balance %4")
+            .arg(QString::fromStdString(FormatDollars(amounts_[0])),
+                 QString::fromStdString(FormatDollars(amounts_[1])),
+                 QString::fromStdString(FormatDollars(amounts_[2])),
+                 QString::fromStdString(FormatDollars(amounts_[3]))));
 }
 
 void FinanceChart::paintEvent(QPaintEvent*) {
@@ -299,6 +308,23 @@ void DisplayTeamForm::BindFields() {
         values_[field.Name] = value;
         Binder().Bind(*value, window_.Field(field.Name));
     }
+    // A value may be selected with the mouse, so it takes the focus: a screen reader then says
+    // which value it is, and an empty one says so.
+    Binder().OnRefresh([this] {
+        for (const auto& [name, value] : values_) {
+            QString shown = value->text().trimmed();
+            if (shown.isEmpty()) {
+                shown = QCoreApplication::translate("korvel::DisplayTeamForm", "none");
+            }
+            const QString caption = CaptionOf(name);
+            const QString spoken =
+                caption.isEmpty()
+                    ? shown
+                    : QCoreApplication::translate("korvel::DisplayTeamForm", "%1: %2")
+                          .arg(caption, shown);
+            if (value->accessibleName() != spoken) value->setAccessibleName(spoken);
+        }
+    });
 }
 
 QWidget* DisplayTeamForm::MakeIdentity() {

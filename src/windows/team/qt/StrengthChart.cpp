@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QStringList>
 
 #include <array>
+
+#include "platform/NumberFormat.h"
 
 namespace korvel {
 namespace {
@@ -16,6 +19,7 @@ constexpr double kTopRating = 99.0;
 StrengthChart::StrengthChart(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(sizeHint().height());
+    setAccessibleName(QCoreApplication::translate("korvel::StrengthChart", "Strength by position"));
     setToolTip(QCoreApplication::translate(
         "StrengthChart",
         "Mean overall rating of the best players of each position that a game roster asks "
@@ -26,11 +30,21 @@ StrengthChart::StrengthChart(QWidget* parent) : QWidget(parent) {
 void StrengthChart::SetStrength(const TeamStrength& strength) {
     strength_ = strength;
     update();
+    // What the bars show, for a screen reader: each position with both numbers.
+    QStringList values;
+    for (std::size_t p = 0; p < kPositions.size(); ++p) {
+        const PositionStrength& position = strength_[p];
+        values << QCoreApplication::translate("korvel::StrengthChart", "%1: dressed %2, pro roster %3")
+                      .arg(kPositions[p],
+                           MeanText(position.Dressed, position.DressedCounted, position.Wanted),
+                           MeanText(position.Pro, position.ProCounted, position.Wanted));
+    }
+    setAccessibleDescription(values.join("; "));
 }
 
 QString StrengthChart::MeanText(const std::optional<double>& mean, int counted, int wanted) {
     if (!mean) return "-";
-    QString text = QString::number(*mean, 'f', 1);
+    QString text = QString::fromStdString(FormatFixed(*mean, 1));
     if (counted < wanted)
         text +=
             QCoreApplication::translate("StrengthChart", " (%1 of %2)").arg(counted).arg(wanted);
