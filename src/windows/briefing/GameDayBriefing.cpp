@@ -134,6 +134,10 @@ void GameDayBriefing::ShowCardOf(const Player& player) {
     ShowPlayerCard(vars_, ui_, 0);
 }
 
+void GameDayBriefing::cmdSeason_Click() {
+    if (open_.Season) open_.Season();
+}
+
 void GameDayBriefing::cmdExit_Click() {
     Unload();
 }

@@ -37,6 +37,7 @@ class Main : public Window {
     MenuItem ViewTeam{"View Team", true, "Ctrl+V"};
     MenuItem Standings{"Standings", true, "Ctrl+T"};
     MenuItem Briefing{"Briefing", true, "Ctrl+B"};
+    MenuItem Season{"Season", true, "Ctrl+G"};
     MenuItem coach{"Coach", false};
     MenuItem SetRoster{"Set Game Roster", true, "Ctrl+R"};
     MenuItem SetLines{"Set Lines", true, "Ctrl+E"};
@@ -68,6 +69,8 @@ class Main : public Window {
     void Standings_Click();
     // Opens the game-day briefing of the current team.
     void Briefing_Click();
+    // Opens the season so far of the current team.
+    void Season_Click();
     // Makes `team` current as a click on it in a team list does, selecting its division and entry
     // when the lists show it.
     void SelectTeam(int team);
