@@ -180,7 +180,7 @@ TEST_F(SeasonCommand, SixGameDaysGiveSevenStatesFormAndTheWaiverWire) {
 
     const RunResult csv = Season({"--csv"});
     ASSERT_EQ(csv.ExitCode, 0) << csv.Err;
-    EXPECT_EQ(csv.Out.substr(0, csv.Out.find('\r')),
+    EXPECT_EQ(csv.Out.substr(0, csv.Out.find('\n')),
               "Index,Name,Position,GP,G,A,PTS,PlusMinus,PIM,W,L,T,GA,SO");
 }
 

@@ -211,7 +211,7 @@ std::string CsvCell(const std::string& text) {
 }
 
 void PrintCsv(std::ostream& out, const Season& s) {
-    out << "Index,Name,Position,GP,G,A,PTS,PlusMinus,PIM,W,L,T,GA,SO\r\n";
+    out << "Index,Name,Position,GP,G,A,PTS,PlusMinus,PIM,W,L,T,GA,SO\n";
     const auto n = [](int value) { return std::to_string(value); };
     for (const FormLine& f : s.Form) {
         out << f.Index << ',' << CsvCell(f.Name) << ',' << CsvCell(f.Position) << ',' << f.GP;
@@ -222,7 +222,7 @@ void PrintCsv(std::ostream& out, const Season& s) {
             out << ',' << n(f.G) << ',' << n(f.A) << ',' << n(f.PTS) << ',' << n(f.PlusMinus)
                 << ',' << n(f.PIM) << ",,,,,";
         }
-        out << "\r\n";
+        out << '\n';
     }
 }
 

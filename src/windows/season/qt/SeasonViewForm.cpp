@@ -192,10 +192,11 @@ void SeasonViewForm::FillTables() {
         table->item(row, Place)->setData(Qt::UserRole, line.Index);
     }
     for (QTableWidget* table : {tblSkaters, tblGoalies}) {
-        table->setSortingEnabled(true);
-        table->horizontalHeader()->setSortIndicatorShown(true);
-        // Shown as the window gives them (best first) until a heading is clicked.
+        // Shown as the window gives them (best first) until a heading is clicked: no sort
+        // column yet when sorting is turned on, which sorts at once by the indicated one.
         table->horizontalHeader()->setSortIndicator(-1, Qt::DescendingOrder);
+        table->horizontalHeader()->setSortIndicatorShown(true);
+        table->setSortingEnabled(true);
         if (table->rowCount() > 0) table->setCurrentCell(0, Name);
     }
 }
