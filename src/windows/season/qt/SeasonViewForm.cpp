@@ -93,8 +93,7 @@ SeasonViewForm::SeasonViewForm(SeasonView& window, QWidget* parent)
     binder.Bind(*cmdExit, window_.cmdExit, [this] { window_.cmdExit_Click(); });
 
     auto* left = new QVBoxLayout;
-    left->addWidget(Heading(Tr("&Form over the last %n game day(s)", "", SeasonView::kFormDays),
-                            tblSkaters, this));
+    left->addWidget(Heading("&" + qt::ToQString(window_.lblForm.Caption), tblSkaters, this));
     left->addWidget(tblSkaters, 3);
     left->addWidget(Heading(Tr("&Goalies"), tblGoalies, this));
     left->addWidget(tblGoalies, 1);
@@ -153,8 +152,8 @@ QTableWidget* SeasonViewForm::MakeTable(bool goalies, const QString& name) {
     table->verticalHeader()->setDefaultSectionSize(row);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
-    table->setMinimumHeight(row * (goalies ? 2 : kRows) + table->horizontalHeader()->sizeHint().height() + 4);
-    table->setMinimumWidth(metrics.averageCharWidth() * 60);
+    table->setMinimumHeight(row * (goalies ? 3 : kRows) + table->horizontalHeader()->sizeHint().height() + 4);
+    table->setMinimumWidth(metrics.averageCharWidth() * 78);
     connect(table, &QTableWidget::cellDoubleClicked, this,
             [this, table](int r, int) { OpenRow(*table, r); });
     table->installEventFilter(this);
