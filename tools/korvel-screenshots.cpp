@@ -17,6 +17,8 @@
 #include <string>
 #include <unistd.h>
 
+#include "league/LeagueFiles.h"
+#include "league/RecordCodec.h"
 #include "league/RosterSlots.h"
 #include "league/Variables.h"
 #include "platform/qt/DesktopIdentity.h"
@@ -30,6 +32,7 @@
 #include "windows/player/PlayerInfo.h"
 #include "windows/roster/AddPlayer.h"
 #include "windows/roster/Roster.h"
+#include "windows/season/SeasonView.h"
 #include "windows/standings/Standings.h"
 #include "windows/team/DisplayTeam.h"
 
@@ -99,6 +102,48 @@ int FirstPlayer(const Variables& vars) {
         if (!vars.Players[0][index].IsEmptyPlace()) return index;
     }
     return 0;
+}
+
+// A game day of the league's simulation, told by its files: each pair of teams plays, the first
+// twenty players of each team get a game, and now and then a goal, an assist or a penalty, all in
+// a pattern that varies from day to day.
+void PlayAGameDay(const fs::path& base, int lastTeam, int day) {
+    Bytes teams = ReadWholeFile(WithExtension(base, ".tms"));
+    Bytes roster = ReadWholeFile(WithExtension(base, ".ros"));
+    constexpr std::size_t kTeam = RecordLayout<Team>::Size, kPlayer = RecordLayout<Player>::Size;
+    for (int t = 0; t + 1 <= lastTeam; t += 2) {
+        const std::size_t home = static_cast<std::size_t>(t) * kTeam, away = home + kTeam;
+        if (away + kTeam > teams.size()) break;
+        Team a = DecodeRecord<Team>(std::span(teams).subspan(home, kTeam));
+        Team b = DecodeRecord<Team>(std::span(teams).subspan(away, kTeam));
+        const int goalsA = (day * 7 + t * 3) % 6, goalsB = (day * 5 + t) % 5;
+        (goalsA > goalsB ? a.Wins : goalsA < goalsB ? a.Losses : a.Ties)[0]++;
+        (goalsA > goalsB ? b.Losses : goalsA < goalsB ? b.Wins : b.Ties)[0]++;
+        a.GoalsFor = static_cast<std::int16_t>(a.GoalsFor + goalsA);
+        a.GoalsAgainst = static_cast<std::int16_t>(a.GoalsAgainst + goalsB);
+        b.GoalsFor = static_cast<std::int16_t>(b.GoalsFor + goalsB);
+        b.GoalsAgainst = static_cast<std::int16_t>(b.GoalsAgainst + goalsA);
+        EncodeValue(a, teams.data() + home);
+        EncodeValue(b, teams.data() + away);
+    }
+    for (int t = 0; t <= lastTeam; ++t) {
+        for (int i = 0; i < 20; ++i) {
+            const std::size_t at = (PlayerRecordNumber(t, i) - 1) * kPlayer;
+            if (at + kPlayer > roster.size()) break;
+            Player p = DecodeRecord<Player>(std::span(roster).subspan(at, kPlayer));
+            if (p.IsEmptyPlace()) continue;
+            ++p.GamesPlayed;
+            p.Goals = static_cast<std::uint8_t>(p.Goals + ((day + i) % 5 == 0 ? 1 : 0));
+            p.Assists = static_cast<std::uint8_t>(p.Assists + ((day * i) % 3 == 1 ? 1 : 0));
+            p.PlusMinus = static_cast<std::int16_t>(p.PlusMinus + (day + i) % 3 - 1);
+            if ((day + i) % 7 == 0) p.PenaltyMin = static_cast<std::int16_t>(p.PenaltyMin + 2);
+            if (i == 4 && day == 3) p.Status = static_cast<std::uint8_t>(p.Status / 100 * 100 + 2);
+            if (i == 4 && day == 6) p.Status = static_cast<std::uint8_t>(p.Status / 100 * 100);
+            EncodeValue(p, roster.data() + at);
+        }
+    }
+    WriteWholeFile(WithExtension(base, ".tms"), teams);
+    WriteWholeFile(WithExtension(base, ".ros"), roster);
 }
 
 }  // namespace
@@ -184,6 +229,18 @@ int main(int argc, char* argv[]) {
     vars.CurrentPlayerIndex = FirstPlayer(vars);
     PlayerInfo card(vars);
     pictures.Show(card, [&](QDialog& form) { pictures.Save(form, "player-card"); });
+
+    // The season view after a few game days of the league's simulation (the league is a
+    // generated one of the script's own).
+    const fs::path base = vars.LeaguePath;
+    for (int day = 1; day <= 8; ++day) {
+        PlayAGameDay(base, vars.League.LastTeam, day);
+        window.LoadLg(base);
+    }
+    window.SelectTeam(vars.CurrentTeam);
+    ui.ModalHook = [&](QDialog& form) { pictures.Save(form, "season"); };
+    window.Season_Click();
+    ui.ModalHook = nullptr;
 
     return pictures.Failed() ? 1 : 0;
 }

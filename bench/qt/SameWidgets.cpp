@@ -81,7 +81,7 @@ std::unique_ptr<QMainWindow> MakeSameWidgetsWindow(const Main& main) {
     }
     if (!recent.empty()) file->addSeparator();
     file->addAction(Text(main.exit.Caption))->setShortcut(QKeySequence(Text(main.exit.Shortcut)));
-    AddMenu(*window, main.manager, {&main.ViewTeam, &main.Standings, &main.Briefing});
+    AddMenu(*window, main.manager, {&main.ViewTeam, &main.Standings, &main.Briefing, &main.Season});
     AddMenu(*window, main.coach, {&main.SetRoster, &main.SetLines});
     AddMenu(*window, main.Info, {&main.About})->addAction("About Qt");
     window->menuBar()->addMenu("Help")->addAction("Korvel Help")->setShortcut(Qt::Key_F1);

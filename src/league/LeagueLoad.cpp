@@ -52,7 +52,8 @@ LeagueLoaded LoadLeague(Variables& vars, const fs::path& base) {
     LeagueLoaded loaded;
     loaded.ShortRoster = ShortRosterWarning(league);
     try {
-        loaded.Visit = VisitGameDays(vars.StartFolder, base, league.League, ReadLeagueState(base));
+        loaded.Visit = VisitGameDays(vars.StartFolder, base, league.League,
+                                     ReadLeagueState(base, league.TeamFile));
         loaded.Notice = loaded.Visit->Notice;
     } catch (const std::exception& failure) {
         // The briefing is no reason to refuse the league.
@@ -65,8 +66,8 @@ LeagueLoaded LoadLeague(Variables& vars, const fs::path& base) {
         // A history that cannot be written (a full disk) costs the next briefing its comparison,
         // never the load.
         try {
-            if (auto history = loaded.Visit ? StageGameDays(*loaded.Visit) : std::nullopt) {
-                files.push_back(std::move(*history));
+            if (loaded.Visit) {
+                for (StagedFile& file : StageGameDays(*loaded.Visit)) files.push_back(std::move(file));
             }
         } catch (const FileError& failure) {
             loaded.Notice +=

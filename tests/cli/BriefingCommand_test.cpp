@@ -238,13 +238,30 @@ TEST_F(BriefingCommand, AnUnusableHistoryIsSetAsideAndTheBriefingStartsAfresh) {
     EXPECT_FALSE(other.Json()["Previous"].get<bool>());
 }
 
-// A history Korvel wrote in its first format: eight bytes at a time into one checksum.
+// A history Korvel wrote in its first format: the league's files whole, eight bytes at a time
+// into one checksum.
 TEST_F(BriefingCommand, AHistoryOfTheFirstFormatStillGivesThePreviousDay) {
     const fs::path history = folders.Start() / "korvel.days";
     Briefing();
-    Bytes first = ReadWholeFile(history);
-    first.resize(first.size() - 8);
-    first[17] = 1;  // the format version, after the magic line
+    const std::string magic = "KORVEL GAME DAYS\n";
+    Bytes first(magic.begin(), magic.end());
+    const auto put = [&](std::uint64_t value, int width) {
+        for (int i = 0; i < width; ++i) first.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    const auto block = [&](const Bytes& bytes, int width) {
+        put(bytes.size(), width);
+        first.insert(first.end(), bytes.begin(), bytes.end());
+    };
+    put(1, 2);  // the format
+    put(1, 2);  // one league
+    const std::string key = base.lexically_normal().string();
+    block(Bytes(key.begin(), key.end()), 2);
+    const Bytes league = ReadWholeFile(WithExt(base, ".lge"));
+    first.insert(first.end(), league.begin(), league.begin() + 26);  // its name and LastTeam
+    put(1, 1);  // one game day
+    block(ReadWholeFile(WithExt(base, ".tms")), 4);
+    block(ReadWholeFile(WithExt(base, ".ros")), 4);
+    block(fs::exists(WithExt(base, ".wvr")) ? ReadWholeFile(WithExt(base, ".wvr")) : Bytes{}, 4);
     std::uint64_t sum = 0xcbf29ce484222325ULL;
     std::size_t at = 0;
     for (; at + 8 <= first.size(); at += 8) {

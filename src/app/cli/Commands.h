@@ -35,6 +35,7 @@ Command AddCheckLinesCommand(CLI::App& app);
 Command AddTeamCommand(CLI::App& app);
 Command AddStandingsCommand(CLI::App& app);
 Command AddBriefingCommand(CLI::App& app);
+Command AddSeasonCommand(CLI::App& app);
 
 // Every command of korvel-cli, in the order of a game day, as its help lists them: one line each,
 // its name as typed on the command line beside what adds its parser.
@@ -46,6 +47,7 @@ struct RegisteredCommand {
 inline constexpr RegisteredCommand kCommandRegistry[] = {
     {"league", AddLeagueCommand},
     {"briefing", AddBriefingCommand},
+    {"season", AddSeasonCommand},
     {"standings", AddStandingsCommand},
     {"team", AddTeamCommand},
     {"players", AddPlayersCommand},

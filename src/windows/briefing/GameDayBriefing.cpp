@@ -144,6 +144,10 @@ void GameDayBriefing::ShowCardOf(const Player& player, const std::string& team) 
     ShowPlayerCard(vars_, ui_, player, team);
 }
 
+void GameDayBriefing::cmdSeason_Click() {
+    if (open_.Season) open_.Season();
+}
+
 void GameDayBriefing::cmdExit_Click() {
     Unload();
 }

@@ -23,6 +23,7 @@ class GameDayBriefing : public Window {
     enum Opens { kNothing = -1, kRosterWindow = 0, kLinesWindow = 1 };
     struct Openers {
         std::function<void()> Roster, Lines;  // as the Coach menu opens them
+        std::function<void()> Season;         // as Manager > Season opens it
     };
 
     GameDayBriefing(Variables& vars, Ui& ui, const GameDayVisit& visit, Openers open);
@@ -44,11 +45,13 @@ class GameDayBriefing : public Window {
     // The characters of a list line: longer entries are wrapped into several lines.
     static constexpr std::size_t kListColumns = 46;
     CheckBox chkShowAtStart{"Show at start", true};
+    Button cmdSeason{"Season so far\u2026"};
     Button cmdExit{"Exit"};
 
     void Form_Load() override;
     // Double click or Enter on the entry selected in list `section`.
     void lstSection_DblClick(int section);
+    void cmdSeason_Click();
     void cmdExit_Click();
 
   private:

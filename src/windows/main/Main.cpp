@@ -13,6 +13,7 @@
 #include "windows/briefing/GameDayBriefing.h"
 #include "windows/lines/Lines.h"
 #include "windows/roster/Roster.h"
+#include "windows/season/SeasonView.h"
 #include "windows/standings/Standings.h"
 #include "windows/team/DisplayTeam.h"
 
@@ -217,10 +218,20 @@ void Main::Standings_Click() {
 
 void Main::Briefing_Click() {
     if (!manager.Enabled || !gameDays_) return;
-    GameDayBriefing::Openers open{[this] { SetRoster_Click(); }, [this] { SetLines_Click(); }};
+    GameDayBriefing::Openers open{[this] { SetRoster_Click(); }, [this] { SetLines_Click(); },
+                                  [this] { Season_Click(); }};
     RunGuarded(ui_, KORVEL_TEXT("Main", "Briefing"), [&] {
         GameDayBriefing briefing(vars_, ui_, *gameDays_, std::move(open));
         ui_.ShowModal(briefing);
+    });
+}
+
+void Main::Season_Click() {
+    if (!manager.Enabled) return;
+    RunGuarded(ui_, "Season", [&] {
+        SeasonView season(vars_, ui_,
+                          gameDays_ ? gameDays_->Now : ReadLeagueState(vars_.LeaguePath));
+        ui_.ShowModal(season);
     });
 }
 

@@ -38,6 +38,7 @@ class Main : public Window {
     MenuItem ViewTeam{KORVEL_TEXT("Main", "View Team"), true, "Ctrl+V"};
     MenuItem Standings{KORVEL_TEXT("Main", "Standings"), true, "Ctrl+T"};
     MenuItem Briefing{KORVEL_TEXT("Main", "Briefing"), true, "Ctrl+B"};
+    MenuItem Season{KORVEL_TEXT("Main", "Season"), true, "Ctrl+G"};
     MenuItem coach{KORVEL_TEXT("Main", "Coach"), false};
     MenuItem SetRoster{KORVEL_TEXT("Main", "Set Game Roster"), true, "Ctrl+R"};
     MenuItem SetLines{KORVEL_TEXT("Main", "Set Lines"), true, "Ctrl+E"};
@@ -70,6 +71,8 @@ class Main : public Window {
     void Standings_Click();
     // Opens the game-day briefing of the current team.
     void Briefing_Click();
+    // Opens the season so far of the current team.
+    void Season_Click();
     // Makes `team` current as a click on it in a team list does, selecting its division and entry
     // when the lists show it.
     void SelectTeam(int team);

@@ -66,11 +66,15 @@ GameDayBriefingForm::GameDayBriefingForm(GameDayBriefing& window, QWidget* paren
     chkShowAtStart->setToolTip("Open the briefing by itself when a load finds a new game day.");
     binder.Bind(*chkShowAtStart, window_.chkShowAtStart,
                 [this] { QSettings().setValue(kShowAtStartKey, window_.chkShowAtStart.Value); });
+    cmdSeason = new QPushButton(this);
+    cmdSeason->setToolTip(tr("The team's run, each player's form, absences and the waiver wire."));
+    binder.Bind(*cmdSeason, window_.cmdSeason, [this] { window_.cmdSeason_Click(); });
     cmdExit = new QPushButton(this);
     binder.Bind(*cmdExit, window_.cmdExit, [this] { window_.cmdExit_Click(); });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(chkShowAtStart);
     bottom->addStretch(1);
+    bottom->addWidget(cmdSeason);
     bottom->addWidget(cmdExit);
 
     auto* root = new QVBoxLayout(this);
@@ -99,6 +103,7 @@ GameDayBriefingForm::GameDayBriefingForm(GameDayBriefing& window, QWidget* paren
     SetExitButton(*cmdExit);
     std::vector<QWidget*> chain(lstSection.begin(), lstSection.end());
     chain.push_back(chkShowAtStart);
+    chain.push_back(cmdSeason);
     chain.push_back(cmdExit);
     qt::SetTabChain(chain);
     // The first list with entries; with none, Exit.

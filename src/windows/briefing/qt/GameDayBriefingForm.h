@@ -28,6 +28,7 @@ class GameDayBriefingForm : public qt::DialogForm {
     std::array<QLabel*, GameDayBriefing::kSections> lblSection{};
     std::array<QListWidget*, GameDayBriefing::kSections> lstSection{};
     QCheckBox* chkShowAtStart = nullptr;
+    QPushButton* cmdSeason = nullptr;
     QPushButton* cmdExit = nullptr;
 
   protected:

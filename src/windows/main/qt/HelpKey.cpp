@@ -10,6 +10,7 @@
 #include "windows/player/qt/PlayerInfoForm.h"
 #include "windows/roster/qt/AddPlayerForm.h"
 #include "windows/roster/qt/RosterForm.h"
+#include "windows/season/qt/SeasonViewForm.h"
 #include "windows/standings/qt/StandingsForm.h"
 #include "windows/team/qt/DisplayTeamForm.h"
 
@@ -24,6 +25,7 @@ QString HelpSection(const QWidget& window) {
     if (dynamic_cast<const DisplayTeamForm*>(&window) != nullptr) return "team-info";
     if (dynamic_cast<const StandingsForm*>(&window) != nullptr) return "standings";
     if (dynamic_cast<const GameDayBriefingForm*>(&window) != nullptr) return "briefing";
+    if (dynamic_cast<const SeasonViewForm*>(&window) != nullptr) return "season";
     return {};
 }
 

@@ -33,6 +33,7 @@
 #include "windows/player/qt/PlayerInfoForm.h"
 #include "windows/roster/qt/AddPlayerForm.h"
 #include "windows/roster/qt/RosterForm.h"
+#include "windows/season/qt/SeasonViewForm.h"
 #include "windows/standings/qt/StandingsForm.h"
 #include "windows/team/DisplayTeam.h"
 #include "windows/team/qt/DisplayTeamForm.h"
@@ -98,6 +99,7 @@ void RegisterWindowForms(qt::QtUi& ui) {
     ui.RegisterForm<AddPlayer, AddPlayerForm>();
     ui.RegisterForm<Standings, StandingsForm>();
     ui.RegisterForm<GameDayBriefing, GameDayBriefingForm>();
+    ui.RegisterForm<SeasonView, SeasonViewForm>();
 }
 
 MainForm::MainForm(Main& window, const Variables& vars, QWidget* parent)
@@ -374,6 +376,7 @@ void MainForm::CreateMenus() {
     ViewTeam = addItem(manager, window_.ViewTeam, 'V', [this] { window_.ViewTeam_Click(); });
     Standings = addItem(manager, window_.Standings, 'S', [this] { window_.Standings_Click(); });
     Briefing = addItem(manager, window_.Briefing, 'B', [this] { window_.Briefing_Click(); });
+    Season = addItem(manager, window_.Season, 'e', [this] { window_.Season_Click(); });
     coach = addMenu(window_.coach, 'C');
     SetRoster = addItem(coach, window_.SetRoster, 'R', [this] { window_.SetRoster_Click(); });
     SetLines = addItem(coach, window_.SetLines, 'L', [this] { window_.SetLines_Click(); });

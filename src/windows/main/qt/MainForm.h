@@ -45,6 +45,7 @@ class MainForm : public qt::MainWindowForm {
     QAction* ViewTeam = nullptr;
     QAction* Standings = nullptr;
     QAction* Briefing = nullptr;
+    QAction* Season = nullptr;
     QAction* SetRoster = nullptr;
     QAction* SetLines = nullptr;
     QAction* About = nullptr;
