@@ -81,10 +81,28 @@ bool Writable(const fs::path& file) {
     return (fs::status(file).permissions() & fs::perms::owner_write) != fs::perms::none;
 }
 
-void MakeReadOnly(const fs::path& file) {
-    fs::permissions(file, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-}
+// Makes files read-only, and writable again when it goes, failed test or not, so that their
+// folder can be removed on every system.
+class ReadOnlyWhileHeld {
+  public:
+    explicit ReadOnlyWhileHeld(std::vector<fs::path> files) : files_(std::move(files)) {
+        for (const fs::path& file : files_) {
+            fs::permissions(file,
+                            fs::perms::owner_write | fs::perms::group_write |
+                                fs::perms::others_write,
+                            fs::perm_options::remove);
+        }
+    }
+    ~ReadOnlyWhileHeld() {
+        for (const fs::path& file : files_) {
+            std::error_code ignored;
+            fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ignored);
+        }
+    }
+
+  private:
+    std::vector<fs::path> files_;
+};
 
 // A file a user made read-only (a league's history he keeps as it is, a working copy of a shared
 // folder) is replaced as any other, and comes back read-only; the others stay writable.
@@ -94,8 +112,7 @@ TEST(SystemFiles, AReplacedReadOnlyFileStaysReadOnly) {
     const fs::path teams = folder / "swp.t";
     const fs::path roster = folder / "swp.r";
     for (const fs::path& file : {history, teams, roster}) WriteWholeFile(file, BytesOf("old"));
-    MakeReadOnly(history);
-    MakeReadOnly(teams);
+    const ReadOnlyWhileHeld readOnly({history, teams});
 
     WriteWholeFile(history, BytesOf("new history"));
     std::vector<StagedFile> set;
@@ -112,8 +129,6 @@ TEST(SystemFiles, AReplacedReadOnlyFileStaysReadOnly) {
     for (const auto& file : expected) {
         EXPECT_EQ(ReadWholeFile(file.File), BytesOf(file.Content)) << Utf8Of(file.File);
         EXPECT_EQ(Writable(file.File), file.Writable) << Utf8Of(file.File);
-        // Writable again, so that the folder can be removed on every system.
-        fs::permissions(file.File, fs::perms::owner_write, fs::perm_options::add);
     }
 }
 
