@@ -18,6 +18,7 @@
 #include "league/Records.h"
 #include "platform/Console.h"
 #include "platform/Files.h"
+#include "platform/PeopleText.h"
 #include "platform/Text1252.h"
 #include "platform/Utf8Paths.h"
 
@@ -104,7 +105,8 @@ fs::path WritePasswords(const fs::path& base, const std::vector<TeamPassword>& p
         text += std::to_string(entry.TeamIndex) + "\t" + entry.Team + "\t" + entry.Password + "\n";
     }
     const fs::path file = base.parent_path() / "PASSWORDS.txt";
-    WriteWholeFile(file, Bytes(text.begin(), text.end()));
+    const std::string forPeople = TextForPeople(text);
+    WriteWholeFile(file, Bytes(forPeople.begin(), forPeople.end()));
     return file;
 }
 

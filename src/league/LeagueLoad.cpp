@@ -1,5 +1,7 @@
 #include "league/LeagueLoad.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -31,11 +33,45 @@ bool WorkingCopyFailed(const fs::path& league, const fs::path& startFolder,
     return true;
 }
 
+// The bytes the working copies of the league `base` take: what a load writes in the start folder.
+std::uintmax_t WorkingCopiesSize(const fs::path& base) {
+    std::uintmax_t size = 0;
+    const struct {
+        const char* Extension;
+        std::size_t Limit;
+    } copies[] = {{".tms", kTeamFileLimit}, {".ros", kRosterFileLimit}, {".lge", kLeagueFileLimit}};
+    for (const auto& copy : copies) {
+        std::error_code error;
+        const std::uintmax_t file = fs::file_size(WithExtension(base, copy.Extension), error);
+        if (!error) size += std::min<std::uintmax_t>(file, copy.Limit);
+    }
+    return size;
+}
+
+// The free bytes of the disk holding `folder` when they are too few for the working copies of
+// the league `base`: a write failed because the disk is full, whatever the system called it.
+std::optional<std::uintmax_t> FullDiskSpace(const fs::path& base, const fs::path& folder) {
+    std::error_code error;
+    const fs::space_info space = fs::space(folder, error);
+    if (error || space.available >= WorkingCopiesSize(base)) return std::nullopt;
+    return space.available;
+}
+
 }  // namespace
 
 std::string LoadFailureText(const fs::path& path, const fs::path& startFolder,
                             const std::exception& failure) {
     if (WorkingCopyFailed(path, startFolder, failure)) {
+        if (const auto free = FullDiskSpace(path, startFolder)) {
+            return KORVEL_PHRASE("League",
+                                 "The disk of the start folder %1 is full: Korvel keeps its "
+                                 "working copies of the league there, and they need %2 bytes; %3 "
+                                 "bytes are free. Make room on the disk, or start Korvel in "
+                                 "another folder.\n\n%4")
+                .With({Utf8Of(startFolder), std::to_string(WorkingCopiesSize(path)),
+                       std::to_string(*free), failure.what()})
+                .English();
+        }
         return KORVEL_PHRASE("League",
                              "The start folder %1 must be writable: Korvel keeps its working "
                              "copies of the league there.\n\n%2")

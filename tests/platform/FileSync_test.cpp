@@ -1,17 +1,22 @@
-// How a replaced file reaches the disk. The test program puts its own fsync and close in front of
-// the C library's, to see which files and folders are flushed in which order and to make a close
-// fail on purpose.
+// How a replaced file reaches the disk. The test program puts its own fsync, close and statvfs in
+// front of the C library's, to see which files and folders are flushed in which order, to make a
+// close fail on purpose and to show a disk with little room.
 
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "league/LeagueFiles.h"
+#include "league/LeagueLoad.h"
 #include "league/LeagueTestFiles.h"
 #include "league/RosterSlots.h"
 #include "league/Variables.h"
@@ -24,7 +29,9 @@ namespace {
 struct FileCallWatch {
     bool On = false;
     std::vector<std::string> Synced;  // paths, in order
-    std::string FailCloseOf;          // a close of a file whose path holds this fails with EIO
+    std::string FailCloseOf;          // a close of a file whose path holds this fails
+    int CloseError = EIO;             // with this error
+    std::optional<std::uint64_t> FreeBytes;  // what statvfs says is free, when set
 } watch;
 
 std::string PathOf(int fd) {
@@ -59,8 +66,18 @@ extern "C" int close(int fd) {
                       PathOf(fd).find(watch.FailCloseOf) != std::string::npos;
     const int result = real(fd);
     if (!fail) return result;
-    errno = EIO;
+    errno = watch.CloseError;
     return -1;
+}
+
+extern "C" int statvfs(const char* path, struct statvfs* buffer) {
+    static const auto real = Real<int (*)(const char*, struct statvfs*)>("statvfs");
+    const int result = real(path, buffer);
+    if (result == 0 && watch.On && watch.FreeBytes) {
+        buffer->f_bavail = *watch.FreeBytes / buffer->f_frsize;
+        buffer->f_bfree = buffer->f_bavail;
+    }
+    return result;
 }
 
 namespace korvel {
@@ -69,7 +86,7 @@ namespace {
 using test::FolderEntries;
 
 struct Watching {
-    Watching() { watch = {true, {}, {}}; }
+    Watching() { watch = {true, {}, {}, EIO, std::nullopt}; }
     ~Watching() { watch.On = false; }
 };
 
@@ -143,6 +160,56 @@ TEST(FileReplacement, AFailedCloseFailsTheWriteAndKeepsTheOldFile) {
     EXPECT_EQ(message, (folder / "swp.t").string() + ": cannot be written (Input/output error)");
     EXPECT_EQ(ReadWholeFile(folder / "swp.t"), (Bytes{1, 2, 3}));
     EXPECT_EQ(FolderEntries(folder.Path()), std::set<std::string>{"swp.t"});
+}
+
+// A load whose working copy cannot be written says why in its first words: a full disk when the
+// disk holding the start folder has less room than the working copies need, whatever error the
+// system gave, else a start folder that must be writable. The cause line follows either way.
+TEST(FileReplacement, ALoadThatFailsOnAFullDiskSaysTheDiskIsFull) {
+    const struct {
+        int Error;
+        std::optional<std::uint64_t> Free;
+        std::string Beginning;
+    } cases[] = {
+        {ENOSPC, 4096, "The disk of the start folder "},
+        {EIO, 0, "The disk of the start folder "},
+        {ENOSPC, std::nullopt, "The start folder "},  // the disk has room again
+        {EACCES, std::nullopt, "The start folder "},
+    };
+    for (const auto& failing : cases) {
+        test::TempFolder folder;
+        const auto base = folder / "league" / "L";
+        std::filesystem::create_directories(base.parent_path());
+        test::LeagueBuilder builder;
+        builder.AddTeam("Wolves", 0, 0);
+        builder.Write(base);
+        Variables vars;
+        InitialiseVariables(vars, folder.Path());
+        std::string message;
+        {
+            Watching watching;
+            watch.FailCloseOf = ".swp.t.tmp";
+            watch.CloseError = failing.Error;
+            watch.FreeBytes = failing.Free;
+            try {
+                LoadLeague(vars, base);
+            } catch (const std::exception& failure) {
+                message = LoadFailureText(base, folder.Path(), failure);
+            }
+        }
+        const std::string cause = std::strerror(failing.Error);
+        SCOPED_TRACE(cause);
+        EXPECT_EQ(message.rfind(failing.Beginning + folder.Path().string(), 0), 0u) << message;
+        EXPECT_EQ(message.find("is full"), failing.Free ? failing.Beginning.size() +
+                                                               folder.Path().string().size() + 1
+                                                         : std::string::npos)
+            << message;
+        EXPECT_NE(message.find("\n\n" + (folder / "swp.t").string() + ": cannot be written (" +
+                               cause + ")"),
+                  std::string::npos)
+            << message;
+        EXPECT_FALSE(FileExists(vars.SwapTeamFile));
+    }
 }
 
 // Files committed as one set are flushed by one flush of their file system before any is renamed,

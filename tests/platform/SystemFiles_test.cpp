@@ -6,10 +6,13 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "platform/CommitJournal.h"
 #include "platform/FileLock.h"
 #include "platform/Files.h"
 #include "platform/FolderLock.h"
+#include "platform/PeopleText.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/SystemFiles.h"
 #include "platform/Utf8Paths.h"
@@ -72,6 +75,80 @@ TEST(SystemFiles, AWaiterOnARemovedLockFileLocksTheOneInItsPlace) {
     EXPECT_TRUE(FileExists(fresh / "korvel.lock"));
     made.ReleaseLeavingNoTrace();
     EXPECT_FALSE(FileExists(fresh / "korvel.lock"));
+}
+
+bool Writable(const fs::path& file) {
+    return (fs::status(file).permissions() & fs::perms::owner_write) != fs::perms::none;
+}
+
+// Makes files read-only, and writable again when it goes, failed test or not, so that their
+// folder can be removed on every system.
+class ReadOnlyWhileHeld {
+  public:
+    explicit ReadOnlyWhileHeld(std::vector<fs::path> files) : files_(std::move(files)) {
+        for (const fs::path& file : files_) {
+            fs::permissions(file,
+                            fs::perms::owner_write | fs::perms::group_write |
+                                fs::perms::others_write,
+                            fs::perm_options::remove);
+        }
+    }
+    ~ReadOnlyWhileHeld() {
+        for (const fs::path& file : files_) {
+            std::error_code ignored;
+            fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ignored);
+        }
+    }
+
+  private:
+    std::vector<fs::path> files_;
+};
+
+// A file a user made read-only (a league's history he keeps as it is, a working copy of a shared
+// folder) is replaced as any other, and comes back read-only; the others stay writable.
+TEST(SystemFiles, AReplacedReadOnlyFileStaysReadOnly) {
+    test::TempFolder folder;
+    const fs::path history = folder / "korvel.days";
+    const fs::path teams = folder / "swp.t";
+    const fs::path roster = folder / "swp.r";
+    for (const fs::path& file : {history, teams, roster}) WriteWholeFile(file, BytesOf("old"));
+    const ReadOnlyWhileHeld readOnly({history, teams});
+
+    WriteWholeFile(history, BytesOf("new history"));
+    std::vector<StagedFile> set;
+    set.emplace_back(teams, BytesOf("new teams"), Flush::Never);
+    set.emplace_back(roster, BytesOf("new roster"), Flush::Never);
+    CommitTogether(std::move(set), folder.Path());
+
+    const struct {
+        fs::path File;
+        std::string Content;
+        bool Writable;
+    } expected[] = {{history, "new history", false}, {teams, "new teams", false},
+                    {roster, "new roster", true}};
+    for (const auto& file : expected) {
+        EXPECT_EQ(ReadWholeFile(file.File), BytesOf(file.Content)) << Utf8Of(file.File);
+        EXPECT_EQ(Writable(file.File), file.Writable) << Utf8Of(file.File);
+    }
+}
+
+// A file for people ends each line as the system's editors do; a line ended so already is kept,
+// and a text without a line end gains none.
+TEST(SystemFiles, TextForPeopleEndsEveryLineAsTheSystemDoes) {
+    const std::string end(SystemLineEnd());
+    ASSERT_TRUE(end == "\n" || end == "\r\n") << end;
+    const struct {
+        std::string Text;
+        std::string Written;
+    } cases[] = {
+        {"", ""},
+        {"no end", "no end"},
+        {"\n", end},
+        {"# header\n0\tWolves\tSECRET\n", "# header" + end + "0\tWolves\tSECRET" + end},
+        {"kept\r\nnext\n", "kept\r\nnext" + end},
+        {"\n\n", end + end},
+    };
+    for (const auto& each : cases) EXPECT_EQ(TextForPeople(each.Text), each.Written) << each.Text;
 }
 
 TEST(SystemFiles, NamesOutsideWindows1252AreKeptAndShownInUtf8) {

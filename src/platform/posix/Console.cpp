@@ -7,6 +7,8 @@ namespace korvel {
 
 void UseUtf8Output() {}
 
+void RestoreConsoleOutput() {}
+
 std::vector<std::string> Utf8Arguments(int argc, char** argv) {
     return std::vector<std::string>(argv, argv + argc);
 }

@@ -1,6 +1,8 @@
 #include "platform/Console.h"
 
+#include <atomic>
 #include <cstdio>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <io.h>
@@ -11,11 +13,40 @@
 
 namespace korvel {
 
+namespace {
+
+// The console's output code page before the program changed it; 0 while there is none to give
+// back (no console, or given back already).
+std::atomic<UINT> codePageBefore{0};
+
+// Ctrl+C, Ctrl+Break and closing the console end the program without its exit handlers: the code
+// page is given back here, and the system's own handler then ends the program as usual.
+BOOL WINAPI RestoreOnStop(DWORD) {
+    RestoreConsoleOutput();
+    return FALSE;
+}
+
+}  // namespace
+
 void UseUtf8Output() {
-    SetConsoleOutputCP(CP_UTF8);
+    // The console is the user's, shared with the shell that started us: a code page left at
+    // UTF-8 would change how every later program in it shows its text.
+    const UINT before = GetConsoleOutputCP();  // 0 without a console
+    if (before != 0 && before != CP_UTF8 && SetConsoleOutputCP(CP_UTF8)) {
+        codePageBefore = before;
+        static const bool undoneAtEnd = [] {
+            std::atexit(RestoreConsoleOutput);
+            return SetConsoleCtrlHandler(RestoreOnStop, TRUE) != 0;
+        }();
+        (void)undoneAtEnd;
+    }
     // Binary: "\n" stays one byte, as the programs write it on every system.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+}
+
+void RestoreConsoleOutput() {
+    if (const UINT before = codePageBefore.exchange(0); before != 0) SetConsoleOutputCP(before);
 }
 
 namespace {

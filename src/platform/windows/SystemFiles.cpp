@@ -116,18 +116,41 @@ bool MayPass(DWORD error) {
 
 }  // namespace
 
+namespace {
+
+// Replaces the existing normal file `to` by `from`, keeping `to`'s security and attributes, which
+// a rename over it would drop. A read-only file cannot be replaced: its read-only attribute is
+// lifted for the replacement and set again on the new file, or on the old one when the
+// replacement fails, so that a file a user made read-only stays so either way.
+bool ReplaceExisting(const std::wstring& from, const std::wstring& to, DWORD attributes) {
+    const bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (readOnly && !SetFileAttributesW(to.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
+        return false;
+    }
+    const bool replaced = ReplaceFileW(to.c_str(), from.c_str(), nullptr,
+                                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    if (readOnly) {
+        const DWORD error = GetLastError();
+        // A changed file is marked for the next backup, as any write marks it.
+        SetFileAttributesW(to.c_str(), replaced ? attributes | FILE_ATTRIBUTE_ARCHIVE : attributes);
+        SetLastError(error);
+    }
+    return replaced;
+}
+
+}  // namespace
+
 void ReplaceWith(const fs::path& temporary, const fs::path& target) {
     const std::wstring from = SystemPath(temporary);
     const std::wstring to = SystemPath(target);
     constexpr int kTries = 20;
     for (int attempt = 1;; ++attempt) {
-        // ReplaceFileW keeps the replaced file's security and attributes, which a rename over it
-        // would drop; a new file is renamed into place.
-        const bool replaced = ModeOfNormalFile(target)
-                                  ? ReplaceFileW(to.c_str(), from.c_str(), nullptr,
-                                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                                  : MoveFileExW(from.c_str(), to.c_str(),
-                                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        // A new file is renamed into place.
+        const bool replaced =
+            ModeOfNormalFile(target)
+                ? ReplaceExisting(from, to, AttributesOf(target))
+                : MoveFileExW(from.c_str(), to.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         if (replaced) return;
         const DWORD error = GetLastError();
         if (!MayPass(error) || attempt == kTries) ThrowError(error);

@@ -1,0 +1,9 @@
+#include "platform/PeopleText.h"
+
+namespace korvel {
+
+std::string_view SystemLineEnd() {
+    return "\n";
+}
+
+}  // namespace korvel
