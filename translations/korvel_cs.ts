@@ -742,6 +742,193 @@
     </message>
 </context>
 <context>
+    <name>GameDayBriefing</name>
+    <message>
+        <source>not injured</source>
+        <translation>nezraněn</translation>
+    </message>
+    <message>
+        <source>day-to-day</source>
+        <translation>den ode dne</translation>
+    </message>
+    <message>
+        <source>1-2 weeks</source>
+        <translation>1-2 týdny</translation>
+    </message>
+    <message>
+        <source>2-4 weeks</source>
+        <translation>2-4 týdny</translation>
+    </message>
+    <message>
+        <source>4-6 weeks</source>
+        <translation>4-6 týdnů</translation>
+    </message>
+    <message>
+        <source>2-4 months</source>
+        <translation>2-4 měsíce</translation>
+    </message>
+    <message>
+        <source>indefinitely</source>
+        <translation>na neurčito</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n zápas</numerusform>
+            <numerusform>%n zápasy</numerusform>
+            <numerusform>%n zápasů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, %4 PTS, GF %5, GA %6</source>
+        <translation>%1-%2-%3, %4 B, VG %5, OG %6</translation>
+    </message>
+    <message>
+        <source>in no division</source>
+        <translation>v žádné divizi</translation>
+    </message>
+    <message>
+        <source>%1th in the division</source>
+        <translation>%1. v divizi</translation>
+    </message>
+    <message>
+        <source>%1st in the division</source>
+        <translation>%1. v divizi</translation>
+    </message>
+    <message>
+        <source>%1nd in the division</source>
+        <translation>%1. v divizi</translation>
+    </message>
+    <message>
+        <source>%1rd in the division</source>
+        <translation>%1. v divizi</translation>
+    </message>
+    <message>
+        <source>Hurt: %1, %2</source>
+        <translation>Zraněn: %1, %2</translation>
+    </message>
+    <message>
+        <source>Healed: %1, was %2</source>
+        <translation>Uzdraven: %1, byl %2</translation>
+    </message>
+    <message>
+        <source>Changed: %1, %2, was %3</source>
+        <translation>Změna: %1, %2, bylo %3</translation>
+    </message>
+    <message>
+        <source>Suspended: %1, %2</source>
+        <translation>Distanc: %1, %2</translation>
+    </message>
+    <message>
+        <source>Back from suspension: %1, was %2</source>
+        <translation>Zpět po distancu: %1, byl %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, OV %3 OF %4 DF %5</source>
+        <translation>%1, %2, CEL %3 ÚT %4 OBR %5</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (bylo %2)</translation>
+    </message>
+    <message>
+        <source>Briefing: %1</source>
+        <translation>Přehled: %1</translation>
+    </message>
+    <message>
+        <source>%1 since the last game day</source>
+        <translation>%1 od posledního hracího dne</translation>
+    </message>
+    <message>
+        <source>%1: first visit, no earlier game day to compare</source>
+        <translation>%1: první návštěva, žádný dřívější hrací den k porovnání</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Bilance: %1</translation>
+    </message>
+    <message>
+        <source>Rank: %1</source>
+        <translation>Pořadí: %1</translation>
+    </message>
+    <message>
+        <source>Injuries</source>
+        <translation>Zranění</translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Distanc</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Příchody</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Odchody</translation>
+    </message>
+    <message>
+        <source>New on waivers</source>
+        <translation>Nově na listině waivers</translation>
+    </message>
+    <message>
+        <source>Ready for the next game</source>
+        <translation>Připraveni na příští zápas</translation>
+    </message>
+    <message>
+        <source>known from the next game day on</source>
+        <translation>známo od příštího hracího dne</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>beze změny</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>nikdo</translation>
+    </message>
+    <message>
+        <source>yes, ready for the league</source>
+        <translation>ano, připraven pro ligu</translation>
+    </message>
+    <message>
+        <source>On waivers</source>
+        <translation>Na listině waivers</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>left %1</source>
+        <translation>odešel z %1</translation>
+    </message>
+    <message>
+        <source>on waivers</source>
+        <translation>na listině waivers</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Přehled</translation>
+    </message>
+    <message>
+        <source>Show at start</source>
+        <translation>Zobrazit při spuštění</translation>
+    </message>
+    <message>
+        <source>Season so far…</source>
+        <translation>Dosavadní sezona…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+</context>
+<context>
     <name>GameDayBriefingForm</name>
     <message>
         <source>Open the briefing by itself when a load finds a new game day.</source>
@@ -1898,6 +2085,14 @@ Přetažením na jiné místo se obě vymění</translation>
     <message>
         <source>%1: better than %2 (OV %3)</source>
         <translation>%1: lepší než %2 (CEL %3)</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Sezona</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
     </message>
 </context>
 <context>

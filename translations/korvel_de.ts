@@ -742,6 +742,192 @@
     </message>
 </context>
 <context>
+    <name>GameDayBriefing</name>
+    <message>
+        <source>not injured</source>
+        <translation>nicht verletzt</translation>
+    </message>
+    <message>
+        <source>day-to-day</source>
+        <translation>von Tag zu Tag</translation>
+    </message>
+    <message>
+        <source>1-2 weeks</source>
+        <translation>1-2 Wochen</translation>
+    </message>
+    <message>
+        <source>2-4 weeks</source>
+        <translation>2-4 Wochen</translation>
+    </message>
+    <message>
+        <source>4-6 weeks</source>
+        <translation>4-6 Wochen</translation>
+    </message>
+    <message>
+        <source>2-4 months</source>
+        <translation>2-4 Monate</translation>
+    </message>
+    <message>
+        <source>indefinitely</source>
+        <translation>auf unbestimmte Zeit</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n Spiel</numerusform>
+            <numerusform>%n Spiele</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, %4 PTS, GF %5, GA %6</source>
+        <translation>%1-%2-%3, %4 Pkt, Tore %5:%6</translation>
+    </message>
+    <message>
+        <source>in no division</source>
+        <translation>in keiner Division</translation>
+    </message>
+    <message>
+        <source>%1th in the division</source>
+        <translation>Platz %1 in der Division</translation>
+    </message>
+    <message>
+        <source>%1st in the division</source>
+        <translation>Platz %1 in der Division</translation>
+    </message>
+    <message>
+        <source>%1nd in the division</source>
+        <translation>Platz %1 in der Division</translation>
+    </message>
+    <message>
+        <source>%1rd in the division</source>
+        <translation>Platz %1 in der Division</translation>
+    </message>
+    <message>
+        <source>Hurt: %1, %2</source>
+        <translation>Verletzt: %1, %2</translation>
+    </message>
+    <message>
+        <source>Healed: %1, was %2</source>
+        <translation>Genesen: %1, war %2</translation>
+    </message>
+    <message>
+        <source>Changed: %1, %2, was %3</source>
+        <translation>Geändert: %1, %2, war %3</translation>
+    </message>
+    <message>
+        <source>Suspended: %1, %2</source>
+        <translation>Gesperrt: %1, %2</translation>
+    </message>
+    <message>
+        <source>Back from suspension: %1, was %2</source>
+        <translation>Zurück nach Sperre: %1, war %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, OV %3 OF %4 DF %5</source>
+        <translation>%1, %2, GES %3 OFF %4 DEF %5</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (war %2)</translation>
+    </message>
+    <message>
+        <source>Briefing: %1</source>
+        <translation>Lagebericht: %1</translation>
+    </message>
+    <message>
+        <source>%1 since the last game day</source>
+        <translation>%1 seit dem letzten Spieltag</translation>
+    </message>
+    <message>
+        <source>%1: first visit, no earlier game day to compare</source>
+        <translation>%1: erster Besuch, kein früherer Spieltag zum Vergleich</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Bilanz: %1</translation>
+    </message>
+    <message>
+        <source>Rank: %1</source>
+        <translation>Platz: %1</translation>
+    </message>
+    <message>
+        <source>Injuries</source>
+        <translation>Verletzungen</translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Zugänge</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Abgänge</translation>
+    </message>
+    <message>
+        <source>New on waivers</source>
+        <translation>Neu auf der Waiver-Liste</translation>
+    </message>
+    <message>
+        <source>Ready for the next game</source>
+        <translation>Bereit für das nächste Spiel</translation>
+    </message>
+    <message>
+        <source>known from the next game day on</source>
+        <translation>ab dem nächsten Spieltag bekannt</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>keine Änderung</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>niemand</translation>
+    </message>
+    <message>
+        <source>yes, ready for the league</source>
+        <translation>ja, bereit für die Liga</translation>
+    </message>
+    <message>
+        <source>On waivers</source>
+        <translation>Auf der Waiver-Liste</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>left %1</source>
+        <translation>hat %1 verlassen</translation>
+    </message>
+    <message>
+        <source>on waivers</source>
+        <translation>auf der Waiver-Liste</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Lagebericht</translation>
+    </message>
+    <message>
+        <source>Show at start</source>
+        <translation>Beim Start zeigen</translation>
+    </message>
+    <message>
+        <source>Season so far…</source>
+        <translation>Die Saison bisher…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
     <name>GameDayBriefingForm</name>
     <message>
         <source>Open the briefing by itself when a load finds a new game day.</source>
@@ -1886,6 +2072,14 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
     <message>
         <source>%1: better than %2 (OV %3)</source>
         <translation>%1: besser als %2 (GES %3)</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Saison</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>

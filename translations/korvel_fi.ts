@@ -742,6 +742,192 @@
     </message>
 </context>
 <context>
+    <name>GameDayBriefing</name>
+    <message>
+        <source>not injured</source>
+        <translation>ei loukkaantunut</translation>
+    </message>
+    <message>
+        <source>day-to-day</source>
+        <translation>päivä kerrallaan</translation>
+    </message>
+    <message>
+        <source>1-2 weeks</source>
+        <translation>1-2 viikkoa</translation>
+    </message>
+    <message>
+        <source>2-4 weeks</source>
+        <translation>2-4 viikkoa</translation>
+    </message>
+    <message>
+        <source>4-6 weeks</source>
+        <translation>4-6 viikkoa</translation>
+    </message>
+    <message>
+        <source>2-4 months</source>
+        <translation>2-4 kuukautta</translation>
+    </message>
+    <message>
+        <source>indefinitely</source>
+        <translation>toistaiseksi</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n ottelu</numerusform>
+            <numerusform>%n ottelua</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, %4 PTS, GF %5, GA %6</source>
+        <translation>%1-%2-%3, %4 P, TM %5, PM %6</translation>
+    </message>
+    <message>
+        <source>in no division</source>
+        <translation>ei missään divisioonassa</translation>
+    </message>
+    <message>
+        <source>%1th in the division</source>
+        <translation>%1. divisioonassa</translation>
+    </message>
+    <message>
+        <source>%1st in the division</source>
+        <translation>%1. divisioonassa</translation>
+    </message>
+    <message>
+        <source>%1nd in the division</source>
+        <translation>%1. divisioonassa</translation>
+    </message>
+    <message>
+        <source>%1rd in the division</source>
+        <translation>%1. divisioonassa</translation>
+    </message>
+    <message>
+        <source>Hurt: %1, %2</source>
+        <translation>Loukkaantunut: %1, %2</translation>
+    </message>
+    <message>
+        <source>Healed: %1, was %2</source>
+        <translation>Parantunut: %1, oli %2</translation>
+    </message>
+    <message>
+        <source>Changed: %1, %2, was %3</source>
+        <translation>Muuttunut: %1, %2, oli %3</translation>
+    </message>
+    <message>
+        <source>Suspended: %1, %2</source>
+        <translation>Pelikiellossa: %1, %2</translation>
+    </message>
+    <message>
+        <source>Back from suspension: %1, was %2</source>
+        <translation>Palasi pelikiellosta: %1, oli %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, OV %3 OF %4 DF %5</source>
+        <translation>%1, %2, KOK %3 HYÖ %4 PUO %5</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (oli %2)</translation>
+    </message>
+    <message>
+        <source>Briefing: %1</source>
+        <translation>Katsaus: %1</translation>
+    </message>
+    <message>
+        <source>%1 since the last game day</source>
+        <translation>%1 edellisen ottelupäivän jälkeen</translation>
+    </message>
+    <message>
+        <source>%1: first visit, no earlier game day to compare</source>
+        <translation>%1: ensimmäinen käynti, ei aiempaa ottelupäivää vertailtavaksi</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>Rank: %1</source>
+        <translation>Sijoitus: %1</translation>
+    </message>
+    <message>
+        <source>Injuries</source>
+        <translation>Loukkaantumiset</translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Pelikiellot</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Tulleet</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Lähteneet</translation>
+    </message>
+    <message>
+        <source>New on waivers</source>
+        <translation>Uudet waiver-listalla</translation>
+    </message>
+    <message>
+        <source>Ready for the next game</source>
+        <translation>Valmis seuraavaan otteluun</translation>
+    </message>
+    <message>
+        <source>known from the next game day on</source>
+        <translation>tiedossa seuraavasta ottelupäivästä alkaen</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>ei muutoksia</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>ei ketään</translation>
+    </message>
+    <message>
+        <source>yes, ready for the league</source>
+        <translation>kyllä, valmis liigaan</translation>
+    </message>
+    <message>
+        <source>On waivers</source>
+        <translation>Waiver-listalla</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>left %1</source>
+        <translation>lähti joukkueesta %1</translation>
+    </message>
+    <message>
+        <source>on waivers</source>
+        <translation>waiver-listalla</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Katsaus</translation>
+    </message>
+    <message>
+        <source>Show at start</source>
+        <translation>Näytä käynnistettäessä</translation>
+    </message>
+    <message>
+        <source>Season so far…</source>
+        <translation>Kausi tähän mennessä…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Lopeta</translation>
+    </message>
+</context>
+<context>
     <name>GameDayBriefingForm</name>
     <message>
         <source>Open the briefing by itself when a load finds a new game day.</source>
@@ -1886,6 +2072,14 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
     <message>
         <source>%1: better than %2 (OV %3)</source>
         <translation>%1: parempi kuin %2 (KOK %3)</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Kausi</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Lopeta</translation>
     </message>
 </context>
 <context>

@@ -742,6 +742,192 @@
     </message>
 </context>
 <context>
+    <name>GameDayBriefing</name>
+    <message>
+        <source>not injured</source>
+        <translation>pas blessé</translation>
+    </message>
+    <message>
+        <source>day-to-day</source>
+        <translation>au jour le jour</translation>
+    </message>
+    <message>
+        <source>1-2 weeks</source>
+        <translation>1-2 semaines</translation>
+    </message>
+    <message>
+        <source>2-4 weeks</source>
+        <translation>2-4 semaines</translation>
+    </message>
+    <message>
+        <source>4-6 weeks</source>
+        <translation>4-6 semaines</translation>
+    </message>
+    <message>
+        <source>2-4 months</source>
+        <translation>2-4 mois</translation>
+    </message>
+    <message>
+        <source>indefinitely</source>
+        <translation>pour une durée indéterminée</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n match</numerusform>
+            <numerusform>%n matchs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, %4 PTS, GF %5, GA %6</source>
+        <translation>%1-%2-%3, %4 PTS, BP %5, BC %6</translation>
+    </message>
+    <message>
+        <source>in no division</source>
+        <translation>dans aucune division</translation>
+    </message>
+    <message>
+        <source>%1th in the division</source>
+        <translation>%1e de la division</translation>
+    </message>
+    <message>
+        <source>%1st in the division</source>
+        <translation>%1er de la division</translation>
+    </message>
+    <message>
+        <source>%1nd in the division</source>
+        <translation>%1e de la division</translation>
+    </message>
+    <message>
+        <source>%1rd in the division</source>
+        <translation>%1e de la division</translation>
+    </message>
+    <message>
+        <source>Hurt: %1, %2</source>
+        <translation>Blessé : %1, %2</translation>
+    </message>
+    <message>
+        <source>Healed: %1, was %2</source>
+        <translation>Rétabli : %1, était %2</translation>
+    </message>
+    <message>
+        <source>Changed: %1, %2, was %3</source>
+        <translation>Changé : %1, %2, était %3</translation>
+    </message>
+    <message>
+        <source>Suspended: %1, %2</source>
+        <translation>Suspendu : %1, %2</translation>
+    </message>
+    <message>
+        <source>Back from suspension: %1, was %2</source>
+        <translation>Retour de suspension : %1, était %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, OV %3 OF %4 DF %5</source>
+        <translation>%1, %2, GL %3 ATT %4 DÉF %5</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (était %2)</translation>
+    </message>
+    <message>
+        <source>Briefing: %1</source>
+        <translation>Bilan : %1</translation>
+    </message>
+    <message>
+        <source>%1 since the last game day</source>
+        <translation>%1 depuis le dernier jour de match</translation>
+    </message>
+    <message>
+        <source>%1: first visit, no earlier game day to compare</source>
+        <translation>%1 : première visite, aucun jour de match antérieur à comparer</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Fiche : %1</translation>
+    </message>
+    <message>
+        <source>Rank: %1</source>
+        <translation>Rang : %1</translation>
+    </message>
+    <message>
+        <source>Injuries</source>
+        <translation>Blessures</translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Suspensions</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Arrivées</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Départs</translation>
+    </message>
+    <message>
+        <source>New on waivers</source>
+        <translation>Nouveaux au ballottage</translation>
+    </message>
+    <message>
+        <source>Ready for the next game</source>
+        <translation>Prêt pour le prochain match</translation>
+    </message>
+    <message>
+        <source>known from the next game day on</source>
+        <translation>connu à partir du prochain jour de match</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>aucun changement</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>personne</translation>
+    </message>
+    <message>
+        <source>yes, ready for the league</source>
+        <translation>oui, prêt pour la ligue</translation>
+    </message>
+    <message>
+        <source>On waivers</source>
+        <translation>Au ballottage</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>left %1</source>
+        <translation>a quitté %1</translation>
+    </message>
+    <message>
+        <source>on waivers</source>
+        <translation>au ballottage</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Bilan</translation>
+    </message>
+    <message>
+        <source>Show at start</source>
+        <translation>Afficher au démarrage</translation>
+    </message>
+    <message>
+        <source>Season so far…</source>
+        <translation>La saison jusqu&apos;ici…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
     <name>GameDayBriefingForm</name>
     <message>
         <source>Open the briefing by itself when a load finds a new game day.</source>
@@ -1886,6 +2072,14 @@ Glisser sur une autre place pour échanger les deux</translation>
     <message>
         <source>%1: better than %2 (OV %3)</source>
         <translation>%1 : meilleur que %2 (GL %3)</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Saison</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>

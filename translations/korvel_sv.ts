@@ -742,6 +742,192 @@
     </message>
 </context>
 <context>
+    <name>GameDayBriefing</name>
+    <message>
+        <source>not injured</source>
+        <translation>inte skadad</translation>
+    </message>
+    <message>
+        <source>day-to-day</source>
+        <translation>dag för dag</translation>
+    </message>
+    <message>
+        <source>1-2 weeks</source>
+        <translation>1-2 veckor</translation>
+    </message>
+    <message>
+        <source>2-4 weeks</source>
+        <translation>2-4 veckor</translation>
+    </message>
+    <message>
+        <source>4-6 weeks</source>
+        <translation>4-6 veckor</translation>
+    </message>
+    <message>
+        <source>2-4 months</source>
+        <translation>2-4 månader</translation>
+    </message>
+    <message>
+        <source>indefinitely</source>
+        <translation>på obestämd tid</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n match</numerusform>
+            <numerusform>%n matcher</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, %4 PTS, GF %5, GA %6</source>
+        <translation>%1-%2-%3, %4 P, GM %5, IM %6</translation>
+    </message>
+    <message>
+        <source>in no division</source>
+        <translation>i ingen division</translation>
+    </message>
+    <message>
+        <source>%1th in the division</source>
+        <translation>%1:e i divisionen</translation>
+    </message>
+    <message>
+        <source>%1st in the division</source>
+        <translation>%1:a i divisionen</translation>
+    </message>
+    <message>
+        <source>%1nd in the division</source>
+        <translation>%1:a i divisionen</translation>
+    </message>
+    <message>
+        <source>%1rd in the division</source>
+        <translation>%1:e i divisionen</translation>
+    </message>
+    <message>
+        <source>Hurt: %1, %2</source>
+        <translation>Skadad: %1, %2</translation>
+    </message>
+    <message>
+        <source>Healed: %1, was %2</source>
+        <translation>Frisk: %1, var %2</translation>
+    </message>
+    <message>
+        <source>Changed: %1, %2, was %3</source>
+        <translation>Ändrad: %1, %2, var %3</translation>
+    </message>
+    <message>
+        <source>Suspended: %1, %2</source>
+        <translation>Avstängd: %1, %2</translation>
+    </message>
+    <message>
+        <source>Back from suspension: %1, was %2</source>
+        <translation>Tillbaka från avstängning: %1, var %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, OV %3 OF %4 DF %5</source>
+        <translation>%1, %2, TOT %3 ANF %4 FÖR %5</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (var %2)</translation>
+    </message>
+    <message>
+        <source>Briefing: %1</source>
+        <translation>Genomgång: %1</translation>
+    </message>
+    <message>
+        <source>%1 since the last game day</source>
+        <translation>%1 sedan förra matchdagen</translation>
+    </message>
+    <message>
+        <source>%1: first visit, no earlier game day to compare</source>
+        <translation>%1: första besöket, ingen tidigare matchdag att jämföra med</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Facit: %1</translation>
+    </message>
+    <message>
+        <source>Rank: %1</source>
+        <translation>Placering: %1</translation>
+    </message>
+    <message>
+        <source>Injuries</source>
+        <translation>Skador</translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Avstängningar</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Ankomna</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Lämnat</translation>
+    </message>
+    <message>
+        <source>New on waivers</source>
+        <translation>Nya på waivers</translation>
+    </message>
+    <message>
+        <source>Ready for the next game</source>
+        <translation>Redo för nästa match</translation>
+    </message>
+    <message>
+        <source>known from the next game day on</source>
+        <translation>känt från nästa matchdag</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>ingen ändring</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>ingen</translation>
+    </message>
+    <message>
+        <source>yes, ready for the league</source>
+        <translation>ja, redo för ligan</translation>
+    </message>
+    <message>
+        <source>On waivers</source>
+        <translation>På waivers</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>left %1</source>
+        <translation>lämnade %1</translation>
+    </message>
+    <message>
+        <source>on waivers</source>
+        <translation>på waivers</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Genomgång</translation>
+    </message>
+    <message>
+        <source>Show at start</source>
+        <translation>Visa vid start</translation>
+    </message>
+    <message>
+        <source>Season so far…</source>
+        <translation>Säsongen hittills…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avsluta</translation>
+    </message>
+</context>
+<context>
     <name>GameDayBriefingForm</name>
     <message>
         <source>Open the briefing by itself when a load finds a new game day.</source>
@@ -1886,6 +2072,14 @@ Dra till en annan plats för att byta de två</translation>
     <message>
         <source>%1: better than %2 (OV %3)</source>
         <translation>%1: bättre än %2 (TOT %3)</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Säsong</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avsluta</translation>
     </message>
 </context>
 <context>
