@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>Commit</name>
+    <message>
+        <source>%1. A save that Korvel could not finish waits in %2 with every file it names, and is finished the next time Korvel starts in this folder; until then no league is loaded here</source>
+        <translation>%1. Uložení, které Korvel nemohl dokončit, čeká v %2 se všemi soubory, které uvádí, a dokončí se při příštím spuštění programu Korvel v této složce; do té doby se zde žádná liga nenačte</translation>
+    </message>
+</context>
+<context>
     <name>DisplayTeam</name>
     <message>
         <source>Team Roster</source>
@@ -681,6 +688,260 @@
         <source>holds the game days of another league under %1 (%2)</source>
         <translation>obsahuje hrací dny jiné ligy pod %1 (%2)</translation>
     </message>
+    <message>
+        <source>is damaged (a league without game days)</source>
+        <translation>je poškozen (liga bez hracích dnů)</translation>
+    </message>
+    <message>
+        <source>no free name to set it aside under</source>
+        <translation>není volné jméno, pod kterým ji odložit</translation>
+    </message>
+    <message>
+        <source>is damaged (a number too long)</source>
+        <translation>je poškozen (příliš dlouhé číslo)</translation>
+    </message>
+    <message>
+        <source>is damaged (a game day larger than a league has)</source>
+        <translation>je poškozen (hrací den větší, než liga má)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change of the wrong size)</source>
+        <translation>je poškozen (změna nesprávné velikosti)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change past the end)</source>
+        <translation>je poškozen (změna za koncem)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change of an unknown kind)</source>
+        <translation>je poškozen (změna neznámého druhu)</translation>
+    </message>
+    <message>
+        <source>was written by a newer Korvel (format %1)</source>
+        <translation>byl zapsán novějším programem Korvel (formát %1)</translation>
+    </message>
+    <message>
+        <source>is damaged (an index longer than it can be)</source>
+        <translation>je poškozen (rejstřík delší, než může být)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after its index)</source>
+        <translation>je poškozen (bajty za jeho rejstříkem)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after a game day)</source>
+        <translation>je poškozen (bajty za hracím dnem)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after the season)</source>
+        <translation>je poškozen (bajty za sezonou)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after a change)</source>
+        <translation>je poškozen (bajty za změnou)</translation>
+    </message>
+</context>
+<context>
+    <name>GameDayBriefing</name>
+    <message>
+        <source>not injured</source>
+        <translation>nezraněn</translation>
+    </message>
+    <message>
+        <source>day-to-day</source>
+        <translation>den ode dne</translation>
+    </message>
+    <message>
+        <source>1-2 weeks</source>
+        <translation>1-2 týdny</translation>
+    </message>
+    <message>
+        <source>2-4 weeks</source>
+        <translation>2-4 týdny</translation>
+    </message>
+    <message>
+        <source>4-6 weeks</source>
+        <translation>4-6 týdnů</translation>
+    </message>
+    <message>
+        <source>2-4 months</source>
+        <translation>2-4 měsíce</translation>
+    </message>
+    <message>
+        <source>indefinitely</source>
+        <translation>na neurčito</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n zápas</numerusform>
+            <numerusform>%n zápasy</numerusform>
+            <numerusform>%n zápasů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, %4 PTS, GF %5, GA %6</source>
+        <translation>%1-%2-%3, %4 B, VG %5, OG %6</translation>
+    </message>
+    <message>
+        <source>in no division</source>
+        <translation>v žádné divizi</translation>
+    </message>
+    <message>
+        <source>%1th in the division</source>
+        <translation>%1. v divizi</translation>
+    </message>
+    <message>
+        <source>%1st in the division</source>
+        <translation>%1. v divizi</translation>
+    </message>
+    <message>
+        <source>%1nd in the division</source>
+        <translation>%1. v divizi</translation>
+    </message>
+    <message>
+        <source>%1rd in the division</source>
+        <translation>%1. v divizi</translation>
+    </message>
+    <message>
+        <source>Hurt: %1, %2</source>
+        <translation>Zraněn: %1, %2</translation>
+    </message>
+    <message>
+        <source>Healed: %1, was %2</source>
+        <translation>Uzdraven: %1, byl %2</translation>
+    </message>
+    <message>
+        <source>Changed: %1, %2, was %3</source>
+        <translation>Změna: %1, %2, bylo %3</translation>
+    </message>
+    <message>
+        <source>Suspended: %1, %2</source>
+        <translation>Distanc: %1, %2</translation>
+    </message>
+    <message>
+        <source>Back from suspension: %1, was %2</source>
+        <translation>Zpět po distancu: %1, byl %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, OV %3 OF %4 DF %5</source>
+        <translation>%1, %2, CEL %3 ÚT %4 OBR %5</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (bylo %2)</translation>
+    </message>
+    <message>
+        <source>Briefing: %1</source>
+        <translation>Přehled: %1</translation>
+    </message>
+    <message>
+        <source>%1 since the last game day</source>
+        <translation>%1 od posledního hracího dne</translation>
+    </message>
+    <message>
+        <source>%1: first visit, no earlier game day to compare</source>
+        <translation>%1: první návštěva, žádný dřívější hrací den k porovnání</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Bilance: %1</translation>
+    </message>
+    <message>
+        <source>Rank: %1</source>
+        <translation>Pořadí: %1</translation>
+    </message>
+    <message>
+        <source>Injuries</source>
+        <translation>Zranění</translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Distanc</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Příchody</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Odchody</translation>
+    </message>
+    <message>
+        <source>New on waivers</source>
+        <translation>Nově na listině waivers</translation>
+    </message>
+    <message>
+        <source>Ready for the next game</source>
+        <translation>Připraveni na příští zápas</translation>
+    </message>
+    <message>
+        <source>known from the next game day on</source>
+        <translation>známo od příštího hracího dne</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>beze změny</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>nikdo</translation>
+    </message>
+    <message>
+        <source>yes, ready for the league</source>
+        <translation>ano, připraven pro ligu</translation>
+    </message>
+    <message>
+        <source>On waivers</source>
+        <translation>Na listině waivers</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>left %1</source>
+        <translation>odešel z %1</translation>
+    </message>
+    <message>
+        <source>on waivers</source>
+        <translation>na listině waivers</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Přehled</translation>
+    </message>
+    <message>
+        <source>Show at start</source>
+        <translation>Zobrazit při spuštění</translation>
+    </message>
+    <message>
+        <source>Season so far…</source>
+        <translation>Dosavadní sezona…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+</context>
+<context>
+    <name>GameDayBriefingForm</name>
+    <message>
+        <source>Open the briefing by itself when a load finds a new game day.</source>
+        <translation>Otevřít přehled sám od sebe, když načtení najde nový hrací den.</translation>
+    </message>
+    <message>
+        <source>The team&apos;s run, each player&apos;s form, absences and the waiver wire.</source>
+        <translation>Výsledková křivka týmu, forma každého hráče, absence a listina waivers.</translation>
+    </message>
+    <message>
+        <source>Enter or a double click opens what the entry leads to.</source>
+        <translation>Enter nebo dvojklik otevře to, kam položka vede.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -691,6 +952,21 @@
     <message>
         <source>The manual is not installed: Korvel looked for %1 in the data folders of the system and beside the program.</source>
         <translation>Příručka není nainstalována: Korvel hledal %1 v datových složkách systému a vedle programu.</translation>
+    </message>
+</context>
+<context>
+    <name>Import Lines</name>
+    <message>
+        <source>%1 holds the lines of team number %2, which this league does not have.</source>
+        <translation>%1 obsahuje formace týmu číslo %2, který tato liga nemá.</translation>
+    </message>
+    <message>
+        <source>%1 holds the lines of %2, saved with another password than the team&apos;s lines password.</source>
+        <translation>%1 obsahuje formace týmu %2, uložené s jiným heslem, než je heslo formací týmu.</translation>
+    </message>
+    <message>
+        <source>%1 holds the lines of %2, not of %3.</source>
+        <translation>%1 obsahuje formace týmu %2, ne týmu %3.</translation>
     </message>
 </context>
 <context>
@@ -828,8 +1104,8 @@
         <translation>Historie hracích dnů %1 %2 a nešlo ji odložit (%3); přehled začíná znovu a soubor zůstává, jak je.</translation>
     </message>
     <message>
-        <source>The game-day history %1 %2 and could not be set aside; the briefing starts afresh and the file is left as it is.</source>
-        <translation>Historie hracích dnů %1 %2 a nešlo ji odložit; přehled začíná znovu a soubor zůstává, jak je.</translation>
+        <source>The game-day history %1 %2.</source>
+        <translation>Historie hracích dnů %1 %2.</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1370,10 @@ Přetažením na jiné místo se obě vymění</translation>
         <source>Reload</source>
         <translation>Načíst znovu</translation>
     </message>
+    <message>
+        <source>Season</source>
+        <translation>Sezona</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>
@@ -1132,6 +1412,10 @@ Přetažením na jiné místo se obě vymění</translation>
     <message>
         <source>Current team: %1</source>
         <translation>Aktuální tým: %1</translation>
+    </message>
+    <message>
+        <source>%1 will load when the open window closes.</source>
+        <translation>%1 se načte, až se otevřené okno zavře.</translation>
     </message>
 </context>
 <context>
@@ -1350,6 +1634,10 @@ Přetažením na jiné místo se obě vymění</translation>
         <source>Open &amp;Folder</source>
         <translation>Otevřít &amp;složku</translation>
     </message>
+    <message>
+        <source>The folder %1 could not be opened: the desktop has no program that shows folders, or it refused.</source>
+        <translation>Složku %1 nelze otevřít: pracovní prostředí nemá program, který zobrazuje složky, nebo ho odmítl.</translation>
+    </message>
 </context>
 <context>
     <name>RatedPlayerTable</name>
@@ -1405,6 +1693,96 @@ Přetažením na jiné místo se obě vymění</translation>
         <source>Injury code and games suspended</source>
         <translation>Kód zranění a zápasy distancu</translation>
     </message>
+    <message>
+        <source>Injury code and games suspended: out of the next game</source>
+        <translation>Kód zranění a zápasy distancu: chybí v příštím zápase</translation>
+    </message>
+</context>
+<context>
+    <name>Readiness</name>
+    <message>
+        <source>Ready for the league</source>
+        <translation>Připraven pro ligu</translation>
+    </message>
+    <message>
+        <source>Not ready for the league: %1</source>
+        <translation>Nepřipraven pro ligu: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not ready for the league (%n problems): %1</source>
+        <translation>
+            <numerusform>Nepřipraven pro ligu (%n problém): %1</numerusform>
+            <numerusform>Nepřipraven pro ligu (%n problémy): %1</numerusform>
+            <numerusform>Nepřipraven pro ligu (%n problémů): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is hurt (%2) and dressed</source>
+        <translation>%1 je zraněn (%2) a je v sestavě</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is suspended (%n game(s)) and dressed</source>
+        <translation>
+            <numerusform>%1 má distanc (%n zápas) a je v sestavě</numerusform>
+            <numerusform>%1 má distanc (%n zápasy) a je v sestavě</numerusform>
+            <numerusform>%1 má distanc (%n zápasů) a je v sestavě</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game roster needs %1 more %2</source>
+        <translation>Sestavě chybí ještě %1 %2</translation>
+    </message>
+    <message>
+        <source>The game roster has %1 %2; it takes %3</source>
+        <translation>Sestava má %1 %2; má jich mít %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dressed player(s) can play; a game roster has %1</source>
+        <translation>
+            <numerusform>%n hráč v sestavě může hrát; sestava má %1</numerusform>
+            <numerusform>%n hráči v sestavě mohou hrát; sestava má %1</numerusform>
+            <numerusform>%n hráčů v sestavě může hrát; sestava má %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 je prázdné</translation>
+    </message>
+    <message>
+        <source>%1 names no player of the team</source>
+        <translation>%1 neuvádí žádného hráče týmu</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not dressed</source>
+        <translation>%1: %2 není v sestavě</translation>
+    </message>
+    <message>
+        <source>Injury %1</source>
+        <translation>Zranění %1</translation>
+    </message>
+    <message>
+        <source>Susp %1</source>
+        <translation>Dist %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The password is not the lines password of %1.</source>
+        <translation>Heslo není heslem formací týmu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadinessLabel</name>
+    <message>
+        <source>Warning</source>
+        <translation>Varování</translation>
+    </message>
 </context>
 <context>
     <name>Roster</name>
@@ -1439,14 +1817,6 @@ Přetažením na jiné místo se obě vymění</translation>
     <message>
         <source>Missing: %1</source>
         <translation>Chybí: %1</translation>
-    </message>
-    <message>
-        <source>Injury %1</source>
-        <translation>Zranění %1</translation>
-    </message>
-    <message>
-        <source>Susp %1</source>
-        <translation>Dist %1</translation>
     </message>
     <message>
         <source>Set Game Roster</source>
@@ -1584,6 +1954,148 @@ Přetažením na jiné místo se obě vymění</translation>
     </message>
 </context>
 <context>
+    <name>Save Lines</name>
+    <message>
+        <source>The lines were not saved: the lines files of %1 and %2 would be one file, %3, on a disk that ignores case (as Windows does). Rename one of the teams.</source>
+        <translation>Formace nebyly uloženy: soubory formací týmů %1 a %2 by byly jedním souborem, %3, na disku, který nerozlišuje velká a malá písmena (jako Windows). Přejmenujte jeden z týmů.</translation>
+    </message>
+</context>
+<context>
+    <name>Season</name>
+    <message>
+        <source>one game day kept: the season view starts here</source>
+        <translation>uchován jeden hrací den: přehled sezony začíná zde</translation>
+    </message>
+    <message>
+        <source>Points and goal difference by game day.</source>
+        <translation>Body a rozdíl skóre podle hracích dnů.</translation>
+    </message>
+    <message>
+        <source>Rank %1 in the division.</source>
+        <translation>%1. místo v divizi.</translation>
+    </message>
+    <message>
+        <source>Skaters</source>
+        <translation>Hráči v poli</translation>
+    </message>
+    <message>
+        <source>Goalies</source>
+        <translation>Brankáři</translation>
+    </message>
+    <message>
+        <source>Absences</source>
+        <translation>Absence</translation>
+    </message>
+    <message>
+        <source>Waiver wire</source>
+        <translation>Listina waivers</translation>
+    </message>
+    <message>
+        <source>Enter or a double click opens the player&apos;s card.</source>
+        <translation>Enter nebo dvojklik otevře kartu hráče.</translation>
+    </message>
+    <message>
+        <source>&amp;Goalies</source>
+        <translation>&amp;Brankáři</translation>
+    </message>
+    <message>
+        <source>&amp;Absences</source>
+        <translation>&amp;Absence</translation>
+    </message>
+    <message>
+        <source>&amp;Waiver wire (better than your weakest dressed)</source>
+        <translation>&amp;Listina waivers (lepší než váš nejslabší v sestavě)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Jméno</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Post</translation>
+    </message>
+    <message>
+        <source>▲ hot: the most points of the span among those who played; ▼ cold: the fewest.</source>
+        <translation>▲ v laufu: nejvíc bodů za období mezi těmi, kdo hráli; ▼ bez formy: nejméně.</translation>
+    </message>
+    <message>
+        <source>Click a heading to sort; Enter or a double click opens the card.</source>
+        <translation>Klepnutím na záhlaví seřadíte; Enter nebo dvojklik otevře kartu.</translation>
+    </message>
+    <message>
+        <source>Hot</source>
+        <translation>V laufu</translation>
+    </message>
+    <message>
+        <source>Cold</source>
+        <translation>Bez formy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the season so far, %n game day(s) kept</source>
+        <translation>
+            <numerusform>%1: dosavadní sezona, uchován %n hrací den</numerusform>
+            <numerusform>%1: dosavadní sezona, uchovány %n hrací dny</numerusform>
+            <numerusform>%1: dosavadní sezona, uchováno %n hracích dnů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now %1-%2-%3, %4 PTS, goal difference %5, %6; %7 PTS since day %8</source>
+        <translation>Nyní %1-%2-%3, %4 B, rozdíl skóre %5, %6; %7 B od dne %8</translation>
+    </message>
+    <message numerus="yes">
+        <source>Form over the last %n game day(s)</source>
+        <translation>
+            <numerusform>Forma za poslední %n hrací den</numerusform>
+            <numerusform>Forma za poslední %n hrací dny</numerusform>
+            <numerusform>Forma za posledních %n hracích dnů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>hurt (%1)</source>
+        <translation>zraněn (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>suspended %n game(s)</source>
+        <translation>
+            <numerusform>distanc na %n zápas</numerusform>
+            <numerusform>distanc na %n zápasy</numerusform>
+            <numerusform>distanc na %n zápasů</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>days %1 to %2</source>
+        <translation>dny %1 až %2</translation>
+    </message>
+    <message>
+        <source>since day %1, still out</source>
+        <translation>od dne %1, stále chybí</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Nikdo</translation>
+    </message>
+    <message>
+        <source>%1 (%2) OV %3, OF %4, DF %5</source>
+        <translation>%1 (%2) CEL %3, ÚT %4, OBR %5</translation>
+    </message>
+    <message>
+        <source>%1: better than %2 (OV %3)</source>
+        <translation>%1: lepší než %2 (CEL %3)</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Sezona</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+</context>
+<context>
     <name>SlotEditing</name>
     <message>
         <source>Clear Slot</source>
@@ -1595,6 +2107,10 @@ Přetažením na jiné místo se obě vymění</translation>
     <message>
         <source>empty</source>
         <translation>prázdné</translation>
+    </message>
+    <message>
+        <source>Out of the next game: %1</source>
+        <translation>Chybí v příštím zápase: %1</translation>
     </message>
 </context>
 <context>
@@ -1957,6 +2473,123 @@ Přetažením na jiné místo se obě vymění</translation>
     <message>
         <source>Put %1 on waivers?</source>
         <translation>Umístit %1 na listinu waivers?</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::CandidateTable</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::DisplayTeamForm</name>
+    <message>
+        <source>none</source>
+        <translation>žádná</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::FinanceChart</name>
+    <message>
+        <source>Finances</source>
+        <translation>Finance</translation>
+    </message>
+    <message>
+        <source>Now %1; revenue %2; expenses %3; balance %4</source>
+        <translation>Nyní %1; příjmy %2; výdaje %3; zůstatek %4</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::LinesForm</name>
+    <message>
+        <source>Dressed players</source>
+        <translation>Hráči v sestavě</translation>
+    </message>
+    <message>
+        <source>Pick a player, then press Enter on a slot; F6 goes to the slots and back</source>
+        <translation>Vyberte hráče a pak stiskněte Enter na místě; F6 přejde k místům a zpět</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::MainForm</name>
+    <message>
+        <source>Divisions of %1</source>
+        <translation>Divize: %1</translation>
+    </message>
+    <message>
+        <source>Teams of %1</source>
+        <translation>Týmy: %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::RosterTable</name>
+    <message>
+        <source>available</source>
+        <translation>k dispozici</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::SkillBar</name>
+    <message>
+        <source>no rating</source>
+        <translation>bez hodnocení</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::StandingsForm</name>
+    <message>
+        <source>Standings</source>
+        <translation>Tabulka</translation>
+    </message>
+    <message>
+        <source>Enter or a double click makes the team current</source>
+        <translation>Enter nebo dvojklik učiní tým aktuálním</translation>
+    </message>
+    <message>
+        <source>%1, current team</source>
+        <translation>%1, aktuální tým</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::StrengthChart</name>
+    <message>
+        <source>Strength by position</source>
+        <translation>Síla podle postů</translation>
+    </message>
+    <message>
+        <source>%1: dressed %2, pro roster %3</source>
+        <translation>%1: v sestavě %2, soupiska A-týmu %3</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::qt::SlotLabel</name>
+    <message>
+        <source>empty</source>
+        <translation>prázdné</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, refused</source>
+        <translation>%1, odmítnuto</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A second start in this folder cannot bring this window forward: %1</source>
+        <translation>Druhé spuštění v této složce nemůže přenést toto okno do popředí: %1</translation>
     </message>
 </context>
 </TS>

@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>Commit</name>
+    <message>
+        <source>%1. A save that Korvel could not finish waits in %2 with every file it names, and is finished the next time Korvel starts in this folder; until then no league is loaded here</source>
+        <translation>%1. Eine Speicherung, die Korvel nicht abschließen konnte, wartet in %2 mit allen Dateien, die sie nennt, und wird beim nächsten Start von Korvel in diesem Ordner abgeschlossen; bis dahin wird hier keine Liga geladen</translation>
+    </message>
+</context>
+<context>
     <name>DisplayTeam</name>
     <message>
         <source>Team Roster</source>
@@ -681,6 +688,259 @@
         <source>holds the game days of another league under %1 (%2)</source>
         <translation>enthält die Spieltage einer anderen Liga unter %1 (%2)</translation>
     </message>
+    <message>
+        <source>is damaged (a league without game days)</source>
+        <translation>ist beschädigt (eine Liga ohne Spieltage)</translation>
+    </message>
+    <message>
+        <source>no free name to set it aside under</source>
+        <translation>kein freier Name, um sie beiseitezulegen</translation>
+    </message>
+    <message>
+        <source>is damaged (a number too long)</source>
+        <translation>ist beschädigt (eine zu lange Zahl)</translation>
+    </message>
+    <message>
+        <source>is damaged (a game day larger than a league has)</source>
+        <translation>ist beschädigt (ein Spieltag, größer als eine Liga hat)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change of the wrong size)</source>
+        <translation>ist beschädigt (eine Änderung der falschen Größe)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change past the end)</source>
+        <translation>ist beschädigt (eine Änderung über das Ende hinaus)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change of an unknown kind)</source>
+        <translation>ist beschädigt (eine Änderung unbekannter Art)</translation>
+    </message>
+    <message>
+        <source>was written by a newer Korvel (format %1)</source>
+        <translation>wurde von einem neueren Korvel geschrieben (Format %1)</translation>
+    </message>
+    <message>
+        <source>is damaged (an index longer than it can be)</source>
+        <translation>ist beschädigt (ein Index, länger als er sein kann)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after its index)</source>
+        <translation>ist beschädigt (Bytes nach ihrem Index)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after a game day)</source>
+        <translation>ist beschädigt (Bytes nach einem Spieltag)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after the season)</source>
+        <translation>ist beschädigt (Bytes nach der Saison)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after a change)</source>
+        <translation>ist beschädigt (Bytes nach einer Änderung)</translation>
+    </message>
+</context>
+<context>
+    <name>GameDayBriefing</name>
+    <message>
+        <source>not injured</source>
+        <translation>nicht verletzt</translation>
+    </message>
+    <message>
+        <source>day-to-day</source>
+        <translation>von Tag zu Tag</translation>
+    </message>
+    <message>
+        <source>1-2 weeks</source>
+        <translation>1-2 Wochen</translation>
+    </message>
+    <message>
+        <source>2-4 weeks</source>
+        <translation>2-4 Wochen</translation>
+    </message>
+    <message>
+        <source>4-6 weeks</source>
+        <translation>4-6 Wochen</translation>
+    </message>
+    <message>
+        <source>2-4 months</source>
+        <translation>2-4 Monate</translation>
+    </message>
+    <message>
+        <source>indefinitely</source>
+        <translation>auf unbestimmte Zeit</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n Spiel</numerusform>
+            <numerusform>%n Spiele</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, %4 PTS, GF %5, GA %6</source>
+        <translation>%1-%2-%3, %4 Pkt, Tore %5:%6</translation>
+    </message>
+    <message>
+        <source>in no division</source>
+        <translation>in keiner Division</translation>
+    </message>
+    <message>
+        <source>%1th in the division</source>
+        <translation>Platz %1 in der Division</translation>
+    </message>
+    <message>
+        <source>%1st in the division</source>
+        <translation>Platz %1 in der Division</translation>
+    </message>
+    <message>
+        <source>%1nd in the division</source>
+        <translation>Platz %1 in der Division</translation>
+    </message>
+    <message>
+        <source>%1rd in the division</source>
+        <translation>Platz %1 in der Division</translation>
+    </message>
+    <message>
+        <source>Hurt: %1, %2</source>
+        <translation>Verletzt: %1, %2</translation>
+    </message>
+    <message>
+        <source>Healed: %1, was %2</source>
+        <translation>Genesen: %1, war %2</translation>
+    </message>
+    <message>
+        <source>Changed: %1, %2, was %3</source>
+        <translation>Geändert: %1, %2, war %3</translation>
+    </message>
+    <message>
+        <source>Suspended: %1, %2</source>
+        <translation>Gesperrt: %1, %2</translation>
+    </message>
+    <message>
+        <source>Back from suspension: %1, was %2</source>
+        <translation>Zurück nach Sperre: %1, war %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, OV %3 OF %4 DF %5</source>
+        <translation>%1, %2, GES %3 OFF %4 DEF %5</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (war %2)</translation>
+    </message>
+    <message>
+        <source>Briefing: %1</source>
+        <translation>Lagebericht: %1</translation>
+    </message>
+    <message>
+        <source>%1 since the last game day</source>
+        <translation>%1 seit dem letzten Spieltag</translation>
+    </message>
+    <message>
+        <source>%1: first visit, no earlier game day to compare</source>
+        <translation>%1: erster Besuch, kein früherer Spieltag zum Vergleich</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Bilanz: %1</translation>
+    </message>
+    <message>
+        <source>Rank: %1</source>
+        <translation>Platz: %1</translation>
+    </message>
+    <message>
+        <source>Injuries</source>
+        <translation>Verletzungen</translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Zugänge</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Abgänge</translation>
+    </message>
+    <message>
+        <source>New on waivers</source>
+        <translation>Neu auf der Waiver-Liste</translation>
+    </message>
+    <message>
+        <source>Ready for the next game</source>
+        <translation>Bereit für das nächste Spiel</translation>
+    </message>
+    <message>
+        <source>known from the next game day on</source>
+        <translation>ab dem nächsten Spieltag bekannt</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>keine Änderung</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>niemand</translation>
+    </message>
+    <message>
+        <source>yes, ready for the league</source>
+        <translation>ja, bereit für die Liga</translation>
+    </message>
+    <message>
+        <source>On waivers</source>
+        <translation>Auf der Waiver-Liste</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>left %1</source>
+        <translation>hat %1 verlassen</translation>
+    </message>
+    <message>
+        <source>on waivers</source>
+        <translation>auf der Waiver-Liste</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Lagebericht</translation>
+    </message>
+    <message>
+        <source>Show at start</source>
+        <translation>Beim Start zeigen</translation>
+    </message>
+    <message>
+        <source>Season so far…</source>
+        <translation>Die Saison bisher…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>GameDayBriefingForm</name>
+    <message>
+        <source>Open the briefing by itself when a load finds a new game day.</source>
+        <translation>Den Lagebericht von selbst öffnen, wenn das Laden einen neuen Spieltag findet.</translation>
+    </message>
+    <message>
+        <source>The team&apos;s run, each player&apos;s form, absences and the waiver wire.</source>
+        <translation>Der Lauf der Mannschaft, die Form jedes Spielers, Ausfälle und die Waiver-Liste.</translation>
+    </message>
+    <message>
+        <source>Enter or a double click opens what the entry leads to.</source>
+        <translation>Eingabetaste oder Doppelklick öffnet, wohin der Eintrag führt.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -691,6 +951,21 @@
     <message>
         <source>The manual is not installed: Korvel looked for %1 in the data folders of the system and beside the program.</source>
         <translation>Das Handbuch ist nicht installiert: Korvel hat %1 in den Datenordnern des Systems und neben dem Programm gesucht.</translation>
+    </message>
+</context>
+<context>
+    <name>Import Lines</name>
+    <message>
+        <source>%1 holds the lines of team number %2, which this league does not have.</source>
+        <translation>%1 enthält die Reihen der Mannschaft Nummer %2, die es in dieser Liga nicht gibt.</translation>
+    </message>
+    <message>
+        <source>%1 holds the lines of %2, saved with another password than the team&apos;s lines password.</source>
+        <translation>%1 enthält die Reihen von %2, gespeichert mit einem anderen Passwort als dem Reihen-Passwort der Mannschaft.</translation>
+    </message>
+    <message>
+        <source>%1 holds the lines of %2, not of %3.</source>
+        <translation>%1 enthält die Reihen von %2, nicht von %3.</translation>
     </message>
 </context>
 <context>
@@ -825,8 +1100,8 @@
         <translation>Die Spieltagsgeschichte %1 %2 und konnte nicht beiseitegelegt werden (%3); der Lagebericht beginnt neu, die Datei bleibt, wie sie ist.</translation>
     </message>
     <message>
-        <source>The game-day history %1 %2 and could not be set aside; the briefing starts afresh and the file is left as it is.</source>
-        <translation>Die Spieltagsgeschichte %1 %2 und konnte nicht beiseitegelegt werden; der Lagebericht beginnt neu, die Datei bleibt, wie sie ist.</translation>
+        <source>The game-day history %1 %2.</source>
+        <translation>Die Spieltagsgeschichte %1 %2.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1366,10 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
         <source>Reload</source>
         <translation>Neu laden</translation>
     </message>
+    <message>
+        <source>Season</source>
+        <translation>Saison</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>
@@ -1129,6 +1408,10 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
     <message>
         <source>Current team: %1</source>
         <translation>Aktuelle Mannschaft: %1</translation>
+    </message>
+    <message>
+        <source>%1 will load when the open window closes.</source>
+        <translation>%1 wird geladen, wenn das offene Fenster geschlossen wird.</translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1629,10 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
         <source>Open &amp;Folder</source>
         <translation>&amp;Ordner öffnen</translation>
     </message>
+    <message>
+        <source>The folder %1 could not be opened: the desktop has no program that shows folders, or it refused.</source>
+        <translation>Der Ordner %1 konnte nicht geöffnet werden: Die Arbeitsumgebung hat kein Programm, das Ordner anzeigt, oder es hat abgelehnt.</translation>
+    </message>
 </context>
 <context>
     <name>RatedPlayerTable</name>
@@ -1401,6 +1688,93 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
         <source>Injury code and games suspended</source>
         <translation>Verletzungscode und Spielsperren</translation>
     </message>
+    <message>
+        <source>Injury code and games suspended: out of the next game</source>
+        <translation>Verletzungscode und Spielsperren: fehlt im nächsten Spiel</translation>
+    </message>
+</context>
+<context>
+    <name>Readiness</name>
+    <message>
+        <source>Ready for the league</source>
+        <translation>Bereit für die Liga</translation>
+    </message>
+    <message>
+        <source>Not ready for the league: %1</source>
+        <translation>Nicht bereit für die Liga: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not ready for the league (%n problems): %1</source>
+        <translation>
+            <numerusform>Nicht bereit für die Liga (%n Problem): %1</numerusform>
+            <numerusform>Nicht bereit für die Liga (%n Probleme): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is hurt (%2) and dressed</source>
+        <translation>%1 ist verletzt (%2) und aufgestellt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is suspended (%n game(s)) and dressed</source>
+        <translation>
+            <numerusform>%1 ist gesperrt (%n Spiel) und aufgestellt</numerusform>
+            <numerusform>%1 ist gesperrt (%n Spiele) und aufgestellt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game roster needs %1 more %2</source>
+        <translation>Dem Spieltagskader fehlen noch %1 %2</translation>
+    </message>
+    <message>
+        <source>The game roster has %1 %2; it takes %3</source>
+        <translation>Der Spieltagskader hat %1 %2; nötig sind %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dressed player(s) can play; a game roster has %1</source>
+        <translation>
+            <numerusform>%n aufgestellter Spieler kann spielen; ein Spieltagskader hat %1</numerusform>
+            <numerusform>%n aufgestellte Spieler können spielen; ein Spieltagskader hat %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 names no player of the team</source>
+        <translation>%1 nennt keinen Spieler der Mannschaft</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not dressed</source>
+        <translation>%1: %2 ist nicht aufgestellt</translation>
+    </message>
+    <message>
+        <source>Injury %1</source>
+        <translation>Verletzung %1</translation>
+    </message>
+    <message>
+        <source>Susp %1</source>
+        <translation>Sperre %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The password is not the lines password of %1.</source>
+        <translation>Das Passwort ist nicht das Reihen-Passwort von %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadinessLabel</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
 </context>
 <context>
     <name>Roster</name>
@@ -1434,14 +1808,6 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
     <message>
         <source>Missing: %1</source>
         <translation>Es fehlen: %1</translation>
-    </message>
-    <message>
-        <source>Injury %1</source>
-        <translation>Verletzung %1</translation>
-    </message>
-    <message>
-        <source>Susp %1</source>
-        <translation>Sperre %1</translation>
     </message>
     <message>
         <source>Set Game Roster</source>
@@ -1578,6 +1944,145 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
     </message>
 </context>
 <context>
+    <name>Save Lines</name>
+    <message>
+        <source>The lines were not saved: the lines files of %1 and %2 would be one file, %3, on a disk that ignores case (as Windows does). Rename one of the teams.</source>
+        <translation>Die Reihen wurden nicht gespeichert: Die Reihendateien von %1 und %2 wären eine einzige Datei, %3, auf einem Datenträger, der Groß- und Kleinschreibung nicht unterscheidet (wie Windows). Benennen Sie eine der Mannschaften um.</translation>
+    </message>
+</context>
+<context>
+    <name>Season</name>
+    <message>
+        <source>one game day kept: the season view starts here</source>
+        <translation>ein Spieltag behalten: die Saisonansicht beginnt hier</translation>
+    </message>
+    <message>
+        <source>Points and goal difference by game day.</source>
+        <translation>Punkte und Tordifferenz nach Spieltag.</translation>
+    </message>
+    <message>
+        <source>Rank %1 in the division.</source>
+        <translation>Platz %1 in der Division.</translation>
+    </message>
+    <message>
+        <source>Skaters</source>
+        <translation>Feldspieler</translation>
+    </message>
+    <message>
+        <source>Goalies</source>
+        <translation>Torhüter</translation>
+    </message>
+    <message>
+        <source>Absences</source>
+        <translation>Ausfälle</translation>
+    </message>
+    <message>
+        <source>Waiver wire</source>
+        <translation>Waiver-Liste</translation>
+    </message>
+    <message>
+        <source>Enter or a double click opens the player&apos;s card.</source>
+        <translation>Eingabetaste oder Doppelklick öffnet die Karte des Spielers.</translation>
+    </message>
+    <message>
+        <source>&amp;Goalies</source>
+        <translation>&amp;Torhüter</translation>
+    </message>
+    <message>
+        <source>&amp;Absences</source>
+        <translation>&amp;Ausfälle</translation>
+    </message>
+    <message>
+        <source>&amp;Waiver wire (better than your weakest dressed)</source>
+        <translation>&amp;Waiver-Liste (besser als Ihr schwächster aufgestellter Spieler)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>▲ hot: the most points of the span among those who played; ▼ cold: the fewest.</source>
+        <translation>▲ heiß: die meisten Punkte des Zeitraums unter denen, die gespielt haben; ▼ kalt: die wenigsten.</translation>
+    </message>
+    <message>
+        <source>Click a heading to sort; Enter or a double click opens the card.</source>
+        <translation>Klick auf eine Überschrift sortiert; Eingabetaste oder Doppelklick öffnet die Karte.</translation>
+    </message>
+    <message>
+        <source>Hot</source>
+        <translation>Heiß</translation>
+    </message>
+    <message>
+        <source>Cold</source>
+        <translation>Kalt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the season so far, %n game day(s) kept</source>
+        <translation>
+            <numerusform>%1: die Saison bisher, %n Spieltag behalten</numerusform>
+            <numerusform>%1: die Saison bisher, %n Spieltage behalten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now %1-%2-%3, %4 PTS, goal difference %5, %6; %7 PTS since day %8</source>
+        <translation>Jetzt %1-%2-%3, %4 Pkt, Tordifferenz %5, %6; %7 Pkt seit Tag %8</translation>
+    </message>
+    <message numerus="yes">
+        <source>Form over the last %n game day(s)</source>
+        <translation>
+            <numerusform>Form über den letzten %n Spieltag</numerusform>
+            <numerusform>Form über die letzten %n Spieltage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>hurt (%1)</source>
+        <translation>verletzt (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>suspended %n game(s)</source>
+        <translation>
+            <numerusform>für %n Spiel gesperrt</numerusform>
+            <numerusform>für %n Spiele gesperrt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>days %1 to %2</source>
+        <translation>Tage %1 bis %2</translation>
+    </message>
+    <message>
+        <source>since day %1, still out</source>
+        <translation>seit Tag %1, fällt weiter aus</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Niemand</translation>
+    </message>
+    <message>
+        <source>%1 (%2) OV %3, OF %4, DF %5</source>
+        <translation>%1 (%2) GES %3, OFF %4, DEF %5</translation>
+    </message>
+    <message>
+        <source>%1: better than %2 (OV %3)</source>
+        <translation>%1: besser als %2 (GES %3)</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Saison</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
     <name>SlotEditing</name>
     <message>
         <source>Clear Slot</source>
@@ -1589,6 +2094,10 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
     <message>
         <source>empty</source>
         <translation>leer</translation>
+    </message>
+    <message>
+        <source>Out of the next game: %1</source>
+        <translation>Fehlt im nächsten Spiel: %1</translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2460,123 @@ Auf einen anderen Platz ziehen, um beide zu tauschen</translation>
     <message>
         <source>Put %1 on waivers?</source>
         <translation>%1 auf die Waiver-Liste setzen?</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::CandidateTable</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::DisplayTeamForm</name>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::FinanceChart</name>
+    <message>
+        <source>Finances</source>
+        <translation>Finanzen</translation>
+    </message>
+    <message>
+        <source>Now %1; revenue %2; expenses %3; balance %4</source>
+        <translation>Jetzt %1; Einnahmen %2; Ausgaben %3; Saldo %4</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::LinesForm</name>
+    <message>
+        <source>Dressed players</source>
+        <translation>Aufgestellte Spieler</translation>
+    </message>
+    <message>
+        <source>Pick a player, then press Enter on a slot; F6 goes to the slots and back</source>
+        <translation>Wählen Sie einen Spieler, dann drücken Sie die Eingabetaste auf einem Platz; F6 wechselt zu den Plätzen und zurück</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::MainForm</name>
+    <message>
+        <source>Divisions of %1</source>
+        <translation>Divisionen von %1</translation>
+    </message>
+    <message>
+        <source>Teams of %1</source>
+        <translation>Mannschaften von %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::RosterTable</name>
+    <message>
+        <source>available</source>
+        <translation>verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::SkillBar</name>
+    <message>
+        <source>no rating</source>
+        <translation>keine Wertung</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::StandingsForm</name>
+    <message>
+        <source>Standings</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Enter or a double click makes the team current</source>
+        <translation>Eingabetaste oder Doppelklick macht die Mannschaft zur aktuellen</translation>
+    </message>
+    <message>
+        <source>%1, current team</source>
+        <translation>%1, aktuelle Mannschaft</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::StrengthChart</name>
+    <message>
+        <source>Strength by position</source>
+        <translation>Kraft nach Position</translation>
+    </message>
+    <message>
+        <source>%1: dressed %2, pro roster %3</source>
+        <translation>%1: aufgestellt %2, Profikader %3</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::qt::SlotLabel</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, refused</source>
+        <translation>%1, abgelehnt</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A second start in this folder cannot bring this window forward: %1</source>
+        <translation>Ein zweiter Start in diesem Ordner kann dieses Fenster nicht in den Vordergrund holen: %1</translation>
     </message>
 </context>
 </TS>

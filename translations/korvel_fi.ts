@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>Commit</name>
+    <message>
+        <source>%1. A save that Korvel could not finish waits in %2 with every file it names, and is finished the next time Korvel starts in this folder; until then no league is loaded here</source>
+        <translation>%1. Tallennus, jota Korvel ei saanut valmiiksi, odottaa tiedostossa %2 kaikkine siinä mainittuine tiedostoineen, ja se viedään loppuun, kun Korvel seuraavan kerran käynnistyy tässä kansiossa; siihen asti tähän kansioon ei ladata liigaa</translation>
+    </message>
+</context>
+<context>
     <name>DisplayTeam</name>
     <message>
         <source>Team Roster</source>
@@ -681,6 +688,259 @@
         <source>holds the game days of another league under %1 (%2)</source>
         <translation>sisältää toisen liigan ottelupäivät nimellä %1 (%2)</translation>
     </message>
+    <message>
+        <source>is damaged (a league without game days)</source>
+        <translation>on vioittunut (liiga ilman ottelupäiviä)</translation>
+    </message>
+    <message>
+        <source>no free name to set it aside under</source>
+        <translation>ei vapaata nimeä sivuun siirtämistä varten</translation>
+    </message>
+    <message>
+        <source>is damaged (a number too long)</source>
+        <translation>on vioittunut (liian pitkä luku)</translation>
+    </message>
+    <message>
+        <source>is damaged (a game day larger than a league has)</source>
+        <translation>on vioittunut (ottelupäivä suurempi kuin liigalla on)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change of the wrong size)</source>
+        <translation>on vioittunut (väärän kokoinen muutos)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change past the end)</source>
+        <translation>on vioittunut (muutos lopun jälkeen)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change of an unknown kind)</source>
+        <translation>on vioittunut (tuntematonta lajia oleva muutos)</translation>
+    </message>
+    <message>
+        <source>was written by a newer Korvel (format %1)</source>
+        <translation>on kirjoitettu uudemmalla Korvelilla (muoto %1)</translation>
+    </message>
+    <message>
+        <source>is damaged (an index longer than it can be)</source>
+        <translation>on vioittunut (hakemisto pidempi kuin se voi olla)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after its index)</source>
+        <translation>on vioittunut (tavuja hakemiston jälkeen)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after a game day)</source>
+        <translation>on vioittunut (tavuja ottelupäivän jälkeen)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after the season)</source>
+        <translation>on vioittunut (tavuja kauden jälkeen)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after a change)</source>
+        <translation>on vioittunut (tavuja muutoksen jälkeen)</translation>
+    </message>
+</context>
+<context>
+    <name>GameDayBriefing</name>
+    <message>
+        <source>not injured</source>
+        <translation>ei loukkaantunut</translation>
+    </message>
+    <message>
+        <source>day-to-day</source>
+        <translation>päivä kerrallaan</translation>
+    </message>
+    <message>
+        <source>1-2 weeks</source>
+        <translation>1-2 viikkoa</translation>
+    </message>
+    <message>
+        <source>2-4 weeks</source>
+        <translation>2-4 viikkoa</translation>
+    </message>
+    <message>
+        <source>4-6 weeks</source>
+        <translation>4-6 viikkoa</translation>
+    </message>
+    <message>
+        <source>2-4 months</source>
+        <translation>2-4 kuukautta</translation>
+    </message>
+    <message>
+        <source>indefinitely</source>
+        <translation>toistaiseksi</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n ottelu</numerusform>
+            <numerusform>%n ottelua</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, %4 PTS, GF %5, GA %6</source>
+        <translation>%1-%2-%3, %4 P, TM %5, PM %6</translation>
+    </message>
+    <message>
+        <source>in no division</source>
+        <translation>ei missään divisioonassa</translation>
+    </message>
+    <message>
+        <source>%1th in the division</source>
+        <translation>%1. divisioonassa</translation>
+    </message>
+    <message>
+        <source>%1st in the division</source>
+        <translation>%1. divisioonassa</translation>
+    </message>
+    <message>
+        <source>%1nd in the division</source>
+        <translation>%1. divisioonassa</translation>
+    </message>
+    <message>
+        <source>%1rd in the division</source>
+        <translation>%1. divisioonassa</translation>
+    </message>
+    <message>
+        <source>Hurt: %1, %2</source>
+        <translation>Loukkaantunut: %1, %2</translation>
+    </message>
+    <message>
+        <source>Healed: %1, was %2</source>
+        <translation>Parantunut: %1, oli %2</translation>
+    </message>
+    <message>
+        <source>Changed: %1, %2, was %3</source>
+        <translation>Muuttunut: %1, %2, oli %3</translation>
+    </message>
+    <message>
+        <source>Suspended: %1, %2</source>
+        <translation>Pelikiellossa: %1, %2</translation>
+    </message>
+    <message>
+        <source>Back from suspension: %1, was %2</source>
+        <translation>Palasi pelikiellosta: %1, oli %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, OV %3 OF %4 DF %5</source>
+        <translation>%1, %2, KOK %3 HYÖ %4 PUO %5</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (oli %2)</translation>
+    </message>
+    <message>
+        <source>Briefing: %1</source>
+        <translation>Katsaus: %1</translation>
+    </message>
+    <message>
+        <source>%1 since the last game day</source>
+        <translation>%1 edellisen ottelupäivän jälkeen</translation>
+    </message>
+    <message>
+        <source>%1: first visit, no earlier game day to compare</source>
+        <translation>%1: ensimmäinen käynti, ei aiempaa ottelupäivää vertailtavaksi</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>Rank: %1</source>
+        <translation>Sijoitus: %1</translation>
+    </message>
+    <message>
+        <source>Injuries</source>
+        <translation>Loukkaantumiset</translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Pelikiellot</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Tulleet</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Lähteneet</translation>
+    </message>
+    <message>
+        <source>New on waivers</source>
+        <translation>Uudet waiver-listalla</translation>
+    </message>
+    <message>
+        <source>Ready for the next game</source>
+        <translation>Valmis seuraavaan otteluun</translation>
+    </message>
+    <message>
+        <source>known from the next game day on</source>
+        <translation>tiedossa seuraavasta ottelupäivästä alkaen</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>ei muutoksia</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>ei ketään</translation>
+    </message>
+    <message>
+        <source>yes, ready for the league</source>
+        <translation>kyllä, valmis liigaan</translation>
+    </message>
+    <message>
+        <source>On waivers</source>
+        <translation>Waiver-listalla</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>left %1</source>
+        <translation>lähti joukkueesta %1</translation>
+    </message>
+    <message>
+        <source>on waivers</source>
+        <translation>waiver-listalla</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Katsaus</translation>
+    </message>
+    <message>
+        <source>Show at start</source>
+        <translation>Näytä käynnistettäessä</translation>
+    </message>
+    <message>
+        <source>Season so far…</source>
+        <translation>Kausi tähän mennessä…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Lopeta</translation>
+    </message>
+</context>
+<context>
+    <name>GameDayBriefingForm</name>
+    <message>
+        <source>Open the briefing by itself when a load finds a new game day.</source>
+        <translation>Avaa katsaus itsestään, kun lataus löytää uuden ottelupäivän.</translation>
+    </message>
+    <message>
+        <source>The team&apos;s run, each player&apos;s form, absences and the waiver wire.</source>
+        <translation>Joukkueen tulosvire, jokaisen pelaajan kunto, poissaolot ja waiver-lista.</translation>
+    </message>
+    <message>
+        <source>Enter or a double click opens what the entry leads to.</source>
+        <translation>Enter tai kaksoisnapsautus avaa sen, mihin rivi johtaa.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -691,6 +951,21 @@
     <message>
         <source>The manual is not installed: Korvel looked for %1 in the data folders of the system and beside the program.</source>
         <translation>Käyttöohjetta ei ole asennettu: Korvel etsi tiedostoa %1 järjestelmän datakansioista ja ohjelman vierestä.</translation>
+    </message>
+</context>
+<context>
+    <name>Import Lines</name>
+    <message>
+        <source>%1 holds the lines of team number %2, which this league does not have.</source>
+        <translation>%1 sisältää joukkueen numero %2 kentät, mutta tässä liigassa ei ole sellaista joukkuetta.</translation>
+    </message>
+    <message>
+        <source>%1 holds the lines of %2, saved with another password than the team&apos;s lines password.</source>
+        <translation>%1 sisältää joukkueen %2 kentät, tallennettuina eri salasanalla kuin joukkueen kenttien salasana.</translation>
+    </message>
+    <message>
+        <source>%1 holds the lines of %2, not of %3.</source>
+        <translation>%1 sisältää joukkueen %2 kentät, ei joukkueen %3.</translation>
     </message>
 </context>
 <context>
@@ -825,8 +1100,8 @@
         <translation>Otteluhistoria %1 %2, eikä sitä voitu siirtää sivuun (%3); katsaus alkaa alusta ja tiedosto jätetään ennalleen.</translation>
     </message>
     <message>
-        <source>The game-day history %1 %2 and could not be set aside; the briefing starts afresh and the file is left as it is.</source>
-        <translation>Otteluhistoria %1 %2, eikä sitä voitu siirtää sivuun; katsaus alkaa alusta ja tiedosto jätetään ennalleen.</translation>
+        <source>The game-day history %1 %2.</source>
+        <translation>Otteluhistoria %1 %2.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1366,10 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
         <source>Reload</source>
         <translation>Lataa uudelleen</translation>
     </message>
+    <message>
+        <source>Season</source>
+        <translation>Kausi</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>
@@ -1129,6 +1408,10 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
     <message>
         <source>Current team: %1</source>
         <translation>Nykyinen joukkue: %1</translation>
+    </message>
+    <message>
+        <source>%1 will load when the open window closes.</source>
+        <translation>%1 ladataan, kun avoin ikkuna suljetaan.</translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1629,10 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
         <source>Open &amp;Folder</source>
         <translation>Avaa &amp;kansio</translation>
     </message>
+    <message>
+        <source>The folder %1 could not be opened: the desktop has no program that shows folders, or it refused.</source>
+        <translation>Kansiota %1 ei voitu avata: työpöydällä ei ole kansioita näyttävää ohjelmaa, tai se kieltäytyi.</translation>
+    </message>
 </context>
 <context>
     <name>RatedPlayerTable</name>
@@ -1401,6 +1688,93 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
         <source>Injury code and games suspended</source>
         <translation>Vammakoodi ja pelikieltoottelut</translation>
     </message>
+    <message>
+        <source>Injury code and games suspended: out of the next game</source>
+        <translation>Vammakoodi ja pelikieltoottelut: poissa seuraavasta ottelusta</translation>
+    </message>
+</context>
+<context>
+    <name>Readiness</name>
+    <message>
+        <source>Ready for the league</source>
+        <translation>Valmis liigaan</translation>
+    </message>
+    <message>
+        <source>Not ready for the league: %1</source>
+        <translation>Ei valmis liigaan: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not ready for the league (%n problems): %1</source>
+        <translation>
+            <numerusform>Ei valmis liigaan (%n ongelma): %1</numerusform>
+            <numerusform>Ei valmis liigaan (%n ongelmaa): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is hurt (%2) and dressed</source>
+        <translation>%1 on loukkaantunut (%2) ja kokoonpanossa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is suspended (%n game(s)) and dressed</source>
+        <translation>
+            <numerusform>%1 on pelikiellossa (%n ottelu) ja kokoonpanossa</numerusform>
+            <numerusform>%1 on pelikiellossa (%n ottelua) ja kokoonpanossa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game roster needs %1 more %2</source>
+        <translation>Ottelukokoonpanoon tarvitaan vielä %1 %2</translation>
+    </message>
+    <message>
+        <source>The game roster has %1 %2; it takes %3</source>
+        <translation>Ottelukokoonpanossa on %1 %2; pitää olla %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dressed player(s) can play; a game roster has %1</source>
+        <translation>
+            <numerusform>%n kokoonpanon pelaaja voi pelata; ottelukokoonpanossa on %1</numerusform>
+            <numerusform>%n kokoonpanon pelaajaa voi pelata; ottelukokoonpanossa on %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 on tyhjä</translation>
+    </message>
+    <message>
+        <source>%1 names no player of the team</source>
+        <translation>%1 ei nimeä ketään joukkueen pelaajaa</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not dressed</source>
+        <translation>%1: %2 ei ole kokoonpanossa</translation>
+    </message>
+    <message>
+        <source>Injury %1</source>
+        <translation>Vamma %1</translation>
+    </message>
+    <message>
+        <source>Susp %1</source>
+        <translation>Pelikielto %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The password is not the lines password of %1.</source>
+        <translation>Salasana ei ole joukkueen %1 kenttien salasana.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadinessLabel</name>
+    <message>
+        <source>Warning</source>
+        <translation>Varoitus</translation>
+    </message>
 </context>
 <context>
     <name>Roster</name>
@@ -1434,14 +1808,6 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
     <message>
         <source>Missing: %1</source>
         <translation>Puuttuu: %1</translation>
-    </message>
-    <message>
-        <source>Injury %1</source>
-        <translation>Vamma %1</translation>
-    </message>
-    <message>
-        <source>Susp %1</source>
-        <translation>Pelikielto %1</translation>
     </message>
     <message>
         <source>Set Game Roster</source>
@@ -1578,6 +1944,145 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
     </message>
 </context>
 <context>
+    <name>Save Lines</name>
+    <message>
+        <source>The lines were not saved: the lines files of %1 and %2 would be one file, %3, on a disk that ignores case (as Windows does). Rename one of the teams.</source>
+        <translation>Kenttiä ei tallennettu: joukkueiden %1 ja %2 kenttätiedostot olisivat yksi ja sama tiedosto, %3, levyllä, joka ei erota isoja ja pieniä kirjaimia (kuten Windows). Nimeä toinen joukkueista uudelleen.</translation>
+    </message>
+</context>
+<context>
+    <name>Season</name>
+    <message>
+        <source>one game day kept: the season view starts here</source>
+        <translation>yksi ottelupäivä säilytetty: kausinäkymä alkaa tästä</translation>
+    </message>
+    <message>
+        <source>Points and goal difference by game day.</source>
+        <translation>Pisteet ja maaliero ottelupäivittäin.</translation>
+    </message>
+    <message>
+        <source>Rank %1 in the division.</source>
+        <translation>Sija %1 divisioonassa.</translation>
+    </message>
+    <message>
+        <source>Skaters</source>
+        <translation>Kenttäpelaajat</translation>
+    </message>
+    <message>
+        <source>Goalies</source>
+        <translation>Maalivahdit</translation>
+    </message>
+    <message>
+        <source>Absences</source>
+        <translation>Poissaolot</translation>
+    </message>
+    <message>
+        <source>Waiver wire</source>
+        <translation>Waiver-lista</translation>
+    </message>
+    <message>
+        <source>Enter or a double click opens the player&apos;s card.</source>
+        <translation>Enter tai kaksoisnapsautus avaa pelaajan kortin.</translation>
+    </message>
+    <message>
+        <source>&amp;Goalies</source>
+        <translation>&amp;Maalivahdit</translation>
+    </message>
+    <message>
+        <source>&amp;Absences</source>
+        <translation>&amp;Poissaolot</translation>
+    </message>
+    <message>
+        <source>&amp;Waiver wire (better than your weakest dressed)</source>
+        <translation>&amp;Waiver-lista (parempia kuin heikoin kokoonpanossasi)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>PP</translation>
+    </message>
+    <message>
+        <source>▲ hot: the most points of the span among those who played; ▼ cold: the fewest.</source>
+        <translation>▲ kuuma: jakson eniten pisteitä pelanneista; ▼ kylmä: vähiten.</translation>
+    </message>
+    <message>
+        <source>Click a heading to sort; Enter or a double click opens the card.</source>
+        <translation>Lajittele napsauttamalla otsikkoa; Enter tai kaksoisnapsautus avaa kortin.</translation>
+    </message>
+    <message>
+        <source>Hot</source>
+        <translation>Kuuma</translation>
+    </message>
+    <message>
+        <source>Cold</source>
+        <translation>Kylmä</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the season so far, %n game day(s) kept</source>
+        <translation>
+            <numerusform>%1: kausi tähän mennessä, %n ottelupäivä säilytetty</numerusform>
+            <numerusform>%1: kausi tähän mennessä, %n ottelupäivää säilytetty</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now %1-%2-%3, %4 PTS, goal difference %5, %6; %7 PTS since day %8</source>
+        <translation>Nyt %1-%2-%3, %4 P, maaliero %5, %6; %7 P päivästä %8 lähtien</translation>
+    </message>
+    <message numerus="yes">
+        <source>Form over the last %n game day(s)</source>
+        <translation>
+            <numerusform>Kunto viimeisen %n ottelupäivän aikana</numerusform>
+            <numerusform>Kunto viimeisten %n ottelupäivän aikana</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>hurt (%1)</source>
+        <translation>loukkaantunut (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>suspended %n game(s)</source>
+        <translation>
+            <numerusform>pelikiellossa %n ottelu</numerusform>
+            <numerusform>pelikiellossa %n ottelua</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>days %1 to %2</source>
+        <translation>päivät %1–%2</translation>
+    </message>
+    <message>
+        <source>since day %1, still out</source>
+        <translation>päivästä %1, yhä poissa</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Ei ketään</translation>
+    </message>
+    <message>
+        <source>%1 (%2) OV %3, OF %4, DF %5</source>
+        <translation>%1 (%2) KOK %3, HYÖ %4, PUO %5</translation>
+    </message>
+    <message>
+        <source>%1: better than %2 (OV %3)</source>
+        <translation>%1: parempi kuin %2 (KOK %3)</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Kausi</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Lopeta</translation>
+    </message>
+</context>
+<context>
     <name>SlotEditing</name>
     <message>
         <source>Clear Slot</source>
@@ -1589,6 +2094,10 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
     <message>
         <source>empty</source>
         <translation>tyhjä</translation>
+    </message>
+    <message>
+        <source>Out of the next game: %1</source>
+        <translation>Poissa seuraavasta ottelusta: %1</translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2460,123 @@ Vedä toiselle paikalle vaihtaaksesi ne keskenään</translation>
     <message>
         <source>Put %1 on waivers?</source>
         <translation>Siirretäänkö %1 waiver-listalle?</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::CandidateTable</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::DisplayTeamForm</name>
+    <message>
+        <source>none</source>
+        <translation>ei mitään</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::FinanceChart</name>
+    <message>
+        <source>Finances</source>
+        <translation>Talous</translation>
+    </message>
+    <message>
+        <source>Now %1; revenue %2; expenses %3; balance %4</source>
+        <translation>Nyt %1; tulot %2; menot %3; saldo %4</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::LinesForm</name>
+    <message>
+        <source>Dressed players</source>
+        <translation>Kokoonpanon pelaajat</translation>
+    </message>
+    <message>
+        <source>Pick a player, then press Enter on a slot; F6 goes to the slots and back</source>
+        <translation>Valitse pelaaja ja paina sitten Enter paikan kohdalla; F6 siirtyy paikkoihin ja takaisin</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::MainForm</name>
+    <message>
+        <source>Divisions of %1</source>
+        <translation>Divisioonat: %1</translation>
+    </message>
+    <message>
+        <source>Teams of %1</source>
+        <translation>Joukkueet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::RosterTable</name>
+    <message>
+        <source>available</source>
+        <translation>käytettävissä</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::SkillBar</name>
+    <message>
+        <source>no rating</source>
+        <translation>ei arviota</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::StandingsForm</name>
+    <message>
+        <source>Standings</source>
+        <translation>Sarjataulukko</translation>
+    </message>
+    <message>
+        <source>Enter or a double click makes the team current</source>
+        <translation>Enter tai kaksoisnapsautus tekee joukkueesta nykyisen</translation>
+    </message>
+    <message>
+        <source>%1, current team</source>
+        <translation>%1, nykyinen joukkue</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::StrengthChart</name>
+    <message>
+        <source>Strength by position</source>
+        <translation>Voima pelipaikoittain</translation>
+    </message>
+    <message>
+        <source>%1: dressed %2, pro roster %3</source>
+        <translation>%1: kokoonpanossa %2, ammattilaisjoukkue %3</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::qt::SlotLabel</name>
+    <message>
+        <source>empty</source>
+        <translation>tyhjä</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, refused</source>
+        <translation>%1, hylätty</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A second start in this folder cannot bring this window forward: %1</source>
+        <translation>Toinen käynnistys tässä kansiossa ei voi tuoda tätä ikkunaa esiin: %1</translation>
     </message>
 </context>
 </TS>

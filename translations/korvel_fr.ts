@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>Commit</name>
+    <message>
+        <source>%1. A save that Korvel could not finish waits in %2 with every file it names, and is finished the next time Korvel starts in this folder; until then no league is loaded here</source>
+        <translation>%1. Un enregistrement que Korvel n&apos;a pas pu terminer attend dans %2 avec tous les fichiers qu&apos;il nomme, et sera terminé au prochain démarrage de Korvel dans ce dossier ; d&apos;ici là, aucune ligue n&apos;est chargée ici</translation>
+    </message>
+</context>
+<context>
     <name>DisplayTeam</name>
     <message>
         <source>Team Roster</source>
@@ -681,6 +688,259 @@
         <source>holds the game days of another league under %1 (%2)</source>
         <translation>contient les jours de match d&apos;une autre ligue sous %1 (%2)</translation>
     </message>
+    <message>
+        <source>is damaged (a league without game days)</source>
+        <translation>est endommagé (une ligue sans jours de match)</translation>
+    </message>
+    <message>
+        <source>no free name to set it aside under</source>
+        <translation>aucun nom libre pour le mettre de côté</translation>
+    </message>
+    <message>
+        <source>is damaged (a number too long)</source>
+        <translation>est endommagé (un nombre trop long)</translation>
+    </message>
+    <message>
+        <source>is damaged (a game day larger than a league has)</source>
+        <translation>est endommagé (un jour de match plus grand que ce qu&apos;une ligue contient)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change of the wrong size)</source>
+        <translation>est endommagé (une modification de la mauvaise taille)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change past the end)</source>
+        <translation>est endommagé (une modification au-delà de la fin)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change of an unknown kind)</source>
+        <translation>est endommagé (une modification d&apos;un genre inconnu)</translation>
+    </message>
+    <message>
+        <source>was written by a newer Korvel (format %1)</source>
+        <translation>a été écrit par un Korvel plus récent (format %1)</translation>
+    </message>
+    <message>
+        <source>is damaged (an index longer than it can be)</source>
+        <translation>est endommagé (un index plus long qu&apos;il ne peut l&apos;être)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after its index)</source>
+        <translation>est endommagé (des octets après son index)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after a game day)</source>
+        <translation>est endommagé (des octets après un jour de match)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after the season)</source>
+        <translation>est endommagé (des octets après la saison)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after a change)</source>
+        <translation>est endommagé (des octets après une modification)</translation>
+    </message>
+</context>
+<context>
+    <name>GameDayBriefing</name>
+    <message>
+        <source>not injured</source>
+        <translation>pas blessé</translation>
+    </message>
+    <message>
+        <source>day-to-day</source>
+        <translation>au jour le jour</translation>
+    </message>
+    <message>
+        <source>1-2 weeks</source>
+        <translation>1-2 semaines</translation>
+    </message>
+    <message>
+        <source>2-4 weeks</source>
+        <translation>2-4 semaines</translation>
+    </message>
+    <message>
+        <source>4-6 weeks</source>
+        <translation>4-6 semaines</translation>
+    </message>
+    <message>
+        <source>2-4 months</source>
+        <translation>2-4 mois</translation>
+    </message>
+    <message>
+        <source>indefinitely</source>
+        <translation>pour une durée indéterminée</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n match</numerusform>
+            <numerusform>%n matchs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, %4 PTS, GF %5, GA %6</source>
+        <translation>%1-%2-%3, %4 PTS, BP %5, BC %6</translation>
+    </message>
+    <message>
+        <source>in no division</source>
+        <translation>dans aucune division</translation>
+    </message>
+    <message>
+        <source>%1th in the division</source>
+        <translation>%1e de la division</translation>
+    </message>
+    <message>
+        <source>%1st in the division</source>
+        <translation>%1er de la division</translation>
+    </message>
+    <message>
+        <source>%1nd in the division</source>
+        <translation>%1e de la division</translation>
+    </message>
+    <message>
+        <source>%1rd in the division</source>
+        <translation>%1e de la division</translation>
+    </message>
+    <message>
+        <source>Hurt: %1, %2</source>
+        <translation>Blessé : %1, %2</translation>
+    </message>
+    <message>
+        <source>Healed: %1, was %2</source>
+        <translation>Rétabli : %1, était %2</translation>
+    </message>
+    <message>
+        <source>Changed: %1, %2, was %3</source>
+        <translation>Changé : %1, %2, était %3</translation>
+    </message>
+    <message>
+        <source>Suspended: %1, %2</source>
+        <translation>Suspendu : %1, %2</translation>
+    </message>
+    <message>
+        <source>Back from suspension: %1, was %2</source>
+        <translation>Retour de suspension : %1, était %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, OV %3 OF %4 DF %5</source>
+        <translation>%1, %2, GL %3 ATT %4 DÉF %5</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (était %2)</translation>
+    </message>
+    <message>
+        <source>Briefing: %1</source>
+        <translation>Bilan : %1</translation>
+    </message>
+    <message>
+        <source>%1 since the last game day</source>
+        <translation>%1 depuis le dernier jour de match</translation>
+    </message>
+    <message>
+        <source>%1: first visit, no earlier game day to compare</source>
+        <translation>%1 : première visite, aucun jour de match antérieur à comparer</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Fiche : %1</translation>
+    </message>
+    <message>
+        <source>Rank: %1</source>
+        <translation>Rang : %1</translation>
+    </message>
+    <message>
+        <source>Injuries</source>
+        <translation>Blessures</translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Suspensions</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Arrivées</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Départs</translation>
+    </message>
+    <message>
+        <source>New on waivers</source>
+        <translation>Nouveaux au ballottage</translation>
+    </message>
+    <message>
+        <source>Ready for the next game</source>
+        <translation>Prêt pour le prochain match</translation>
+    </message>
+    <message>
+        <source>known from the next game day on</source>
+        <translation>connu à partir du prochain jour de match</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>aucun changement</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>personne</translation>
+    </message>
+    <message>
+        <source>yes, ready for the league</source>
+        <translation>oui, prêt pour la ligue</translation>
+    </message>
+    <message>
+        <source>On waivers</source>
+        <translation>Au ballottage</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>left %1</source>
+        <translation>a quitté %1</translation>
+    </message>
+    <message>
+        <source>on waivers</source>
+        <translation>au ballottage</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Bilan</translation>
+    </message>
+    <message>
+        <source>Show at start</source>
+        <translation>Afficher au démarrage</translation>
+    </message>
+    <message>
+        <source>Season so far…</source>
+        <translation>La saison jusqu&apos;ici…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>GameDayBriefingForm</name>
+    <message>
+        <source>Open the briefing by itself when a load finds a new game day.</source>
+        <translation>Ouvrir le bilan de lui-même quand un chargement trouve un nouveau jour de match.</translation>
+    </message>
+    <message>
+        <source>The team&apos;s run, each player&apos;s form, absences and the waiver wire.</source>
+        <translation>Le parcours de l&apos;équipe, la forme de chaque joueur, les absences et la liste de ballottage.</translation>
+    </message>
+    <message>
+        <source>Enter or a double click opens what the entry leads to.</source>
+        <translation>Entrée ou un double-clic ouvre ce à quoi mène l&apos;entrée.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -691,6 +951,21 @@
     <message>
         <source>The manual is not installed: Korvel looked for %1 in the data folders of the system and beside the program.</source>
         <translation>Le manuel n&apos;est pas installé : Korvel a cherché %1 dans les dossiers de données du système et à côté du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>Import Lines</name>
+    <message>
+        <source>%1 holds the lines of team number %2, which this league does not have.</source>
+        <translation>%1 contient les trios de l&apos;équipe numéro %2, que cette ligue n&apos;a pas.</translation>
+    </message>
+    <message>
+        <source>%1 holds the lines of %2, saved with another password than the team&apos;s lines password.</source>
+        <translation>%1 contient les trios de %2, enregistrés avec un autre mot de passe que celui des trios de l&apos;équipe.</translation>
+    </message>
+    <message>
+        <source>%1 holds the lines of %2, not of %3.</source>
+        <translation>%1 contient les trios de %2, pas de %3.</translation>
     </message>
 </context>
 <context>
@@ -825,8 +1100,8 @@
         <translation>L&apos;historique des jours de match %1 %2 et n&apos;a pas pu être mis de côté (%3); le bilan repart à neuf et le fichier reste tel quel.</translation>
     </message>
     <message>
-        <source>The game-day history %1 %2 and could not be set aside; the briefing starts afresh and the file is left as it is.</source>
-        <translation>L&apos;historique des jours de match %1 %2 et n&apos;a pas pu être mis de côté; le bilan repart à neuf et le fichier reste tel quel.</translation>
+        <source>The game-day history %1 %2.</source>
+        <translation>L&apos;historique des jours de match %1 %2.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1366,10 @@ Glisser sur une autre place pour échanger les deux</translation>
         <source>Reload</source>
         <translation>Recharger</translation>
     </message>
+    <message>
+        <source>Season</source>
+        <translation>Saison</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>
@@ -1129,6 +1408,10 @@ Glisser sur une autre place pour échanger les deux</translation>
     <message>
         <source>Current team: %1</source>
         <translation>Équipe actuelle : %1</translation>
+    </message>
+    <message>
+        <source>%1 will load when the open window closes.</source>
+        <translation>%1 sera chargée quand la fenêtre ouverte se fermera.</translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1629,10 @@ Glisser sur une autre place pour échanger les deux</translation>
         <source>Open &amp;Folder</source>
         <translation>Ouvrir le &amp;dossier</translation>
     </message>
+    <message>
+        <source>The folder %1 could not be opened: the desktop has no program that shows folders, or it refused.</source>
+        <translation>Le dossier %1 n&apos;a pas pu être ouvert : le bureau n&apos;a aucun programme qui affiche les dossiers, ou celui-ci a refusé.</translation>
+    </message>
 </context>
 <context>
     <name>RatedPlayerTable</name>
@@ -1401,6 +1688,93 @@ Glisser sur une autre place pour échanger les deux</translation>
         <source>Injury code and games suspended</source>
         <translation>Code de blessure et matchs de suspension</translation>
     </message>
+    <message>
+        <source>Injury code and games suspended: out of the next game</source>
+        <translation>Code de blessure et matchs de suspension : absent du prochain match</translation>
+    </message>
+</context>
+<context>
+    <name>Readiness</name>
+    <message>
+        <source>Ready for the league</source>
+        <translation>Prêt pour la ligue</translation>
+    </message>
+    <message>
+        <source>Not ready for the league: %1</source>
+        <translation>Pas prêt pour la ligue : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not ready for the league (%n problems): %1</source>
+        <translation>
+            <numerusform>Pas prêt pour la ligue (%n problème) : %1</numerusform>
+            <numerusform>Pas prêt pour la ligue (%n problèmes) : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is hurt (%2) and dressed</source>
+        <translation>%1 est blessé (%2) et en uniforme</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is suspended (%n game(s)) and dressed</source>
+        <translation>
+            <numerusform>%1 est suspendu (%n match) et en uniforme</numerusform>
+            <numerusform>%1 est suspendu (%n matchs) et en uniforme</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game roster needs %1 more %2</source>
+        <translation>Il manque encore %1 %2 à la formation</translation>
+    </message>
+    <message>
+        <source>The game roster has %1 %2; it takes %3</source>
+        <translation>La formation compte %1 %2 ; il en faut %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dressed player(s) can play; a game roster has %1</source>
+        <translation>
+            <numerusform>%n joueur en uniforme peut jouer ; une formation en compte %1</numerusform>
+            <numerusform>%n joueurs en uniforme peuvent jouer ; une formation en compte %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 est vide</translation>
+    </message>
+    <message>
+        <source>%1 names no player of the team</source>
+        <translation>%1 ne désigne aucun joueur de l&apos;équipe</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not dressed</source>
+        <translation>%1 : %2 n&apos;est pas en uniforme</translation>
+    </message>
+    <message>
+        <source>Injury %1</source>
+        <translation>Blessure %1</translation>
+    </message>
+    <message>
+        <source>Susp %1</source>
+        <translation>Susp. %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The password is not the lines password of %1.</source>
+        <translation>Le mot de passe n&apos;est pas celui des trios de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadinessLabel</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
 </context>
 <context>
     <name>Roster</name>
@@ -1434,14 +1808,6 @@ Glisser sur une autre place pour échanger les deux</translation>
     <message>
         <source>Missing: %1</source>
         <translation>Manque : %1</translation>
-    </message>
-    <message>
-        <source>Injury %1</source>
-        <translation>Blessure %1</translation>
-    </message>
-    <message>
-        <source>Susp %1</source>
-        <translation>Susp. %1</translation>
     </message>
     <message>
         <source>Set Game Roster</source>
@@ -1578,6 +1944,145 @@ Glisser sur une autre place pour échanger les deux</translation>
     </message>
 </context>
 <context>
+    <name>Save Lines</name>
+    <message>
+        <source>The lines were not saved: the lines files of %1 and %2 would be one file, %3, on a disk that ignores case (as Windows does). Rename one of the teams.</source>
+        <translation>Les trios n&apos;ont pas été enregistrés : les fichiers de trios de %1 et de %2 seraient un seul fichier, %3, sur un disque qui ignore la casse (comme Windows). Renommez l&apos;une des équipes.</translation>
+    </message>
+</context>
+<context>
+    <name>Season</name>
+    <message>
+        <source>one game day kept: the season view starts here</source>
+        <translation>un seul jour de match gardé : la vue de la saison commence ici</translation>
+    </message>
+    <message>
+        <source>Points and goal difference by game day.</source>
+        <translation>Points et différence de buts par jour de match.</translation>
+    </message>
+    <message>
+        <source>Rank %1 in the division.</source>
+        <translation>Rang %1 dans la division.</translation>
+    </message>
+    <message>
+        <source>Skaters</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Goalies</source>
+        <translation>Gardiens</translation>
+    </message>
+    <message>
+        <source>Absences</source>
+        <translation>Absences</translation>
+    </message>
+    <message>
+        <source>Waiver wire</source>
+        <translation>Liste de ballottage</translation>
+    </message>
+    <message>
+        <source>Enter or a double click opens the player&apos;s card.</source>
+        <translation>Entrée ou un double-clic ouvre la fiche du joueur.</translation>
+    </message>
+    <message>
+        <source>&amp;Goalies</source>
+        <translation>&amp;Gardiens</translation>
+    </message>
+    <message>
+        <source>&amp;Absences</source>
+        <translation>&amp;Absences</translation>
+    </message>
+    <message>
+        <source>&amp;Waiver wire (better than your weakest dressed)</source>
+        <translation>Liste de &amp;ballottage (meilleurs que votre plus faible en uniforme)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>▲ hot: the most points of the span among those who played; ▼ cold: the fewest.</source>
+        <translation>▲ en feu : le plus de points de la période parmi ceux qui ont joué ; ▼ en panne : le moins.</translation>
+    </message>
+    <message>
+        <source>Click a heading to sort; Enter or a double click opens the card.</source>
+        <translation>Cliquer sur un en-tête pour trier ; Entrée ou un double-clic ouvre la fiche.</translation>
+    </message>
+    <message>
+        <source>Hot</source>
+        <translation>En feu</translation>
+    </message>
+    <message>
+        <source>Cold</source>
+        <translation>En panne</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the season so far, %n game day(s) kept</source>
+        <translation>
+            <numerusform>%1 : la saison jusqu&apos;ici, %n jour de match gardé</numerusform>
+            <numerusform>%1 : la saison jusqu&apos;ici, %n jours de match gardés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now %1-%2-%3, %4 PTS, goal difference %5, %6; %7 PTS since day %8</source>
+        <translation>Maintenant %1-%2-%3, %4 PTS, différence de buts %5, %6 ; %7 PTS depuis le jour %8</translation>
+    </message>
+    <message numerus="yes">
+        <source>Form over the last %n game day(s)</source>
+        <translation>
+            <numerusform>Forme sur %n jour de match</numerusform>
+            <numerusform>Forme sur les %n derniers jours de match</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>hurt (%1)</source>
+        <translation>blessé (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>suspended %n game(s)</source>
+        <translation>
+            <numerusform>suspendu %n match</numerusform>
+            <numerusform>suspendu %n matchs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>days %1 to %2</source>
+        <translation>jours %1 à %2</translation>
+    </message>
+    <message>
+        <source>since day %1, still out</source>
+        <translation>depuis le jour %1, toujours absent</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>%1 (%2) OV %3, OF %4, DF %5</source>
+        <translation>%1 (%2) GL %3, ATT %4, DÉF %5</translation>
+    </message>
+    <message>
+        <source>%1: better than %2 (OV %3)</source>
+        <translation>%1 : meilleur que %2 (GL %3)</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Saison</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
     <name>SlotEditing</name>
     <message>
         <source>Clear Slot</source>
@@ -1589,6 +2094,10 @@ Glisser sur une autre place pour échanger les deux</translation>
     <message>
         <source>empty</source>
         <translation>vide</translation>
+    </message>
+    <message>
+        <source>Out of the next game: %1</source>
+        <translation>Absent du prochain match : %1</translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2460,123 @@ Glisser sur une autre place pour échanger les deux</translation>
     <message>
         <source>Put %1 on waivers?</source>
         <translation>Soumettre %1 au ballottage ?</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::CandidateTable</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::DisplayTeamForm</name>
+    <message>
+        <source>none</source>
+        <translation>néant</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::FinanceChart</name>
+    <message>
+        <source>Finances</source>
+        <translation>Finances</translation>
+    </message>
+    <message>
+        <source>Now %1; revenue %2; expenses %3; balance %4</source>
+        <translation>Maintenant %1 ; recettes %2 ; dépenses %3 ; solde %4</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::LinesForm</name>
+    <message>
+        <source>Dressed players</source>
+        <translation>Joueurs en uniforme</translation>
+    </message>
+    <message>
+        <source>Pick a player, then press Enter on a slot; F6 goes to the slots and back</source>
+        <translation>Choisissez un joueur, puis appuyez sur Entrée sur une place ; F6 va vers les places et revient</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::MainForm</name>
+    <message>
+        <source>Divisions of %1</source>
+        <translation>Divisions de %1</translation>
+    </message>
+    <message>
+        <source>Teams of %1</source>
+        <translation>Équipes de %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::RosterTable</name>
+    <message>
+        <source>available</source>
+        <translation>disponible</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::SkillBar</name>
+    <message>
+        <source>no rating</source>
+        <translation>aucune cote</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::StandingsForm</name>
+    <message>
+        <source>Standings</source>
+        <translation>Classement</translation>
+    </message>
+    <message>
+        <source>Enter or a double click makes the team current</source>
+        <translation>Entrée ou un double-clic en fait l&apos;équipe courante</translation>
+    </message>
+    <message>
+        <source>%1, current team</source>
+        <translation>%1, équipe courante</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::StrengthChart</name>
+    <message>
+        <source>Strength by position</source>
+        <translation>Force par position</translation>
+    </message>
+    <message>
+        <source>%1: dressed %2, pro roster %3</source>
+        <translation>%1 : en uniforme %2, effectif pro %3</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::qt::SlotLabel</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, refused</source>
+        <translation>%1, refusé</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A second start in this folder cannot bring this window forward: %1</source>
+        <translation>Un second démarrage dans ce dossier ne peut pas amener cette fenêtre au premier plan : %1</translation>
     </message>
 </context>
 </TS>

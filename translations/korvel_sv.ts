@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>Commit</name>
+    <message>
+        <source>%1. A save that Korvel could not finish waits in %2 with every file it names, and is finished the next time Korvel starts in this folder; until then no league is loaded here</source>
+        <translation>%1. En sparning som Korvel inte kunde slutföra väntar i %2 med alla filer den nämner, och slutförs nästa gång Korvel startar i den här mappen; fram till dess läses ingen liga in här</translation>
+    </message>
+</context>
+<context>
     <name>DisplayTeam</name>
     <message>
         <source>Team Roster</source>
@@ -681,6 +688,259 @@
         <source>holds the game days of another league under %1 (%2)</source>
         <translation>innehåller en annan ligas matchdagar under %1 (%2)</translation>
     </message>
+    <message>
+        <source>is damaged (a league without game days)</source>
+        <translation>är skadad (en liga utan matchdagar)</translation>
+    </message>
+    <message>
+        <source>no free name to set it aside under</source>
+        <translation>inget ledigt namn att lägga undan den under</translation>
+    </message>
+    <message>
+        <source>is damaged (a number too long)</source>
+        <translation>är skadad (ett för långt tal)</translation>
+    </message>
+    <message>
+        <source>is damaged (a game day larger than a league has)</source>
+        <translation>är skadad (en matchdag större än en liga har)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change of the wrong size)</source>
+        <translation>är skadad (en ändring av fel storlek)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change past the end)</source>
+        <translation>är skadad (en ändring bortom slutet)</translation>
+    </message>
+    <message>
+        <source>is damaged (a change of an unknown kind)</source>
+        <translation>är skadad (en ändring av okänt slag)</translation>
+    </message>
+    <message>
+        <source>was written by a newer Korvel (format %1)</source>
+        <translation>skrevs av en nyare Korvel (format %1)</translation>
+    </message>
+    <message>
+        <source>is damaged (an index longer than it can be)</source>
+        <translation>är skadad (ett index längre än det kan vara)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after its index)</source>
+        <translation>är skadad (byte efter dess index)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after a game day)</source>
+        <translation>är skadad (byte efter en matchdag)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after the season)</source>
+        <translation>är skadad (byte efter säsongen)</translation>
+    </message>
+    <message>
+        <source>is damaged (bytes after a change)</source>
+        <translation>är skadad (byte efter en ändring)</translation>
+    </message>
+</context>
+<context>
+    <name>GameDayBriefing</name>
+    <message>
+        <source>not injured</source>
+        <translation>inte skadad</translation>
+    </message>
+    <message>
+        <source>day-to-day</source>
+        <translation>dag för dag</translation>
+    </message>
+    <message>
+        <source>1-2 weeks</source>
+        <translation>1-2 veckor</translation>
+    </message>
+    <message>
+        <source>2-4 weeks</source>
+        <translation>2-4 veckor</translation>
+    </message>
+    <message>
+        <source>4-6 weeks</source>
+        <translation>4-6 veckor</translation>
+    </message>
+    <message>
+        <source>2-4 months</source>
+        <translation>2-4 månader</translation>
+    </message>
+    <message>
+        <source>indefinitely</source>
+        <translation>på obestämd tid</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n game(s)</source>
+        <translation>
+            <numerusform>%n match</numerusform>
+            <numerusform>%n matcher</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1-%2-%3, %4 PTS, GF %5, GA %6</source>
+        <translation>%1-%2-%3, %4 P, GM %5, IM %6</translation>
+    </message>
+    <message>
+        <source>in no division</source>
+        <translation>i ingen division</translation>
+    </message>
+    <message>
+        <source>%1th in the division</source>
+        <translation>%1:e i divisionen</translation>
+    </message>
+    <message>
+        <source>%1st in the division</source>
+        <translation>%1:a i divisionen</translation>
+    </message>
+    <message>
+        <source>%1nd in the division</source>
+        <translation>%1:a i divisionen</translation>
+    </message>
+    <message>
+        <source>%1rd in the division</source>
+        <translation>%1:e i divisionen</translation>
+    </message>
+    <message>
+        <source>Hurt: %1, %2</source>
+        <translation>Skadad: %1, %2</translation>
+    </message>
+    <message>
+        <source>Healed: %1, was %2</source>
+        <translation>Frisk: %1, var %2</translation>
+    </message>
+    <message>
+        <source>Changed: %1, %2, was %3</source>
+        <translation>Ändrad: %1, %2, var %3</translation>
+    </message>
+    <message>
+        <source>Suspended: %1, %2</source>
+        <translation>Avstängd: %1, %2</translation>
+    </message>
+    <message>
+        <source>Back from suspension: %1, was %2</source>
+        <translation>Tillbaka från avstängning: %1, var %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, OV %3 OF %4 DF %5</source>
+        <translation>%1, %2, TOT %3 ANF %4 FÖR %5</translation>
+    </message>
+    <message>
+        <source>%1 (was %2)</source>
+        <translation>%1 (var %2)</translation>
+    </message>
+    <message>
+        <source>Briefing: %1</source>
+        <translation>Genomgång: %1</translation>
+    </message>
+    <message>
+        <source>%1 since the last game day</source>
+        <translation>%1 sedan förra matchdagen</translation>
+    </message>
+    <message>
+        <source>%1: first visit, no earlier game day to compare</source>
+        <translation>%1: första besöket, ingen tidigare matchdag att jämföra med</translation>
+    </message>
+    <message>
+        <source>Record: %1</source>
+        <translation>Facit: %1</translation>
+    </message>
+    <message>
+        <source>Rank: %1</source>
+        <translation>Placering: %1</translation>
+    </message>
+    <message>
+        <source>Injuries</source>
+        <translation>Skador</translation>
+    </message>
+    <message>
+        <source>Suspensions</source>
+        <translation>Avstängningar</translation>
+    </message>
+    <message>
+        <source>Arrived</source>
+        <translation>Ankomna</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Lämnat</translation>
+    </message>
+    <message>
+        <source>New on waivers</source>
+        <translation>Nya på waivers</translation>
+    </message>
+    <message>
+        <source>Ready for the next game</source>
+        <translation>Redo för nästa match</translation>
+    </message>
+    <message>
+        <source>known from the next game day on</source>
+        <translation>känt från nästa matchdag</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>ingen ändring</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>ingen</translation>
+    </message>
+    <message>
+        <source>yes, ready for the league</source>
+        <translation>ja, redo för ligan</translation>
+    </message>
+    <message>
+        <source>On waivers</source>
+        <translation>På waivers</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>left %1</source>
+        <translation>lämnade %1</translation>
+    </message>
+    <message>
+        <source>on waivers</source>
+        <translation>på waivers</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Genomgång</translation>
+    </message>
+    <message>
+        <source>Show at start</source>
+        <translation>Visa vid start</translation>
+    </message>
+    <message>
+        <source>Season so far…</source>
+        <translation>Säsongen hittills…</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avsluta</translation>
+    </message>
+</context>
+<context>
+    <name>GameDayBriefingForm</name>
+    <message>
+        <source>Open the briefing by itself when a load finds a new game day.</source>
+        <translation>Öppna genomgången av sig själv när en inläsning hittar en ny matchdag.</translation>
+    </message>
+    <message>
+        <source>The team&apos;s run, each player&apos;s form, absences and the waiver wire.</source>
+        <translation>Lagets resultatsvit, varje spelares form, frånvaro och waiverlistan.</translation>
+    </message>
+    <message>
+        <source>Enter or a double click opens what the entry leads to.</source>
+        <translation>Enter eller ett dubbelklick öppnar det som posten leder till.</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -691,6 +951,21 @@
     <message>
         <source>The manual is not installed: Korvel looked for %1 in the data folders of the system and beside the program.</source>
         <translation>Handboken är inte installerad: Korvel letade efter %1 i systemets datamappar och bredvid programmet.</translation>
+    </message>
+</context>
+<context>
+    <name>Import Lines</name>
+    <message>
+        <source>%1 holds the lines of team number %2, which this league does not have.</source>
+        <translation>%1 innehåller kedjorna för lag nummer %2, som den här ligan inte har.</translation>
+    </message>
+    <message>
+        <source>%1 holds the lines of %2, saved with another password than the team&apos;s lines password.</source>
+        <translation>%1 innehåller kedjorna för %2, sparade med ett annat lösenord än lagets kedjelösenord.</translation>
+    </message>
+    <message>
+        <source>%1 holds the lines of %2, not of %3.</source>
+        <translation>%1 innehåller kedjorna för %2, inte för %3.</translation>
     </message>
 </context>
 <context>
@@ -825,8 +1100,8 @@
         <translation>Matchdagshistoriken %1 %2 och kunde inte läggas undan (%3); genomgången börjar om och filen lämnas som den är.</translation>
     </message>
     <message>
-        <source>The game-day history %1 %2 and could not be set aside; the briefing starts afresh and the file is left as it is.</source>
-        <translation>Matchdagshistoriken %1 %2 och kunde inte läggas undan; genomgången börjar om och filen lämnas som den är.</translation>
+        <source>The game-day history %1 %2.</source>
+        <translation>Matchdagshistoriken %1 %2.</translation>
     </message>
 </context>
 <context>
@@ -1091,6 +1366,10 @@ Dra till en annan plats för att byta de två</translation>
         <source>Reload</source>
         <translation>Läs in igen</translation>
     </message>
+    <message>
+        <source>Season</source>
+        <translation>Säsong</translation>
+    </message>
 </context>
 <context>
     <name>MainForm</name>
@@ -1129,6 +1408,10 @@ Dra till en annan plats för att byta de två</translation>
     <message>
         <source>Current team: %1</source>
         <translation>Aktuellt lag: %1</translation>
+    </message>
+    <message>
+        <source>%1 will load when the open window closes.</source>
+        <translation>%1 läses in när det öppna fönstret stängs.</translation>
     </message>
 </context>
 <context>
@@ -1346,6 +1629,10 @@ Dra till en annan plats för att byta de två</translation>
         <source>Open &amp;Folder</source>
         <translation>Öppna &amp;mapp</translation>
     </message>
+    <message>
+        <source>The folder %1 could not be opened: the desktop has no program that shows folders, or it refused.</source>
+        <translation>Mappen %1 kunde inte öppnas: skrivbordet har inget program som visar mappar, eller så vägrade det.</translation>
+    </message>
 </context>
 <context>
     <name>RatedPlayerTable</name>
@@ -1401,6 +1688,93 @@ Dra till en annan plats för att byta de två</translation>
         <source>Injury code and games suspended</source>
         <translation>Skadekod och matcher av avstängning</translation>
     </message>
+    <message>
+        <source>Injury code and games suspended: out of the next game</source>
+        <translation>Skadekod och matcher av avstängning: borta nästa match</translation>
+    </message>
+</context>
+<context>
+    <name>Readiness</name>
+    <message>
+        <source>Ready for the league</source>
+        <translation>Redo för ligan</translation>
+    </message>
+    <message>
+        <source>Not ready for the league: %1</source>
+        <translation>Inte redo för ligan: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not ready for the league (%n problems): %1</source>
+        <translation>
+            <numerusform>Inte redo för ligan (%n problem): %1</numerusform>
+            <numerusform>Inte redo för ligan (%n problem): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is hurt (%2) and dressed</source>
+        <translation>%1 är skadad (%2) och uttagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 is suspended (%n game(s)) and dressed</source>
+        <translation>
+            <numerusform>%1 är avstängd (%n match) och uttagen</numerusform>
+            <numerusform>%1 är avstängd (%n matcher) och uttagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The game roster needs %1 more %2</source>
+        <translation>Matchtruppen behöver %1 %2 till</translation>
+    </message>
+    <message>
+        <source>The game roster has %1 %2; it takes %3</source>
+        <translation>Matchtruppen har %1 %2; det ska vara %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dressed player(s) can play; a game roster has %1</source>
+        <translation>
+            <numerusform>%n uttagen spelare kan spela; en matchtrupp har %1</numerusform>
+            <numerusform>%n uttagna spelare kan spela; en matchtrupp har %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 är tom</translation>
+    </message>
+    <message>
+        <source>%1 names no player of the team</source>
+        <translation>%1 anger ingen spelare i laget</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not dressed</source>
+        <translation>%1: %2 är inte uttagen</translation>
+    </message>
+    <message>
+        <source>Injury %1</source>
+        <translation>Skada %1</translation>
+    </message>
+    <message>
+        <source>Susp %1</source>
+        <translation>Avst %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The password is not the lines password of %1.</source>
+        <translation>Lösenordet är inte kedjelösenordet för %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadinessLabel</name>
+    <message>
+        <source>Warning</source>
+        <translation>Varning</translation>
+    </message>
 </context>
 <context>
     <name>Roster</name>
@@ -1434,14 +1808,6 @@ Dra till en annan plats för att byta de två</translation>
     <message>
         <source>Missing: %1</source>
         <translation>Saknas: %1</translation>
-    </message>
-    <message>
-        <source>Injury %1</source>
-        <translation>Skada %1</translation>
-    </message>
-    <message>
-        <source>Susp %1</source>
-        <translation>Avst %1</translation>
     </message>
     <message>
         <source>Set Game Roster</source>
@@ -1578,6 +1944,145 @@ Dra till en annan plats för att byta de två</translation>
     </message>
 </context>
 <context>
+    <name>Save Lines</name>
+    <message>
+        <source>The lines were not saved: the lines files of %1 and %2 would be one file, %3, on a disk that ignores case (as Windows does). Rename one of the teams.</source>
+        <translation>Kedjorna sparades inte: kedjefilerna för %1 och %2 skulle bli en och samma fil, %3, på en disk som inte skiljer på versaler och gemener (som Windows). Byt namn på ett av lagen.</translation>
+    </message>
+</context>
+<context>
+    <name>Season</name>
+    <message>
+        <source>one game day kept: the season view starts here</source>
+        <translation>en matchdag sparad: säsongsvyn börjar här</translation>
+    </message>
+    <message>
+        <source>Points and goal difference by game day.</source>
+        <translation>Poäng och målskillnad per matchdag.</translation>
+    </message>
+    <message>
+        <source>Rank %1 in the division.</source>
+        <translation>Plats %1 i divisionen.</translation>
+    </message>
+    <message>
+        <source>Skaters</source>
+        <translation>Utespelare</translation>
+    </message>
+    <message>
+        <source>Goalies</source>
+        <translation>Målvakter</translation>
+    </message>
+    <message>
+        <source>Absences</source>
+        <translation>Frånvaro</translation>
+    </message>
+    <message>
+        <source>Waiver wire</source>
+        <translation>Waiverlistan</translation>
+    </message>
+    <message>
+        <source>Enter or a double click opens the player&apos;s card.</source>
+        <translation>Enter eller ett dubbelklick öppnar spelarens kort.</translation>
+    </message>
+    <message>
+        <source>&amp;Goalies</source>
+        <translation>&amp;Målvakter</translation>
+    </message>
+    <message>
+        <source>&amp;Absences</source>
+        <translation>&amp;Frånvaro</translation>
+    </message>
+    <message>
+        <source>&amp;Waiver wire (better than your weakest dressed)</source>
+        <translation>&amp;Waiverlistan (bättre än din svagaste uttagna)</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>▲ hot: the most points of the span among those who played; ▼ cold: the fewest.</source>
+        <translation>▲ het: flest poäng under perioden bland dem som spelat; ▼ kall: minst.</translation>
+    </message>
+    <message>
+        <source>Click a heading to sort; Enter or a double click opens the card.</source>
+        <translation>Klicka på en rubrik för att sortera; Enter eller ett dubbelklick öppnar kortet.</translation>
+    </message>
+    <message>
+        <source>Hot</source>
+        <translation>Het</translation>
+    </message>
+    <message>
+        <source>Cold</source>
+        <translation>Kall</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: the season so far, %n game day(s) kept</source>
+        <translation>
+            <numerusform>%1: säsongen hittills, %n matchdag sparad</numerusform>
+            <numerusform>%1: säsongen hittills, %n matchdagar sparade</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Now %1-%2-%3, %4 PTS, goal difference %5, %6; %7 PTS since day %8</source>
+        <translation>Nu %1-%2-%3, %4 P, målskillnad %5, %6; %7 P sedan dag %8</translation>
+    </message>
+    <message numerus="yes">
+        <source>Form over the last %n game day(s)</source>
+        <translation>
+            <numerusform>Form under den senaste %n matchdagen</numerusform>
+            <numerusform>Form under de senaste %n matchdagarna</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>hurt (%1)</source>
+        <translation>skadad (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>suspended %n game(s)</source>
+        <translation>
+            <numerusform>avstängd %n match</numerusform>
+            <numerusform>avstängd %n matcher</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>days %1 to %2</source>
+        <translation>dag %1 till %2</translation>
+    </message>
+    <message>
+        <source>since day %1, still out</source>
+        <translation>sedan dag %1, fortfarande borta</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Nobody</source>
+        <translation>Ingen</translation>
+    </message>
+    <message>
+        <source>%1 (%2) OV %3, OF %4, DF %5</source>
+        <translation>%1 (%2) TOT %3, ANF %4, FÖR %5</translation>
+    </message>
+    <message>
+        <source>%1: better than %2 (OV %3)</source>
+        <translation>%1: bättre än %2 (TOT %3)</translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation>Säsong</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avsluta</translation>
+    </message>
+</context>
+<context>
     <name>SlotEditing</name>
     <message>
         <source>Clear Slot</source>
@@ -1589,6 +2094,10 @@ Dra till en annan plats för att byta de två</translation>
     <message>
         <source>empty</source>
         <translation>tom</translation>
+    </message>
+    <message>
+        <source>Out of the next game: %1</source>
+        <translation>Borta nästa match: %1</translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2460,123 @@ Dra till en annan plats för att byta de två</translation>
     <message>
         <source>Put %1 on waivers?</source>
         <translation>Placera %1 på waivers?</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::CandidateTable</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::DisplayTeamForm</name>
+    <message>
+        <source>none</source>
+        <translation>ingen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::FinanceChart</name>
+    <message>
+        <source>Finances</source>
+        <translation>Ekonomi</translation>
+    </message>
+    <message>
+        <source>Now %1; revenue %2; expenses %3; balance %4</source>
+        <translation>Nu %1; intäkter %2; utgifter %3; saldo %4</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::LinesForm</name>
+    <message>
+        <source>Dressed players</source>
+        <translation>Uttagna spelare</translation>
+    </message>
+    <message>
+        <source>Pick a player, then press Enter on a slot; F6 goes to the slots and back</source>
+        <translation>Välj en spelare och tryck sedan Enter på en plats; F6 går till platserna och tillbaka</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::MainForm</name>
+    <message>
+        <source>Divisions of %1</source>
+        <translation>Divisioner i %1</translation>
+    </message>
+    <message>
+        <source>Teams of %1</source>
+        <translation>Lag i %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::RosterTable</name>
+    <message>
+        <source>available</source>
+        <translation>tillgänglig</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::SkillBar</name>
+    <message>
+        <source>no rating</source>
+        <translation>inget betyg</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::StandingsForm</name>
+    <message>
+        <source>Standings</source>
+        <translation>Tabell</translation>
+    </message>
+    <message>
+        <source>Enter or a double click makes the team current</source>
+        <translation>Enter eller ett dubbelklick gör laget till det aktuella</translation>
+    </message>
+    <message>
+        <source>%1, current team</source>
+        <translation>%1, aktuellt lag</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::StrengthChart</name>
+    <message>
+        <source>Strength by position</source>
+        <translation>Styrka per position</translation>
+    </message>
+    <message>
+        <source>%1: dressed %2, pro roster %3</source>
+        <translation>%1: uttagna %2, proffstrupp %3</translation>
+    </message>
+</context>
+<context>
+    <name>korvel::qt::SlotLabel</name>
+    <message>
+        <source>empty</source>
+        <translation>tom</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, refused</source>
+        <translation>%1, nekad</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>A second start in this folder cannot bring this window forward: %1</source>
+        <translation>En andra start i den här mappen kan inte ta fram det här fönstret: %1</translation>
     </message>
 </context>
 </TS>

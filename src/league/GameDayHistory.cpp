@@ -9,6 +9,7 @@
 #include "league/GameDayHistoryFormat.h"
 #include "league/LeagueFiles.h"
 #include "league/RosterSlots.h"
+#include "platform/Phrase.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/Text1252.h"
 #include "platform/Utf8Paths.h"
@@ -35,7 +36,7 @@ SharedBytes ReadShared(const fs::path& path, std::size_t limit) {
 SharedBytes ReadRaw(const ReadOnlyFile& file, std::uint64_t offset, std::size_t length) {
     std::shared_ptr<std::uint8_t[]> buffer(new std::uint8_t[length]);
     const std::size_t got = file.ReadAt(static_cast<std::size_t>(offset), length, buffer.get());
-    if (got < length) throw Unusable("is cut short");
+    if (got < length) throw Unusable(KORVEL_TEXT("Files", "is cut short"));
     const std::span<const std::uint8_t> bytes(buffer.get(), got);
     return {std::move(buffer), bytes};
 }
@@ -92,7 +93,8 @@ Opened Open(const fs::path& path) {
             opened.Leagues.push_back({std::move(entry), std::move(old)});
         }
     } catch (const FileError& failure) {
-        throw Unusable("cannot be read (" + failure.Cause() + ")");
+        throw Unusable(
+            KORVEL_PHRASE("Files", "cannot be read (%1)").With({failure.Cause()}).English());
     }
     return opened;
 }
@@ -101,7 +103,9 @@ Opened Open(const fs::path& path) {
 gamedays::Newest NewestOf(const Opened& opened, const Kept& kept) {
     if (kept.Old) {
         gamedays::Newest newest;
-        if (kept.Old->States.empty()) throw Unusable("is damaged (a league without game days)");
+        if (kept.Old->States.empty()) {
+            throw Unusable(KORVEL_TEXT("Files", "is damaged (a league without game days)"));
+        }
         newest.State = kept.Old->States.back();
         if (kept.Old->States.size() > 1) {
             newest.HasPrevious = true;
@@ -162,18 +166,24 @@ std::string SetAside(GameDayVisit& visit, const std::string& cause, bool& writab
     std::string why;
     try {
         const fs::path aside = FreeAsideName(visit.File);
-        if (aside.empty()) throw FileError(visit.File, "no free name to set it aside under");
+        if (aside.empty()) {
+            throw FileError(visit.File,
+                            KORVEL_TEXT("Files", "no free name to set it aside under"));
+        }
         visit.SetAsideContent = ReadShared(visit.File, kSetAsideLimit);
         visit.SetAsideFile = aside;
-        return "The game-day history " + Utf8Of(visit.File) + " " + cause +
-               ". It was set aside as " + Utf8Of(aside) + ", and the briefing starts afresh.";
+        return KORVEL_PHRASE("League", "The game-day history %1 %2. It was set aside as %3, and "
+                                       "the briefing starts afresh.")
+            .With({Utf8Of(visit.File), cause, Utf8Of(aside)})
+            .English();
     } catch (const FileError& failure) {
-        why = " (" + failure.Cause() + ")";
+        why = failure.Cause();
     }
     writable = false;
-    return "The game-day history " + Utf8Of(visit.File) + " " + cause +
-           " and could not be set aside" + why +
-           "; the briefing starts afresh and the file is left as it is.";
+    return KORVEL_PHRASE("League", "The game-day history %1 %2 and could not be set aside (%3); "
+                                   "the briefing starts afresh and the file is left as it is.")
+        .With({Utf8Of(visit.File), cause, why})
+        .English();
 }
 
 }  // namespace
@@ -259,8 +269,10 @@ GameDayVisit VisitGameDays(const fs::path& startFolder, const fs::path& base, co
     auto own = std::find_if(opened.Leagues.begin(), opened.Leagues.end(),
                             [&](const Kept& kept) { return kept.Entry.Base == key; });
     if (own != opened.Leagues.end() && !SameLeague(own->Entry, league)) {
-        const std::string cause = "holds the game days of another league under " + key + " (" +
-                                  NameOf(own->Entry) + ")";
+        const std::string cause =
+            KORVEL_PHRASE("Files", "holds the game days of another league under %1 (%2)")
+                .With({key, NameOf(own->Entry)})
+                .English();
         visit.Notice = SetAside(visit, cause, writable);
         opened.Leagues.erase(own);
         own = opened.Leagues.end();
@@ -408,7 +420,9 @@ SeasonDays ReadSeasonDays(const fs::path& startFolder, const fs::path& base, con
         }
     } catch (const Unusable& cause) {
         season = {};
-        season.Notice = "The game-day history " + Utf8Of(path) + " " + cause.what() + ".";
+        season.Notice = KORVEL_PHRASE("League", "The game-day history %1 %2.")
+                            .With({Utf8Of(path), cause.what()})
+                            .English();
         season.Days = {std::move(now)};
     } catch (const std::out_of_range&) {
         season = {};

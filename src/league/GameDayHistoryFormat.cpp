@@ -6,6 +6,7 @@
 
 #include "league/GameDayHistoryChecksum.h"
 #include "league/LeagueFiles.h"
+#include "platform/Phrase.h"
 #include "platform/ReadOnlyFile.h"
 
 namespace korvel::gamedays {
@@ -51,7 +52,7 @@ class In {
   public:
     explicit In(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
     std::span<const std::uint8_t> Raw(std::size_t count) {
-        if (count > bytes_.size() - at_) throw Unusable("is cut short");
+        if (count > bytes_.size() - at_) throw Unusable(KORVEL_TEXT("Files", "is cut short"));
         const auto part = bytes_.subspan(at_, count);
         at_ += count;
         return part;
@@ -70,11 +71,13 @@ class In {
             value |= static_cast<std::uint64_t>(byte & 0x7f) << shift;
             if ((byte & 0x80) == 0) return value;
         }
-        throw Unusable("is damaged (a number too long)");
+        throw Unusable(KORVEL_TEXT("Files", "is damaged (a number too long)"));
     }
     std::span<const std::uint8_t> Block(int width, std::size_t limit) {
         const std::uint64_t count = Number(width);
-        if (count > limit) throw Unusable("is damaged (a part longer than a league has)");
+        if (count > limit) {
+            throw Unusable(KORVEL_TEXT("Files", "is damaged (a part longer than a league has)"));
+        }
         return Raw(static_cast<std::size_t>(count));
     }
     bool AtEnd() const { return at_ == bytes_.size(); }
@@ -144,18 +147,22 @@ void PutChange(Out& out, std::span<const std::uint8_t> from, std::span<const std
 
 SharedBytes GetChange(In& in, std::span<const std::uint8_t> from, std::size_t limit) {
     const std::uint64_t size = in.Count();
-    if (size > limit) throw Unusable("is damaged (a game day larger than a league has)");
+    if (size > limit) {
+        throw Unusable(KORVEL_TEXT("Files", "is damaged (a game day larger than a league has)"));
+    }
     Bytes to(static_cast<std::size_t>(size));
     const auto mode = in.Number(1);
     if (mode == 0) {
-        if (from.size() != to.size()) throw Unusable("is damaged (a change of the wrong size)");
+        if (from.size() != to.size()) {
+            throw Unusable(KORVEL_TEXT("Files", "is damaged (a change of the wrong size)"));
+        }
         std::copy(from.begin(), from.end(), to.begin());
         std::uint64_t at = 0;
         for (std::uint64_t runs = in.Count(); runs > 0; --runs) {
             at += in.Count();
             const std::uint64_t length = in.Count();
             if (at > to.size() || length > to.size() - at) {
-                throw Unusable("is damaged (a change past the end)");
+                throw Unusable(KORVEL_TEXT("Files", "is damaged (a change past the end)"));
             }
             const auto bytes = in.Raw(static_cast<std::size_t>(length));
             std::copy(bytes.begin(), bytes.end(), to.begin() + static_cast<std::ptrdiff_t>(at));
@@ -165,7 +172,7 @@ SharedBytes GetChange(In& in, std::span<const std::uint8_t> from, std::size_t li
         const std::uint64_t prefix = in.Count(), suffix = in.Count();
         if (prefix > from.size() || suffix > from.size() - prefix || prefix > to.size() ||
             suffix > to.size() - prefix) {
-            throw Unusable("is damaged (a change past the end)");
+            throw Unusable(KORVEL_TEXT("Files", "is damaged (a change past the end)"));
         }
         const auto middle = in.Raw(to.size() - prefix - suffix);
         std::copy_n(from.begin(), prefix, to.begin());
@@ -173,7 +180,7 @@ SharedBytes GetChange(In& in, std::span<const std::uint8_t> from, std::size_t li
         std::copy_n(from.end() - static_cast<std::ptrdiff_t>(suffix), suffix,
                     to.end() - static_cast<std::ptrdiff_t>(suffix));
     } else {
-        throw Unusable("is damaged (a change of an unknown kind)");
+        throw Unusable(KORVEL_TEXT("Files", "is damaged (a change of an unknown kind)"));
     }
     return Shared(std::move(to));
 }
@@ -196,27 +203,35 @@ Header ReadHeader(const ReadOnlyFile& file) {
     std::uint8_t first[start + 4];
     const std::size_t got = file.ReadAt(0, sizeof first, first);
     if (got < start || !std::equal(kMagic.begin(), kMagic.end(), first)) {
-        throw Unusable("is not a game-day history of Korvel");
+        throw Unusable(KORVEL_TEXT("Files", "is not a game-day history of Korvel"));
     }
     Header header;
     header.Format = static_cast<std::uint16_t>(first[kMagic.size()] | first[kMagic.size() + 1] << 8);
     if (header.Format > kFormat) {
-        throw Unusable("was written by a newer Korvel (format " + std::to_string(header.Format) +
-                       ")");
+        throw Unusable(KORVEL_PHRASE("Files", "was written by a newer Korvel (format %1)")
+                           .With({std::to_string(header.Format)})
+                           .English());
     }
     if (header.Format < 3) return header;
-    if (got < sizeof first) throw Unusable("is cut short");
+    if (got < sizeof first) throw Unusable(KORVEL_TEXT("Files", "is cut short"));
     const std::size_t length = In({first + start, 4}).Number(4);
-    if (length > kIndexLimit) throw Unusable("is damaged (an index longer than it can be)");
+    if (length > kIndexLimit) {
+        throw Unusable(KORVEL_TEXT("Files", "is damaged (an index longer than it can be)"));
+    }
     Bytes bytes(sizeof first + length + 8);
-    if (file.ReadAt(0, bytes.size(), bytes.data()) < bytes.size()) throw Unusable("is cut short");
+    if (file.ReadAt(0, bytes.size(), bytes.data()) < bytes.size()) {
+        throw Unusable(KORVEL_TEXT("Files", "is cut short"));
+    }
     const std::span<const std::uint8_t> body(bytes.data(), bytes.size() - 8);
     if (In(std::span(bytes).last(8)).Number(8) != Checksum(body)) {
-        throw Unusable("is cut short or damaged (its checksum does not match)");
+        throw Unusable(
+            KORVEL_TEXT("Files", "is cut short or damaged (its checksum does not match)"));
     }
     In in{body.subspan(sizeof first)};
     header.Index.resize(in.Number(2));
-    if (header.Index.size() > kLeaguesKept) throw Unusable("is damaged (too many leagues)");
+    if (header.Index.size() > kLeaguesKept) {
+        throw Unusable(KORVEL_TEXT("Files", "is damaged (too many leagues)"));
+    }
     for (IndexEntry& entry : header.Index) {
         const auto base = in.Block(2, 4096);
         entry.Base.assign(base.begin(), base.end());
@@ -230,10 +245,10 @@ Header ReadHeader(const ReadOnlyFile& file) {
         entry.HistorySum = in.Number(8);
         if (entry.Offset > file.Size() ||
             entry.NewestLength + std::uint64_t{entry.HistoryLength} > file.Size() - entry.Offset) {
-            throw Unusable("is cut short");
+            throw Unusable(KORVEL_TEXT("Files", "is cut short"));
         }
     }
-    if (!in.AtEnd()) throw Unusable("is damaged (bytes after its index)");
+    if (!in.AtEnd()) throw Unusable(KORVEL_TEXT("Files", "is damaged (bytes after its index)"));
     return header;
 }
 
@@ -242,9 +257,10 @@ SharedBytes ReadPart(const ReadOnlyFile& file, std::uint64_t offset, std::uint32
     std::shared_ptr<std::uint8_t[]> buffer(new std::uint8_t[length]);
     const std::size_t got = file.ReadAt(static_cast<std::size_t>(offset), length, buffer.get());
     const std::span<const std::uint8_t> bytes(buffer.get(), got);
-    if (got < length) throw Unusable("is cut short");
+    if (got < length) throw Unusable(KORVEL_TEXT("Files", "is cut short"));
     if (Checksum(bytes) != sum) {
-        throw Unusable("is cut short or damaged (its checksum does not match)");
+        throw Unusable(
+            KORVEL_TEXT("Files", "is cut short or damaged (its checksum does not match)"));
     }
     return {std::move(buffer), bytes};
 }
@@ -266,7 +282,7 @@ Newest DecodeNewest(const SharedBytes& part) {
         const auto change = in.Block(4, kStateLimit);
         newest.BackToPrevious.assign(change.begin(), change.end());
     }
-    if (!in.AtEnd()) throw Unusable("is damaged (bytes after a game day)");
+    if (!in.AtEnd()) throw Unusable(KORVEL_TEXT("Files", "is damaged (bytes after a game day)"));
     return newest;
 }
 
@@ -283,11 +299,11 @@ History DecodeHistory(const SharedBytes& part) {
     In in{part.Span()};
     History history;
     const std::uint64_t count = in.Count();
-    if (count > kDaysKept) throw Unusable("is damaged (too many game days)");
+    if (count > kDaysKept) throw Unusable(KORVEL_TEXT("Files", "is damaged (too many game days)"));
     history.Back.reserve(static_cast<std::size_t>(count));
     for (std::uint64_t i = 0; i < count; ++i) history.Back.push_back(part.Part(in.Block(4, kStateLimit)));
     if (in.Number(1) != 0) history.PreviousSeasonEnd = GetState(in, part);
-    if (!in.AtEnd()) throw Unusable("is damaged (bytes after the season)");
+    if (!in.AtEnd()) throw Unusable(KORVEL_TEXT("Files", "is damaged (bytes after the season)"));
     return history;
 }
 
@@ -307,7 +323,7 @@ LeagueState Apply(const LeagueState& from, std::span<const std::uint8_t> change)
     to.TeamFile = GetChange(in, from.TeamFile.Span(), kTeamFileLimit);
     to.RosterFile = GetChange(in, from.RosterFile.Span(), kRosterFileLimit);
     to.WaiverFile = GetChange(in, from.WaiverFile.Span(), kWaiverListLimit);
-    if (!in.AtEnd()) throw Unusable("is damaged (bytes after a change)");
+    if (!in.AtEnd()) throw Unusable(KORVEL_TEXT("Files", "is damaged (bytes after a change)"));
     return to;
 }
 
@@ -349,15 +365,18 @@ void Write(const std::vector<Section>& sections, FileSink& sink) {
 std::vector<OldLeague> DecodeOldFormat(const SharedBytes& file) {
     const std::span<const std::uint8_t> bytes = file.Span();
     const std::size_t start = kMagic.size() + 2;
-    if (bytes.size() < start + 8) throw Unusable("is cut short");
+    if (bytes.size() < start + 8) throw Unusable(KORVEL_TEXT("Files", "is cut short"));
     const std::uint64_t format = In(bytes.subspan(kMagic.size(), 2)).Number(2);
     const std::span<const std::uint8_t> body(bytes.data(), bytes.size() - 8);
     if (In(bytes.last(8)).Number(8) != ChecksumOf(format, body)) {
-        throw Unusable("is cut short or damaged (its checksum does not match)");
+        throw Unusable(
+            KORVEL_TEXT("Files", "is cut short or damaged (its checksum does not match)"));
     }
     In in{body.subspan(start)};
     std::vector<OldLeague> leagues(in.Number(2));
-    if (leagues.size() > kLeaguesKept) throw Unusable("is damaged (too many leagues)");
+    if (leagues.size() > kLeaguesKept) {
+        throw Unusable(KORVEL_TEXT("Files", "is damaged (too many leagues)"));
+    }
     for (OldLeague& league : leagues) {
         const auto base = in.Block(2, 4096);
         league.Base.assign(base.begin(), base.end());
@@ -365,7 +384,9 @@ std::vector<OldLeague> DecodeOldFormat(const SharedBytes& file) {
         std::copy(name.begin(), name.end(), league.LeagueName.Bytes.begin());
         league.LastTeam = static_cast<std::uint8_t>(in.Number(1));
         league.States.resize(in.Number(1));
-        if (league.States.size() > 2) throw Unusable("is damaged (too many game days)");
+        if (league.States.size() > 2) {
+            throw Unusable(KORVEL_TEXT("Files", "is damaged (too many game days)"));
+        }
         for (LeagueState& state : league.States) {
             state.SeasonFlag = kUnknownSeasonFlag;
             state.TeamFile = file.Part(in.Block(4, kTeamFileLimit));
@@ -373,7 +394,7 @@ std::vector<OldLeague> DecodeOldFormat(const SharedBytes& file) {
             state.WaiverFile = file.Part(in.Block(4, kWaiverListLimit));
         }
     }
-    if (!in.AtEnd()) throw Unusable("is damaged (bytes after its end)");
+    if (!in.AtEnd()) throw Unusable(KORVEL_TEXT("Files", "is damaged (bytes after its end)"));
     return leagues;
 }
 

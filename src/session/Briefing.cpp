@@ -10,15 +10,18 @@
 #include "league/RecordCodec.h"
 #include "league/RosterStatus.h"
 #include "league/Standings.h"
+#include "platform/Phrase.h"
 #include "platform/Text1252.h"
 #include "ratings/Ratings.h"
 
 namespace korvel {
 namespace {
 
-constexpr std::array<const char*, 7> kAbsence = {"not injured", "day-to-day", "1-2 weeks",
-                                                 "2-4 weeks",   "4-6 weeks",  "2-4 months",
-                                                 "indefinitely"};
+constexpr std::array<const char*, 7> kAbsence = {
+    KORVEL_TEXT("GameDayBriefing", "not injured"), KORVEL_TEXT("GameDayBriefing", "day-to-day"),
+    KORVEL_TEXT("GameDayBriefing", "1-2 weeks"),   KORVEL_TEXT("GameDayBriefing", "2-4 weeks"),
+    KORVEL_TEXT("GameDayBriefing", "4-6 weeks"),   KORVEL_TEXT("GameDayBriefing", "2-4 months"),
+    KORVEL_TEXT("GameDayBriefing", "indefinitely")};
 
 std::string NameOf(const Player& player) {
     return Windows1252ToUtf8(Condense(player.Name.Str()));
@@ -208,53 +211,75 @@ namespace korvel {
 namespace {
 std::string WithMeaning(const Variables& vars, int code) {
     const std::string meaning = InjuryMeaning(code);
-    return InjuryName(vars, code) + (meaning.empty() ? "" : " (" + meaning + ")");
+    return meaning.empty() ? InjuryName(vars, code)
+                           : KORVEL_PHRASE("GameDayBriefing", "%1 (%2)")
+                                 .With({InjuryName(vars, code), meaning})
+                                 .English();
 }
 std::string Games(int games) {
-    return std::to_string(games) + (games == 1 ? " game" : " games");
+    return KORVEL_PLURAL("GameDayBriefing", "%n game(s)").Counting(games).English();
 }
 }  // namespace
 
 std::string DescribeRecord(const TeamRecordLine& record) {
-    return std::to_string(record.W) + "-" + std::to_string(record.L) + "-" +
-           std::to_string(record.T) + ", " + std::to_string(record.PTS) + " PTS, GF " +
-           std::to_string(record.GF) + ", GA " + std::to_string(record.GA);
+    return KORVEL_PHRASE("GameDayBriefing", "%1-%2-%3, %4 PTS, GF %5, GA %6")
+        .With({std::to_string(record.W), std::to_string(record.L), std::to_string(record.T),
+               std::to_string(record.PTS), std::to_string(record.GF), std::to_string(record.GA)})
+        .English();
 }
 
 std::string DescribeRank(const std::optional<int>& rank) {
-    if (!rank) return "in no division";
+    if (!rank) return KORVEL_TEXT("GameDayBriefing", "in no division");
     const int n = *rank;
-    const char* suffix = (n % 100 >= 11 && n % 100 <= 13) ? "th"
-                         : n % 10 == 1                    ? "st"
-                         : n % 10 == 2                    ? "nd"
-                         : n % 10 == 3                    ? "rd"
-                                                          : "th";
-    return std::to_string(n) + suffix + " in the division";
+    const Phrase ordinal = (n % 100 >= 11 && n % 100 <= 13)
+                               ? KORVEL_PHRASE("GameDayBriefing", "%1th in the division")
+                           : n % 10 == 1 ? KORVEL_PHRASE("GameDayBriefing", "%1st in the division")
+                           : n % 10 == 2 ? KORVEL_PHRASE("GameDayBriefing", "%1nd in the division")
+                           : n % 10 == 3 ? KORVEL_PHRASE("GameDayBriefing", "%1rd in the division")
+                                         : KORVEL_PHRASE("GameDayBriefing", "%1th in the division");
+    return ordinal.With({std::to_string(n)}).English();
 }
 
 std::string DescribeInjury(const Variables& vars, const InjuryChange& change) {
-    const std::string who = change.Player.Name + " (" + std::to_string(change.Player.Index) + ")";
+    const std::string who = KORVEL_PHRASE("GameDayBriefing", "%1 (%2)")
+                                .With({change.Player.Name, std::to_string(change.Player.Index)})
+                                .English();
     switch (change.Change) {
         case InjuryChange::Kind::New:
-            return "Hurt: " + who + ", " + WithMeaning(vars, change.Now);
+            return KORVEL_PHRASE("GameDayBriefing", "Hurt: %1, %2")
+                .With({who, WithMeaning(vars, change.Now)})
+                .English();
         case InjuryChange::Kind::Healed:
-            return "Healed: " + who + ", was " + WithMeaning(vars, change.Before);
+            return KORVEL_PHRASE("GameDayBriefing", "Healed: %1, was %2")
+                .With({who, WithMeaning(vars, change.Before)})
+                .English();
         case InjuryChange::Kind::Changed:
-            return "Changed: " + who + ", " + WithMeaning(vars, change.Now) + ", was " +
-                   WithMeaning(vars, change.Before);
+            return KORVEL_PHRASE("GameDayBriefing", "Changed: %1, %2, was %3")
+                .With({who, WithMeaning(vars, change.Now), WithMeaning(vars, change.Before)})
+                .English();
     }
     return who;
 }
 
 std::string DescribeSuspension(const SuspensionChange& change) {
-    const std::string who = change.Player.Name + " (" + std::to_string(change.Player.Index) + ")";
-    if (change.Now > 0) return "Suspended: " + who + ", " + Games(change.Now);
-    return "Back from suspension: " + who + ", was " + Games(change.Before);
+    const std::string who = KORVEL_PHRASE("GameDayBriefing", "%1 (%2)")
+                                .With({change.Player.Name, std::to_string(change.Player.Index)})
+                                .English();
+    if (change.Now > 0) {
+        return KORVEL_PHRASE("GameDayBriefing", "Suspended: %1, %2")
+            .With({who, Games(change.Now)})
+            .English();
+    }
+    return KORVEL_PHRASE("GameDayBriefing", "Back from suspension: %1, was %2")
+        .With({who, Games(change.Before)})
+        .English();
 }
 
 std::string DescribeWaiver(const WaivedPlayer& player) {
-    return player.Name + ", " + player.Position + ", OV " + std::to_string(player.OV) + " OF " +
-           std::to_string(player.OF) + " DF " + std::to_string(player.DF);
+    return KORVEL_PHRASE("GameDayBriefing", "%1, %2, OV %3 OF %4 DF %5")
+        .With({player.Name, player.Position, std::to_string(player.OV), std::to_string(player.OF),
+               std::to_string(player.DF)})
+        .English();
 }
 
 }  // namespace korvel

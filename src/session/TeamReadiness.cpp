@@ -15,10 +15,8 @@
 namespace korvel {
 namespace {
 
-constexpr const char* kContext = "Readiness";
-
 std::string Who(const Player& player, int index) {
-    return KORVEL_PHRASE(kContext, "%1 (%2)")
+    return KORVEL_PHRASE("Readiness", "%1 (%2)")
         .With({Windows1252ToUtf8(Condense(player.Name.Str())), std::to_string(index)})
         .English();
 }
@@ -46,15 +44,16 @@ void CheckPlayersOut(const Variables& vars, const ReadinessFacts& facts,
         const std::uint8_t place = facts.Places[static_cast<std::size_t>(i)];
         if (const int injury = InjuryAt(player, place); injury != 0) {
             problems.push_back(
-                {"injured dressed", KORVEL_PHRASE(kContext, "%1 is hurt (%2) and dressed")
+                {"injured dressed", KORVEL_PHRASE("Readiness", "%1 is hurt (%2) and dressed")
                                         .With({Who(player, i), InjuryName(vars, injury)})
                                         .English()});
         } else if (player.Suspension != 0) {
-            problems.push_back({"suspended dressed",
-                                KORVEL_PLURAL(kContext, "%1 is suspended (%n game(s)) and dressed")
-                                    .With({Who(player, i)})
-                                    .Counting(player.Suspension)
-                                    .English()});
+            problems.push_back(
+                {"suspended dressed",
+                 KORVEL_PLURAL("Readiness", "%1 is suspended (%n game(s)) and dressed")
+                     .With({Who(player, i)})
+                     .Counting(player.Suspension)
+                     .English()});
         }
     }
 }
@@ -75,12 +74,12 @@ void CheckGameRoster(const ReadinessFacts& facts, std::vector<LinesProblem>& pro
         if (rule.Met) continue;
         if (rule.Count < rule.Required) {
             problems.push_back(
-                {"dressed", KORVEL_PHRASE(kContext, "The game roster needs %1 more %2")
+                {"dressed", KORVEL_PHRASE("Readiness", "The game roster needs %1 more %2")
                                 .With({std::to_string(rule.Required - rule.Count), rule.Position})
                                 .English()});
         } else {
             problems.push_back(
-                {"dressed", KORVEL_PHRASE(kContext, "The game roster has %1 %2; it takes %3")
+                {"dressed", KORVEL_PHRASE("Readiness", "The game roster has %1 %2; it takes %3")
                                 .With({std::to_string(rule.Count), rule.Position,
                                        std::to_string(rule.Required)})
                                 .English()});
@@ -90,7 +89,7 @@ void CheckGameRoster(const ReadinessFacts& facts, std::vector<LinesProblem>& pro
     if (!all.Met) {
         problems.push_back(
             {"dressed",
-             KORVEL_PLURAL(kContext, "%n dressed player(s) can play; a game roster has %1")
+             KORVEL_PLURAL("Readiness", "%n dressed player(s) can play; a game roster has %1")
                  .With({std::to_string(all.Required)})
                  .Counting(all.Count)
                  .English()});
@@ -104,15 +103,16 @@ void CheckLineUp(const ReadinessFacts& facts, std::vector<LinesProblem>& problem
             const std::string place = PlaceName(row, c);
             if (entry == kNoPlayer) {
                 problems.push_back(
-                    {"incomplete", KORVEL_PHRASE(kContext, "%1 is empty").With({place}).English()});
+                    {"incomplete",
+                     KORVEL_PHRASE("Readiness", "%1 is empty").With({place}).English()});
             } else if (entry >= kRosterPlaces || !Counts(*facts.Players, entry)) {
                 problems.push_back(
-                    {"entry", KORVEL_PHRASE(kContext, "%1 names no player of the team")
+                    {"entry", KORVEL_PHRASE("Readiness", "%1 names no player of the team")
                                   .With({place})
                                   .English()});
             } else if (!DressedAt(facts, entry)) {
                 problems.push_back(
-                    {"undressed in lines", KORVEL_PHRASE(kContext, "%1: %2 is not dressed")
+                    {"undressed in lines", KORVEL_PHRASE("Readiness", "%1: %2 is not dressed")
                                                .With({place, Who((*facts.Players)[entry], entry)})
                                                .English()});
             }
@@ -131,16 +131,18 @@ std::string AbsenceText(const Variables& vars, const Player& player, std::uint8_
     if (const int injury = InjuryAt(player, place); injury > 0) {
         const bool known = injury < static_cast<int>(vars.InjuryCode.size()) &&
                            !vars.InjuryCode[static_cast<std::size_t>(injury)].empty();
-        absence =
-            known ? vars.InjuryCode[static_cast<std::size_t>(injury)]
-                  : KORVEL_PHRASE(kContext, "Injury %1").With({std::to_string(injury)}).English();
+        absence = known ? vars.InjuryCode[static_cast<std::size_t>(injury)]
+                        : KORVEL_PHRASE("Readiness", "Injury %1")
+                              .With({std::to_string(injury)})
+                              .English();
     }
     if (player.Suspension > 0) {
-        const std::string games =
-            KORVEL_PHRASE(kContext, "Susp %1").With({std::to_string(player.Suspension)}).English();
+        const std::string games = KORVEL_PHRASE("Readiness", "Susp %1")
+                                      .With({std::to_string(player.Suspension)})
+                                      .English();
         absence = absence.empty()
                       ? games
-                      : KORVEL_PHRASE(kContext, "%1, %2").With({absence, games}).English();
+                      : KORVEL_PHRASE("Readiness", "%1, %2").With({absence, games}).English();
     }
     return absence;
 }
@@ -149,7 +151,7 @@ std::vector<LinesProblem> CheckReadiness(const Variables& vars, const ReadinessF
     std::vector<LinesProblem> problems;
     if (facts.FilePassword && *facts.FilePassword != facts.TeamRecord->Password) {
         problems.push_back(
-            {"password", KORVEL_PHRASE(kContext, "The password is not the lines password of %1.")
+            {"password", KORVEL_PHRASE("Readiness", "The password is not the lines password of %1.")
                              .With({Windows1252ToUtf8(Condense(facts.TeamRecord->Name.Str()))})
                              .English()});
     }

@@ -1,5 +1,6 @@
 #include "platform/qt/ReadinessLabel.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QStyle>
 
@@ -14,7 +15,7 @@ ReadinessLabel::ReadinessLabel(QWidget* parent)
     row->setSpacing(6);
     const int size = text_->fontMetrics().height();
     icon_->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(size, size));
-    icon_->setAccessibleName("Warning");
+    icon_->setAccessibleName(QCoreApplication::translate("ReadinessLabel", "Warning"));
     icon_->hide();
     text_->setTextFormat(Qt::PlainText);
     text_->setWordWrap(true);

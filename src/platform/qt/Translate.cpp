@@ -22,7 +22,8 @@ namespace {
 // order a text found in several is looked up.
 constexpr std::array kCoreContexts{"Main",        "Roster",     "Lines",     "AddPlayer",
                                    "DisplayTeam", "PlayerInfo", "Standings", "GameDayBriefing",
-                                   "TeamSession", "League",     "Files"};
+                                   "TeamSession", "League",     "Files",     "Season",
+                                   "Readiness"};
 
 struct Installed {
     std::vector<std::unique_ptr<QTranslator>> Translators;

@@ -1,6 +1,7 @@
 #include "windows/briefing/GameDayBriefing.h"
 
 #include "league/RosterSlots.h"
+#include "platform/Phrase.h"
 #include "platform/WrapText.h"
 #include "session/BriefingReadiness.h"
 #include "windows/player/PlayerInfo.h"
@@ -20,7 +21,9 @@ int WindowFor(const std::string& code) {
 }
 
 std::string WasText(const std::string& now, const std::optional<std::string>& before) {
-    return before && *before != now ? now + " (was " + *before + ")" : now;
+    return before && *before != now
+               ? KORVEL_PHRASE("GameDayBriefing", "%1 (was %2)").With({now, *before}).English()
+               : now;
 }
 
 // An entry as the list shows it: wrapped into lines of the list's width, none cut.
@@ -45,19 +48,33 @@ void GameDayBriefing::Form_Load() {
 void GameDayBriefing::Fill() {
     const int team = vars_.CurrentTeam;
     Shown = MakeBriefing(vars_, visit_, team, ReadinessProblems(vars_, team));
-    Caption = std::string(kCaption) + ": " + Shown.Team;
-    lblTitle.Caption = Shown.Previous
-                           ? Shown.Team + " since the last game day"
-                           : Shown.Team + ": first visit, no earlier game day to compare";
+    Caption = KORVEL_PHRASE("GameDayBriefing", "Briefing: %1").With({Shown.Team}).English();
+    lblTitle.Caption =
+        Shown.Previous
+            ? KORVEL_PHRASE("GameDayBriefing", "%1 since the last game day")
+                  .With({Shown.Team})
+                  .English()
+            : KORVEL_PHRASE("GameDayBriefing", "%1: first visit, no earlier game day to compare")
+                  .With({Shown.Team})
+                  .English();
     const auto recordBefore =
         Shown.RecordBefore ? std::optional(DescribeRecord(*Shown.RecordBefore)) : std::nullopt;
-    lblRecord.Caption = "Record: " + WasText(DescribeRecord(Shown.RecordNow), recordBefore);
+    lblRecord.Caption = KORVEL_PHRASE("GameDayBriefing", "Record: %1")
+                            .With({WasText(DescribeRecord(Shown.RecordNow), recordBefore)})
+                            .English();
     const auto rankBefore =
         Shown.Previous ? std::optional(DescribeRank(Shown.RankBefore)) : std::nullopt;
-    lblRank.Caption = "Rank: " + WasText(DescribeRank(Shown.RankNow), rankBefore);
+    lblRank.Caption = KORVEL_PHRASE("GameDayBriefing", "Rank: %1")
+                          .With({WasText(DescribeRank(Shown.RankNow), rankBefore)})
+                          .English();
 
     static constexpr std::array<const char*, kSections> kHeadings = {
-        "Injuries", "Suspensions", "Arrived", "Left", "New on waivers", "Ready for the next game"};
+        KORVEL_TEXT("GameDayBriefing", "Injuries"),
+        KORVEL_TEXT("GameDayBriefing", "Suspensions"),
+        KORVEL_TEXT("GameDayBriefing", "Arrived"),
+        KORVEL_TEXT("GameDayBriefing", "Left"),
+        KORVEL_TEXT("GameDayBriefing", "New on waivers"),
+        KORVEL_TEXT("GameDayBriefing", "Ready for the next game")};
     for (ListBox& list : lstSection) list.Clear();
     for (const InjuryChange& change : Shown.Injuries) {
         lstSection[Injuries].AddItem(Wrapped(DescribeInjury(vars_, change)), change.Player.Index);
@@ -67,7 +84,10 @@ void GameDayBriefing::Fill() {
     }
     for (const BriefedPlayer& player : Shown.Arrived) {
         lstSection[Arrived].AddItem(
-            Wrapped(player.Name + " (" + std::to_string(player.Index) + ")"), player.Index);
+            Wrapped(KORVEL_PHRASE("GameDayBriefing", "%1 (%2)")
+                        .With({player.Name, std::to_string(player.Index)})
+                        .English()),
+            player.Index);
     }
     for (const BriefedPlayer& player : Shown.Left) {
         lstSection[Left].AddItem(Wrapped(player.Name), player.Index);
@@ -80,18 +100,23 @@ void GameDayBriefing::Fill() {
     }
     // A section with nothing to list says so in its heading, and shows no list.
     const bool first = !Shown.Previous;
-    const char* unknown = "known from the next game day on";
-    const std::array<const char*, kSections> none = {first ? unknown : "no change",
-                                                     first ? unknown : "no change",
-                                                     first ? unknown : "nobody",
-                                                     first ? unknown : "nobody",
-                                                     "nobody",
-                                                     "yes, ready for the league"};
+    const char* unknown = KORVEL_TEXT("GameDayBriefing", "known from the next game day on");
+    const char* noChange = KORVEL_TEXT("GameDayBriefing", "no change");
+    const char* nobody = KORVEL_TEXT("GameDayBriefing", "nobody");
+    const std::array<const char*, kSections> none = {
+        first ? unknown : noChange, first ? unknown : noChange, first ? unknown : nobody,
+        first ? unknown : nobody,   nobody,
+        KORVEL_TEXT("GameDayBriefing", "yes, ready for the league")};
     for (int section = 0; section < kSections; ++section) {
-        const std::string heading = section == Waivers && first ? "On waivers" : kHeadings[section];
+        const std::string heading = section == Waivers && first
+                                        ? KORVEL_TEXT("GameDayBriefing", "On waivers")
+                                        : kHeadings[section];
         SectionShown[section] = lstSection[section].ListCount() > 0;
         lblSection[section].Caption =
-            SectionShown[section] ? heading : heading + ": " + none[section];
+            SectionShown[section] ? heading
+                                  : KORVEL_PHRASE("GameDayBriefing", "%1: %2")
+                                        .With({heading, none[section]})
+                                        .English();
     }
 }
 
@@ -102,14 +127,17 @@ void GameDayBriefing::lstSection_DblClick(int section) {
     switch (section) {
         case Left:
             if (visit_.Previous) {
-                ShowCardOf(visit_.Previous->Players(Shown.TeamIndex)[data], "left " + Shown.Team);
+                ShowCardOf(
+                    visit_.Previous->Players(Shown.TeamIndex)[data],
+                    KORVEL_PHRASE("GameDayBriefing", "left %1").With({Shown.Team}).English());
             }
             break;
         case Waivers: {
             const auto waived = visit_.Now.Waived();
             if (data < static_cast<int>(waived.size())) {
                 const Player& player = waived[static_cast<std::size_t>(data)];
-                ShowCardOf(player, WaivedFrom(visit_, player).value_or("on waivers"));
+                ShowCardOf(player, WaivedFrom(visit_, player)
+                                       .value_or(KORVEL_TEXT("GameDayBriefing", "on waivers")));
             }
             break;
         }

@@ -6,6 +6,7 @@
 #include "league/GameDayHistory.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
+#include "platform/Phrase.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
 #include "session/Briefing.h"
@@ -17,7 +18,7 @@ namespace korvel {
 // roster or lines window.
 class GameDayBriefing : public Window {
   public:
-    static constexpr const char* kCaption = "Briefing";
+    static constexpr const char* kCaption = KORVEL_TEXT("GameDayBriefing", "Briefing");
     enum Section { Injuries, Suspensions, Arrived, Left, Waivers, Readiness, kSections };
     // What an entry's item data means in the Readiness list; -1 in any list: nothing to open.
     enum Opens { kNothing = -1, kRosterWindow = 0, kLinesWindow = 1 };
@@ -44,9 +45,9 @@ class GameDayBriefing : public Window {
     std::array<bool, kSections> SectionShown{};
     // The characters of a list line: longer entries are wrapped into several lines.
     static constexpr std::size_t kListColumns = 46;
-    CheckBox chkShowAtStart{"Show at start", true};
-    Button cmdSeason{"Season so far\u2026"};
-    Button cmdExit{"Exit"};
+    CheckBox chkShowAtStart{KORVEL_TEXT("GameDayBriefing", "Show at start"), true};
+    Button cmdSeason{KORVEL_TEXT("GameDayBriefing", "Season so far\u2026")};
+    Button cmdExit{KORVEL_TEXT("GameDayBriefing", "Exit")};
 
     void Form_Load() override;
     // Double click or Enter on the entry selected in list `section`.

@@ -6,6 +6,7 @@
 #include "league/GameDayHistory.h"
 #include "league/Variables.h"
 #include "platform/Controls.h"
+#include "platform/Phrase.h"
 #include "platform/Ui.h"
 #include "platform/Window.h"
 #include "session/Season.h"
@@ -18,7 +19,7 @@ namespace korvel {
 // window loads.
 class SeasonView : public Window {
   public:
-    static constexpr const char* kCaption = "Season";
+    static constexpr const char* kCaption = KORVEL_TEXT("Season", "Season");
     static constexpr int kFormDays = 5;
 
     // `now` is the league as the load found it; the kept game days are read when the window loads.
@@ -37,7 +38,7 @@ class SeasonView : public Window {
     Label lblWaivers;
     ListBox lstAbsences;
     ListBox lstWaivers;
-    Button cmdExit{"Exit"};
+    Button cmdExit{KORVEL_TEXT("Season", "Exit")};
 
     void Form_Load() override;
     // Enter or a double click on the player of roster place `index` in the form table.

@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -63,11 +64,14 @@ GameDayBriefingForm::GameDayBriefingForm(GameDayBriefing& window, QWidget* paren
     }
 
     chkShowAtStart = new QCheckBox(this);
-    chkShowAtStart->setToolTip("Open the briefing by itself when a load finds a new game day.");
+    chkShowAtStart->setToolTip(QCoreApplication::translate(
+        "GameDayBriefingForm", "Open the briefing by itself when a load finds a new game day."));
     binder.Bind(*chkShowAtStart, window_.chkShowAtStart,
                 [this] { QSettings().setValue(kShowAtStartKey, window_.chkShowAtStart.Value); });
     cmdSeason = new QPushButton(this);
-    cmdSeason->setToolTip(tr("The team's run, each player's form, absences and the waiver wire."));
+    cmdSeason->setToolTip(QCoreApplication::translate(
+        "GameDayBriefingForm",
+        "The team's run, each player's form, absences and the waiver wire."));
     binder.Bind(*cmdSeason, window_.cmdSeason, [this] { window_.cmdSeason_Click(); });
     cmdExit = new QPushButton(this);
     binder.Bind(*cmdExit, window_.cmdExit, [this] { window_.cmdExit_Click(); });
@@ -127,7 +131,8 @@ QWidget* GameDayBriefingForm::MakeSection(int section, QWidget* parent) {
     heading->setFont(Bold(heading->font(), 1.0));
     auto* list = new QListWidget(box);
     list->setObjectName(QString("briefing-%1").arg(section));
-    list->setToolTip("Enter or a double click opens what the entry leads to.");
+    list->setToolTip(QCoreApplication::translate(
+        "GameDayBriefingForm", "Enter or a double click opens what the entry leads to."));
     // The window wraps long entries into lines of its own; the list shows them whole.
     list->setWordWrap(false);
     list->setTextElideMode(Qt::ElideNone);

@@ -11,10 +11,6 @@ namespace {
 
 constexpr int kLeft = 34, kRight = 12, kTop = 22, kBottom = 20;
 
-QString Translated(const char* text, int count = -1) {
-    return QCoreApplication::translate("Season", text, nullptr, count);
-}
-
 }  // namespace
 
 SeasonChart::SeasonChart(QWidget* parent) : QWidget(parent) {
@@ -24,16 +20,19 @@ SeasonChart::SeasonChart(QWidget* parent) : QWidget(parent) {
 
 void SeasonChart::SetDays(std::vector<SeasonGameDay> days) {
     days_ = std::move(days);
-    QString text = Translated("Points and goal difference by game day.");
+    QString text =
+        QCoreApplication::translate("Season", "Points and goal difference by game day.");
     if (!days_.empty()) {
         const SeasonGameDay& last = days_.back();
-        text = Translated("Points and goal difference by game day, %n game day(s): now %1 "
-                          "points, goal difference %2.",
-                          static_cast<int>(days_.size()))
+        text = QCoreApplication::translate("Season",
+                                           "Points and goal difference by game day, %n game "
+                                           "day(s): now %1 points, goal difference %2.",
+                                           nullptr, static_cast<int>(days_.size()))
                    .arg(last.PTS)
                    .arg(last.GF - last.GA);
         if (last.DivisionRank) {
-            text += ' ' + Translated("Rank %1 in the division.").arg(*last.DivisionRank);
+            text += ' ' + QCoreApplication::translate("Season", "Rank %1 in the division.")
+                              .arg(*last.DivisionRank);
         }
     }
     setAccessibleName(text);

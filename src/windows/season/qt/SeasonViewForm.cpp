@@ -21,11 +21,6 @@ constexpr int kNumbers = 5;
 constexpr int kColumns = First + kNumbers;
 constexpr int kRows = 8;
 
-// Texts of the window, translated under its own context.
-QString Tr(const char* text, const char* = nullptr, int count = -1) {
-    return QCoreApplication::translate("Season", text, nullptr, count);
-}
-
 QFont Bold(QFont font, double scale = 1.0) {
     font.setBold(true);
     if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * scale);
@@ -70,17 +65,19 @@ SeasonViewForm::SeasonViewForm(SeasonView& window, QWidget* parent)
     chart = new SeasonChart(this);
     chart->SetDays(window_.Shown.GameDays);
 
-    tblSkaters = MakeTable(false, Tr("Skaters"));
-    tblGoalies = MakeTable(true, Tr("Goalies"));
+    tblSkaters = MakeTable(false, QCoreApplication::translate("Season", "Skaters"));
+    tblGoalies = MakeTable(true, QCoreApplication::translate("Season", "Goalies"));
     FillTables();
 
     lstAbsences = new QListWidget(this);
     lstWaivers = new QListWidget(this);
     const std::array<std::pair<QListWidget*, QString>, 2> lists{
-        {{lstAbsences, Tr("Absences")}, {lstWaivers, Tr("Waiver wire")}}};
+        {{lstAbsences, QCoreApplication::translate("Season", "Absences")},
+         {lstWaivers, QCoreApplication::translate("Season", "Waiver wire")}}};
     for (const auto& [list, name] : lists) {
         list->setAccessibleName(name);
-        list->setToolTip(Tr("Enter or a double click opens the player's card."));
+        list->setToolTip(QCoreApplication::translate(
+            "Season", "Enter or a double click opens the player's card."));
         list->setWordWrap(true);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setMinimumWidth(list->fontMetrics().averageCharWidth() * 44);
@@ -95,13 +92,16 @@ SeasonViewForm::SeasonViewForm(SeasonView& window, QWidget* parent)
     auto* left = new QVBoxLayout;
     left->addWidget(Heading("&" + qt::ToQString(window_.lblForm.Caption), tblSkaters, this));
     left->addWidget(tblSkaters, 3);
-    left->addWidget(Heading(Tr("&Goalies"), tblGoalies, this));
+    left->addWidget(Heading(QCoreApplication::translate("Season", "&Goalies"), tblGoalies, this));
     left->addWidget(tblGoalies, 1);
     auto* right = new QVBoxLayout;
-    right->addWidget(Heading(Tr("&Absences"), lstAbsences, this));
+    right->addWidget(
+        Heading(QCoreApplication::translate("Season", "&Absences"), lstAbsences, this));
     right->addWidget(lstAbsences, 1);
-    right->addWidget(Heading(Tr("&Waiver wire (better than your weakest dressed)"), lstWaivers,
-                             this));
+    right->addWidget(
+        Heading(QCoreApplication::translate("Season",
+                                            "&Waiver wire (better than your weakest dressed)"),
+                lstWaivers, this));
     right->addWidget(lstWaivers, 2);
     auto* middle = new QHBoxLayout;
     middle->setSpacing(18);
@@ -131,14 +131,17 @@ QTableWidget* SeasonViewForm::MakeTable(bool goalies, const QString& name) {
     auto* table = new QTableWidget(0, kColumns, this);
     table->setObjectName(goalies ? "season-goalies" : "season-skaters");
     table->setAccessibleName(name);
-    const QStringList skaterHeaders{"", "#", Tr("Name"), Tr("Pos"), "GP", "G", "A", "PTS", "+/-",
-                                    "PIM"};
-    const QStringList goalieHeaders{"", "#", Tr("Name"), Tr("Pos"), "GP", "W", "L", "T", "GA",
-                                    "SO"};
+    const QString nameHeader = QCoreApplication::translate("Season", "Name");
+    const QString posHeader = QCoreApplication::translate("Season", "Pos");
+    const QStringList skaterHeaders{"",   "#", nameHeader, posHeader, "GP",
+                                    "G",  "A", "PTS",      "+/-",     "PIM"};
+    const QStringList goalieHeaders{"",  "#", nameHeader, posHeader, "GP",
+                                    "W", "L", "T",        "GA",      "SO"};
     table->setHorizontalHeaderLabels(goalies ? goalieHeaders : skaterHeaders);
     table->horizontalHeaderItem(Mark)->setToolTip(
-        Tr("\u25b2 hot: the most points of the span among those who played; \u25bc cold: the "
-           "fewest."));
+        QCoreApplication::translate("Season",
+                                    "\u25b2 hot: the most points of the span among those who "
+                                    "played; \u25bc cold: the fewest."));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -146,7 +149,8 @@ QTableWidget* SeasonViewForm::MakeTable(bool goalies, const QString& name) {
     table->setShowGrid(false);
     table->setAlternatingRowColors(true);
     table->setWordWrap(false);
-    table->setToolTip(Tr("Click a heading to sort; Enter or a double click opens the card."));
+    table->setToolTip(QCoreApplication::translate(
+        "Season", "Click a heading to sort; Enter or a double click opens the card."));
     const QFontMetrics metrics(font());
     const int row = metrics.height() + 6;
     table->verticalHeader()->setDefaultSectionSize(row);
@@ -170,7 +174,9 @@ void SeasonViewForm::FillTables() {
         const int row = table->rowCount();
         table->insertRow(row);
         auto* mark = Text(line.Hot ? "\u25b2" : line.Cold ? "\u25bc" : "");
-        mark->setToolTip(line.Hot ? Tr("Hot") : line.Cold ? Tr("Cold") : QString());
+        mark->setToolTip(line.Hot    ? QCoreApplication::translate("Season", "Hot")
+                         : line.Cold ? QCoreApplication::translate("Season", "Cold")
+                                     : QString());
         table->setItem(row, Mark, mark);
         table->setItem(row, Place, Number(line.Index));
         auto* name = Text(qt::ToQString(line.Name));
