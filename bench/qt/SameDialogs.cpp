@@ -85,6 +85,11 @@ std::unique_ptr<QDialog> MakeSameWidgetsRoster(const Roster& roster) {
         rules->addWidget(Bold(roster.lblRule[r].Caption, dialog.get(), !met));
     }
     rules->addWidget(new QLabel(Text(roster.lblMissing.Caption), dialog.get()));
+    // The readiness line: its warning icon and its words.
+    rules->addWidget(new QLabel(dialog.get()));
+    auto* ready = new QLabel(Text(roster.lblReady.Caption), dialog.get());
+    ready->setWordWrap(true);
+    rules->addWidget(ready);
     grid->addLayout(rules, 6, 0, 1, 3);
     dialog->resize(1120, 640);
     return dialog;

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QStyle>
 
-#include "platform/qt/QtText.h"
+#include "platform/qt/Translate.h"
 
 namespace korvel::qt {
 
@@ -24,7 +24,7 @@ ReadinessLabel::ReadinessLabel(QWidget* parent)
 }
 
 void ReadinessLabel::Show(const std::string& line, bool ready) {
-    const QString shown = ToQString(line);
+    const QString shown = Translated(line);
     if (text_->text() != shown) text_->setText(shown);
     if (!text_->wordWrap()) text_->setToolTip(shown);
     icon_->setVisible(!ready);

@@ -130,7 +130,7 @@ bool CandidateTable::SameLines(const ListBox& control) const {
         const ListItem& line = control.Items.at(static_cast<std::size_t>(LineOfRow(row)));
         const std::size_t at = static_cast<std::size_t>(LineOfRow(row));
         const QString out =
-            at < window_.ListOut.size() ? qt::ToQString(window_.ListOut[at]) : QString();
+            at < window_.ListOut.size() ? qt::Translated(window_.ListOut[at]) : QString();
         if (item->text(Player) != qt::Translated(line.Text) || item->text(Out) != out ||
             item->data(Player, Qt::UserRole).toInt() != line.ItemData) {
             return false;
@@ -164,9 +164,13 @@ void CandidateTable::Fill(const ListBox& control) {
         item->setText(Defence, QString::number(DefenseRatingOf(player)));
         item->setData(Defence, kSortRole, DefenseRatingOf(player));
         const QString out = static_cast<std::size_t>(line) < window_.ListOut.size()
-                                ? qt::ToQString(window_.ListOut[static_cast<std::size_t>(line)])
+                                ? qt::Translated(window_.ListOut[static_cast<std::size_t>(line)])
                                 : QString();
         item->setText(Out, out);
+        // An empty "Out" cell means the player may play; a screen reader says so.
+        item->setData(Out, Qt::AccessibleTextRole,
+                      out.isEmpty() ? QCoreApplication::translate("korvel::RosterTable", "available")
+                                    : QVariant());
         item->setData(Out, kSortRole, out);
         if (!out.isEmpty()) item->setForeground(Out, QColor("#c8102e"));
         for (int c = Overall; c <= Defence; ++c)
@@ -185,10 +189,18 @@ void CandidateTable::ApplySort() {
     SizeChanged();  // new names, or the sort indicator, change the width asked for
 }
 
-// A rating has two digits at most; the sorted column keeps room for its arrow.
+// A rating has two digits at most; the Out column is as wide as its longest reason ("1W, Susp 3");
+// the sorted column keeps room for its arrow.
 void CandidateTable::SizeColumns() {
-    for (int c = Overall; c < ColumnCount; ++c)
+    for (int c = Overall; c <= Defence; ++c)
         header()->resizeSection(c, qt::RatedColumnWidth(*this, c, "99", c == sort_.Column));
+    QString widestOut;
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        const QString out = topLevelItem(row)->text(Out);
+        if (fontMetrics().horizontalAdvance(out) > fontMetrics().horizontalAdvance(widestOut))
+            widestOut = out;
+    }
+    header()->resizeSection(Out, qt::RatedColumnWidth(*this, Out, widestOut, Out == sort_.Column));
 }
 
 void CandidateTable::SizeChanged() {
