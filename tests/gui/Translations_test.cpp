@@ -153,6 +153,12 @@ TEST_F(TranslationsTest, SentencesOfTheCoreAreTranslatedWholeWithTheirPlacesAndP
     const std::string step = KORVEL_PHRASE("TeamSession", "Dress %1").With({"Ola Berg"}).English();
     EXPECT_EQ(qt::Translated(KORVEL_PHRASE("Roster", "Undo %1").With({step}).English()),
               "Annuler : Habiller Ola Berg");
+    // A sentence broken into lines for a list is translated whole and broken again as wide.
+    const std::string waiver =
+        KORVEL_PHRASE("TeamSession", "Put %1 on waivers?").With({"Ola Berg"}).English();
+    const QString rewrapped = qt::Translated("Put Ola Berg on\n  waivers?");
+    EXPECT_EQ(QString(rewrapped).replace("\n  ", " "), "Soumettre Ola Berg au ballottage ?");
+    for (const QString& line : rewrapped.split('\n')) EXPECT_LE(line.size(), 17) << waiver;
     // Names from the league's files are no texts of the program: they show as they are.
     EXPECT_EQ(qt::Translated("Ola Berg"), "Ola Berg");
     // Qt's own standard buttons speak the same language.

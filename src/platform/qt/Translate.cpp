@@ -10,8 +10,11 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
+#include "platform/WrapText.h"
 #include "platform/qt/QtText.h"
 
 namespace korvel::qt {
@@ -113,9 +116,45 @@ QString Translated(const Phrase& phrase) {
     return FillPlaces(pattern, phrase.Args);
 }
 
+namespace {
+
+// The indent the core gives the later lines of an entry it breaks for a list.
+constexpr std::string_view kContinuation = "  ";
+
+// A sentence the core broke into lines for a list ("...\n  ..."): translated whole, then broken
+// again at the width of its longest English line, each later line indented as the core does it.
+std::optional<QString> TranslatedWrapped(const std::string& text) {
+    std::string whole;
+    std::size_t width = 0;
+    std::size_t from = 0;
+    while (from <= text.size()) {
+        const std::size_t end = std::min(text.find('\n', from), text.size());
+        std::string_view line(text.data() + from, end - from);
+        width = std::max(width, CodePoints(line));
+        if (from > 0 && line.starts_with(kContinuation)) line.remove_prefix(kContinuation.size());
+        if (!whole.empty()) whole += ' ';
+        whole += line;
+        from = end + 1;
+    }
+    const auto phrase = RecalledPhrase(whole);
+    const QString translated = phrase ? Translated(*phrase) : TranslatedFixed(ToQString(whole));
+    if (translated == ToQString(whole)) return std::nullopt;
+    QString shown;
+    for (const std::string& line : WrapWords(translated.toStdString(), width, kContinuation)) {
+        if (!shown.isEmpty()) shown += '\n';
+        shown += ToQString(line);
+    }
+    return shown;
+}
+
+}  // namespace
+
 QString Translated(const std::string& text) {
     if (!TheInstalled().Korvel || text.empty()) return ToQString(text);
     if (const auto phrase = RecalledPhrase(text)) return Translated(*phrase);
+    if (text.find('\n') != std::string::npos) {
+        if (const auto rewrapped = TranslatedWrapped(text)) return *rewrapped;
+    }
     return TranslatedFixed(ToQString(text));
 }
 

@@ -13,6 +13,7 @@
 #include <QSettings>
 
 #include "platform/qt/QtText.h"
+#include "platform/qt/Translate.h"
 #include "platform/qt/ScreenReader.h"
 
 namespace korvel {
@@ -25,10 +26,18 @@ constexpr std::array<const char*, GameDayBriefing::kSections> kMnemonics = {"I",
 constexpr int kListRows = 4;
 constexpr int kListCharacters = 46;
 
+// A heading in the desktop's language: the briefing's own word first, as "Left" is also a hand
+// elsewhere.
+QString Heading(const std::string& caption) {
+    const QString own = QCoreApplication::translate("GameDayBriefing", caption.c_str());
+    return own != qt::ToQString(caption) ? own : qt::Translated(caption);
+}
+
+// The heading with its Alt letter: the English one where the heading has it, else its first.
 QString WithMnemonic(const std::string& caption, const char* letter) {
-    QString text = qt::ToQString(caption);
+    QString text = Heading(caption);
     const int at = text.indexOf(QLatin1String(letter), 0, Qt::CaseInsensitive);
-    if (at >= 0) text.insert(at, '&');
+    text.insert(std::max(at, 0), '&');
     return text;
 }
 
@@ -94,7 +103,7 @@ GameDayBriefingForm::GameDayBriefingForm(GameDayBriefing& window, QWidget* paren
             // A heading without a list has nothing for Alt to go to.
             lblSection[section]->setText(
                 shown ? WithMnemonic(window_.lblSection[section].Caption, kMnemonics[section])
-                      : qt::ToQString(window_.lblSection[section].Caption));
+                      : Heading(window_.lblSection[section].Caption));
             lblSection[section]->setFont(shown ? Bold(font(), 1.0) : font());
             lstSection[section]->setVisible(shown);
             FitWidth(*lstSection[section]);
