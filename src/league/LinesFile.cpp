@@ -76,7 +76,9 @@ std::string LinesFileStem(const FixedText<10>& teamName, int teamIndex) {
     }
     if (name.find_first_not_of('.') == std::string::npos)
         std::replace(name.begin(), name.end(), '.', '_');
-    if (const std::size_t device = WindowsDeviceLength(name)) name.insert(device, "_");
+    // Built anew rather than inserted into: GCC 12 warns falsely (-Wrestrict) about an insert.
+    if (const std::size_t device = WindowsDeviceLength(name))
+        name = name.substr(0, device) + '_' + name.substr(device);
     if (name.empty()) name = "Team" + std::to_string(teamIndex);
     return name;
 }
