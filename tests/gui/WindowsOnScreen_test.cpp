@@ -141,9 +141,12 @@ void ExpectOnScreen(const QWidget& window) {
 void ExpectWholeListOfCandidates(const QWidget& window) {
     if (window.screen()->availableGeometry().height() < 768) return;
     std::vector<const QTreeWidget*> lists;
-    for (const CandidateTable* list : window.findChildren<CandidateTable*>()) lists.push_back(list);
-    for (const RosterTable* list : window.findChildren<RosterTable*>()) {
-        if (list->Place() == Dressed) lists.push_back(list);
+    // Neither table declares a meta-object of its own, so findChildren would take any tree for
+    // either: the type is asked of the object itself.
+    for (const QTreeWidget* tree : window.findChildren<QTreeWidget*>()) {
+        if (dynamic_cast<const CandidateTable*>(tree) != nullptr) lists.push_back(tree);
+        const auto* list = dynamic_cast<const RosterTable*>(tree);
+        if (list != nullptr && list->Place() == Dressed) lists.push_back(list);
     }
     for (const QTreeWidget* list : lists) {
         SCOPED_TRACE(list->objectName().toStdString());
